@@ -1,0 +1,30 @@
+#include "src/errors/Failure.h"
+
+namespace pwk {
+
+std::string DescriptionOf(std::int32_t number) {
+    switch (number) {
+        case FailureNumber::InvalidProcedureCall:
+            return "Invalid procedure call or argument";
+        case FailureNumber::Overflow:
+            return "Overflow";
+        case FailureNumber::SubscriptOutOfRange:
+            return "Subscript out of range";
+        case FailureNumber::TypeMismatch:
+            return "Type mismatch";
+        case FailureNumber::ObjectNotSet:
+            return "Object variable or With block variable not set";
+        case FailureNumber::CannotCreateObject:
+            return "ActiveX component can't create object";
+        case FailureNumber::DuplicateKey:
+            return "This key is already associated with an element of this collection";
+        default:
+            return "Application-defined or object-defined error";
+    }
+}
+
+void Raise(std::int32_t number, const std::string& source) {
+    throw Failure(number, DescriptionOf(number), source);
+}
+
+}  // namespace pwk

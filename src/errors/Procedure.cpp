@@ -1,0 +1,59 @@
+#include "src/errors/Procedure.h"
+
+#include <string>
+
+#include "src/component/Component.h"
+
+namespace pwk {
+
+// The constant the protocol passes as HandleError's last argument.
+static constexpr std::int32_t kHandleErrorFlags = 1;
+
+ErrorLibrary* Procedure::Library() const {
+    return component_.ErrorObject().get();
+}
+
+void Procedure::Enter() {
+    if (auto* library = Library()) {
+        library->ProcEnter(module_, procedure_);
+    }
+}
+
+void Procedure::Exit() {
+    if (auto* library = Library()) {
+        library->ProcExit(module_, procedure_);
+    }
+}
+
+Procedure::Outcome Procedure::OnFailure(const Failure& failure) {
+    current_ = failure;
+    auto* library = Library();
+    if (library == nullptr) {
+        // Without an error library nobody can be asked: leave, and let Leave decide whether
+        // the failure goes on.
+        return Outcome::Leave;
+    }
+    const int action = library->HandleError(failure, std::string(module_), std::string(procedure_),
+                                            "", boundary_, severity_, kHandleErrorFlags);
+    if (action == static_cast<int>(ErrorAction::Debug) && library->DebugMode()) {
+        return Outcome::Retry;
+    }
+    if (action == static_cast<int>(ErrorAction::ResumeNext)) {
+        return Outcome::Continue;
+    }
+    return Outcome::Leave;
+}
+
+void Procedure::Leave() {
+    auto* library = Library();
+    if (library == nullptr) {
+        if (boundary_ != Boundary::Host && current_) {
+            throw *current_;
+        }
+        return;
+    }
+    library->ProcExit(module_, procedure_);
+    library->ErrorExit(boundary_);
+}
+
+}  // namespace pwk

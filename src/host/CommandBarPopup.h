@@ -1,0 +1,19 @@
+#pragma once
+
+#include <memory>
+
+#include "src/host/CommandBarControl.h"
+
+namespace pwk::host {
+
+class CommandBarControls;
+
+// A menu: a control holding controls of its own.
+class CommandBarPopup : public CommandBarControl {
+  public:
+    std::string TypeName() const override { return "CommandBarPopup"; }
+
+    virtual std::shared_ptr<CommandBarControls> Controls() = 0;
+};
+
+}  // namespace pwk::host

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <memory>
+
+#include "src/host/Events.h"
+#include "src/host/HostObject.h"
+#include "src/util/Connection.h"
+
+namespace pwk::host {
+
+class CommandBars;
+class MAPIFolder;
+class Selection;
+
+class Explorer : public HostObject {
+  public:
+    std::string TypeName() const override { return "Explorer"; }
+
+    virtual std::shared_ptr<CommandBars> GetCommandBars() = 0;
+    virtual std::shared_ptr<MAPIFolder> CurrentFolder() = 0;
+    virtual std::shared_ptr<Selection> GetSelection() = 0;
+
+    virtual Connection Advise(ExplorerEvents& sink) = 0;
+};
+
+}  // namespace pwk::host

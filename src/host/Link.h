@@ -1,0 +1,17 @@
+#pragma once
+
+#include <memory>
+
+#include "src/host/HostObject.h"
+
+namespace pwk::host {
+
+class Link : public HostObject {
+  public:
+    std::string TypeName() const override { return "Link"; }
+
+    virtual int Type() = 0;  // LinkTypeContact for a contact
+    virtual std::shared_ptr<HostObject> Item() = 0;
+};
+
+}  // namespace pwk::host

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "src/host/HostObject.h"
+
+namespace pwk::host {
+
+class MAPIFolder;
+
+// The "MAPI" namespace: the way to the folders of every open store.
+class NameSpace : public HostObject {
+  public:
+    std::string TypeName() const override { return "NameSpace"; }
+    std::string Text() const override { return "MAPI"; }
+
+    virtual std::shared_ptr<MAPIFolder> GetDefaultFolder(int folderKind) = 0;
+    // Fails when the identifiers name no folder.
+    virtual std::shared_ptr<MAPIFolder> GetFolderFromID(const std::string& entryId,
+                                                        const std::string& storeId) = 0;
+};
+
+}  // namespace pwk::host

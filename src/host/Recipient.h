@@ -1,0 +1,21 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "src/host/HostObject.h"
+
+namespace pwk::host {
+
+class AddressEntry;
+
+class Recipient : public HostObject {
+  public:
+    std::string TypeName() const override { return "Recipient"; }
+
+    virtual std::string Name() = 0;
+    virtual std::string Address() = 0;
+    virtual std::shared_ptr<AddressEntry> GetAddressEntry() = 0;
+};
+
+}  // namespace pwk::host

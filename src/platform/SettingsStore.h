@@ -1,0 +1,32 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace pwk {
+
+// The per-user settings store: text values addressed by application, section and key. A
+// section name with backslashes is nested, one level per backslash-separated name.
+// Every operation throws Failure when the store cannot do it.
+class SettingsStore {
+  public:
+    virtual ~SettingsStore() = default;
+
+    // The value, or `defaultValue` when the section or the key does not exist.
+    virtual std::string GetSetting(const std::string& appName, const std::string& section,
+                                   const std::string& key,
+                                   const std::string& defaultValue = "") = 0;
+    // Writes the value, creating any missing sections.
+    virtual void SaveSetting(const std::string& appName, const std::string& section,
+                             const std::string& key, const std::string& value) = 0;
+    // Removes a section with everything below it; fails (5) when it does not exist.
+    virtual void DeleteSection(const std::string& appName, const std::string& section) = 0;
+    // Removes every section of the application; fails (5) when it has none.
+    virtual void DeleteApplication(const std::string& appName) = 0;
+
+    // Runs `changes` as one unit: either all of its writes and removals land, or none do
+    // (a failure inside rolls back and is thrown on). Batches may nest; the outermost counts.
+    virtual void Batch(const std::function<void()>& changes) = 0;
+};
+
+}  // namespace pwk

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "src/errors/Failure.h"
+#include "src/platform/Platform.h"
+
+namespace pwk::test {
+
+// A platform for tests that need none of its services: every service fails with 5.
+class NullPlatform : public Platform {
+  public:
+    int MsgBox(const std::string&, int, const std::string&, const std::string&, int) override {
+        Raise(5);
+    }
+    int ShowDialog(const CustomDialog&) override { Raise(5); }
+    void Shell(const std::string&, int) override { Raise(5); }
+    void FileCopy(const std::string&, const std::string&) override { Raise(5); }
+    void DeleteFile(const std::string&) override { Raise(5); }
+    std::string CommandLine() override { return ""; }
+    Clock::time_point Now() override { return {}; }
+    std::string DateTimeText(Clock::time_point) override { return ""; }
+    std::string FormatDate(Clock::time_point, const std::string&) override { return ""; }
+    std::optional<OsVersionInfo> GetVersionEx() override { return std::nullopt; }
+    void SetUnhandledExceptionFilter(ExceptionFilterRoutine) override {}
+    std::shared_ptr<AutomationObject> CreateObject(const std::string&) override { Raise(429); }
+    std::string AppTitle() override { return "Parleywick"; }
+    std::string AppPath() override { return ""; }
+    std::string AppExeName() override { return "PWKCommon"; }
+    bool AppUnattended() override { return false; }
+    SettingsStore& Settings() override { Raise(5); }
+};
+
+}  // namespace pwk::test
