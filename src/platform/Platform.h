@@ -43,6 +43,9 @@ class Platform {
 
     // Starts a program by command line, without waiting (window style as the classic Shell).
     virtual void Shell(const std::string& commandLine, int windowStyle) = 0;
+    // File paths in the core are the host's paths ("C:\\Logs\\PWK"); this is where such a
+    // path lives on this machine. The error library writes its log there.
+    virtual std::string NativePath(const std::string& path) = 0;
     virtual void FileCopy(const std::string& source, const std::string& destination) = 0;
     virtual void DeleteFile(const std::string& path) = 0;
 

@@ -13,6 +13,7 @@ class NullPlatform : public Platform {
     }
     int ShowDialog(const CustomDialog&) override { Raise(5); }
     void Shell(const std::string&, int) override { Raise(5); }
+    std::string NativePath(const std::string& path) override { return path; }
     void FileCopy(const std::string&, const std::string&) override { Raise(5); }
     void DeleteFile(const std::string&) override { Raise(5); }
     std::string CommandLine() override { return ""; }
