@@ -1,0 +1,145 @@
+#include "store/MemorySettingsStore.h"
+
+#include <algorithm>
+
+#include "src/errors/Failure.h"
+#include "store/SectionPath.h"
+
+namespace pwk {
+
+std::string MemorySettingsStore::GetSetting(const std::string& appName, const std::string& section,
+                                            const std::string& key,
+                                            const std::string& defaultValue) {
+    CountOperation();
+    SectionPath::RequireName(key, "key");
+    const Section* found = FindSection(appName, section);
+    if (found == nullptr) {
+        return defaultValue;
+    }
+    const auto value = found->Values.find(SectionPath::Fold(key));
+    return value == found->Values.end() ? defaultValue : value->second.Text;
+}
+
+void MemorySettingsStore::SaveSetting(const std::string& appName, const std::string& section,
+                                      const std::string& key, const std::string& value) {
+    CountOperation();
+    SectionPath::RequireName(appName, "application");
+    SectionPath::RequireName(key, "key");
+    const std::vector<std::string> levels = SectionPath::Levels(section);
+
+    Application& application =
+        applications_.try_emplace(SectionPath::Fold(appName), Application{appName, {}})
+            .first->second;
+    Section* current = nullptr;
+    for (const std::string& level : levels) {
+        // A new level keeps the stored spelling of the levels above it.
+        const std::string spelled = current == nullptr ? level
+                                                       : current->Path + SectionPath::Separator +
+                                                             SectionPath::LeafName(level);
+        current = &application.Sections.try_emplace(SectionPath::Fold(level), Section{spelled, {}})
+                       .first->second;
+    }
+    auto [entry, added] = current->Values.try_emplace(SectionPath::Fold(key), Value{key, value});
+    if (!added) {
+        entry->second.Text = value;
+    }
+}
+
+void MemorySettingsStore::DeleteSection(const std::string& appName, const std::string& section) {
+    CountOperation();
+    SectionPath::RequireName(appName, "application");
+    const std::string folded = SectionPath::Fold(SectionPath::Levels(section).back());
+    const auto application = applications_.find(SectionPath::Fold(appName));
+    if (application == applications_.end()) {
+        SectionPath::RaiseMissing(appName, section);
+    }
+    auto& sections = application->second.Sections;
+    const auto self = sections.find(folded);
+    if (self == sections.end()) {
+        SectionPath::RaiseMissing(appName, section);
+    }
+    const auto [first, last] = SectionPath::DescendantRange(folded);
+    sections.erase(sections.lower_bound(first), sections.lower_bound(last));
+    sections.erase(self);
+    if (sections.empty()) {
+        applications_.erase(application);
+    }
+}
+
+void MemorySettingsStore::DeleteApplication(const std::string& appName) {
+    CountOperation();
+    SectionPath::RequireName(appName, "application");
+    if (applications_.erase(SectionPath::Fold(appName)) == 0) {
+        SectionPath::RaiseMissing(appName, "");
+    }
+}
+
+void MemorySettingsStore::Batch(const std::function<void()>& changes) {
+    // Each level keeps its own snapshot, so a failure undoes exactly what its batch did.
+    const auto snapshot = applications_;
+    try {
+        changes();
+    } catch (...) {
+        applications_ = snapshot;
+        throw;
+    }
+}
+
+std::vector<std::string> MemorySettingsStore::Dump(const std::string& appName) const {
+    std::vector<std::string> lines;
+    const auto application = applications_.find(SectionPath::Fold(appName));
+    if (application == applications_.end()) {
+        return lines;
+    }
+    for (const auto& [folded, section] : application->second.Sections) {
+        for (const auto& [foldedKey, value] : section.Values) {
+            lines.push_back(section.Path + "|" + value.Key + "=" + value.Text);
+        }
+    }
+    std::sort(lines.begin(), lines.end());
+    return lines;
+}
+
+std::vector<std::string> MemorySettingsStore::Dump() const {
+    std::vector<std::string> lines;
+    for (const auto& [folded, application] : applications_) {
+        for (const std::string& line : Dump(application.Name)) {
+            lines.push_back(application.Name + "|" + line);
+        }
+    }
+    std::sort(lines.begin(), lines.end());
+    return lines;
+}
+
+bool MemorySettingsStore::SectionExists(const std::string& appName,
+                                        const std::string& section) const {
+    return FindSection(appName, section) != nullptr;
+}
+
+void MemorySettingsStore::FailOperation(int n, std::int32_t number) {
+    failAt_ = operations_ + n;
+    failNumber_ = number;
+}
+
+void MemorySettingsStore::CountOperation() {
+    ++operations_;
+    if (failAt_ && *failAt_ == operations_) {
+        failAt_.reset();
+        throw Failure(failNumber_, DescriptionOf(failNumber_) + " (injected settings failure)",
+                      "MemorySettingsStore");
+    }
+}
+
+const MemorySettingsStore::Section* MemorySettingsStore::FindSection(
+    const std::string& appName, const std::string& section) const {
+    SectionPath::RequireName(appName, "application");
+    const std::string folded = SectionPath::Fold(SectionPath::Levels(section).back());
+    const auto application = applications_.find(SectionPath::Fold(appName));
+    if (application == applications_.end()) {
+        return nullptr;
+    }
+    const auto found = application->second.Sections.find(folded);
+    return found == application->second.Sections.end() ? nullptr : &found->second;
+}
+
+}  // namespace pwk

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "src/platform/SettingsStore.h"
+
+namespace pwk {
+
+// A settings store held in memory: for tests, the simulated host and the benchmarks. Same
+// rules as the file-backed store (nested sections, case-insensitive names, all-or-nothing
+// batches), plus a listing of everything stored and fault injection for testing callers.
+class MemorySettingsStore : public SettingsStore {
+  public:
+    std::string GetSetting(const std::string& appName, const std::string& section,
+                           const std::string& key, const std::string& defaultValue = "") override;
+    void SaveSetting(const std::string& appName, const std::string& section, const std::string& key,
+                     const std::string& value) override;
+    void DeleteSection(const std::string& appName, const std::string& section) override;
+    void DeleteApplication(const std::string& appName) override;
+    void Batch(const std::function<void()>& changes) override;
+
+    // Every value of one application as sorted "section|key=value" lines, in stored spelling.
+    std::vector<std::string> Dump(const std::string& appName) const;
+    // Every value of every application as sorted "application|section|key=value" lines.
+    std::vector<std::string> Dump() const;
+    // Whether the section exists (an intermediate level with no values of its own counts).
+    bool SectionExists(const std::string& appName, const std::string& section) const;
+
+    // Makes the n-th of the four operations from now fail (1 = the next one) with `number`;
+    // the operation changes nothing. One injection is pending at a time.
+    void FailOperation(int n, std::int32_t number = 5);
+    void FailNextOperation(std::int32_t number = 5) { FailOperation(1, number); }
+    // How many of the four operations have been attempted so far (failed ones included).
+    int OperationCount() const { return operations_; }
+
+  private:
+    struct Value {
+        std::string Key;  // as first spelled
+        std::string Text;
+    };
+    struct Section {
+        std::string Path;                     // as first spelled, level by level
+        std::map<std::string, Value> Values;  // by folded key
+    };
+    struct Application {
+        std::string Name;
+        std::map<std::string, Section> Sections;  // by folded full path
+    };
+
+    void CountOperation();
+    const Section* FindSection(const std::string& appName, const std::string& section) const;
+
+    std::map<std::string, Application> applications_;  // by folded name
+    int operations_ = 0;
+    std::optional<int> failAt_;
+    std::int32_t failNumber_ = 5;
+};
+
+}  // namespace pwk
