@@ -1,0 +1,95 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "src/tracking/RegSettingsEvents.h"
+#include "src/tracking/TrackedFoldersets.h"
+#include "src/util/Connection.h"
+#include "src/util/EventSource.h"
+
+namespace pwk {
+
+class Component;
+class SettingsStore;
+
+namespace host {
+class Application;
+}  // namespace host
+
+// The add-in's options and its tracked foldersets, loaded from and saved to the per-user
+// settings store under the product title. Owners learn of every replaced content through
+// Updated.
+class RegSettings {
+  public:
+    explicit RegSettings(Component& component);
+
+    std::int32_t LogLevel() const { return logLevel_; }
+    void SetLogLevel(std::int32_t value) { logLevel_ = value; }
+    std::shared_ptr<pwk::TrackedFoldersets> TrackedFoldersets() const { return trackedFoldersets_; }
+    void SetTrackedFoldersets(std::shared_ptr<pwk::TrackedFoldersets> value) {
+        trackedFoldersets_ = std::move(value);
+    }
+    bool TrackUnlinkedEmail() const { return trackUnlinkedEmail_; }
+    void SetTrackUnlinkedEmail(bool value) { trackUnlinkedEmail_ = value; }
+    bool JournalEmails() const { return journalEmails_; }
+    void SetJournalEmails(bool value) { journalEmails_ = value; }
+    bool SaveLinksByRef() const { return saveLinksByRef_; }
+    void SetSaveLinksByRef(bool value) { saveLinksByRef_ = value; }
+    bool FirstRun() const { return firstRun_; }
+    void SetFirstRun(bool value) { firstRun_ = value; }
+    std::int16_t PrevRunVersionMajor() const { return prevRunVersionMajor_; }
+    void SetPrevRunVersionMajor(std::int16_t value) { prevRunVersionMajor_ = value; }
+    std::int16_t PrevRunVersionMinor() const { return prevRunVersionMinor_; }
+    void SetPrevRunVersionMinor(std::int16_t value) { prevRunVersionMinor_ = value; }
+    std::int16_t PrevRunVersionRevision() const { return prevRunVersionRevision_; }
+    void SetPrevRunVersionRevision(std::int16_t value) { prevRunVersionRevision_ = value; }
+    bool TrackAppointments() const { return trackAppointments_; }
+    void SetTrackAppointments(bool value) { trackAppointments_ = value; }
+    bool UseSentMailFolder() const { return useSentMailFolder_; }
+    void SetUseSentMailFolder(bool value) { useSentMailFolder_ = value; }
+
+    // Loads everything (stored foldersets whose folders are gone are dropped), then raises
+    // Updated.
+    void ReadReg(const std::shared_ptr<host::Application>& olApp);
+    // Replaces everything stored under the product title by the current settings, in one batch
+    // of the store. Keeps the log location stored by hand; records the running version and
+    // that this was not the first run. Changes no property.
+    void SaveReg(const std::shared_ptr<host::Application>& olApp);
+    // Takes over `newSettings` (its foldersets validated against the host; FirstRun kept),
+    // then raises Updated. Failures pass to the caller, and Updated is then not raised.
+    void UpdateFrom(const std::shared_ptr<RegSettings>& newSettings,
+                    const std::shared_ptr<host::Application>& olApp);
+    // True when the running add-in is newer than the one that saved the settings last.
+    bool JustUpgraded() const;
+
+    Connection Advise(RegSettingsEvents& sink) { return updated_.Advise(sink); }
+
+  private:
+    void CopySettings(const std::shared_ptr<RegSettings>& newSettings,
+                      const std::shared_ptr<host::Application>& olApp);
+    void ClearStoredSettings(const std::shared_ptr<host::Application>& olApp);
+    void RaiseUpdated();
+
+    SettingsStore& Store() const;
+    std::string Read(const std::string& section, const std::string& key,
+                     const std::string& defaultValue) const;
+    void Write(const std::string& section, const std::string& key, const std::string& value) const;
+
+    Component& component_;
+    std::int32_t logLevel_ = 0;
+    std::shared_ptr<pwk::TrackedFoldersets> trackedFoldersets_;
+    bool trackUnlinkedEmail_ = false;
+    bool journalEmails_ = false;
+    bool saveLinksByRef_ = false;
+    bool firstRun_ = false;
+    std::int16_t prevRunVersionMajor_ = 0;
+    std::int16_t prevRunVersionMinor_ = 0;
+    std::int16_t prevRunVersionRevision_ = 0;
+    bool trackAppointments_ = false;
+    bool useSentMailFolder_ = false;
+    EventSource<RegSettingsEvents> updated_;
+};
+
+}  // namespace pwk

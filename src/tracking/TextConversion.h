@@ -1,0 +1,31 @@
+#pragma once
+
+#include <concepts>
+#include <cstdint>
+#include <limits>
+#include <string>
+
+namespace pwk {
+
+// The platform's conversions of stored text values.
+
+// "True"/"False" in any letter case, or a number (0 false, any other true); anything else
+// fails with 13.
+bool TextToBoolean(const std::string& text);
+
+// Written as the platform writes a Boolean.
+std::string BooleanText(bool value);
+
+// A decimal number with an optional sign; fails with 13 when the text is not one and with 6
+// when it lies outside [min, max].
+std::int64_t TextToIntegerInRange(const std::string& text, std::int64_t min, std::int64_t max);
+
+// A decimal number of the width of Int.
+template <std::signed_integral Int>
+Int TextToInteger(const std::string& text) {
+    static_assert(sizeof(Int) <= sizeof(std::int64_t));
+    return static_cast<Int>(TextToIntegerInRange(text, std::numeric_limits<Int>::min(),
+                                                 std::numeric_limits<Int>::max()));
+}
+
+}  // namespace pwk

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace pwk {
+
+class Component;
+
+namespace host {
+class MAPIFolder;
+class NameSpace;
+}  // namespace host
+
+// Three host folders that belong together (tracked contacts, their journal, their e-mail
+// copies), named by EntryID and StoreID only. The folders are looked up through the namespace
+// on every access, never cached, so a folder deleted meanwhile is noticed at once.
+class TrackedFolderset {
+  public:
+    explicit TrackedFolderset(Component& component);
+
+    // Becomes a copy of `source`, registry index and attachment directory included.
+    void CopyFrom(const std::shared_ptr<TrackedFolderset>& source);
+    void SetIDs(std::string contactEntryID, std::string contactStoreID, std::string journalEntryID,
+                std::string journalStoreID, std::string emailEntryID, std::string emailStoreID,
+                std::string attachDir, std::int32_t regIndex);
+    // Same six identifiers and attachment directory, exactly; the registry index takes no part.
+    bool Equals(const std::shared_ptr<TrackedFolderset>& toCompare) const;
+
+    std::string getContactFoldEntryID() const { return contactEntryID_; }
+    std::string getContactFoldStoreID() const { return contactStoreID_; }
+    std::string getJournFoldEntryID() const { return journalEntryID_; }
+    std::string getJournFoldStoreID() const { return journalStoreID_; }
+    std::string getEmailFoldEntryID() const { return emailEntryID_; }
+    std::string getEmailFoldStoreID() const { return emailStoreID_; }
+    std::string getAttachDir() const { return attachDir_; }
+    std::int32_t getRegIndex() const { return regIndex_; }
+
+    // The host folder, or nothing when the host cannot find it.
+    std::shared_ptr<host::MAPIFolder> ContactMAPIFolder(
+        const std::shared_ptr<host::NameSpace>& nameSpace);
+    std::shared_ptr<host::MAPIFolder> JournMAPIFolder(
+        const std::shared_ptr<host::NameSpace>& nameSpace);
+    std::shared_ptr<host::MAPIFolder> EmailMAPIFolder(
+        const std::shared_ptr<host::NameSpace>& nameSpace);
+
+    // True when all three folders are found (all three are always looked up).
+    bool MAPIFoldersExist(const std::shared_ptr<host::NameSpace>& nameSpace);
+
+    // Display names; a folder that cannot be found fails (91) to the caller.
+    std::string ContactFolderName(const std::shared_ptr<host::NameSpace>& nameSpace);
+    std::string JournalFolderName(const std::shared_ptr<host::NameSpace>& nameSpace);
+    std::string EmailFolderName(const std::shared_ptr<host::NameSpace>& nameSpace);
+
+  private:
+    std::shared_ptr<host::MAPIFolder> GetMAPIFolderFromIDs(
+        const std::shared_ptr<host::NameSpace>& nameSpace, const std::string& entryID,
+        const std::string& storeID);
+
+    Component& component_;
+    std::string contactEntryID_;
+    std::string contactStoreID_;
+    std::string journalEntryID_;
+    std::string journalStoreID_;
+    std::string emailEntryID_;
+    std::string emailStoreID_;
+    std::string attachDir_;
+    std::int32_t regIndex_ = 0;
+};
+
+}  // namespace pwk

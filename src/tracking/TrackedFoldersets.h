@@ -1,0 +1,73 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "src/tracking/KeyedList.h"
+#include "src/tracking/TrackedFolderset.h"
+
+namespace pwk {
+
+class Component;
+
+namespace host {
+class NameSpace;
+}  // namespace host
+
+// The tracked foldersets: no contacts folder in two foldersets, and every folderset's three
+// folders present when it was added. Entries are keyed by their registry index; the collection
+// owns them, takes copies on the way in and hands out copies on the way out.
+class TrackedFoldersets {
+  public:
+    static constexpr const char* DefaultSection = "Tracked Foldersets";
+
+    explicit TrackedFoldersets(Component& component);
+
+    std::int32_t nextRegIndex();
+    // Replaces the content by validated copies of `source`'s entries, registry indexes kept;
+    // "True" when every entry was copied, empty text when one was refused (see GetFailReason).
+    std::string CopyFrom(const std::shared_ptr<TrackedFoldersets>& source,
+                         const std::shared_ptr<host::NameSpace>& nameSpace);
+    // Why the last Add refused; empty after a successful one.
+    std::string GetFailReason();
+    std::int32_t Count();
+    // Fresh copies; position 1 to Count, or a registry index in use.
+    std::shared_ptr<TrackedFolderset> Item(std::int32_t index);
+    std::shared_ptr<TrackedFolderset> ItemByRegIndex(std::int32_t index);
+    // Stores a copy; false (with the reason) when the contacts folder is already tracked or
+    // a folder is missing.
+    bool Add(const std::shared_ptr<TrackedFolderset>& folderset,
+             const std::shared_ptr<host::NameSpace>& nameSpace);
+    // Adds a new folderset under the next registry index; `regIndex` is accepted and unused.
+    bool AddByIDs(const std::string& contactEntryID, const std::string& contactStoreID,
+                  const std::string& journalEntryID, const std::string& journalStoreID,
+                  const std::string& emailEntryID, const std::string& emailStoreID,
+                  const std::shared_ptr<host::NameSpace>& nameSpace, std::int32_t regIndex = -1);
+    // Removes the first entry equal to `folderset` (registry index not compared), if any.
+    void Remove(const std::shared_ptr<TrackedFolderset>& folderset);
+    void RemoveByRegIndex(std::int32_t index);
+    void Clear();
+
+    // Loads from the settings store, dropping (with a warning line in the log) every stored
+    // folderset that cannot be added any more.
+    void ReadFromReg(const std::string& appName, const std::shared_ptr<host::NameSpace>& nameSpace,
+                     const std::string& folderstoreSection = DefaultSection);
+    // Writes Count and the six identifiers of every entry, numbered 1 to Count.
+    void SaveToReg(const std::string& appName,
+                   const std::string& folderstoreSection = DefaultSection);
+
+  private:
+    using Entries = KeyedList<std::shared_ptr<TrackedFolderset>>;
+
+    std::shared_ptr<TrackedFolderset> CopyOf(const std::shared_ptr<TrackedFolderset>& entry) const;
+
+    Component& component_;
+    // Absent (not just empty) on a new collection, after Clear and after the last removal.
+    std::optional<Entries> entries_;
+    std::string failReason_;
+    std::int32_t nextRegIndex_ = 0;
+};
+
+}  // namespace pwk
