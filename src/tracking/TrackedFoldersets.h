@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "src/tracking/KeyedList.h"
 #include "src/tracking/TrackedFolderset.h"
+#include "src/util/KeyedCollection.h"
 
 namespace pwk {
 
@@ -59,7 +59,7 @@ class TrackedFoldersets {
                    const std::string& folderstoreSection = DefaultSection);
 
   private:
-    using Entries = KeyedList<std::shared_ptr<TrackedFolderset>>;
+    using Entries = KeyedCollection<std::shared_ptr<TrackedFolderset>>;
 
     std::shared_ptr<TrackedFolderset> CopyOf(const std::shared_ptr<TrackedFolderset>& entry) const;
 
