@@ -12,6 +12,14 @@ std::string DescriptionOf(std::int32_t number) {
             return "Subscript out of range";
         case FailureNumber::TypeMismatch:
             return "Type mismatch";
+        case FailureNumber::FileNotFound:
+            return "File not found";
+        case FailureNumber::PermissionDenied:
+            return "Permission denied";
+        case FailureNumber::PathFileAccessError:
+            return "Path/File access error";
+        case FailureNumber::PathNotFound:
+            return "Path not found";
         case FailureNumber::ObjectNotSet:
             return "Object variable or With block variable not set";
         case FailureNumber::CannotCreateObject:
