@@ -1,0 +1,286 @@
+#include "src/tracking/TrackedFoldersets.h"
+
+#include <array>
+#include <limits>
+
+#include "src/component/Component.h"
+#include "src/errors/Procedure.h"
+#include "src/platform/SettingsStore.h"
+#include "src/resources/StringTable.h"
+#include "src/tracking/TextConversion.h"
+#include "src/util/Ref.h"
+
+namespace pwk {
+
+namespace {
+
+constexpr const char* kModule = "TrackedFoldersets";
+
+// The six sections below the collection's section, one per identifier, in the order written.
+constexpr std::array<const char*, 6> kIdentifierSections = {
+    "\\Contacts\\EntryID", "\\Contacts\\StoreID", "\\Journals\\EntryID",
+    "\\Journals\\StoreID", "\\Emails\\EntryID",   "\\Emails\\StoreID",
+};
+
+std::string KeyOf(std::int32_t regIndex) {
+    return std::to_string(regIndex);
+}
+
+// Item and ItemByRegIndex name the component as the source of their range failure.
+[[noreturn]] void RaiseOutOfRange() {
+    Raise(FailureNumber::SubscriptOutOfRange, LoadResString(StringId::AppTitle));
+}
+
+}  // namespace
+
+TrackedFoldersets::TrackedFoldersets(Component& component) : component_(component) {}
+
+std::int32_t TrackedFoldersets::nextRegIndex() {
+    std::int32_t result = 0;
+    Procedure proc(component_, kModule, "nextRegIndex", Boundary::Component);
+    proc.Run([&] { result = nextRegIndex_; });
+    return result;
+}
+
+std::string TrackedFoldersets::CopyFrom(const std::shared_ptr<TrackedFoldersets>& source,
+                                        const std::shared_ptr<host::NameSpace>& nameSpace) {
+    std::string result;
+    Procedure proc(component_, kModule, "CopyFrom", Boundary::Component);
+    proc.Run([&] {
+        proc.Step([&] { Clear(); });
+        proc.Step([&] { nextRegIndex_ = Deref(source).nextRegIndex(); });
+        std::int32_t count = 0;
+        proc.Step([&] { count = Deref(source).Count(); });
+        for (std::int32_t i = 1; i <= count; ++i) {
+            auto copy = std::make_shared<TrackedFolderset>(component_);
+            proc.Step([&] { copy->CopyFrom(Deref(source).Item(i)); });
+            bool added = false;
+            proc.Step([&] { added = Add(copy, nameSpace); });
+            if (!added) {
+                // What was copied so far stays; GetFailReason tells why the rest did not.
+                return;
+            }
+        }
+        result = "True";
+    });
+    return result;
+}
+
+std::string TrackedFoldersets::GetFailReason() {
+    std::string result;
+    Procedure proc(component_, kModule, "GetFailReason", Boundary::Component);
+    proc.Run([&] { result = failReason_; });
+    return result;
+}
+
+std::int32_t TrackedFoldersets::Count() {
+    std::int32_t result = 0;
+    Procedure proc(component_, kModule, "Count", Boundary::Component);
+    proc.Run([&] { result = entries_ ? entries_->Count() : 0; });
+    return result;
+}
+
+std::shared_ptr<TrackedFolderset> TrackedFoldersets::Item(std::int32_t index) {
+    std::shared_ptr<TrackedFolderset> result;
+    Procedure proc(component_, kModule, "Item", Boundary::Component);
+    proc.Run([&] {
+        if (!entries_ || index < 1 || index > entries_->Count()) {
+            RaiseOutOfRange();
+        }
+        result = CopyOf(entries_->Item(index));
+    });
+    return result;
+}
+
+std::shared_ptr<TrackedFolderset> TrackedFoldersets::ItemByRegIndex(std::int32_t index) {
+    std::shared_ptr<TrackedFolderset> result;
+    Procedure proc(component_, kModule, "ItemByRegIndex", Boundary::Component);
+    proc.Run([&] {
+        // Only the upper bound is tested; an index in range but not in use is a missing key.
+        if (!entries_ || index > nextRegIndex_) {
+            RaiseOutOfRange();
+        }
+        result = CopyOf(entries_->Item(KeyOf(index)));
+    });
+    return result;
+}
+
+bool TrackedFoldersets::Add(const std::shared_ptr<TrackedFolderset>& folderset,
+                            const std::shared_ptr<host::NameSpace>& nameSpace) {
+    bool result = false;
+    Procedure proc(component_, kModule, "Add", Boundary::Component);
+    proc.Run([&] {
+        proc.Step([&] {
+            if (!entries_) {
+                entries_.emplace();
+            }
+        });
+        proc.Step([&] { failReason_.clear(); });
+
+        // Only the contacts folder must be unique: foldersets may share journal or e-mails.
+        bool duplicate = false;
+        proc.Step([&] {
+            const TrackedFolderset& candidate = Deref(folderset);
+            for (std::int32_t i = 1; i <= entries_->Count() && !duplicate; ++i) {
+                const TrackedFolderset& entry = *entries_->Item(i);
+                duplicate = entry.getContactFoldEntryID() == candidate.getContactFoldEntryID() &&
+                            entry.getContactFoldStoreID() == candidate.getContactFoldStoreID();
+            }
+        });
+        if (duplicate) {
+            failReason_ = LoadResString(StringId::DuplicateContactFolder);
+            return;
+        }
+
+        bool exists = false;
+        proc.Step([&] { exists = Deref(folderset).MAPIFoldersExist(nameSpace); });
+        if (!exists) {
+            // Whichever of the three folders is missing.
+            failReason_ = LoadResString(StringId::ContactFolderNotFound);
+            return;
+        }
+        auto copy = std::make_shared<TrackedFolderset>(component_);
+        proc.Step([&] { copy->CopyFrom(folderset); });
+        proc.Step([&] {
+            entries_->Add(KeyOf(copy->getRegIndex()), copy);
+            result = true;
+        });
+        // Past the index just used, so a later AddByIDs never meets a key in use.
+        proc.Step([&] {
+            const std::int32_t used = copy->getRegIndex();
+            if (result && used >= nextRegIndex_) {
+                if (used == std::numeric_limits<std::int32_t>::max()) {
+                    Raise(FailureNumber::Overflow);
+                }
+                nextRegIndex_ = used + 1;
+            }
+        });
+    });
+    return result;
+}
+
+bool TrackedFoldersets::AddByIDs(const std::string& contactEntryID,
+                                 const std::string& contactStoreID,
+                                 const std::string& journalEntryID,
+                                 const std::string& journalStoreID, const std::string& emailEntryID,
+                                 const std::string& emailStoreID,
+                                 const std::shared_ptr<host::NameSpace>& nameSpace,
+                                 std::int32_t /*regIndex*/) {
+    bool result = false;
+    Procedure proc(component_, kModule, "AddByIDs", Boundary::Component);
+    proc.Run([&] {
+        auto folderset = std::make_shared<TrackedFolderset>(component_);
+        proc.Step([&] {
+            folderset->SetIDs(contactEntryID, contactStoreID, journalEntryID, journalStoreID,
+                              emailEntryID, emailStoreID, "", nextRegIndex_);
+        });
+        proc.Step([&] { result = Add(folderset, nameSpace); });
+    });
+    return result;
+}
+
+void TrackedFoldersets::Remove(const std::shared_ptr<TrackedFolderset>& folderset) {
+    Procedure proc(component_, kModule, "Remove", Boundary::Component);
+    proc.Run([&] {
+        proc.Step([&] {
+            if (!entries_) {
+                return;
+            }
+            for (std::int32_t i = 1; i <= entries_->Count(); ++i) {
+                if (entries_->Item(i)->Equals(folderset)) {
+                    entries_->Remove(i);
+                    return;
+                }
+            }
+        });
+        proc.Step([&] {
+            if (entries_ && entries_->Count() == 0) {
+                entries_.reset();
+            }
+        });
+    });
+}
+
+void TrackedFoldersets::RemoveByRegIndex(std::int32_t index) {
+    Procedure proc(component_, kModule, "RemoveByRegIndex", Boundary::Component);
+    // The copy equals the stored entry, and no other entry shares its contacts folder.
+    proc.Run([&] { Remove(ItemByRegIndex(index)); });
+}
+
+void TrackedFoldersets::Clear() {
+    Procedure proc(component_, kModule, "Clear", Boundary::Component);
+    proc.Run([&] { entries_.reset(); });
+}
+
+void TrackedFoldersets::ReadFromReg(const std::string& appName,
+                                    const std::shared_ptr<host::NameSpace>& nameSpace,
+                                    const std::string& folderstoreSection) {
+    Procedure proc(component_, kModule, "ReadFromReg", Boundary::Component);
+    proc.Run([&] {
+        proc.Step([&] { Clear(); });
+        SettingsStore& store = component_.platform().Settings();
+        std::int32_t count = 0;
+        proc.Step([&] {
+            count = TextToInteger<std::int32_t>(
+                store.GetSetting(appName, folderstoreSection, "Count", "0"));
+        });
+        for (std::int32_t i = 1; i <= count; ++i) {
+            std::array<std::string, kIdentifierSections.size()> ids;
+            for (std::size_t part = 0; part < ids.size(); ++part) {
+                proc.Step([&] {
+                    ids[part] =
+                        store.GetSetting(appName, folderstoreSection + kIdentifierSections[part],
+                                         std::to_string(i), "");
+                });
+            }
+            bool added = false;
+            proc.Step([&] {
+                added = AddByIDs(ids[0], ids[1], ids[2], ids[3], ids[4], ids[5], nameSpace);
+            });
+            if (!added) {
+                // Missing folders or a repeated contacts folder: the folderset is dropped.
+                proc.Step([&] {
+                    component_.Errors().LogText(
+                        "WARNING: Some TrackedFoldersets could not be found");
+                });
+            }
+        }
+    });
+}
+
+void TrackedFoldersets::SaveToReg(const std::string& appName,
+                                  const std::string& folderstoreSection) {
+    Procedure proc(component_, kModule, "SaveToReg", Boundary::Component);
+    proc.Run([&] {
+        SettingsStore& store = component_.platform().Settings();
+        std::int32_t count = 0;
+        proc.Step([&] {
+            count = Count();
+            store.SaveSetting(appName, folderstoreSection, "Count", std::to_string(count));
+        });
+        for (std::int32_t i = 1; i <= count; ++i) {
+            std::shared_ptr<TrackedFolderset> folderset;
+            proc.Step([&] { folderset = Item(i); });
+            const std::array<std::string (TrackedFolderset::*)() const, 6> getters = {
+                &TrackedFolderset::getContactFoldEntryID, &TrackedFolderset::getContactFoldStoreID,
+                &TrackedFolderset::getJournFoldEntryID,   &TrackedFolderset::getJournFoldStoreID,
+                &TrackedFolderset::getEmailFoldEntryID,   &TrackedFolderset::getEmailFoldStoreID,
+            };
+            for (std::size_t part = 0; part < getters.size(); ++part) {
+                proc.Step([&] {
+                    store.SaveSetting(appName, folderstoreSection + kIdentifierSections[part],
+                                      std::to_string(i), (Deref(folderset).*getters[part])());
+                });
+            }
+        }
+    });
+}
+
+std::shared_ptr<TrackedFolderset> TrackedFoldersets::CopyOf(
+    const std::shared_ptr<TrackedFolderset>& entry) const {
+    auto copy = std::make_shared<TrackedFolderset>(component_);
+    copy->CopyFrom(entry);
+    return copy;
+}
+
+}  // namespace pwk
