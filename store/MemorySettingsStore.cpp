@@ -32,10 +32,8 @@ void MemorySettingsStore::SaveSetting(const std::string& appName, const std::str
             .first->second;
     Section* current = nullptr;
     for (const std::string& level : levels) {
-        // A new level keeps the stored spelling of the levels above it.
-        const std::string spelled = current == nullptr ? level
-                                                       : current->Path + SectionPath::Separator +
-                                                             SectionPath::LeafName(level);
+        const std::string spelled =
+            SectionPath::Spelling(current == nullptr ? "" : current->Path, level);
         current = &application.Sections.try_emplace(SectionPath::Fold(level), Section{spelled, {}})
                        .first->second;
     }

@@ -48,6 +48,10 @@ std::string SectionPath::LeafName(const std::string& path) {
     return last == std::string::npos ? path : path.substr(last + 1);
 }
 
+std::string SectionPath::Spelling(const std::string& parentSpelling, const std::string& level) {
+    return parentSpelling.empty() ? level : parentSpelling + Separator + LeafName(level);
+}
+
 void SectionPath::RequireName(const std::string& name, const char* what) {
     if (name.empty()) {
         throw Failure(FailureNumber::InvalidProcedureCall,

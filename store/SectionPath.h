@@ -26,6 +26,10 @@ class SectionPath {
     // The last level of a path: "A\B\C" gives "C".
     static std::string LeafName(const std::string& path);
 
+    // How a new level is spelled when its parent is already stored: the parent's stored
+    // spelling, then the level's own name as given. `parentSpelling` is empty for a top level.
+    static std::string Spelling(const std::string& parentSpelling, const std::string& level);
+
     // Fails (5) when an application or key name is empty; `what` names it in the message.
     static void RequireName(const std::string& name, const char* what);
 

@@ -1,0 +1,119 @@
+#include "store/SqliteConnection.h"
+
+#include <sqlite3.h>
+
+#include <cerrno>
+
+#include "src/errors/Failure.h"
+
+namespace pwk {
+
+namespace {
+
+// How long a write waits for another program that holds the file before giving up.
+constexpr int BusyTimeoutMilliseconds = 3000;
+
+std::int32_t FailureNumberFor(int rc, int systemErrno) {
+    switch (rc & 0xff) {
+        case SQLITE_PERM:
+        case SQLITE_READONLY:
+        case SQLITE_AUTH:
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED:
+            return FailureNumber::PermissionDenied;
+        case SQLITE_CANTOPEN:
+            if (systemErrno == EACCES || systemErrno == EPERM || systemErrno == EROFS) {
+                return FailureNumber::PermissionDenied;
+            }
+            if (systemErrno == ENOENT || systemErrno == ENOTDIR) {
+                return FailureNumber::PathNotFound;
+            }
+            return FailureNumber::PathFileAccessError;
+        default:
+            return FailureNumber::PathFileAccessError;
+    }
+}
+
+}  // namespace
+
+SqliteConnection::SqliteConnection(std::string path, bool create) : path_(std::move(path)) {
+    const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0);
+    const int rc = sqlite3_open_v2(path_.c_str(), &db_, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        try {
+            Fail(rc, "opening it");
+        } catch (...) {
+            Close();
+            throw;
+        }
+    }
+    sqlite3_extended_result_codes(db_, 1);
+    sqlite3_busy_timeout(db_, BusyTimeoutMilliseconds);
+}
+
+SqliteConnection::~SqliteConnection() {
+    Close();
+}
+
+void SqliteConnection::Close() noexcept {
+    for (auto& [sql, statement] : statements_) {
+        sqlite3_finalize(statement);
+    }
+    statements_.clear();
+    sqlite3_close_v2(db_);  // accepts a null handle
+    db_ = nullptr;
+}
+
+void SqliteConnection::Execute(const char* sql) {
+    const int rc = sqlite3_exec(db_, sql, nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) {
+        Fail(rc, "running \"" + std::string(sql) + "\"");
+    }
+}
+
+SqliteStatement SqliteConnection::Prepare(const char* sql) {
+    auto found = statements_.find(sql);
+    if (found == statements_.end()) {
+        sqlite3_stmt* statement = nullptr;
+        const int rc =
+            sqlite3_prepare_v3(db_, sql, -1, SQLITE_PREPARE_PERSISTENT, &statement, nullptr);
+        if (rc != SQLITE_OK) {
+            Fail(rc, "preparing a query");
+        }
+        found = statements_.emplace(sql, statement).first;
+    }
+    return SqliteStatement(*this, found->second);
+}
+
+bool SqliteConnection::InTransaction() const {
+    return sqlite3_get_autocommit(db_) == 0;
+}
+
+bool SqliteConnection::ReadOnly() const {
+    return sqlite3_db_readonly(db_, "main") == 1;
+}
+
+void SqliteConnection::Fail(int rc, const std::string& doing) const {
+    const int systemErrno = db_ == nullptr ? 0 : sqlite3_system_errno(db_);
+    const std::int32_t number = FailureNumberFor(rc, systemErrno);
+    std::string detail = sqlite3_errstr(rc);
+    if (db_ != nullptr) {
+        const std::string message = sqlite3_errmsg(db_);
+        if (message != detail) {
+            detail += ": " + message;
+        }
+    }
+    throw Failure(number,
+                  DescriptionOf(number) + ": cannot use the settings file \"" + path_ + "\" (" +
+                      detail + ") while " + doing + "; the file was left as it is",
+                  "SqliteSettingsStore");
+}
+
+void SqliteConnection::FailContent(const std::string& problem) const {
+    throw Failure(FailureNumber::PathFileAccessError,
+                  DescriptionOf(FailureNumber::PathFileAccessError) + ": the settings file \"" +
+                      path_ + "\" " + problem + "; the file was left as it is",
+                  "SqliteSettingsStore");
+}
+
+}  // namespace pwk

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <map>
+#include <string>
+
+#include "store/SqliteStatement.h"
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace pwk {
+
+// An open SQLite database file with a cache of prepared statements. Every failure becomes a
+// Failure that names the file and says what went wrong, with the classic file-error number
+// closest to the cause (70 permission denied or locked, 76 folder missing, 75 anything else).
+class SqliteConnection {
+  public:
+    // Opens an existing file, or creates it when `create` is set.
+    SqliteConnection(std::string path, bool create);
+    ~SqliteConnection();
+    SqliteConnection(const SqliteConnection&) = delete;
+    SqliteConnection& operator=(const SqliteConnection&) = delete;
+
+    void Execute(const char* sql);
+    SqliteStatement Prepare(const char* sql);
+    // True while a transaction is open.
+    bool InTransaction() const;
+    bool ReadOnly() const;
+    const std::string& Path() const { return path_; }
+
+    // Raises the failure for SQLite result `rc`; `doing` says when ("opening it").
+    [[noreturn]] void Fail(int rc, const std::string& doing) const;
+    // Raises a failure about the file's content (not a settings store, wrong version ...).
+    [[noreturn]] void FailContent(const std::string& problem) const;
+
+  private:
+    void Close() noexcept;
+
+    std::string path_;
+    sqlite3* db_ = nullptr;
+    std::map<std::string, sqlite3_stmt*> statements_;
+};
+
+}  // namespace pwk

@@ -1,0 +1,347 @@
+#include "store/SqliteSettingsStore.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <string_view>
+
+#include "src/errors/Failure.h"
+#include "store/SectionPath.h"
+#include "store/SettingsFileLocation.h"
+#include "store/SqliteConnection.h"
+
+namespace pwk {
+
+namespace {
+
+// Marks the file as ours ("PWKS"), so that another program's database is never mistaken for
+// an empty store, and numbers the table layout.
+constexpr std::int64_t ApplicationId = 0x50574B53;
+constexpr std::int64_t SchemaVersion = 1;
+
+// Names are stored twice: folded, for lookups, and as first spelled, for listings.
+constexpr const char* Schema = R"sql(
+CREATE TABLE applications(folded TEXT PRIMARY KEY, name TEXT NOT NULL) WITHOUT ROWID;
+CREATE TABLE sections(app TEXT NOT NULL, folded TEXT NOT NULL, path TEXT NOT NULL,
+                      PRIMARY KEY (app, folded)) WITHOUT ROWID;
+CREATE TABLE settings(app TEXT NOT NULL, section TEXT NOT NULL, folded TEXT NOT NULL,
+                      key TEXT NOT NULL, value TEXT NOT NULL,
+                      PRIMARY KEY (app, section, folded)) WITHOUT ROWID;
+PRAGMA application_id = 1347898195;
+PRAGMA user_version = 1;
+)sql";
+
+constexpr std::string_view Tables[] = {"applications", "sections", "settings"};
+
+std::int64_t PragmaNumber(SqliteConnection& connection, const char* sql) {
+    auto statement = connection.Prepare(sql);
+    return statement.Step() ? std::stoll(statement.Text(0)) : 0;
+}
+
+}  // namespace
+
+SqliteSettingsStore::SqliteSettingsStore(const std::optional<std::string>& path)
+    : path_(SettingsFileLocation::Resolve(path)) {}
+
+SqliteSettingsStore::~SqliteSettingsStore() = default;
+
+std::string SqliteSettingsStore::GetSetting(const std::string& appName, const std::string& section,
+                                            const std::string& key,
+                                            const std::string& defaultValue) {
+    SectionPath::RequireName(appName, "application");
+    SectionPath::RequireName(key, "key");
+    const std::string folded = SectionPath::Fold(SectionPath::Levels(section).back());
+    SqliteConnection* connection = Connection(false);
+    if (connection == nullptr) {
+        return defaultValue;
+    }
+    auto statement = connection->Prepare(
+        "SELECT value FROM settings WHERE app = ? AND section = ? AND folded = ?");
+    statement.Bind(SectionPath::Fold(appName)).Bind(folded).Bind(SectionPath::Fold(key));
+    return statement.Step() ? statement.Text(0) : defaultValue;
+}
+
+void SqliteSettingsStore::SaveSetting(const std::string& appName, const std::string& section,
+                                      const std::string& key, const std::string& value) {
+    SectionPath::RequireName(appName, "application");
+    SectionPath::RequireName(key, "key");
+    const std::vector<std::string> levels = SectionPath::Levels(section);
+    const std::string app = SectionPath::Fold(appName);
+    Batch([&] {
+        SqliteConnection& connection = *Connection(true);
+        connection.Prepare("INSERT OR IGNORE INTO applications(folded, name) VALUES (?, ?)")
+            .Bind(app)
+            .Bind(appName)
+            .Step();
+        std::string spelled;
+        for (const std::string& level : levels) {
+            const std::string folded = SectionPath::Fold(level);
+            auto existing =
+                connection.Prepare("SELECT path FROM sections WHERE app = ? AND folded = ?");
+            if (existing.Bind(app).Bind(folded).Step()) {
+                spelled = existing.Text(0);
+                continue;
+            }
+            spelled = SectionPath::Spelling(spelled, level);
+            connection.Prepare("INSERT INTO sections(app, folded, path) VALUES (?, ?, ?)")
+                .Bind(app)
+                .Bind(folded)
+                .Bind(spelled)
+                .Step();
+        }
+        connection
+            .Prepare(
+                "INSERT INTO settings(app, section, folded, key, value) VALUES (?, ?, ?, ?, ?) "
+                "ON CONFLICT (app, section, folded) DO UPDATE SET value = excluded.value")
+            .Bind(app)
+            .Bind(SectionPath::Fold(levels.back()))
+            .Bind(SectionPath::Fold(key))
+            .Bind(key)
+            .Bind(value)
+            .Step();
+    });
+}
+
+void SqliteSettingsStore::DeleteSection(const std::string& appName, const std::string& section) {
+    SectionPath::RequireName(appName, "application");
+    const std::string folded = SectionPath::Fold(SectionPath::Levels(section).back());
+    const std::string app = SectionPath::Fold(appName);
+    if (Connection(false) == nullptr) {
+        SectionPath::RaiseMissing(appName, section);
+    }
+    Batch([&] {
+        if (!HasSection(app, folded)) {
+            SectionPath::RaiseMissing(appName, section);
+        }
+        SqliteConnection& connection = *Connection(true);
+        const auto [first, last] = SectionPath::DescendantRange(folded);
+        connection
+            .Prepare(
+                "DELETE FROM settings WHERE app = ? "
+                "AND (section = ? OR (section >= ? AND section < ?))")
+            .Bind(app)
+            .Bind(folded)
+            .Bind(first)
+            .Bind(last)
+            .Step();
+        connection
+            .Prepare(
+                "DELETE FROM sections WHERE app = ? "
+                "AND (folded = ? OR (folded >= ? AND folded < ?))")
+            .Bind(app)
+            .Bind(folded)
+            .Bind(first)
+            .Bind(last)
+            .Step();
+        // An application with no sections left is gone, as if it had never been stored.
+        connection
+            .Prepare(
+                "DELETE FROM applications WHERE folded = ? "
+                "AND NOT EXISTS (SELECT 1 FROM sections WHERE app = ?)")
+            .Bind(app)
+            .Bind(app)
+            .Step();
+    });
+}
+
+void SqliteSettingsStore::DeleteApplication(const std::string& appName) {
+    SectionPath::RequireName(appName, "application");
+    const std::string app = SectionPath::Fold(appName);
+    if (Connection(false) == nullptr) {
+        SectionPath::RaiseMissing(appName, "");
+    }
+    Batch([&] {
+        SqliteConnection& connection = *Connection(true);
+        if (!connection.Prepare("SELECT 1 FROM sections WHERE app = ? LIMIT 1").Bind(app).Step()) {
+            SectionPath::RaiseMissing(appName, "");
+        }
+        connection.Prepare("DELETE FROM settings WHERE app = ?").Bind(app).Step();
+        connection.Prepare("DELETE FROM sections WHERE app = ?").Bind(app).Step();
+        connection.Prepare("DELETE FROM applications WHERE folded = ?").Bind(app).Step();
+    });
+}
+
+void SqliteSettingsStore::Batch(const std::function<void()>& changes) {
+    SqliteConnection& connection = *Connection(true);
+    // A nested batch is a savepoint, so that its failure undoes just its own changes (and,
+    // thrown on through the outer batches, everything); only the outermost batch commits.
+    const bool outermost = depth_ == 0;
+    const std::string savepoint = "pwk_batch_" + std::to_string(depth_);
+    if (outermost) {
+        connection.Execute("BEGIN IMMEDIATE");
+    } else {
+        if (!connection.InTransaction()) {
+            // SQLite gave the transaction up after an earlier error (disk full, I/O): going
+            // on would write the rest of the outer batch piecemeal.
+            connection.FailContent("lost the open batch after an earlier error");
+        }
+        connection.Execute(("SAVEPOINT " + savepoint).c_str());
+    }
+    ++depth_;
+    try {
+        changes();
+        connection.Execute(outermost ? "COMMIT" : ("RELEASE " + savepoint).c_str());
+    } catch (...) {
+        --depth_;
+        Undo(connection, outermost, savepoint);
+        throw;
+    }
+    --depth_;
+}
+
+void SqliteSettingsStore::Undo(SqliteConnection& connection, bool outermost,
+                               const std::string& savepoint) noexcept {
+    if (!connection.InTransaction()) {
+        return;  // SQLite has already rolled everything back
+    }
+    try {
+        if (outermost) {
+            connection.Execute("ROLLBACK");
+        } else {
+            connection.Execute(("ROLLBACK TO " + savepoint).c_str());
+            connection.Execute(("RELEASE " + savepoint).c_str());
+        }
+    } catch (const Failure&) {
+        // The failure that started the rollback is the one to report.
+    }
+}
+
+std::vector<std::string> SqliteSettingsStore::Dump(const std::string& appName) {
+    std::vector<std::string> lines;
+    SqliteConnection* connection = Connection(false);
+    if (connection == nullptr) {
+        return lines;
+    }
+    auto statement = connection->Prepare(
+        "SELECT sections.path, settings.key, settings.value FROM settings JOIN sections "
+        "ON sections.app = settings.app AND sections.folded = settings.section "
+        "WHERE settings.app = ?");
+    statement.Bind(SectionPath::Fold(appName));
+    while (statement.Step()) {
+        lines.push_back(statement.Text(0) + "|" + statement.Text(1) + "=" + statement.Text(2));
+    }
+    std::sort(lines.begin(), lines.end());
+    return lines;
+}
+
+std::vector<std::string> SqliteSettingsStore::Dump() {
+    std::vector<std::string> names;
+    if (SqliteConnection* connection = Connection(false); connection != nullptr) {
+        auto statement = connection->Prepare("SELECT name FROM applications");
+        while (statement.Step()) {
+            names.push_back(statement.Text(0));
+        }
+    }
+    std::vector<std::string> lines;
+    for (const std::string& name : names) {
+        for (const std::string& line : Dump(name)) {
+            lines.push_back(name + "|" + line);
+        }
+    }
+    std::sort(lines.begin(), lines.end());
+    return lines;
+}
+
+bool SqliteSettingsStore::SectionExists(const std::string& appName, const std::string& section) {
+    SectionPath::RequireName(appName, "application");
+    const std::string folded = SectionPath::Fold(SectionPath::Levels(section).back());
+    return Connection(false) != nullptr && HasSection(SectionPath::Fold(appName), folded);
+}
+
+bool SqliteSettingsStore::HasSection(const std::string& app, const std::string& folded) {
+    return Connection(false)
+        ->Prepare("SELECT 1 FROM sections WHERE app = ? AND folded = ?")
+        .Bind(app)
+        .Bind(folded)
+        .Step();
+}
+
+SqliteConnection* SqliteSettingsStore::Connection(bool create) {
+    if (connection_ != nullptr) {
+        return connection_.get();
+    }
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const bool exists = fs::exists(path_, error);
+    if (!exists && !create) {
+        return nullptr;
+    }
+    if (!exists) {
+        const fs::path folder = fs::path(path_).parent_path();
+        if (!folder.empty() && !fs::is_directory(folder, error)) {
+            fs::create_directories(folder, error);
+            if (error) {
+                throw Failure(FailureNumber::PathNotFound,
+                              DescriptionOf(FailureNumber::PathNotFound) +
+                                  ": cannot create the folder \"" + folder.string() +
+                                  "\" for the settings file (" + error.message() + ")",
+                              "SqliteSettingsStore");
+            }
+        }
+    }
+    auto connection = std::make_unique<SqliteConnection>(path_, !exists);
+    std::swap(connection_, connection);
+    try {
+        PrepareSchema();
+    } catch (...) {
+        connection_.reset();
+        throw;
+    }
+    return connection_.get();
+}
+
+void SqliteSettingsStore::PrepareSchema() {
+    SqliteConnection& connection = *connection_;
+    // Durable commits: a batch that returned is on disk even if the machine stops next.
+    connection.Execute("PRAGMA synchronous = FULL");
+    // Reading the header is the first access to the file's content, so this is where a file
+    // that is not a database at all is found out.
+    const std::int64_t id = PragmaNumber(connection, "PRAGMA application_id");
+    const std::int64_t version = PragmaNumber(connection, "PRAGMA user_version");
+    const std::int64_t tables = PragmaNumber(connection, "SELECT count(*) FROM sqlite_schema");
+    if (id == 0 && version == 0 && tables == 0) {
+        CreateSchema();
+        return;
+    }
+    if (id != ApplicationId) {
+        connection.FailContent("is a database of another program, not a settings store");
+    }
+    if (version != SchemaVersion) {
+        connection.FailContent("has settings layout " + std::to_string(version) +
+                               ", which this version cannot use (it uses " +
+                               std::to_string(SchemaVersion) + ")");
+    }
+    for (const std::string_view table : Tables) {
+        auto statement =
+            connection.Prepare("SELECT 1 FROM sqlite_schema WHERE type = 'table' AND name = ?");
+        if (!statement.Bind(std::string(table)).Step()) {
+            connection.FailContent("is damaged: its table \"" + std::string(table) +
+                                   "\" is missing");
+        }
+    }
+}
+
+void SqliteSettingsStore::CreateSchema() {
+    SqliteConnection& connection = *connection_;
+    if (connection.ReadOnly()) {
+        connection.FailContent("is empty and cannot be written");
+    }
+    connection.Execute("BEGIN IMMEDIATE");
+    try {
+        // Another process may have laid out the file since we looked.
+        if (PragmaNumber(connection, "SELECT count(*) FROM sqlite_schema") == 0) {
+            connection.Execute(Schema);
+        }
+        connection.Execute("COMMIT");
+    } catch (...) {
+        if (connection.InTransaction()) {
+            connection.Execute("ROLLBACK");
+        }
+        throw;
+    }
+    if (PragmaNumber(connection, "PRAGMA application_id") != ApplicationId) {
+        connection.FailContent("is a database of another program, not a settings store");
+    }
+}
+
+}  // namespace pwk

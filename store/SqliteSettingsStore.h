@@ -1,0 +1,56 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "src/platform/SettingsStore.h"
+
+namespace pwk {
+
+class SqliteConnection;
+
+// The settings store kept in an SQLite file (see SettingsFileLocation for where). The file
+// and its folder are created by the first write; reads of a store that does not exist yet
+// give the defaults without creating anything. Every write outside a batch is a transaction
+// of its own and a batch is one transaction, committed durably, so a crash leaves either the
+// old or the new settings. A file that cannot be used (not a database, someone else's
+// database, a newer layout, locked, no permission) raises a Failure naming it and is never
+// rewritten or replaced.
+class SqliteSettingsStore : public SettingsStore {
+  public:
+    explicit SqliteSettingsStore(const std::optional<std::string>& path = std::nullopt);
+    ~SqliteSettingsStore() override;
+
+    std::string GetSetting(const std::string& appName, const std::string& section,
+                           const std::string& key, const std::string& defaultValue = "") override;
+    void SaveSetting(const std::string& appName, const std::string& section, const std::string& key,
+                     const std::string& value) override;
+    void DeleteSection(const std::string& appName, const std::string& section) override;
+    void DeleteApplication(const std::string& appName) override;
+    void Batch(const std::function<void()>& changes) override;
+
+    const std::string& Path() const { return path_; }
+    // Every value of one application as sorted "section|key=value" lines, in stored spelling.
+    std::vector<std::string> Dump(const std::string& appName);
+    // Every value of every application as sorted "application|section|key=value" lines.
+    std::vector<std::string> Dump();
+    // Whether the section exists (an intermediate level with no values of its own counts).
+    bool SectionExists(const std::string& appName, const std::string& section);
+
+  private:
+    // The open file; with `create` false, null when the file does not exist yet.
+    SqliteConnection* Connection(bool create);
+    void PrepareSchema();
+    void Undo(SqliteConnection& connection, bool outermost, const std::string& savepoint) noexcept;
+    void CreateSchema();
+    // Whether the folded section exists in the folded application.
+    bool HasSection(const std::string& app, const std::string& folded);
+
+    std::string path_;
+    std::unique_ptr<SqliteConnection> connection_;
+    int depth_ = 0;  // open batches
+};
+
+}  // namespace pwk

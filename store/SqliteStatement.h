@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+
+struct sqlite3_stmt;
+
+namespace pwk {
+
+class SqliteConnection;
+
+// One use of a prepared (cached) statement: binds parameters in order, steps through the
+// rows, and resets the statement when the use ends so that the cache can hand it out again.
+class SqliteStatement {
+  public:
+    SqliteStatement(SqliteConnection& connection, sqlite3_stmt* statement);
+    ~SqliteStatement();
+    SqliteStatement(const SqliteStatement&) = delete;
+    SqliteStatement& operator=(const SqliteStatement&) = delete;
+
+    SqliteStatement& Bind(const std::string& text);
+    // Runs to the next row: true when there is one, false when the statement is done.
+    bool Step();
+    std::string Text(int column) const;
+
+  private:
+    SqliteConnection& connection_;
+    sqlite3_stmt* statement_;
+    int bound_ = 0;
+};
+
+}  // namespace pwk
