@@ -64,10 +64,10 @@ void SqliteConnection::Close() noexcept {
     db_ = nullptr;
 }
 
-void SqliteConnection::Execute(const char* sql) {
+void SqliteConnection::Execute(const char* sql, const char* doing) {
     const int rc = sqlite3_exec(db_, sql, nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) {
-        Fail(rc, "running \"" + std::string(sql) + "\"");
+        Fail(rc, doing != nullptr ? doing : "running \"" + std::string(sql) + "\"");
     }
 }
 

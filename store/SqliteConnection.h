@@ -21,7 +21,8 @@ class SqliteConnection {
     SqliteConnection(const SqliteConnection&) = delete;
     SqliteConnection& operator=(const SqliteConnection&) = delete;
 
-    void Execute(const char* sql);
+    // Runs `sql`; a failure says it happened while `doing` (by default: running the SQL).
+    void Execute(const char* sql, const char* doing = nullptr);
     SqliteStatement Prepare(const char* sql);
     // True while a transaction is open.
     bool InTransaction() const;

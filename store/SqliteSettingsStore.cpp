@@ -293,7 +293,7 @@ SqliteConnection* SqliteSettingsStore::Connection(bool create) {
 void SqliteSettingsStore::PrepareSchema() {
     SqliteConnection& connection = *connection_;
     // Durable commits: a batch that returned is on disk even if the machine stops next.
-    connection.Execute("PRAGMA synchronous = FULL");
+    connection.Execute("PRAGMA synchronous = FULL", "reading it");
     // Reading the header is the first access to the file's content, so this is where a file
     // that is not a database at all is found out.
     const std::int64_t id = PragmaNumber(connection, "PRAGMA application_id");

@@ -1,0 +1,60 @@
+#include "store/MemorySettingsStore.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "src/errors/Failure.h"
+
+namespace pwk {
+namespace {
+
+using ::testing::ElementsAre;
+
+TEST(MemorySettingsStoreFaults, TheNextOperationFailsWithTheNumberGivenAndChangesNothing) {
+    MemorySettingsStore store;
+    store.FailNextOperation(70);
+    try {
+        store.SaveSetting("App", "S", "k", "v");
+        FAIL() << "no failure";
+    } catch (const Failure& failure) {
+        EXPECT_EQ(failure.Number, 70);
+    }
+    EXPECT_FALSE(store.SectionExists("App", "S"));
+    store.SaveSetting("App", "S", "k", "v");  // only one operation fails
+    EXPECT_THAT(store.Dump(), ElementsAre("App|S|k=v"));
+}
+
+TEST(MemorySettingsStoreFaults, TheNthOperationFromNowFails) {
+    MemorySettingsStore store;
+    store.SaveSetting("App", "S", "k", "1");
+    store.FailOperation(3);
+    EXPECT_EQ(store.GetSetting("App", "S", "k"), "1");
+    store.SaveSetting("App", "S", "k", "2");
+    EXPECT_THROW(store.DeleteSection("App", "S"), Failure);
+    EXPECT_EQ(store.OperationCount(), 4);
+    EXPECT_THAT(store.Dump("App"), ElementsAre("S|k=2"));
+}
+
+TEST(MemorySettingsStoreFaults, AnInjectedFailureInsideABatchUndoesTheBatch) {
+    MemorySettingsStore store;
+    store.SaveSetting("App", "S", "k", "old");
+    store.FailOperation(3);
+    EXPECT_THROW(store.Batch([&] {
+        store.DeleteApplication("App");
+        store.SaveSetting("App", "S", "k", "new");
+        store.SaveSetting("App", "T", "k", "new");
+    }),
+                 Failure);
+    EXPECT_THAT(store.Dump(), ElementsAre("App|S|k=old"));
+}
+
+TEST(MemorySettingsStoreListing, DumpListsEveryApplicationInStoredSpelling) {
+    MemorySettingsStore store;
+    store.SaveSetting("Zeta", "S", "K", "1");
+    store.SaveSetting("alpha", "S\\T", "k", "2");
+    store.SaveSetting("ALPHA", "s", "k", "3");
+    EXPECT_THAT(store.Dump(), ElementsAre("Zeta|S|K=1", "alpha|S\\T|k=2", "alpha|S|k=3"));
+}
+
+}  // namespace
+}  // namespace pwk
