@@ -1,0 +1,49 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "src/errors/Failure.h"
+#include "src/host/Application.h"
+#include "src/host/NameSpace.h"
+
+namespace pwk::test {
+
+// A host application that offers only its "MAPI" namespace; everything else fails with 5.
+class FakeApplication : public host::Application {
+  public:
+    explicit FakeApplication(std::shared_ptr<host::NameSpace> nameSpace)
+        : nameSpace_(std::move(nameSpace)) {}
+
+    std::shared_ptr<host::NameSpace> GetNamespace(const std::string& type) override {
+        ++namespaceRequests;
+        if (type != "MAPI") {
+            Raise(FailureNumber::InvalidProcedureCall);
+        }
+        return nameSpace_;
+    }
+
+    std::string Name() override { Raise(FailureNumber::InvalidProcedureCall); }
+    std::string Version() override { Raise(FailureNumber::InvalidProcedureCall); }
+    std::string ProductCode() override { Raise(FailureNumber::InvalidProcedureCall); }
+    std::shared_ptr<host::Explorers> GetExplorers() override {
+        Raise(FailureNumber::InvalidProcedureCall);
+    }
+    std::shared_ptr<host::Inspectors> GetInspectors() override {
+        Raise(FailureNumber::InvalidProcedureCall);
+    }
+    std::shared_ptr<host::Item> CreateItem(host::ItemType /*type*/) override {
+        Raise(FailureNumber::InvalidProcedureCall);
+    }
+    Connection Advise(host::ApplicationEvents& /*sink*/) override {
+        Raise(FailureNumber::InvalidProcedureCall);
+    }
+
+    int namespaceRequests = 0;
+
+  private:
+    std::shared_ptr<host::NameSpace> nameSpace_;
+};
+
+}  // namespace pwk::test

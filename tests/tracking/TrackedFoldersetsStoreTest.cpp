@@ -1,0 +1,173 @@
+#include "src/tracking/TrackedFoldersets.h"
+
+#include <algorithm>
+
+#include "tests/tracking/TrackingTestBase.h"
+
+namespace pwk {
+namespace {
+
+class TrackedFoldersetsStoreTest : public test::TrackingTestBase {
+  protected:
+    TrackedFoldersetsStoreTest() {
+        for (int n = 1; n <= 3; ++n) {
+            AddTriple(n);
+        }
+    }
+
+    std::vector<std::string> Contacts() {
+        std::vector<std::string> ids;
+        for (std::int32_t i = 1; i <= sets.Count(); ++i) {
+            ids.push_back(sets.Item(i)->getContactFoldEntryID());
+        }
+        return ids;
+    }
+
+    TrackedFoldersets sets{component};
+};
+
+TEST_F(TrackedFoldersetsStoreTest, SaveWritesTheLayoutExactly) {
+    nameSpace->AddFolder("C1", "", "Contacts without store");
+    ASSERT_TRUE(sets.AddByIDs("C1", "S", "J1", "S", "E1", "S", nameSpace));
+    ASSERT_TRUE(sets.AddByIDs("C2", "S", "J1", "S", "E2", "S", nameSpace));
+    sets.SaveToReg(App, "Tracked Foldersets");
+    EXPECT_EQ(store().Dump(App), (std::vector<std::string>{
+                                     "Tracked Foldersets\\Contacts\\EntryID|1=C1",
+                                     "Tracked Foldersets\\Contacts\\EntryID|2=C2",
+                                     "Tracked Foldersets\\Contacts\\StoreID|1=S",
+                                     "Tracked Foldersets\\Contacts\\StoreID|2=S",
+                                     "Tracked Foldersets\\Emails\\EntryID|1=E1",
+                                     "Tracked Foldersets\\Emails\\EntryID|2=E2",
+                                     "Tracked Foldersets\\Emails\\StoreID|1=S",
+                                     "Tracked Foldersets\\Emails\\StoreID|2=S",
+                                     "Tracked Foldersets\\Journals\\EntryID|1=J1",
+                                     "Tracked Foldersets\\Journals\\EntryID|2=J1",
+                                     "Tracked Foldersets\\Journals\\StoreID|1=S",
+                                     "Tracked Foldersets\\Journals\\StoreID|2=S",
+                                     "Tracked Foldersets|Count=2",
+                                 }));
+}
+
+TEST_F(TrackedFoldersetsStoreTest, SaveRenumbersPositionsAndAsksTheHostNothing) {
+    for (int n = 1; n <= 3; ++n) {
+        ASSERT_TRUE(sets.AddByIDs("C" + std::to_string(n), "S", "J1", "S", "E1", "S", nameSpace));
+    }
+    sets.RemoveByRegIndex(0);
+    const int lookups = nameSpace->lookups;
+    sets.SaveToReg(App, "Custom");
+    EXPECT_EQ(nameSpace->lookups, lookups);
+    EXPECT_EQ(store().GetSetting(App, "Custom", "Count"), "2");
+    EXPECT_EQ(store().GetSetting(App, "Custom\\Contacts\\EntryID", "1"), "C2");
+    EXPECT_EQ(store().GetSetting(App, "Custom\\Contacts\\EntryID", "2"), "C3");
+    EXPECT_EQ(store().GetSetting(App, "Custom\\Contacts\\EntryID", "3", "none"), "none");
+}
+
+TEST_F(TrackedFoldersetsStoreTest, ReadNumbersEntriesFromTheNextIndexInStoreOrder) {
+    StoreTriples({3, 1});
+    sets.ReadFromReg(App, nameSpace);
+    EXPECT_EQ(Contacts(), (std::vector<std::string>{"C3", "C1"}));
+    EXPECT_EQ(sets.Item(1)->getRegIndex(), 0);
+    EXPECT_EQ(sets.Item(2)->getRegIndex(), 1);
+    EXPECT_EQ(nameSpace->lookups, 6);  // three per folderset
+
+    // A second read replaces the content but never lowers the counter.
+    sets.ReadFromReg(App, nameSpace);
+    EXPECT_EQ(sets.Count(), 2);
+    EXPECT_EQ(sets.Item(1)->getRegIndex(), 2);
+    EXPECT_EQ(sets.nextRegIndex(), 4);
+}
+
+TEST_F(TrackedFoldersetsStoreTest, AbsentCountGivesAnEmptyCollectionWithoutWarning) {
+    sets.ReadFromReg(App, nameSpace);
+    EXPECT_EQ(sets.Count(), 0);
+    EXPECT_TRUE(errors->logLines.empty());
+    EXPECT_EQ(nameSpace->lookups, 0);
+}
+
+TEST_F(TrackedFoldersetsStoreTest, LostJournalFolderDropsThatFoldersetWithOneWarning) {
+    StoreTriples({1, 2, 3});
+    nameSpace->DeleteFolder("J2", "S");
+    sets.ReadFromReg(App, nameSpace);
+    EXPECT_EQ(Contacts(), (std::vector<std::string>{"C1", "C3"}));
+    EXPECT_EQ(sets.Item(1)->getRegIndex(), 0);
+    EXPECT_EQ(sets.Item(2)->getRegIndex(), 1);
+    EXPECT_EQ(sets.nextRegIndex(), 2);
+    EXPECT_EQ(errors->logLines, (std::vector<std::string>{Warning}));
+    EXPECT_EQ(HandledFailures(), 0);
+
+    store().DeleteApplication(App);
+    sets.SaveToReg(App);
+    EXPECT_EQ(store().GetSetting(App, "Tracked Foldersets", "Count"), "2");
+    EXPECT_EQ(store().GetSetting(App, "Tracked Foldersets\\Contacts\\EntryID", "2"), "C3");
+    EXPECT_FALSE(store().GetSetting(App, "Tracked Foldersets\\Contacts\\EntryID", "3", "") != "");
+}
+
+TEST_F(TrackedFoldersetsStoreTest, RepeatedContactsFolderInTheStoreIsWarnedAboutAndDropped) {
+    StoreTriples({1, 1, 2});
+    sets.ReadFromReg(App, nameSpace);
+    EXPECT_EQ(Contacts(), (std::vector<std::string>{"C1", "C2"}));
+    EXPECT_EQ(errors->logLines, (std::vector<std::string>{Warning}));
+}
+
+TEST_F(TrackedFoldersetsStoreTest, CountAboveTheStoredPositionsWarnsForEachMissingOne) {
+    StoreTriples({1});
+    store().SaveSetting(App, "Tracked Foldersets", "Count", "3");
+    sets.ReadFromReg(App, nameSpace);
+    EXPECT_EQ(sets.Count(), 1);
+    EXPECT_EQ(errors->logLines.size(), 2u);
+}
+
+TEST_F(TrackedFoldersetsStoreTest, SectionDeletedByHandLosesOnlyWhatItHeld) {
+    StoreTriples({1, 2});
+    store().DeleteSection(App, "Tracked Foldersets\\Emails");
+    const auto before = store().Dump();
+    sets.ReadFromReg(App, nameSpace);
+    EXPECT_EQ(sets.Count(), 0);
+    EXPECT_EQ(errors->logLines.size(), 2u);
+    EXPECT_EQ(HandledFailures(), 0);
+    EXPECT_EQ(store().Dump(), before);
+}
+
+TEST_F(TrackedFoldersetsStoreTest, CountThatIsNotANumberFailsThroughTheProtocol) {
+    StoreTriples({1});
+    for (const char* bad : {"two", "", "1.5", "0x2"}) {
+        store().SaveSetting(App, "Tracked Foldersets", "Count", bad);
+        errors->calls.clear();
+        try {
+            sets.ReadFromReg(App, nameSpace);
+            FAIL() << "Count '" << bad << "' was read";
+        } catch (const Failure& failure) {
+            EXPECT_EQ(failure.Number, FailureNumber::TypeMismatch) << bad;
+        }
+        EXPECT_EQ(std::count(errors->calls.begin(), errors->calls.end(),
+                             "handle 13 TrackedFoldersets.ReadFromReg b4 s2 f1"),
+                  1)
+            << bad;
+        EXPECT_EQ(errors->calls.back(), "errorexit 4");
+    }
+}
+
+TEST_F(TrackedFoldersetsStoreTest, CountBeyondThirtyTwoBitsOverflowsAndContinuingReadsNothing) {
+    StoreTriples({1});
+    store().SaveSetting(App, "Tracked Foldersets", "Count", "99999999999");
+    errors->actions = {Continue};
+    sets.ReadFromReg(App, nameSpace);
+    EXPECT_EQ(sets.Count(), 0);
+    EXPECT_EQ(HandledFailures(), 1);
+    EXPECT_EQ(errors->current->Number, FailureNumber::Overflow);
+    EXPECT_EQ(store().GetSetting(App, "Tracked Foldersets", "Count"), "99999999999");
+}
+
+TEST_F(TrackedFoldersetsStoreTest, FailingReadOfOneValueDropsOnlyThatFolderset) {
+    StoreTriples({1, 2});
+    // Operations: Count, then six reads per folderset; fail the second folderset's journal ID.
+    store().FailOperation(1 + 6 + 3);
+    errors->actions = {Continue};
+    sets.ReadFromReg(App, nameSpace);
+    EXPECT_EQ(Contacts(), (std::vector<std::string>{"C1"}));
+    EXPECT_EQ(errors->logLines, (std::vector<std::string>{Warning}));
+    EXPECT_EQ(HandledFailures(), 1);
+}
+
+}  // namespace
+}  // namespace pwk
