@@ -1,0 +1,107 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "src/app/PWKAddinAppEvents.h"
+#include "src/host/Application.h"
+#include "src/host/Events.h"
+#include "src/host/Explorers.h"
+#include "src/host/Inspectors.h"
+#include "src/tracking/RegSettings.h"
+#include "src/tracking/RegSettingsEvents.h"
+#include "src/util/EventSource.h"
+#include "src/util/KeyedCollection.h"
+#include "src/util/WithEvents.h"
+
+namespace pwk {
+
+class Component;
+class HookedExplorer;
+class HookedInspector;
+class HookedFolder;
+
+namespace host {
+class HostObject;
+class MAPIFolder;
+class NameSpace;
+}  // namespace host
+
+// The add-in's single application object: holds the host references and its application-level
+// events, owns the settings and the registry of hooked windows, and tells its owner through
+// Quit when it has let go of the host.
+class PWKAddinApp : public std::enable_shared_from_this<PWKAddinApp>,
+                    private host::ApplicationEvents,
+                    private host::ExplorersEvents,
+                    private host::InspectorsEvents,
+                    private RegSettingsEvents {
+  public:
+    explicit PWKAddinApp(Component& component);
+    ~PWKAddinApp() override;
+    PWKAddinApp(const PWKAddinApp&) = delete;
+    PWKAddinApp& operator=(const PWKAddinApp&) = delete;
+
+    // One-time initialisation: host references and events, settings (whose Updated hooks every
+    // window), then the first-run welcome and the upgrade log reset.
+    void Init(bool debugMode, bool outlookJustStarted,
+              const std::shared_ptr<host::Application>& olApp, const std::string& progId);
+    // Releases every hook and host reference, then raises Quit.
+    void AskedToQuit();
+
+    const std::string& ProgID() const { return progId_; }
+    std::shared_ptr<RegSettings> theRegSettings() const { return regSettings_.Get(); }
+    std::shared_ptr<host::NameSpace> dbgGetMapiNamespace();
+    bool DebugMode() const { return debugMode_; }
+
+    // The window registry.
+    void AddToHooked(const std::shared_ptr<host::HostObject>& window);
+    std::int32_t MakeInspectorIndex();
+    void ExplorerClosed(const std::string& key);
+    void InspectorClosed(const std::string& key);
+    void RefreshHookedWindows();
+    void ReleaseHookedWindows();
+    bool IsTrackedFolder(const std::shared_ptr<host::MAPIFolder>& contactFolder);
+
+    // What the registry holds, for its owner's checks.
+    std::int32_t HookedExplorerCount() const { return hookedExplorers_.Count(); }
+    std::int32_t HookedInspectorCount() const { return hookedInspectors_.Count(); }
+    bool HasSentItemsHook() const { return static_cast<bool>(sentItemsHook_); }
+
+    Connection Advise(PWKAddinAppEvents& sink) { return quitEvent_.Advise(sink); }
+
+    // Host and settings event handlers, named after the reference that receives them.
+    void pExplorers_NewExplorer(const std::shared_ptr<host::Explorer>& explorer);
+    void pInspectors_NewInspector(const std::shared_ptr<host::Inspector>& inspector);
+    void RegSettings_Updated();
+
+  private:
+    void NewExplorer(const std::shared_ptr<host::Explorer>& explorer) override {
+        pExplorers_NewExplorer(explorer);
+    }
+    void NewInspector(const std::shared_ptr<host::Inspector>& inspector) override {
+        pInspectors_NewInspector(inspector);
+    }
+    void Updated() override { RegSettings_Updated(); }
+
+    void SetHelpFile();
+    void ShowWelcome();
+    bool InspectorQualifies(const std::shared_ptr<host::Inspector>& inspector);
+
+    Component& component_;
+    bool debugMode_ = false;
+    std::string progId_;
+    WithEvents<host::Application, host::ApplicationEvents> outlookApp_;
+    WithEvents<host::Explorers, host::ExplorersEvents> pExplorers_;
+    WithEvents<host::Inspectors, host::InspectorsEvents> pInspectors_;
+    std::shared_ptr<host::NameSpace> olNamespace_;
+    WithEvents<RegSettings, RegSettingsEvents> regSettings_;
+    KeyedCollection<std::shared_ptr<HookedExplorer>> hookedExplorers_;
+    KeyedCollection<std::shared_ptr<HookedInspector>> hookedInspectors_;
+    std::int32_t explorerCounter_ = 0;
+    std::int32_t inspectorCounter_ = 0;
+    std::shared_ptr<HookedFolder> sentItemsHook_;
+    EventSource<PWKAddinAppEvents> quitEvent_;
+};
+
+}  // namespace pwk

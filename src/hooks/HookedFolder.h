@@ -1,0 +1,37 @@
+#pragma once
+
+#include <memory>
+
+#include "src/host/Events.h"
+#include "src/host/Items.h"
+#include "src/host/MAPIFolder.h"
+#include "src/util/WithEvents.h"
+
+namespace pwk {
+
+class PWKAddinApp;
+
+// Watches the items of one folder (the default Sent Items) for mail arriving there.
+class HookedFolder : private host::ItemsEvents {
+  public:
+    HookedFolder() : items_(static_cast<host::ItemsEvents&>(*this)) {}
+
+    // Failures go back to the caller.
+    void Initialize(const std::shared_ptr<PWKAddinApp>& addinApp,
+                    const std::shared_ptr<host::MAPIFolder>& folder);
+    void Kill();
+
+    const std::shared_ptr<host::MAPIFolder>& Folder() const { return folder_; }
+    void SetFolder(std::shared_ptr<host::MAPIFolder> folder) { folder_ = std::move(folder); }
+
+    void Items_ItemAdd(const std::shared_ptr<host::Item>& item);
+
+  private:
+    void ItemAdd(const std::shared_ptr<host::Item>& item) override { Items_ItemAdd(item); }
+
+    std::shared_ptr<PWKAddinApp> addinApp_;
+    std::shared_ptr<host::MAPIFolder> folder_;
+    WithEvents<host::Items, host::ItemsEvents> items_;
+};
+
+}  // namespace pwk
