@@ -1,0 +1,106 @@
+// Loading and saving a large list of tracked foldersets: the time, and how often the host is
+// asked for a folder (three lookups per folderset on load, none on save).
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+
+#include "src/component/Component.h"
+#include "src/tracking/RegSettings.h"
+#include "store/MemorySettingsStore.h"
+#include "tests/support/FakeApplication.h"
+#include "tests/support/FakeErrorLibrary.h"
+#include "tests/support/FakeNamespace.h"
+#include "tests/support/NullPlatform.h"
+
+namespace {
+
+using namespace pwk;
+
+constexpr int kFoldersets = 1000;
+
+class MemoryStorePlatform : public test::NullPlatform {
+  public:
+    SettingsStore& Settings() override { return store; }
+    MemorySettingsStore store;
+};
+
+// Tracing is not what is measured: entry and exit are dropped instead of recorded.
+class QuietErrorLibrary : public test::FakeErrorLibrary {
+  public:
+    void ProcEnter(std::string_view, std::string_view) override {}
+    void ProcExit(std::string_view, std::string_view) override {}
+};
+
+// A host with kFoldersets folder triples and settings that track all of them.
+struct Fixture {
+    Fixture() : component(platform) {
+        component.SetErrorObject(std::make_shared<QuietErrorLibrary>());
+        auto& store = platform.store;
+        const std::string section = "Tracked Foldersets";
+        store.SaveSetting(ProductTitle, section, "Count", std::to_string(kFoldersets));
+        for (int i = 1; i <= kFoldersets; ++i) {
+            const std::string key = std::to_string(i);
+            const std::string store_id = "store-" + std::to_string(i % 3);
+            nameSpace->AddFolder("contacts-" + key, store_id, "Contacts " + key);
+            nameSpace->AddFolder("journal-" + key, store_id, "Journal " + key);
+            nameSpace->AddFolder("emails-" + key, store_id, "Emails " + key);
+            store.SaveSetting(ProductTitle, section + "\\Contacts\\EntryID", key,
+                              "contacts-" + key);
+            store.SaveSetting(ProductTitle, section + "\\Contacts\\StoreID", key, store_id);
+            store.SaveSetting(ProductTitle, section + "\\Journals\\EntryID", key, "journal-" + key);
+            store.SaveSetting(ProductTitle, section + "\\Journals\\StoreID", key, store_id);
+            store.SaveSetting(ProductTitle, section + "\\Emails\\EntryID", key, "emails-" + key);
+            store.SaveSetting(ProductTitle, section + "\\Emails\\StoreID", key, store_id);
+        }
+    }
+
+    MemoryStorePlatform platform;
+    Component component;
+    std::shared_ptr<test::FakeNamespace> nameSpace = std::make_shared<test::FakeNamespace>();
+    std::shared_ptr<test::FakeApplication> application =
+        std::make_shared<test::FakeApplication>(nameSpace);
+};
+
+void ReportLookups(benchmark::State& state, const Fixture& fixture) {
+    const auto lookups = static_cast<double>(fixture.nameSpace->lookups);
+    state.counters["host_lookups_per_run"] =
+        benchmark::Counter(lookups, benchmark::Counter::kAvgIterations);
+    state.counters["host_lookups_per_folderset"] =
+        benchmark::Counter(lookups / kFoldersets, benchmark::Counter::kAvgIterations);
+    state.SetItemsProcessed(state.iterations() * kFoldersets);
+}
+
+void BM_ReadReg1000Foldersets(benchmark::State& state) {
+    Fixture fixture;
+    RegSettings settings(fixture.component);
+    for (auto _ : state) {
+        settings.ReadReg(fixture.application);
+        benchmark::DoNotOptimize(settings.TrackedFoldersets());
+    }
+    if (settings.TrackedFoldersets()->Count() != kFoldersets) {
+        state.SkipWithError("not every folderset was loaded");
+    }
+    ReportLookups(state, fixture);
+}
+BENCHMARK(BM_ReadReg1000Foldersets)->Unit(benchmark::kMillisecond);
+
+void BM_SaveReg1000Foldersets(benchmark::State& state) {
+    Fixture fixture;
+    RegSettings settings(fixture.component);
+    settings.ReadReg(fixture.application);
+    fixture.nameSpace->lookups = 0;
+    for (auto _ : state) {
+        settings.SaveReg(fixture.application);
+    }
+    if (fixture.platform.store.GetSetting(ProductTitle, "Tracked Foldersets", "Count") !=
+        std::to_string(kFoldersets)) {
+        state.SkipWithError("the foldersets were not saved");
+    }
+    ReportLookups(state, fixture);
+}
+BENCHMARK(BM_SaveReg1000Foldersets)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
