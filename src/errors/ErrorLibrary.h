@@ -14,6 +14,9 @@ namespace pwk {
 
 class IErrorClient;
 
+// The ProgID by which start-up creates the process-wide error object.
+inline constexpr const char* ErrorLibraryProgID = "Keelson6.ErrorObject";
+
 // The platform's exception record, as much of it as the add-in hands on.
 struct ExceptionRecord {
     std::uint32_t Code = 0;
