@@ -2,40 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <map>
 #include <optional>
 #include <string>
 
+#include "tests/support/EnvironmentGuard.h"
+
 namespace pwk {
 namespace {
-
-// Sets environment variables for one test and puts the old values back afterwards.
-class EnvironmentGuard {
-  public:
-    void Set(const char* name, const std::optional<std::string>& value) {
-        if (!saved_.count(name)) {
-            const char* old = std::getenv(name);
-            saved_[name] = old == nullptr ? std::nullopt : std::optional<std::string>(old);
-        }
-        Apply(name, value);
-    }
-    ~EnvironmentGuard() {
-        for (const auto& [name, value] : saved_) {
-            Apply(name.c_str(), value);
-        }
-    }
-
-  private:
-    static void Apply(const char* name, const std::optional<std::string>& value) {
-        if (value) {
-            setenv(name, value->c_str(), 1);
-        } else {
-            unsetenv(name);
-        }
-    }
-    std::map<std::string, std::optional<std::string>> saved_;
-};
 
 class SettingsFileLocationTest : public ::testing::Test {
   protected:
@@ -44,7 +17,7 @@ class SettingsFileLocationTest : public ::testing::Test {
         env.Set("XDG_CONFIG_HOME", "/xdg");
         env.Set("HOME", "/home/user");
     }
-    EnvironmentGuard env;
+    test::EnvironmentGuard env;
 };
 
 TEST_F(SettingsFileLocationTest, TheOptionWinsOverEverything) {

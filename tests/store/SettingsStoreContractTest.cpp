@@ -5,7 +5,7 @@
 #include "src/errors/Failure.h"
 #include "store/MemorySettingsStore.h"
 #include "store/SqliteSettingsStore.h"
-#include "tests/store/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace pwk {
 namespace {

@@ -14,7 +14,7 @@
 #include <iterator>
 
 #include "src/errors/Failure.h"
-#include "tests/store/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace pwk {
 namespace {
