@@ -7,23 +7,16 @@
 
 #include "src/component/Component.h"
 #include "src/tracking/RegSettings.h"
-#include "store/MemorySettingsStore.h"
 #include "tests/support/FakeApplication.h"
 #include "tests/support/FakeErrorLibrary.h"
 #include "tests/support/FakeNamespace.h"
-#include "tests/support/NullPlatform.h"
+#include "tests/support/MemoryStorePlatform.h"
 
 namespace {
 
 using namespace pwk;
 
 constexpr int kFoldersets = 1000;
-
-class MemoryStorePlatform : public test::NullPlatform {
-  public:
-    SettingsStore& Settings() override { return store; }
-    MemorySettingsStore store;
-};
 
 // Tracing is not what is measured: entry and exit are dropped instead of recorded.
 class QuietErrorLibrary : public test::FakeErrorLibrary {
@@ -55,7 +48,7 @@ struct Fixture {
         }
     }
 
-    MemoryStorePlatform platform;
+    test::MemoryStorePlatform platform;
     Component component;
     std::shared_ptr<test::FakeNamespace> nameSpace = std::make_shared<test::FakeNamespace>();
     std::shared_ptr<test::FakeApplication> application =

@@ -34,30 +34,12 @@ class RegSettingsTest : public test::TrackingTestBase {
         store().SaveSetting(App, "Version", "Revision", revision);
     }
 
-    std::int32_t FailureOf(const std::function<void()>& call) {
-        try {
-            call();
-        } catch (const Failure& failure) {
-            return failure.Number;
-        }
-        return 0;
-    }
-
     std::shared_ptr<RegSettings> settings = NewSettings();
     UpdatedSink sink;
     Connection connection;
 };
 
 // Reading.
-
-TEST_F(RegSettingsTest, NewObjectStartsWithNothingSet) {
-    EXPECT_EQ(settings->LogLevel(), 0);
-    EXPECT_EQ(settings->TrackedFoldersets(), nullptr);
-    EXPECT_FALSE(settings->TrackUnlinkedEmail() || settings->JournalEmails() ||
-                 settings->SaveLinksByRef() || settings->FirstRun() ||
-                 settings->TrackAppointments() || settings->UseSentMailFolder());
-    EXPECT_EQ(settings->PrevRunVersionMajor(), 0);
-}
 
 TEST_F(RegSettingsTest, EmptyStoreReadsAsAFirstRunWithDefaults) {
     settings->SetLogLevel(3);
@@ -213,7 +195,8 @@ TEST_F(RegSettingsTest, SaveWithoutACollectionGivingUpLeavesTheStoreAsItWas) {
     store().SaveSetting(App, "Tracking", "JournalEmails", "True");
     StoreVersion("2", "0", "1");
     const auto before = store().Dump();
-    EXPECT_EQ(FailureOf([&] { settings->SaveReg(application); }), FailureNumber::ObjectNotSet);
+    EXPECT_EQ(test::FailureOf([&] { settings->SaveReg(application); }),
+              FailureNumber::ObjectNotSet);
     EXPECT_EQ(store().Dump(), before);
     EXPECT_EQ(errors->calls.back(), "errorexit 4");
 }
@@ -248,7 +231,7 @@ TEST_F(RegSettingsTest, FailedWriteGivenUpRollsTheWholeSaveBack) {
     const auto before = store().Dump();
     settings->SetTrackedFoldersets(std::make_shared<TrackedFoldersets>(component));
     store().FailOperation(12);  // one past the log path this time: TrackUnlinkedEmail
-    EXPECT_EQ(FailureOf([&] { settings->SaveReg(application); }), 5);
+    EXPECT_EQ(test::FailureOf([&] { settings->SaveReg(application); }), 5);
     EXPECT_EQ(store().Dump(), before);
 }
 
@@ -274,7 +257,8 @@ TEST_F(RegSettingsTest, BooleanThatIsNotOneGivenUpStopsTheReadWithoutUpdated) {
     store().SaveSetting(App, "Tracking", "JournalEmails", "maybe");
     store().SaveSetting(App, "Tracking", "SaveLinksByRef", "True");
     const auto before = store().Dump();
-    EXPECT_EQ(FailureOf([&] { settings->ReadReg(application); }), FailureNumber::TypeMismatch);
+    EXPECT_EQ(test::FailureOf([&] { settings->ReadReg(application); }),
+              FailureNumber::TypeMismatch);
     EXPECT_TRUE(settings->TrackUnlinkedEmail());  // read before the failure
     EXPECT_FALSE(settings->SaveLinksByRef());     // after it: not read
     EXPECT_EQ(sink.count, 0);
@@ -415,10 +399,10 @@ TEST_F(RegSettingsTest, UpdateFromLeavesOutFoldersetsThatFailValidation) {
 
 TEST_F(RegSettingsTest, UpdateFromSettingsWithoutACollectionFailsWithoutUpdated) {
     auto edited = NewSettings();
-    EXPECT_EQ(FailureOf([&] { settings->UpdateFrom(edited, application); }),
+    EXPECT_EQ(test::FailureOf([&] { settings->UpdateFrom(edited, application); }),
               FailureNumber::ObjectNotSet);
     EXPECT_EQ(sink.count, 0);
-    EXPECT_EQ(FailureOf([&] { settings->UpdateFrom(nullptr, application); }),
+    EXPECT_EQ(test::FailureOf([&] { settings->UpdateFrom(nullptr, application); }),
               FailureNumber::ObjectNotSet);
     EXPECT_EQ(sink.count, 0);
 }

@@ -6,18 +6,12 @@
 #include <functional>
 
 #include "src/errors/Failure.h"
+#include "tests/tracking/TrackingTestBase.h"
 
 namespace pwk {
 namespace {
 
-std::int32_t FailureOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const Failure& failure) {
-        return failure.Number;
-    }
-    return 0;
-}
+using test::FailureOf;
 
 TEST(TextConversionTest, BooleanWordsInAnyCaseAndNumbers) {
     EXPECT_TRUE(TextToBoolean("True"));

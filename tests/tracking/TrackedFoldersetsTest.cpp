@@ -24,13 +24,7 @@ class TrackedFoldersetsTest : public test::TrackingTestBase {
     }
 
     std::int32_t FailureOf(const std::function<void()>& call) {
-        try {
-            call();
-        } catch (const Failure& failure) {
-            lastSource = failure.Source;
-            return failure.Number;
-        }
-        return 0;
+        return test::FailureOf(call, &lastSource);
     }
 
     TrackedFoldersets sets{component};
@@ -61,17 +55,14 @@ TEST_F(TrackedFoldersetsTest, SecondFoldersetWithTheSameContactsFolderIsRefused)
     EXPECT_EQ(sets.nextRegIndex(), 1);
 }
 
-TEST_F(TrackedFoldersetsTest, ContactsFolderIsTheSameOnlyWithEqualEntryAndStoreIDs) {
+TEST_F(TrackedFoldersetsTest, OnlyTheSameContactsEntryAndStoreIDsCountAsRepeated) {
     nameSpace->AddFolder("C1", "S2", "Contacts 1 elsewhere");
-    ASSERT_TRUE(AddTripleByIDs(sets, 1));
-    EXPECT_TRUE(sets.AddByIDs("C1", "S2", "J1", "S", "E1", "S", nameSpace));
-    EXPECT_EQ(sets.Count(), 2);
-}
-
-TEST_F(TrackedFoldersetsTest, FoldersetsMayShareJournalAndEmailsFolders) {
     nameSpace->AddFolder("C9", "S", "Contacts 9");
     ASSERT_TRUE(AddTripleByIDs(sets, 1));
+    EXPECT_TRUE(sets.AddByIDs("C1", "S2", "J2", "S", "E2", "S", nameSpace));
+    // Journal and e-mails folders may be shared.
     EXPECT_TRUE(sets.AddByIDs("C9", "S", "J1", "S", "E1", "S", nameSpace));
+    EXPECT_EQ(sets.Count(), 3);
 }
 
 TEST_F(TrackedFoldersetsTest, AnyMissingFolderRefusesWithTheContactFolderText) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -9,20 +11,25 @@
 #include "src/component/Component.h"
 #include "src/errors/ErrorCodes.h"
 #include "src/tracking/TrackedFolderset.h"
-#include "store/MemorySettingsStore.h"
 #include "tests/support/FakeApplication.h"
 #include "tests/support/FakeErrorLibrary.h"
 #include "tests/support/FakeNamespace.h"
-#include "tests/support/NullPlatform.h"
+#include "tests/support/MemoryStorePlatform.h"
 
 namespace pwk::test {
 
-// A platform whose only service is an in-memory settings store.
-class MemoryStorePlatform : public NullPlatform {
-  public:
-    SettingsStore& Settings() override { return store; }
-    MemorySettingsStore store;
-};
+// The number of the failure `call` throws, 0 when it throws none; its source in `source`.
+inline std::int32_t FailureOf(const std::function<void()>& call, std::string* source = nullptr) {
+    try {
+        call();
+    } catch (const Failure& failure) {
+        if (source != nullptr) {
+            *source = failure.Source;
+        }
+        return failure.Number;
+    }
+    return 0;
+}
 
 // A component with a recording error library, a host namespace with folder triples numbered
 // from 1 ("C1"/"J1"/"E1" in store "S"), and the settings store.
