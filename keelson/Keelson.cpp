@@ -1,6 +1,7 @@
 #include "keelson/Keelson.h"
 
 #include "src/errors/IErrorClient.h"
+#include "src/errors/LogFilePath.h"
 
 namespace pwk {
 
@@ -23,11 +24,7 @@ Keelson::Keelson(Platform& platform) : platform_(platform) {
 Keelson::~Keelson() = default;  // the log writer saves what is buffered
 
 void Keelson::Start() {
-    std::string hostPath = logPath_;
-    if (hostPath.empty() || hostPath.back() != '\\') {
-        hostPath += '\\';
-    }
-    hostPath += logFilename_;
+    std::string hostPath = LogFilePath(logPath_, logFilename_);
     if (!dateFormat_.empty()) {
         hostPath += platform_.FormatDate(platform_.Now(), dateFormat_);
     }
