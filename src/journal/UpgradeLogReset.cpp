@@ -1,6 +1,7 @@
 #include "src/journal/UpgradeLogReset.h"
 
 #include "src/component/Component.h"
+#include "src/errors/LogFilePath.h"
 #include "src/errors/Procedure.h"
 #include "src/platform/MessageBoxStyle.h"
 
@@ -13,11 +14,7 @@ constexpr const char* kCrLf = "\r\n";
 
 std::string GetLogFilePath(Component& component) {
     ErrorLibrary& errors = component.Errors();
-    std::string path = errors.LogPath();
-    if (path.empty() || path.back() != '\\') {
-        path += '\\';
-    }
-    path += errors.LogFilename();
+    std::string path = LogFilePath(errors.LogPath(), errors.LogFilename());
     const std::string dateFormat = errors.DateFormat();
     if (!dateFormat.empty()) {
         Platform& platform = component.platform();
