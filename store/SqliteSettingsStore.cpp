@@ -27,9 +27,13 @@ CREATE TABLE sections(app TEXT NOT NULL, folded TEXT NOT NULL, path TEXT NOT NUL
 CREATE TABLE settings(app TEXT NOT NULL, section TEXT NOT NULL, folded TEXT NOT NULL,
                       key TEXT NOT NULL, value TEXT NOT NULL,
                       PRIMARY KEY (app, section, folded)) WITHOUT ROWID;
-PRAGMA application_id = 1347898195;
-PRAGMA user_version = 1;
 )sql";
+
+// Parameters: application, section, then the section's DescendantRange.
+constexpr const char* DeleteValuesWithin =
+    "DELETE FROM settings WHERE app = ? AND (section = ? OR (section >= ? AND section < ?))";
+constexpr const char* DeleteSectionsWithin =
+    "DELETE FROM sections WHERE app = ? AND (folded = ? OR (folded >= ? AND folded < ?))";
 
 constexpr std::string_view Tables[] = {"applications", "sections", "settings"};
 
@@ -115,24 +119,10 @@ void SqliteSettingsStore::DeleteSection(const std::string& appName, const std::s
         }
         SqliteConnection& connection = *Connection(true);
         const auto [first, last] = SectionPath::DescendantRange(folded);
-        connection
-            .Prepare(
-                "DELETE FROM settings WHERE app = ? "
-                "AND (section = ? OR (section >= ? AND section < ?))")
-            .Bind(app)
-            .Bind(folded)
-            .Bind(first)
-            .Bind(last)
-            .Step();
-        connection
-            .Prepare(
-                "DELETE FROM sections WHERE app = ? "
-                "AND (folded = ? OR (folded >= ? AND folded < ?))")
-            .Bind(app)
-            .Bind(folded)
-            .Bind(first)
-            .Bind(last)
-            .Step();
+        // The section's values and levels, and everything below it.
+        for (const char* sql : {DeleteValuesWithin, DeleteSectionsWithin}) {
+            connection.Prepare(sql).Bind(app).Bind(folded).Bind(first).Bind(last).Step();
+        }
         // An application with no sections left is gone, as if it had never been stored.
         connection
             .Prepare(
@@ -155,9 +145,11 @@ void SqliteSettingsStore::DeleteApplication(const std::string& appName) {
         if (!connection.Prepare("SELECT 1 FROM sections WHERE app = ? LIMIT 1").Bind(app).Step()) {
             SectionPath::RaiseMissing(appName, "");
         }
-        connection.Prepare("DELETE FROM settings WHERE app = ?").Bind(app).Step();
-        connection.Prepare("DELETE FROM sections WHERE app = ?").Bind(app).Step();
-        connection.Prepare("DELETE FROM applications WHERE folded = ?").Bind(app).Step();
+        for (const char* sql :
+             {"DELETE FROM settings WHERE app = ?", "DELETE FROM sections WHERE app = ?",
+              "DELETE FROM applications WHERE folded = ?"}) {
+            connection.Prepare(sql).Bind(app).Step();
+        }
     });
 }
 
@@ -331,6 +323,9 @@ void SqliteSettingsStore::CreateSchema() {
         // Another process may have laid out the file since we looked.
         if (PragmaNumber(connection, "SELECT count(*) FROM sqlite_schema") == 0) {
             connection.Execute(Schema);
+            connection.Execute(
+                ("PRAGMA application_id = " + std::to_string(ApplicationId)).c_str());
+            connection.Execute(("PRAGMA user_version = " + std::to_string(SchemaVersion)).c_str());
         }
         connection.Execute("COMMIT");
     } catch (...) {
