@@ -72,7 +72,8 @@ void Keelson::LogText(const std::string& text) {
 void Keelson::BeginLine() {
     const auto second = std::chrono::floor<std::chrono::seconds>(platform_.Now());
     if (stamp_.empty() || second != stampSecond_) {
-        stamp_ = "[" + platform_.DateTimeText(second) + "] ";
+        stamp_.assign(1, '[');
+        stamp_.append(platform_.DateTimeText(second)).append("] ");
         stampSecond_ = second;
     }
     log_.Append(stamp_);

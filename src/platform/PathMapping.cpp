@@ -64,13 +64,13 @@ std::string MapHostPath(const std::string& root, const std::string& hostPath) {
     }
     std::string mapped = base == "/" ? "" : base;
     if (!top.empty()) {
-        mapped += "/" + top;
+        mapped.append("/").append(top);
     }
     for (const std::string& name : Names(rest)) {
-        mapped += "/" + name;
+        mapped.append("/").append(name);
     }
     if (mapped.empty()) {
-        mapped = "/";
+        mapped.push_back('/');
     }
     if (!rest.empty() && IsSeparator(rest.back()) && mapped.back() != '/') {
         mapped += '/';
