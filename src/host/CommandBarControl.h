@@ -40,7 +40,8 @@ class CommandBarControl : public HostObject {
     virtual void Move(const std::shared_ptr<CommandBar>& bar = nullptr,
                       std::optional<std::int32_t> before = std::nullopt) = 0;
     virtual void Delete(std::optional<bool> temporary = std::nullopt) = 0;
-    // Runs the control's own action, as a click without the Click event would.
+    // Runs the control's action: a built-in control its command; an add-in's button (OnAction
+    // "<!ProgID>") raises its Click event, as a click does.
     virtual void Execute() = 0;
     // The bar or popup the control stands on.
     virtual std::shared_ptr<HostObject> Parent() = 0;

@@ -31,6 +31,7 @@ inline constexpr int Contacts = 10;
 inline constexpr int Journal = 11;
 inline constexpr int Notes = 12;
 inline constexpr int Tasks = 13;
+inline constexpr int Drafts = 16;
 }  // namespace DefaultFolder
 
 // Inspector.EditorType values.

@@ -1,0 +1,61 @@
+#include "sim/FaultInjector.h"
+
+#include "src/errors/Failure.h"
+
+namespace pwk::sim {
+namespace {
+
+[[noreturn]] void Inject(std::int32_t number, const std::string& member) {
+    throw Failure(number, "Simulated failure of " + member, member);
+}
+
+}  // namespace
+
+void FaultInjector::FailNthCall(std::int64_t n, std::int32_t number) {
+    nthCall_[calls_ + n] = number;
+}
+
+void FaultInjector::FailMember(const std::string& member, std::int32_t number,
+                               std::optional<int> times) {
+    memberFaults_[member] = MemberFault{number, times};
+}
+
+void FaultInjector::Clear() {
+    nthCall_.clear();
+    memberFaults_.clear();
+}
+
+std::int64_t FaultInjector::Calls(const std::string& member) const {
+    auto found = perMember_.find(member);
+    return found == perMember_.end() ? 0 : found->second;
+}
+
+std::vector<std::string> FaultInjector::TakeLog() {
+    logging_ = false;
+    return std::exchange(log_, {});
+}
+
+void FaultInjector::Before(std::string_view type, std::string_view member) {
+    std::string name;
+    name.reserve(type.size() + member.size() + 1);
+    name.append(type).append(".").append(member);
+    ++calls_;
+    ++perMember_[name];
+    if (logging_) {
+        log_.push_back(name);
+    }
+    if (auto nth = nthCall_.find(calls_); nth != nthCall_.end()) {
+        const std::int32_t number = nth->second;
+        nthCall_.erase(nth);
+        Inject(number, name);
+    }
+    if (auto fault = memberFaults_.find(name); fault != memberFaults_.end()) {
+        const std::int32_t number = fault->second.number;
+        if (fault->second.remaining && --*fault->second.remaining <= 0) {
+            memberFaults_.erase(fault);
+        }
+        Inject(number, name);
+    }
+}
+
+}  // namespace pwk::sim

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+namespace pwk::sim {
+
+// Counts the calls the add-in makes into the host and makes chosen ones fail. Members are
+// named "Type.Member" with the host's names ("Items.Find", "MAPIFolder.Items").
+class FaultInjector {
+  public:
+    // The n-th host call from now (1 = the next one) fails with `number`.
+    void FailNthCall(std::int64_t n, std::int32_t number);
+    // Every call of `member` fails with `number`; only the next `times` calls when given.
+    void FailMember(const std::string& member, std::int32_t number,
+                    std::optional<int> times = std::nullopt);
+    void Clear();
+
+    std::int64_t Calls() const { return calls_; }
+    std::int64_t Calls(const std::string& member) const;
+    // Keeps the names of the calls from now on, in order, until TakeLog.
+    void StartLog() { logging_ = true; }
+    std::vector<std::string> TakeLog();
+
+    // Counts one call and raises the failure planned for it, if any.
+    void Before(std::string_view type, std::string_view member);
+
+  private:
+    struct MemberFault {
+        std::int32_t number;
+        std::optional<int> remaining;
+    };
+
+    std::int64_t calls_ = 0;
+    std::unordered_map<std::string, std::int64_t> perMember_;
+    std::map<std::int64_t, std::int32_t> nthCall_;
+    std::unordered_map<std::string, MemberFault> memberFaults_;
+    bool logging_ = false;
+    std::vector<std::string> log_;
+};
+
+}  // namespace pwk::sim

@@ -1,0 +1,102 @@
+#include "sim/SimApplication.h"
+
+#include "sim/SimFolder.h"
+#include "sim/SimItemFactory.h"
+#include "sim/SimItemState.h"
+#include "sim/SimNameSpace.h"
+#include "sim/SimPropertyPages.h"
+#include "src/host/Item.h"
+
+namespace pwk::sim {
+namespace {
+
+int DefaultFolderOf(host::ItemType type) {
+    switch (type) {
+        case host::ItemType::Mail:
+            return host::DefaultFolder::Drafts;
+        case host::ItemType::Appointment:
+            return host::DefaultFolder::Calendar;
+        case host::ItemType::Task:
+            return host::DefaultFolder::Tasks;
+        case host::ItemType::Journal:
+            return host::DefaultFolder::Journal;
+        case host::ItemType::Note:
+            return host::DefaultFolder::Notes;
+        default:
+            return host::DefaultFolder::Contacts;
+    }
+}
+
+}  // namespace
+
+SimApplication::SimApplication(std::shared_ptr<SimCore> core, HostInfo info)
+    : SimBase<host::Application>(core),
+      info_(std::move(info)),
+      explorers_(MakeSim<SimExplorers>(core, "Explorers.NewExplorer")),
+      inspectors_(MakeSim<SimInspectors>(core, "Inspectors.NewInspector")),
+      namespace_(MakeSim<SimNameSpace>(core)) {}
+
+SimApplication::~SimApplication() = default;
+
+std::string SimApplication::Name() {
+    Enter("Name");
+    return info_.Name;
+}
+
+std::string SimApplication::Version() {
+    Enter("Version");
+    return info_.Version;
+}
+
+std::string SimApplication::ProductCode() {
+    Enter("ProductCode");
+    return info_.ProductCode;
+}
+
+std::shared_ptr<host::Explorers> SimApplication::GetExplorers() {
+    Enter("Explorers");
+    return explorers_.get();
+}
+
+std::shared_ptr<host::Inspectors> SimApplication::GetInspectors() {
+    Enter("Inspectors");
+    return inspectors_.get();
+}
+
+std::shared_ptr<host::NameSpace> SimApplication::GetNamespace(const std::string& type) {
+    Enter("GetNamespace");
+    if (type != "MAPI") {
+        Raise(FailureNumber::InvalidProcedureCall, "Application.GetNamespace");
+    }
+    return namespace_.get();
+}
+
+std::shared_ptr<host::Item> SimApplication::CreateItem(host::ItemType type) {
+    Enter("CreateItem");
+    return NewItem(type)->AsItem();
+}
+
+Connection SimApplication::Advise(host::ApplicationEvents& sink) {
+    Enter("Advise");
+    return events_.Advise(sink);
+}
+
+std::shared_ptr<SimItemState> SimApplication::NewItem(host::ItemType type) {
+    auto item = SimItemFactory::New(CorePtr(), type);
+    item->SetFolder(namespace_->DefaultFolder(DefaultFolderOf(type)));
+    return item;
+}
+
+void SimApplication::RaiseItemSend(const std::shared_ptr<SimItemState>& item, bool& cancel) {
+    auto sent = item->AsItem();
+    Core().Raise(events_, "Application.ItemSend",
+                 [&](host::ApplicationEvents& sink) { sink.ItemSend(sent, cancel); });
+}
+
+void SimApplication::RaiseOptionsPagesAdd(const std::shared_ptr<SimPropertyPages>& pages) {
+    std::shared_ptr<host::PropertyPages> given = pages;
+    Core().Raise(events_, "Application.OptionsPagesAdd",
+                 [&](host::ApplicationEvents& sink) { sink.OptionsPagesAdd(given); });
+}
+
+}  // namespace pwk::sim

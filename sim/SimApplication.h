@@ -1,0 +1,54 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "sim/HostInfo.h"
+#include "sim/Owned.h"
+#include "sim/SimBase.h"
+#include "sim/SimWindows.h"
+#include "src/host/Application.h"
+#include "src/util/EventSource.h"
+
+namespace pwk::sim {
+
+class SimNameSpace;
+class SimPropertyPages;
+class SimItemState;
+
+// The host's application object. CreateItem makes a new item for the default folder of its
+// kind (a mail for the drafts folder); GetNamespace knows only "MAPI" and fails (5) otherwise.
+class SimApplication : public SimBase<host::Application> {
+  public:
+    SimApplication(std::shared_ptr<SimCore> core, HostInfo info);
+    ~SimApplication() override;
+
+    std::string Name() override;
+    std::string Version() override;
+    std::string ProductCode() override;
+    std::shared_ptr<host::Explorers> GetExplorers() override;
+    std::shared_ptr<host::Inspectors> GetInspectors() override;
+    std::shared_ptr<host::NameSpace> GetNamespace(const std::string& type) override;
+    std::shared_ptr<host::Item> CreateItem(host::ItemType type) override;
+    Connection Advise(host::ApplicationEvents& sink) override;
+
+    std::string AuditName() const override { return info_.Name; }
+    const HostInfo& Info() const { return info_; }
+    SimExplorers& ExplorerList() const { return *explorers_; }
+    SimInspectors& InspectorList() const { return *inspectors_; }
+    SimNameSpace& Mailbox() const { return *namespace_; }
+    const std::shared_ptr<SimNameSpace>& MailboxPtr() const { return namespace_.get(); }
+
+    std::shared_ptr<SimItemState> NewItem(host::ItemType type);
+    void RaiseItemSend(const std::shared_ptr<SimItemState>& item, bool& cancel);
+    void RaiseOptionsPagesAdd(const std::shared_ptr<SimPropertyPages>& pages);
+
+  private:
+    HostInfo info_;
+    Owned<SimExplorers> explorers_;
+    Owned<SimInspectors> inspectors_;
+    Owned<SimNameSpace> namespace_;
+    EventSource<host::ApplicationEvents> events_;
+};
+
+}  // namespace pwk::sim

@@ -1,0 +1,57 @@
+#include "sim/SimExplorer.h"
+
+#include "sim/SimCommandBars.h"
+#include "sim/SimFolder.h"
+#include "sim/SimItemState.h"
+#include "sim/SimSelection.h"
+
+namespace pwk::sim {
+
+SimExplorer::SimExplorer(std::shared_ptr<SimCore> core)
+    : SimBase<host::Explorer, SimWindowState>(std::move(core)) {}
+
+SimExplorer::~SimExplorer() = default;
+
+std::shared_ptr<host::CommandBars> SimExplorer::GetCommandBars() {
+    Enter("CommandBars");
+    return Bars().Self<host::CommandBars>();
+}
+
+std::shared_ptr<host::MAPIFolder> SimExplorer::CurrentFolder() {
+    Enter("CurrentFolder");
+    return folder_.get();
+}
+
+std::shared_ptr<host::Selection> SimExplorer::GetSelection() {
+    Enter("Selection");
+    return MakeSim<SimSelection>(CorePtr(), selected_);
+}
+
+Connection SimExplorer::Advise(host::ExplorerEvents& sink) {
+    Enter("Advise");
+    return events_.Advise(sink);
+}
+
+std::string SimExplorer::AuditName() const {
+    return folder_ ? folder_->Path() : std::string();
+}
+
+void SimExplorer::SetFolder(const std::shared_ptr<SimFolder>& folder) {
+    folder_ = folder;
+}
+
+void SimExplorer::RaiseFolderSwitch() {
+    Core().Raise(events_, "Explorer.FolderSwitch",
+                 [](host::ExplorerEvents& sink) { sink.FolderSwitch(); });
+}
+
+void SimExplorer::RaiseSelectionChange() {
+    Core().Raise(events_, "Explorer.SelectionChange",
+                 [](host::ExplorerEvents& sink) { sink.SelectionChange(); });
+}
+
+void SimExplorer::RaiseClose() {
+    Core().Raise(events_, "Explorer.Close", [](host::ExplorerEvents& sink) { sink.Close(); });
+}
+
+}  // namespace pwk::sim

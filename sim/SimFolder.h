@@ -1,0 +1,84 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "sim/FolderIndex.h"
+#include "sim/Owned.h"
+#include "sim/SimBase.h"
+#include "src/host/MAPIFolder.h"
+
+namespace pwk::sim {
+
+class SimItemState;
+class SimItems;
+
+// A folder of a store: its subfolders and its items in folder order, with the index that
+// Items.Find uses.
+class SimFolder : public SimBase<host::MAPIFolder> {
+  public:
+    SimFolder(std::shared_ptr<SimCore> core, std::string storeName, std::string storeId,
+              std::string name, host::ItemType defaultType);
+    ~SimFolder() override;
+
+    std::shared_ptr<host::HostObject> Parent() override;
+    host::ItemType DefaultItemType() override;
+    std::string EntryID() override;
+    std::string StoreID() override;
+    std::string Name() override;
+    std::shared_ptr<host::Items> GetItems() override;
+    // A folder's text is its name.
+    std::string Text() const override;
+
+    std::string AuditName() const override { return Path(); }
+
+    const std::string& FolderName() const { return name_; }
+    void Rename(std::string name) { name_ = std::move(name); }
+    // The full path, store name first: "Acme Public/Customers/Contacts".
+    std::string Path() const;
+    const std::string& StoreName() const { return storeName_; }
+    const std::string& StoreId() const { return storeId_; }
+    const std::string& EntryId() const { return entryId_; }
+    void SetEntryId(std::string entryId) { entryId_ = std::move(entryId); }
+    host::ItemType DefaultType() const { return defaultType_; }
+
+    // The top folder of a store has the namespace as its parent.
+    void SetParent(std::weak_ptr<host::HostObject> parent, std::weak_ptr<SimFolder> folder);
+    std::shared_ptr<SimFolder> ParentFolder() const { return parentFolder_.lock(); }
+    std::shared_ptr<SimFolder> AddSubfolder(const std::string& name, host::ItemType type);
+    const std::vector<Owned<SimFolder>>& Subfolders() const { return subfolders_; }
+    std::shared_ptr<SimFolder> Subfolder(const std::string& name) const;
+    void RemoveSubfolder(const SimFolder& folder);
+    // The folder, its subfolders and their items stop working, as deleted ones do.
+    void MarkDeleted();
+
+    const std::vector<Owned<SimItemState>>& Contents() const { return items_; }
+    // Takes the item in at the end; raises ItemAdd once the host is idle when `notify`.
+    void Insert(const std::shared_ptr<SimItemState>& item, bool notify);
+    void Remove(SimItemState& item);
+    void Reindex(SimItemState& item, const std::string& field, const std::string& from,
+                 const std::string& to);
+    // The first item in folder order whose text field is exactly `value`: through the index
+    // for the indexed fields, by a scan for the others.
+    std::shared_ptr<SimItemState> FindFirst(const std::string& field,
+                                            const std::string& value) const;
+    SimItems& ItemsObject();
+
+  private:
+    std::string storeName_;
+    std::string storeId_;
+    std::string name_;
+    std::string entryId_;
+    host::ItemType defaultType_;
+    std::weak_ptr<host::HostObject> parent_;
+    std::weak_ptr<SimFolder> parentFolder_;
+    std::vector<Owned<SimFolder>> subfolders_;
+    std::vector<Owned<SimItemState>> items_;
+    std::uint64_t nextSequence_ = 1;
+    FolderIndex index_;
+    Owned<SimItems> itemsObject_;
+};
+
+}  // namespace pwk::sim

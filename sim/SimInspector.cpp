@@ -1,0 +1,45 @@
+#include "sim/SimInspector.h"
+
+#include "sim/SimCommandBars.h"
+#include "sim/SimItemState.h"
+#include "src/host/Item.h"
+
+namespace pwk::sim {
+
+SimInspector::SimInspector(std::shared_ptr<SimCore> core, std::shared_ptr<SimItemState> item,
+                           int editorType)
+    : SimBase<host::Inspector, SimWindowState>(std::move(core)),
+      item_(std::move(item)),
+      editorType_(editorType) {}
+
+SimInspector::~SimInspector() = default;
+
+std::shared_ptr<host::CommandBars> SimInspector::GetCommandBars() {
+    Enter("CommandBars");
+    return Bars().Self<host::CommandBars>();
+}
+
+std::shared_ptr<host::Item> SimInspector::CurrentItem() {
+    Enter("CurrentItem");
+    return item_ ? item_->AsItem() : nullptr;
+}
+
+int SimInspector::EditorType() {
+    Enter("EditorType");
+    return editorType_;
+}
+
+Connection SimInspector::Advise(host::InspectorEvents& sink) {
+    Enter("Advise");
+    return events_.Advise(sink);
+}
+
+std::string SimInspector::AuditName() const {
+    return item_ ? item_->AuditName() : std::string();
+}
+
+void SimInspector::RaiseClose() {
+    Core().Raise(events_, "Inspector.Close", [](host::InspectorEvents& sink) { sink.Close(); });
+}
+
+}  // namespace pwk::sim

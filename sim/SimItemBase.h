@@ -1,0 +1,62 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "sim/SimBase.h"
+#include "sim/SimItemState.h"
+#include "sim/SimWorld.h"
+#include "src/host/HostObject.h"
+
+namespace pwk::sim {
+
+// The members every item interface shares, over the item's state.
+template <class Interface>
+class SimItemBase : public SimBase<Interface, SimItemState> {
+  public:
+    host::ItemType Class() override {
+        this->Enter("Class");
+        return this->Kind();
+    }
+    std::shared_ptr<host::HostObject> Parent() override {
+        this->Enter("Parent");
+        return this->ParentObject();
+    }
+    std::string EntryID() override {
+        this->Enter("EntryID");
+        return this->EntryId();
+    }
+    std::string Subject() override { return Get("Subject"); }
+    void SetSubject(const std::string& subject) override { Set("Subject", subject); }
+    std::string Body() override { return Get("Body"); }
+    void SetBody(const std::string& body) override { Set("Body", body); }
+    void Save() override {
+        this->Enter("Save");
+        this->SaveNow();
+    }
+    void Delete() override {
+        this->Enter("Delete");
+        this->DeleteNow();
+    }
+    void Display(bool modal) override {
+        this->Enter("Display");
+        this->Core().world().Display(*this, modal);
+    }
+
+  protected:
+    SimItemBase(std::shared_ptr<SimCore> core, host::ItemType kind)
+        : SimBase<Interface, SimItemState>(std::move(core), kind) {}
+
+    // A text property: the call check under the field's name, then the field.
+    std::string Get(const char* field) const {
+        this->Enter(field);
+        return this->TextField(field);
+    }
+    void Set(const char* field, const std::string& value) {
+        this->Enter(field);
+        this->SetTextField(field, value);
+    }
+};
+
+}  // namespace pwk::sim

@@ -1,0 +1,68 @@
+#include "sim/SimItems.h"
+
+#include "sim/FindFilter.h"
+#include "sim/HostError.h"
+#include "sim/SimCollection.h"
+#include "sim/SimFolder.h"
+#include "sim/SimItemFactory.h"
+#include "sim/SimItemState.h"
+
+namespace pwk::sim {
+
+SimItems::SimItems(std::shared_ptr<SimCore> core, std::weak_ptr<SimFolder> folder)
+    : SimBase<host::Items>(std::move(core)), folder_(std::move(folder)) {}
+
+std::int32_t SimItems::Count() {
+    Enter("Count");
+    return SimCollection::Count(LiveFolder().Contents());
+}
+
+std::shared_ptr<host::Item> SimItems::Item(std::int32_t index) {
+    Enter("Item");
+    return SimCollection::At(LiveFolder().Contents(), index, "Items.Item")->AsItem();
+}
+
+std::shared_ptr<host::Item> SimItems::Find(const std::string& filter) {
+    Enter("Find");
+    const FindFilter parsed = FindFilter::Parse(filter);
+    if (ItemKinds::TypeOfField(parsed.Field) != FieldType::Text) {
+        throw Failure(HostError::ConditionNotValid,
+                      "The property \"" + parsed.Field + "\" in the condition is not valid.",
+                      "Items.Find");
+    }
+    auto found = LiveFolder().FindFirst(parsed.Field, parsed.Value);
+    return found ? found->AsItem() : nullptr;
+}
+
+std::shared_ptr<host::Item> SimItems::Add(std::optional<host::ItemType> type) {
+    Enter("Add");
+    SimFolder& folder = LiveFolder();
+    auto item = SimItemFactory::New(CorePtr(), type.value_or(folder.DefaultType()));
+    item->SetFolder(folder.Self<SimFolder>());
+    return item->AsItem();
+}
+
+Connection SimItems::Advise(host::ItemsEvents& sink) {
+    Enter("Advise");
+    return events_.Advise(sink);
+}
+
+std::string SimItems::AuditName() const {
+    auto folder = folder_.lock();
+    return folder ? folder->Path() : std::string();
+}
+
+void SimItems::RaiseItemAdd(const std::shared_ptr<SimItemState>& item) {
+    auto added = item->AsItem();
+    Core().Raise(events_, "Items.ItemAdd", [&](host::ItemsEvents& sink) { sink.ItemAdd(added); });
+}
+
+SimFolder& SimItems::LiveFolder() const {
+    auto folder = folder_.lock();
+    if (!folder || !folder->Valid()) {
+        throw Failure(HostError::NotFound, "The folder has been deleted.", "Items");
+    }
+    return *folder;
+}
+
+}  // namespace pwk::sim

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <memory>
+
+#include "sim/SimBase.h"
+#include "src/host/Items.h"
+#include "src/util/EventSource.h"
+
+namespace pwk::sim {
+
+class SimFolder;
+class SimItemState;
+
+// The items of one folder, as the host hands them out: one object per folder.
+//
+// Find takes [Field] = "value" and returns the first item, in folder order, whose text field
+// is exactly the value (every character, letter case included). The e-mail and name fields of
+// contacts are indexed; any other text field is found by a scan of the folder. A field no item
+// has, a date or number field, or another form of restriction fails with the host's "condition
+// is not valid".
+class SimItems : public SimBase<host::Items> {
+  public:
+    SimItems(std::shared_ptr<SimCore> core, std::weak_ptr<SimFolder> folder);
+
+    std::int32_t Count() override;
+    std::shared_ptr<host::Item> Item(std::int32_t index) override;
+    std::shared_ptr<host::Item> Find(const std::string& filter) override;
+    std::shared_ptr<host::Item> Add(std::optional<host::ItemType> type) override;
+    Connection Advise(host::ItemsEvents& sink) override;
+
+    std::string AuditName() const override;
+    void RaiseItemAdd(const std::shared_ptr<SimItemState>& item);
+
+  private:
+    SimFolder& LiveFolder() const;
+
+    std::weak_ptr<SimFolder> folder_;
+    EventSource<host::ItemsEvents> events_;
+};
+
+}  // namespace pwk::sim

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "sim/SimAttachments.h"
+#include "sim/SimTimedItem.h"
+#include "src/host/JournalItem.h"
+
+namespace pwk::sim {
+
+class SimJournalItem : public SimTimedItem<host::JournalItem> {
+  public:
+    explicit SimJournalItem(std::shared_ptr<SimCore> core)
+        : SimTimedItem(std::move(core), host::ItemType::Journal) {}
+
+    std::string Type() override { return Get("Type"); }
+    void SetType(const std::string& type) override { Set("Type", type); }
+    std::shared_ptr<host::Attachments> GetAttachments() override {
+        Enter("Attachments");
+        return AttachmentsObject().Self<host::Attachments>();
+    }
+};
+
+}  // namespace pwk::sim

@@ -1,0 +1,46 @@
+#include "sim/SimLinks.h"
+
+#include "sim/HostError.h"
+#include "sim/SimCollection.h"
+#include "src/host/ContactItem.h"
+
+namespace pwk::sim {
+
+std::int32_t SimLinks::Count() {
+    Enter("Count");
+    return SimCollection::Count(links_);
+}
+
+std::shared_ptr<host::Link> SimLinks::Item(std::int32_t index) {
+    Enter("Item");
+    return SimCollection::At(links_, index, "Links.Item").get();
+}
+
+std::shared_ptr<host::Link> SimLinks::Add(const std::shared_ptr<host::ContactItem>& contact) {
+    Enter("Add");
+    auto state = std::dynamic_pointer_cast<SimItemState>(contact);
+    if (!state) {
+        Raise(FailureNumber::TypeMismatch, "Links.Add");
+    }
+    if (!state->Valid()) {
+        throw Failure(HostError::ItemDeleted, "The item has been moved or deleted.", "Links.Add");
+    }
+    if (!state->InFolder()) {
+        throw Failure(HostError::OperationFailed, "The contact must be saved before it is linked.",
+                      "Links.Add");
+    }
+    AddLink(state);
+    return links_.back().get();
+}
+
+void SimLinks::AddLink(const std::shared_ptr<SimItemState>& contact) {
+    links_.emplace_back(MakeSim<SimLink>(CorePtr(), contact));
+}
+
+void SimLinks::CopyFrom(const SimLinks& other) {
+    for (const auto& link : other.links_) {
+        AddLink(link->Target());
+    }
+}
+
+}  // namespace pwk::sim

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "sim/SimCore.h"
+
+namespace pwk::sim {
+
+template <class T>
+class Owned;
+
+// Base of every object of the simulated host. Every member of every host object starts with
+// Enter("Member"): the one place where calls are counted, planned failures are raised, and
+// objects that are gone (a closed window, a deleted control or item) refuse to work.
+class SimObject : public std::enable_shared_from_this<SimObject> {
+  public:
+    SimObject(const SimObject&) = delete;
+    SimObject& operator=(const SimObject&) = delete;
+    virtual ~SimObject() = default;
+
+    // The type and name the audit lists the object under.
+    virtual std::string AuditType() const = 0;
+    virtual std::string AuditName() const { return {}; }
+    // How many references the host itself keeps to the object.
+    int HostRefs() const { return hostRefs_; }
+
+    // From now on every member fails with `number`.
+    void Invalidate(std::int32_t number, std::string description);
+    bool Valid() const { return !invalid_; }
+
+    SimCore& Core() const { return *core_; }
+    const std::shared_ptr<SimCore>& CorePtr() const { return core_; }
+
+    // The object as another of its interfaces (the host's interfaces are siblings).
+    template <class T>
+    std::shared_ptr<T> Self() {
+        return std::dynamic_pointer_cast<T>(shared_from_this());
+    }
+
+  protected:
+    explicit SimObject(std::shared_ptr<SimCore> core) : core_(std::move(core)) {}
+
+    void Enter(std::string_view member) const;
+
+  private:
+    template <class T>
+    friend class Owned;
+
+    struct Invalid {
+        std::int32_t number;
+        std::string description;
+    };
+
+    std::shared_ptr<SimCore> core_;
+    mutable int hostRefs_ = 0;
+    std::optional<Invalid> invalid_;
+};
+
+// Makes a host object and enters it in the audit.
+template <class T, class... Args>
+std::shared_ptr<T> MakeSim(const std::shared_ptr<SimCore>& core, Args&&... args) {
+    auto object = std::make_shared<T>(core, std::forward<Args>(args)...);
+    core->Audit.Register(object);
+    return object;
+}
+
+}  // namespace pwk::sim

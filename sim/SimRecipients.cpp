@@ -1,0 +1,39 @@
+#include "sim/SimRecipients.h"
+
+#include "sim/SimCollection.h"
+
+namespace pwk::sim {
+
+std::int32_t SimRecipients::Count() {
+    Enter("Count");
+    return SimCollection::Count(recipients_);
+}
+
+std::shared_ptr<host::Recipient> SimRecipients::Item(std::int32_t index) {
+    Enter("Item");
+    return SimCollection::At(recipients_, index, "Recipients.Item").get();
+}
+
+std::shared_ptr<host::Recipient> SimRecipients::Add(const std::string& address) {
+    Enter("Add");
+    if (address.empty()) {
+        Raise(FailureNumber::InvalidProcedureCall, "Recipients.Add");
+    }
+    const bool resolved = address.find('@') != std::string::npos;
+    return AddRecipient(address, resolved ? address : std::string(), RecipientKind::To);
+}
+
+std::shared_ptr<SimRecipient> SimRecipients::AddRecipient(const std::string& name,
+                                                          const std::string& address,
+                                                          RecipientKind kind) {
+    recipients_.emplace_back(MakeSim<SimRecipient>(CorePtr(), name, address, kind));
+    return recipients_.back().get();
+}
+
+void SimRecipients::CopyFrom(const SimRecipients& other) {
+    for (const auto& recipient : other.recipients_) {
+        AddRecipient(recipient->DisplayName(), recipient->AddressText(), recipient->Kind());
+    }
+}
+
+}  // namespace pwk::sim
