@@ -4,6 +4,8 @@
 #include <cstring>
 #include <filesystem>
 
+#include <sys/stat.h>
+
 namespace pwk::keelson {
 
 bool LogWriter::Open(const std::string& path, std::string& error) {
@@ -22,11 +24,27 @@ bool LogWriter::Open(const std::string& path, std::string& error) {
         error = std::strerror(errno);
         return false;
     }
+    path_ = path;
     return true;
+}
+
+void LogWriter::ReopenIfReplaced() noexcept {
+    struct stat atPath {};
+    struct stat open {};
+    const bool same = ::stat(path_.c_str(), &atPath) == 0 && ::fstat(fileno(file_), &open) == 0 &&
+                      atPath.st_ino == open.st_ino && atPath.st_dev == open.st_dev;
+    if (same) {
+        return;
+    }
+    if (std::FILE* fresh = std::fopen(path_.c_str(), "ab")) {
+        std::fclose(file_);
+        file_ = fresh;
+    }
 }
 
 void LogWriter::Flush() noexcept {
     if (file_ != nullptr && !buffer_.empty()) {
+        ReopenIfReplaced();
         std::fwrite(buffer_.data(), 1, buffer_.size(), file_);
         std::fflush(file_);
     }

@@ -42,7 +42,12 @@ class LogWriter {
   private:
     static constexpr std::size_t kFlushAt = 64 * 1024;
 
+    // Someone may delete or replace the log while it is open (the upgrade reset erases it);
+    // the next lines then start a new file at the same path instead of vanishing.
+    void ReopenIfReplaced() noexcept;
+
     std::FILE* file_ = nullptr;
+    std::string path_;
     std::string buffer_;
 };
 
