@@ -135,6 +135,7 @@ class SimHost : public SimWorld {
     void DoEvents();
 
     // Observation.
+    const std::shared_ptr<SimCore>& CorePtr() const { return core_; }
     FaultInjector& Faults() const;
     std::vector<HeldObject> HeldObjects() const;
     const std::vector<DisplayRecord>& Displayed() const { return displayed_; }
