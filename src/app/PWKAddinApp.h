@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "src/app/PWKAddinAppEvents.h"
 #include "src/host/Application.h"
@@ -63,7 +64,9 @@ class PWKAddinApp : public std::enable_shared_from_this<PWKAddinApp>,
     void ReleaseHookedWindows();
     bool IsTrackedFolder(const std::shared_ptr<host::MAPIFolder>& contactFolder);
 
-    // What the registry holds, for its owner's checks.
+    // What the registry holds, for its owner's checks: the keys in order of hooking.
+    std::vector<std::string> HookedExplorerKeys() const { return hookedExplorers_.Keys(); }
+    std::vector<std::string> HookedInspectorKeys() const { return hookedInspectors_.Keys(); }
     std::int32_t HookedExplorerCount() const { return hookedExplorers_.Count(); }
     std::int32_t HookedInspectorCount() const { return hookedInspectors_.Count(); }
     bool HasSentItemsHook() const { return static_cast<bool>(sentItemsHook_); }

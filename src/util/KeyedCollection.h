@@ -30,6 +30,13 @@ class KeyedCollection {
         return entries_[Index(position)].first;
     }
     bool Contains(const std::string& key) const { return Find(key) != entries_.end(); }
+    std::vector<std::string> Keys() const {
+        std::vector<std::string> keys;
+        for (const auto& entry : entries_) {
+            keys.push_back(entry.first);
+        }
+        return keys;
+    }
 
     void Remove(std::int32_t position) {
         entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(Index(position)));
@@ -54,12 +61,11 @@ class KeyedCollection {
         return entries_.end();
     }
     typename Entries::iterator FindExisting(const std::string& key) {
-        for (auto it = entries_.begin(); it != entries_.end(); ++it) {
-            if (it->first == key) {
-                return it;
-            }
+        const auto found = Find(key);
+        if (found == entries_.end()) {
+            Raise(FailureNumber::InvalidProcedureCall);
         }
-        Raise(FailureNumber::InvalidProcedureCall);
+        return entries_.begin() + (found - entries_.cbegin());
     }
 
     Entries entries_;

@@ -1,0 +1,121 @@
+#pragma once
+
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "keelson/Keelson.h"
+#include "keelson/RegisterKeelson.h"
+#include "sim/ScriptedFileUtility.h"
+#include "sim/ScriptedPlatform.h"
+#include "sim/SimFolder.h"
+#include "sim/SimHost.h"
+#include "sim/SimNameSpace.h"
+#include "src/app/PWKAddinApp.h"
+#include "src/component/Component.h"
+#include "src/host/MapiSession.h"
+#include "src/platform/FileUtility.h"
+#include "src/resources/Version.h"
+#include "src/startup/Connect.h"
+#include "store/MemorySettingsStore.h"
+
+namespace pwk::test {
+
+// The add-in as the host loads it: scripted platform, in-memory settings, the real error
+// library, the simulated host with a small mailbox, and Connect creatable by its ProgID.
+class AddinHarness {
+  public:
+    explicit AddinHarness(sim::HostInfo info = {}) : host(std::move(info)) {
+        platform.SetSettings(store);
+        fileUtility->SetDefaultFolder("C:\\Logs\\");
+        auto& factories = platform.Factories();
+        RegisterKeelson(factories, platform);
+        factories.Register(FileUtilityProgID, [this] { return fileUtility; });
+        factories.Register(host::MapiSessionProgID, host.MapiSessionFactory());
+        factories.Register(ConnectProgID, [this] {
+            auto connect = std::make_shared<Connect>(component);
+            connect_ = connect;
+            return connect;
+        });
+        BuildMailbox();
+    }
+
+    // A test that ends with windows open leaves the host running: it shuts down as the real
+    // one does, unloading the add-in first.
+    ~AddinHarness() {
+        if (host.AddInLoaded(ConnectProgID)) {
+            host.UnloadAddIn(ConnectProgID);
+        }
+    }
+    AddinHarness(const AddinHarness&) = delete;
+    AddinHarness& operator=(const AddinHarness&) = delete;
+
+    // A personal store with the default folders and a public store with one folderset.
+    void BuildMailbox() {
+        auto& mailbox = host.Mailbox();
+        mailbox.AddStore("Mailbox");
+        mailbox.SetDefaultStore("Mailbox");
+        const std::pair<const char*, std::pair<host::ItemType, int>> folders[] = {
+            {"Inbox", {host::ItemType::Mail, host::DefaultFolder::Inbox}},
+            {"Sent Items", {host::ItemType::Mail, host::DefaultFolder::SentMail}},
+            {"Calendar", {host::ItemType::Appointment, host::DefaultFolder::Calendar}},
+            {"Contacts", {host::ItemType::Contact, host::DefaultFolder::Contacts}},
+            {"Journal", {host::ItemType::Journal, host::DefaultFolder::Journal}},
+            {"Tasks", {host::ItemType::Task, host::DefaultFolder::Tasks}},
+            {"Notes", {host::ItemType::Note, host::DefaultFolder::Notes}},
+        };
+        for (const auto& [name, kind] : folders) {
+            mailbox.SetDefaultFolder(kind.second, host.AddFolder("Mailbox", name, kind.first));
+        }
+        mailbox.AddStore("Public");
+        host.AddFolder("Public", "Customers", host::ItemType::Mail);
+        host.AddFolder("Public/Customers", "Contacts", host::ItemType::Contact);
+        host.AddFolder("Public/Customers", "Journal", host::ItemType::Journal);
+        host.AddFolder("Public/Customers", "E-mails", host::ItemType::Mail);
+        host.AddFolder("Public", "Suppliers", host::ItemType::Contact);
+    }
+
+    void Start(int connectMode = host::ConnectMode::Startup) {
+        host.LoadAddIn(platform.Factories(), ConnectProgID, connectMode);
+    }
+
+    // Stores the settings an add-in of `version` would have saved, with no foldersets.
+    void StoreSavedSettings(Version version) {
+        store->SaveSetting(ProductTitle, "Tracking", "FirstRun", "False");
+        store->SaveSetting(ProductTitle, "Version", "Major", std::to_string(version.Major));
+        store->SaveSetting(ProductTitle, "Version", "Minor", std::to_string(version.Minor));
+        store->SaveSetting(ProductTitle, "Version", "Revision", std::to_string(version.Revision));
+    }
+
+    std::shared_ptr<Connect> ConnectObject() const { return connect_.lock(); }
+    std::shared_ptr<PWKAddinApp> App() const {
+        auto connect = ConnectObject();
+        return connect ? connect->AddinApp() : nullptr;
+    }
+
+    std::string FolderEntryID(const std::string& path) { return host.Folder(path)->EntryID(); }
+    std::string FolderStoreID(const std::string& path) { return host.Folder(path)->StoreID(); }
+
+    std::string LogContents() {
+        if (auto keelson = std::dynamic_pointer_cast<Keelson>(component.ErrorObject())) {
+            keelson->Flush();
+        }
+        std::ifstream in(platform.NativePath("C:\\Logs\\PWK"));
+        std::stringstream content;
+        content << in.rdbuf();
+        return content.str();
+    }
+
+    sim::ScriptedPlatform platform;
+    std::shared_ptr<MemorySettingsStore> store = std::make_shared<MemorySettingsStore>();
+    std::shared_ptr<sim::ScriptedFileUtility> fileUtility =
+        std::make_shared<sim::ScriptedFileUtility>();
+    Component component{platform};
+    sim::SimHost host;
+
+  private:
+    std::weak_ptr<Connect> connect_;
+};
+
+}  // namespace pwk::test
