@@ -1,0 +1,276 @@
+// What the user does in the host.
+
+#include <chrono>
+
+#include "sim/SimApplication.h"
+#include "sim/SimControlState.h"
+#include "sim/SimExplorer.h"
+#include "sim/SimFolder.h"
+#include "sim/SimHost.h"
+#include "sim/SimInspector.h"
+#include "sim/SimItemState.h"
+#include "sim/SimNameSpace.h"
+#include "sim/SimWindows.h"
+#include "src/app/PWKAddinApp.h"
+#include "src/errors/Failure.h"
+#include "src/host/CommandBarControl.h"
+#include "src/startup/Connect.h"
+#include "src/tracking/RegSettings.h"
+#include "src/tracking/TrackedFoldersets.h"
+#include "tools/scenario/CommandRunner.h"
+#include "tools/scenario/DateArgument.h"
+#include "tools/scenario/Describe.h"
+#include "tools/scenario/Lookup.h"
+#include "tools/scenario/ScenarioError.h"
+#include "tools/scenario/Session.h"
+#include "tools/scenario/Transcript.h"
+
+namespace pwk::scenario {
+
+namespace {
+
+std::vector<std::string> SplitList(const std::string& text) {
+    std::vector<std::string> parts;
+    std::size_t begin = 0;
+    while (begin <= text.size()) {
+        const std::size_t end = std::min(text.find(',', begin), text.size());
+        std::string part = text.substr(begin, end - begin);
+        part.erase(0, part.find_first_not_of(' '));
+        part.erase(part.find_last_not_of(' ') + 1);
+        if (!part.empty()) {
+            parts.push_back(part);
+        }
+        begin = end + 1;
+    }
+    return parts;
+}
+
+std::shared_ptr<sim::SimApplication> AppOf(sim::SimHost& host) {
+    return std::dynamic_pointer_cast<sim::SimApplication>(host.Application());
+}
+
+}  // namespace
+
+void CommandRunner::Explorer(const Command& command) {
+    Act();
+    focus_.Bring(session_.Host().OpenExplorer(Folder(command.Args[0])->Path()));
+}
+
+void CommandRunner::Switch(const Command& command) {
+    Act();
+    auto explorer = CurrentExplorer();
+    focus_.Bring(explorer);
+    session_.Host().SwitchFolder(explorer, Folder(command.Args[0])->Path());
+}
+
+void CommandRunner::Select(const Command& command) {
+    Act();
+    auto explorer = CurrentExplorer();
+    focus_.Bring(explorer);
+    const auto folder = explorer->Folder();
+    if (!folder && !command.Args.empty()) {
+        throw CommandError("the explorer shows no folder");
+    }
+    std::vector<std::shared_ptr<host::Item>> items;
+    for (const std::string& ref : command.Args) {
+        items.push_back(Lookup::Item(*folder, ref)->AsItem());
+    }
+    session_.Host().Select(explorer, items);
+}
+
+void CommandRunner::Open(const Command& command) {
+    Act();
+    std::shared_ptr<sim::SimFolder> folder;
+    if (command.Has("in")) {
+        folder = Folder(command.Option("in"));
+    } else {
+        folder = CurrentExplorer()->Folder();
+        if (!folder) {
+            throw CommandError("the explorer shows no folder (say in=FOLDER)");
+        }
+    }
+    const auto item = Lookup::Item(*folder, command.Args[0]);
+    if (auto inspector = session_.Host().OpenItem(item->AsItem())) {
+        focus_.Bring(inspector);
+    }
+}
+
+void CommandRunner::ComposeMail(const Command& command) {
+    Act();
+    sim::SimHost& host = session_.Host();
+    const auto mail = host.ComposeMail(command.Option("subject"));
+    const auto item = mail->AsItem();
+    const std::pair<const char*, sim::RecipientKind> lists[] = {{"to", sim::RecipientKind::To},
+                                                                {"cc", sim::RecipientKind::Cc},
+                                                                {"bcc", sim::RecipientKind::Bcc}};
+    for (const auto& [key, kind] : lists) {
+        for (const std::string& address : SplitList(command.Option(key))) {
+            host.AddRecipient(item, address, "", kind);
+        }
+    }
+    if (command.Has("body")) {
+        host.SetField(item, "Body", command.Option("body"));
+    }
+    if (auto inspector = host.InspectorOf(item)) {
+        focus_.Bring(inspector);
+    }
+}
+
+void CommandRunner::ComposeAppointment(const Command& command) {
+    Act();
+    sim::SimHost& host = session_.Host();
+    const auto appointment = host.ComposeAppointment(command.Option("subject"));
+    const host::Date today = host.Info().Now;
+    const host::Date start =
+        command.Has("start") ? ParseDateArgument(command.Option("start"), today) : today;
+    const host::Date end = command.Has("end") ? ParseDateArgument(command.Option("end"), today)
+                                              : start + std::chrono::minutes(30);
+    if (end < start) {
+        throw CommandError("the appointment would end before it starts");
+    }
+    // What the user types into the inspector's time fields.
+    appointment->SetDateField("Start", start);
+    appointment->SetDateField("End", end);
+    appointment->SetNumberField(
+        "Duration", static_cast<std::int32_t>(
+                        std::chrono::duration_cast<std::chrono::minutes>(end - start).count()));
+    if (command.Has("body")) {
+        host.SetField(appointment->AsItem(), "Body", command.Option("body"));
+    }
+    if (auto inspector = host.InspectorOf(appointment->AsItem())) {
+        focus_.Bring(inspector);
+    }
+}
+
+void CommandRunner::Link(const Command& command) {
+    Act();
+    const auto item = InspectorItem();
+    const auto contact = command.Has("in")
+                             ? Lookup::Item(*Folder(command.Option("in")), command.Args[0])
+                             : Lookup::Contact(session_.Host(), command.Args[0]);
+    session_.Host().AddLink(item->AsItem(), contact->AsItem());
+    transcript_.Event(Describe::ItemName(*item) + " linked to " + Describe::ItemName(*contact));
+}
+
+void CommandRunner::Send(const Command& /*command*/) {
+    Act();
+    const auto mail = InspectorItem();
+    lastSendWent_ = session_.Host().Send(mail->AsItem());
+    transcript_.Event(*lastSendWent_ ? "the mail is sent" : "the send was cancelled");
+}
+
+void CommandRunner::Save(const Command& /*command*/) {
+    Act();
+    const auto item = InspectorItem();
+    session_.Host().Save(item->AsItem());
+}
+
+void CommandRunner::Click(const Command& command) {
+    Act();
+    const auto window = FrontWindow();
+    const auto control = Lookup::Control(*window, command.Args[0]);
+    if (!control) {
+        throw CommandError(Where(*window) + " has no control \"" + command.Args[0] +
+                           "\" (\"show buttons\" lists them)");
+    }
+    transcript_.Event("click " + Describe::Control(*control) + " on " + Where(*window));
+    session_.Host().Click(control->Self<host::CommandBarControl>());
+}
+
+void CommandRunner::Close(const Command& command) {
+    Act();
+    sim::SimHost& host = session_.Host();
+    const auto app = AppOf(host);
+    std::shared_ptr<sim::SimWindowState> window;
+    if (command.Args.empty()) {
+        window = FrontWindow();
+    } else if (command.Args.size() == 1) {
+        window = command.Args[0] == "explorer"
+                     ? std::shared_ptr<sim::SimWindowState>(CurrentExplorer())
+                     : std::shared_ptr<sim::SimWindowState>(CurrentInspector());
+    } else {
+        const std::int64_t n = Lookup::Number(command.Args[1]);
+        const bool explorers = command.Args[0] == "explorer";
+        const std::size_t count =
+            explorers ? app->ExplorerList().All().size() : app->InspectorList().All().size();
+        if (n < 1 || static_cast<std::size_t>(n) > count) {
+            throw CommandError("there is no " + command.Args[0] + " " + command.Args[1] + " (" +
+                               std::to_string(count) + " open)");
+        }
+        const auto index = static_cast<std::size_t>(n - 1);
+        window =
+            explorers
+                ? std::shared_ptr<sim::SimWindowState>(app->ExplorerList().All()[index].get())
+                : std::shared_ptr<sim::SimWindowState>(app->InspectorList().All()[index].get());
+    }
+    transcript_.Event("closing " + Where(*window));
+    if (auto explorer = std::dynamic_pointer_cast<sim::SimExplorer>(window)) {
+        host.Close(explorer->Self<host::Explorer>());
+    } else if (auto inspector = std::dynamic_pointer_cast<sim::SimInspector>(window)) {
+        host.Close(inspector->Self<host::Inspector>());
+    }
+    if (!host.Running()) {
+        transcript_.Event("that was the last window: the host has shut down");
+    }
+}
+
+void CommandRunner::Deliver(const Command& command) {
+    Act();
+    if (!command.Has("from") || !command.Has("subject")) {
+        throw CommandError("deliver needs from=ADDRESS and subject=TEXT");
+    }
+    sim::IncomingMail mail;
+    mail.SenderAddress = command.Option("from");
+    mail.SenderName = command.Option("name", mail.SenderAddress);
+    mail.Subject = command.Option("subject");
+    mail.Body = command.Option("body");
+    session_.Host().DeliverMail(mail);
+}
+
+void CommandRunner::Options(const Command& /*command*/) {
+    Act();
+    const auto pages = session_.Host().OpenOptionsDialog();
+    transcript_.Event("options dialog: " + std::to_string(pages.size()) +
+                      (pages.size() == 1 ? " page" : " pages") + " from add-ins");
+    for (const auto& page : pages) {
+        transcript_.Event("  page \"" + page.Caption + "\"");
+    }
+}
+
+// The options page's way of handing back settings: a new settings object made from the live
+// one, with the folderset added, given to the live one's UpdateFrom.
+void CommandRunner::Track(const Command& command) {
+    Act();
+    sim::SimHost& host = session_.Host();
+    const auto contacts = Folder(command.Args[0]);
+    const auto journal = Folder(command.Args[1]);
+    const auto emails = Folder(command.Args[2]);
+    const auto connect = session_.AddIn();
+    const auto addinApp = connect ? connect->AddinApp() : nullptr;
+    const auto live = addinApp ? addinApp->theRegSettings() : nullptr;
+    if (!live) {
+        throw CommandError("the add-in is not running, so it has no settings to change");
+    }
+    const auto application = host.Application();
+    const auto nameSpace = AppOf(host)->MailboxPtr();
+    auto edited = std::make_shared<RegSettings>(*session_.CurrentComponent());
+    try {
+        edited->UpdateFrom(live, application);
+        auto foldersets = edited->TrackedFoldersets();
+        if (!foldersets->AddByIDs(contacts->EntryId(), contacts->StoreId(), journal->EntryId(),
+                                  journal->StoreId(), emails->EntryId(), emails->StoreId(),
+                                  nameSpace)) {
+            transcript_.Event("the options page refuses the folderset: " +
+                              foldersets->GetFailReason());
+            return;
+        }
+        transcript_.Event("the options page hands back " + std::to_string(foldersets->Count()) +
+                          " tracked folderset(s)");
+        live->UpdateFrom(edited, application);
+    } catch (const Failure& failure) {
+        transcript_.Event("the options page reports failure " + std::to_string(failure.Number) +
+                          ": " + failure.Description);
+    }
+}
+
+}  // namespace pwk::scenario

@@ -1,0 +1,235 @@
+// The checks. A check that does not hold throws ExpectationFailed with what it expected and
+// what it found.
+
+#include "sim/ScriptedPlatform.h"
+#include "sim/SimControlState.h"
+#include "sim/SimFolder.h"
+#include "sim/SimHost.h"
+#include "sim/SimItemState.h"
+#include "src/app/PWKAddinApp.h"
+#include "src/platform/SettingsStore.h"
+#include "src/startup/Connect.h"
+#include "tools/scenario/CommandRunner.h"
+#include "tools/scenario/Describe.h"
+#include "tools/scenario/ExpectationFailed.h"
+#include "tools/scenario/Lookup.h"
+#include "tools/scenario/ScenarioError.h"
+#include "tools/scenario/Session.h"
+#include "tools/scenario/Transcript.h"
+
+namespace pwk::scenario {
+
+namespace {
+
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
+// The log's lines holding `text`.
+std::vector<std::string> LogLinesWith(const std::string& log, const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t begin = 0;
+    while (begin < log.size()) {
+        std::size_t end = log.find('\n', begin);
+        end = end == std::string::npos ? log.size() : end;
+        const std::string line = log.substr(begin, end - begin);
+        if (line.find(text) != std::string::npos) {
+            lines.push_back(line);
+        }
+        begin = end + 1;
+    }
+    return lines;
+}
+
+// A box's text on one line, line breaks shown as "/".
+std::string OneLine(const std::string& text) {
+    std::string line;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            continue;
+        }
+        line.push_back(text[i] == '\n' ? '/' : text[i]);
+    }
+    return line;
+}
+
+}  // namespace
+
+void CommandRunner::ExpectBox(const Command& command) {
+    auto& boxes = session_.Platform().UncheckedBoxes();
+    const std::string& title = command.Args[0];
+    std::string expected = "a box titled " + Quoted(title);
+    if (command.Args.size() > 1) {
+        expected += " whose text holds " + Quoted(command.Args[1]);
+    }
+    if (boxes.empty()) {
+        throw ExpectationFailed(expected, "no (further) box from the last action");
+    }
+    const ShownBox box = boxes.front();
+    boxes.pop_front();
+    const bool textHolds =
+        command.Args.size() < 2 || box.Text.find(command.Args[1]) != std::string::npos;
+    if (box.Title != title || !textHolds) {
+        throw ExpectationFailed(expected,
+                                "the box " + Quoted(box.Title) + ": " + Quoted(OneLine(box.Text)));
+    }
+}
+
+void CommandRunner::ExpectNoBox(const Command& /*command*/) {
+    const auto& boxes = session_.Platform().UncheckedBoxes();
+    if (!boxes.empty()) {
+        throw ExpectationFailed("no box left from the last action",
+                                std::to_string(boxes.size()) + " more, the first titled " +
+                                    Quoted(boxes.front().Title));
+    }
+}
+
+void CommandRunner::ExpectHelp(const Command& command) {
+    const auto& requests = session_.Platform().HelpRequests();
+    const std::size_t count = session_.Platform().HelpRequestsOfAction();
+    const std::int32_t context = Lookup::Number32(command.Args[1]);
+    std::string found = "no help asked for in the last action";
+    for (std::size_t i = requests.size() - count; i < requests.size(); ++i) {
+        if (requests[i].HelpFile == command.Args[0] && requests[i].HelpContext == context) {
+            return;
+        }
+        found = "help " + requests[i].HelpFile + " #" + std::to_string(requests[i].HelpContext);
+    }
+    throw ExpectationFailed("help " + command.Args[0] + " #" + command.Args[1], found);
+}
+
+void CommandRunner::ExpectCount(const Command& command) {
+    const auto folder = Folder(command.Args[0]);
+    const std::size_t count = folder->Contents().size();
+    if (static_cast<std::int64_t>(count) != Lookup::Number(command.Args[1])) {
+        throw ExpectationFailed(command.Args[1] + " items in " + Quoted(folder->Path()),
+                                std::to_string(count));
+    }
+}
+
+void CommandRunner::ExpectItem(const Command& command) {
+    const auto folder = Folder(command.Args[0]);
+    const std::int64_t position = Lookup::Number(command.Args[1]);
+    const auto& items = folder->Contents();
+    if (position < 1 || static_cast<std::size_t>(position) > items.size()) {
+        throw ExpectationFailed("an item " + command.Args[1] + " in " + Quoted(folder->Path()),
+                                std::to_string(items.size()) + " items");
+    }
+    const auto& item = *items[static_cast<std::size_t>(position - 1)];
+    for (const auto& [field, value] : command.Options) {
+        bool known = false;
+        const std::string actual = Describe::Field(item, field, known);
+        if (!known) {
+            throw CommandError(Describe::ItemName(item) + " has no field " + field);
+        }
+        if (actual != value) {
+            throw ExpectationFailed(
+                field + " = " + Quoted(value) + " on " + Describe::ItemName(item),
+                field + " = " + Quoted(actual));
+        }
+    }
+}
+
+void CommandRunner::ExpectButton(const Command& command) {
+    const auto window = FrontWindow();
+    const auto control = Lookup::Control(*window, command.Args[0]);
+    std::string expected = "a control " + Quoted(command.Args[0]);
+    for (std::size_t i = 1; i < command.Args.size(); ++i) {
+        expected += " " + command.Args[i];
+    }
+    if (command.Has("tooltip")) {
+        expected += " with tooltip " + Quoted(command.Option("tooltip"));
+    }
+    if (!control) {
+        throw ExpectationFailed(expected + " on " + Where(*window), "no such control");
+    }
+    const sim::ControlSpec& spec = control->Spec;
+    bool holds = !command.Has("tooltip") || spec.TooltipText == command.Option("tooltip");
+    for (std::size_t i = 1; i < command.Args.size(); ++i) {
+        const std::string& state = command.Args[i];
+        holds = holds && (state == "shown"     ? spec.Visible
+                          : state == "hidden"  ? !spec.Visible
+                          : state == "enabled" ? spec.Enabled
+                                               : !spec.Enabled);
+    }
+    if (!holds) {
+        throw ExpectationFailed(expected, Describe::Control(*control) + " on " + Where(*window));
+    }
+}
+
+void CommandRunner::ExpectSetting(const Command& command) {
+    // A marker default tells a missing value from an empty one.
+    const std::string missing = "\x01missing";
+    const std::string value =
+        session_.Store().GetSetting(Session::AppName, command.Args[0], command.Args[1], missing);
+    if (value != command.Args[2]) {
+        throw ExpectationFailed(
+            command.Args[0] + "|" + command.Args[1] + " = " + Quoted(command.Args[2]),
+            value == missing ? "no such setting" : Quoted(value));
+    }
+}
+
+void CommandRunner::ExpectLog(const Command& command) {
+    if (LogLinesWith(session_.LogText(), command.Args[0]).empty()) {
+        throw ExpectationFailed("a log line holding " + Quoted(command.Args[0]), "none");
+    }
+}
+
+void CommandRunner::ExpectNoLog(const Command& command) {
+    const auto lines = LogLinesWith(session_.LogText(), command.Args[0]);
+    if (!lines.empty()) {
+        throw ExpectationFailed("no log line holding " + Quoted(command.Args[0]), lines.front());
+    }
+}
+
+void CommandRunner::ExpectSent(const Command& /*command*/) {
+    if (!lastSendWent_ || !*lastSendWent_) {
+        throw ExpectationFailed("the last send went",
+                                lastSendWent_ ? "it was cancelled" : "nothing was sent");
+    }
+}
+
+void CommandRunner::ExpectCancelled(const Command& /*command*/) {
+    if (!lastSendWent_ || *lastSendWent_) {
+        throw ExpectationFailed("the last send was cancelled",
+                                lastSendWent_ ? "the mail went" : "nothing was sent");
+    }
+}
+
+void CommandRunner::ExpectHooks(const Command& command) {
+    const auto connect = session_.AddIn();
+    const auto app = connect ? connect->AddinApp() : nullptr;
+    const std::int64_t explorers = app ? app->HookedExplorerCount() : 0;
+    const std::int64_t inspectors = app ? app->HookedInspectorCount() : 0;
+    if (explorers != Lookup::Number(command.Args[0]) ||
+        inspectors != Lookup::Number(command.Args[1])) {
+        throw ExpectationFailed(
+            command.Args[0] + " explorers and " + command.Args[1] + " inspectors hooked",
+            std::to_string(explorers) + " and " + std::to_string(inspectors) +
+                (app ? "" : " (there is no application object)"));
+    }
+}
+
+void CommandRunner::ExpectInert(const Command& /*command*/) {
+    const auto connect = session_.AddIn();
+    if (!connect) {
+        throw ExpectationFailed("the add-in loaded and inert", "no add-in is loaded");
+    }
+    if (connect->AddinApp()) {
+        throw ExpectationFailed("the add-in loaded and inert", "it made its application object");
+    }
+}
+
+void CommandRunner::ExpectReleased(const Command& /*command*/) {
+    const auto held = session_.Host().HeldObjects();
+    if (session_.AddIn() || !held.empty()) {
+        std::string found = session_.AddIn() ? "the add-in's Connect object is alive" : "";
+        for (const auto& object : held) {
+            found += (found.empty() ? "" : "; ") + object.Type + " " + Quoted(object.Name) +
+                     " held " + std::to_string(object.Holders) + "x";
+        }
+        throw ExpectationFailed("nothing of the host held", found);
+    }
+}
+
+}  // namespace pwk::scenario

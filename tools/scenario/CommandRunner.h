@@ -1,0 +1,125 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+
+#include "tools/scenario/Command.h"
+#include "tools/scenario/HostWatch.h"
+#include "tools/scenario/WindowFocus.h"
+
+namespace pwk::sim {
+class SimExplorer;
+class SimFolder;
+class SimInspector;
+class SimItemState;
+class SimWindowState;
+}  // namespace pwk::sim
+
+namespace pwk::scenario {
+
+class Session;
+class Transcript;
+
+// Runs scenario commands on a session, one at a time: echoes the command, carries it out,
+// and writes what happened in the host into the transcript.
+class CommandRunner {
+  public:
+    CommandRunner(Session& session, Transcript& transcript);
+
+    // True when the command held: every command but a failed check holds, and a failure that
+    // one of the add-in's handlers let reach the host fails the command that caused it. A
+    // command that cannot run throws ScenarioError with its line.
+    bool Run(const Command& command);
+    // Whether each command is repeated into the transcript before it runs (on by default;
+    // off for commands typed at the prompt).
+    void EchoCommands(bool on) { echo_ = on; }
+    // Whether every command of the table has a handler (the runner's own consistency).
+    static bool CoversTable();
+
+  private:
+    using Handler = void (CommandRunner::*)(const Command&);
+    static const std::map<std::string, Handler>& Handlers();
+
+    void Dispatch(const Command& command);
+    bool AfterCommand(const Command& command);
+    // Starts a user action: the boxes of the previous one are forgotten.
+    void Act();
+
+    // Set-up (SetupCommands.cpp).
+    void Mailbox(const Command& command);
+    void Settings(const Command& command);
+    void Setting(const Command& command);
+    void HostName(const Command& command);
+    void HostVersion(const Command& command);
+    void HostProductCode(const Command& command);
+    void HostCommandLine(const Command& command);
+    void Start(const Command& command);
+    void Quit(const Command& command);
+    void Answer(const Command& command);
+    void ChooseFile(const Command& command);
+    void Note(const Command& command);
+    void Help(const Command& command);
+    void Fail(const Command& command);
+    void FailCall(const Command& command);
+    void FailFile(const Command& command);
+    void FailClear(const Command& command);
+
+    // User actions (ActionCommands.cpp).
+    void Explorer(const Command& command);
+    void Switch(const Command& command);
+    void Select(const Command& command);
+    void Open(const Command& command);
+    void ComposeMail(const Command& command);
+    void ComposeAppointment(const Command& command);
+    void Link(const Command& command);
+    void Send(const Command& command);
+    void Save(const Command& command);
+    void Click(const Command& command);
+    void Close(const Command& command);
+    void Deliver(const Command& command);
+    void Options(const Command& command);
+    void Track(const Command& command);
+
+    // Looking (ShowCommands.cpp).
+    void ShowFolder(const Command& command);
+    void ShowFolders(const Command& command);
+    void ShowButtons(const Command& command);
+    void ShowWindows(const Command& command);
+    void ShowSettings(const Command& command);
+    void ShowLog(const Command& command);
+    void ShowHeld(const Command& command);
+
+    // Checks (CheckCommands.cpp); a failed one throws ExpectationFailed.
+    void ExpectBox(const Command& command);
+    void ExpectNoBox(const Command& command);
+    void ExpectHelp(const Command& command);
+    void ExpectCount(const Command& command);
+    void ExpectItem(const Command& command);
+    void ExpectButton(const Command& command);
+    void ExpectSetting(const Command& command);
+    void ExpectLog(const Command& command);
+    void ExpectNoLog(const Command& command);
+    void ExpectSent(const Command& command);
+    void ExpectCancelled(const Command& command);
+    void ExpectHooks(const Command& command);
+    void ExpectInert(const Command& command);
+    void ExpectReleased(const Command& command);
+
+    // The windows and items commands act on; CommandError when there is none.
+    std::shared_ptr<sim::SimExplorer> CurrentExplorer();
+    std::shared_ptr<sim::SimInspector> CurrentInspector();
+    std::shared_ptr<sim::SimWindowState> FrontWindow();
+    std::shared_ptr<sim::SimItemState> InspectorItem();
+    std::shared_ptr<sim::SimFolder> Folder(const std::string& path);
+    std::string Where(const sim::SimWindowState& window);
+
+    Session& session_;
+    Transcript& transcript_;
+    HostWatch watch_;
+    WindowFocus focus_;
+    std::optional<bool> lastSendWent_;
+    bool echo_ = true;
+};
+
+}  // namespace pwk::scenario

@@ -1,0 +1,31 @@
+#include "tools/scenario/MailboxSource.h"
+
+#include <system_error>
+
+#include "sim/SimHost.h"
+#include "tools/scenario/ScenarioError.h"
+
+namespace pwk::scenario::MailboxSource {
+
+std::filesystem::path Locate(const std::string& name, const std::filesystem::path& baseFolder) {
+    if (name == "demo") {
+        return std::filesystem::path(PWK_SOURCE_DIR) / "examples" / "demo-mailbox.json";
+    }
+    const std::filesystem::path path(name);
+    return path.is_absolute() ? path : baseFolder / path;
+}
+
+void Check(const std::filesystem::path& file) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error)) {
+        throw CommandError("the mailbox file \"" + file.string() + "\" does not exist");
+    }
+    sim::SimHost scratch;
+    Load(file, scratch);
+}
+
+void Load(const std::filesystem::path& file, sim::SimHost& /*host*/) {
+    throw CommandError("cannot load the mailbox file \"" + file.string() + "\" yet");
+}
+
+}  // namespace pwk::scenario::MailboxSource

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <cstddef>
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "sim/ScriptedPlatform.h"
+
+namespace pwk::scenario {
+
+class Transcript;
+
+// A message box the add-in showed, as the checks see it.
+struct ShownBox {
+    std::string Title;
+    std::string Text;
+    int Style = 0;
+    int Answer = 0;
+};
+
+// The scripted platform of a scenario: every box, dialog and program start goes into the
+// transcript as it happens; box answers come from `answer` commands, otherwise the default
+// button is taken. An answer that is not a button of the box it meets is a scenario error,
+// reported after the command (the box then takes its default button: the add-in must never
+// see the scenario's mistake as an exception).
+class ScenarioPlatform : public sim::ScriptedPlatform {
+  public:
+    explicit ScenarioPlatform(Transcript& transcript) : transcript_(transcript) {}
+
+    // `answer` is a MsgBoxResult value or HelpAnswer; `line` is the answer command's line.
+    void QueueScenarioAnswer(int answer, int line) { answers_.push_back({answer, line}); }
+    std::size_t UnusedAnswers() const { return answers_.size(); }
+
+    // Called before each user action: the boxes and help requests of the last action start
+    // afresh.
+    void BeginAction();
+    // The boxes of the last action that no check has taken yet, oldest first.
+    std::deque<ShownBox>& UncheckedBoxes() { return unchecked_; }
+    std::size_t HelpRequestsOfAction() const { return HelpRequests().size() - helpMark_; }
+    // A misplaced answer since the last call, with its line.
+    std::optional<std::pair<int, std::string>> TakeProblem();
+
+    int MsgBox(const std::string& text, int style, const std::string& title,
+               const std::string& helpFile = "", int helpContext = 0) override;
+    int ShowDialog(const CustomDialog& dialog) override;
+    void Shell(const std::string& commandLine, int windowStyle) override;
+
+  private:
+    struct QueuedAnswer {
+        int Answer;
+        int Line;
+    };
+
+    // Hands the queued answers meant for this box to the scripted platform; true when a
+    // button other than Help was chosen by the scenario.
+    bool PrepareAnswers(int style, const std::string& title, const std::string& helpFile,
+                        int helpContext);
+
+    Transcript& transcript_;
+    std::deque<QueuedAnswer> answers_;
+    std::deque<ShownBox> unchecked_;
+    std::size_t helpMark_ = 0;
+    std::optional<std::pair<int, std::string>> problem_;
+};
+
+}  // namespace pwk::scenario

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <filesystem>
+#include <istream>
+#include <optional>
+#include <ostream>
+#include <string>
+
+namespace pwk::scenario {
+
+// How parleywick-sim was asked to run.
+struct RunOptions {
+    std::optional<std::string> Mailbox;  // --mailbox FILE|demo
+    bool KeepGoing = false;              // report every failed check, not only the first
+};
+
+// The exit statuses of a run.
+namespace ExitStatus {
+inline constexpr int Held = 0;    // every check held
+inline constexpr int Failed = 1;  // a check failed
+inline constexpr int Error = 2;   // the scenario could not run (bad line, folder, mailbox)
+}  // namespace ExitStatus
+
+// One run of the scenario runner: a session, its transcript on `out`, and the commands,
+// either all of a scenario file (checked before anything runs) or typed one by one.
+class ScenarioRun {
+  public:
+    ScenarioRun(std::ostream& out, RunOptions options);
+
+    // Runs a whole scenario; relative paths in it are taken from `baseFolder`.
+    int RunScenario(std::istream& in, const std::filesystem::path& baseFolder);
+    // Reads commands until end of input or "quit"; a bad line is reported and the next one
+    // is read. When `typed`, each is asked for at the "pwk> " prompt; otherwise (input from a
+    // pipe) each is echoed into the transcript instead.
+    int RunInteractive(std::istream& in, bool typed);
+
+  private:
+    std::ostream& out_;
+    RunOptions options_;
+};
+
+}  // namespace pwk::scenario

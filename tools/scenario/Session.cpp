@@ -1,0 +1,187 @@
+#include "tools/scenario/Session.h"
+
+#include <fstream>
+#include <sstream>
+#include <utility>
+
+#include "keelson/Keelson.h"
+#include "keelson/RegisterKeelson.h"
+#include "sim/FaultInjector.h"
+#include "sim/SimFolder.h"
+#include "sim/SimHost.h"
+#include "sim/SimNameSpace.h"
+#include "src/component/Component.h"
+#include "src/host/AddIn.h"
+#include "src/host/MapiSession.h"
+#include "src/platform/FileUtility.h"
+#include "src/startup/Connect.h"
+#include "store/MemorySettingsStore.h"
+#include "store/SqliteSettingsStore.h"
+#include "tools/scenario/MailboxSource.h"
+#include "tools/scenario/ScenarioError.h"
+#include "tools/scenario/Transcript.h"
+
+namespace pwk::scenario {
+
+namespace {
+// Where the file utility tells start-up to put the log when no setting says otherwise.
+constexpr const char* kDefaultLogFolder = "C:\\Documents and Settings\\Pat Jones\\Parleywick";
+constexpr const char* kAddInDescription = "Parleywick ";
+}  // namespace
+
+Session::Session(Transcript& transcript, std::filesystem::path baseFolder)
+    : transcript_(transcript),
+      baseFolder_(std::move(baseFolder)),
+      platform_(transcript),
+      fileUtility_(std::make_shared<ScenarioFileUtility>(transcript)) {
+    UseMemorySettings();
+    RegisterKeelson(platform_.Factories(), platform_);
+    fileUtility_->SetDefaultFolder(kDefaultLogFolder);
+    platform_.Factories().Register(FileUtilityProgID, [utility = fileUtility_] { return utility; });
+    addIns_.Register(AddInProgID, [this]() -> std::shared_ptr<AutomationObject> {
+        auto connect = std::make_shared<Connect>(*component_);
+        connect_ = connect;
+        addInCreated_ = true;
+        return connect;
+    });
+}
+
+Session::~Session() {
+    // A host left running still holds the add-in, and the add-in its hooks: quit it the way
+    // a user would, so that everything is let go.
+    if (Running()) {
+        transcript_.Event("end of scenario: the host quits");
+        try {
+            Quit();
+        } catch (const std::exception& error) {
+            transcript_.Error(std::string("quitting the host failed: ") + error.what());
+        }
+    }
+}
+
+void Session::RequireStopped(const std::string& what) const {
+    if (Running()) {
+        throw CommandError(what + " cannot change while the host runs (quit it first)");
+    }
+}
+
+std::filesystem::path Session::Resolve(const std::string& file) const {
+    const std::filesystem::path path(file);
+    return path.is_absolute() ? path : baseFolder_ / path;
+}
+
+void Session::UseMailbox(const std::string& file) {
+    RequireStopped("the mailbox");
+    std::filesystem::path path = MailboxSource::Locate(file, baseFolder_);
+    MailboxSource::Check(path);
+    mailbox_ = std::move(path);
+}
+
+void Session::UseMemorySettings() {
+    RequireStopped("the settings store");
+    store_ = std::make_shared<MemorySettingsStore>();
+    settingsLocation_ = "memory";
+    platform_.SetSettings(store_);
+}
+
+void Session::UseSettingsFile(const std::string& file) {
+    RequireStopped("the settings store");
+    const std::string path = Resolve(file).string();
+    store_ = std::make_shared<SqliteSettingsStore>(path);
+    settingsLocation_ = path;
+    platform_.SetSettings(store_);
+}
+
+sim::HostInfo& Session::NextHostInfo() {
+    RequireStopped("the host's name, version and command line");
+    return nextInfo_;
+}
+
+bool Session::Running() const {
+    return host_ && host_->Running();
+}
+
+sim::SimHost& Session::Host() const {
+    if (!host_) {
+        throw CommandError("the host has not been started (use \"start\")");
+    }
+    return *host_;
+}
+
+void Session::Boot() {
+    if (Running()) {
+        throw CommandError("the host runs already");
+    }
+    // A new process: the old host and the old component (with its error object, which
+    // closes the log) go first.
+    host_.reset();
+    component_.reset();
+    connect_.reset();
+    addInCreated_ = false;
+    auto host = std::make_unique<sim::SimHost>(nextInfo_);
+    host->ThrowOnEscapedFailures(false);
+    if (mailbox_) {
+        MailboxSource::Load(*mailbox_, *host);
+    }
+    for (const auto& plan : std::exchange(plannedFaults_, {})) {
+        plan(host->Faults());
+    }
+    platform_.SetCommandLine(nextInfo_.CommandLine);
+    platform_.Factories().Register(host::MapiSessionProgID, host->MapiSessionFactory());
+    component_ = std::make_unique<Component>(platform_);
+    host_ = std::move(host);
+}
+
+void Session::OpenFirstWindow(const std::optional<std::string>& explorerFolder) {
+    sim::SimHost& host = Host();
+    if (!explorerFolder) {
+        const auto inbox = host.Mailbox().DefaultFolder(host::DefaultFolder::Inbox);
+        host.OpenExplorer(inbox ? inbox->Path() : "");
+    } else if (!explorerFolder->empty()) {
+        host.OpenExplorer(*explorerFolder);
+    }
+}
+
+void Session::LoadAddIn(int connectMode) {
+    Host().LoadAddIn(addIns_, AddInProgID, connectMode, kAddInDescription);
+}
+
+void Session::PlanFault(std::function<void(sim::FaultInjector&)> plan) {
+    if (Running()) {
+        plan(host_->Faults());
+    } else {
+        plannedFaults_.push_back(std::move(plan));
+    }
+}
+
+void Session::Quit() {
+    if (!Running()) {
+        throw CommandError("the host is not running");
+    }
+    host_->Quit();
+}
+
+std::vector<std::string> Session::SettingsDump() const {
+    if (auto* memory = dynamic_cast<MemorySettingsStore*>(store_.get())) {
+        return memory->Dump(AppName);
+    }
+    return dynamic_cast<SqliteSettingsStore&>(*store_).Dump(AppName);
+}
+
+Keelson* Session::Library() const {
+    return component_ ? dynamic_cast<Keelson*>(component_->ErrorObject().get()) : nullptr;
+}
+
+std::string Session::LogText() const {
+    Keelson* library = Library();
+    if (library == nullptr || library->LogFileNativePath().empty()) {
+        return {};
+    }
+    library->Flush();
+    std::ifstream in(library->LogFileNativePath(), std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+}  // namespace pwk::scenario

@@ -1,0 +1,102 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "sim/HostInfo.h"
+#include "src/platform/ObjectFactories.h"
+#include "tools/scenario/ScenarioFileUtility.h"
+#include "tools/scenario/ScenarioPlatform.h"
+
+namespace pwk {
+class Component;
+class Connect;
+class Keelson;
+class SettingsStore;
+}  // namespace pwk
+
+namespace pwk::sim {
+class FaultInjector;
+class SimHost;
+}  // namespace pwk::sim
+
+namespace pwk::scenario {
+
+class Transcript;
+
+// Everything a scenario runs on: the scripted platform with its files, the settings store,
+// the simulated host with its mailbox, and the add-in the host loads by its ProgID. Each
+// start is a new process of the host: a new host and a new component, with the same
+// platform files and settings store as before.
+class Session {
+  public:
+    static constexpr const char* AddInProgID = "Wickline.Connect";
+    static constexpr const char* AppName = "Parleywick";
+
+    // Relative file names (mailbox, settings) are taken from `baseFolder`.
+    Session(Transcript& transcript, std::filesystem::path baseFolder);
+    ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    // Set-up; these fail (CommandError) while the host runs.
+    void UseMailbox(const std::string& file);
+    void UseMemorySettings();
+    void UseSettingsFile(const std::string& file);
+    sim::HostInfo& NextHostInfo();
+
+    // Starting takes three steps, so that an observer can look in between. Boot makes the host
+    // with the mailbox, applies the planned failures and makes a new component; OpenFirstWindow
+    // opens an explorer on `explorerFolder` (the Inbox when not given, none when empty);
+    // LoadAddIn has the host load the add-in by its ProgID.
+    void Boot();
+    void OpenFirstWindow(const std::optional<std::string>& explorerFolder);
+    void LoadAddIn(int connectMode);
+    // Failures planned before the host runs take effect when it starts.
+    void PlanFault(std::function<void(sim::FaultInjector&)> plan);
+    void Quit();
+    bool Running() const;
+    bool Started() const { return host_ != nullptr; }
+
+    sim::SimHost& Host() const;  // CommandError before the first start
+    ScenarioPlatform& Platform() { return platform_; }
+    ScenarioFileUtility& FileUtility() { return *fileUtility_; }
+    // The component of the current (or last) host process; null before the first start.
+    Component* CurrentComponent() const { return component_.get(); }
+    SettingsStore& Store() const { return *store_; }
+    const std::string& SettingsLocation() const { return settingsLocation_; }
+    // Every stored value of the add-in as sorted "section|key=value" lines.
+    std::vector<std::string> SettingsDump() const;
+    // The add-in's connection object while the host holds it.
+    std::shared_ptr<Connect> AddIn() const { return connect_.lock(); }
+    bool AddInCreated() const { return addInCreated_; }
+    // The error library's log as written so far ("" before the first start).
+    std::string LogText() const;
+
+  private:
+    void RequireStopped(const std::string& what) const;
+    std::filesystem::path Resolve(const std::string& file) const;
+    Keelson* Library() const;
+
+    Transcript& transcript_;
+    std::filesystem::path baseFolder_;
+    ScenarioPlatform platform_;
+    std::shared_ptr<ScenarioFileUtility> fileUtility_;
+    std::shared_ptr<SettingsStore> store_;
+    std::string settingsLocation_ = "memory";
+    std::optional<std::filesystem::path> mailbox_;
+    sim::HostInfo nextInfo_;
+    std::vector<std::function<void(sim::FaultInjector&)>> plannedFaults_;
+    ObjectFactories addIns_;
+    // One per start; the host, which holds the add-in, goes first.
+    std::unique_ptr<Component> component_;
+    std::unique_ptr<sim::SimHost> host_;
+    std::weak_ptr<Connect> connect_;
+    bool addInCreated_ = false;
+};
+
+}  // namespace pwk::scenario

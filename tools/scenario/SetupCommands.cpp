@@ -1,0 +1,161 @@
+// Set-up commands, answers, notes and planned failures.
+
+#include <algorithm>
+
+#include "sim/FaultInjector.h"
+#include "sim/HostError.h"
+#include "sim/SimHost.h"
+#include "src/host/AddIn.h"
+#include "src/platform/SettingsStore.h"
+#include "tools/scenario/BoxNames.h"
+#include "tools/scenario/CommandRunner.h"
+#include "tools/scenario/CommandTable.h"
+#include "tools/scenario/Lookup.h"
+#include "tools/scenario/ScenarioError.h"
+#include "tools/scenario/Session.h"
+#include "tools/scenario/Transcript.h"
+
+namespace pwk::scenario {
+
+namespace {
+// What a planned failure raises when the scenario names no number: the host's "unspecified
+// failure".
+constexpr std::int32_t kDefaultFailure = sim::HostError::OperationFailed;
+}  // namespace
+
+void CommandRunner::Mailbox(const Command& command) {
+    session_.UseMailbox(command.Args[0]);
+    transcript_.Event("mailbox: " + command.Args[0]);
+}
+
+void CommandRunner::Settings(const Command& command) {
+    if (command.Args[0] == "memory") {
+        session_.UseMemorySettings();
+    } else {
+        session_.UseSettingsFile(command.Args[0]);
+    }
+    transcript_.Event("settings kept in " + session_.SettingsLocation());
+}
+
+void CommandRunner::Setting(const Command& command) {
+    session_.Store().SaveSetting(Session::AppName, command.Args[0], command.Args[1],
+                                 command.Args[2]);
+}
+
+void CommandRunner::HostName(const Command& command) {
+    session_.NextHostInfo().Name = command.Args[0];
+}
+
+void CommandRunner::HostVersion(const Command& command) {
+    session_.NextHostInfo().Version = command.Args[0];
+}
+
+void CommandRunner::HostProductCode(const Command& command) {
+    session_.NextHostInfo().ProductCode = command.Args[0];
+}
+
+void CommandRunner::HostCommandLine(const Command& command) {
+    session_.NextHostInfo().CommandLine = command.Args[0];
+}
+
+void CommandRunner::Start(const Command& command) {
+    Act();
+    std::optional<std::string> explorer;
+    if (command.Has("explorer")) {
+        const std::string folder = command.Option("explorer");
+        explorer = folder == "none" ? "" : folder;
+    }
+    const int mode =
+        command.Has("mode") ? Lookup::Number32(command.Option("mode")) : host::ConnectMode::Startup;
+    session_.Boot();
+    sim::SimHost& host = session_.Host();
+    watch_.Baseline(host);
+    focus_.Reset();
+    lastSendWent_.reset();
+    const sim::HostInfo& info = host.Info();
+    transcript_.Event("host \"" + info.Name + "\" " + info.Version + " starts" +
+                      (info.CommandLine.empty() ? "" : " with \"" + info.CommandLine + "\""));
+    session_.OpenFirstWindow(explorer);
+    watch_.Report(host, transcript_);
+    session_.LoadAddIn(mode);
+    transcript_.Event(std::string("add-in ") + Session::AddInProgID +
+                      (session_.AddInCreated() ? " loaded" : " could not be created"));
+}
+
+void CommandRunner::Quit(const Command& /*command*/) {
+    Act();
+    session_.Quit();
+    transcript_.Event("the host has shut down");
+}
+
+void CommandRunner::Answer(const Command& command) {
+    for (const std::string& name : command.Args) {
+        const std::optional<int> code = BoxNames::AnswerCode(name);
+        session_.Platform().QueueScenarioAnswer(code.value_or(0), command.Line);
+    }
+}
+
+void CommandRunner::ChooseFile(const Command& command) {
+    if (command.Args[0] == "cancel") {
+        session_.FileUtility().QueueCancel();
+    } else {
+        session_.FileUtility().QueueChoice(command.Args[0]);
+    }
+}
+
+void CommandRunner::Note(const Command& command) {
+    std::string text;
+    for (const std::string& word : command.Args) {
+        text += (text.empty() ? "" : " ") + word;
+    }
+    transcript_.Event("-- " + text);
+}
+
+void CommandRunner::Help(const Command& /*command*/) {
+    for (const CommandSpec& spec : CommandTable::Standard().All()) {
+        std::string usage = spec.Usage;
+        usage.resize(std::max<std::size_t>(usage.size(), 52), ' ');
+        transcript_.Event(usage + " " + spec.Summary);
+    }
+}
+
+void CommandRunner::Fail(const Command& command) {
+    const std::string member = command.Args[0];
+    const std::int32_t number =
+        command.Args.size() > 1 ? Lookup::Number32(command.Args[1]) : kDefaultFailure;
+    std::optional<int> times;
+    if (command.Has("times")) {
+        times = Lookup::Number32(command.Option("times"));
+    }
+    session_.PlanFault(
+        [=](sim::FaultInjector& faults) { faults.FailMember(member, number, times); });
+    transcript_.Event("every call of " + member + " fails with " + std::to_string(number) +
+                      (times ? " (the next " + std::to_string(*times) + ")" : ""));
+}
+
+void CommandRunner::FailCall(const Command& command) {
+    const std::int64_t n = Lookup::Number(command.Args[0]);
+    if (n < 1) {
+        throw CommandError("fail-call counts from 1 (the next host call)");
+    }
+    const std::int32_t number =
+        command.Args.size() > 1 ? Lookup::Number32(command.Args[1]) : kDefaultFailure;
+    session_.PlanFault([=](sim::FaultInjector& faults) { faults.FailNthCall(n, number); });
+    transcript_.Event("host call " + std::to_string(n) + " from now fails with " +
+                      std::to_string(number));
+}
+
+void CommandRunner::FailFile(const Command& command) {
+    const std::int32_t number = command.Args.size() > 1 ? Lookup::Number32(command.Args[1]) : 70;
+    session_.Platform().FailPath(command.Args[0], number);
+    transcript_.Event("copying or deleting \"" + command.Args[0] + "\" fails with " +
+                      std::to_string(number));
+}
+
+void CommandRunner::FailClear(const Command& /*command*/) {
+    session_.PlanFault([](sim::FaultInjector& faults) { faults.Clear(); });
+    session_.Platform().ClearFailingPaths();
+    transcript_.Event("no planned failures");
+}
+
+}  // namespace pwk::scenario
