@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "store/SqliteSettingsStore.h"
+#include "tests/support/EnvironmentGuard.h"
+#include "tests/support/TempFolder.h"
+#include "tools/settings/SettingsProgram.h"
+
+namespace pwk::settingstool::test {
+namespace {
+
+// The program as the administrator runs it, on settings files in a temporary folder.
+class SettingsToolProgram : public ::testing::Test {
+  protected:
+    int Run(std::vector<std::string> args) {
+        out.str("");
+        err.str("");
+        return SettingsProgram::Run(args, out, err);
+    }
+
+    static std::string Contents(const std::string& path) {
+        std::ifstream file(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    }
+
+    pwk::test::TempFolder folder;
+    std::string file = folder / "settings.db";
+    std::ostringstream out;
+    std::ostringstream err;
+};
+
+TEST_F(SettingsToolProgram, ChangesLandInTheFileGiven) {
+    EXPECT_EQ(Run({"--store", file, "set", "JournalEmails", "true"}), 0);
+    EXPECT_EQ(Run({"--store", file, "add-ids", "ce", "cs", "je", "js", "ee", "es"}), 0);
+    EXPECT_EQ(err.str(), "");
+
+    SqliteSettingsStore reopened(file);
+    EXPECT_EQ(reopened.GetSetting("Parleywick", "Tracking", "JournalEmails"), "True");
+    EXPECT_EQ(reopened.GetSetting("Parleywick", "Tracked Foldersets\\Journals\\StoreID", "1"),
+              "js");
+}
+
+TEST_F(SettingsToolProgram, WithoutAStoreOptionTheSettingsEnvironmentVariableIsUsed) {
+    pwk::test::EnvironmentGuard environment;
+    environment.Set("PWK_SETTINGS", file);
+
+    EXPECT_EQ(Run({"set", "LogFilename", "Team"}), 0);
+    EXPECT_EQ(SqliteSettingsStore(file).GetSetting("Parleywick", "Logging", "LogFilename"), "Team");
+    EXPECT_EQ(Run({"show"}), 0);
+    EXPECT_NE(out.str().find("in " + file + ":"), std::string::npos) << out.str();
+}
+
+TEST_F(SettingsToolProgram, ReadingAStoreThatDoesNotExistCreatesNothing) {
+    EXPECT_EQ(Run({"--store", file, "list"}), 0);
+    EXPECT_EQ(out.str(), "Tracked foldersets in " + file + ": 0\n");
+    EXPECT_EQ(Run({"--store", file, "show"}), 0);
+    EXPECT_FALSE(std::filesystem::exists(file));
+}
+
+TEST_F(SettingsToolProgram, ACorruptStoreIsReportedInTheStoresWordsAndLeftUntouched) {
+    {
+        std::ofstream corrupt(file, std::ios::binary);
+        corrupt << "These are not settings at all, just text that is long enough to look at.\n";
+    }
+    const std::string before = Contents(file);
+
+    for (const std::vector<std::string>& command : {std::vector<std::string>{"show"},
+                                                    {"list"},
+                                                    {"set", "JournalEmails", "true"},
+                                                    {"add-ids", "ce", "cs", "je", "js", "ee", "es"},
+                                                    {"remove", "1"}}) {
+        std::vector<std::string> args = {"--store", file};
+        args.insert(args.end(), command.begin(), command.end());
+        EXPECT_EQ(Run(args), 1) << command.front();
+        EXPECT_EQ(err.str().rfind("parleywick-settings: ", 0), 0u) << err.str();
+        EXPECT_NE(err.str().find(file), std::string::npos) << err.str();
+        EXPECT_EQ(out.str(), "");
+    }
+    EXPECT_EQ(Contents(file), before);
+}
+
+TEST_F(SettingsToolProgram, ExitStatusTellsAWrongCommandLineFromARefusal) {
+    EXPECT_EQ(Run({"--store", file, "frobnicate"}), 2);
+    EXPECT_EQ(err.str(), "parleywick-settings: unknown command \"frobnicate\" (see --help)\n");
+    EXPECT_EQ(Run({"--store", file, "set", "JournalEmails", "maybe"}), 1);
+    EXPECT_EQ(err.str(), "parleywick-settings: JournalEmails takes true or false, not \"maybe\"\n");
+    EXPECT_FALSE(std::filesystem::exists(file));
+    EXPECT_EQ(Run({"--help"}), 0);
+    EXPECT_EQ(out.str().rfind("Usage: parleywick-settings", 0), 0u);
+}
+
+}  // namespace
+}  // namespace pwk::settingstool::test

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "tools/settings/FoldersetRecord.h"
+
+namespace pwk {
+class SettingsStore;
+}  // namespace pwk
+
+namespace pwk::settingstool {
+
+// The tracked foldersets as the add-in stores them: "Count" in the foldersets section and
+// each identifier under its decimal position in one of six subsections
+// ("Contacts\EntryID", "Contacts\StoreID", "Journals\EntryID" ...).
+class FoldersetTable {
+  public:
+    // The stored foldersets in position order, 1 to "Count", as stored (nothing is checked
+    // against a host). Refuses a "Count" that is not a number, as the add-in cannot read it.
+    static std::vector<FoldersetRecord> Read(SettingsStore& store);
+    // Replaces the whole foldersets section by `records`, numbered 1 to N, in one batch: the
+    // store holds either the old list or the new one, never a mixture.
+    static void Write(SettingsStore& store, const std::vector<FoldersetRecord>& records);
+
+  private:
+    static std::string Subsection(const FoldersetRecord::Role& role, const char* field);
+};
+
+}  // namespace pwk::settingstool

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace pwk::settingstool {
+
+// A value the administrator may set with `set`: the tracking switches and the log settings,
+// each in its section and in the text form the add-in reads.
+class SettingKey {
+  public:
+    enum class Kind { Switch, Number, Text };
+
+    // The key of that name, in any letter case; null when there is none.
+    static const SettingKey* Find(const std::string& name);
+    // Every settable key, in the order help lists them.
+    static std::vector<std::string> Names();
+
+    // The text to store for what the administrator typed; refuses a value of the wrong kind.
+    std::string StoredText(const std::string& value) const;
+
+    const char* Section;
+    const char* Key;
+    Kind kind;
+};
+
+}  // namespace pwk::settingstool

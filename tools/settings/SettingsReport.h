@@ -1,0 +1,31 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "tools/settings/FoldersetRecord.h"
+
+namespace pwk::settingstool {
+
+class MailboxFolders;
+
+// The readable forms of the store's content that `show` and `list` print.
+class SettingsReport {
+  public:
+    // Every stored value, grouped by section; `dump` is the store's "section|key=value"
+    // listing. Positions sort as numbers (2 before 10).
+    static void Show(const std::vector<std::string>& dump, const std::string& storeName,
+                     std::ostream& out);
+    // The tracked foldersets, position by position, with the folder paths when a mailbox is
+    // given, and a note on every folderset the add-in would drop for a repeated contacts
+    // folder.
+    static void List(const std::vector<FoldersetRecord>& records, const std::string& storeName,
+                     const MailboxFolders* mailbox, std::ostream& out);
+
+  private:
+    static void ListOne(const std::vector<FoldersetRecord>& records, std::size_t index,
+                        const MailboxFolders* mailbox, std::ostream& out);
+};
+
+}  // namespace pwk::settingstool
