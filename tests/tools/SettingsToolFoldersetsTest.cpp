@@ -40,22 +40,6 @@ TEST_F(SettingsToolFoldersets, AddWritesCountAndSixIdentifiersAndNothingElse) {
     EXPECT_EQ(store.Dump(App), expected);
 }
 
-TEST_F(SettingsToolFoldersets, AddAppendsAfterTheStoredOnes) {
-    AddGroup(Customers);
-    const std::string printed =
-        Run({"add", "--mailbox", "m", std::string(Suppliers) + "/Contacts",
-             std::string(Customers) + "/Journal", std::string(Customers) + "/E-mails"});
-
-    EXPECT_EQ(printed, "Added tracked folderset 2 (contacts Acme Public/Suppliers/Contacts).\n");
-    EXPECT_EQ(Get(Section, "Count"), "2");
-    EXPECT_EQ(Get("Tracked Foldersets\\Contacts\\EntryID", "2"),
-              "E:Acme Public/Suppliers/Contacts");
-    // Journal and e-mails folders may be shared between foldersets.
-    EXPECT_EQ(Get("Tracked Foldersets\\Journals\\EntryID", "2"), "E:Acme Public/Customers/Journal");
-    EXPECT_EQ(Get("Tracked Foldersets\\Contacts\\EntryID", "1"),
-              "E:Acme Public/Customers/Contacts");
-}
-
 TEST_F(SettingsToolFoldersets, RemoveRenumbersAndLeavesNoStalePosition) {
     AddGroup(Customers);
     AddGroup(Suppliers);
@@ -146,13 +130,6 @@ TEST_F(SettingsToolFoldersets, AddByIdentifiersRefusesEmptyEntryIDsAndIdsNotInTh
               "the e-mails folder (EntryID=E:nowhere StoreID=S:Acme Public) is not in "
               "test.json");
     EXPECT_TRUE(store.Dump(App).empty());
-}
-
-TEST_F(SettingsToolFoldersets, IdentifiersThatDifferInLetterCaseAreDifferentFolders) {
-    Run({"add-ids", "ce", "cs", "je", "js", "ee", "es"});
-    Run({"add-ids", "CE", "cs", "je", "js", "ee", "es"});
-
-    EXPECT_EQ(Get(Section, "Count"), "2");
 }
 
 // Whichever store operation fails, a change lands whole or not at all.

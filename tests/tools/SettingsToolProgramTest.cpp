@@ -35,17 +35,6 @@ class SettingsToolProgram : public ::testing::Test {
     std::ostringstream err;
 };
 
-TEST_F(SettingsToolProgram, ChangesLandInTheFileGiven) {
-    EXPECT_EQ(Run({"--store", file, "set", "JournalEmails", "true"}), 0);
-    EXPECT_EQ(Run({"--store", file, "add-ids", "ce", "cs", "je", "js", "ee", "es"}), 0);
-    EXPECT_EQ(err.str(), "");
-
-    SqliteSettingsStore reopened(file);
-    EXPECT_EQ(reopened.GetSetting("Parleywick", "Tracking", "JournalEmails"), "True");
-    EXPECT_EQ(reopened.GetSetting("Parleywick", "Tracked Foldersets\\Journals\\StoreID", "1"),
-              "js");
-}
-
 TEST_F(SettingsToolProgram, WithoutAStoreOptionTheSettingsEnvironmentVariableIsUsed) {
     pwk::test::EnvironmentGuard environment;
     environment.Set("PWK_SETTINGS", file);
@@ -54,13 +43,6 @@ TEST_F(SettingsToolProgram, WithoutAStoreOptionTheSettingsEnvironmentVariableIsU
     EXPECT_EQ(SqliteSettingsStore(file).GetSetting("Parleywick", "Logging", "LogFilename"), "Team");
     EXPECT_EQ(Run({"show"}), 0);
     EXPECT_NE(out.str().find("in " + file + ":"), std::string::npos) << out.str();
-}
-
-TEST_F(SettingsToolProgram, ReadingAStoreThatDoesNotExistCreatesNothing) {
-    EXPECT_EQ(Run({"--store", file, "list"}), 0);
-    EXPECT_EQ(out.str(), "Tracked foldersets in " + file + ": 0\n");
-    EXPECT_EQ(Run({"--store", file, "show"}), 0);
-    EXPECT_FALSE(std::filesystem::exists(file));
 }
 
 TEST_F(SettingsToolProgram, ACorruptStoreIsReportedInTheStoresWordsAndLeftUntouched) {

@@ -77,20 +77,6 @@ TEST_F(SettingsToolRoundTrip, TheAddInReadsBackEverythingTheToolWrote) {
     EXPECT_EQ(settings->PrevRunVersionMajor(), 0);
 }
 
-TEST_F(SettingsToolRoundTrip, AfterARemovalTheAddInFindsTheRenumberedList) {
-    AddGroup(Customers);
-    AddGroup(Suppliers);
-    AddGroup(Partners);
-    Run({"remove", "1"});
-
-    const auto settings = AddInRead();
-
-    ASSERT_EQ(settings->TrackedFoldersets()->Count(), 2);
-    EXPECT_EQ(ContactsAt(*settings, 1), "Acme Public/Suppliers/Contacts");
-    EXPECT_EQ(ContactsAt(*settings, 2), "Acme Public/Partners/Contacts");
-    EXPECT_TRUE(errors->logLines.empty());
-}
-
 TEST_F(SettingsToolRoundTrip, TheToolChangesWhatTheAddInSavedAndKeepsItsRecordOfTheSave) {
     auto saved = std::make_shared<RegSettings>(component);
     saved->ReadReg(application);

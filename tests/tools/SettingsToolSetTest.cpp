@@ -8,16 +8,6 @@ namespace {
 
 using SettingsToolSet = SettingsToolFixture;
 
-TEST_F(SettingsToolSet, EverySwitchIsWrittenInTheTrackingSectionAsTrueOrFalse) {
-    for (const char* key : {"TrackUnlinkedEmail", "JournalEmails", "SaveLinksByRef",
-                            "TrackAppointments", "UseSentMailFolder"}) {
-        EXPECT_EQ(Run({"set", key, "false"}), std::string("Tracking\\") + key + " = False\n");
-        EXPECT_EQ(Get("Tracking", key), "False") << key;
-        Run({"set", key, "true"});
-        EXPECT_EQ(Get("Tracking", key), "True") << key;
-    }
-}
-
 TEST_F(SettingsToolSet, KeyAndValueAreTakenInAnyLetterCase) {
     Run({"set", "trackappointments", "FALSE"});
 
@@ -45,16 +35,6 @@ TEST_F(SettingsToolSet, LogLevelIsAThirtyTwoBitNumberWrittenInDecimal) {
         EXPECT_EQ(Refusal({"set", "LogLevel", value}), ToolError::Refused) << value;
     }
     EXPECT_EQ(Get("Logging", "LogLevel"), "-2147483648");
-}
-
-TEST_F(SettingsToolSet, LogLocationIsStoredAsTyped) {
-    Run({"set", "LogPath", "C:\\Shared Logs\\Parleywick"});
-    Run({"set", "LogFilename", "PWK team"});
-
-    EXPECT_EQ(Get("Logging", "LogPath"), "C:\\Shared Logs\\Parleywick");
-    EXPECT_EQ(Get("Logging", "LogFilename"), "PWK team");
-    EXPECT_EQ(Refusal({"set", "LogFilename", "two\nlines"}), ToolError::Refused);
-    EXPECT_EQ(Get("Logging", "LogFilename"), "PWK team");
 }
 
 TEST_F(SettingsToolSet, WhatTheAddInRecordsOfItsOwnSavesCannotBeSet) {
@@ -88,31 +68,7 @@ TEST_F(SettingsToolShow, ListsEverySectionWithPositionsInNumberOrder) {
     EXPECT_NE(shown.find("  9 = C9\n  10 = C10\n"), std::string::npos) << shown;
 }
 
-TEST_F(SettingsToolShow, SaysWhenNothingIsStored) {
-    store.SaveSetting("Other", "Section", "Key", "value");
-
-    EXPECT_EQ(Run({"show"}), "Nothing is stored under \"Parleywick\" in memory.\n");
-}
-
 using SettingsToolList = SettingsToolFixture;
-
-TEST_F(SettingsToolList, ShowsIdentifiersAndWithAMailboxTheFoldersTheyName) {
-    AddGroup(Customers);
-    Run({"add-ids", "E:Acme Public/Suppliers/Contacts", "S:Acme Public", "gone", "", "x", "y"});
-
-    EXPECT_EQ(Run({"list", "--mailbox", "m"}),
-              "Tracked foldersets in memory: 2\n"
-              "1  contacts EntryID=E:Acme Public/Customers/Contacts StoreID=S:Acme Public  "
-              "Acme Public/Customers/Contacts\n"
-              "   journal  EntryID=E:Acme Public/Customers/Journal StoreID=S:Acme Public  "
-              "Acme Public/Customers/Journal\n"
-              "   e-mails  EntryID=E:Acme Public/Customers/E-mails StoreID=S:Acme Public  "
-              "Acme Public/Customers/E-mails\n"
-              "2  contacts EntryID=E:Acme Public/Suppliers/Contacts StoreID=S:Acme Public  "
-              "Acme Public/Suppliers/Contacts\n"
-              "   journal  EntryID=gone StoreID=(empty)  (not found)\n"
-              "   e-mails  EntryID=x StoreID=y  (not found)\n");
-}
 
 TEST_F(SettingsToolList, MarksAFoldersetTheAddInWouldDropForARepeatedContactsFolder) {
     // Written by hand: the tool itself refuses a repeated contacts folder.
