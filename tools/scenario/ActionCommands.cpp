@@ -210,6 +210,7 @@ void CommandRunner::Close(const Command& command) {
         host.Close(inspector->Self<host::Inspector>());
     }
     if (!host.Running()) {
+        watch_.Report(host, transcript_);
         transcript_.Event("that was the last window: the host has shut down");
     }
 }

@@ -41,6 +41,25 @@ std::vector<std::string> LogLinesWith(const std::string& log, const std::string&
     return lines;
 }
 
+// The lines the current host process has written: those after the log's last start line.
+std::vector<std::string> LinesOfThisProcess(const std::string& log) {
+    std::vector<std::string> lines;
+    std::size_t begin = 0;
+    while (begin < log.size()) {
+        std::size_t end = log.find('\n', begin);
+        end = end == std::string::npos ? log.size() : end;
+        const std::string line = log.substr(begin, end - begin);
+        if (line.find("] ==== ") != std::string::npos &&
+            line.find(" log started") != std::string::npos) {
+            lines.clear();
+        } else if (!line.empty()) {
+            lines.push_back(line);
+        }
+        begin = end + 1;
+    }
+    return lines;
+}
+
 // A box's text on one line, line breaks shown as "/".
 std::string OneLine(const std::string& text) {
     std::string line;
@@ -59,16 +78,16 @@ void CommandRunner::ExpectBox(const Command& command) {
     auto& boxes = session_.Platform().UncheckedBoxes();
     const std::string& title = command.Args[0];
     std::string expected = "a box titled " + Quoted(title);
-    if (command.Args.size() > 1) {
-        expected += " whose text holds " + Quoted(command.Args[1]);
+    bool textHolds = true;
+    const ShownBox box = boxes.empty() ? ShownBox{} : boxes.front();
+    for (std::size_t i = 1; i < command.Args.size(); ++i) {
+        expected += (i == 1 ? " whose text holds " : " and ") + Quoted(command.Args[i]);
+        textHolds = textHolds && box.Text.find(command.Args[i]) != std::string::npos;
     }
     if (boxes.empty()) {
         throw ExpectationFailed(expected, "no (further) box from the last action");
     }
-    const ShownBox box = boxes.front();
     boxes.pop_front();
-    const bool textHolds =
-        command.Args.size() < 2 || box.Text.find(command.Args[1]) != std::string::npos;
     if (box.Title != title || !textHolds) {
         throw ExpectationFailed(expected,
                                 "the box " + Quoted(box.Title) + ": " + Quoted(OneLine(box.Text)));
@@ -157,15 +176,27 @@ void CommandRunner::ExpectButton(const Command& command) {
     }
 }
 
+namespace {
+// A default no stored value can have tells a missing value from an empty one.
+constexpr const char* kMissing = "\x01missing";
+}  // namespace
+
 void CommandRunner::ExpectSetting(const Command& command) {
-    // A marker default tells a missing value from an empty one.
-    const std::string missing = "\x01missing";
     const std::string value =
-        session_.Store().GetSetting(Session::AppName, command.Args[0], command.Args[1], missing);
+        session_.Store().GetSetting(Session::AppName, command.Args[0], command.Args[1], kMissing);
     if (value != command.Args[2]) {
         throw ExpectationFailed(
             command.Args[0] + "|" + command.Args[1] + " = " + Quoted(command.Args[2]),
-            value == missing ? "no such setting" : Quoted(value));
+            value == kMissing ? "no such setting" : Quoted(value));
+    }
+}
+
+void CommandRunner::ExpectNoSetting(const Command& command) {
+    const std::string value =
+        session_.Store().GetSetting(Session::AppName, command.Args[0], command.Args[1], kMissing);
+    if (value != kMissing) {
+        throw ExpectationFailed("no setting " + command.Args[0] + "|" + command.Args[1],
+                                Quoted(value));
     }
 }
 
@@ -179,6 +210,17 @@ void CommandRunner::ExpectNoLog(const Command& command) {
     const auto lines = LogLinesWith(session_.LogText(), command.Args[0]);
     if (!lines.empty()) {
         throw ExpectationFailed("no log line holding " + Quoted(command.Args[0]), lines.front());
+    }
+}
+
+void CommandRunner::ExpectLogLines(const Command& command) {
+    const auto lines = LinesOfThisProcess(session_.LogText());
+    if (static_cast<std::int64_t>(lines.size()) != Lookup::Number(command.Args[0])) {
+        std::string found = std::to_string(lines.size()) + " lines";
+        for (const std::string& line : lines) {
+            found += "\n" + std::string(14, ' ') + line;
+        }
+        throw ExpectationFailed(command.Args[0] + " lines since the log started", found);
     }
 }
 

@@ -29,6 +29,7 @@ const std::map<std::string, CommandRunner::Handler>& CommandRunner::Handlers() {
         {"host version", &CommandRunner::HostVersion},
         {"host productcode", &CommandRunner::HostProductCode},
         {"host commandline", &CommandRunner::HostCommandLine},
+        {"host mail-editor", &CommandRunner::HostMailEditor},
         {"start", &CommandRunner::Start},
         {"quit", &CommandRunner::Quit},
         {"explorer", &CommandRunner::Explorer},
@@ -66,11 +67,14 @@ const std::map<std::string, CommandRunner::Handler>& CommandRunner::Handlers() {
         {"expect item", &CommandRunner::ExpectItem},
         {"expect button", &CommandRunner::ExpectButton},
         {"expect setting", &CommandRunner::ExpectSetting},
+        {"expect no-setting", &CommandRunner::ExpectNoSetting},
         {"expect log", &CommandRunner::ExpectLog},
         {"expect no-log", &CommandRunner::ExpectNoLog},
+        {"expect log-lines", &CommandRunner::ExpectLogLines},
         {"expect sent", &CommandRunner::ExpectSent},
         {"expect cancelled", &CommandRunner::ExpectCancelled},
         {"expect hooks", &CommandRunner::ExpectHooks},
+        {"expect watching", &CommandRunner::ExpectWatching},
         {"expect inert", &CommandRunner::ExpectInert},
         {"expect released", &CommandRunner::ExpectReleased},
         {"help", &CommandRunner::Help},
@@ -132,12 +136,29 @@ bool CommandRunner::Run(const Command& command) {
     return held;
 }
 
+bool CommandRunner::Finish() {
+    if (!session_.Running()) {
+        return true;
+    }
+    transcript_.Event("end of the scenario: the host quits");
+    Command finish;
+    finish.Text = "(end of the scenario)";
+    try {
+        session_.Quit();
+        return AfterCommand(finish);
+    } catch (const std::exception& error) {
+        transcript_.Error(std::string("quitting the host failed: ") + error.what());
+        return false;
+    }
+}
+
 // What the command did to the host, failures that reached the host, and a misplaced answer.
 bool CommandRunner::AfterCommand(const Command& command) {
     bool held = true;
     if (session_.Started()) {
         sim::SimHost& host = session_.Host();
         watch_.Report(host, transcript_);
+        ReportAddIn();
         for (const auto& escaped : host.TakeEscapedFailures()) {
             transcript_.Failed(command, "no failure reaches the host",
                                "\"" + escaped.Description + "\" from " + escaped.Event);

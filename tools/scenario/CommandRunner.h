@@ -31,6 +31,9 @@ class CommandRunner {
     // one of the add-in's handlers let reach the host fails the command that caused it. A
     // command that cannot run throws ScenarioError with its line.
     bool Run(const Command& command);
+    // Ends the run: a host still running quits as a user would quit it, so that the add-in
+    // lets everything go; false when a failure reached the host on the way.
+    bool Finish();
     // Whether each command is repeated into the transcript before it runs (on by default;
     // off for commands typed at the prompt).
     void EchoCommands(bool on) { echo_ = on; }
@@ -45,6 +48,10 @@ class CommandRunner {
     bool AfterCommand(const Command& command);
     // Starts a user action: the boxes of the previous one are forgotten.
     void Act();
+    // Writes what changed in the add-in as its owner sees it: its application object, the
+    // windows it has hooked and the window it watches (AddInReport.cpp).
+    void ReportAddIn();
+    std::string AddInState();
 
     // Set-up (SetupCommands.cpp).
     void Mailbox(const Command& command);
@@ -54,6 +61,7 @@ class CommandRunner {
     void HostVersion(const Command& command);
     void HostProductCode(const Command& command);
     void HostCommandLine(const Command& command);
+    void HostMailEditor(const Command& command);
     void Start(const Command& command);
     void Quit(const Command& command);
     void Answer(const Command& command);
@@ -98,11 +106,14 @@ class CommandRunner {
     void ExpectItem(const Command& command);
     void ExpectButton(const Command& command);
     void ExpectSetting(const Command& command);
+    void ExpectNoSetting(const Command& command);
     void ExpectLog(const Command& command);
     void ExpectNoLog(const Command& command);
+    void ExpectLogLines(const Command& command);
     void ExpectSent(const Command& command);
     void ExpectCancelled(const Command& command);
     void ExpectHooks(const Command& command);
+    void ExpectWatching(const Command& command);
     void ExpectInert(const Command& command);
     void ExpectReleased(const Command& command);
 
@@ -120,6 +131,7 @@ class CommandRunner {
     WindowFocus focus_;
     std::optional<bool> lastSendWent_;
     bool echo_ = true;
+    std::string lastAddInState_;
 };
 
 }  // namespace pwk::scenario

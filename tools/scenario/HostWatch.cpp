@@ -1,5 +1,7 @@
 #include "tools/scenario/HostWatch.h"
 
+#include <algorithm>
+
 #include "sim/SimApplication.h"
 #include "sim/SimCommandBar.h"
 #include "sim/SimCommandBars.h"
@@ -65,9 +67,9 @@ void HostWatch::TakeFolder(const std::shared_ptr<sim::SimFolder>& folder, Pictur
 }
 
 void HostWatch::TakeWindow(const std::shared_ptr<sim::SimWindowState>& window,
-                           const std::string& shows, Picture& picture) {
+                           const std::string& shows, const void* item, Picture& picture) {
     const std::string label = Label(*window);
-    picture.Windows[window.get()] = WindowView{window, label, shows};
+    picture.Windows[window.get()] = WindowView{window, label, shows, item};
     for (const auto& bar : window->Bars().Bars()) {
         bar->ForEachControl([&](sim::SimControlState& control) {
             picture.Controls[&control] =
@@ -87,23 +89,26 @@ HostWatch::Picture HostWatch::Take(sim::SimHost& host) {
     for (const auto& explorer : app->ExplorerList().All()) {
         const auto folder = explorer->Folder();
         TakeWindow(explorer.get(), folder ? "on \"" + folder->Path() + "\"" : "on no folder",
-                   picture);
+                   nullptr, picture);
     }
     for (const auto& inspector : app->InspectorList().All()) {
         const auto& item = inspector->Shown();
         TakeWindow(inspector.get(), item ? "showing " + Describe::ItemName(*item) : "empty",
-                   picture);
+                   item.get(), picture);
     }
     picture.Displayed = host.Displayed().size();
     picture.Commands = host.CommandsRun().size();
     return picture;
 }
 
-void HostWatch::ReportWindows(const Picture& now, Transcript& transcript) const {
+std::vector<const void*> HostWatch::ReportWindows(const Picture& now,
+                                                  Transcript& transcript) const {
+    std::vector<const void*> newlyShown;
     for (const auto& [key, view] : now.Windows) {
         const auto old = last_.Windows.find(key);
         if (old == last_.Windows.end() || !Same(old->second.Window, view.Window)) {
             transcript.Event(view.Label + " opens " + view.Shows);
+            newlyShown.push_back(view.Item);
         } else if (old->second.Shows != view.Shows) {
             transcript.Event(view.Label + " now " + view.Shows);
         }
@@ -114,6 +119,7 @@ void HostWatch::ReportWindows(const Picture& now, Transcript& transcript) const 
             transcript.Event(view.Label + " closes");
         }
     }
+    return newlyShown;
 }
 
 void HostWatch::ReportControls(const Picture& now, Transcript& transcript) const {
@@ -162,10 +168,16 @@ void HostWatch::ReportItems(const Picture& now, Transcript& transcript) const {
     }
 }
 
-void HostWatch::ReportHostRecords(sim::SimHost& host, Transcript& transcript) const {
+void HostWatch::ReportHostRecords(sim::SimHost& host, const std::vector<const void*>& newlyShown,
+                                  Transcript& transcript) const {
     const auto& displayed = host.Displayed();
     for (std::size_t i = last_.Displayed; i < displayed.size(); ++i) {
         const auto& item = displayed[i].Item;
+        // An item shown in a new inspector has been told of with the window.
+        if (!displayed[i].Modal &&
+            std::find(newlyShown.begin(), newlyShown.end(), item.get().get()) != newlyShown.end()) {
+            continue;
+        }
         transcript.Event("shown: " + (item ? Describe::Item(*item) : std::string("?")) +
                          (displayed[i].Modal ? " (modal)" : ""));
     }
@@ -178,8 +190,8 @@ void HostWatch::ReportHostRecords(sim::SimHost& host, Transcript& transcript) co
 
 void HostWatch::Report(sim::SimHost& host, Transcript& transcript) {
     Picture now = Take(host);
-    ReportWindows(now, transcript);
-    ReportHostRecords(host, transcript);
+    const std::vector<const void*> newlyShown = ReportWindows(now, transcript);
+    ReportHostRecords(host, newlyShown, transcript);
     ReportItems(now, transcript);
     ReportControls(now, transcript);
     last_ = std::move(now);

@@ -50,6 +50,7 @@ class HostWatch {
         std::weak_ptr<sim::SimWindowState> Window;
         std::string Label;
         std::string Shows;
+        const void* Item = nullptr;  // an inspector's item
     };
     struct Picture {
         std::map<const void*, ItemView> Items;
@@ -62,11 +63,13 @@ class HostWatch {
     Picture Take(sim::SimHost& host);
     void TakeFolder(const std::shared_ptr<sim::SimFolder>& folder, Picture& picture);
     void TakeWindow(const std::shared_ptr<sim::SimWindowState>& window, const std::string& shows,
-                    Picture& picture);
-    void ReportWindows(const Picture& now, Transcript& transcript) const;
+                    const void* item, Picture& picture);
+    // Returns the items that new inspectors show.
+    std::vector<const void*> ReportWindows(const Picture& now, Transcript& transcript) const;
     void ReportControls(const Picture& now, Transcript& transcript) const;
     void ReportItems(const Picture& now, Transcript& transcript) const;
-    void ReportHostRecords(sim::SimHost& host, Transcript& transcript) const;
+    void ReportHostRecords(sim::SimHost& host, const std::vector<const void*>& newlyShown,
+                           Transcript& transcript) const;
 
     Picture last_;
     std::map<const void*, std::weak_ptr<sim::SimObject>> labelOwners_;

@@ -2,7 +2,10 @@
 
 #include <system_error>
 
+#include "sim/MailboxError.h"
+#include "sim/MailboxLoader.h"
 #include "sim/SimHost.h"
+#include "sim/UserActionError.h"
 #include "tools/scenario/ScenarioError.h"
 
 namespace pwk::scenario::MailboxSource {
@@ -24,8 +27,15 @@ void Check(const std::filesystem::path& file) {
     Load(file, scratch);
 }
 
-void Load(const std::filesystem::path& file, sim::SimHost& /*host*/) {
-    throw CommandError("cannot load the mailbox file \"" + file.string() + "\" yet");
+void Load(const std::filesystem::path& file, sim::SimHost& host) {
+    try {
+        sim::MailboxLoader::LoadFile(host, file.string());
+    } catch (const sim::MailboxError& error) {
+        throw CommandError(std::string("bad mailbox file: ") + error.what());
+    } catch (const sim::UserActionError& error) {
+        throw CommandError(std::string("bad mailbox file \"") + file.string() +
+                           "\": " + error.what());
+    }
 }
 
 }  // namespace pwk::scenario::MailboxSource

@@ -1,5 +1,6 @@
 #include "tools/scenario/ScenarioPlatform.h"
 
+#include "src/errors/Failure.h"
 #include "tools/scenario/BoxNames.h"
 #include "tools/scenario/Transcript.h"
 
@@ -71,6 +72,27 @@ int ScenarioPlatform::ShowDialog(const CustomDialog& dialog) {
 void ScenarioPlatform::Shell(const std::string& commandLine, int windowStyle) {
     transcript_.Event("program started: " + commandLine);
     ScriptedPlatform::Shell(commandLine, windowStyle);
+}
+
+void ScenarioPlatform::FileCopy(const std::string& source, const std::string& destination) {
+    try {
+        ScriptedPlatform::FileCopy(source, destination);
+        transcript_.Event("file copied: " + source + " -> " + destination);
+    } catch (const Failure& failure) {
+        transcript_.Event("file copy failed (" + std::to_string(failure.Number) + "): " + source +
+                          " -> " + destination);
+        throw;
+    }
+}
+
+void ScenarioPlatform::DeleteFile(const std::string& path) {
+    try {
+        ScriptedPlatform::DeleteFile(path);
+        transcript_.Event("file deleted: " + path);
+    } catch (const Failure& failure) {
+        transcript_.Event("file delete failed (" + std::to_string(failure.Number) + "): " + path);
+        throw;
+    }
 }
 
 }  // namespace pwk::scenario

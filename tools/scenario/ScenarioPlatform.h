@@ -46,6 +46,8 @@ class ScenarioPlatform : public sim::ScriptedPlatform {
                const std::string& helpFile = "", int helpContext = 0) override;
     int ShowDialog(const CustomDialog& dialog) override;
     void Shell(const std::string& commandLine, int windowStyle) override;
+    void FileCopy(const std::string& source, const std::string& destination) override;
+    void DeleteFile(const std::string& path) override;
 
   private:
     struct QueuedAnswer {

@@ -62,8 +62,8 @@ int ScenarioRun::RunScenario(std::istream& in, const std::filesystem::path& base
         return ExitStatus::Error;
     }
     Tally tally;
+    Session session(transcript, baseFolder);
     try {
-        Session session(transcript, baseFolder);
         UseOptionMailbox(session, options_);
         CommandRunner runner(session, transcript);
         for (const Command& command : commands) {
@@ -75,6 +75,7 @@ int ScenarioRun::RunScenario(std::istream& in, const std::filesystem::path& base
                 break;
             }
         }
+        tally.Count(Command{}, runner.Finish());
     } catch (const ScenarioError& error) {
         transcript.Error(error.Describe());
         return ExitStatus::Error;
@@ -88,40 +89,43 @@ int ScenarioRun::RunInteractive(std::istream& in, bool typed) {
     const ScenarioParser parser;
     Tally tally;
     bool errors = false;
+    Session session(transcript, std::filesystem::current_path());
     try {
-        Session session(transcript, std::filesystem::current_path());
         UseOptionMailbox(session, options_);
-        CommandRunner runner(session, transcript);
-        runner.EchoCommands(!typed);
-        std::string text;
-        int line = 0;
-        for (;;) {
-            if (typed) {
-                out_ << "pwk> " << std::flush;
-            }
-            if (!std::getline(in, text)) {
-                out_ << (typed ? "\n" : "");
-                break;
-            }
-            ++line;
-            try {
-                const std::optional<Command> command = parser.ParseLine(text, line);
-                if (!command) {
-                    continue;
-                }
-                tally.Count(*command, runner.Run(*command));
-                if (command->Name == "quit") {
-                    break;
-                }
-            } catch (const ScenarioError& error) {
-                transcript.Error(error.Describe());
-                errors = true;
-            }
-        }
     } catch (const ScenarioError& error) {
         transcript.Error(error.Describe());
         return ExitStatus::Error;
     }
+    CommandRunner runner(session, transcript);
+    runner.EchoCommands(!typed);
+    std::string text;
+    int line = 0;
+    for (;;) {
+        if (typed) {
+            out_ << "pwk> " << std::flush;
+        }
+        if (!std::getline(in, text)) {
+            out_ << (typed ? "\n" : "");
+            break;
+        }
+        ++line;
+        try {
+            const std::optional<Command> command = parser.ParseLine(text, line);
+            if (!command) {
+                continue;
+            }
+            tally.Count(*command, runner.Run(*command));
+            // At the prompt, quitting the host ends the session; piped commands run on to
+            // their end, so that checks after the quit still run.
+            if (typed && command->Name == "quit") {
+                break;
+            }
+        } catch (const ScenarioError& error) {
+            transcript.Error(error.Describe());
+            errors = true;
+        }
+    }
+    tally.Count(Command{}, runner.Finish());
     Summarize(transcript, tally);
     if (tally.Failed > 0) {
         return ExitStatus::Failed;

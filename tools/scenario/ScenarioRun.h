@@ -29,9 +29,9 @@ class ScenarioRun {
 
     // Runs a whole scenario; relative paths in it are taken from `baseFolder`.
     int RunScenario(std::istream& in, const std::filesystem::path& baseFolder);
-    // Reads commands until end of input or "quit"; a bad line is reported and the next one
-    // is read. When `typed`, each is asked for at the "pwk> " prompt; otherwise (input from a
-    // pipe) each is echoed into the transcript instead.
+    // Reads commands until end of input; a bad line is reported and the next one is read.
+    // When `typed`, each is asked for at the "pwk> " prompt and "quit" ends the session too;
+    // otherwise (input from a pipe) each is echoed into the transcript instead.
     int RunInteractive(std::istream& in, bool typed);
 
   private:

@@ -50,7 +50,7 @@ Session::~Session() {
     // A host left running still holds the add-in, and the add-in its hooks: quit it the way
     // a user would, so that everything is let go.
     if (Running()) {
-        transcript_.Event("end of scenario: the host quits");
+        transcript_.Event("the host quits");
         try {
             Quit();
         } catch (const std::exception& error) {
@@ -97,6 +97,13 @@ sim::HostInfo& Session::NextHostInfo() {
     return nextInfo_;
 }
 
+void Session::SetMailEditor(int editorType) {
+    mailEditor_ = editorType;
+    if (host_) {
+        host_->SetMailEditor(editorType);
+    }
+}
+
 bool Session::Running() const {
     return host_ && host_->Running();
 }
@@ -122,6 +129,9 @@ void Session::Boot() {
     host->ThrowOnEscapedFailures(false);
     if (mailbox_) {
         MailboxSource::Load(*mailbox_, *host);
+    }
+    if (mailEditor_) {
+        host->SetMailEditor(*mailEditor_);
     }
     for (const auto& plan : std::exchange(plannedFaults_, {})) {
         plan(host->Faults());

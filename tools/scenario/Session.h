@@ -48,6 +48,8 @@ class Session {
     void UseMemorySettings();
     void UseSettingsFile(const std::string& file);
     sim::HostInfo& NextHostInfo();
+    // The editor of new mail inspectors (host::EditorType), from now on and for later starts.
+    void SetMailEditor(int editorType);
 
     // Starting takes three steps, so that an observer can look in between. Boot makes the host
     // with the mailbox, applies the planned failures and makes a new component; OpenFirstWindow
@@ -91,6 +93,7 @@ class Session {
     std::optional<std::filesystem::path> mailbox_;
     sim::HostInfo nextInfo_;
     std::vector<std::function<void(sim::FaultInjector&)>> plannedFaults_;
+    std::optional<int> mailEditor_;
     ObjectFactories addIns_;
     // One per start; the host, which holds the add-in, goes first.
     std::unique_ptr<Component> component_;

@@ -58,6 +58,15 @@ void CommandRunner::HostCommandLine(const Command& command) {
     session_.NextHostInfo().CommandLine = command.Args[0];
 }
 
+void CommandRunner::HostMailEditor(const Command& command) {
+    const std::string& name = command.Args[0];
+    const int editor = name == "text"   ? host::EditorType::Text
+                       : name == "html" ? host::EditorType::Html
+                       : name == "rich" ? host::EditorType::RichText
+                                        : host::EditorType::Word;
+    session_.SetMailEditor(editor);
+}
+
 void CommandRunner::Start(const Command& command) {
     Act();
     std::optional<std::string> explorer;
@@ -85,6 +94,7 @@ void CommandRunner::Start(const Command& command) {
 void CommandRunner::Quit(const Command& /*command*/) {
     Act();
     session_.Quit();
+    watch_.Report(session_.Host(), transcript_);
     transcript_.Event("the host has shut down");
 }
 

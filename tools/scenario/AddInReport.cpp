@@ -1,0 +1,98 @@
+// What the add-in's owner can see of it, for the transcript.
+
+#include "sim/SimApplication.h"
+#include "sim/SimExplorer.h"
+#include "sim/SimHost.h"
+#include "sim/SimInspector.h"
+#include "sim/SimItemState.h"
+#include "sim/SimWindows.h"
+#include "src/app/PWKAddinApp.h"
+#include "src/startup/Connect.h"
+#include "tools/scenario/CommandRunner.h"
+#include "tools/scenario/ExpectationFailed.h"
+#include "tools/scenario/Lookup.h"
+#include "tools/scenario/ScenarioError.h"
+#include "tools/scenario/Session.h"
+#include "tools/scenario/Transcript.h"
+
+namespace pwk::scenario {
+
+std::string CommandRunner::AddInState() {
+    const auto connect = session_.AddIn();
+    if (!connect) {
+        return session_.AddInCreated() ? "add-in: let go by the host" : "";
+    }
+    const auto app = connect->AddinApp();
+    if (!app) {
+        return connect->HoldsHost() ? "add-in: inert" : "add-in: released everything";
+    }
+    std::string state = "add-in: hooks " + std::to_string(app->HookedExplorerCount()) +
+                        " explorer(s), " + std::to_string(app->HookedInspectorCount()) +
+                        " inspector(s)" + (app->HasSentItemsHook() ? " and Sent Items" : "");
+    const auto explorer = std::dynamic_pointer_cast<sim::SimExplorer>(connect->WatchedExplorer());
+    const auto inspector =
+        std::dynamic_pointer_cast<sim::SimInspector>(connect->WatchedInspector());
+    if (explorer) {
+        state += "; watches " + watch_.Label(*explorer);
+    } else if (inspector) {
+        state += "; watches " + watch_.Label(*inspector);
+    } else {
+        state += "; watches no window";
+    }
+    return state;
+}
+
+void CommandRunner::ExpectWatching(const Command& command) {
+    const auto connect = session_.AddIn();
+    const auto explorer =
+        connect ? std::dynamic_pointer_cast<sim::SimExplorer>(connect->WatchedExplorer()) : nullptr;
+    const auto inspector =
+        connect ? std::dynamic_pointer_cast<sim::SimInspector>(connect->WatchedInspector())
+                : nullptr;
+    const std::string found = explorer    ? "it watches " + watch_.Label(*explorer)
+                              : inspector ? "it watches " + watch_.Label(*inspector)
+                                          : "it watches no window";
+    const std::string& kind = command.Args[0];
+    if (kind == "none") {
+        if (command.Args.size() > 1) {
+            throw CommandError("expect watching none takes no number");
+        }
+        if (explorer || inspector) {
+            throw ExpectationFailed("the add-in watches no window", found);
+        }
+        return;
+    }
+    if (command.Args.size() < 2) {
+        throw CommandError("say which " + kind + ": expect watching " + kind + " N");
+    }
+    const auto app = std::dynamic_pointer_cast<sim::SimApplication>(session_.Host().Application());
+    const std::int64_t n = Lookup::Number(command.Args[1]);
+    const sim::SimObject* wanted = nullptr;
+    if (kind == "explorer" && n >= 1 &&
+        static_cast<std::size_t>(n) <= app->ExplorerList().All().size()) {
+        wanted = app->ExplorerList().All()[static_cast<std::size_t>(n - 1)].get().get();
+    } else if (kind == "inspector" && n >= 1 &&
+               static_cast<std::size_t>(n) <= app->InspectorList().All().size()) {
+        wanted = app->InspectorList().All()[static_cast<std::size_t>(n - 1)].get().get();
+    }
+    if (wanted == nullptr) {
+        throw CommandError("there is no " + kind + " " + command.Args[1] + " open");
+    }
+    const sim::SimObject* watched = explorer ? static_cast<const sim::SimObject*>(explorer.get())
+                                             : static_cast<const sim::SimObject*>(inspector.get());
+    if (watched != wanted) {
+        throw ExpectationFailed("the add-in watches " + kind + " " + command.Args[1] + " (" +
+                                    watch_.Label(*wanted) + ")",
+                                found);
+    }
+}
+
+void CommandRunner::ReportAddIn() {
+    const std::string state = AddInState();
+    if (state != lastAddInState_ && !state.empty()) {
+        transcript_.Event(state);
+    }
+    lastAddInState_ = state;
+}
+
+}  // namespace pwk::scenario
