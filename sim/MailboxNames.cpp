@@ -28,24 +28,36 @@ constexpr std::array<std::pair<RecipientKind, const char*>, 3> RecipientKinds = 
     {RecipientKind::Bcc, "bcc"},
 }};
 
-}  // namespace
-
-std::optional<int> MailboxNames::DefaultFolderKind(const std::string& name) {
-    for (const auto& [kind, text] : DefaultFolders) {
+// The two ways through a table of values and their names.
+template <class Value, std::size_t N>
+std::optional<Value> ValueNamed(const std::array<std::pair<Value, const char*>, N>& table,
+                                const std::string& name) {
+    for (const auto& [value, text] : table) {
         if (name == text) {
-            return kind;
+            return value;
         }
     }
     return std::nullopt;
 }
 
-std::string MailboxNames::DefaultFolderName(int kind) {
-    for (const auto& [value, text] : DefaultFolders) {
-        if (value == kind) {
+template <class Value, std::size_t N>
+std::string NameOf(const std::array<std::pair<Value, const char*>, N>& table, Value value) {
+    for (const auto& [candidate, text] : table) {
+        if (candidate == value) {
             return text;
         }
     }
     return {};
+}
+
+}  // namespace
+
+std::optional<int> MailboxNames::DefaultFolderKind(const std::string& name) {
+    return ValueNamed(DefaultFolders, name);
+}
+
+std::string MailboxNames::DefaultFolderName(int kind) {
+    return NameOf(DefaultFolders, kind);
 }
 
 host::ItemType MailboxNames::DefaultFolderType(int kind) {
@@ -66,21 +78,11 @@ host::ItemType MailboxNames::DefaultFolderType(int kind) {
 }
 
 std::optional<RecipientKind> MailboxNames::RecipientKindOf(const std::string& name) {
-    for (const auto& [kind, text] : RecipientKinds) {
-        if (name == text) {
-            return kind;
-        }
-    }
-    return std::nullopt;
+    return ValueNamed(RecipientKinds, name);
 }
 
 std::string MailboxNames::RecipientKindName(RecipientKind kind) {
-    for (const auto& [value, text] : RecipientKinds) {
-        if (value == kind) {
-            return text;
-        }
-    }
-    return {};
+    return NameOf(RecipientKinds, kind);
 }
 
 std::optional<host::Date> MailboxNames::ParseDate(const std::string& text) {
