@@ -123,7 +123,8 @@ void CommandRunner::ComposeAppointment(const Command& command) {
     const host::Date today = host.Info().Now;
     const host::Date start =
         command.Has("start") ? ParseDateArgument(command.Option("start"), today) : today;
-    const host::Date end = command.Has("end") ? ParseDateArgument(command.Option("end"), today)
+    // An end given as a time alone is on the start's day.
+    const host::Date end = command.Has("end") ? ParseDateArgument(command.Option("end"), start)
                                               : start + std::chrono::minutes(30);
     if (end < start) {
         throw CommandError("the appointment would end before it starts");

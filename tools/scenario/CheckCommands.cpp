@@ -201,7 +201,15 @@ void CommandRunner::ExpectNoSetting(const Command& command) {
 }
 
 void CommandRunner::ExpectLog(const Command& command) {
-    if (LogLinesWith(session_.LogText(), command.Args[0]).empty()) {
+    const std::size_t count = LogLinesWith(session_.LogText(), command.Args[0]).size();
+    if (command.Has("times")) {
+        const std::int64_t times = Lookup::Number(command.Option("times"));
+        if (static_cast<std::int64_t>(count) != times) {
+            throw ExpectationFailed(
+                command.Option("times") + " log lines holding " + Quoted(command.Args[0]),
+                std::to_string(count));
+        }
+    } else if (count == 0) {
         throw ExpectationFailed("a log line holding " + Quoted(command.Args[0]), "none");
     }
 }

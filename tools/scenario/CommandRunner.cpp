@@ -105,7 +105,7 @@ void CommandRunner::Dispatch(const Command& command) {
 }
 
 bool CommandRunner::Run(const Command& command) {
-    if (echo_) {
+    if (echo_ && command.Name != "note") {
         transcript_.Echo(command);
     }
     bool held = true;

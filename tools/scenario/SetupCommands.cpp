@@ -1,7 +1,5 @@
 // Set-up commands, answers, notes and planned failures.
 
-#include <algorithm>
-
 #include "sim/FaultInjector.h"
 #include "sim/HostError.h"
 #include "sim/SimHost.h"
@@ -118,14 +116,13 @@ void CommandRunner::Note(const Command& command) {
     for (const std::string& word : command.Args) {
         text += (text.empty() ? "" : " ") + word;
     }
-    transcript_.Event("-- " + text);
+    transcript_.Heading(text);
 }
 
 void CommandRunner::Help(const Command& /*command*/) {
     for (const CommandSpec& spec : CommandTable::Standard().All()) {
-        std::string usage = spec.Usage;
-        usage.resize(std::max<std::size_t>(usage.size(), 52), ' ');
-        transcript_.Event(usage + " " + spec.Summary);
+        transcript_.Event(spec.Usage);
+        transcript_.Event("    " + spec.Summary);
     }
 }
 

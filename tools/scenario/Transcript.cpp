@@ -13,6 +13,10 @@ void Transcript::Echo(const Command& command) {
     out_ << command.Line << "> " << command.Text << '\n';
 }
 
+void Transcript::Heading(const std::string& text) {
+    out_ << '\n' << "# " << text << '\n';
+}
+
 void Transcript::Event(const std::string& text) {
     out_ << kIndent << text << '\n';
 }

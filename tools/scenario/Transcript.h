@@ -14,6 +14,8 @@ class Transcript {
     explicit Transcript(std::ostream& out) : out_(out) {}
 
     void Echo(const Command& command);
+    // A note of the scenario's author, set off from the commands around it.
+    void Heading(const std::string& text);
     // One event under the current command.
     void Event(const std::string& text);
     // A text of several lines (CR LF or LF), each behind "| ", under an event.

@@ -1,0 +1,245 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "tests/support/TempFolder.h"
+#include "tools/scenario/ScenarioRun.h"
+
+namespace pwk::scenario {
+namespace {
+
+struct Outcome {
+    int Status = -1;
+    std::string Transcript;
+
+    bool Says(const std::string& text) const { return Transcript.find(text) != std::string::npos; }
+};
+
+Outcome RunText(const std::string& text, RunOptions options = {},
+                const std::filesystem::path& base = std::filesystem::current_path()) {
+    std::ostringstream out;
+    std::istringstream in(text);
+    Outcome outcome;
+    outcome.Status = ScenarioRun(out, std::move(options)).RunScenario(in, base);
+    outcome.Transcript = out.str();
+    return outcome;
+}
+
+Outcome RunTyped(const std::string& text) {
+    std::ostringstream out;
+    std::istringstream in(text);
+    Outcome outcome;
+    outcome.Status = ScenarioRun(out, RunOptions{}).RunInteractive(in, false);
+    outcome.Transcript = out.str();
+    return outcome;
+}
+
+// Settings that make a start neither a first run nor an upgrade, so it shows no box.
+constexpr const char* kSettled =
+    "mailbox demo\n"
+    "setting Tracking FirstRun False\n"
+    "setting Version Major 2\n"
+    "setting Version Minor 1\n"
+    "setting Version Revision 158\n";
+
+TEST(ScenarioErrors, AMalformedLineStopsTheRunBeforeAnythingRuns) {
+    const Outcome outcome = RunText("mailbox demo\nstart\nexpect hooks x 0\nquit\n");
+    EXPECT_EQ(outcome.Status, ExitStatus::Error);
+    EXPECT_TRUE(outcome.Says("error: line 3: expect hooks: EXPLORERS must be a whole number"))
+        << outcome.Transcript;
+    EXPECT_FALSE(outcome.Says("starts")) << outcome.Transcript;
+}
+
+TEST(ScenarioErrors, AnUnknownFolderEndsTheRunWithItsLine) {
+    const Outcome outcome =
+        RunText(std::string(kSettled) + "start\nexplorer \"Acme Public/Nowhere\"\nquit\n");
+    EXPECT_EQ(outcome.Status, ExitStatus::Error);
+    EXPECT_TRUE(outcome.Says("error: line 7: There is no folder \"Acme Public/Nowhere\"."))
+        << outcome.Transcript;
+    EXPECT_FALSE(outcome.Says("8> quit")) << outcome.Transcript;
+}
+
+TEST(ScenarioErrors, AnUnknownItemOrControlEndsTheRunWithItsLine) {
+    const Outcome item =
+        RunText(std::string(kSettled) +
+                "start\nopen \"Nobody Known\" in=\"Acme Public/Customers/Contacts\"\n");
+    EXPECT_EQ(item.Status, ExitStatus::Error);
+    EXPECT_TRUE(
+        item.Says("error: line 7: there is no item \"Nobody Known\" in "
+                  "\"Acme Public/Customers/Contacts\""))
+        << item.Transcript;
+
+    const Outcome position =
+        RunText(std::string(kSettled) + "start\nopen 9 in=\"Mailbox - Pat Jones/Inbox\"\n");
+    EXPECT_TRUE(
+        position.Says("error: line 7: \"Mailbox - Pat Jones/Inbox\" holds 3 items; there "
+                      "is no item 9"))
+        << position.Transcript;
+
+    const Outcome control = RunText(std::string(kSettled) + "start\nclick \"Phone Call\"\n");
+    EXPECT_EQ(control.Status, ExitStatus::Error);
+    EXPECT_TRUE(control.Says("error: line 7: explorer #1 has no control \"Phone Call\""))
+        << control.Transcript;
+}
+
+TEST(ScenarioErrors, ABadMailboxFileIsReportedWhereItIsNamed) {
+    test::TempFolder folder;
+    std::ofstream(folder / "broken.json") << R"({"stores": [{"name": "A", "folders": 3}]})";
+    const Outcome outcome = RunText("# broken\nmailbox broken.json\nstart\n", {}, folder.Path());
+    EXPECT_EQ(outcome.Status, ExitStatus::Error);
+    EXPECT_TRUE(outcome.Says("error: line 2: bad mailbox file: ")) << outcome.Transcript;
+    EXPECT_TRUE(outcome.Says("broken.json")) << outcome.Transcript;
+    EXPECT_FALSE(outcome.Says("starts")) << outcome.Transcript;
+
+    std::ofstream(folder / "half.json") << R"({"stores": [)";
+    EXPECT_TRUE(RunText("mailbox half.json\n", {}, folder.Path())
+                    .Says("error: line 1: bad mailbox file: "));
+
+    const Outcome missing = RunText("mailbox absent.json\n", {}, folder.Path());
+    EXPECT_EQ(missing.Status, ExitStatus::Error);
+    EXPECT_TRUE(missing.Says("error: line 1: the mailbox file \"" + (folder / "absent.json") +
+                             "\" does not exist"))
+        << missing.Transcript;
+}
+
+TEST(ScenarioErrors, ABadMailboxOptionIsReportedBeforeTheFirstLine) {
+    RunOptions options;
+    options.Mailbox = "/nonexistent/mailbox.json";
+    const Outcome outcome = RunText("start\n", options);
+    EXPECT_EQ(outcome.Status, ExitStatus::Error);
+    EXPECT_TRUE(
+        outcome.Says("error: --mailbox: the mailbox file \"/nonexistent/mailbox.json\" "
+                     "does not exist"))
+        << outcome.Transcript;
+}
+
+TEST(ScenarioErrors, AnAnswerThatIsNoButtonOfItsBoxIsReportedAtTheAnswer) {
+    // The first box of a first start is the welcome box: OK and Help only.
+    const Outcome outcome = RunText("mailbox demo\nanswer Yes\nstart\nexpect hooks 1 0\n");
+    EXPECT_EQ(outcome.Status, ExitStatus::Error);
+    EXPECT_TRUE(
+        outcome.Says("error: line 2: the answer Yes met the box \"Welcome\", which has no "
+                     "such button ([OK] Help)"))
+        << outcome.Transcript;
+}
+
+TEST(ScenarioErrors, AFieldAnItemDoesNotHaveIsAnError) {
+    const Outcome outcome = RunText(
+        std::string(kSettled) + "start\nexpect item \"Mailbox - Pat Jones/Inbox\" 1 Colour=red\n");
+    EXPECT_EQ(outcome.Status, ExitStatus::Error);
+    EXPECT_TRUE(
+        outcome.Says("error: line 7: MailItem \"Order 4471 delivered\" has no field Colour"))
+        << outcome.Transcript;
+}
+
+TEST(ScenarioChecks, TheFirstFailedCheckStopsTheRunWithExpectedAndFound) {
+    const Outcome outcome = RunText(
+        std::string(kSettled) + "start\nexpect hooks 2 0\nexpect hooks 3 0\nexpect hooks 1 0\n");
+    EXPECT_EQ(outcome.Status, ExitStatus::Failed);
+    EXPECT_TRUE(
+        outcome.Says("FAILED at line 7: expect hooks 2 0\n"
+                     "      expected: 2 explorers and 0 inspectors hooked\n"
+                     "      found:    1 and 0\n"))
+        << outcome.Transcript;
+    EXPECT_FALSE(outcome.Says("8> expect hooks 3 0")) << outcome.Transcript;
+}
+
+TEST(ScenarioChecks, KeepGoingReportsEveryFailedCheck) {
+    RunOptions options;
+    options.KeepGoing = true;
+    const Outcome outcome = RunText(
+        std::string(kSettled) + "start\nexpect hooks 2 0\nexpect hooks 3 0\nexpect hooks 1 0\n",
+        options);
+    EXPECT_EQ(outcome.Status, ExitStatus::Failed);
+    EXPECT_TRUE(outcome.Says("FAILED at line 7")) << outcome.Transcript;
+    EXPECT_TRUE(outcome.Says("FAILED at line 8")) << outcome.Transcript;
+    EXPECT_FALSE(outcome.Says("FAILED at line 9")) << outcome.Transcript;
+    EXPECT_TRUE(outcome.Says("== FAILED: 2 failure(s), 3 checks run")) << outcome.Transcript;
+}
+
+TEST(ScenarioChecks, BoxesAreCheckedInTheOrderTheLastActionShowedThem) {
+    const Outcome inOrder = RunText(
+        "mailbox demo\nstart\nexpect box Welcome\nexpect box \"Backup Error Log?\"\n"
+        "expect no-box\n");
+    EXPECT_EQ(inOrder.Status, ExitStatus::Held) << inOrder.Transcript;
+
+    const Outcome leftOver = RunText("mailbox demo\nstart\nexpect box Welcome\nexpect no-box\n");
+    EXPECT_EQ(leftOver.Status, ExitStatus::Failed);
+    EXPECT_TRUE(leftOver.Says("found:    1 more, the first titled \"Backup Error Log?\""))
+        << leftOver.Transcript;
+
+    // The next action starts afresh: the start's boxes are gone.
+    const Outcome nextAction = RunText(
+        "mailbox demo\nstart\nexplorer \"Acme Public/Customers/Contacts\"\nexpect no-box\n");
+    EXPECT_EQ(nextAction.Status, ExitStatus::Held) << nextAction.Transcript;
+}
+
+TEST(ScenarioChecks, ABoxTextMustHoldEveryGivenPart) {
+    const Outcome outcome =
+        RunText("mailbox demo\nstart\nexpect box Welcome \"Welcome to Parleywick!\" \"Goodbye\"\n");
+    EXPECT_EQ(outcome.Status, ExitStatus::Failed);
+    EXPECT_TRUE(outcome.Says("found:    the box \"Welcome\": \"Welcome to Parleywick!//This is"))
+        << outcome.Transcript;
+}
+
+TEST(ScenarioSessions, ASettingsFileCarriesTheSettingsToTheNextRun) {
+    test::TempFolder folder;
+    const std::string first = "settings settings.db\nmailbox demo\nstart\nexpect box Welcome\n";
+    const Outcome one = RunText(first, {}, folder.Path());
+    EXPECT_EQ(one.Status, ExitStatus::Held) << one.Transcript;
+    EXPECT_TRUE(std::filesystem::exists(folder / "settings.db"));
+
+    const Outcome two = RunText(
+        "settings settings.db\nmailbox demo\nstart\nexpect no-box\nexpect setting Version Revision "
+        "158\n",
+        {}, folder.Path());
+    EXPECT_EQ(two.Status, ExitStatus::Held) << two.Transcript;
+}
+
+TEST(ScenarioSessions, TheSettingsStoreCannotChangeWhileTheHostRuns) {
+    const Outcome outcome = RunText("mailbox demo\nstart\nsettings memory\n");
+    EXPECT_EQ(outcome.Status, ExitStatus::Error);
+    EXPECT_TRUE(outcome.Says("error: line 3: the settings store cannot change while the host runs"))
+        << outcome.Transcript;
+}
+
+TEST(ScenarioSessions, AHostLeftRunningQuitsAtTheEndAndLetsEverythingGo) {
+    const Outcome outcome = RunText(std::string(kSettled) +
+                                    "start\nopen \"Aiko Tanaka\" "
+                                    "in=\"Acme Public/Customers/Contacts\"\n");
+    EXPECT_EQ(outcome.Status, ExitStatus::Held);
+    EXPECT_TRUE(outcome.Says("end of the scenario: the host quits")) << outcome.Transcript;
+    EXPECT_TRUE(outcome.Says("add-in: let go by the host")) << outcome.Transcript;
+}
+
+TEST(ScenarioSessions, APlannedHostFailureShowsTheErrorLibrarysDialog) {
+    const Outcome outcome =
+        RunText(std::string(kSettled) + "fail NameSpace.GetDefaultFolder\nstart\nexpect no-box\n");
+    EXPECT_TRUE(outcome.Says("every call of NameSpace.GetDefaultFolder fails with -2147467259"))
+        << outcome.Transcript;
+    EXPECT_TRUE(outcome.Says("dialog \"Parleywick\"")) << outcome.Transcript;
+    EXPECT_TRUE(outcome.Says("Where: PWKAddinApp.RefreshHookedWindows")) << outcome.Transcript;
+}
+
+TEST(ScenarioPrompt, ABadLineIsReportedAndTheNextOneRuns) {
+    const Outcome outcome =
+        RunTyped("mailbox demo\nbogus\nstart\nexplorer Nowhere\nexpect hooks 1 0\n");
+    EXPECT_EQ(outcome.Status, ExitStatus::Error);
+    EXPECT_TRUE(outcome.Says("error: line 2: unknown command \"bogus\"")) << outcome.Transcript;
+    EXPECT_TRUE(outcome.Says("error: line 4: There is no folder \"Nowhere\"."))
+        << outcome.Transcript;
+    EXPECT_TRUE(outcome.Says("5> expect hooks 1 0")) << outcome.Transcript;
+    EXPECT_TRUE(outcome.Says("== all 1 checks held")) << outcome.Transcript;
+}
+
+TEST(ScenarioPrompt, AFailedCheckAtThePromptGivesTheFailedStatus) {
+    const Outcome outcome = RunTyped("mailbox demo\nstart\nexpect hooks 0 0\nexpect hooks 1 0\n");
+    EXPECT_EQ(outcome.Status, ExitStatus::Failed);
+    EXPECT_TRUE(outcome.Says("FAILED at line 3")) << outcome.Transcript;
+    EXPECT_TRUE(outcome.Says("4> expect hooks 1 0")) << outcome.Transcript;
+}
+
+}  // namespace
+}  // namespace pwk::scenario
