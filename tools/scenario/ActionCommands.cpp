@@ -45,10 +45,6 @@ std::vector<std::string> SplitList(const std::string& text) {
     return parts;
 }
 
-std::shared_ptr<sim::SimApplication> AppOf(sim::SimHost& host) {
-    return std::dynamic_pointer_cast<sim::SimApplication>(host.Application());
-}
-
 }  // namespace
 
 void CommandRunner::Explorer(const Command& command) {
@@ -181,7 +177,7 @@ void CommandRunner::Click(const Command& command) {
 void CommandRunner::Close(const Command& command) {
     Act();
     sim::SimHost& host = session_.Host();
-    const auto app = AppOf(host);
+    const auto app = Lookup::App(host);
     std::shared_ptr<sim::SimWindowState> window;
     if (command.Args.empty()) {
         window = FrontWindow();
@@ -254,7 +250,7 @@ void CommandRunner::Track(const Command& command) {
         throw CommandError("the add-in is not running, so it has no settings to change");
     }
     const auto application = host.Application();
-    const auto nameSpace = AppOf(host)->MailboxPtr();
+    const auto nameSpace = Lookup::App(host)->MailboxPtr();
     auto edited = std::make_shared<RegSettings>(*session_.CurrentComponent());
     try {
         edited->UpdateFrom(live, application);

@@ -65,7 +65,7 @@ void CommandRunner::ExpectWatching(const Command& command) {
     if (command.Args.size() < 2) {
         throw CommandError("say which " + kind + ": expect watching " + kind + " N");
     }
-    const auto app = std::dynamic_pointer_cast<sim::SimApplication>(session_.Host().Application());
+    const auto app = Lookup::App(session_.Host());
     const std::int64_t n = Lookup::Number(command.Args[1]);
     const sim::SimObject* wanted = nullptr;
     if (kind == "explorer" && n >= 1 &&

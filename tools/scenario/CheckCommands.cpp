@@ -25,18 +25,25 @@ std::string Quoted(const std::string& text) {
     return "\"" + text + "\"";
 }
 
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t begin = 0;
+    while (begin < text.size()) {
+        std::size_t end = text.find('\n', begin);
+        end = end == std::string::npos ? text.size() : end;
+        lines.push_back(text.substr(begin, end - begin));
+        begin = end + 1;
+    }
+    return lines;
+}
+
 // The log's lines holding `text`.
 std::vector<std::string> LogLinesWith(const std::string& log, const std::string& text) {
     std::vector<std::string> lines;
-    std::size_t begin = 0;
-    while (begin < log.size()) {
-        std::size_t end = log.find('\n', begin);
-        end = end == std::string::npos ? log.size() : end;
-        const std::string line = log.substr(begin, end - begin);
+    for (std::string& line : Lines(log)) {
         if (line.find(text) != std::string::npos) {
-            lines.push_back(line);
+            lines.push_back(std::move(line));
         }
-        begin = end + 1;
     }
     return lines;
 }
@@ -44,18 +51,13 @@ std::vector<std::string> LogLinesWith(const std::string& log, const std::string&
 // The lines the current host process has written: those after the log's last start line.
 std::vector<std::string> LinesOfThisProcess(const std::string& log) {
     std::vector<std::string> lines;
-    std::size_t begin = 0;
-    while (begin < log.size()) {
-        std::size_t end = log.find('\n', begin);
-        end = end == std::string::npos ? log.size() : end;
-        const std::string line = log.substr(begin, end - begin);
+    for (std::string& line : Lines(log)) {
         if (line.find("] ==== ") != std::string::npos &&
             line.find(" log started") != std::string::npos) {
             lines.clear();
         } else if (!line.empty()) {
-            lines.push_back(line);
+            lines.push_back(std::move(line));
         }
-        begin = end + 1;
     }
     return lines;
 }

@@ -14,6 +14,7 @@
 #include "sim/SimNameSpace.h"
 #include "sim/SimWindows.h"
 #include "tools/scenario/Describe.h"
+#include "tools/scenario/Lookup.h"
 #include "tools/scenario/Transcript.h"
 
 namespace pwk::scenario {
@@ -24,10 +25,6 @@ namespace {
 template <class T>
 bool Same(const std::weak_ptr<T>& a, const std::weak_ptr<T>& b) {
     return !a.owner_before(b) && !b.owner_before(a);
-}
-
-std::shared_ptr<sim::SimApplication> AppOf(sim::SimHost& host) {
-    return std::dynamic_pointer_cast<sim::SimApplication>(host.Application());
 }
 
 }  // namespace
@@ -85,7 +82,7 @@ HostWatch::Picture HostWatch::Take(sim::SimHost& host) {
     for (const auto& store : host.Mailbox().Stores()) {
         TakeFolder(store.Top.get(), picture);
     }
-    const auto app = AppOf(host);
+    const auto app = Lookup::App(host);
     for (const auto& explorer : app->ExplorerList().All()) {
         const auto folder = explorer->Folder();
         TakeWindow(explorer.get(), folder ? "on \"" + folder->Path() + "\"" : "on no folder",

@@ -4,6 +4,7 @@
 #include <functional>
 #include <vector>
 
+#include "sim/SimApplication.h"
 #include "sim/SimCommandBar.h"
 #include "sim/SimCommandBars.h"
 #include "sim/SimControlState.h"
@@ -43,6 +44,10 @@ void EachFolder(const std::shared_ptr<sim::SimFolder>& folder,
 }
 
 }  // namespace
+
+std::shared_ptr<sim::SimApplication> App(sim::SimHost& host) {
+    return std::dynamic_pointer_cast<sim::SimApplication>(host.Application());
+}
 
 std::shared_ptr<sim::SimItemState> Item(const sim::SimFolder& folder, const std::string& ref) {
     const auto& items = folder.Contents();

@@ -5,6 +5,7 @@
 #include <string>
 
 namespace pwk::sim {
+class SimApplication;
 class SimControlState;
 class SimFolder;
 class SimHost;
@@ -18,6 +19,8 @@ namespace pwk::scenario {
 // where.
 namespace Lookup {
 
+// The host's application object, with its window lists.
+std::shared_ptr<sim::SimApplication> App(sim::SimHost& host);
 // An item by position (1 = first in folder order) or by the contact's full name or the item's
 // subject (the first such item).
 std::shared_ptr<sim::SimItemState> Item(const sim::SimFolder& folder, const std::string& ref);

@@ -15,16 +15,13 @@
 #include "sim/SimWindows.h"
 #include "tools/scenario/CommandRunner.h"
 #include "tools/scenario/Describe.h"
+#include "tools/scenario/Lookup.h"
 #include "tools/scenario/Session.h"
 #include "tools/scenario/Transcript.h"
 
 namespace pwk::scenario {
 
 namespace {
-
-std::shared_ptr<sim::SimApplication> AppOf(sim::SimHost& host) {
-    return std::dynamic_pointer_cast<sim::SimApplication>(host.Application());
-}
 
 void ListFolders(const sim::SimFolder& folder, int depth, Transcript& transcript) {
     transcript.Event(std::string(static_cast<std::size_t>(depth) * 2, ' ') + folder.FolderName() +
@@ -63,7 +60,7 @@ void CommandRunner::ShowButtons(const Command& /*command*/) {
 
 void CommandRunner::ShowWindows(const Command& /*command*/) {
     sim::SimHost& host = session_.Host();
-    const auto app = AppOf(host);
+    const auto app = Lookup::App(host);
     const auto front = focus_.Front(host);
     int n = 0;
     for (const auto& explorer : app->ExplorerList().All()) {

@@ -6,14 +6,11 @@
 #include "sim/SimInspector.h"
 #include "sim/SimItemState.h"
 #include "sim/SimWindows.h"
+#include "tools/scenario/Lookup.h"
 
 namespace pwk::scenario {
 
 namespace {
-
-std::shared_ptr<sim::SimApplication> AppOf(sim::SimHost& host) {
-    return std::dynamic_pointer_cast<sim::SimApplication>(host.Application());
-}
 
 // The remembered window while it is open, else the last opened one of its kind.
 template <class Window, class List>
@@ -44,11 +41,11 @@ void WindowFocus::Bring(const std::shared_ptr<sim::SimInspector>& inspector) {
 }
 
 std::shared_ptr<sim::SimExplorer> WindowFocus::Explorer(sim::SimHost& host) const {
-    return OpenOrLast(explorer_, AppOf(host)->ExplorerList());
+    return OpenOrLast(explorer_, Lookup::App(host)->ExplorerList());
 }
 
 std::shared_ptr<sim::SimInspector> WindowFocus::Inspector(sim::SimHost& host) const {
-    return OpenOrLast(inspector_, AppOf(host)->InspectorList());
+    return OpenOrLast(inspector_, Lookup::App(host)->InspectorList());
 }
 
 std::shared_ptr<sim::SimWindowState> WindowFocus::Front(sim::SimHost& host) const {

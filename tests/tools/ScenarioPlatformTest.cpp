@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "src/errors/Failure.h"
+#include "src/platform/MessageBoxStyle.h"
+#include "tools/scenario/ScenarioPlatform.h"
+#include "tools/scenario/Transcript.h"
+
+namespace pwk::scenario {
+namespace {
+
+using namespace MsgBoxStyle;
+
+class ScenarioPlatformTest : public ::testing::Test {
+  protected:
+    int Ask(int style, const std::string& title = "Question") {
+        return platform.MsgBox("Go on?", style, title, "Parleywick.hlp", 210);
+    }
+
+    std::ostringstream out;
+    Transcript transcript{out};
+    ScenarioPlatform platform{transcript};
+};
+
+TEST_F(ScenarioPlatformTest, WithoutAnAnswerTheDefaultButtonIsTaken) {
+    EXPECT_EQ(Ask(YesNo | Question | DefaultButton2), MsgBoxResult::No);
+    EXPECT_NE(out.str().find("box \"Question\" (question; Yes [No]; help Parleywick.hlp #210)"),
+              std::string::npos)
+        << out.str();
+    EXPECT_NE(out.str().find("  -> No (default button)"), std::string::npos) << out.str();
+}
+
+TEST_F(ScenarioPlatformTest, AnswersAreTakenInOrderOneBoxAfterTheOther) {
+    platform.QueueScenarioAnswer(MsgBoxResult::Yes, 3);
+    platform.QueueScenarioAnswer(MsgBoxResult::OK, 4);
+    EXPECT_EQ(Ask(YesNo | DefaultButton2), MsgBoxResult::Yes);
+    EXPECT_EQ(Ask(OkOnly), MsgBoxResult::OK);
+    EXPECT_EQ(platform.UnusedAnswers(), 0u);
+    EXPECT_FALSE(platform.TakeProblem());
+    EXPECT_NE(out.str().find("  -> Yes\n"), std::string::npos) << out.str();
+}
+
+TEST_F(ScenarioPlatformTest, HelpIsPressedThenTheBoxIsAnsweredAgain) {
+    platform.QueueScenarioAnswer(ScenarioPlatform::HelpAnswer, 2);
+    EXPECT_EQ(Ask(OkOnly | Information | MsgBoxHelpButton, "Welcome"), MsgBoxResult::OK);
+    ASSERT_EQ(platform.HelpRequests().size(), 1u);
+    EXPECT_EQ(platform.HelpRequests()[0].HelpContext, 210);
+    EXPECT_EQ(platform.HelpRequestsOfAction(), 1u);
+    EXPECT_NE(
+        out.str().find("      -> Help: opens Parleywick.hlp #210\n      -> OK (default button)"),
+        std::string::npos)
+        << out.str();
+    platform.BeginAction();
+    EXPECT_EQ(platform.HelpRequestsOfAction(), 0u);
+}
+
+TEST_F(ScenarioPlatformTest, AnAnswerThatIsNoButtonOfTheBoxIsAProblemOfItsLine) {
+    platform.QueueScenarioAnswer(MsgBoxResult::Yes, 12);
+    platform.QueueScenarioAnswer(MsgBoxResult::No, 13);
+    // The add-in still gets an answer it can handle: the default button.
+    EXPECT_EQ(Ask(OkOnly, "Complete"), MsgBoxResult::OK);
+    const auto problem = platform.TakeProblem();
+    ASSERT_TRUE(problem);
+    EXPECT_EQ(problem->first, 12);
+    EXPECT_EQ(problem->second,
+              "the answer Yes met the box \"Complete\", which has no such button ([OK])");
+    EXPECT_FALSE(platform.TakeProblem());
+    // Only the misplaced answer was used up.
+    EXPECT_EQ(Ask(YesNo), MsgBoxResult::No);
+    // A Help answer for a box without a Help button is just as wrong.
+    platform.QueueScenarioAnswer(ScenarioPlatform::HelpAnswer, 20);
+    Ask(YesNo);
+    const auto help = platform.TakeProblem();
+    ASSERT_TRUE(help);
+    EXPECT_EQ(help->first, 20);
+}
+
+TEST_F(ScenarioPlatformTest, TheBoxesOfAnActionWaitForTheirChecksUntilTheNextAction) {
+    Ask(OkOnly, "One");
+    Ask(OkOnly, "Two");
+    ASSERT_EQ(platform.UncheckedBoxes().size(), 2u);
+    EXPECT_EQ(platform.UncheckedBoxes().front().Title, "One");
+    platform.BeginAction();
+    EXPECT_TRUE(platform.UncheckedBoxes().empty());
+}
+
+TEST_F(ScenarioPlatformTest, FileCopiesAndDeletionsAreToldAndFailuresPassOn) {
+    platform.FailPath("C:\\backup.log");
+    EXPECT_THROW(platform.FileCopy("C:\\missing.log", "C:\\copy.log"), Failure);
+    EXPECT_THROW(platform.DeleteFile("C:\\backup.log"), Failure);
+    EXPECT_NE(out.str().find("file copy failed (53): C:\\missing.log -> C:\\copy.log"),
+              std::string::npos)
+        << out.str();
+    EXPECT_NE(out.str().find("file delete failed (70): C:\\backup.log"), std::string::npos)
+        << out.str();
+}
+
+}  // namespace
+}  // namespace pwk::scenario
