@@ -198,6 +198,19 @@ TEST(ScenarioSessions, ASettingsFileCarriesTheSettingsToTheNextRun) {
     EXPECT_EQ(two.Status, ExitStatus::Held) << two.Transcript;
 }
 
+TEST(ScenarioSessions, ASettingsFileThatIsNoSettingsStoreIsRefusedAtItsLine) {
+    test::TempFolder folder;
+    std::ofstream(folder / "notes.db") << "shopping list";
+    const Outcome outcome = RunText("mailbox demo\nsettings notes.db\nstart\n", {}, folder.Path());
+    EXPECT_EQ(outcome.Status, ExitStatus::Error);
+    EXPECT_TRUE(outcome.Says("error: line 2: the settings file cannot be used: "))
+        << outcome.Transcript;
+    std::ifstream kept(folder / "notes.db");
+    std::string content;
+    std::getline(kept, content);
+    EXPECT_EQ(content, "shopping list");
+}
+
 TEST(ScenarioSessions, TheSettingsStoreCannotChangeWhileTheHostRuns) {
     const Outcome outcome = RunText("mailbox demo\nstart\nsettings memory\n");
     EXPECT_EQ(outcome.Status, ExitStatus::Error);

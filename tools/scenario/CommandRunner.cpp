@@ -127,8 +127,8 @@ bool CommandRunner::Run(const Command& command) {
         throw ScenarioError(command.Line, error.what());
     } catch (const Failure& failure) {
         AfterCommand(command);
-        throw ScenarioError(command.Line, "the host failed (" + std::to_string(failure.Number) +
-                                              "): " + failure.Description);
+        throw ScenarioError(
+            command.Line, "failure " + std::to_string(failure.Number) + ": " + failure.Description);
     } catch (const std::exception& error) {
         throw ScenarioError(command.Line, error.what());
     }
@@ -137,6 +137,11 @@ bool CommandRunner::Run(const Command& command) {
 }
 
 bool CommandRunner::Finish() {
+    // An answer no box took usually means a box the scenario waited for never came.
+    if (const std::size_t unused = session_.Platform().UnusedAnswers(); unused > 0) {
+        transcript_.Event("note: " + std::to_string(unused) +
+                          (unused == 1 ? " answer was" : " answers were") + " never used");
+    }
     if (!session_.Running()) {
         return true;
     }

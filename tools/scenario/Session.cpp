@@ -11,6 +11,7 @@
 #include "sim/SimHost.h"
 #include "sim/SimNameSpace.h"
 #include "src/component/Component.h"
+#include "src/errors/Failure.h"
 #include "src/host/AddIn.h"
 #include "src/host/MapiSession.h"
 #include "src/platform/FileUtility.h"
@@ -87,7 +88,14 @@ void Session::UseMemorySettings() {
 void Session::UseSettingsFile(const std::string& file) {
     RequireStopped("the settings store");
     const std::string path = Resolve(file).string();
-    store_ = std::make_shared<SqliteSettingsStore>(path);
+    auto store = std::make_shared<SqliteSettingsStore>(path);
+    // One read tells at once whether the file can be used at all.
+    try {
+        store->GetSetting(AppName, "Version", "Major");
+    } catch (const Failure& failure) {
+        throw CommandError("the settings file cannot be used: " + failure.Description);
+    }
+    store_ = std::move(store);
     settingsLocation_ = path;
     platform_.SetSettings(store_);
 }
