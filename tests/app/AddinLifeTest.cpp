@@ -97,6 +97,27 @@ TEST_F(AddinLife, OnlyContactMailAndAppointmentInspectorsAreHooked) {
     EXPECT_EQ(app->HookedInspectorKeys(), (Keys{"1", "2", "3"}));
 }
 
+// An inspector that shows no item, which the simulated host never opens by itself.
+class EmptyInspector : public host::Inspector {
+  public:
+    std::shared_ptr<host::CommandBars> GetCommandBars() override { return nullptr; }
+    std::shared_ptr<host::Item> CurrentItem() override { return nullptr; }
+    int EditorType() override { return host::EditorType::Html; }
+    Connection Advise(host::InspectorEvents&) override { return {}; }
+};
+
+TEST_F(AddinLife, AnInspectorWithoutAnItemIsNotHooked) {
+    harness.StoreSavedSettings(ComponentVersion);
+    harness.host.OpenExplorer("Mailbox/Inbox");
+    harness.Start();
+    auto app = harness.App();
+    app->AddToHooked(std::make_shared<EmptyInspector>());
+    EXPECT_TRUE(app->HookedInspectorKeys().empty());
+    // The counter was not used up either: the next inspector still gets key "1".
+    harness.host.ComposeMail("first hooked");
+    EXPECT_EQ(app->HookedInspectorKeys(), Keys{"1"});
+}
+
 TEST_F(AddinLife, SettingsChangeRehooksEveryWindowWithKeysThatKeepCounting) {
     harness.StoreSavedSettings(ComponentVersion);
     harness.host.OpenExplorer("Mailbox/Inbox");
