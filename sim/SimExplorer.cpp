@@ -1,5 +1,5 @@
-#include "src/util/Ref.h"
 #include "sim/SimExplorer.h"
+#include "src/util/Ref.h"
 
 #include "sim/SimCommandBars.h"
 #include "sim/SimFolder.h"
@@ -14,17 +14,23 @@ SimExplorer::SimExplorer(std::shared_ptr<SimCore> core)
 SimExplorer::~SimExplorer() = default;
 
 Ref<host::CommandBars> SimExplorer::GetCommandBars() {
-    Enter("CommandBars");
+    if (EnterGetter("CommandBars")) {
+        return nullptr;
+    }
     return Bars().Self<host::CommandBars>();
 }
 
 Ref<host::MAPIFolder> SimExplorer::CurrentFolder() {
-    Enter("CurrentFolder");
+    if (EnterGetter("CurrentFolder")) {
+        return nullptr;
+    }
     return folder_.get();
 }
 
 Ref<host::Selection> SimExplorer::GetSelection() {
-    Enter("Selection");
+    if (EnterGetter("Selection")) {
+        return nullptr;
+    }
     return MakeSim<SimSelection>(CorePtr(), selected_);
 }
 

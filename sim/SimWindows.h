@@ -30,7 +30,9 @@ class SimWindows : public SimBase<Interface> {
         return SimCollection::Count(windows_);
     }
     Ref<WindowInterface> Item(std::int32_t index) override {
-        this->Enter("Item");
+        if (this->EnterGetter("Item")) {
+            return nullptr;
+        }
         return SimCollection::At(windows_, index, "Item").get();
     }
     Connection Advise(Sink& sink) override {

@@ -47,8 +47,8 @@ class PWKAddinApp : public std::enable_shared_from_this<PWKAddinApp>,
 
     // One-time initialisation: host references and events, settings (whose Updated hooks every
     // window), then the first-run welcome and the upgrade log reset.
-    void Init(bool debugMode, bool outlookJustStarted,
-              const Ref<host::Application>& olApp, const std::string& progId);
+    void Init(bool debugMode, bool outlookJustStarted, const Ref<host::Application>& olApp,
+              const std::string& progId);
     // Releases every hook and host reference, then raises Quit.
     void AskedToQuit();
 

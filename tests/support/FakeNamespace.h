@@ -5,10 +5,10 @@
 #include <string>
 #include <utility>
 
-#include "src/util/Ref.h"
-#include "src/util/Failure.h"
 #include "src/host/MAPIFolder.h"
 #include "src/host/NameSpace.h"
+#include "src/util/Failure.h"
+#include "src/util/Ref.h"
 
 namespace pwk::test {
 
@@ -52,7 +52,7 @@ class FakeNamespace : public host::NameSpace {
         Raise(FailureNumber::InvalidProcedureCall);
     }
     Ref<host::MAPIFolder> GetFolderFromID(const std::string& entryId,
-                                                      const std::string& storeId) override {
+                                          const std::string& storeId) override {
         ++lookups;
         lastStoreId = storeId;
         const auto found = folders_.find({entryId, storeId});

@@ -2,7 +2,6 @@
 
 #include <chrono>
 
-#include "src/util/Ref.h"
 #include "sim/SimApplication.h"
 #include "sim/SimControlState.h"
 #include "sim/SimExplorer.h"
@@ -13,11 +12,12 @@
 #include "sim/SimNameSpace.h"
 #include "sim/SimWindows.h"
 #include "src/app/PWKAddinApp.h"
-#include "src/util/Failure.h"
 #include "src/host/CommandBarControl.h"
 #include "src/startup/Connect.h"
 #include "src/tracking/RegSettings.h"
 #include "src/tracking/TrackedFoldersets.h"
+#include "src/util/Failure.h"
+#include "src/util/Ref.h"
 #include "tools/scenario/CommandRunner.h"
 #include "tools/scenario/DateArgument.h"
 #include "tools/scenario/Describe.h"

@@ -3,8 +3,8 @@
 #include <array>
 #include <cstdint>
 
-#include "src/util/Failure.h"
 #include "src/tracking/TextConversion.h"
+#include "src/util/Failure.h"
 #include "store/SectionPath.h"
 #include "tools/settings/ToolError.h"
 
