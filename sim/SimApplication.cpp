@@ -78,7 +78,7 @@ std::shared_ptr<host::Item> SimApplication::CreateItem(host::ItemType type) {
 
 Connection SimApplication::Advise(host::ApplicationEvents& sink) {
     Enter("Advise");
-    return events_.Advise(sink);
+    return AuditedAdvise(events_, sink);
 }
 
 std::shared_ptr<SimItemState> SimApplication::NewItem(host::ItemType type) {

@@ -29,7 +29,7 @@ std::shared_ptr<host::Selection> SimExplorer::GetSelection() {
 
 Connection SimExplorer::Advise(host::ExplorerEvents& sink) {
     Enter("Advise");
-    return events_.Advise(sink);
+    return AuditedAdvise(events_, sink);
 }
 
 std::string SimExplorer::AuditName() const {

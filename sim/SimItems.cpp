@@ -44,7 +44,7 @@ std::shared_ptr<host::Item> SimItems::Add(std::optional<host::ItemType> type) {
 
 Connection SimItems::Advise(host::ItemsEvents& sink) {
     Enter("Advise");
-    return events_.Advise(sink);
+    return AuditedAdvise(events_, sink);
 }
 
 std::string SimItems::AuditName() const {

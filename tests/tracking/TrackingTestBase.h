@@ -35,8 +35,8 @@ inline std::int32_t FailureOf(const std::function<void()>& call, std::string* so
 // from 1 ("C1"/"J1"/"E1" in store "S"), and the settings store.
 class TrackingTestBase : public ::testing::Test {
   protected:
-    static constexpr int Continue = static_cast<int>(ErrorAction::ResumeNext);
-    static constexpr int GiveUp = static_cast<int>(ErrorAction::Exit);
+    static constexpr ErrorAction Continue = ErrorAction::ResumeNext;
+    static constexpr ErrorAction GiveUp = ErrorAction::Exit;
     static constexpr const char* App = "Parleywick";
     static constexpr const char* Warning = "WARNING: Some TrackedFoldersets could not be found";
 
