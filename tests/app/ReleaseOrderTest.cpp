@@ -41,9 +41,9 @@ TEST(ReleaseOrder, HooksLastToFirstThenTheApplicationObjectsReferencesThenQuitTh
         std::find_if(releases.rbegin(), releases.rend(), [](const Release& release) {
             return release.What == Release::Kind::Events;
         }).base();
-    EXPECT_NE(std::find(afterWatch, releases.end(),
-                        Release{Release::Kind::References, "Application", "Outlook"}),
-              releases.end());
+    const Release application{Release::Kind::References, "Application", "Outlook"};
+    EXPECT_TRUE(std::find(afterWatch, releases.end(), application) != releases.end())
+        << "the Application was let go before the watched explorer";
     EXPECT_TRUE(harness.host.HeldObjects().empty());
 }
 
