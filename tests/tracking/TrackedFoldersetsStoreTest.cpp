@@ -26,27 +26,6 @@ class TrackedFoldersetsStoreTest : public test::TrackingTestBase {
     TrackedFoldersets sets{component};
 };
 
-TEST_F(TrackedFoldersetsStoreTest, SaveWritesTheLayoutExactly) {
-    ASSERT_TRUE(sets.AddByIDs("C1", "S", "J1", "S", "E1", "S", nameSpace));
-    ASSERT_TRUE(sets.AddByIDs("C2", "S", "J1", "S", "E2", "S", nameSpace));
-    sets.SaveToReg(App, "Tracked Foldersets");
-    EXPECT_EQ(store().Dump(App), (std::vector<std::string>{
-                                     "Tracked Foldersets\\Contacts\\EntryID|1=C1",
-                                     "Tracked Foldersets\\Contacts\\EntryID|2=C2",
-                                     "Tracked Foldersets\\Contacts\\StoreID|1=S",
-                                     "Tracked Foldersets\\Contacts\\StoreID|2=S",
-                                     "Tracked Foldersets\\Emails\\EntryID|1=E1",
-                                     "Tracked Foldersets\\Emails\\EntryID|2=E2",
-                                     "Tracked Foldersets\\Emails\\StoreID|1=S",
-                                     "Tracked Foldersets\\Emails\\StoreID|2=S",
-                                     "Tracked Foldersets\\Journals\\EntryID|1=J1",
-                                     "Tracked Foldersets\\Journals\\EntryID|2=J1",
-                                     "Tracked Foldersets\\Journals\\StoreID|1=S",
-                                     "Tracked Foldersets\\Journals\\StoreID|2=S",
-                                     "Tracked Foldersets|Count=2",
-                                 }));
-}
-
 TEST_F(TrackedFoldersetsStoreTest, SaveRenumbersPositionsAndAsksTheHostNothing) {
     for (int n = 1; n <= 3; ++n) {
         ASSERT_TRUE(sets.AddByIDs("C" + std::to_string(n), "S", "J1", "S", "E1", "S", nameSpace));
