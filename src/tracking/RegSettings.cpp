@@ -37,7 +37,7 @@ void WithMember(const SettingsLayout::Entry& entry, Use&& use) {
 
 RegSettings::RegSettings(Component& component) : component_(component) {}
 
-void RegSettings::ReadReg(const std::shared_ptr<host::Application>& olApp) {
+void RegSettings::ReadReg(const Ref<host::Application>& olApp) {
     Procedure proc(component_, kModule, "ReadReg", Boundary::Component);
     proc.Run([&] {
         for (const SettingsLayout::Entry& entry : SettingsLayout::Entries()) {
@@ -45,7 +45,7 @@ void RegSettings::ReadReg(const std::shared_ptr<host::Application>& olApp) {
                 proc.Step([&] {
                     trackedFoldersets_ = std::make_shared<pwk::TrackedFoldersets>(component_);
                 });
-                std::shared_ptr<host::NameSpace> nameSpace;
+                Ref<host::NameSpace> nameSpace;
                 proc.Step([&] { nameSpace = Deref(olApp).GetNamespace("MAPI"); });
                 proc.Step([&] {
                     Deref(trackedFoldersets_).ReadFromReg(ProductTitle, nameSpace, entry.Section);
@@ -67,7 +67,7 @@ void RegSettings::ReadReg(const std::shared_ptr<host::Application>& olApp) {
     });
 }
 
-void RegSettings::SaveReg(const std::shared_ptr<host::Application>& olApp) {
+void RegSettings::SaveReg(const Ref<host::Application>& olApp) {
     Procedure proc(component_, kModule, "SaveReg", Boundary::Component);
     proc.Run([&] {
         const auto entries = SettingsLayout::Entries();
@@ -118,7 +118,7 @@ void RegSettings::SaveEntry(const SettingsLayout::Entry& entry, const std::strin
 }
 
 void RegSettings::UpdateFrom(const std::shared_ptr<RegSettings>& newSettings,
-                             const std::shared_ptr<host::Application>& olApp) {
+                             const Ref<host::Application>& olApp) {
     CopySettings(newSettings, olApp);
     RaiseUpdated();
 }
@@ -135,7 +135,7 @@ bool RegSettings::JustUpgraded() const {
 }
 
 void RegSettings::CopySettings(const std::shared_ptr<RegSettings>& newSettings,
-                               const std::shared_ptr<host::Application>& olApp) {
+                               const Ref<host::Application>& olApp) {
     // Taken before this object's collection is replaced, so that copying from itself keeps
     // its foldersets.
     const RegSettings& from = Deref(newSettings);
@@ -153,7 +153,7 @@ void RegSettings::CopySettings(const std::shared_ptr<RegSettings>& newSettings,
     }
 }
 
-void RegSettings::ClearStoredSettings(const std::shared_ptr<host::Application>& /*olApp*/) {
+void RegSettings::ClearStoredSettings(const Ref<host::Application>& /*olApp*/) {
     // A section that is not there cannot be removed; that is fine, the next one is tried.
     SettingsStore& store = Store();
     Procedure::Ignoring([&] { store.DeleteSection(ProductTitle, SettingsLayout::Logging); });

@@ -38,7 +38,7 @@ std::int32_t TrackedFoldersets::nextRegIndex() {
 }
 
 std::string TrackedFoldersets::CopyFrom(const std::shared_ptr<TrackedFoldersets>& source,
-                                        const std::shared_ptr<host::NameSpace>& nameSpace) {
+                                        const Ref<host::NameSpace>& nameSpace) {
     std::string result;
     Procedure proc(component_, kModule, "CopyFrom", Boundary::Component);
     proc.Run([&] {
@@ -101,7 +101,7 @@ std::shared_ptr<TrackedFolderset> TrackedFoldersets::ItemByRegIndex(std::int32_t
 }
 
 bool TrackedFoldersets::Add(const std::shared_ptr<TrackedFolderset>& folderset,
-                            const std::shared_ptr<host::NameSpace>& nameSpace) {
+                            const Ref<host::NameSpace>& nameSpace) {
     bool result = false;
     Procedure proc(component_, kModule, "Add", Boundary::Component);
     proc.Run([&] {
@@ -159,7 +159,7 @@ bool TrackedFoldersets::AddByIDs(const std::string& contactEntryID,
                                  const std::string& journalEntryID,
                                  const std::string& journalStoreID, const std::string& emailEntryID,
                                  const std::string& emailStoreID,
-                                 const std::shared_ptr<host::NameSpace>& nameSpace,
+                                 const Ref<host::NameSpace>& nameSpace,
                                  std::int32_t /*regIndex*/) {
     bool result = false;
     Procedure proc(component_, kModule, "AddByIDs", Boundary::Component);
@@ -208,7 +208,7 @@ void TrackedFoldersets::Clear() {
 }
 
 void TrackedFoldersets::ReadFromReg(const std::string& appName,
-                                    const std::shared_ptr<host::NameSpace>& nameSpace,
+                                    const Ref<host::NameSpace>& nameSpace,
                                     const std::string& folderstoreSection) {
     Procedure proc(component_, kModule, "ReadFromReg", Boundary::Component);
     proc.Run([&] {

@@ -13,7 +13,7 @@
 #include "sim/SimHost.h"
 #include "sim/SimNameSpace.h"
 #include "src/component/Component.h"
-#include "src/errors/ErrorCodes.h"
+#include "src/errorlib/ErrorCodes.h"
 #include "src/host/Application.h"
 #include "src/host/NameSpace.h"
 #include "src/tracking/TrackedFolderset.h"

@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <variant>
 
-#include "src/errors/Failure.h"
 #include "src/tracking/SettingsLayout.h"
 #include "src/tracking/TextConversion.h"
+#include "src/util/Failure.h"
 #include "store/SectionPath.h"
 #include "tools/settings/ToolError.h"
 
