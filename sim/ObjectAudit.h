@@ -51,7 +51,7 @@ class ObjectAudit {
   private:
     struct Entry {
         std::weak_ptr<SimObject> Object;
-        long Outside = 0;  // outside references at the last look
+        long Outside = 0;    // outside references at the last look
         std::string Type{};  // as the object was named when last seen held
         std::string Name{};
     };

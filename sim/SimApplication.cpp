@@ -1,5 +1,5 @@
-#include "src/util/Ref.h"
 #include "sim/SimApplication.h"
+#include "src/util/Ref.h"
 
 #include "sim/SimFolder.h"
 #include "sim/SimItemFactory.h"

@@ -1,5 +1,5 @@
-#include "src/util/Ref.h"
 #include "sim/SimExplorer.h"
+#include "src/util/Ref.h"
 
 #include "sim/SimCommandBars.h"
 #include "sim/SimFolder.h"

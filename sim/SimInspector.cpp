@@ -1,5 +1,5 @@
-#include "src/util/Ref.h"
 #include "sim/SimInspector.h"
+#include "src/util/Ref.h"
 
 #include "sim/SimCommandBars.h"
 #include "sim/SimItemState.h"

@@ -1,5 +1,5 @@
-#include "src/util/Ref.h"
 #include "sim/SimItems.h"
+#include "src/util/Ref.h"
 
 #include "sim/FindFilter.h"
 #include "sim/HostError.h"

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <utility>
 
-#include "src/util/Ref.h"
 #include "sim/SimCore.h"
+#include "src/util/Ref.h"
 
 namespace pwk::sim {
 

@@ -7,9 +7,9 @@
 #include <string_view>
 
 #include "src/errorlib/ErrorCodes.h"
-#include "src/util/Failure.h"
 #include "src/platform/AutomationObject.h"
 #include "src/platform/ExceptionRecord.h"
+#include "src/util/Failure.h"
 
 namespace pwk {
 

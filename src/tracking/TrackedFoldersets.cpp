@@ -159,8 +159,7 @@ bool TrackedFoldersets::AddByIDs(const std::string& contactEntryID,
                                  const std::string& journalEntryID,
                                  const std::string& journalStoreID, const std::string& emailEntryID,
                                  const std::string& emailStoreID,
-                                 const Ref<host::NameSpace>& nameSpace,
-                                 std::int32_t /*regIndex*/) {
+                                 const Ref<host::NameSpace>& nameSpace, std::int32_t /*regIndex*/) {
     bool result = false;
     Procedure proc(component_, kModule, "AddByIDs", Boundary::Component);
     proc.Run([&] {

@@ -2,11 +2,11 @@
 
 #include <cstdint>
 
-#include "src/util/Failure.h"
 #include "src/platform/SettingsStore.h"
 #include "src/resources/Version.h"
 #include "src/tracking/TextConversion.h"
 #include "src/tracking/TrackedFoldersets.h"
+#include "src/util/Failure.h"
 #include "tools/settings/ToolError.h"
 
 namespace pwk::settingstool {

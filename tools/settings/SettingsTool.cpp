@@ -2,10 +2,10 @@
 
 #include <cstdint>
 
-#include "src/util/Failure.h"
 #include "src/resources/StringTable.h"
 #include "src/resources/Version.h"
 #include "src/tracking/TextConversion.h"
+#include "src/util/Failure.h"
 #include "tools/settings/FoldersetTable.h"
 #include "tools/settings/MailboxFolders.h"
 #include "tools/settings/SettingKey.h"
