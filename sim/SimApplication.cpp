@@ -87,7 +87,7 @@ Ref<host::Item> SimApplication::CreateItem(host::ItemType type) {
 
 Connection SimApplication::Advise(host::ApplicationEvents& sink) {
     Enter("Advise");
-    return events_.Advise(sink);
+    return AuditedAdvise(events_, sink);
 }
 
 std::shared_ptr<SimItemState> SimApplication::NewItem(host::ItemType type) {

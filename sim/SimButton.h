@@ -15,7 +15,7 @@ class SimButton : public SimControl<host::CommandBarButton> {
 
     Connection Advise(host::CommandBarButtonEvents& sink) override {
         Enter("Advise");
-        return events_.Advise(sink);
+        return AuditedAdvise(events_, sink);
     }
 
     void RaiseClick(const Ref<host::CommandBarButton>& clicked, bool& cancelDefault) override {

@@ -36,7 +36,7 @@ Ref<host::Selection> SimExplorer::GetSelection() {
 
 Connection SimExplorer::Advise(host::ExplorerEvents& sink) {
     Enter("Advise");
-    return events_.Advise(sink);
+    return AuditedAdvise(events_, sink);
 }
 
 std::string SimExplorer::AuditName() const {

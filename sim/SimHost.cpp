@@ -345,6 +345,10 @@ std::vector<HeldObject> SimHost::HeldObjects() const {
     return core_->Audit.Held();
 }
 
+std::vector<Release> SimHost::TakeReleases() {
+    return core_->Audit.TakeReleases();
+}
+
 std::vector<EscapedFailure> SimHost::TakeEscapedFailures() {
     return std::exchange(core_->Escaped, {});
 }

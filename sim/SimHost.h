@@ -135,6 +135,8 @@ class SimHost : public SimWorld {
     const std::shared_ptr<SimCore>& CorePtr() const { return core_; }
     FaultInjector& Faults() const;
     std::vector<HeldObject> HeldObjects() const;
+    // What the outside let go of since the last call, in order (see ObjectAudit).
+    std::vector<Release> TakeReleases();
     const std::vector<DisplayRecord>& Displayed() const { return displayed_; }
     const std::vector<CommandRecord>& CommandsRun() const { return commands_; }
     std::vector<EscapedFailure> TakeEscapedFailures();

@@ -36,7 +36,7 @@ int SimInspector::EditorType() {
 
 Connection SimInspector::Advise(host::InspectorEvents& sink) {
     Enter("Advise");
-    return events_.Advise(sink);
+    return AuditedAdvise(events_, sink);
 }
 
 std::string SimInspector::AuditName() const {

@@ -51,7 +51,7 @@ Ref<host::Item> SimItems::Add(std::optional<host::ItemType> type) {
 
 Connection SimItems::Advise(host::ItemsEvents& sink) {
     Enter("Advise");
-    return events_.Advise(sink);
+    return AuditedAdvise(events_, sink);
 }
 
 std::string SimItems::AuditName() const {

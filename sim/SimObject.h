@@ -51,6 +51,25 @@ class SimObject : public std::enable_shared_from_this<SimObject> {
     // back nothing instead.
     [[nodiscard]] bool EnterGetter(std::string_view member) const;
 
+    // Connects `sink` to `events`; the audit learns when the connection ends.
+    template <class Sink>
+    Connection AuditedAdvise(EventSource<Sink>& events, Sink& sink) {
+        auto connection = std::make_shared<Connection>(events.Advise(sink));
+        return Connection(
+            [connection, core = std::weak_ptr<SimCore>(core_), self = weak_from_this()] {
+                connection->Disconnect();
+                auto liveCore = core.lock();
+                auto object = self.lock();
+                if (!liveCore || !object) {
+                    return;
+                }
+                std::string type = object->AuditType();
+                std::string name = object->AuditName();
+                object.reset();  // not to be counted as an outside reference
+                liveCore->Audit.EventsReleased(std::move(type), std::move(name));
+            });
+    }
+
   private:
     template <class T>
     friend class Owned;

@@ -37,7 +37,7 @@ class SimWindows : public SimBase<Interface> {
     }
     Connection Advise(Sink& sink) override {
         this->Enter("Advise");
-        return events_.Advise(sink);
+        return this->AuditedAdvise(events_, sink);
     }
 
     const std::vector<Owned<Window>>& All() const { return windows_; }
