@@ -142,7 +142,7 @@ void PWKAddinApp::RefreshHookedWindows() {
         for (std::int32_t i = 1; i <= inspectors; ++i) {
             proc.Step([&] { AddToHooked(outlookApp_->GetInspectors()->Item(i)); });
         }
-        proc.Step([&] { sentItemsHook_ = std::make_shared<HookedFolder>(); });
+        proc.Step([&] { sentItemsHook_ = std::make_shared<HookedFolder>(component_); });
         proc.Step([&] {
             sentItemsHook_->Initialize(
                 shared_from_this(),
@@ -151,7 +151,7 @@ void PWKAddinApp::RefreshHookedWindows() {
     });
 }
 
-bool PWKAddinApp::IsTrackedFolder(const std::shared_ptr<host::MAPIFolder>& contactFolder) {
+bool PWKAddinApp::IsTrackedFolder(const Ref<host::MAPIFolder>& contactFolder) {
     bool tracked = false;
     Procedure proc(component_, kModule, "IsTrackedFolder", Boundary::Component, Severity::Minor);
     proc.Run([&] {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <new>
 #include <optional>
 #include <stdexcept>
@@ -92,6 +93,10 @@ class Procedure {
         return std::nullopt;
     }
 
+    // What the procedure does on its way out after a failure, before the exit report: clean up
+    // what it half made, or ask the user. Failures inside it are ignored.
+    void OnLeave(std::function<void()> cleanup) { onLeave_ = std::move(cleanup); }
+
     std::string_view Module() const { return module_; }
     std::string_view Name() const { return procedure_; }
 
@@ -128,6 +133,7 @@ class Procedure {
     Boundary boundary_;
     Severity severity_;
     std::optional<Failure> current_;
+    std::function<void()> onLeave_;
 };
 
 }  // namespace pwk

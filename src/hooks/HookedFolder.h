@@ -5,16 +5,19 @@
 #include "src/host/Events.h"
 #include "src/host/Items.h"
 #include "src/host/MAPIFolder.h"
+#include "src/util/Ref.h"
 #include "src/util/WithEvents.h"
 
 namespace pwk {
 
+class Component;
 class PWKAddinApp;
 
 // Watches the items of one folder (the default Sent Items) for mail arriving there.
 class HookedFolder : private host::ItemsEvents {
   public:
-    HookedFolder() : items_(static_cast<host::ItemsEvents&>(*this)) {}
+    explicit HookedFolder(Component& component)
+        : component_(component), items_(static_cast<host::ItemsEvents&>(*this)) {}
 
     // Failures go back to the caller.
     void Initialize(const std::shared_ptr<PWKAddinApp>& addinApp,
@@ -24,11 +27,13 @@ class HookedFolder : private host::ItemsEvents {
     const std::shared_ptr<host::MAPIFolder>& Folder() const { return folder_; }
     void SetFolder(std::shared_ptr<host::MAPIFolder> folder) { folder_ = std::move(folder); }
 
-    void Items_ItemAdd(const std::shared_ptr<host::Item>& item);
+    // Hands a mail added to the folder to the sent-mail journal; any failure ends it silently.
+    void Items_ItemAdd(const Ref<host::Item>& item);
 
   private:
     void ItemAdd(const std::shared_ptr<host::Item>& item) override { Items_ItemAdd(item); }
 
+    Component& component_;
     std::shared_ptr<PWKAddinApp> addinApp_;
     std::shared_ptr<host::MAPIFolder> folder_;
     WithEvents<host::Items, host::ItemsEvents> items_;
