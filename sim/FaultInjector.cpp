@@ -47,6 +47,7 @@ void FaultInjector::Before(std::string_view type, std::string_view member) {
     if (auto nth = nthCall_.find(calls_); nth != nthCall_.end()) {
         const std::int32_t number = nth->second;
         nthCall_.erase(nth);
+        ++raised_;
         Inject(number, name);
     }
     if (auto fault = memberFaults_.find(name); fault != memberFaults_.end()) {
@@ -54,6 +55,7 @@ void FaultInjector::Before(std::string_view type, std::string_view member) {
         if (fault->second.remaining && --*fault->second.remaining <= 0) {
             memberFaults_.erase(fault);
         }
+        ++raised_;
         Inject(number, name);
     }
 }

@@ -23,6 +23,8 @@ class FaultInjector {
     void Clear();
 
     std::int64_t Calls() const { return calls_; }
+    // How many planned failures have been raised so far.
+    std::int64_t Raised() const { return raised_; }
     std::int64_t Calls(const std::string& member) const;
     // Keeps the names of the calls from now on, in order, until TakeLog.
     void StartLog() { logging_ = true; }
@@ -38,6 +40,7 @@ class FaultInjector {
     };
 
     std::int64_t calls_ = 0;
+    std::int64_t raised_ = 0;
     std::unordered_map<std::string, std::int64_t> perMember_;
     std::map<std::int64_t, std::int32_t> nthCall_;
     std::unordered_map<std::string, MemberFault> memberFaults_;
