@@ -3,7 +3,7 @@
 #include <cctype>
 
 #include "sim/HostError.h"
-#include "src/errors/Failure.h"
+#include "src/util/Failure.h"
 
 namespace pwk::sim {
 namespace {

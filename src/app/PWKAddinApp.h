@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "src/app/PWKAddinAppEvents.h"
+#include "src/hooks/HookOwner.h"
 #include "src/host/Application.h"
 #include "src/host/Events.h"
 #include "src/host/Explorers.h"
@@ -39,7 +40,7 @@ class PropertyPages;
 // events, owns the settings and the registry of hooked windows, and tells its owner through
 // Quit when it has let go of the host.
 class PWKAddinApp : public std::enable_shared_from_this<PWKAddinApp>,
-                    public JournalOwner,
+                    public HookOwner,
                     private host::ApplicationEvents,
                     private host::ExplorersEvents,
                     private host::InspectorsEvents,
@@ -52,21 +53,21 @@ class PWKAddinApp : public std::enable_shared_from_this<PWKAddinApp>,
 
     // One-time initialisation: host references and events, settings (whose Updated hooks every
     // window), then the first-run welcome and the upgrade log reset.
-    void Init(bool debugMode, bool outlookJustStarted,
-              const std::shared_ptr<host::Application>& olApp, const std::string& progId);
+    void Init(bool debugMode, bool outlookJustStarted, const Ref<host::Application>& olApp,
+              const std::string& progId);
     // Releases every hook and host reference, then raises Quit.
     void AskedToQuit();
 
-    const std::string& ProgID() const { return progId_; }
-    std::shared_ptr<RegSettings> theRegSettings() const { return regSettings_.Get(); }
-    std::shared_ptr<host::NameSpace> dbgGetMapiNamespace();
+    const std::string& ProgID() const override { return progId_; }
+    std::shared_ptr<RegSettings> theRegSettings() const override { return regSettings_.Get(); }
+    Ref<host::NameSpace> dbgGetMapiNamespace() override;
     bool DebugMode() const { return debugMode_; }
 
     // The window registry.
-    void AddToHooked(const std::shared_ptr<host::HostObject>& window);
+    void AddToHooked(const Ref<host::HostObject>& window);
     std::int32_t MakeInspectorIndex();
-    void ExplorerClosed(const std::string& key);
-    void InspectorClosed(const std::string& key);
+    void ExplorerClosed(const std::string& key) override;
+    void InspectorClosed(const std::string& key) override;
     void RefreshHookedWindows();
     void ReleaseHookedWindows();
     bool IsTrackedFolder(const Ref<host::MAPIFolder>& contactFolder) override;
@@ -93,31 +94,31 @@ class PWKAddinApp : public std::enable_shared_from_this<PWKAddinApp>,
     Connection Advise(PWKAddinAppEvents& sink) { return quitEvent_.Advise(sink); }
 
     // Host and settings event handlers, named after the reference that receives them.
-    void pExplorers_NewExplorer(const std::shared_ptr<host::Explorer>& explorer);
-    void pInspectors_NewInspector(const std::shared_ptr<host::Inspector>& inspector);
+    void pExplorers_NewExplorer(const Ref<host::Explorer>& explorer);
+    void pInspectors_NewInspector(const Ref<host::Inspector>& inspector);
     void RegSettings_Updated();
     // Send interception and the options page (SendInterception.cpp).
     void OutlookApp_ItemSend(const Ref<host::Item>& item, bool& cancel);
     void OutlookApp_OptionsPagesAdd(const Ref<host::PropertyPages>& pages);
 
   private:
-    void ItemSend(const std::shared_ptr<host::Item>& item, bool& cancel) override {
+    void ItemSend(const Ref<host::Item>& item, bool& cancel) override {
         OutlookApp_ItemSend(item, cancel);
     }
-    void OptionsPagesAdd(const std::shared_ptr<host::PropertyPages>& pages) override {
+    void OptionsPagesAdd(const Ref<host::PropertyPages>& pages) override {
         OutlookApp_OptionsPagesAdd(pages);
     }
-    void NewExplorer(const std::shared_ptr<host::Explorer>& explorer) override {
+    void NewExplorer(const Ref<host::Explorer>& explorer) override {
         pExplorers_NewExplorer(explorer);
     }
-    void NewInspector(const std::shared_ptr<host::Inspector>& inspector) override {
+    void NewInspector(const Ref<host::Inspector>& inspector) override {
         pInspectors_NewInspector(inspector);
     }
     void Updated() override { RegSettings_Updated(); }
 
     void SetHelpFile();
     void ShowWelcome();
-    bool InspectorQualifies(const std::shared_ptr<host::Inspector>& inspector);
+    bool InspectorQualifies(const Ref<host::Inspector>& inspector);
     struct JournalEntryAction;
     void NewContactJournalEntry(const JournalEntryAction& action,
                                 const Ref<host::ContactItem>& contactItem);
@@ -130,7 +131,7 @@ class PWKAddinApp : public std::enable_shared_from_this<PWKAddinApp>,
     WithEvents<host::Application, host::ApplicationEvents> outlookApp_;
     WithEvents<host::Explorers, host::ExplorersEvents> pExplorers_;
     WithEvents<host::Inspectors, host::InspectorsEvents> pInspectors_;
-    std::shared_ptr<host::NameSpace> olNamespace_;
+    Ref<host::NameSpace> olNamespace_;
     WithEvents<RegSettings, RegSettingsEvents> regSettings_;
     KeyedCollection<std::shared_ptr<HookedExplorer>> hookedExplorers_;
     KeyedCollection<std::shared_ptr<HookedInspector>> hookedInspectors_;

@@ -1,7 +1,8 @@
 #include "src/hooks/HookedExplorer.h"
 
-#include "src/app/PWKAddinApp.h"
+#include "src/hooks/HookOwner.h"
 #include "src/errors/Procedure.h"
+#include "src/util/Ref.h"
 
 namespace pwk {
 
@@ -12,9 +13,9 @@ constexpr const char* kModule = "HookedExplorer";
 HookedExplorer::HookedExplorer(Component& component)
     : component_(component), myExplorer_(static_cast<host::ExplorerEvents&>(*this)) {}
 
-void HookedExplorer::Initialize(const std::shared_ptr<host::Application>& olApp,
-                                const std::shared_ptr<PWKAddinApp>& addinApp,
-                                const std::shared_ptr<host::Explorer>& explorerToHook,
+void HookedExplorer::Initialize(const Ref<host::Application>& olApp,
+                                const std::shared_ptr<HookOwner>& addinApp,
+                                const Ref<host::Explorer>& explorerToHook,
                                 const std::string& callbackKey) {
     Procedure proc(component_, kModule, "Initialize", Boundary::Internal);
     proc.Run([&] {

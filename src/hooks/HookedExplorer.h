@@ -10,7 +10,7 @@
 namespace pwk {
 
 class Component;
-class PWKAddinApp;
+class HookOwner;
 
 namespace host {
 class Application;
@@ -23,9 +23,9 @@ class HookedExplorer : public std::enable_shared_from_this<HookedExplorer>,
   public:
     explicit HookedExplorer(Component& component);
 
-    void Initialize(const std::shared_ptr<host::Application>& olApp,
-                    const std::shared_ptr<PWKAddinApp>& addinApp,
-                    const std::shared_ptr<host::Explorer>& explorerToHook,
+    void Initialize(const Ref<host::Application>& olApp,
+                    const std::shared_ptr<HookOwner>& addinApp,
+                    const Ref<host::Explorer>& explorerToHook,
                     const std::string& callbackKey);
     // Lets go of the window, the host and the application object.
     void Kill();
@@ -38,8 +38,8 @@ class HookedExplorer : public std::enable_shared_from_this<HookedExplorer>,
     void Close() override { MyExplorer_Close(); }
 
     Component& component_;
-    std::shared_ptr<host::Application> olApp_;
-    std::shared_ptr<PWKAddinApp> addinApp_;
+    Ref<host::Application> olApp_;
+    std::shared_ptr<HookOwner> addinApp_;
     WithEvents<host::Explorer, host::ExplorerEvents> myExplorer_;
     std::string callbackKey_;
 };

@@ -1,15 +1,16 @@
 #include "src/hooks/HookedFolder.h"
 
-#include "src/app/PWKAddinApp.h"
 #include "src/errors/Procedure.h"
+#include "src/hooks/HookOwner.h"
 #include "src/host/MailItem.h"
 #include "src/journal/SentMailJournal.h"
 #include "src/tracking/RegSettings.h"
+#include "src/util/Ref.h"
 
 namespace pwk {
 
-void HookedFolder::Initialize(const std::shared_ptr<PWKAddinApp>& addinApp,
-                              const std::shared_ptr<host::MAPIFolder>& folder) {
+void HookedFolder::Initialize(const std::shared_ptr<HookOwner>& addinApp,
+                              const Ref<host::MAPIFolder>& folder) {
     addinApp_ = addinApp;
     folder_ = folder;
     items_ = Deref(folder_).GetItems();
@@ -26,7 +27,7 @@ void HookedFolder::Items_ItemAdd(const Ref<host::Item>& item) {
         if (!IsA<host::MailItem>(item)) {
             return;
         }
-        PWKAddinApp& app = Deref(addinApp_);
+        HookOwner& app = Deref(addinApp_);
         const auto settings = app.theRegSettings();
         PWKGlobal::SentMailAddHandler(component_, app, app.dbgGetMapiNamespace(), settings,
                                       Deref(settings).TrackedFoldersets(), item);

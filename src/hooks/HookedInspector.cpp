@@ -1,7 +1,8 @@
 #include "src/hooks/HookedInspector.h"
 
-#include "src/app/PWKAddinApp.h"
+#include "src/hooks/HookOwner.h"
 #include "src/errors/Procedure.h"
+#include "src/util/Ref.h"
 
 namespace pwk {
 
@@ -12,9 +13,9 @@ constexpr const char* kModule = "HookedInspector";
 HookedInspector::HookedInspector(Component& component)
     : component_(component), myInspector_(static_cast<host::InspectorEvents&>(*this)) {}
 
-void HookedInspector::Initialize(const std::shared_ptr<host::Application>& /*olApp*/,
-                                 const std::shared_ptr<PWKAddinApp>& addinApp,
-                                 const std::shared_ptr<host::Inspector>& inspectorToHook,
+void HookedInspector::Initialize(const Ref<host::Application>& /*olApp*/,
+                                 const std::shared_ptr<HookOwner>& addinApp,
+                                 const Ref<host::Inspector>& inspectorToHook,
                                  const std::string& callbackKey) {
     Procedure proc(component_, kModule, "Initialize", Boundary::Internal);
     proc.Run([&] {

@@ -10,7 +10,7 @@
 namespace pwk {
 
 class Component;
-class PWKAddinApp;
+class HookOwner;
 
 namespace host {
 class Application;
@@ -23,9 +23,9 @@ class HookedInspector : public std::enable_shared_from_this<HookedInspector>,
   public:
     explicit HookedInspector(Component& component);
 
-    void Initialize(const std::shared_ptr<host::Application>& olApp,
-                    const std::shared_ptr<PWKAddinApp>& addinApp,
-                    const std::shared_ptr<host::Inspector>& inspectorToHook,
+    void Initialize(const Ref<host::Application>& olApp,
+                    const std::shared_ptr<HookOwner>& addinApp,
+                    const Ref<host::Inspector>& inspectorToHook,
                     const std::string& callbackKey);
     // Lets go of the window and the application object.
     void Kill();
@@ -38,7 +38,7 @@ class HookedInspector : public std::enable_shared_from_this<HookedInspector>,
     void Close() override { MyInspector_Close(); }
 
     Component& component_;
-    std::shared_ptr<PWKAddinApp> addinApp_;
+    std::shared_ptr<HookOwner> addinApp_;
     WithEvents<host::Inspector, host::InspectorEvents> myInspector_;
     std::string callbackKey_;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "src/errors/Failure.h"
+#include "src/util/Failure.h"
 #include "src/util/Ref.h"
 
 namespace pwk {

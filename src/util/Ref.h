@@ -5,7 +5,7 @@
 #include <memory>
 #include <utility>
 
-#include "src/errors/Failure.h"
+#include "src/util/Failure.h"
 
 namespace pwk {
 

@@ -18,11 +18,14 @@
 namespace pwk::test {
 
 // A running add-in (settings of this version already stored, an explorer open) whose tests
-// track foldersets and put contacts into the mailbox. Besides the harness's Customers folders,
-// the public store holds a second set, Partners.
+// track foldersets and put contacts into the mailbox. Besides the harness's folders, the
+// mailbox has Drafts and the public store a second set, Partners.
 class JournalHarness : public AddinHarness {
   public:
     JournalHarness() {
+        // New mails are made for the drafts folder, and copies of them made there.
+        host.Mailbox().SetDefaultFolder(host::DefaultFolder::Drafts,
+                                        host.AddFolder("Mailbox", "Drafts", host::ItemType::Mail));
         host.AddFolder("Public", "Partners", host::ItemType::Mail);
         host.AddFolder("Public/Partners", "Contacts", host::ItemType::Contact);
         host.AddFolder("Public/Partners", "Journal", host::ItemType::Journal);
@@ -38,8 +41,8 @@ class JournalHarness : public AddinHarness {
         auto app = App();
         auto edited = std::make_shared<RegSettings>(component);
         auto ns = host.Application()->GetNamespace("MAPI");
-        edited->SetTrackedFoldersets(std::make_shared<TrackedFoldersets>(component));
-        edited->TrackedFoldersets()->CopyFrom(app->theRegSettings()->TrackedFoldersets(), ns);
+        // A copy of every live setting, as the options page starts from.
+        edited->UpdateFrom(app->theRegSettings(), host.Application());
         const std::string emails = (emailsBase.empty() ? base : emailsBase) + "/E-mails";
         edited->TrackedFoldersets()->AddByIDs(
             FolderEntryID(base + "/Contacts"), FolderStoreID(base + "/Contacts"),

@@ -8,6 +8,7 @@
 #include "sim/SimWindows.h"
 #include "src/app/PWKAddinApp.h"
 #include "src/startup/Connect.h"
+#include "src/util/Ref.h"
 #include "tools/scenario/CommandRunner.h"
 #include "tools/scenario/ExpectationFailed.h"
 #include "tools/scenario/Lookup.h"
@@ -29,9 +30,8 @@ std::string CommandRunner::AddInState() {
     std::string state = "add-in: hooks " + std::to_string(app->HookedExplorerCount()) +
                         " explorer(s), " + std::to_string(app->HookedInspectorCount()) +
                         " inspector(s)" + (app->HasSentItemsHook() ? " and Sent Items" : "");
-    const auto explorer = std::dynamic_pointer_cast<sim::SimExplorer>(connect->WatchedExplorer());
-    const auto inspector =
-        std::dynamic_pointer_cast<sim::SimInspector>(connect->WatchedInspector());
+    const auto explorer = As<sim::SimExplorer>(connect->WatchedExplorer());
+    const auto inspector = As<sim::SimInspector>(connect->WatchedInspector());
     if (explorer) {
         state += "; watches " + watch_.Label(*explorer);
     } else if (inspector) {
@@ -44,11 +44,8 @@ std::string CommandRunner::AddInState() {
 
 void CommandRunner::ExpectWatching(const Command& command) {
     const auto connect = session_.AddIn();
-    const auto explorer =
-        connect ? std::dynamic_pointer_cast<sim::SimExplorer>(connect->WatchedExplorer()) : nullptr;
-    const auto inspector =
-        connect ? std::dynamic_pointer_cast<sim::SimInspector>(connect->WatchedInspector())
-                : nullptr;
+    const auto explorer = connect ? As<sim::SimExplorer>(connect->WatchedExplorer()) : nullptr;
+    const auto inspector = connect ? As<sim::SimInspector>(connect->WatchedInspector()) : nullptr;
     const std::string found = explorer    ? "it watches " + watch_.Label(*explorer)
                               : inspector ? "it watches " + watch_.Label(*inspector)
                                           : "it watches no window";

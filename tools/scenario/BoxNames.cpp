@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform-support/MessageBoxButtons.h"
 #include "sim/ScriptedPlatform.h"
-#include "src/platform/MessageBoxButtons.h"
 #include "src/platform/MessageBoxStyle.h"
 
 namespace pwk::scenario::BoxNames {

@@ -105,7 +105,7 @@ std::vector<CommandSpec> StandardSpecs() {
              "the answer for the next file chooser"),
         Spec("absent", {Choice({"options-page", "messaging"})}, 1, {},
              "absent options-page|messaging",
-             "uninstall the add-in's options page or the host's messaging library")),
+             "uninstall the add-in's options page or the host's messaging library"),
         Repeating(Spec("note", {Text("TEXT")}, 1, {}, "note TEXT ...",
                        "write a line into the transcript")),
         // Faults.

@@ -1,4 +1,5 @@
 #include "tools/scenario/Lookup.h"
+#include "src/util/Ref.h"
 
 #include <algorithm>
 #include <functional>
@@ -46,7 +47,7 @@ void EachFolder(const std::shared_ptr<sim::SimFolder>& folder,
 }  // namespace
 
 std::shared_ptr<sim::SimApplication> App(sim::SimHost& host) {
-    return std::dynamic_pointer_cast<sim::SimApplication>(host.Application());
+    return As<sim::SimApplication>(host.Application());
 }
 
 std::shared_ptr<sim::SimItemState> Item(const sim::SimFolder& folder, const std::string& ref) {
