@@ -23,10 +23,8 @@ class HookedExplorer : public std::enable_shared_from_this<HookedExplorer>,
   public:
     explicit HookedExplorer(Component& component);
 
-    void Initialize(const Ref<host::Application>& olApp,
-                    const std::shared_ptr<HookOwner>& addinApp,
-                    const Ref<host::Explorer>& explorerToHook,
-                    const std::string& callbackKey);
+    void Initialize(const Ref<host::Application>& olApp, const std::shared_ptr<HookOwner>& addinApp,
+                    const Ref<host::Explorer>& explorerToHook, const std::string& callbackKey);
     // Lets go of the window, the host and the application object.
     void Kill();
 

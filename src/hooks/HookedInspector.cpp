@@ -1,7 +1,7 @@
 #include "src/hooks/HookedInspector.h"
 
-#include "src/hooks/HookOwner.h"
 #include "src/errors/Procedure.h"
+#include "src/hooks/HookOwner.h"
 #include "src/util/Ref.h"
 
 namespace pwk {

@@ -23,10 +23,8 @@ class HookedInspector : public std::enable_shared_from_this<HookedInspector>,
   public:
     explicit HookedInspector(Component& component);
 
-    void Initialize(const Ref<host::Application>& olApp,
-                    const std::shared_ptr<HookOwner>& addinApp,
-                    const Ref<host::Inspector>& inspectorToHook,
-                    const std::string& callbackKey);
+    void Initialize(const Ref<host::Application>& olApp, const std::shared_ptr<HookOwner>& addinApp,
+                    const Ref<host::Inspector>& inspectorToHook, const std::string& callbackKey);
     // Lets go of the window and the application object.
     void Kill();
 

@@ -5,7 +5,6 @@
 #include <sstream>
 #include <string>
 
-#include "src/util/Ref.h"
 #include "keelson/Keelson.h"
 #include "keelson/RegisterKeelson.h"
 #include "sim/ScriptedFileUtility.h"
@@ -19,6 +18,7 @@
 #include "src/platform/FileUtility.h"
 #include "src/resources/Version.h"
 #include "src/startup/Connect.h"
+#include "src/util/Ref.h"
 #include "store/MemorySettingsStore.h"
 
 namespace pwk::test {
