@@ -54,6 +54,7 @@ bool FaultInjector::Before(std::string_view type, std::string_view member, bool 
     if (auto nth = nthCall_.find(calls_); nth != nthCall_.end()) {
         const std::int32_t number = nth->second;
         nthCall_.erase(nth);
+        ++raised_;
         Inject(number, name);
     }
     if (auto fault = memberFaults_.find(name); fault != memberFaults_.end()) {
@@ -61,6 +62,7 @@ bool FaultInjector::Before(std::string_view type, std::string_view member, bool 
         if (planned.remaining && --*fault->second.remaining <= 0) {
             memberFaults_.erase(fault);
         }
+        ++raised_;
         if (planned.nothing) {
             return true;
         }

@@ -27,6 +27,8 @@ class FaultInjector {
     void Clear();
 
     std::int64_t Calls() const { return calls_; }
+    // How many planned failures (or planned nothings) have been met so far.
+    std::int64_t Raised() const { return raised_; }
     std::int64_t Calls(const std::string& member) const;
     // Keeps the names of the calls from now on, in order, until TakeLog.
     void StartLog() { logging_ = true; }
@@ -48,6 +50,7 @@ class FaultInjector {
     };
 
     std::int64_t calls_ = 0;
+    std::int64_t raised_ = 0;
     std::map<std::string, std::int64_t> perMember_;
     std::set<std::string> getters_;
     std::map<std::int64_t, std::int32_t> nthCall_;

@@ -1,5 +1,7 @@
 #include "sim/FindFilter.h"
 
+#include <cctype>
+
 #include "sim/HostError.h"
 #include "src/util/Failure.h"
 
@@ -19,6 +21,13 @@ std::size_t SkipBlanks(const std::string& text, std::size_t at) {
 }
 
 }  // namespace
+
+std::string FindFilter::FoldCase(std::string text) {
+    for (char& c : text) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return text;
+}
 
 FindFilter FindFilter::Parse(const std::string& filter) {
     std::size_t at = SkipBlanks(filter, 0);

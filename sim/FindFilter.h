@@ -13,6 +13,8 @@ struct FindFilter {
 
     // Fails with the host's "condition is not valid" for any other form.
     static FindFilter Parse(const std::string& filter);
+    // Text as Find compares it: the host's restrictions ignore letter case.
+    static std::string FoldCase(std::string text);
 };
 
 }  // namespace pwk::sim

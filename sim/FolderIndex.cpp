@@ -1,5 +1,6 @@
 #include "sim/FolderIndex.h"
 
+#include "sim/FindFilter.h"
 #include "sim/SimItemState.h"
 
 namespace pwk::sim {
@@ -31,17 +32,17 @@ SimItemState* FolderIndex::First(const std::string& field, const std::string& va
     if (values == fields_.end()) {
         return nullptr;
     }
-    auto found = values->second.find(value);
+    auto found = values->second.find(FindFilter::FoldCase(value));
     return found == values->second.end() ? nullptr : found->second.begin()->second;
 }
 
 void FolderIndex::Put(SimItemState& item, const std::string& field, const std::string& value) {
-    fields_[field][value][item.Sequence()] = &item;
+    fields_[field][FindFilter::FoldCase(value)][item.Sequence()] = &item;
 }
 
 void FolderIndex::Erase(SimItemState& item, const std::string& field, const std::string& value) {
     auto& values = fields_[field];
-    if (auto found = values.find(value); found != values.end()) {
+    if (auto found = values.find(FindFilter::FoldCase(value)); found != values.end()) {
         found->second.erase(item.Sequence());
         if (found->second.empty()) {
             values.erase(found);

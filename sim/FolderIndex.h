@@ -18,7 +18,8 @@ class FolderIndex {
     void Remove(SimItemState& item);
     void Change(SimItemState& item, const std::string& field, const std::string& from,
                 const std::string& to);
-    // The first item in folder order whose `field` is exactly `value`; null when none.
+    // The first item in folder order whose `field` equals `value`, letter case ignored; null
+    // when none. Values are kept under their case-folded text.
     SimItemState* First(const std::string& field, const std::string& value) const;
 
   private:

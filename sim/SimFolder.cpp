@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "sim/FindFilter.h"
 #include "sim/HostError.h"
 #include "sim/HostIds.h"
 #include "sim/SimItemState.h"
@@ -144,9 +145,10 @@ std::shared_ptr<SimItemState> SimFolder::FindFirst(const std::string& field,
         SimItemState* found = index_.First(field, value);
         return found ? found->Self<SimItemState>() : nullptr;
     }
+    const std::string wanted = FindFilter::FoldCase(value);
     for (const auto& item : items_) {
         if (ItemKinds::FieldOf(item->Kind(), field) == FieldType::Text &&
-            item->TextField(field) == value) {
+            FindFilter::FoldCase(item->TextField(field)) == wanted) {
             return item.get();
         }
     }

@@ -61,8 +61,8 @@ class SimFolder : public SimBase<host::MAPIFolder> {
     void Remove(SimItemState& item);
     void Reindex(SimItemState& item, const std::string& field, const std::string& from,
                  const std::string& to);
-    // The first item in folder order whose text field is exactly `value`: through the index
-    // for the indexed fields, by a scan for the others.
+    // The first item in folder order whose text field equals `value`, letter case ignored:
+    // through the index for the indexed fields, by a scan for the others.
     std::shared_ptr<SimItemState> FindFirst(const std::string& field,
                                             const std::string& value) const;
     SimItems& ItemsObject();

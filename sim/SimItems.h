@@ -15,7 +15,8 @@ class SimItemState;
 // The items of one folder, as the host hands them out: one object per folder.
 //
 // Find takes [Field] = "value" and returns the first item, in folder order, whose text field
-// is exactly the value (every character, letter case included). The e-mail and name fields of
+// equals the value as the host compares text: every character, letter case ignored
+// ("Ann@Kestrel.example" finds "ann@kestrel.example"). The e-mail and name fields of
 // contacts are indexed; any other text field is found by a scan of the folder. A field no item
 // has, a date or number field, or another form of restriction fails with the host's "condition
 // is not valid".

@@ -56,6 +56,9 @@ Procedure::Outcome Procedure::OnFailure(const Failure& failure) {
 }
 
 void Procedure::Leave() {
+    if (onLeave_) {
+        Ignoring(onLeave_);
+    }
     auto* library = Library();
     if (library != nullptr) {
         library->ProcExit(module_, procedure_);

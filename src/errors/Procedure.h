@@ -1,6 +1,7 @@
 #pragma once
 
 #include <exception>
+#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -86,6 +87,10 @@ class Procedure {
         return std::nullopt;
     }
 
+    // What the procedure does on its way out after a failure, before the exit report: clean up
+    // what it half made, or ask the user. Failures inside it are ignored.
+    void OnLeave(std::function<void()> cleanup) { onLeave_ = std::move(cleanup); }
+
     // The failure a caught exception stands for: a Failure as it is, a foreign one by its kind.
     static Failure AsFailure(const std::exception& caught);
 
@@ -126,6 +131,7 @@ class Procedure {
     Boundary boundary_;
     Severity severity_;
     std::optional<Failure> current_;
+    std::function<void()> onLeave_;
 };
 
 }  // namespace pwk

@@ -10,9 +10,12 @@
 #include "sim/SimInspector.h"
 #include "sim/SimItemState.h"
 #include "sim/SimNameSpace.h"
+#include "sim/SimOptionsPage.h"
 #include "sim/SimWindows.h"
+#include "src/app/OptionsPageComponent.h"
 #include "src/app/PWKAddinApp.h"
 #include "src/host/CommandBarControl.h"
+#include "src/host/MapiSession.h"
 #include "src/startup/Connect.h"
 #include "src/tracking/RegSettings.h"
 #include "src/tracking/TrackedFoldersets.h"
@@ -228,16 +231,48 @@ void CommandRunner::Deliver(const Command& command) {
 
 void CommandRunner::Options(const Command& /*command*/) {
     Act();
-    const auto pages = session_.Host().OpenOptionsDialog();
-    transcript_.Event("options dialog: " + std::to_string(pages.size()) +
-                      (pages.size() == 1 ? " page" : " pages") + " from add-ins");
-    for (const auto& page : pages) {
-        transcript_.Event("  page \"" + page.Caption + "\"");
-    }
+    OpenOptionsDialog();
 }
 
-// The options page's way of handing back settings: a new settings object made from the live
-// one, with the folderset added, given to the live one's UpdateFrom.
+// Opens the options dialog and lists the pages add-ins put in; returns the add-in's own page
+// when it is among them and was initialised.
+std::shared_ptr<sim::SimOptionsPage> CommandRunner::OpenOptionsDialog() {
+    const auto pages = session_.Host().OpenOptionsDialog();
+    lastPages_ = pages.size();
+    transcript_.Event("options dialog: " + std::to_string(pages.size()) +
+                      (pages.size() == 1 ? " page" : " pages") + " from add-ins");
+    std::shared_ptr<sim::SimOptionsPage> ours;
+    for (const auto& page : pages) {
+        auto optionsPage = std::dynamic_pointer_cast<sim::SimOptionsPage>(page.Page);
+        const bool initialized = optionsPage && optionsPage->InitializedWith();
+        // A page added without a caption shows its own.
+        const std::string caption =
+            page.Caption.empty() && optionsPage ? sim::SimOptionsPage::Caption : page.Caption;
+        std::string line = "  page \"" + caption + "\"";
+        if (initialized) {
+            const auto& with = *optionsPage->InitializedWith();
+            const auto connect = session_.AddIn();
+            const auto app = connect ? connect->AddinApp() : nullptr;
+            const auto settings = with.Settings.lock();
+            line += std::string(" (") + OptionsPageProgID + ", initialized with " +
+                    (with.Application.lock() ? "the host" : "no host") + ", " +
+                    (settings && app && settings == app->theRegSettings() ? "the live settings"
+                                                                          : "other settings") +
+                    ", help file \"" + with.HelpFile + "\", " +
+                    (with.ErrorObjectGiven ? "the error object" : "no error object") + ", " +
+                    with.Info.Title + " " + std::to_string(with.Info.Version.Major) + "." +
+                    std::to_string(with.Info.Version.Minor) + "." +
+                    std::to_string(with.Info.Version.Revision) + ")";
+            ours = optionsPage;
+        }
+        transcript_.Event(line);
+    }
+    return ours;
+}
+
+// Through the options page, as a user edits the settings there: a new settings object made
+// from the live one the page was given, with the folderset added, handed to the live one's
+// UpdateFrom.
 void CommandRunner::Track(const Command& command) {
     Act();
     sim::SimHost& host = session_.Host();
@@ -246,9 +281,14 @@ void CommandRunner::Track(const Command& command) {
     const auto emails = Folder(command.Args[2]);
     const auto connect = session_.AddIn();
     const auto addinApp = connect ? connect->AddinApp() : nullptr;
-    const auto live = addinApp ? addinApp->theRegSettings() : nullptr;
-    if (!live) {
+    if (!addinApp || !addinApp->theRegSettings()) {
         throw CommandError("the add-in is not running, so it has no settings to change");
+    }
+    const auto page = OpenOptionsDialog();
+    const auto live = page ? page->InitializedWith()->Settings.lock() : nullptr;
+    if (!live) {
+        transcript_.Event("the options dialog has no Parleywick page: nothing changes");
+        return;
     }
     const auto application = host.Application();
     const auto nameSpace = Lookup::App(host)->MailboxPtr();
@@ -270,6 +310,23 @@ void CommandRunner::Track(const Command& command) {
         transcript_.Event("the options page reports failure " + std::to_string(failure.Number) +
                           ": " + failure.Description);
     }
+}
+
+// What a user types into the open item's text fields.
+void CommandRunner::Type(const Command& command) {
+    Act();
+    const auto item = InspectorItem();
+    for (const auto& [field, value] : command.Options) {
+        session_.Host().SetField(item->AsItem(), field, value);
+        transcript_.Event(Describe::ItemName(*item) + ": " + field + " typed");
+    }
+}
+
+void CommandRunner::Absent(const Command& command) {
+    const bool page = command.Args[0] == "options-page";
+    session_.MakeAbsent(page ? OptionsPageProgID : host::MapiSessionProgID);
+    transcript_.Event(std::string(page ? "the options page" : "the messaging library") +
+                      " is not installed");
 }
 
 }  // namespace pwk::scenario

@@ -1,6 +1,7 @@
 // The checks. A check that does not hold throws ExpectationFailed with what it expected and
 // what it found.
 
+#include "sim/FaultInjector.h"
 #include "sim/ScriptedPlatform.h"
 #include "sim/SimControlState.h"
 #include "sim/SimFolder.h"
@@ -238,6 +239,22 @@ void CommandRunner::ExpectSent(const Command& /*command*/) {
     if (!lastSendWent_ || !*lastSendWent_) {
         throw ExpectationFailed("the last send went",
                                 lastSendWent_ ? "it was cancelled" : "nothing was sent");
+    }
+}
+
+void CommandRunner::ExpectPages(const Command& command) {
+    const std::int64_t expected = Lookup::Number(command.Args[0]);
+    if (!lastPages_ || static_cast<std::int64_t>(*lastPages_) != expected) {
+        throw ExpectationFailed(command.Args[0] + " pages in the last options dialog",
+                                lastPages_ ? std::to_string(*lastPages_) : "no options dialog");
+    }
+}
+
+void CommandRunner::ExpectFailedCalls(const Command& command) {
+    const std::int64_t raised = session_.Host().Faults().Raised();
+    if (raised != Lookup::Number(command.Args[0])) {
+        throw ExpectationFailed(command.Args[0] + " planned failures raised",
+                                std::to_string(raised));
     }
 }
 

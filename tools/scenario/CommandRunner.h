@@ -13,6 +13,7 @@ class SimExplorer;
 class SimFolder;
 class SimInspector;
 class SimItemState;
+class SimOptionsPage;
 class SimWindowState;
 }  // namespace pwk::sim
 
@@ -84,6 +85,8 @@ class CommandRunner {
     void Link(const Command& command);
     void Send(const Command& command);
     void Save(const Command& command);
+    void Type(const Command& command);
+    void Absent(const Command& command);
     void Click(const Command& command);
     void Close(const Command& command);
     void Deliver(const Command& command);
@@ -113,6 +116,8 @@ class CommandRunner {
     void ExpectNoLog(const Command& command);
     void ExpectLogLines(const Command& command);
     void ExpectSent(const Command& command);
+    void ExpectPages(const Command& command);
+    void ExpectFailedCalls(const Command& command);
     void ExpectCancelled(const Command& command);
     void ExpectHooks(const Command& command);
     void ExpectWatching(const Command& command);
@@ -124,6 +129,7 @@ class CommandRunner {
     std::shared_ptr<sim::SimInspector> CurrentInspector();
     std::shared_ptr<sim::SimWindowState> FrontWindow();
     std::shared_ptr<sim::SimItemState> InspectorItem();
+    std::shared_ptr<sim::SimOptionsPage> OpenOptionsDialog();
     std::shared_ptr<sim::SimFolder> Folder(const std::string& path);
     std::string Where(const sim::SimWindowState& window);
 
@@ -132,6 +138,7 @@ class CommandRunner {
     HostWatch watch_;
     WindowFocus focus_;
     std::optional<bool> lastSendWent_;
+    std::optional<std::size_t> lastPages_;
     bool echo_ = true;
     std::string lastAddInState_;
 };

@@ -122,6 +122,15 @@ std::string Field(const sim::SimItemState& item, const std::string& field, bool&
     if (field == "Attachments") {
         return HasAttachments(item) ? Attachments(state) : "";
     }
+    if (field == "AttachmentTypes") {
+        std::vector<std::string> types;
+        if (HasAttachments(item)) {
+            for (const auto& attachment : state.AttachmentsObject().All()) {
+                types.push_back(std::to_string(attachment.Type));
+            }
+        }
+        return Joined(types, ", ");
+    }
     const auto type = sim::ItemKinds::FieldOf(item.Kind(), field);
     if (!type) {
         known = false;

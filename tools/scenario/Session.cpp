@@ -10,6 +10,7 @@
 #include "sim/SimFolder.h"
 #include "sim/SimHost.h"
 #include "sim/SimNameSpace.h"
+#include "sim/SimOptionsPage.h"
 #include "src/component/Component.h"
 #include "src/host/AddIn.h"
 #include "src/host/MapiSession.h"
@@ -39,6 +40,8 @@ Session::Session(Transcript& transcript, std::filesystem::path baseFolder)
     RegisterKeelson(platform_.Factories(), platform_);
     fileUtility_->SetDefaultFolder(kDefaultLogFolder);
     platform_.Factories().Register(FileUtilityProgID, [utility = fileUtility_] { return utility; });
+    platform_.Factories().Register(OptionsPageProgID,
+                                   [] { return std::make_shared<sim::SimOptionsPage>(); });
     addIns_.Register(AddInProgID, [this]() -> std::shared_ptr<AutomationObject> {
         auto connect = std::make_shared<Connect>(*component_);
         connect_ = connect;
@@ -145,7 +148,9 @@ void Session::Boot() {
         plan(host->Faults());
     }
     platform_.SetCommandLine(nextInfo_.CommandLine);
-    platform_.Factories().Register(host::MapiSessionProgID, host->MapiSessionFactory());
+    if (absent_.count(host::MapiSessionProgID) == 0) {
+        platform_.Factories().Register(host::MapiSessionProgID, host->MapiSessionFactory());
+    }
     component_ = std::make_unique<Component>(platform_);
     host_ = std::move(host);
 }
@@ -162,6 +167,11 @@ void Session::OpenFirstWindow(const std::optional<std::string>& explorerFolder) 
 
 void Session::LoadAddIn(int connectMode) {
     Host().LoadAddIn(addIns_, AddInProgID, connectMode, kAddInDescription);
+}
+
+void Session::MakeAbsent(const std::string& progId) {
+    absent_.insert(progId);
+    platform_.Factories().Unregister(progId);
 }
 
 void Session::PlanFault(std::function<void(sim::FaultInjector&)> plan) {

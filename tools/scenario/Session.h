@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -58,6 +59,8 @@ class Session {
     void Boot();
     void OpenFirstWindow(const std::optional<std::string>& explorerFolder);
     void LoadAddIn(int connectMode);
+    // Uninstalls an external component by its ProgID, now and for every later start.
+    void MakeAbsent(const std::string& progId);
     // Failures planned before the host runs take effect when it starts.
     void PlanFault(std::function<void(sim::FaultInjector&)> plan);
     void Quit();
@@ -94,6 +97,7 @@ class Session {
     sim::HostInfo nextInfo_;
     std::vector<std::function<void(sim::FaultInjector&)>> plannedFaults_;
     std::optional<int> mailEditor_;
+    std::set<std::string> absent_;
     ObjectFactories addIns_;
     // One per start; the host, which holds the add-in, goes first.
     std::unique_ptr<Component> component_;

@@ -1,0 +1,80 @@
+// Sent-mail filing where the scenarios cannot reach: foldersets sharing an e-mails folder,
+// items that are not mail, and the clean-up after a failure part-way through.
+#include <gtest/gtest.h>
+
+#include "src/host/MailItem.h"
+#include "src/journal/SentMailJournal.h"
+#include "tests/support/JournalHarness.h"
+
+namespace pwk {
+namespace {
+
+using Names = std::vector<std::string>;
+
+class SentMailJournal : public ::testing::Test {
+  protected:
+    SentMailJournal() {
+        harness.PutContact("Public/Customers/Contacts", "Ann Archer",
+                           {{"Email1Address", "ann@a.ex"}});
+        harness.PutContact("Public/Partners/Contacts", "Bo Berg", {{"Email1Address", "bo@b.ex"}});
+    }
+    // Files the item as the send handler does, in the send, with journaling on.
+    bool Send(const Ref<host::Item>& item) {
+        auto settings = harness.App()->theRegSettings();
+        settings->SetUseSentMailFolder(false);
+        settings->SetJournalEmails(true);
+        bool cancel = false;
+        PWKGlobal::ItemSendHandler(harness.component, *harness.App(),
+                                   harness.App()->dbgGetMapiNamespace(), settings,
+                                   settings->TrackedFoldersets(), item, cancel);
+        return cancel;
+    }
+    Ref<host::Item> MailTo(const std::vector<std::string>& addresses) {
+        auto mail = harness.host.ComposeMail("Offer")->AsItem();
+        for (const auto& address : addresses) {
+            harness.host.AddRecipient(mail, address);
+        }
+        return mail;
+    }
+
+    test::JournalHarness harness;
+};
+
+TEST_F(SentMailJournal, FoldersetsSharingAnEmailsFolderAreOneGroupJournaledInTheFirstFound) {
+    harness.Track("Public/Customers");
+    harness.Track("Public/Partners", "Public/Customers");
+    EXPECT_FALSE(Send(MailTo({"bo@b.ex", "ann@a.ex"})));
+
+    ASSERT_EQ(harness.Contents("Public/Customers/E-mails").size(), 1u);
+    EXPECT_TRUE(harness.Contents("Public/Customers/Journal").empty());
+    ASSERT_EQ(harness.Contents("Public/Partners/Journal").size(), 1u);
+    EXPECT_EQ(test::JournalHarness::LinkedNames(harness.At("Public/Partners/Journal", 1)),
+              (Names{"Bo Berg", "Ann Archer"}));
+}
+
+TEST_F(SentMailJournal, AnythingButAMailIsLeftAlone) {
+    harness.Track("Public/Customers");
+    auto appointment = harness.host.ComposeAppointment("Visit")->AsItem();
+    harness.host.AddLink(
+        appointment,
+        harness.host.Folder("Public/Customers/Contacts")->Contents()[0].get()->AsItem());
+    EXPECT_FALSE(Send(appointment));
+    EXPECT_TRUE(harness.Contents("Public/Customers/E-mails").empty());
+    EXPECT_TRUE(harness.Contents("Public/Customers/Journal").empty());
+}
+
+TEST_F(SentMailJournal, AFailureTakesAwayOnlyWhatWasMadeForTheGroupUnderWay) {
+    harness.Track("Public/Customers");
+    harness.Track("Public/Partners");
+    harness.host.DeleteFolder("Public/Partners/Journal");
+    EXPECT_THROW(Send(MailTo({"ann@a.ex", "bo@b.ex"})), Failure);
+
+    EXPECT_EQ(harness.Contents("Public/Customers/E-mails").size(), 1u);
+    EXPECT_EQ(harness.Contents("Public/Customers/Journal").size(), 1u);
+    EXPECT_TRUE(harness.Contents("Public/Partners/E-mails").empty());
+    const std::string log = harness.LogContents();
+    EXPECT_NE(log.find("in PWKGlobal.ItemSendHandler"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace pwk
