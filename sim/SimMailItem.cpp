@@ -29,9 +29,9 @@ Ref<host::MailItem> SimMailItem::Copy() {
 }
 
 Ref<host::MailItem> SimMailItem::Move(const Ref<host::MAPIFolder>& folder) {
-    if (EnterGetter("Move")) {
-        return nullptr;
-    }
+    // A verb, not a getter: a host whose Move hands back nothing has still moved the item, so
+    // the nothing planned for it is not taken here.
+    Enter("Move");
     if (!folder) {
         Raise(FailureNumber::TypeMismatch, "MailItem.Move");
     }

@@ -42,11 +42,14 @@ constexpr const char* kDay =
 
 // Getters whose nothing is an answer the add-in passes over rather than a failure: a window
 // list entry that is nothing is no window to hook or watch, an inspector without an item gets
-// no hook, a folder without an item list has nothing to watch, and a folder the namespace
-// cannot give is a folderset that cannot be found (dropped, with its warning).
+// no hook, a folder without an item list has nothing to watch, a folder the namespace cannot
+// give is a folderset that cannot be found (dropped, with its warning), a search that finds
+// nothing is a recipient who is no tracked contact, and the link a mail's Links.Add hands back
+// is not used.
 const std::set<std::string> kNothingIsAnAnswer = {
-    "Explorers.Item",   "Inspectors.Item",           "Inspector.CurrentItem",
-    "MAPIFolder.Items", "NameSpace.GetFolderFromID",
+    "Explorers.Item",   "Inspectors.Item", "Inspector.CurrentItem",
+    "MAPIFolder.Items", "Items.Find",      "NameSpace.GetFolderFromID",
+    "Links.Add",
 };
 
 struct Outcome {
