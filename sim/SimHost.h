@@ -37,6 +37,7 @@ class SimFolder;
 class SimInspector;
 class SimItemState;
 class SimNameSpace;
+class SimWindowState;
 
 // A mail that arrives from outside.
 struct IncomingMail {
@@ -108,6 +109,8 @@ class SimHost : public SimWorld {
                 const std::vector<std::shared_ptr<host::Item>>& items);
     // A click on a visible, enabled control of an open window.
     void Click(const std::shared_ptr<host::CommandBarControl>& control);
+    // The user turns on a bar the window lacks; it comes as the host's default has it.
+    void ShowToolbar(SimWindowState& window, const std::string& name);
     // Closes every inspector, then every explorer, first to last; the host then shuts down.
     void Quit();
     // The layouts new windows get; what closing windows keep ends up here too.

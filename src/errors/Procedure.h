@@ -52,6 +52,14 @@ class Procedure {
         }
     }
 
+    // Run for a procedure that reports neither entry nor exit on its normal way out; a failure
+    // is handled and left as in Run.
+    template <class Body>
+    void RunUntraced(Body&& body) {
+        traced_ = false;
+        Run(body);
+    }
+
     // One statement of the body.
     template <class Statement>
     void Step(Statement&& statement) {
@@ -128,6 +136,7 @@ class Procedure {
     Boundary boundary_;
     Severity severity_;
     std::optional<Failure> current_;
+    bool traced_ = true;
 };
 
 }  // namespace pwk

@@ -174,6 +174,13 @@ void CommandRunner::Click(const Command& command) {
     session_.Host().Click(control->Self<host::CommandBarControl>());
 }
 
+void CommandRunner::Toolbar(const Command& command) {
+    Act();
+    const auto window = FrontWindow();
+    transcript_.Event("the " + command.Args[0] + " bar is turned on in " + Where(*window));
+    session_.Host().ShowToolbar(*window, command.Args[0]);
+}
+
 void CommandRunner::Close(const Command& command) {
     Act();
     sim::SimHost& host = session_.Host();

@@ -62,6 +62,9 @@ class CommandRunner {
     void HostProductCode(const Command& command);
     void HostCommandLine(const Command& command);
     void HostMailEditor(const Command& command);
+    void HostWithoutBar(const Command& command);
+    void HostWithoutControl(const Command& command);
+    void HostLeftover(const Command& command);
     void Start(const Command& command);
     void Quit(const Command& command);
     void Answer(const Command& command);
@@ -84,6 +87,7 @@ class CommandRunner {
     void Send(const Command& command);
     void Save(const Command& command);
     void Click(const Command& command);
+    void Toolbar(const Command& command);
     void Close(const Command& command);
     void Deliver(const Command& command);
     void Options(const Command& command);
@@ -105,6 +109,7 @@ class CommandRunner {
     void ExpectCount(const Command& command);
     void ExpectItem(const Command& command);
     void ExpectButton(const Command& command);
+    void ExpectNoButton(const Command& command);
     void ExpectSetting(const Command& command);
     void ExpectNoSetting(const Command& command);
     void ExpectLog(const Command& command);

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "src/util/Ref.h"
+
+namespace pwk {
+
+class RegSettings;
+
+namespace host {
+class ContactItem;
+class MailItem;
+class MAPIFolder;
+class NameSpace;
+}  // namespace host
+
+// What the window hooks and their buttons ask of the application object that owns them: its
+// identity and settings, the folder test, the close notifications and the contact actions
+// behind the buttons.
+class HookOwner {
+  public:
+    virtual ~HookOwner() = default;
+
+    virtual const std::string& ProgID() const = 0;
+    virtual std::shared_ptr<RegSettings> theRegSettings() const = 0;
+    virtual Ref<host::NameSpace> dbgGetMapiNamespace() = 0;
+    virtual bool IsTrackedFolder(const Ref<host::MAPIFolder>& contactFolder) = 0;
+    virtual void ExplorerClosed(const std::string& key) = 0;
+    virtual void InspectorClosed(const std::string& key) = 0;
+
+    // The contact actions.
+    virtual void NewPhoneCall(const Ref<host::ContactItem>& contactItem) = 0;
+    virtual void NewEmail(const Ref<host::ContactItem>& contactItem) = 0;
+    virtual void NewJournalEntry(const Ref<host::ContactItem>& contactItem) = 0;
+    virtual void NewFileLink(const Ref<host::ContactItem>& contactItem) = 0;
+    virtual void NewAppointment(const Ref<host::ContactItem>& contactItem) = 0;
+    virtual void LogIncoming(const Ref<host::MailItem>& mailItem) = 0;
+};
+
+}  // namespace pwk
