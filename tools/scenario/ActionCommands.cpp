@@ -1,6 +1,8 @@
 // What the user does in the host.
 
 #include <chrono>
+#include <functional>
+#include <map>
 
 #include "sim/SimApplication.h"
 #include "sim/SimControlState.h"
@@ -243,13 +245,10 @@ void CommandRunner::Options(const Command& /*command*/) {
 }
 
 // The options page's way of handing back settings: a new settings object made from the live
-// one, with the folderset added, given to the live one's UpdateFrom.
-void CommandRunner::Track(const Command& command) {
-    Act();
+// one, changed by `edit`, given to the live one's UpdateFrom. `edit` answers false when the
+// page refuses the change (and has said why); nothing changes then.
+void CommandRunner::HandBackSettings(const std::function<bool(RegSettings&)>& edit) {
     sim::SimHost& host = session_.Host();
-    const auto contacts = Folder(command.Args[0]);
-    const auto journal = Folder(command.Args[1]);
-    const auto emails = Folder(command.Args[2]);
     const auto connect = session_.AddIn();
     const auto addinApp = connect ? connect->AddinApp() : nullptr;
     const auto live = addinApp ? addinApp->theRegSettings() : nullptr;
@@ -257,25 +256,60 @@ void CommandRunner::Track(const Command& command) {
         throw CommandError("the add-in is not running, so it has no settings to change");
     }
     const auto application = host.Application();
-    const auto nameSpace = Lookup::App(host)->MailboxPtr();
     auto edited = std::make_shared<RegSettings>(*session_.CurrentComponent());
     try {
         edited->UpdateFrom(live, application);
-        auto foldersets = edited->TrackedFoldersets();
+        if (edit(*edited)) {
+            live->UpdateFrom(edited, application);
+        }
+    } catch (const Failure& failure) {
+        transcript_.Event("the options page reports failure " + std::to_string(failure.Number) +
+                          ": " + failure.Description);
+    }
+}
+
+void CommandRunner::Track(const Command& command) {
+    Act();
+    const auto contacts = Folder(command.Args[0]);
+    const auto journal = Folder(command.Args[1]);
+    const auto emails = Folder(command.Args[2]);
+    const auto nameSpace = Lookup::App(session_.Host())->MailboxPtr();
+    HandBackSettings([&](RegSettings& edited) {
+        auto foldersets = edited.TrackedFoldersets();
         if (!foldersets->AddByIDs(contacts->EntryId(), contacts->StoreId(), journal->EntryId(),
                                   journal->StoreId(), emails->EntryId(), emails->StoreId(),
                                   nameSpace)) {
             transcript_.Event("the options page refuses the folderset: " +
                               foldersets->GetFailReason());
-            return;
+            return false;
         }
         transcript_.Event("the options page hands back " + std::to_string(foldersets->Count()) +
                           " tracked folderset(s)");
-        live->UpdateFrom(edited, application);
-    } catch (const Failure& failure) {
-        transcript_.Event("the options page reports failure " + std::to_string(failure.Number) +
-                          ": " + failure.Description);
+        return true;
+    });
+}
+
+void CommandRunner::Option(const Command& command) {
+    Act();
+    const std::string& name = command.Args[0];
+    const bool on = command.Args[1] == "on";
+    const std::map<std::string, void (RegSettings::*)(bool)> switches{
+        {"TrackUnlinkedEmail", &RegSettings::SetTrackUnlinkedEmail},
+        {"JournalEmails", &RegSettings::SetJournalEmails},
+        {"SaveLinksByRef", &RegSettings::SetSaveLinksByRef},
+        {"TrackAppointments", &RegSettings::SetTrackAppointments},
+        {"UseSentMailFolder", &RegSettings::SetUseSentMailFolder}};
+    const auto found = switches.find(name);
+    if (found == switches.end()) {
+        throw CommandError("there is no option \"" + name +
+                           "\" (TrackUnlinkedEmail, JournalEmails, SaveLinksByRef, "
+                           "TrackAppointments, UseSentMailFolder)");
     }
+    HandBackSettings([&](RegSettings& edited) {
+        (edited.*found->second)(on);
+        transcript_.Event("the options page hands back " + name + " " + command.Args[1]);
+        return true;
+    });
 }
 
 }  // namespace pwk::scenario

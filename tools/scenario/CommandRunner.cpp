@@ -50,6 +50,7 @@ const std::map<std::string, CommandRunner::Handler>& CommandRunner::Handlers() {
         {"deliver", &CommandRunner::Deliver},
         {"options", &CommandRunner::Options},
         {"track", &CommandRunner::Track},
+        {"option", &CommandRunner::Option},
         {"answer", &CommandRunner::Answer},
         {"choose-file", &CommandRunner::ChooseFile},
         {"note", &CommandRunner::Note},

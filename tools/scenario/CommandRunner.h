@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -15,6 +16,10 @@ class SimInspector;
 class SimItemState;
 class SimWindowState;
 }  // namespace pwk::sim
+
+namespace pwk {
+class RegSettings;
+}  // namespace pwk
 
 namespace pwk::scenario {
 
@@ -92,6 +97,8 @@ class CommandRunner {
     void Deliver(const Command& command);
     void Options(const Command& command);
     void Track(const Command& command);
+    void Option(const Command& command);
+    void HandBackSettings(const std::function<bool(RegSettings&)>& edit);
 
     // Looking (ShowCommands.cpp).
     void ShowFolder(const Command& command);

@@ -109,6 +109,8 @@ std::vector<CommandSpec> StandardSpecs() {
         Spec("track", {Text("CONTACTS"), Text("JOURNAL"), Text("EMAILS")}, 3, {},
              "track CONTACTS JOURNAL EMAILS",
              "add a tracked folderset as the options page hands settings back"),
+        Spec("option", {Text("NAME"), Choice({"on", "off"})}, 2, {}, "option NAME on|off",
+             "switch an option as the options page hands settings back"),
         Repeating(Spec("answer", {Choice(answers)}, 1, {}, "answer Yes|No|OK|Cancel|Help ...",
                        "answers for the next message boxes")),
         Spec("choose-file", {Text("PATH|cancel")}, 1, {}, "choose-file PATH|cancel",
