@@ -96,7 +96,7 @@ void PWKAddinApp::AskedToQuit() {
     quitEvent_.Raise([](PWKAddinAppEvents& sink) { sink.Quit(); });
 }
 
-std::shared_ptr<host::NameSpace> PWKAddinApp::dbgGetMapiNamespace() {
+Ref<host::NameSpace> PWKAddinApp::dbgGetMapiNamespace() {
     std::shared_ptr<host::NameSpace> result;
     Procedure proc(component_, kModule, "dbgGetMapiNamespace", Boundary::Component);
     proc.Run([&] { result = olNamespace_; });

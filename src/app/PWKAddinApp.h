@@ -10,6 +10,7 @@
 #include "src/host/Events.h"
 #include "src/host/Explorers.h"
 #include "src/host/Inspectors.h"
+#include "src/hooks/HookOwner.h"
 #include "src/tracking/RegSettings.h"
 #include "src/tracking/RegSettingsEvents.h"
 #include "src/util/EventSource.h"
@@ -22,6 +23,7 @@ class Component;
 class HookedExplorer;
 class HookedInspector;
 class HookedFolder;
+class TrackedFolderset;
 
 namespace host {
 class HostObject;
@@ -33,6 +35,7 @@ class NameSpace;
 // events, owns the settings and the registry of hooked windows, and tells its owner through
 // Quit when it has let go of the host.
 class PWKAddinApp : public std::enable_shared_from_this<PWKAddinApp>,
+                    public HookOwner,
                     private host::ApplicationEvents,
                     private host::ExplorersEvents,
                     private host::InspectorsEvents,
@@ -50,19 +53,19 @@ class PWKAddinApp : public std::enable_shared_from_this<PWKAddinApp>,
     // Releases every hook and host reference, then raises Quit.
     void AskedToQuit();
 
-    const std::string& ProgID() const { return progId_; }
-    std::shared_ptr<RegSettings> theRegSettings() const { return regSettings_.Get(); }
-    std::shared_ptr<host::NameSpace> dbgGetMapiNamespace();
+    const std::string& ProgID() const override { return progId_; }
+    std::shared_ptr<RegSettings> theRegSettings() const override { return regSettings_.Get(); }
+    Ref<host::NameSpace> dbgGetMapiNamespace() override;
     bool DebugMode() const { return debugMode_; }
 
     // The window registry.
     void AddToHooked(const std::shared_ptr<host::HostObject>& window);
     std::int32_t MakeInspectorIndex();
-    void ExplorerClosed(const std::string& key);
-    void InspectorClosed(const std::string& key);
+    void ExplorerClosed(const std::string& key) override;
+    void InspectorClosed(const std::string& key) override;
     void RefreshHookedWindows();
     void ReleaseHookedWindows();
-    bool IsTrackedFolder(const std::shared_ptr<host::MAPIFolder>& contactFolder);
+    bool IsTrackedFolder(const Ref<host::MAPIFolder>& contactFolder) override;
 
     // What the registry holds, for its owner's checks: the keys in order of hooking.
     std::vector<std::string> HookedExplorerKeys() const { return hookedExplorers_.Keys(); }
@@ -70,6 +73,17 @@ class PWKAddinApp : public std::enable_shared_from_this<PWKAddinApp>,
     std::int32_t HookedExplorerCount() const { return hookedExplorers_.Count(); }
     std::int32_t HookedInspectorCount() const { return hookedInspectors_.Count(); }
     bool HasSentItemsHook() const { return static_cast<bool>(sentItemsHook_); }
+
+    // The contact actions behind the command buttons.
+    std::shared_ptr<TrackedFolderset> GetTrackedFoldersetForContact(
+        const Ref<host::ContactItem>& ctc) override;
+    void NewPhoneCall(const Ref<host::ContactItem>& contactItem) override;
+    void NewEmail(const Ref<host::ContactItem>& contactItem) override;
+    void NewJournalEntry(const Ref<host::ContactItem>& contactItem) override;
+    void NewFileLink(const Ref<host::ContactItem>& contactItem) override;
+    void NewAppointment(const Ref<host::ContactItem>& contactItem) override;
+    void LogIncoming(const Ref<host::MailItem>& mailItem) override;
+    Ref<host::Application> OutlookApplication() override { return outlookApp_.Get(); }
 
     Connection Advise(PWKAddinAppEvents& sink) { return quitEvent_.Advise(sink); }
 

@@ -151,7 +151,7 @@ void PWKAddinApp::RefreshHookedWindows() {
     });
 }
 
-bool PWKAddinApp::IsTrackedFolder(const std::shared_ptr<host::MAPIFolder>& contactFolder) {
+bool PWKAddinApp::IsTrackedFolder(const Ref<host::MAPIFolder>& contactFolder) {
     bool tracked = false;
     Procedure proc(component_, kModule, "IsTrackedFolder", Boundary::Component, Severity::Minor);
     proc.Run([&] {

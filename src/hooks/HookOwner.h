@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "src/journal/JournalOwner.h"
 #include "src/util/Ref.h"
 
 namespace pwk {
@@ -17,9 +18,9 @@ class NameSpace;
 }  // namespace host
 
 // What the window hooks and their buttons ask of the application object that owns them: its
-// identity and settings, the folder test, the close notifications and the contact actions
-// behind the buttons.
-class HookOwner {
+// identity and settings, the folder test, the close notifications, the contact actions behind
+// the buttons, and (as the journal's owner) the appointment journal.
+class HookOwner : public JournalOwner {
   public:
     virtual ~HookOwner() = default;
 

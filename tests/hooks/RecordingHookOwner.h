@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "src/hooks/HookOwner.h"
+#include "src/host/Application.h"
 #include "src/host/ContactItem.h"
 #include "src/host/MAPIFolder.h"
 #include "src/host/MailItem.h"
@@ -23,6 +24,7 @@ class RecordingHookOwner : public HookOwner {
     std::vector<std::string> calls;
     std::shared_ptr<RegSettings> settings;
     Ref<host::NameSpace> nameSpace;
+    Ref<host::Application> application;
 
     const std::string& ProgID() const override { return progId; }
     std::shared_ptr<RegSettings> theRegSettings() const override { return settings; }
@@ -36,6 +38,11 @@ class RecordingHookOwner : public HookOwner {
         }
         return false;
     }
+    std::shared_ptr<TrackedFolderset> GetTrackedFoldersetForContact(
+        const Ref<host::ContactItem>& /*ctc*/) override {
+        return nullptr;
+    }
+    Ref<host::Application> OutlookApplication() override { return application; }
     void ExplorerClosed(const std::string& key) override {
         calls.push_back("ExplorerClosed " + key);
     }
