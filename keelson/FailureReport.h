@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "src/errors/ErrorCodes.h"
+#include "src/errorlib/ErrorCodes.h"
 
 namespace pwk::keelson {
 

@@ -1,6 +1,6 @@
 #include "keelson/Keelson.h"
 
-#include "src/errors/IErrorClient.h"
+#include "src/errorlib/IErrorClient.h"
 #include "src/errors/LogFilePath.h"
 
 namespace pwk {

@@ -11,7 +11,7 @@
 #include "keelson/CustomButton.h"
 #include "keelson/FailureReport.h"
 #include "keelson/LogWriter.h"
-#include "src/errors/ErrorLibrary.h"
+#include "src/errorlib/ErrorLibrary.h"
 #include "src/platform/Platform.h"
 
 namespace pwk {

@@ -3,7 +3,7 @@
 
 #include "keelson/ErrorDialog.h"
 #include "keelson/Keelson.h"
-#include "src/errors/IErrorClient.h"
+#include "src/errorlib/IErrorClient.h"
 
 namespace pwk {
 

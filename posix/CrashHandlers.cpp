@@ -9,7 +9,7 @@
 #include <exception>
 #include <string>
 
-#include "src/errors/ErrorLibrary.h"
+#include "src/errorlib/ErrorLibrary.h"
 
 namespace pwk {
 

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "src/errors/Failure.h"
+#include "src/util/Failure.h"
 
 namespace pwk {
 

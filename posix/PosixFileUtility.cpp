@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "src/errors/Failure.h"
+#include "src/util/Failure.h"
 #include "store/UserFolders.h"
 
 namespace pwk {

@@ -11,11 +11,11 @@
 #include "posix/PosixFileUtility.h"
 #include "posix/ShellCommand.h"
 #include "posix/TerminalBox.h"
-#include "src/platform/DateFormat.h"
+#include "platform-support/DateFormat.h"
 #include "src/platform/FileUtility.h"
-#include "src/platform/MessageBoxButtons.h"
+#include "platform-support/MessageBoxButtons.h"
 #include "src/platform/MessageBoxStyle.h"
-#include "src/platform/PathMapping.h"
+#include "platform-support/PathMapping.h"
 #include "store/UserFolders.h"
 
 namespace pwk {

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <thread>
 
-#include "src/errors/Failure.h"
+#include "src/util/Failure.h"
 #include "store/UserFolders.h"
 
 extern char** environ;

@@ -1,7 +1,7 @@
 #include "sim/FindFilter.h"
 
 #include "sim/HostError.h"
-#include "src/errors/Failure.h"
+#include "src/util/Failure.h"
 
 namespace pwk::sim {
 namespace {

@@ -1,6 +1,6 @@
 #include "sim/ItemKinds.h"
 
-#include "src/errors/Failure.h"
+#include "src/util/Failure.h"
 
 namespace pwk::sim {
 namespace {

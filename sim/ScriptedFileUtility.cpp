@@ -1,6 +1,6 @@
 #include "sim/ScriptedFileUtility.h"
 
-#include "src/errors/Failure.h"
+#include "src/util/Failure.h"
 
 namespace pwk::sim {
 

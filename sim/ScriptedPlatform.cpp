@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "src/errors/Failure.h"
-#include "src/platform/DateFormat.h"
-#include "src/platform/MessageBoxButtons.h"
-#include "src/platform/PathMapping.h"
+#include "src/util/Failure.h"
+#include "platform-support/DateFormat.h"
+#include "platform-support/MessageBoxButtons.h"
+#include "platform-support/PathMapping.h"
 
 namespace pwk::sim {
 

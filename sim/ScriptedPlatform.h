@@ -9,7 +9,7 @@
 #include <variant>
 #include <vector>
 
-#include "src/errors/ErrorLibrary.h"
+#include "src/errorlib/ErrorLibrary.h"
 #include "src/platform/ObjectFactories.h"
 #include "src/platform/Platform.h"
 #include "src/platform/SettingsStore.h"

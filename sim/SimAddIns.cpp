@@ -8,7 +8,7 @@
 
 namespace pwk::sim {
 
-void SimAddIns::Load(const std::shared_ptr<host::Application>& application,
+void SimAddIns::Load(const Ref<host::Application>& application,
                      const ObjectFactories& registry, const std::string& progId, int connectMode,
                      const std::string& description) {
     if (Loaded(progId)) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "src/util/Ref.h"
 #include "sim/Owned.h"
 #include "sim/SimAddInInstance.h"
 #include "src/host/AddIn.h"
@@ -23,7 +24,7 @@ class SimAddIns {
     // Creates the add-in's connection object by ProgID and connects it. Fails with 429 when
     // the ProgID cannot be created, and with UserActionError when the object is no add-in or
     // the ProgID is loaded already.
-    void Load(const std::shared_ptr<host::Application>& application,
+    void Load(const Ref<host::Application>& application,
               const ObjectFactories& registry, const std::string& progId, int connectMode,
               const std::string& description);
     // Disconnects one add-in (the user switched it off) and lets it go.
@@ -35,7 +36,7 @@ class SimAddIns {
   private:
     struct LoadedAddIn {
         std::string ProgId;
-        std::shared_ptr<host::AddIn> AddIn;
+        Ref<host::AddIn> AddIn;
         Owned<SimAddInInstance> Instance;
     };
 

@@ -1,3 +1,4 @@
+#include "src/util/Ref.h"
 #include "sim/SimApplication.h"
 
 #include "sim/SimFolder.h"
@@ -53,17 +54,17 @@ std::string SimApplication::ProductCode() {
     return info_.ProductCode;
 }
 
-std::shared_ptr<host::Explorers> SimApplication::GetExplorers() {
+Ref<host::Explorers> SimApplication::GetExplorers() {
     Enter("Explorers");
     return explorers_.get();
 }
 
-std::shared_ptr<host::Inspectors> SimApplication::GetInspectors() {
+Ref<host::Inspectors> SimApplication::GetInspectors() {
     Enter("Inspectors");
     return inspectors_.get();
 }
 
-std::shared_ptr<host::NameSpace> SimApplication::GetNamespace(const std::string& type) {
+Ref<host::NameSpace> SimApplication::GetNamespace(const std::string& type) {
     Enter("GetNamespace");
     if (type != "MAPI") {
         Raise(FailureNumber::InvalidProcedureCall, "Application.GetNamespace");
@@ -71,7 +72,7 @@ std::shared_ptr<host::NameSpace> SimApplication::GetNamespace(const std::string&
     return namespace_.get();
 }
 
-std::shared_ptr<host::Item> SimApplication::CreateItem(host::ItemType type) {
+Ref<host::Item> SimApplication::CreateItem(host::ItemType type) {
     Enter("CreateItem");
     return NewItem(type)->AsItem();
 }
@@ -94,7 +95,7 @@ void SimApplication::RaiseItemSend(const std::shared_ptr<SimItemState>& item, bo
 }
 
 void SimApplication::RaiseOptionsPagesAdd(const std::shared_ptr<SimPropertyPages>& pages) {
-    std::shared_ptr<host::PropertyPages> given = pages;
+    Ref<host::PropertyPages> given = pages;
     Core().Raise(events_, "Application.OptionsPagesAdd",
                  [&](host::ApplicationEvents& sink) { sink.OptionsPagesAdd(given); });
 }

@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "src/util/Ref.h"
 #include "sim/HostInfo.h"
 #include "sim/Owned.h"
 #include "sim/SimBase.h"
@@ -26,10 +27,10 @@ class SimApplication : public SimBase<host::Application> {
     std::string Name() override;
     std::string Version() override;
     std::string ProductCode() override;
-    std::shared_ptr<host::Explorers> GetExplorers() override;
-    std::shared_ptr<host::Inspectors> GetInspectors() override;
-    std::shared_ptr<host::NameSpace> GetNamespace(const std::string& type) override;
-    std::shared_ptr<host::Item> CreateItem(host::ItemType type) override;
+    Ref<host::Explorers> GetExplorers() override;
+    Ref<host::Inspectors> GetInspectors() override;
+    Ref<host::NameSpace> GetNamespace(const std::string& type) override;
+    Ref<host::Item> CreateItem(host::ItemType type) override;
     Connection Advise(host::ApplicationEvents& sink) override;
 
     std::string AuditName() const override { return info_.Name; }

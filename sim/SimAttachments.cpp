@@ -1,3 +1,4 @@
+#include "src/util/Ref.h"
 #include "sim/SimAttachments.h"
 
 #include "sim/HostError.h"
@@ -38,11 +39,11 @@ void SimAttachments::Add(const std::string& sourcePath, int type, std::int32_t p
     Append({type, displayName.empty() ? fileName : displayName, sourcePath, position});
 }
 
-void SimAttachments::Add(const std::shared_ptr<host::Item>& sourceItem, int type,
+void SimAttachments::Add(const Ref<host::Item>& sourceItem, int type,
                          std::int32_t position, const std::string& displayName) {
     Enter("Add");
     CheckType(type);
-    auto item = std::dynamic_pointer_cast<SimItemState>(sourceItem);
+    auto item = As<SimItemState>(sourceItem.Shared());
     if (!item) {
         Raise(FailureNumber::TypeMismatch, "Attachments.Add");
     }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "src/util/Ref.h"
 #include "sim/SimBase.h"
 #include "src/host/Attachments.h"
 
@@ -21,7 +22,7 @@ class SimAttachments : public SimBase<host::Attachments> {
     host::AttachmentInfo Item(std::int32_t index) override;
     void Add(const std::string& sourcePath, int type, std::int32_t position,
              const std::string& displayName) override;
-    void Add(const std::shared_ptr<host::Item>& sourceItem, int type, std::int32_t position,
+    void Add(const Ref<host::Item>& sourceItem, int type, std::int32_t position,
              const std::string& displayName) override;
 
     void Append(host::AttachmentInfo info) { attachments_.push_back(std::move(info)); }

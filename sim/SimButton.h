@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "src/util/Ref.h"
 #include "sim/SimControl.h"
 #include "src/host/CommandBarButton.h"
 #include "src/util/EventSource.h"
@@ -17,7 +18,7 @@ class SimButton : public SimControl<host::CommandBarButton> {
         return events_.Advise(sink);
     }
 
-    void RaiseClick(const std::shared_ptr<host::CommandBarButton>& clicked,
+    void RaiseClick(const Ref<host::CommandBarButton>& clicked,
                     bool& cancelDefault) override {
         Core().Raise(events_, "CommandBarButton.Click", [&](host::CommandBarButtonEvents& sink) {
             sink.Click(clicked, cancelDefault);

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "src/errors/Failure.h"
+#include "src/util/Failure.h"
 
 namespace pwk::sim {
 

@@ -1,3 +1,4 @@
+#include "src/util/Ref.h"
 #include "sim/SimCommandBar.h"
 
 #include <algorithm>
@@ -33,12 +34,12 @@ std::string SimCommandBar::Name() {
     return name_;
 }
 
-std::shared_ptr<host::CommandBarControls> SimCommandBar::Controls() {
+Ref<host::CommandBarControls> SimCommandBar::Controls() {
     Enter("Controls");
     return ControlsObject().Self<host::CommandBarControls>();
 }
 
-std::shared_ptr<host::CommandBarControl> SimCommandBar::FindControl(
+Ref<host::CommandBarControl> SimCommandBar::FindControl(
     const host::FindControlQuery& query) {
     Enter("FindControl");
     auto found = Find(query);
@@ -119,7 +120,7 @@ void SimCommandBar::MarkDeleted() {
 void SimCommandBar::ForEachControl(const std::function<void(SimControlState&)>& visit) const {
     for (const auto& control : controls_) {
         visit(*control);
-        if (auto popup = std::dynamic_pointer_cast<SimPopup>(control.get())) {
+        if (auto popup = As<SimPopup>(control.get())) {
             popup->Menu().ForEachControl(visit);
         }
     }
@@ -139,7 +140,7 @@ std::shared_ptr<SimControlState> SimCommandBar::Find(const host::FindControlQuer
         if (Matches(*control, query)) {
             return control.get();
         }
-        auto popup = std::dynamic_pointer_cast<SimPopup>(control.get());
+        auto popup = As<SimPopup>(control.get());
         if (query.Recursive && popup) {
             if (auto found = popup->Menu().Find(query)) {
                 return found;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "src/util/Ref.h"
 #include "sim/CommandBarLayout.h"
 #include "sim/Owned.h"
 #include "sim/SimBase.h"
@@ -27,8 +28,8 @@ class SimCommandBar : public SimBase<host::CommandBar> {
     ~SimCommandBar() override;
 
     std::string Name() override;
-    std::shared_ptr<host::CommandBarControls> Controls() override;
-    std::shared_ptr<host::CommandBarControl> FindControl(
+    Ref<host::CommandBarControls> Controls() override;
+    Ref<host::CommandBarControl> FindControl(
         const host::FindControlQuery& query) override;
 
     std::string AuditName() const override { return name_; }

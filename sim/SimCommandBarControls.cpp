@@ -1,3 +1,4 @@
+#include "src/util/Ref.h"
 #include "sim/SimCommandBarControls.h"
 
 #include "sim/HostError.h"
@@ -12,7 +13,7 @@ std::int32_t SimCommandBarControls::Count() {
     return static_cast<std::int32_t>(LiveBar().ControlList().size());
 }
 
-std::shared_ptr<host::CommandBarControl> SimCommandBarControls::Item(std::int32_t index) {
+Ref<host::CommandBarControl> SimCommandBarControls::Item(std::int32_t index) {
     Enter("Item");
     const auto& controls = LiveBar().ControlList();
     if (index < 1 || index > static_cast<std::int32_t>(controls.size())) {
@@ -21,7 +22,7 @@ std::shared_ptr<host::CommandBarControl> SimCommandBarControls::Item(std::int32_
     return controls[static_cast<std::size_t>(index - 1)]->Self<host::CommandBarControl>();
 }
 
-std::shared_ptr<host::CommandBarControl> SimCommandBarControls::Item(const std::string& caption) {
+Ref<host::CommandBarControl> SimCommandBarControls::Item(const std::string& caption) {
     Enter("Item");
     for (const auto& control : LiveBar().ControlList()) {
         if (control->Spec.Caption == caption) {
@@ -31,7 +32,7 @@ std::shared_ptr<host::CommandBarControl> SimCommandBarControls::Item(const std::
     Raise(FailureNumber::InvalidProcedureCall, "CommandBarControls.Item");
 }
 
-std::shared_ptr<host::CommandBarControl> SimCommandBarControls::Add(
+Ref<host::CommandBarControl> SimCommandBarControls::Add(
     int type, std::optional<int> id, const std::string& parameter,
     std::optional<std::int32_t> before, bool temporary) {
     Enter("Add");

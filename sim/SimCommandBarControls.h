@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "src/util/Ref.h"
 #include "sim/SimBase.h"
 #include "src/host/CommandBarControls.h"
 
@@ -18,9 +19,9 @@ class SimCommandBarControls : public SimBase<host::CommandBarControls> {
         : SimBase<host::CommandBarControls>(std::move(core)), bar_(std::move(bar)) {}
 
     std::int32_t Count() override;
-    std::shared_ptr<host::CommandBarControl> Item(std::int32_t index) override;
-    std::shared_ptr<host::CommandBarControl> Item(const std::string& caption) override;
-    std::shared_ptr<host::CommandBarControl> Add(int type, std::optional<int> id,
+    Ref<host::CommandBarControl> Item(std::int32_t index) override;
+    Ref<host::CommandBarControl> Item(const std::string& caption) override;
+    Ref<host::CommandBarControl> Add(int type, std::optional<int> id,
                                                  const std::string& parameter,
                                                  std::optional<std::int32_t> before,
                                                  bool temporary) override;

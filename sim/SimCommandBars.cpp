@@ -1,3 +1,4 @@
+#include "src/util/Ref.h"
 #include "sim/SimCommandBars.h"
 
 #include "sim/HostError.h"
@@ -11,7 +12,7 @@ SimCommandBars::SimCommandBars(std::shared_ptr<SimCore> core)
 
 SimCommandBars::~SimCommandBars() = default;
 
-std::shared_ptr<host::CommandBar> SimCommandBars::Item(const std::string& name) {
+Ref<host::CommandBar> SimCommandBars::Item(const std::string& name) {
     Enter("Item");
     auto bar = Bar(name);
     if (!bar) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "src/util/Ref.h"
 #include "sim/CommandBarLayout.h"
 #include "sim/Owned.h"
 #include "sim/SimBase.h"
@@ -19,7 +20,7 @@ class SimCommandBars : public SimBase<host::CommandBars> {
     explicit SimCommandBars(std::shared_ptr<SimCore> core);
     ~SimCommandBars() override;
 
-    std::shared_ptr<host::CommandBar> Item(const std::string& name) override;
+    Ref<host::CommandBar> Item(const std::string& name) override;
 
     void Build(const CommandBarLayout& layout, const std::weak_ptr<SimObject>& window);
     std::shared_ptr<SimCommandBar> Bar(const std::string& name) const;

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "src/util/Ref.h"
 #include "sim/SimBase.h"
 #include "sim/SimControlState.h"
 
@@ -45,7 +46,7 @@ class SimControl : public SimBase<Interface, SimControlState> {
     void SetVisible(bool visible) override { Set(this->Spec.Visible, visible, "Visible"); }
     bool Temporary() override { return Get(this->SimControlState::Temporary, "Temporary"); }
 
-    void Move(const std::shared_ptr<host::CommandBar>& bar,
+    void Move(const Ref<host::CommandBar>& bar,
               std::optional<std::int32_t> before) override {
         this->Enter("Move");
         this->MoveNow(bar, before);
@@ -58,7 +59,7 @@ class SimControl : public SimBase<Interface, SimControlState> {
         this->Enter("Execute");
         this->ExecuteNow();
     }
-    std::shared_ptr<host::HostObject> Parent() override {
+    Ref<host::HostObject> Parent() override {
         this->Enter("Parent");
         return this->ParentBar();
     }

@@ -1,3 +1,4 @@
+#include "src/util/Ref.h"
 #include "sim/SimControlState.h"
 
 #include "sim/HostError.h"
@@ -16,11 +17,11 @@ void SimControlState::MarkDeleted() {
     Invalidate(HostError::OperationFailed, "The control has been deleted.");
 }
 
-void SimControlState::MoveNow(const std::shared_ptr<host::CommandBar>& bar,
+void SimControlState::MoveNow(const Ref<host::CommandBar>& bar,
                               std::optional<std::int32_t> before) {
     auto own = Bar();
     std::shared_ptr<SimCommandBar> target =
-        bar ? std::dynamic_pointer_cast<SimCommandBar>(bar) : own;
+        bar ? As<SimCommandBar>(bar.Shared()) : own;
     if (!target || !own) {
         Raise(FailureNumber::InvalidProcedureCall, "CommandBarControl.Move");
     }
@@ -42,7 +43,7 @@ void SimControlState::ExecuteNow() {
     Core().world().Click(*this);
 }
 
-std::shared_ptr<host::HostObject> SimControlState::ParentBar() const {
+Ref<host::HostObject> SimControlState::ParentBar() const {
     auto bar = Bar();
     if (!bar) {
         throw Failure(HostError::OperationFailed, "The control is on no bar.",

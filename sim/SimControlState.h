@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "src/util/Ref.h"
 #include "sim/CommandBarLayout.h"
 #include "sim/SimObject.h"
 
@@ -35,15 +36,15 @@ class SimControlState : public SimObject {
     virtual ControlSpec Persistent() const { return Spec; }
     virtual void CaptionChanged() {}
     // Delivers Click to the control's own sinks (buttons only).
-    virtual void RaiseClick(const std::shared_ptr<host::CommandBarButton>& /*clicked*/,
+    virtual void RaiseClick(const Ref<host::CommandBarButton>& /*clicked*/,
                             bool& /*cancelDefault*/) {}
 
     // The verbs. Move puts the control before the control that stands at position `before`
     // now (at the end when not given; before itself or its successor leaves it where it is).
-    void MoveNow(const std::shared_ptr<host::CommandBar>& bar, std::optional<std::int32_t> before);
+    void MoveNow(const Ref<host::CommandBar>& bar, std::optional<std::int32_t> before);
     void DeleteNow();
     void ExecuteNow();
-    std::shared_ptr<host::HostObject> ParentBar() const;
+    Ref<host::HostObject> ParentBar() const;
 
     std::string AuditName() const override { return Spec.Caption; }
 

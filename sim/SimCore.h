@@ -9,7 +9,7 @@
 #include "sim/EscapedFailure.h"
 #include "sim/FaultInjector.h"
 #include "sim/ObjectAudit.h"
-#include "src/errors/Failure.h"
+#include "src/util/Failure.h"
 #include "src/util/EventSource.h"
 
 namespace pwk::sim {

@@ -1,3 +1,4 @@
+#include "src/util/Ref.h"
 #include "sim/SimExplorer.h"
 
 #include "sim/SimCommandBars.h"
@@ -12,17 +13,17 @@ SimExplorer::SimExplorer(std::shared_ptr<SimCore> core)
 
 SimExplorer::~SimExplorer() = default;
 
-std::shared_ptr<host::CommandBars> SimExplorer::GetCommandBars() {
+Ref<host::CommandBars> SimExplorer::GetCommandBars() {
     Enter("CommandBars");
     return Bars().Self<host::CommandBars>();
 }
 
-std::shared_ptr<host::MAPIFolder> SimExplorer::CurrentFolder() {
+Ref<host::MAPIFolder> SimExplorer::CurrentFolder() {
     Enter("CurrentFolder");
     return folder_.get();
 }
 
-std::shared_ptr<host::Selection> SimExplorer::GetSelection() {
+Ref<host::Selection> SimExplorer::GetSelection() {
     Enter("Selection");
     return MakeSim<SimSelection>(CorePtr(), selected_);
 }

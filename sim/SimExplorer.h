@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "src/util/Ref.h"
 #include "sim/Owned.h"
 #include "sim/SimBase.h"
 #include "sim/SimWindowState.h"
@@ -20,9 +21,9 @@ class SimExplorer : public SimBase<host::Explorer, SimWindowState> {
     explicit SimExplorer(std::shared_ptr<SimCore> core);
     ~SimExplorer() override;
 
-    std::shared_ptr<host::CommandBars> GetCommandBars() override;
-    std::shared_ptr<host::MAPIFolder> CurrentFolder() override;
-    std::shared_ptr<host::Selection> GetSelection() override;
+    Ref<host::CommandBars> GetCommandBars() override;
+    Ref<host::MAPIFolder> CurrentFolder() override;
+    Ref<host::Selection> GetSelection() override;
     Connection Advise(host::ExplorerEvents& sink) override;
 
     std::string AuditName() const override;

@@ -1,3 +1,4 @@
+#include "src/util/Ref.h"
 #include "sim/SimFolder.h"
 
 #include <algorithm>
@@ -20,7 +21,7 @@ SimFolder::SimFolder(std::shared_ptr<SimCore> core, std::string storeName, std::
 
 SimFolder::~SimFolder() = default;
 
-std::shared_ptr<host::HostObject> SimFolder::Parent() {
+Ref<host::HostObject> SimFolder::Parent() {
     Enter("Parent");
     auto parent = parent_.lock();
     if (!parent) {
@@ -49,7 +50,7 @@ std::string SimFolder::Name() {
     return name_;
 }
 
-std::shared_ptr<host::Items> SimFolder::GetItems() {
+Ref<host::Items> SimFolder::GetItems() {
     Enter("Items");
     return ItemsObject().Self<host::Items>();
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "src/util/Ref.h"
 #include "sim/FolderIndex.h"
 #include "sim/Owned.h"
 #include "sim/SimBase.h"
@@ -23,12 +24,12 @@ class SimFolder : public SimBase<host::MAPIFolder> {
               std::string name, host::ItemType defaultType);
     ~SimFolder() override;
 
-    std::shared_ptr<host::HostObject> Parent() override;
+    Ref<host::HostObject> Parent() override;
     host::ItemType DefaultItemType() override;
     std::string EntryID() override;
     std::string StoreID() override;
     std::string Name() override;
-    std::shared_ptr<host::Items> GetItems() override;
+    Ref<host::Items> GetItems() override;
     // A folder's text is its name.
     std::string Text() const override;
 

@@ -1,3 +1,4 @@
+#include "src/util/Ref.h"
 #include "sim/SimHost.h"
 
 #include <algorithm>
@@ -53,7 +54,7 @@ SimHost::~SimHost() {
     core_->World = nullptr;
 }
 
-std::shared_ptr<host::Application> SimHost::Application() const {
+Ref<host::Application> SimHost::Application() const {
     return app_.get();
 }
 
@@ -137,7 +138,7 @@ std::shared_ptr<SimExplorer> SimHost::OpenExplorer(const std::string& folderPath
     return explorer;
 }
 
-std::shared_ptr<SimInspector> SimHost::OpenItem(const std::shared_ptr<host::Item>& item) {
+std::shared_ptr<SimInspector> SimHost::OpenItem(const Ref<host::Item>& item) {
     if (!running_) {
         throw UserActionError("The host has shut down.");
     }
@@ -147,8 +148,8 @@ std::shared_ptr<SimInspector> SimHost::OpenItem(const std::shared_ptr<host::Item
     return InspectorOf(item);
 }
 
-std::shared_ptr<SimInspector> SimHost::InspectorOf(const std::shared_ptr<host::Item>& item) const {
-    auto state = std::dynamic_pointer_cast<SimItemState>(item);
+std::shared_ptr<SimInspector> SimHost::InspectorOf(const Ref<host::Item>& item) const {
+    auto state = As<SimItemState>(item);
     for (const auto& inspector : app_->InspectorList().All()) {
         if (inspector->Shown() == state) {
             return inspector.get();
@@ -157,13 +158,13 @@ std::shared_ptr<SimInspector> SimHost::InspectorOf(const std::shared_ptr<host::I
     return nullptr;
 }
 
-void SimHost::Close(const std::shared_ptr<host::Explorer>& explorer) {
+void SimHost::Close(const Ref<host::Explorer>& explorer) {
     CloseExplorer(*OpenExplorerOf(explorer));
     Finish();
 }
 
-void SimHost::Close(const std::shared_ptr<host::Inspector>& inspector) {
-    auto window = std::dynamic_pointer_cast<SimInspector>(inspector);
+void SimHost::Close(const Ref<host::Inspector>& inspector) {
+    auto window = As<SimInspector>(inspector);
     if (!window || !IsOpen(app_->InspectorList().All(), *window)) {
         throw UserActionError("The inspector is not open.");
     }
@@ -171,7 +172,7 @@ void SimHost::Close(const std::shared_ptr<host::Inspector>& inspector) {
     Finish();
 }
 
-void SimHost::SwitchFolder(const std::shared_ptr<host::Explorer>& explorer,
+void SimHost::SwitchFolder(const Ref<host::Explorer>& explorer,
                            const std::string& folderPath) {
     auto window = OpenExplorerOf(explorer);
     window->SetFolder(Folder(folderPath));
@@ -183,8 +184,8 @@ void SimHost::SwitchFolder(const std::shared_ptr<host::Explorer>& explorer,
     Finish();
 }
 
-void SimHost::Select(const std::shared_ptr<host::Explorer>& explorer,
-                     const std::vector<std::shared_ptr<host::Item>>& items) {
+void SimHost::Select(const Ref<host::Explorer>& explorer,
+                     const std::vector<Ref<host::Item>>& items) {
     auto window = OpenExplorerOf(explorer);
     std::vector<Owned<SimItemState>> selected;
     for (const auto& item : items) {
@@ -199,12 +200,12 @@ void SimHost::Select(const std::shared_ptr<host::Explorer>& explorer,
     Finish();
 }
 
-void SimHost::Click(const std::shared_ptr<host::CommandBarControl>& control) {
-    auto state = std::dynamic_pointer_cast<SimControlState>(control);
+void SimHost::Click(const Ref<host::CommandBarControl>& control) {
+    auto state = As<SimControlState>(control);
     if (!state || !state->Valid()) {
         throw UserActionError("The control does not exist.");
     }
-    auto window = std::dynamic_pointer_cast<SimWindowState>(state->Window());
+    auto window = As<SimWindowState>(state->Window());
     if (!window || !window->Open() || !state->Spec.Visible || !state->Spec.Enabled) {
         throw UserActionError("The control \"" + state->Spec.Caption + "\" cannot be clicked.");
     }
@@ -252,7 +253,7 @@ std::shared_ptr<SimItemState> SimHost::ComposeAppointment(const std::string& sub
     return Compose(host::ItemType::Appointment, subject);
 }
 
-void SimHost::SetField(const std::shared_ptr<host::Item>& item, const std::string& field,
+void SimHost::SetField(const Ref<host::Item>& item, const std::string& field,
                        const std::string& value) {
     auto state = ItemOf(item);
     if (ItemKinds::FieldOf(state->Kind(), field) != FieldType::Text) {
@@ -261,7 +262,7 @@ void SimHost::SetField(const std::shared_ptr<host::Item>& item, const std::strin
     state->SetTextField(field, value);
 }
 
-void SimHost::AddRecipient(const std::shared_ptr<host::Item>& mail, const std::string& address,
+void SimHost::AddRecipient(const Ref<host::Item>& mail, const std::string& address,
                            const std::string& name, RecipientKind kind) {
     auto state = ItemOf(mail);
     if (state->Kind() != host::ItemType::Mail) {
@@ -270,8 +271,8 @@ void SimHost::AddRecipient(const std::shared_ptr<host::Item>& mail, const std::s
     state->RecipientsObject().AddRecipient(name.empty() ? address : name, address, kind);
 }
 
-void SimHost::AddLink(const std::shared_ptr<host::Item>& item,
-                      const std::shared_ptr<host::Item>& contact) {
+void SimHost::AddLink(const Ref<host::Item>& item,
+                      const Ref<host::Item>& contact) {
     auto state = ItemOf(item);
     auto target = ItemOf(contact);
     if (target->Kind() != host::ItemType::Contact || !target->InFolder()) {
@@ -283,7 +284,7 @@ void SimHost::AddLink(const std::shared_ptr<host::Item>& item,
     state->LinksObject().AddLink(target);
 }
 
-bool SimHost::Send(const std::shared_ptr<host::Item>& mail) {
+bool SimHost::Send(const Ref<host::Item>& mail) {
     auto state = ItemOf(mail);
     if (state->Kind() != host::ItemType::Mail || state->Sent()) {
         throw UserActionError("Only an unsent mail can be sent.");
@@ -314,7 +315,7 @@ bool SimHost::Send(const std::shared_ptr<host::Item>& mail) {
     return true;
 }
 
-void SimHost::Save(const std::shared_ptr<host::Item>& item) {
+void SimHost::Save(const Ref<host::Item>& item) {
     ItemOf(item)->SaveNow();
     Finish();
 }
@@ -482,11 +483,11 @@ void SimHost::RunCommand(SimControlState& control) {
     }
     std::shared_ptr<SimItemState> contact;
     const auto window = control.Window();
-    if (auto explorer = std::dynamic_pointer_cast<SimExplorer>(window)) {
+    if (auto explorer = As<SimExplorer>(window)) {
         if (explorer->Selected().size() == 1) {
             contact = explorer->Selected().front().get();
         }
-    } else if (auto inspector = std::dynamic_pointer_cast<SimInspector>(window)) {
+    } else if (auto inspector = As<SimInspector>(window)) {
         contact = inspector->Shown();
     }
     if (!contact || contact->Kind() != host::ItemType::Contact) {
@@ -498,8 +499,8 @@ void SimHost::RunCommand(SimControlState& control) {
     Display(*mail, false);
 }
 
-std::shared_ptr<SimItemState> SimHost::ItemOf(const std::shared_ptr<host::Item>& item) const {
-    auto state = std::dynamic_pointer_cast<SimItemState>(item);
+std::shared_ptr<SimItemState> SimHost::ItemOf(const Ref<host::Item>& item) const {
+    auto state = As<SimItemState>(item);
     if (!state || state->CorePtr() != core_) {
         throw UserActionError("The item does not belong to this host.");
     }
@@ -510,8 +511,8 @@ std::shared_ptr<SimItemState> SimHost::ItemOf(const std::shared_ptr<host::Item>&
 }
 
 std::shared_ptr<SimExplorer> SimHost::OpenExplorerOf(
-    const std::shared_ptr<host::Explorer>& explorer) const {
-    auto window = std::dynamic_pointer_cast<SimExplorer>(explorer);
+    const Ref<host::Explorer>& explorer) const {
+    auto window = As<SimExplorer>(explorer);
     if (!window || !IsOpen(app_->ExplorerList().All(), *window)) {
         throw UserActionError("The explorer is not open.");
     }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "src/util/Ref.h"
 #include "sim/CommandBarLayout.h"
 #include "sim/EscapedFailure.h"
 #include "sim/HostInfo.h"
@@ -71,7 +72,7 @@ class SimHost : public SimWorld {
     SimHost(const SimHost&) = delete;
     SimHost& operator=(const SimHost&) = delete;
 
-    std::shared_ptr<host::Application> Application() const;
+    Ref<host::Application> Application() const;
     const HostInfo& Info() const { return info_; }
     bool Running() const { return running_; }
 
@@ -99,16 +100,16 @@ class SimHost : public SimWorld {
 
     // Windows.
     std::shared_ptr<SimExplorer> OpenExplorer(const std::string& folderPath = "");
-    std::shared_ptr<SimInspector> OpenItem(const std::shared_ptr<host::Item>& item);
-    std::shared_ptr<SimInspector> InspectorOf(const std::shared_ptr<host::Item>& item) const;
-    void Close(const std::shared_ptr<host::Explorer>& explorer);
-    void Close(const std::shared_ptr<host::Inspector>& inspector);
-    void SwitchFolder(const std::shared_ptr<host::Explorer>& explorer,
+    std::shared_ptr<SimInspector> OpenItem(const Ref<host::Item>& item);
+    std::shared_ptr<SimInspector> InspectorOf(const Ref<host::Item>& item) const;
+    void Close(const Ref<host::Explorer>& explorer);
+    void Close(const Ref<host::Inspector>& inspector);
+    void SwitchFolder(const Ref<host::Explorer>& explorer,
                       const std::string& folderPath);
-    void Select(const std::shared_ptr<host::Explorer>& explorer,
-                const std::vector<std::shared_ptr<host::Item>>& items);
+    void Select(const Ref<host::Explorer>& explorer,
+                const std::vector<Ref<host::Item>>& items);
     // A click on a visible, enabled control of an open window.
-    void Click(const std::shared_ptr<host::CommandBarControl>& control);
+    void Click(const Ref<host::CommandBarControl>& control);
     // The user turns on a bar the window lacks; it comes as the host's default has it.
     void ShowToolbar(SimWindowState& window, const std::string& name);
     // Closes every inspector, then every explorer, first to last; the host then shuts down.
@@ -121,16 +122,16 @@ class SimHost : public SimWorld {
     // Items.
     std::shared_ptr<SimItemState> ComposeMail(const std::string& subject = "");
     std::shared_ptr<SimItemState> ComposeAppointment(const std::string& subject = "");
-    void SetField(const std::shared_ptr<host::Item>& item, const std::string& field,
+    void SetField(const Ref<host::Item>& item, const std::string& field,
                   const std::string& value);
-    void AddRecipient(const std::shared_ptr<host::Item>& mail, const std::string& address,
+    void AddRecipient(const Ref<host::Item>& mail, const std::string& address,
                       const std::string& name = "", RecipientKind kind = RecipientKind::To);
-    void AddLink(const std::shared_ptr<host::Item>& item,
-                 const std::shared_ptr<host::Item>& contact);
+    void AddLink(const Ref<host::Item>& item,
+                 const Ref<host::Item>& contact);
     // ItemSend; unless cancelled, the mail's inspector closes and the mail lands in Sent Items
     // (ItemAdd). Returns whether the mail went.
-    bool Send(const std::shared_ptr<host::Item>& mail);
-    void Save(const std::shared_ptr<host::Item>& item);
+    bool Send(const Ref<host::Item>& mail);
+    void Save(const Ref<host::Item>& item);
     std::shared_ptr<SimItemState> DeliverMail(const IncomingMail& mail);
     // Builds the options dialog (OptionsPagesAdd) and returns the pages add-ins added.
     std::vector<OptionsPage> OpenOptionsDialog();
@@ -161,8 +162,8 @@ class SimHost : public SimWorld {
     void AfterWindowClosed();
     void Shutdown();
     void RunCommand(SimControlState& control);
-    std::shared_ptr<SimItemState> ItemOf(const std::shared_ptr<host::Item>& item) const;
-    std::shared_ptr<SimExplorer> OpenExplorerOf(const std::shared_ptr<host::Explorer>& e) const;
+    std::shared_ptr<SimItemState> ItemOf(const Ref<host::Item>& item) const;
+    std::shared_ptr<SimExplorer> OpenExplorerOf(const Ref<host::Explorer>& e) const;
 
     HostInfo info_;
     std::shared_ptr<SimCore> core_;

@@ -1,3 +1,4 @@
+#include "src/util/Ref.h"
 #include "sim/SimInspector.h"
 
 #include "sim/SimCommandBars.h"
@@ -14,12 +15,12 @@ SimInspector::SimInspector(std::shared_ptr<SimCore> core, std::shared_ptr<SimIte
 
 SimInspector::~SimInspector() = default;
 
-std::shared_ptr<host::CommandBars> SimInspector::GetCommandBars() {
+Ref<host::CommandBars> SimInspector::GetCommandBars() {
     Enter("CommandBars");
     return Bars().Self<host::CommandBars>();
 }
 
-std::shared_ptr<host::Item> SimInspector::CurrentItem() {
+Ref<host::Item> SimInspector::CurrentItem() {
     Enter("CurrentItem");
     return item_ ? item_->AsItem() : nullptr;
 }

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "src/util/Ref.h"
 #include "sim/Owned.h"
 #include "sim/SimBase.h"
 #include "sim/SimWindowState.h"
@@ -18,8 +19,8 @@ class SimInspector : public SimBase<host::Inspector, SimWindowState> {
     SimInspector(std::shared_ptr<SimCore> core, std::shared_ptr<SimItemState> item, int editorType);
     ~SimInspector() override;
 
-    std::shared_ptr<host::CommandBars> GetCommandBars() override;
-    std::shared_ptr<host::Item> CurrentItem() override;
+    Ref<host::CommandBars> GetCommandBars() override;
+    Ref<host::Item> CurrentItem() override;
     int EditorType() override;
     Connection Advise(host::InspectorEvents& sink) override;
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "src/util/Ref.h"
 #include "sim/SimBase.h"
 #include "sim/SimItemState.h"
 #include "sim/SimWorld.h"
@@ -19,7 +20,7 @@ class SimItemBase : public SimBase<Interface, SimItemState> {
         this->Enter("Class");
         return this->Kind();
     }
-    std::shared_ptr<host::HostObject> Parent() override {
+    Ref<host::HostObject> Parent() override {
         this->Enter("Parent");
         return this->ParentObject();
     }

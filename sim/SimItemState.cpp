@@ -1,3 +1,4 @@
+#include "src/util/Ref.h"
 #include "sim/SimItemState.h"
 
 #include "sim/HostError.h"
@@ -56,7 +57,7 @@ void SimItemState::SetNumberField(const std::string& field, std::int32_t value) 
     fields_[field] = value;
 }
 
-std::shared_ptr<host::HostObject> SimItemState::ParentObject() const {
+Ref<host::HostObject> SimItemState::ParentObject() const {
     return LiveFolder().Self<host::HostObject>();
 }
 
@@ -140,7 +141,7 @@ SimAttachments& SimItemState::AttachmentsObject() {
     return *attachments_;
 }
 
-std::shared_ptr<host::Item> SimItemState::AsItem() {
+Ref<host::Item> SimItemState::AsItem() {
     return Self<host::Item>();
 }
 

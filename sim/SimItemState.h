@@ -6,6 +6,7 @@
 #include <string>
 #include <variant>
 
+#include "src/util/Ref.h"
 #include "sim/ItemKinds.h"
 #include "sim/Owned.h"
 #include "sim/SimObject.h"
@@ -49,7 +50,7 @@ class SimItemState : public SimObject {
     // The folder that holds the item or, for a new item, the one it will be saved to.
     std::shared_ptr<SimFolder> Folder() const { return folder_.lock(); }
     void SetFolder(const std::shared_ptr<SimFolder>& folder) { folder_ = folder; }
-    std::shared_ptr<host::HostObject> ParentObject() const;
+    Ref<host::HostObject> ParentObject() const;
     bool InFolder() const { return inFolder_; }
     const std::string& EntryId() const { return entryId_; }
     void SetEntryId(std::string entryId) { entryId_ = std::move(entryId); }
@@ -72,7 +73,7 @@ class SimItemState : public SimObject {
     SimAttachments& AttachmentsObject();
     EventSource<host::ItemEvents>& WriteEvents() { return writeEvents_; }
 
-    std::shared_ptr<host::Item> AsItem();
+    Ref<host::Item> AsItem();
     std::string AuditName() const override;
 
   protected:

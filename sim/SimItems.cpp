@@ -1,3 +1,4 @@
+#include "src/util/Ref.h"
 #include "sim/SimItems.h"
 
 #include "sim/FindFilter.h"
@@ -17,12 +18,12 @@ std::int32_t SimItems::Count() {
     return SimCollection::Count(LiveFolder().Contents());
 }
 
-std::shared_ptr<host::Item> SimItems::Item(std::int32_t index) {
+Ref<host::Item> SimItems::Item(std::int32_t index) {
     Enter("Item");
     return SimCollection::At(LiveFolder().Contents(), index, "Items.Item")->AsItem();
 }
 
-std::shared_ptr<host::Item> SimItems::Find(const std::string& filter) {
+Ref<host::Item> SimItems::Find(const std::string& filter) {
     Enter("Find");
     const FindFilter parsed = FindFilter::Parse(filter);
     if (ItemKinds::TypeOfField(parsed.Field) != FieldType::Text) {
@@ -34,7 +35,7 @@ std::shared_ptr<host::Item> SimItems::Find(const std::string& filter) {
     return found ? found->AsItem() : nullptr;
 }
 
-std::shared_ptr<host::Item> SimItems::Add(std::optional<host::ItemType> type) {
+Ref<host::Item> SimItems::Add(std::optional<host::ItemType> type) {
     Enter("Add");
     SimFolder& folder = LiveFolder();
     auto item = SimItemFactory::New(CorePtr(), type.value_or(folder.DefaultType()));

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "src/util/Ref.h"
 #include "sim/SimBase.h"
 #include "src/host/Items.h"
 #include "src/util/EventSource.h"
@@ -23,9 +24,9 @@ class SimItems : public SimBase<host::Items> {
     SimItems(std::shared_ptr<SimCore> core, std::weak_ptr<SimFolder> folder);
 
     std::int32_t Count() override;
-    std::shared_ptr<host::Item> Item(std::int32_t index) override;
-    std::shared_ptr<host::Item> Find(const std::string& filter) override;
-    std::shared_ptr<host::Item> Add(std::optional<host::ItemType> type) override;
+    Ref<host::Item> Item(std::int32_t index) override;
+    Ref<host::Item> Find(const std::string& filter) override;
+    Ref<host::Item> Add(std::optional<host::ItemType> type) override;
     Connection Advise(host::ItemsEvents& sink) override;
 
     std::string AuditName() const override;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "src/util/Ref.h"
 #include "sim/SimAttachments.h"
 #include "sim/SimTimedItem.h"
 #include "src/host/JournalItem.h"
@@ -13,7 +14,7 @@ class SimJournalItem : public SimTimedItem<host::JournalItem> {
 
     std::string Type() override { return Get("Type"); }
     void SetType(const std::string& type) override { Set("Type", type); }
-    std::shared_ptr<host::Attachments> GetAttachments() override {
+    Ref<host::Attachments> GetAttachments() override {
         Enter("Attachments");
         return AttachmentsObject().Self<host::Attachments>();
     }

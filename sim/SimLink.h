@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "src/util/Ref.h"
 #include "sim/Owned.h"
 #include "sim/SimBase.h"
 #include "sim/SimItemState.h"
@@ -19,7 +20,7 @@ class SimLink : public SimBase<host::Link> {
         Enter("Type");
         return host::LinkTypeContact;
     }
-    std::shared_ptr<host::HostObject> Item() override {
+    Ref<host::HostObject> Item() override {
         Enter("Item");
         return target_->Self<host::HostObject>();
     }

@@ -1,3 +1,4 @@
+#include "src/util/Ref.h"
 #include "sim/SimLinks.h"
 
 #include "sim/HostError.h"
@@ -11,14 +12,14 @@ std::int32_t SimLinks::Count() {
     return SimCollection::Count(links_);
 }
 
-std::shared_ptr<host::Link> SimLinks::Item(std::int32_t index) {
+Ref<host::Link> SimLinks::Item(std::int32_t index) {
     Enter("Item");
     return SimCollection::At(links_, index, "Links.Item").get();
 }
 
-std::shared_ptr<host::Link> SimLinks::Add(const std::shared_ptr<host::ContactItem>& contact) {
+Ref<host::Link> SimLinks::Add(const Ref<host::ContactItem>& contact) {
     Enter("Add");
-    auto state = std::dynamic_pointer_cast<SimItemState>(contact);
+    auto state = As<SimItemState>(contact);
     if (!state) {
         Raise(FailureNumber::TypeMismatch, "Links.Add");
     }

@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "src/util/Ref.h"
 #include "sim/Owned.h"
 #include "sim/SimBase.h"
 #include "sim/SimLink.h"
@@ -17,8 +18,8 @@ class SimLinks : public SimBase<host::Links> {
     explicit SimLinks(std::shared_ptr<SimCore> core) : SimBase<host::Links>(std::move(core)) {}
 
     std::int32_t Count() override;
-    std::shared_ptr<host::Link> Item(std::int32_t index) override;
-    std::shared_ptr<host::Link> Add(const std::shared_ptr<host::ContactItem>& contact) override;
+    Ref<host::Link> Item(std::int32_t index) override;
+    Ref<host::Link> Add(const Ref<host::ContactItem>& contact) override;
 
     void AddLink(const std::shared_ptr<SimItemState>& contact);
     void CopyFrom(const SimLinks& other);

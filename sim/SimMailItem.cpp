@@ -1,3 +1,4 @@
+#include "src/util/Ref.h"
 #include "sim/SimMailItem.h"
 
 #include "sim/SimFolder.h"
@@ -6,27 +7,27 @@
 
 namespace pwk::sim {
 
-std::shared_ptr<host::Recipients> SimMailItem::GetRecipients() {
+Ref<host::Recipients> SimMailItem::GetRecipients() {
     Enter("Recipients");
     return RecipientsObject().Self<host::Recipients>();
 }
 
-std::shared_ptr<host::Links> SimMailItem::GetLinks() {
+Ref<host::Links> SimMailItem::GetLinks() {
     Enter("Links");
     return LinksObject().Self<host::Links>();
 }
 
-std::shared_ptr<host::MailItem> SimMailItem::Copy() {
+Ref<host::MailItem> SimMailItem::Copy() {
     Enter("Copy");
     return CopyNow()->Self<host::MailItem>();
 }
 
-std::shared_ptr<host::MailItem> SimMailItem::Move(const std::shared_ptr<host::MAPIFolder>& folder) {
+Ref<host::MailItem> SimMailItem::Move(const Ref<host::MAPIFolder>& folder) {
     Enter("Move");
     if (!folder) {
         Raise(FailureNumber::TypeMismatch, "MailItem.Move");
     }
-    auto target = std::dynamic_pointer_cast<SimFolder>(folder);
+    auto target = As<SimFolder>(folder);
     if (!target) {
         Raise(FailureNumber::TypeMismatch, "MailItem.Move");
     }

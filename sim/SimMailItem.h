@@ -1,5 +1,6 @@
 #pragma once
 
+#include "src/util/Ref.h"
 #include "sim/SimItemBase.h"
 #include "src/host/MailItem.h"
 
@@ -12,10 +13,10 @@ class SimMailItem : public SimItemBase<host::MailItem> {
     explicit SimMailItem(std::shared_ptr<SimCore> core)
         : SimItemBase(std::move(core), host::ItemType::Mail) {}
 
-    std::shared_ptr<host::Recipients> GetRecipients() override;
-    std::shared_ptr<host::Links> GetLinks() override;
-    std::shared_ptr<host::MailItem> Copy() override;
-    std::shared_ptr<host::MailItem> Move(const std::shared_ptr<host::MAPIFolder>& folder) override;
+    Ref<host::Recipients> GetRecipients() override;
+    Ref<host::Links> GetLinks() override;
+    Ref<host::MailItem> Copy() override;
+    Ref<host::MailItem> Move(const Ref<host::MAPIFolder>& folder) override;
 };
 
 }  // namespace pwk::sim

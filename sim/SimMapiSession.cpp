@@ -1,3 +1,4 @@
+#include "src/util/Ref.h"
 #include "sim/SimMapiSession.h"
 
 #include "sim/HostError.h"
@@ -15,7 +16,7 @@ void SimMapiSession::Logon(const std::string& /*profileName*/, bool /*showDialog
     loggedOn_ = true;
 }
 
-std::shared_ptr<host::MapiMessage> SimMapiSession::GetMessage(const std::string& entryId,
+Ref<host::MapiMessage> SimMapiSession::GetMessage(const std::string& entryId,
                                                               const std::string& storeId) {
     Enter("GetMessage");
     auto mailbox = mailbox_.lock();

@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "src/util/Ref.h"
 #include "sim/SimObject.h"
 #include "src/host/MapiSession.h"
 
@@ -18,7 +19,7 @@ class SimMapiSession : public host::MapiSession, public SimObject {
         : SimObject(std::move(core)), mailbox_(std::move(mailbox)) {}
 
     void Logon(const std::string& profileName, bool showDialog, bool newSession) override;
-    std::shared_ptr<host::MapiMessage> GetMessage(const std::string& entryId,
+    Ref<host::MapiMessage> GetMessage(const std::string& entryId,
                                                   const std::string& storeId) override;
     void Logoff() override;
 

@@ -1,3 +1,4 @@
+#include "src/util/Ref.h"
 #include "sim/SimNameSpace.h"
 
 #include <functional>
@@ -32,7 +33,7 @@ SimNameSpace::SimNameSpace(std::shared_ptr<SimCore> core)
 
 SimNameSpace::~SimNameSpace() = default;
 
-std::shared_ptr<host::MAPIFolder> SimNameSpace::GetDefaultFolder(int folderKind) {
+Ref<host::MAPIFolder> SimNameSpace::GetDefaultFolder(int folderKind) {
     Enter("GetDefaultFolder");
     auto folder = DefaultFolder(folderKind);
     if (!folder) {
@@ -42,7 +43,7 @@ std::shared_ptr<host::MAPIFolder> SimNameSpace::GetDefaultFolder(int folderKind)
     return folder;
 }
 
-std::shared_ptr<host::MAPIFolder> SimNameSpace::GetFolderFromID(const std::string& entryId,
+Ref<host::MAPIFolder> SimNameSpace::GetFolderFromID(const std::string& entryId,
                                                                 const std::string& storeId) {
     Enter("GetFolderFromID");
     auto folder = FolderById(entryId, storeId);

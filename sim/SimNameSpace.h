@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "src/util/Ref.h"
 #include "sim/SimBase.h"
 #include "sim/SimStore.h"
 #include "src/host/HostTypes.h"
@@ -22,8 +23,8 @@ class SimNameSpace : public SimBase<host::NameSpace> {
     explicit SimNameSpace(std::shared_ptr<SimCore> core);
     ~SimNameSpace() override;
 
-    std::shared_ptr<host::MAPIFolder> GetDefaultFolder(int folderKind) override;
-    std::shared_ptr<host::MAPIFolder> GetFolderFromID(const std::string& entryId,
+    Ref<host::MAPIFolder> GetDefaultFolder(int folderKind) override;
+    Ref<host::MAPIFolder> GetFolderFromID(const std::string& entryId,
                                                       const std::string& storeId) override;
 
     // Adds a store; its identifier is derived from its name unless one is given.

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <utility>
 
+#include "src/util/Ref.h"
 #include "sim/SimCore.h"
 
 namespace pwk::sim {
@@ -39,7 +40,7 @@ class SimObject : public std::enable_shared_from_this<SimObject> {
     // The object as another of its interfaces (the host's interfaces are siblings).
     template <class T>
     std::shared_ptr<T> Self() {
-        return std::dynamic_pointer_cast<T>(shared_from_this());
+        return As<T>(shared_from_this());
     }
 
   protected:

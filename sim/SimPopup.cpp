@@ -1,3 +1,4 @@
+#include "src/util/Ref.h"
 #include "sim/SimPopup.h"
 
 #include "sim/SimCommandBar.h"
@@ -9,7 +10,7 @@ SimPopup::SimPopup(std::shared_ptr<SimCore> core) : SimControl(std::move(core)) 
 
 SimPopup::~SimPopup() = default;
 
-std::shared_ptr<host::CommandBarControls> SimPopup::Controls() {
+Ref<host::CommandBarControls> SimPopup::Controls() {
     Enter("Controls");
     return menu_->ControlsObject().Self<host::CommandBarControls>();
 }

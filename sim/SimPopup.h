@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "src/util/Ref.h"
 #include "sim/Owned.h"
 #include "sim/SimControl.h"
 #include "src/host/CommandBarPopup.h"
@@ -17,7 +18,7 @@ class SimPopup : public SimControl<host::CommandBarPopup> {
     explicit SimPopup(std::shared_ptr<SimCore> core);
     ~SimPopup() override;
 
-    std::shared_ptr<host::CommandBarControls> Controls() override;
+    Ref<host::CommandBarControls> Controls() override;
 
     // Made after construction, since the menu refers back to the popup.
     void MakeMenu(const std::weak_ptr<SimObject>& window);

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "sim/SimBase.h"
-#include "src/errors/Failure.h"
+#include "src/util/Failure.h"
 #include "src/host/PropertyPages.h"
 
 namespace pwk::sim {
@@ -22,7 +22,7 @@ class SimPropertyPages : public SimBase<host::PropertyPages> {
     explicit SimPropertyPages(std::shared_ptr<SimCore> core)
         : SimBase<host::PropertyPages>(std::move(core)) {}
 
-    void Add(const std::shared_ptr<AutomationObject>& page, const std::string& caption) override {
+    void Add(const Ref<AutomationObject>& page, const std::string& caption) override {
         Enter("Add");
         if (!page) {
             Raise(FailureNumber::TypeMismatch, "PropertyPages.Add");

@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "src/util/Ref.h"
 #include "sim/Owned.h"
 #include "sim/SimAddressEntry.h"
 #include "sim/SimBase.h"
@@ -33,7 +34,7 @@ class SimRecipient : public SimBase<host::Recipient> {
         Enter("Address");
         return address_;
     }
-    std::shared_ptr<host::AddressEntry> GetAddressEntry() override {
+    Ref<host::AddressEntry> GetAddressEntry() override {
         Enter("AddressEntry");
         return entry_.get();
     }

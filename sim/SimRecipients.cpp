@@ -1,3 +1,4 @@
+#include "src/util/Ref.h"
 #include "sim/SimRecipients.h"
 
 #include "sim/SimCollection.h"
@@ -9,12 +10,12 @@ std::int32_t SimRecipients::Count() {
     return SimCollection::Count(recipients_);
 }
 
-std::shared_ptr<host::Recipient> SimRecipients::Item(std::int32_t index) {
+Ref<host::Recipient> SimRecipients::Item(std::int32_t index) {
     Enter("Item");
     return SimCollection::At(recipients_, index, "Recipients.Item").get();
 }
 
-std::shared_ptr<host::Recipient> SimRecipients::Add(const std::string& address) {
+Ref<host::Recipient> SimRecipients::Add(const std::string& address) {
     Enter("Add");
     if (address.empty()) {
         Raise(FailureNumber::InvalidProcedureCall, "Recipients.Add");

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "src/util/Ref.h"
 #include "sim/Owned.h"
 #include "sim/SimBase.h"
 #include "sim/SimRecipient.h"
@@ -19,8 +20,8 @@ class SimRecipients : public SimBase<host::Recipients> {
         : SimBase<host::Recipients>(std::move(core)) {}
 
     std::int32_t Count() override;
-    std::shared_ptr<host::Recipient> Item(std::int32_t index) override;
-    std::shared_ptr<host::Recipient> Add(const std::string& address) override;
+    Ref<host::Recipient> Item(std::int32_t index) override;
+    Ref<host::Recipient> Add(const std::string& address) override;
 
     std::shared_ptr<SimRecipient> AddRecipient(const std::string& name, const std::string& address,
                                                RecipientKind kind);

@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "src/util/Ref.h"
 #include "sim/Owned.h"
 #include "sim/SimBase.h"
 #include "sim/SimCollection.h"
@@ -21,7 +22,7 @@ class SimSelection : public SimBase<host::Selection> {
         Enter("Count");
         return SimCollection::Count(items_);
     }
-    std::shared_ptr<host::Item> Item(std::int32_t index) override {
+    Ref<host::Item> Item(std::int32_t index) override {
         Enter("Item");
         return SimCollection::At(items_, index, "Selection.Item")->AsItem();
     }

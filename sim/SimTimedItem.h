@@ -3,6 +3,7 @@
 #include <chrono>
 #include <memory>
 
+#include "src/util/Ref.h"
 #include "sim/SimItemBase.h"
 #include "sim/SimLinks.h"
 
@@ -48,7 +49,7 @@ class SimTimedItem : public SimItemBase<Interface> {
         this->SetNumberField("Duration", minutes);
         this->SetDateField("End", this->DateField("Start") + std::chrono::minutes(minutes));
     }
-    std::shared_ptr<host::Links> GetLinks() override {
+    Ref<host::Links> GetLinks() override {
         this->Enter("Links");
         return this->LinksObject().template Self<host::Links>();
     }

@@ -19,7 +19,7 @@ namespace pwk::sim {
 // The host's open windows of one kind, numbered from 1 in the order they opened. A closing
 // window stays in the list while its Close event is delivered.
 template <class Interface, class Window, class WindowInterface, class Sink,
-          void (Sink::*Announce)(const std::shared_ptr<WindowInterface>&)>
+          void (Sink::*Announce)(const Ref<WindowInterface>&)>
 class SimWindows : public SimBase<Interface> {
   public:
     SimWindows(std::shared_ptr<SimCore> core, std::string newEvent)
@@ -29,7 +29,7 @@ class SimWindows : public SimBase<Interface> {
         this->Enter("Count");
         return SimCollection::Count(windows_);
     }
-    std::shared_ptr<WindowInterface> Item(std::int32_t index) override {
+    Ref<WindowInterface> Item(std::int32_t index) override {
         this->Enter("Item");
         return SimCollection::At(windows_, index, "Item").get();
     }

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "src/errors/Failure.h"
+#include "src/util/Failure.h"
 #include "store/SectionPath.h"
 
 namespace pwk {

@@ -1,6 +1,6 @@
 #include "store/SectionPath.h"
 
-#include "src/errors/Failure.h"
+#include "src/util/Failure.h"
 
 namespace pwk {
 

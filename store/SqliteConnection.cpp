@@ -4,7 +4,7 @@
 
 #include <cerrno>
 
-#include "src/errors/Failure.h"
+#include "src/util/Failure.h"
 
 namespace pwk {
 

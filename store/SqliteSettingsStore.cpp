@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string_view>
 
-#include "src/errors/Failure.h"
+#include "src/util/Failure.h"
 #include "store/SectionPath.h"
 #include "store/SettingsFileLocation.h"
 #include "store/SqliteConnection.h"

@@ -5,7 +5,7 @@
 
 #include <cstdlib>
 
-#include "src/errors/Failure.h"
+#include "src/util/Failure.h"
 
 namespace pwk {
 

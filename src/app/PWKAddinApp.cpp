@@ -5,6 +5,7 @@
 #include "src/host/NameSpace.h"
 #include "src/journal/UpgradeLogReset.h"
 #include "src/platform/MessageBoxStyle.h"
+#include "src/util/Ref.h"
 
 namespace pwk {
 
@@ -26,7 +27,7 @@ PWKAddinApp::PWKAddinApp(Component& component)
 PWKAddinApp::~PWKAddinApp() = default;
 
 void PWKAddinApp::Init(bool debugMode, bool /*outlookJustStarted*/,
-                       const std::shared_ptr<host::Application>& olApp, const std::string& progId) {
+                       const Ref<host::Application>& olApp, const std::string& progId) {
     Procedure proc(component_, kModule, "Init", Boundary::Component);
     proc.Run([&] {
         proc.Step([&] { debugMode_ = debugMode; });
@@ -97,7 +98,7 @@ void PWKAddinApp::AskedToQuit() {
 }
 
 Ref<host::NameSpace> PWKAddinApp::dbgGetMapiNamespace() {
-    std::shared_ptr<host::NameSpace> result;
+    Ref<host::NameSpace> result;
     Procedure proc(component_, kModule, "dbgGetMapiNamespace", Boundary::Component);
     proc.Run([&] { result = olNamespace_; });
     return result;

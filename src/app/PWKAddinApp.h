@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "src/app/PWKAddinAppEvents.h"
+#include "src/hooks/HookOwner.h"
 #include "src/host/Application.h"
 #include "src/host/Events.h"
 #include "src/host/Explorers.h"
 #include "src/host/Inspectors.h"
-#include "src/hooks/HookOwner.h"
 #include "src/tracking/RegSettings.h"
 #include "src/tracking/RegSettingsEvents.h"
 #include "src/util/EventSource.h"
@@ -49,7 +49,7 @@ class PWKAddinApp : public std::enable_shared_from_this<PWKAddinApp>,
     // One-time initialisation: host references and events, settings (whose Updated hooks every
     // window), then the first-run welcome and the upgrade log reset.
     void Init(bool debugMode, bool outlookJustStarted,
-              const std::shared_ptr<host::Application>& olApp, const std::string& progId);
+              const Ref<host::Application>& olApp, const std::string& progId);
     // Releases every hook and host reference, then raises Quit.
     void AskedToQuit();
 
@@ -59,7 +59,7 @@ class PWKAddinApp : public std::enable_shared_from_this<PWKAddinApp>,
     bool DebugMode() const { return debugMode_; }
 
     // The window registry.
-    void AddToHooked(const std::shared_ptr<host::HostObject>& window);
+    void AddToHooked(const Ref<host::HostObject>& window);
     std::int32_t MakeInspectorIndex();
     void ExplorerClosed(const std::string& key) override;
     void InspectorClosed(const std::string& key) override;
@@ -88,22 +88,22 @@ class PWKAddinApp : public std::enable_shared_from_this<PWKAddinApp>,
     Connection Advise(PWKAddinAppEvents& sink) { return quitEvent_.Advise(sink); }
 
     // Host and settings event handlers, named after the reference that receives them.
-    void pExplorers_NewExplorer(const std::shared_ptr<host::Explorer>& explorer);
-    void pInspectors_NewInspector(const std::shared_ptr<host::Inspector>& inspector);
+    void pExplorers_NewExplorer(const Ref<host::Explorer>& explorer);
+    void pInspectors_NewInspector(const Ref<host::Inspector>& inspector);
     void RegSettings_Updated();
 
   private:
-    void NewExplorer(const std::shared_ptr<host::Explorer>& explorer) override {
+    void NewExplorer(const Ref<host::Explorer>& explorer) override {
         pExplorers_NewExplorer(explorer);
     }
-    void NewInspector(const std::shared_ptr<host::Inspector>& inspector) override {
+    void NewInspector(const Ref<host::Inspector>& inspector) override {
         pInspectors_NewInspector(inspector);
     }
     void Updated() override { RegSettings_Updated(); }
 
     void SetHelpFile();
     void ShowWelcome();
-    bool InspectorQualifies(const std::shared_ptr<host::Inspector>& inspector);
+    bool InspectorQualifies(const Ref<host::Inspector>& inspector);
 
     Component& component_;
     bool debugMode_ = false;
@@ -111,7 +111,7 @@ class PWKAddinApp : public std::enable_shared_from_this<PWKAddinApp>,
     WithEvents<host::Application, host::ApplicationEvents> outlookApp_;
     WithEvents<host::Explorers, host::ExplorersEvents> pExplorers_;
     WithEvents<host::Inspectors, host::InspectorsEvents> pInspectors_;
-    std::shared_ptr<host::NameSpace> olNamespace_;
+    Ref<host::NameSpace> olNamespace_;
     WithEvents<RegSettings, RegSettingsEvents> regSettings_;
     KeyedCollection<std::shared_ptr<HookedExplorer>> hookedExplorers_;
     KeyedCollection<std::shared_ptr<HookedInspector>> hookedInspectors_;

@@ -17,6 +17,7 @@
 #include "src/host/NameSpace.h"
 #include "src/tracking/TrackedFolderset.h"
 #include "src/tracking/TrackedFoldersets.h"
+#include "src/util/Ref.h"
 
 namespace pwk {
 
@@ -40,7 +41,7 @@ void KillOne(Procedure& proc, Hooks& hooks, const std::string& key) {
 }
 }  // namespace
 
-void PWKAddinApp::pExplorers_NewExplorer(const std::shared_ptr<host::Explorer>& explorer) {
+void PWKAddinApp::pExplorers_NewExplorer(const Ref<host::Explorer>& explorer) {
     Procedure proc(component_, kModule, "pExplorers_NewExplorer", Boundary::Host);
     proc.Run([&] {
         if (component_.AddinIsRunning()) {
@@ -49,7 +50,7 @@ void PWKAddinApp::pExplorers_NewExplorer(const std::shared_ptr<host::Explorer>& 
     });
 }
 
-void PWKAddinApp::pInspectors_NewInspector(const std::shared_ptr<host::Inspector>& inspector) {
+void PWKAddinApp::pInspectors_NewInspector(const Ref<host::Inspector>& inspector) {
     Procedure proc(component_, kModule, "pInspectors_NewInspector", Boundary::Host);
     proc.Run([&] {
         if (component_.AddinIsRunning()) {
@@ -58,7 +59,7 @@ void PWKAddinApp::pInspectors_NewInspector(const std::shared_ptr<host::Inspector
     });
 }
 
-void PWKAddinApp::AddToHooked(const std::shared_ptr<host::HostObject>& window) {
+void PWKAddinApp::AddToHooked(const Ref<host::HostObject>& window) {
     Procedure proc(component_, kModule, "AddToHooked", Boundary::Internal);
     proc.Run([&] {
         if (auto explorer = As<host::Explorer>(window)) {
@@ -84,7 +85,7 @@ void PWKAddinApp::AddToHooked(const std::shared_ptr<host::HostObject>& window) {
 
 // Word-edited windows, windows without an item and items other than contacts, mails and
 // appointments are left alone; tested in this order.
-bool PWKAddinApp::InspectorQualifies(const std::shared_ptr<host::Inspector>& inspector) {
+bool PWKAddinApp::InspectorQualifies(const Ref<host::Inspector>& inspector) {
     if (inspector->EditorType() == host::EditorType::Word) {
         return false;
     }

@@ -4,8 +4,8 @@
 #include <memory>
 #include <string>
 
-#include "src/errors/ErrorLibrary.h"
-#include "src/errors/IErrorClient.h"
+#include "src/errorlib/ErrorLibrary.h"
+#include "src/errorlib/IErrorClient.h"
 #include "src/platform/Platform.h"
 #include "src/resources/Version.h"
 

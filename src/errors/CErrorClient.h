@@ -1,6 +1,6 @@
 #pragma once
 
-#include "src/errors/IErrorClient.h"
+#include "src/errorlib/IErrorClient.h"
 
 namespace pwk {
 

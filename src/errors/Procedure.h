@@ -5,8 +5,8 @@
 #include <stdexcept>
 #include <string_view>
 
-#include "src/errors/ErrorCodes.h"
-#include "src/errors/Failure.h"
+#include "src/errorlib/ErrorCodes.h"
+#include "src/util/Failure.h"
 
 namespace pwk {
 

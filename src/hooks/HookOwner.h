@@ -17,9 +17,11 @@ class MAPIFolder;
 class NameSpace;
 }  // namespace host
 
-// What the window hooks and their buttons ask of the application object that owns them: its
-// identity and settings, the folder test, the close notifications, the contact actions behind
-// the buttons, and (as the journal's owner) the appointment journal.
+// What the window hooks ask of the add-in's application object, which owns them: the ProgID
+// their buttons carry, the settings, the namespace, the folder test, where to report that
+// their window closed, the contact actions behind the buttons, and (as the journal's owner)
+// what the appointment journal needs. The application object implements it; a hook holds it
+// strongly until it is killed, and the application object's release order breaks that cycle.
 class HookOwner : public JournalOwner {
   public:
     virtual ~HookOwner() = default;
@@ -27,7 +29,7 @@ class HookOwner : public JournalOwner {
     virtual const std::string& ProgID() const = 0;
     virtual std::shared_ptr<RegSettings> theRegSettings() const = 0;
     virtual Ref<host::NameSpace> dbgGetMapiNamespace() = 0;
-    virtual bool IsTrackedFolder(const Ref<host::MAPIFolder>& contactFolder) = 0;
+    bool IsTrackedFolder(const Ref<host::MAPIFolder>& contactFolder) override = 0;
     virtual void ExplorerClosed(const std::string& key) = 0;
     virtual void InspectorClosed(const std::string& key) = 0;
 

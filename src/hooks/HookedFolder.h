@@ -9,7 +9,7 @@
 
 namespace pwk {
 
-class PWKAddinApp;
+class HookOwner;
 
 // Watches the items of one folder (the default Sent Items) for mail arriving there.
 class HookedFolder : private host::ItemsEvents {
@@ -17,20 +17,19 @@ class HookedFolder : private host::ItemsEvents {
     HookedFolder() : items_(static_cast<host::ItemsEvents&>(*this)) {}
 
     // Failures go back to the caller.
-    void Initialize(const std::shared_ptr<PWKAddinApp>& addinApp,
-                    const std::shared_ptr<host::MAPIFolder>& folder);
+    void Initialize(const std::shared_ptr<HookOwner>& addinApp,
+                    const Ref<host::MAPIFolder>& folder);
     void Kill();
 
-    const std::shared_ptr<host::MAPIFolder>& Folder() const { return folder_; }
-    void SetFolder(std::shared_ptr<host::MAPIFolder> folder) { folder_ = std::move(folder); }
+    const Ref<host::MAPIFolder>& Folder() const { return folder_; }
 
-    void Items_ItemAdd(const std::shared_ptr<host::Item>& item);
+    void Items_ItemAdd(const Ref<host::Item>& item);
 
   private:
-    void ItemAdd(const std::shared_ptr<host::Item>& item) override { Items_ItemAdd(item); }
+    void ItemAdd(const Ref<host::Item>& item) override { Items_ItemAdd(item); }
 
-    std::shared_ptr<PWKAddinApp> addinApp_;
-    std::shared_ptr<host::MAPIFolder> folder_;
+    std::shared_ptr<HookOwner> addinApp_;
+    Ref<host::MAPIFolder> folder_;
     WithEvents<host::Items, host::ItemsEvents> items_;
 };
 

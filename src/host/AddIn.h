@@ -4,6 +4,7 @@
 #include <string>
 
 #include "src/platform/AutomationObject.h"
+#include "src/util/Ref.h"
 
 namespace pwk::host {
 
@@ -33,8 +34,8 @@ class AddInInstance : public AutomationObject {
 // The connection object the host creates by ProgID when it loads an add-in.
 class AddIn : public AutomationObject {
   public:
-    virtual void OnConnection(const std::shared_ptr<Application>& application, int connectMode,
-                              const std::shared_ptr<AddInInstance>& addInInst) = 0;
+    virtual void OnConnection(const Ref<Application>& application, int connectMode,
+                              const Ref<AddInInstance>& addInInst) = 0;
     virtual void OnDisconnection(int removeMode) = 0;
 };
 

@@ -7,6 +7,7 @@
 #include "src/host/HostObject.h"
 #include "src/host/HostTypes.h"
 #include "src/util/Connection.h"
+#include "src/util/Ref.h"
 
 namespace pwk::host {
 
@@ -22,10 +23,10 @@ class Application : public HostObject {
     virtual std::string Name() = 0;
     virtual std::string Version() = 0;
     virtual std::string ProductCode() = 0;
-    virtual std::shared_ptr<Explorers> GetExplorers() = 0;
-    virtual std::shared_ptr<Inspectors> GetInspectors() = 0;
-    virtual std::shared_ptr<NameSpace> GetNamespace(const std::string& type) = 0;
-    virtual std::shared_ptr<Item> CreateItem(ItemType type) = 0;
+    virtual Ref<Explorers> GetExplorers() = 0;
+    virtual Ref<Inspectors> GetInspectors() = 0;
+    virtual Ref<NameSpace> GetNamespace(const std::string& type) = 0;
+    virtual Ref<Item> CreateItem(ItemType type) = 0;
 
     virtual Connection Advise(ApplicationEvents& sink) = 0;
 };

@@ -8,6 +8,7 @@
 #include "src/host/HostTypes.h"
 #include "src/host/Item.h"
 #include "src/util/Connection.h"
+#include "src/util/Ref.h"
 
 namespace pwk::host {
 
@@ -27,7 +28,7 @@ class AppointmentItem : public Item {
     virtual void SetEnd(Date end) = 0;
     virtual std::int32_t Duration() = 0;  // minutes
     virtual void SetDuration(std::int32_t minutes) = 0;
-    virtual std::shared_ptr<Links> GetLinks() = 0;
+    virtual Ref<Links> GetLinks() = 0;
 
     // The item's save: Write(cancel) before it is written.
     virtual Connection Advise(ItemEvents& sink) = 0;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "src/host/HostObject.h"
+#include "src/util/Ref.h"
 
 namespace pwk::host {
 
@@ -28,7 +29,7 @@ class Attachments : public HostObject {
     // `source` is a file path or an item; fails when the source cannot be attached.
     virtual void Add(const std::string& sourcePath, int type, std::int32_t position,
                      const std::string& displayName) = 0;
-    virtual void Add(const std::shared_ptr<host::Item>& sourceItem, int type, std::int32_t position,
+    virtual void Add(const Ref<host::Item>& sourceItem, int type, std::int32_t position,
                      const std::string& displayName) = 0;
 };
 

@@ -5,6 +5,7 @@
 
 #include "src/host/FindControlQuery.h"
 #include "src/host/HostObject.h"
+#include "src/util/Ref.h"
 
 namespace pwk::host {
 
@@ -16,10 +17,10 @@ class CommandBar : public HostObject {
     std::string TypeName() const override { return "CommandBar"; }
 
     virtual std::string Name() = 0;
-    virtual std::shared_ptr<CommandBarControls> Controls() = 0;
+    virtual Ref<CommandBarControls> Controls() = 0;
     // The first control matching every given criterion (searching sub-menus when recursive);
     // empty when none does.
-    virtual std::shared_ptr<CommandBarControl> FindControl(const FindControlQuery& query) = 0;
+    virtual Ref<CommandBarControl> FindControl(const FindControlQuery& query) = 0;
 };
 
 }  // namespace pwk::host

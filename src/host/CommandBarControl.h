@@ -6,6 +6,7 @@
 #include <string>
 
 #include "src/host/HostObject.h"
+#include "src/util/Ref.h"
 
 namespace pwk::host {
 
@@ -37,14 +38,14 @@ class CommandBarControl : public HostObject {
     virtual bool Temporary() = 0;
 
     // Moves the control before position `before` of `bar` (its own bar when not given).
-    virtual void Move(const std::shared_ptr<CommandBar>& bar = nullptr,
+    virtual void Move(const Ref<CommandBar>& bar = nullptr,
                       std::optional<std::int32_t> before = std::nullopt) = 0;
     virtual void Delete(std::optional<bool> temporary = std::nullopt) = 0;
     // Runs the control's action: a built-in control its command; an add-in's button (OnAction
     // "<!ProgID>") raises its Click event, as a click does.
     virtual void Execute() = 0;
     // The bar or popup the control stands on.
-    virtual std::shared_ptr<HostObject> Parent() = 0;
+    virtual Ref<HostObject> Parent() = 0;
 };
 
 }  // namespace pwk::host

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "src/host/HostObject.h"
+#include "src/util/Ref.h"
 
 namespace pwk::host {
 
@@ -17,11 +18,11 @@ class CommandBarControls : public HostObject {
     std::string TypeName() const override { return "CommandBarControls"; }
 
     virtual std::int32_t Count() = 0;
-    virtual std::shared_ptr<CommandBarControl> Item(std::int32_t index) = 0;  // 5 when absent
-    virtual std::shared_ptr<CommandBarControl> Item(const std::string& caption) = 0;
+    virtual Ref<CommandBarControl> Item(std::int32_t index) = 0;  // 5 when absent
+    virtual Ref<CommandBarControl> Item(const std::string& caption) = 0;
     // Adds a control of `type` (ControlType) before position `before` (at the end when not
     // given); a temporary control goes away when its window closes.
-    virtual std::shared_ptr<CommandBarControl> Add(
+    virtual Ref<CommandBarControl> Add(
         int type, std::optional<int> id = std::nullopt, const std::string& parameter = "",
         std::optional<std::int32_t> before = std::nullopt, bool temporary = false) = 0;
 };

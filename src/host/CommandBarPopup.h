@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "src/host/CommandBarControl.h"
+#include "src/util/Ref.h"
 
 namespace pwk::host {
 
@@ -13,7 +14,7 @@ class CommandBarPopup : public CommandBarControl {
   public:
     std::string TypeName() const override { return "CommandBarPopup"; }
 
-    virtual std::shared_ptr<CommandBarControls> Controls() = 0;
+    virtual Ref<CommandBarControls> Controls() = 0;
 };
 
 }  // namespace pwk::host

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "src/host/HostObject.h"
+#include "src/util/Ref.h"
 
 namespace pwk::host {
 
@@ -15,7 +16,7 @@ class CommandBars : public HostObject {
     std::string TypeName() const override { return "CommandBars"; }
 
     // The bar of that name ("Standard", "Menu Bar"); fails (5) when there is none.
-    virtual std::shared_ptr<CommandBar> Item(const std::string& name) = 0;
+    virtual Ref<CommandBar> Item(const std::string& name) = 0;
 };
 
 }  // namespace pwk::host

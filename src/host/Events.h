@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include "src/util/Ref.h"
 
 namespace pwk::host {
 
@@ -16,20 +17,20 @@ class CommandBarButton;
 class ApplicationEvents {
   public:
     virtual ~ApplicationEvents() = default;
-    virtual void ItemSend(const std::shared_ptr<Item>& /*item*/, bool& /*cancel*/) {}
-    virtual void OptionsPagesAdd(const std::shared_ptr<PropertyPages>& /*pages*/) {}
+    virtual void ItemSend(const Ref<Item>& /*item*/, bool& /*cancel*/) {}
+    virtual void OptionsPagesAdd(const Ref<PropertyPages>& /*pages*/) {}
 };
 
 class ExplorersEvents {
   public:
     virtual ~ExplorersEvents() = default;
-    virtual void NewExplorer(const std::shared_ptr<Explorer>& /*explorer*/) {}
+    virtual void NewExplorer(const Ref<Explorer>& /*explorer*/) {}
 };
 
 class InspectorsEvents {
   public:
     virtual ~InspectorsEvents() = default;
-    virtual void NewInspector(const std::shared_ptr<Inspector>& /*inspector*/) {}
+    virtual void NewInspector(const Ref<Inspector>& /*inspector*/) {}
 };
 
 class ExplorerEvents {
@@ -49,7 +50,7 @@ class InspectorEvents {
 class ItemsEvents {
   public:
     virtual ~ItemsEvents() = default;
-    virtual void ItemAdd(const std::shared_ptr<Item>& /*item*/) {}
+    virtual void ItemAdd(const Ref<Item>& /*item*/) {}
 };
 
 // Events of one item (the appointment's save).
@@ -62,7 +63,7 @@ class ItemEvents {
 class CommandBarButtonEvents {
   public:
     virtual ~CommandBarButtonEvents() = default;
-    virtual void Click(const std::shared_ptr<CommandBarButton>& /*ctrl*/, bool& /*cancelDefault*/) {
+    virtual void Click(const Ref<CommandBarButton>& /*ctrl*/, bool& /*cancelDefault*/) {
     }
 };
 

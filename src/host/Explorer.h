@@ -5,6 +5,7 @@
 #include "src/host/Events.h"
 #include "src/host/HostObject.h"
 #include "src/util/Connection.h"
+#include "src/util/Ref.h"
 
 namespace pwk::host {
 
@@ -16,9 +17,9 @@ class Explorer : public HostObject {
   public:
     std::string TypeName() const override { return "Explorer"; }
 
-    virtual std::shared_ptr<CommandBars> GetCommandBars() = 0;
-    virtual std::shared_ptr<MAPIFolder> CurrentFolder() = 0;
-    virtual std::shared_ptr<Selection> GetSelection() = 0;
+    virtual Ref<CommandBars> GetCommandBars() = 0;
+    virtual Ref<MAPIFolder> CurrentFolder() = 0;
+    virtual Ref<Selection> GetSelection() = 0;
 
     virtual Connection Advise(ExplorerEvents& sink) = 0;
 };

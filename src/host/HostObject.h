@@ -4,6 +4,7 @@
 #include <string>
 
 #include "src/platform/AutomationObject.h"
+#include "src/util/Ref.h"
 
 namespace pwk::host {
 
@@ -18,8 +19,8 @@ class HostObject : public AutomationObject {
 };
 
 // True when both references name the same host object.
-inline bool SameObject(const std::shared_ptr<const HostObject>& a,
-                       const std::shared_ptr<const HostObject>& b) {
+inline bool SameObject(const Ref<const HostObject>& a,
+                       const Ref<const HostObject>& b) {
     return a && b && a.get() == b.get();
 }
 

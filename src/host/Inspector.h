@@ -5,6 +5,7 @@
 #include "src/host/Events.h"
 #include "src/host/HostObject.h"
 #include "src/util/Connection.h"
+#include "src/util/Ref.h"
 
 namespace pwk::host {
 
@@ -15,8 +16,8 @@ class Inspector : public HostObject {
   public:
     std::string TypeName() const override { return "Inspector"; }
 
-    virtual std::shared_ptr<CommandBars> GetCommandBars() = 0;
-    virtual std::shared_ptr<Item> CurrentItem() = 0;  // empty when the window shows no item
+    virtual Ref<CommandBars> GetCommandBars() = 0;
+    virtual Ref<Item> CurrentItem() = 0;  // empty when the window shows no item
     virtual int EditorType() = 0;
 
     virtual Connection Advise(InspectorEvents& sink) = 0;

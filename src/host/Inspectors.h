@@ -6,6 +6,7 @@
 #include "src/host/Events.h"
 #include "src/host/HostObject.h"
 #include "src/util/Connection.h"
+#include "src/util/Ref.h"
 
 namespace pwk::host {
 
@@ -17,7 +18,7 @@ class Inspectors : public HostObject {
     std::string TypeName() const override { return "Inspectors"; }
 
     virtual std::int32_t Count() = 0;
-    virtual std::shared_ptr<Inspector> Item(std::int32_t index) = 0;  // 9 when out of range
+    virtual Ref<Inspector> Item(std::int32_t index) = 0;  // 9 when out of range
 
     virtual Connection Advise(InspectorsEvents& sink) = 0;
 };

@@ -5,6 +5,7 @@
 
 #include "src/host/HostObject.h"
 #include "src/host/HostTypes.h"
+#include "src/util/Ref.h"
 
 namespace pwk::host {
 
@@ -13,7 +14,7 @@ class Item : public HostObject {
   public:
     virtual ItemType Class() = 0;
     // The folder that holds the item (a new item: the folder it will be saved to).
-    virtual std::shared_ptr<HostObject> Parent() = 0;
+    virtual Ref<HostObject> Parent() = 0;
     virtual std::string EntryID() = 0;  // empty until saved
     virtual std::string Subject() = 0;
     virtual void SetSubject(const std::string& subject) = 0;

@@ -9,6 +9,7 @@
 #include "src/host/HostObject.h"
 #include "src/host/HostTypes.h"
 #include "src/util/Connection.h"
+#include "src/util/Ref.h"
 
 namespace pwk::host {
 
@@ -20,11 +21,11 @@ class Items : public HostObject {
     std::string TypeName() const override { return "Items"; }
 
     virtual std::int32_t Count() = 0;
-    virtual std::shared_ptr<host::Item> Item(std::int32_t index) = 0;  // 9 when out of range
+    virtual Ref<host::Item> Item(std::int32_t index) = 0;  // 9 when out of range
     // The first item matching a restriction of the form [Field] = "value"; empty when none.
-    virtual std::shared_ptr<host::Item> Find(const std::string& filter) = 0;
+    virtual Ref<host::Item> Find(const std::string& filter) = 0;
     // A new, unsaved item; the folder's default item type when no type is given.
-    virtual std::shared_ptr<host::Item> Add(std::optional<ItemType> type = std::nullopt) = 0;
+    virtual Ref<host::Item> Add(std::optional<ItemType> type = std::nullopt) = 0;
 
     virtual Connection Advise(ItemsEvents& sink) = 0;
 };

@@ -6,6 +6,7 @@
 
 #include "src/host/HostTypes.h"
 #include "src/host/Item.h"
+#include "src/util/Ref.h"
 
 namespace pwk::host {
 
@@ -28,8 +29,8 @@ class JournalItem : public Item {
     virtual void SetEnd(Date end) = 0;
     virtual std::int32_t Duration() = 0;  // minutes
     virtual void SetDuration(std::int32_t minutes) = 0;
-    virtual std::shared_ptr<Links> GetLinks() = 0;
-    virtual std::shared_ptr<Attachments> GetAttachments() = 0;
+    virtual Ref<Links> GetLinks() = 0;
+    virtual Ref<Attachments> GetAttachments() = 0;
 };
 
 }  // namespace pwk::host

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "src/host/HostObject.h"
+#include "src/util/Ref.h"
 
 namespace pwk::host {
 
@@ -11,7 +12,7 @@ class Link : public HostObject {
     std::string TypeName() const override { return "Link"; }
 
     virtual int Type() = 0;  // LinkTypeContact for a contact
-    virtual std::shared_ptr<HostObject> Item() = 0;
+    virtual Ref<HostObject> Item() = 0;
 };
 
 }  // namespace pwk::host

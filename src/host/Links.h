@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "src/host/HostObject.h"
+#include "src/util/Ref.h"
 
 namespace pwk::host {
 
@@ -16,8 +17,8 @@ class Links : public HostObject {
     std::string TypeName() const override { return "Links"; }
 
     virtual std::int32_t Count() = 0;
-    virtual std::shared_ptr<Link> Item(std::int32_t index) = 0;  // 9 when out of range
-    virtual std::shared_ptr<Link> Add(const std::shared_ptr<ContactItem>& contact) = 0;
+    virtual Ref<Link> Item(std::int32_t index) = 0;  // 9 when out of range
+    virtual Ref<Link> Add(const Ref<ContactItem>& contact) = 0;
 };
 
 }  // namespace pwk::host

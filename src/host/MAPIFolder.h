@@ -5,6 +5,7 @@
 
 #include "src/host/HostObject.h"
 #include "src/host/HostTypes.h"
+#include "src/util/Ref.h"
 
 namespace pwk::host {
 
@@ -15,12 +16,12 @@ class MAPIFolder : public HostObject {
     std::string TypeName() const override { return "MAPIFolder"; }
 
     // The folder above, or the namespace for the top folder of a store.
-    virtual std::shared_ptr<HostObject> Parent() = 0;
+    virtual Ref<HostObject> Parent() = 0;
     virtual ItemType DefaultItemType() = 0;
     virtual std::string EntryID() = 0;
     virtual std::string StoreID() = 0;
     virtual std::string Name() = 0;
-    virtual std::shared_ptr<Items> GetItems() = 0;
+    virtual Ref<Items> GetItems() = 0;
 };
 
 }  // namespace pwk::host

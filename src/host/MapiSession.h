@@ -4,6 +4,7 @@
 #include <string>
 
 #include "src/platform/AutomationObject.h"
+#include "src/util/Ref.h"
 
 namespace pwk::host {
 
@@ -21,7 +22,7 @@ class MapiSession : public AutomationObject {
     virtual void Logon(const std::string& profileName = "", bool showDialog = false,
                        bool newSession = false) = 0;
     // Fails when the identifiers name no message.
-    virtual std::shared_ptr<MapiMessage> GetMessage(const std::string& entryId,
+    virtual Ref<MapiMessage> GetMessage(const std::string& entryId,
                                                     const std::string& storeId) = 0;
     virtual void Logoff() = 0;
 };

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "src/host/HostObject.h"
+#include "src/util/Ref.h"
 
 namespace pwk::host {
 
@@ -15,9 +16,9 @@ class NameSpace : public HostObject {
     std::string TypeName() const override { return "NameSpace"; }
     std::string Text() const override { return "MAPI"; }
 
-    virtual std::shared_ptr<MAPIFolder> GetDefaultFolder(int folderKind) = 0;
+    virtual Ref<MAPIFolder> GetDefaultFolder(int folderKind) = 0;
     // Fails when the identifiers name no folder.
-    virtual std::shared_ptr<MAPIFolder> GetFolderFromID(const std::string& entryId,
+    virtual Ref<MAPIFolder> GetFolderFromID(const std::string& entryId,
                                                         const std::string& storeId) = 0;
 };
 

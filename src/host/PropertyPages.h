@@ -4,6 +4,7 @@
 #include <string>
 
 #include "src/host/HostObject.h"
+#include "src/util/Ref.h"
 
 namespace pwk::host {
 
@@ -12,7 +13,7 @@ class PropertyPages : public HostObject {
   public:
     std::string TypeName() const override { return "PropertyPages"; }
 
-    virtual void Add(const std::shared_ptr<AutomationObject>& page,
+    virtual void Add(const Ref<AutomationObject>& page,
                      const std::string& caption = "") = 0;
 };
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "src/host/HostObject.h"
+#include "src/util/Ref.h"
 
 namespace pwk::host {
 
@@ -15,7 +16,7 @@ class Recipient : public HostObject {
 
     virtual std::string Name() = 0;
     virtual std::string Address() = 0;
-    virtual std::shared_ptr<AddressEntry> GetAddressEntry() = 0;
+    virtual Ref<AddressEntry> GetAddressEntry() = 0;
 };
 
 }  // namespace pwk::host

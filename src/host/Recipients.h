@@ -5,6 +5,7 @@
 #include <string>
 
 #include "src/host/HostObject.h"
+#include "src/util/Ref.h"
 
 namespace pwk::host {
 
@@ -15,8 +16,8 @@ class Recipients : public HostObject {
     std::string TypeName() const override { return "Recipients"; }
 
     virtual std::int32_t Count() = 0;
-    virtual std::shared_ptr<Recipient> Item(std::int32_t index) = 0;  // 9 when out of range
-    virtual std::shared_ptr<Recipient> Add(const std::string& address) = 0;
+    virtual Ref<Recipient> Item(std::int32_t index) = 0;  // 9 when out of range
+    virtual Ref<Recipient> Add(const std::string& address) = 0;
 };
 
 }  // namespace pwk::host

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "src/host/HostObject.h"
+#include "src/util/Ref.h"
 
 namespace pwk::host {
 
@@ -15,7 +16,7 @@ class Selection : public HostObject {
     std::string TypeName() const override { return "Selection"; }
 
     virtual std::int32_t Count() = 0;
-    virtual std::shared_ptr<host::Item> Item(std::int32_t index) = 0;  // 9 when out of range
+    virtual Ref<host::Item> Item(std::int32_t index) = 0;  // 9 when out of range
 };
 
 }  // namespace pwk::host

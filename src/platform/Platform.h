@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "src/platform/AutomationObject.h"
+#include "src/platform/ExceptionRecord.h"
 #include "src/platform/OsVersionInfo.h"
 
 namespace pwk {
 
 class SettingsStore;
-struct ExceptionRecord;
 
 // A dialog with buttons of its own: the error library's error dialog.
 struct CustomDialog {

@@ -6,6 +6,7 @@
 #include "src/host/Explorers.h"
 #include "src/host/Inspectors.h"
 #include "src/startup/MStartup.h"
+#include "src/util/Ref.h"
 
 namespace pwk {
 
@@ -22,9 +23,9 @@ Connect::Connect(Component& component)
 
 Connect::~Connect() = default;
 
-void Connect::AddinInstance_OnConnection(const std::shared_ptr<host::Application>& application,
+void Connect::AddinInstance_OnConnection(const Ref<host::Application>& application,
                                          int connectMode,
-                                         const std::shared_ptr<host::AddInInstance>& addInInst) {
+                                         const Ref<host::AddInInstance>& addInInst) {
     Procedure proc(component_, kModule, "AddinInstance_OnConnection", Boundary::Host);
     proc.Run([&] {
         if (!component_.ErrorFrameworkStarted) {

@@ -29,15 +29,15 @@ class Connect : public host::AddIn, private PWKAddinAppEvents {
     Connect& operator=(const Connect&) = delete;
 
     // The host's add-in connection interface.
-    void OnConnection(const std::shared_ptr<host::Application>& application, int connectMode,
-                      const std::shared_ptr<host::AddInInstance>& addInInst) override {
+    void OnConnection(const Ref<host::Application>& application, int connectMode,
+                      const Ref<host::AddInInstance>& addInInst) override {
         AddinInstance_OnConnection(application, connectMode, addInInst);
     }
     void OnDisconnection(int removeMode) override { AddinInstance_OnDisconnection(removeMode); }
 
-    void AddinInstance_OnConnection(const std::shared_ptr<host::Application>& application,
+    void AddinInstance_OnConnection(const Ref<host::Application>& application,
                                     int connectMode,
-                                    const std::shared_ptr<host::AddInInstance>& addInInst);
+                                    const Ref<host::AddInInstance>& addInInst);
     void AddinInstance_OnDisconnection(int removeMode);
     void AnExplorerWindow_Close();
     void AnInspectorWindow_Close();
@@ -45,11 +45,11 @@ class Connect : public host::AddIn, private PWKAddinAppEvents {
     void TellAddinAppToQuit();
 
     // What this object holds, for its owner's checks.
-    const std::shared_ptr<PWKAddinApp>& AddinApp() const { return addinApp_.Get(); }
-    const std::shared_ptr<host::Explorer>& WatchedExplorer() const {
+    const Ref<PWKAddinApp>& AddinApp() const { return addinApp_.Get(); }
+    const Ref<host::Explorer>& WatchedExplorer() const {
         return anExplorerWindow_.Get();
     }
-    const std::shared_ptr<host::Inspector>& WatchedInspector() const {
+    const Ref<host::Inspector>& WatchedInspector() const {
         return anInspectorWindow_.Get();
     }
     bool HoldsHost() const;
@@ -72,10 +72,10 @@ class Connect : public host::AddIn, private PWKAddinAppEvents {
     void ReleaseOutlookObjects();
 
     Component& component_;
-    std::shared_ptr<host::Application> olApp_;
+    Ref<host::Application> olApp_;
     // The process-wide reference to the host that the host's type library keeps; the window
     // hand-over reaches the host's window lists through it.
-    std::shared_ptr<host::Application> implicitApp_;
+    Ref<host::Application> implicitApp_;
     WithEvents<PWKAddinApp, PWKAddinAppEvents> addinApp_;
     ExplorerCloseSink explorerSink_{*this};
     InspectorCloseSink inspectorSink_{*this};

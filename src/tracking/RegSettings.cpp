@@ -27,7 +27,7 @@ constexpr const char* kLogFilename = "LogFilename";
 
 RegSettings::RegSettings(Component& component) : component_(component) {}
 
-void RegSettings::ReadReg(const std::shared_ptr<host::Application>& olApp) {
+void RegSettings::ReadReg(const Ref<host::Application>& olApp) {
     Procedure proc(component_, kModule, "ReadReg", Boundary::Component);
     proc.Run([&] {
         // Each value is one statement: one that cannot be read or converted leaves its
@@ -46,7 +46,7 @@ void RegSettings::ReadReg(const std::shared_ptr<host::Application>& olApp) {
         });
         proc.Step(
             [&] { trackedFoldersets_ = std::make_shared<pwk::TrackedFoldersets>(component_); });
-        std::shared_ptr<host::NameSpace> nameSpace;
+        Ref<host::NameSpace> nameSpace;
         proc.Step([&] { nameSpace = Deref(olApp).GetNamespace("MAPI"); });
         proc.Step([&] {
             Deref(trackedFoldersets_)
@@ -65,7 +65,7 @@ void RegSettings::ReadReg(const std::shared_ptr<host::Application>& olApp) {
     });
 }
 
-void RegSettings::SaveReg(const std::shared_ptr<host::Application>& olApp) {
+void RegSettings::SaveReg(const Ref<host::Application>& olApp) {
     Procedure proc(component_, kModule, "SaveReg", Boundary::Component);
     proc.Run([&] {
         const auto write = [&](const char* section, const char* key, const std::string& value) {
@@ -110,7 +110,7 @@ void RegSettings::SaveReg(const std::shared_ptr<host::Application>& olApp) {
 }
 
 void RegSettings::UpdateFrom(const std::shared_ptr<RegSettings>& newSettings,
-                             const std::shared_ptr<host::Application>& olApp) {
+                             const Ref<host::Application>& olApp) {
     CopySettings(newSettings, olApp);
     RaiseUpdated();
 }
@@ -127,7 +127,7 @@ bool RegSettings::JustUpgraded() const {
 }
 
 void RegSettings::CopySettings(const std::shared_ptr<RegSettings>& newSettings,
-                               const std::shared_ptr<host::Application>& olApp) {
+                               const Ref<host::Application>& olApp) {
     const RegSettings& from = Deref(newSettings);
     // Taken before this object's collection is replaced, so that copying from itself keeps
     // its foldersets.
@@ -148,7 +148,7 @@ void RegSettings::CopySettings(const std::shared_ptr<RegSettings>& newSettings,
     // FirstRun stays: it describes this process's start, not the edited settings.
 }
 
-void RegSettings::ClearStoredSettings(const std::shared_ptr<host::Application>& /*olApp*/) {
+void RegSettings::ClearStoredSettings(const Ref<host::Application>& /*olApp*/) {
     // A section that is not there cannot be removed; that is fine, the next one is tried.
     SettingsStore& store = Store();
     Procedure::Ignoring([&] { store.DeleteSection(ProductTitle, kLogging); });

@@ -8,6 +8,7 @@
 #include "src/tracking/TrackedFoldersets.h"
 #include "src/util/Connection.h"
 #include "src/util/EventSource.h"
+#include "src/util/Ref.h"
 
 namespace pwk {
 
@@ -52,15 +53,15 @@ class RegSettings {
 
     // Loads everything (stored foldersets whose folders are gone are dropped), then raises
     // Updated.
-    void ReadReg(const std::shared_ptr<host::Application>& olApp);
+    void ReadReg(const Ref<host::Application>& olApp);
     // Replaces everything stored under the product title by the current settings, in one batch
     // of the store. Keeps the log location stored by hand; records the running version and
     // that this was not the first run. Changes no property.
-    void SaveReg(const std::shared_ptr<host::Application>& olApp);
+    void SaveReg(const Ref<host::Application>& olApp);
     // Takes over `newSettings` (its foldersets validated against the host; FirstRun kept),
     // then raises Updated. Failures pass to the caller, and Updated is then not raised.
     void UpdateFrom(const std::shared_ptr<RegSettings>& newSettings,
-                    const std::shared_ptr<host::Application>& olApp);
+                    const Ref<host::Application>& olApp);
     // True when the running add-in is newer than the one that saved the settings last.
     bool JustUpgraded() const;
 
@@ -68,8 +69,8 @@ class RegSettings {
 
   private:
     void CopySettings(const std::shared_ptr<RegSettings>& newSettings,
-                      const std::shared_ptr<host::Application>& olApp);
-    void ClearStoredSettings(const std::shared_ptr<host::Application>& olApp);
+                      const Ref<host::Application>& olApp);
+    void ClearStoredSettings(const Ref<host::Application>& olApp);
     void RaiseUpdated();
 
     SettingsStore& Store() const;

@@ -4,7 +4,7 @@
 #include <cctype>
 #include <string_view>
 
-#include "src/errors/Failure.h"
+#include "src/util/Failure.h"
 
 namespace pwk {
 

@@ -48,22 +48,22 @@ bool TrackedFolderset::Equals(const std::shared_ptr<TrackedFolderset>& toCompare
            emailStoreID_ == other.getEmailFoldStoreID() && attachDir_ == other.getAttachDir();
 }
 
-std::shared_ptr<host::MAPIFolder> TrackedFolderset::ContactMAPIFolder(
-    const std::shared_ptr<host::NameSpace>& nameSpace) {
+Ref<host::MAPIFolder> TrackedFolderset::ContactMAPIFolder(
+    const Ref<host::NameSpace>& nameSpace) {
     return GetMAPIFolderFromIDs(nameSpace, contactEntryID_, contactStoreID_);
 }
 
-std::shared_ptr<host::MAPIFolder> TrackedFolderset::JournMAPIFolder(
-    const std::shared_ptr<host::NameSpace>& nameSpace) {
+Ref<host::MAPIFolder> TrackedFolderset::JournMAPIFolder(
+    const Ref<host::NameSpace>& nameSpace) {
     return GetMAPIFolderFromIDs(nameSpace, journalEntryID_, journalStoreID_);
 }
 
-std::shared_ptr<host::MAPIFolder> TrackedFolderset::EmailMAPIFolder(
-    const std::shared_ptr<host::NameSpace>& nameSpace) {
+Ref<host::MAPIFolder> TrackedFolderset::EmailMAPIFolder(
+    const Ref<host::NameSpace>& nameSpace) {
     return GetMAPIFolderFromIDs(nameSpace, emailEntryID_, emailStoreID_);
 }
 
-bool TrackedFolderset::MAPIFoldersExist(const std::shared_ptr<host::NameSpace>& nameSpace) {
+bool TrackedFolderset::MAPIFoldersExist(const Ref<host::NameSpace>& nameSpace) {
     // All three are looked up, whatever the first ones give.
     const bool contact = ContactMAPIFolder(nameSpace) != nullptr;
     const bool journal = JournMAPIFolder(nameSpace) != nullptr;
@@ -71,22 +71,22 @@ bool TrackedFolderset::MAPIFoldersExist(const std::shared_ptr<host::NameSpace>& 
     return contact && journal && email;
 }
 
-std::string TrackedFolderset::ContactFolderName(const std::shared_ptr<host::NameSpace>& nameSpace) {
+std::string TrackedFolderset::ContactFolderName(const Ref<host::NameSpace>& nameSpace) {
     return Deref(ContactMAPIFolder(nameSpace)).Name();
 }
 
-std::string TrackedFolderset::JournalFolderName(const std::shared_ptr<host::NameSpace>& nameSpace) {
+std::string TrackedFolderset::JournalFolderName(const Ref<host::NameSpace>& nameSpace) {
     return Deref(JournMAPIFolder(nameSpace)).Name();
 }
 
-std::string TrackedFolderset::EmailFolderName(const std::shared_ptr<host::NameSpace>& nameSpace) {
+std::string TrackedFolderset::EmailFolderName(const Ref<host::NameSpace>& nameSpace) {
     return Deref(EmailMAPIFolder(nameSpace)).Name();
 }
 
-std::shared_ptr<host::MAPIFolder> TrackedFolderset::GetMAPIFolderFromIDs(
-    const std::shared_ptr<host::NameSpace>& nameSpace, const std::string& entryID,
+Ref<host::MAPIFolder> TrackedFolderset::GetMAPIFolderFromIDs(
+    const Ref<host::NameSpace>& nameSpace, const std::string& entryID,
     const std::string& storeID) {
-    std::shared_ptr<host::MAPIFolder> folder;
+    Ref<host::MAPIFolder> folder;
     Procedure proc(component_, "TrackedFolderset", "GetMAPIFolderFromIDs", Boundary::Component);
     proc.Run([&] {
         // A folder the host cannot find is an answer, not a failure: nothing comes back. The

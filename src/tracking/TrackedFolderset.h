@@ -4,6 +4,8 @@
 #include <memory>
 #include <string>
 
+#include "src/util/Ref.h"
+
 namespace pwk {
 
 class Component;
@@ -38,24 +40,24 @@ class TrackedFolderset {
     std::int32_t getRegIndex() const { return regIndex_; }
 
     // The host folder, or nothing when the host cannot find it.
-    std::shared_ptr<host::MAPIFolder> ContactMAPIFolder(
-        const std::shared_ptr<host::NameSpace>& nameSpace);
-    std::shared_ptr<host::MAPIFolder> JournMAPIFolder(
-        const std::shared_ptr<host::NameSpace>& nameSpace);
-    std::shared_ptr<host::MAPIFolder> EmailMAPIFolder(
-        const std::shared_ptr<host::NameSpace>& nameSpace);
+    Ref<host::MAPIFolder> ContactMAPIFolder(
+        const Ref<host::NameSpace>& nameSpace);
+    Ref<host::MAPIFolder> JournMAPIFolder(
+        const Ref<host::NameSpace>& nameSpace);
+    Ref<host::MAPIFolder> EmailMAPIFolder(
+        const Ref<host::NameSpace>& nameSpace);
 
     // True when all three folders are found (all three are always looked up).
-    bool MAPIFoldersExist(const std::shared_ptr<host::NameSpace>& nameSpace);
+    bool MAPIFoldersExist(const Ref<host::NameSpace>& nameSpace);
 
     // Display names; a folder that cannot be found fails (91) to the caller.
-    std::string ContactFolderName(const std::shared_ptr<host::NameSpace>& nameSpace);
-    std::string JournalFolderName(const std::shared_ptr<host::NameSpace>& nameSpace);
-    std::string EmailFolderName(const std::shared_ptr<host::NameSpace>& nameSpace);
+    std::string ContactFolderName(const Ref<host::NameSpace>& nameSpace);
+    std::string JournalFolderName(const Ref<host::NameSpace>& nameSpace);
+    std::string EmailFolderName(const Ref<host::NameSpace>& nameSpace);
 
   private:
-    std::shared_ptr<host::MAPIFolder> GetMAPIFolderFromIDs(
-        const std::shared_ptr<host::NameSpace>& nameSpace, const std::string& entryID,
+    Ref<host::MAPIFolder> GetMAPIFolderFromIDs(
+        const Ref<host::NameSpace>& nameSpace, const std::string& entryID,
         const std::string& storeID);
 
     Component& component_;

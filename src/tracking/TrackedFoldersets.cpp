@@ -43,7 +43,7 @@ std::int32_t TrackedFoldersets::nextRegIndex() {
 }
 
 std::string TrackedFoldersets::CopyFrom(const std::shared_ptr<TrackedFoldersets>& source,
-                                        const std::shared_ptr<host::NameSpace>& nameSpace) {
+                                        const Ref<host::NameSpace>& nameSpace) {
     std::string result;
     Procedure proc(component_, kModule, "CopyFrom", Boundary::Component);
     proc.Run([&] {
@@ -106,7 +106,7 @@ std::shared_ptr<TrackedFolderset> TrackedFoldersets::ItemByRegIndex(std::int32_t
 }
 
 bool TrackedFoldersets::Add(const std::shared_ptr<TrackedFolderset>& folderset,
-                            const std::shared_ptr<host::NameSpace>& nameSpace) {
+                            const Ref<host::NameSpace>& nameSpace) {
     bool result = false;
     Procedure proc(component_, kModule, "Add", Boundary::Component);
     proc.Run([&] {
@@ -164,7 +164,7 @@ bool TrackedFoldersets::AddByIDs(const std::string& contactEntryID,
                                  const std::string& journalEntryID,
                                  const std::string& journalStoreID, const std::string& emailEntryID,
                                  const std::string& emailStoreID,
-                                 const std::shared_ptr<host::NameSpace>& nameSpace,
+                                 const Ref<host::NameSpace>& nameSpace,
                                  std::int32_t /*regIndex*/) {
     bool result = false;
     Procedure proc(component_, kModule, "AddByIDs", Boundary::Component);
@@ -213,7 +213,7 @@ void TrackedFoldersets::Clear() {
 }
 
 void TrackedFoldersets::ReadFromReg(const std::string& appName,
-                                    const std::shared_ptr<host::NameSpace>& nameSpace,
+                                    const Ref<host::NameSpace>& nameSpace,
                                     const std::string& folderstoreSection) {
     Procedure proc(component_, kModule, "ReadFromReg", Boundary::Component);
     proc.Run([&] {

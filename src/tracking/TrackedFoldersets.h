@@ -7,6 +7,7 @@
 
 #include "src/tracking/TrackedFolderset.h"
 #include "src/util/KeyedCollection.h"
+#include "src/util/Ref.h"
 
 namespace pwk {
 
@@ -29,7 +30,7 @@ class TrackedFoldersets {
     // Replaces the content by validated copies of `source`'s entries, registry indexes kept;
     // "True" when every entry was copied, empty text when one was refused (see GetFailReason).
     std::string CopyFrom(const std::shared_ptr<TrackedFoldersets>& source,
-                         const std::shared_ptr<host::NameSpace>& nameSpace);
+                         const Ref<host::NameSpace>& nameSpace);
     // Why the last Add refused; empty after a successful one.
     std::string GetFailReason();
     std::int32_t Count();
@@ -39,12 +40,12 @@ class TrackedFoldersets {
     // Stores a copy; false (with the reason) when the contacts folder is already tracked or
     // a folder is missing.
     bool Add(const std::shared_ptr<TrackedFolderset>& folderset,
-             const std::shared_ptr<host::NameSpace>& nameSpace);
+             const Ref<host::NameSpace>& nameSpace);
     // Adds a new folderset under the next registry index; `regIndex` is accepted and unused.
     bool AddByIDs(const std::string& contactEntryID, const std::string& contactStoreID,
                   const std::string& journalEntryID, const std::string& journalStoreID,
                   const std::string& emailEntryID, const std::string& emailStoreID,
-                  const std::shared_ptr<host::NameSpace>& nameSpace, std::int32_t regIndex = -1);
+                  const Ref<host::NameSpace>& nameSpace, std::int32_t regIndex = -1);
     // Removes the first entry equal to `folderset` (registry index not compared), if any.
     void Remove(const std::shared_ptr<TrackedFolderset>& folderset);
     void RemoveByRegIndex(std::int32_t index);
@@ -52,7 +53,7 @@ class TrackedFoldersets {
 
     // Loads from the settings store, dropping (with a warning line in the log) every stored
     // folderset that cannot be added any more.
-    void ReadFromReg(const std::string& appName, const std::shared_ptr<host::NameSpace>& nameSpace,
+    void ReadFromReg(const std::string& appName, const Ref<host::NameSpace>& nameSpace,
                      const std::string& folderstoreSection = DefaultSection);
     // Writes Count and the six identifiers of every entry, numbered 1 to Count.
     void SaveToReg(const std::string& appName,

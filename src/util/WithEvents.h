@@ -19,7 +19,7 @@ class WithEvents {
     WithEvents(const WithEvents&) = delete;
     WithEvents& operator=(const WithEvents&) = delete;
 
-    WithEvents& operator=(std::shared_ptr<Source> object) {
+    WithEvents& operator=(Ref<Source> object) {
         Reset();
         if (object) {
             connection_ = object->Advise(*sink_);
@@ -34,14 +34,14 @@ class WithEvents {
         object_.reset();
     }
 
-    const std::shared_ptr<Source>& Get() const { return object_; }
-    Source& operator*() const { return Deref(object_); }
-    Source* operator->() const { return &Deref(object_); }
+    const Ref<Source>& Get() const { return object_; }
+    Source& operator*() const { return *object_; }
+    Source* operator->() const { return object_.operator->(); }
     explicit operator bool() const { return static_cast<bool>(object_); }
 
   private:
     Sink* sink_;
-    std::shared_ptr<Source> object_;
+    Ref<Source> object_;
     Connection connection_;
 };
 

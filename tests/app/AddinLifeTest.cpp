@@ -2,6 +2,7 @@
 // window hand-over and quit.
 #include <gtest/gtest.h>
 
+#include "src/util/Ref.h"
 #include "sim/SimExplorer.h"
 #include "sim/SimInspector.h"
 #include "sim/SimItemState.h"
@@ -100,8 +101,8 @@ TEST_F(AddinLife, OnlyContactMailAndAppointmentInspectorsAreHooked) {
 // An inspector that shows no item, which the simulated host never opens by itself.
 class EmptyInspector : public host::Inspector {
   public:
-    std::shared_ptr<host::CommandBars> GetCommandBars() override { return nullptr; }
-    std::shared_ptr<host::Item> CurrentItem() override { return nullptr; }
+    Ref<host::CommandBars> GetCommandBars() override { return nullptr; }
+    Ref<host::Item> CurrentItem() override { return nullptr; }
     int EditorType() override { return host::EditorType::Html; }
     Connection Advise(host::InspectorEvents&) override { return {}; }
 };

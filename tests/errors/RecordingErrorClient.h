@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "src/errors/ErrorLibrary.h"
-#include "src/errors/IErrorClient.h"
+#include "src/errorlib/ErrorLibrary.h"
+#include "src/errorlib/IErrorClient.h"
 
 namespace pwk::test {
 

@@ -10,7 +10,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "src/errors/ErrorLibrary.h"
+#include "src/errorlib/ErrorLibrary.h"
 
 namespace pwk {
 namespace {

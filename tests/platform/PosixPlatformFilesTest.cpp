@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "posix/PosixPlatform.h"
-#include "src/errors/Failure.h"
+#include "src/util/Failure.h"
 #include "store/MemorySettingsStore.h"
 #include "tests/support/TempFolder.h"
 

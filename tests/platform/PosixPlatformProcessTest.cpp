@@ -4,9 +4,10 @@
 
 #include <filesystem>
 
+#include "src/util/Ref.h"
 #include "posix/PosixFileUtility.h"
 #include "posix/PosixPlatform.h"
-#include "src/errors/Failure.h"
+#include "src/util/Failure.h"
 #include "store/MemorySettingsStore.h"
 #include "tests/support/EnvironmentGuard.h"
 #include "tests/support/TempFolder.h"
@@ -81,7 +82,7 @@ TEST(PosixPlatformProcess, TheDrivesRootComesFromTheEnvironmentOrTheDataFolder) 
 TEST(PosixPlatformObjects, TheFileUtilityIsThereAndOthersAreRegisteredByTheProgram) {
     MemorySettingsStore settings;
     PosixPlatform platform(settings, {std::string("/d"), std::string("")});
-    EXPECT_NE(std::dynamic_pointer_cast<FileUtility>(platform.CreateObject(FileUtilityProgID)),
+    EXPECT_NE(As<FileUtility>(platform.CreateObject(FileUtilityProgID)),
               nullptr);
     try {
         platform.CreateObject("Keelson.ErrorObject");

@@ -1,3 +1,4 @@
+#include "src/util/Ref.h"
 #include "sim/ScriptedPlatform.h"
 
 #include <gtest/gtest.h>
@@ -165,7 +166,7 @@ TEST(ScriptedPlatformProcess, CreatesOnlyRegisteredObjects) {
     EXPECT_EQ(FailureNumberOf([&] { platform.CreateObject(FileUtilityProgID); }), 429);
     platform.Factories().Register(FileUtilityProgID,
                                   [] { return std::make_shared<ScriptedFileUtility>(); });
-    EXPECT_NE(std::dynamic_pointer_cast<FileUtility>(platform.CreateObject(FileUtilityProgID)),
+    EXPECT_NE(As<FileUtility>(platform.CreateObject(FileUtilityProgID)),
               nullptr);
 }
 

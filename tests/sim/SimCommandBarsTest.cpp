@@ -184,7 +184,7 @@ TEST_F(SimCommandBarsTest, TemporaryControlsGoWithTheWindowAndOthersStayForTheNe
 TEST_F(SimCommandBarsTest, AClickReachesEveryButtonWithTheSameTag) {
     struct Sink : host::CommandBarButtonEvents {
         int clicks = 0;
-        void Click(const std::shared_ptr<host::CommandBarButton>&, bool&) override { ++clicks; }
+        void Click(const Ref<host::CommandBarButton>&, bool&) override { ++clicks; }
     } a, b, c;
     auto other = host.OpenExplorer(test::PublicContacts);
     auto otherBar = other->GetCommandBars()->Item("Standard");

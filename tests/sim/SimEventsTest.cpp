@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "src/util/Ref.h"
 #include "sim/EscapedFailureError.h"
 #include "sim/HostError.h"
 #include "sim/SimExplorer.h"
@@ -28,7 +29,7 @@ struct AppSink : host::ApplicationEvents {
     Log* log;
     bool cancel = false;
     explicit AppSink(Log& l) : log(&l) {}
-    void ItemSend(const std::shared_ptr<host::Item>& item, bool& cancelSend) override {
+    void ItemSend(const Ref<host::Item>& item, bool& cancelSend) override {
         log->push_back("ItemSend " + item->Subject());
         cancelSend = cancel;
     }
@@ -44,7 +45,7 @@ struct ItemsSink : host::ItemsEvents {
     Log* log;
     std::string name;
     ItemsSink(Log& l, std::string n) : log(&l), name(std::move(n)) {}
-    void ItemAdd(const std::shared_ptr<host::Item>& item) override {
+    void ItemAdd(const Ref<host::Item>& item) override {
         log->push_back(name + ".ItemAdd " + item->Subject());
     }
 };
@@ -98,10 +99,10 @@ TEST_F(SimEventsTest, ItemAddWaitsUntilTheHostIsIdleAndSkipsItemsThatLeftTheFold
     auto drafts = host.Folder("Mailbox - Pat Jones/Drafts");
     ItemsSink sink(log, "Drafts");
     auto c = drafts->GetItems()->Advise(sink);
-    auto kept = std::dynamic_pointer_cast<host::MailItem>(drafts->GetItems()->Add());
+    auto kept = As<host::MailItem>(drafts->GetItems()->Add());
     kept->SetSubject("kept");
     kept->Save();
-    auto moved = std::dynamic_pointer_cast<host::MailItem>(drafts->GetItems()->Add());
+    auto moved = As<host::MailItem>(drafts->GetItems()->Add());
     moved->SetSubject("moved");
     moved->Save();
     moved->Move(host.Folder("Mailbox - Pat Jones/Inbox"));
@@ -178,7 +179,7 @@ TEST_F(SimEventsTest, NewWindowsAreAnnouncedAlreadyCounted) {
     struct Sink : host::ExplorersEvents {
         std::int32_t countSeen = 0;
         std::shared_ptr<host::Explorers> explorers;
-        void NewExplorer(const std::shared_ptr<host::Explorer>&) override {
+        void NewExplorer(const Ref<host::Explorer>&) override {
             countSeen = explorers->Count();
         }
     } sink;
@@ -217,7 +218,7 @@ TEST_F(SimEventsTest, AppointmentSaveRaisesWriteAndACancelLeavesItUnsaved) {
         }
     } sink;
     auto appointment = host.ComposeAppointment("Review");
-    auto c = std::dynamic_pointer_cast<host::AppointmentItem>(appointment->AsItem())->Advise(sink);
+    auto c = As<host::AppointmentItem>(appointment->AsItem())->Advise(sink);
     sink.cancel = true;
     host.Save(appointment->AsItem());
     EXPECT_FALSE(appointment->InFolder());

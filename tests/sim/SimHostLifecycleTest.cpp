@@ -26,8 +26,8 @@ class RecordingAddIn : public host::AddIn, public host::ExplorerEvents {
   public:
     explicit RecordingAddIn(std::vector<std::string>& log) : log_(&log), explorer_(*this) {}
 
-    void OnConnection(const std::shared_ptr<host::Application>& application, int connectMode,
-                      const std::shared_ptr<host::AddInInstance>& instance) override {
+    void OnConnection(const Ref<host::Application>& application, int connectMode,
+                      const Ref<host::AddInInstance>& instance) override {
         log_->push_back("OnConnection " + std::to_string(connectMode) + " " + instance->ProgID());
         app_ = application;
         instance_ = instance;
@@ -141,7 +141,7 @@ TEST_F(SimHostLifecycleTest, EventConnectionsDoNotKeepHostObjectsAlive) {
         test::FillMailbox(other);
         auto items = other.Folder(test::PublicContacts)->GetItems();
         connection = items->Advise(sink);
-        weakItems = items;
+        weakItems = items.Shared();
     }
     EXPECT_TRUE(weakItems.expired());
     connection.Disconnect();
@@ -232,7 +232,7 @@ TEST_F(SimHostLifecycleTest, TheOptionsDialogCollectsThePagesAddInsAdd) {
     struct Page : AutomationObject {};
     struct Sink : host::ApplicationEvents {
         std::shared_ptr<host::PropertyPages> kept;
-        void OptionsPagesAdd(const std::shared_ptr<host::PropertyPages>& pages) override {
+        void OptionsPagesAdd(const Ref<host::PropertyPages>& pages) override {
             pages->Add(std::make_shared<Page>(), "");
             kept = pages;
         }

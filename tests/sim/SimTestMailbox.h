@@ -10,7 +10,7 @@
 #include "sim/SimItemState.h"
 #include "sim/SimNameSpace.h"
 #include "sim/UserActionError.h"
-#include "src/errors/Failure.h"
+#include "src/util/Failure.h"
 #include "src/host/Application.h"
 #include "src/host/CommandBar.h"
 #include "src/host/CommandBarControls.h"

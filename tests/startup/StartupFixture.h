@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "src/util/Ref.h"
 #include "keelson/Keelson.h"
 #include "keelson/RegisterKeelson.h"
 #include "sim/ScriptedFileUtility.h"
@@ -26,7 +27,7 @@ class StartupFixture : public ::testing::Test {
     }
 
     std::shared_ptr<Keelson> Library() const {
-        return std::dynamic_pointer_cast<Keelson>(component.ErrorObject());
+        return As<Keelson>(component.ErrorObject());
     }
 
     sim::ScriptedPlatform platform;

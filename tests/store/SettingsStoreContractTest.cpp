@@ -2,7 +2,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "src/errors/Failure.h"
+#include "src/util/Failure.h"
 #include "store/MemorySettingsStore.h"
 #include "store/SqliteSettingsStore.h"
 #include "tests/support/TempFolder.h"

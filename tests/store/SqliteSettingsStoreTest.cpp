@@ -13,7 +13,7 @@
 #include <functional>
 #include <iterator>
 
-#include "src/errors/Failure.h"
+#include "src/util/Failure.h"
 #include "tests/support/TempFolder.h"
 
 namespace pwk {

@@ -5,6 +5,7 @@
 #include <sstream>
 #include <string>
 
+#include "src/util/Ref.h"
 #include "keelson/Keelson.h"
 #include "keelson/RegisterKeelson.h"
 #include "sim/ScriptedFileUtility.h"
@@ -98,7 +99,7 @@ class AddinHarness {
     std::string FolderStoreID(const std::string& path) { return host.Folder(path)->StoreID(); }
 
     std::string LogContents() {
-        if (auto keelson = std::dynamic_pointer_cast<Keelson>(component.ErrorObject())) {
+        if (auto keelson = As<Keelson>(component.ErrorObject())) {
             keelson->Flush();
         }
         std::ifstream in(platform.NativePath("C:\\Logs\\PWK"));

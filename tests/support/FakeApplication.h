@@ -4,7 +4,8 @@
 #include <string>
 #include <utility>
 
-#include "src/errors/Failure.h"
+#include "src/util/Ref.h"
+#include "src/util/Failure.h"
 #include "src/host/Application.h"
 #include "src/host/NameSpace.h"
 
@@ -13,10 +14,10 @@ namespace pwk::test {
 // A host application that offers only its "MAPI" namespace; everything else fails with 5.
 class FakeApplication : public host::Application {
   public:
-    explicit FakeApplication(std::shared_ptr<host::NameSpace> nameSpace)
+    explicit FakeApplication(Ref<host::NameSpace> nameSpace)
         : nameSpace_(std::move(nameSpace)) {}
 
-    std::shared_ptr<host::NameSpace> GetNamespace(const std::string& type) override {
+    Ref<host::NameSpace> GetNamespace(const std::string& type) override {
         ++namespaceRequests;
         if (type != "MAPI") {
             Raise(FailureNumber::InvalidProcedureCall);
@@ -27,13 +28,13 @@ class FakeApplication : public host::Application {
     std::string Name() override { Raise(FailureNumber::InvalidProcedureCall); }
     std::string Version() override { Raise(FailureNumber::InvalidProcedureCall); }
     std::string ProductCode() override { Raise(FailureNumber::InvalidProcedureCall); }
-    std::shared_ptr<host::Explorers> GetExplorers() override {
+    Ref<host::Explorers> GetExplorers() override {
         Raise(FailureNumber::InvalidProcedureCall);
     }
-    std::shared_ptr<host::Inspectors> GetInspectors() override {
+    Ref<host::Inspectors> GetInspectors() override {
         Raise(FailureNumber::InvalidProcedureCall);
     }
-    std::shared_ptr<host::Item> CreateItem(host::ItemType /*type*/) override {
+    Ref<host::Item> CreateItem(host::ItemType /*type*/) override {
         Raise(FailureNumber::InvalidProcedureCall);
     }
     Connection Advise(host::ApplicationEvents& /*sink*/) override {
@@ -43,7 +44,7 @@ class FakeApplication : public host::Application {
     int namespaceRequests = 0;
 
   private:
-    std::shared_ptr<host::NameSpace> nameSpace_;
+    Ref<host::NameSpace> nameSpace_;
 };
 
 }  // namespace pwk::test

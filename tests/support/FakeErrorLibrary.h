@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "src/errors/ErrorLibrary.h"
+#include "src/errorlib/ErrorLibrary.h"
 
 namespace pwk::test {
 

@@ -5,7 +5,8 @@
 #include <string>
 #include <utility>
 
-#include "src/errors/Failure.h"
+#include "src/util/Ref.h"
+#include "src/util/Failure.h"
 #include "src/host/MAPIFolder.h"
 #include "src/host/NameSpace.h"
 
@@ -17,12 +18,12 @@ class FakeMAPIFolder : public host::MAPIFolder {
     FakeMAPIFolder(std::string entryId, std::string storeId, std::string name)
         : entryId_(std::move(entryId)), storeId_(std::move(storeId)), name_(std::move(name)) {}
 
-    std::shared_ptr<host::HostObject> Parent() override { return nullptr; }
+    Ref<host::HostObject> Parent() override { return nullptr; }
     host::ItemType DefaultItemType() override { return host::ItemType::Mail; }
     std::string EntryID() override { return entryId_; }
     std::string StoreID() override { return storeId_; }
     std::string Name() override { return name_; }
-    std::shared_ptr<host::Items> GetItems() override { Raise(FailureNumber::InvalidProcedureCall); }
+    Ref<host::Items> GetItems() override { Raise(FailureNumber::InvalidProcedureCall); }
 
   private:
     std::string entryId_;
@@ -47,10 +48,10 @@ class FakeNamespace : public host::NameSpace {
         folders_.erase({entryId, storeId});
     }
 
-    std::shared_ptr<host::MAPIFolder> GetDefaultFolder(int /*folderKind*/) override {
+    Ref<host::MAPIFolder> GetDefaultFolder(int /*folderKind*/) override {
         Raise(FailureNumber::InvalidProcedureCall);
     }
-    std::shared_ptr<host::MAPIFolder> GetFolderFromID(const std::string& entryId,
+    Ref<host::MAPIFolder> GetFolderFromID(const std::string& entryId,
                                                       const std::string& storeId) override {
         ++lookups;
         lastStoreId = storeId;

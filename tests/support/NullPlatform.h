@@ -1,6 +1,6 @@
 #pragma once
 
-#include "src/errors/Failure.h"
+#include "src/util/Failure.h"
 #include "src/platform/Platform.h"
 
 namespace pwk::test {

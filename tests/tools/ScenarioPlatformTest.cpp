@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "src/errors/Failure.h"
+#include "src/util/Failure.h"
 #include "src/platform/MessageBoxStyle.h"
 #include "tools/scenario/ScenarioPlatform.h"
 #include "tools/scenario/Transcript.h"

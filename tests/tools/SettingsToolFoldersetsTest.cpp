@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "src/errors/Failure.h"
+#include "src/util/Failure.h"
 
 #include "tests/tools/SettingsToolFixture.h"
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "src/errors/Failure.h"
+#include "src/util/Failure.h"
 #include "tests/tracking/TrackingTestBase.h"
 
 namespace pwk {

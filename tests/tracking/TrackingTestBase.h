@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "src/component/Component.h"
-#include "src/errors/ErrorCodes.h"
+#include "src/errorlib/ErrorCodes.h"
 #include "src/tracking/TrackedFolderset.h"
 #include "tests/support/FakeApplication.h"
 #include "tests/support/FakeErrorLibrary.h"

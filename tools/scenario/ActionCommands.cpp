@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 
+#include "src/util/Ref.h"
 #include "sim/SimApplication.h"
 #include "sim/SimControlState.h"
 #include "sim/SimExplorer.h"
@@ -14,7 +15,7 @@
 #include "sim/SimNameSpace.h"
 #include "sim/SimWindows.h"
 #include "src/app/PWKAddinApp.h"
-#include "src/errors/Failure.h"
+#include "src/util/Failure.h"
 #include "src/host/CommandBarControl.h"
 #include "src/startup/Connect.h"
 #include "src/tracking/RegSettings.h"
@@ -69,7 +70,7 @@ void CommandRunner::Select(const Command& command) {
     if (!folder && !command.Args.empty()) {
         throw CommandError("the explorer shows no folder");
     }
-    std::vector<std::shared_ptr<host::Item>> items;
+    std::vector<Ref<host::Item>> items;
     for (const std::string& ref : command.Args) {
         items.push_back(Lookup::Item(*folder, ref)->AsItem());
     }
@@ -210,9 +211,9 @@ void CommandRunner::Close(const Command& command) {
                 : std::shared_ptr<sim::SimWindowState>(app->InspectorList().All()[index].get());
     }
     transcript_.Event("closing " + Where(*window));
-    if (auto explorer = std::dynamic_pointer_cast<sim::SimExplorer>(window)) {
+    if (auto explorer = As<sim::SimExplorer>(window)) {
         host.Close(explorer->Self<host::Explorer>());
-    } else if (auto inspector = std::dynamic_pointer_cast<sim::SimInspector>(window)) {
+    } else if (auto inspector = As<sim::SimInspector>(window)) {
         host.Close(inspector->Self<host::Inspector>());
     }
     if (!host.Running()) {

@@ -1,5 +1,6 @@
 // What the add-in's owner can see of it, for the transcript.
 
+#include "src/util/Ref.h"
 #include "sim/SimApplication.h"
 #include "sim/SimExplorer.h"
 #include "sim/SimHost.h"
@@ -29,9 +30,9 @@ std::string CommandRunner::AddInState() {
     std::string state = "add-in: hooks " + std::to_string(app->HookedExplorerCount()) +
                         " explorer(s), " + std::to_string(app->HookedInspectorCount()) +
                         " inspector(s)" + (app->HasSentItemsHook() ? " and Sent Items" : "");
-    const auto explorer = std::dynamic_pointer_cast<sim::SimExplorer>(connect->WatchedExplorer());
+    const auto explorer = As<sim::SimExplorer>(connect->WatchedExplorer());
     const auto inspector =
-        std::dynamic_pointer_cast<sim::SimInspector>(connect->WatchedInspector());
+        As<sim::SimInspector>(connect->WatchedInspector());
     if (explorer) {
         state += "; watches " + watch_.Label(*explorer);
     } else if (inspector) {
@@ -45,9 +46,9 @@ std::string CommandRunner::AddInState() {
 void CommandRunner::ExpectWatching(const Command& command) {
     const auto connect = session_.AddIn();
     const auto explorer =
-        connect ? std::dynamic_pointer_cast<sim::SimExplorer>(connect->WatchedExplorer()) : nullptr;
+        connect ? As<sim::SimExplorer>(connect->WatchedExplorer()) : nullptr;
     const auto inspector =
-        connect ? std::dynamic_pointer_cast<sim::SimInspector>(connect->WatchedInspector())
+        connect ? As<sim::SimInspector>(connect->WatchedInspector())
                 : nullptr;
     const std::string found = explorer    ? "it watches " + watch_.Label(*explorer)
                               : inspector ? "it watches " + watch_.Label(*inspector)

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "sim/ScriptedPlatform.h"
-#include "src/platform/MessageBoxButtons.h"
+#include "platform-support/MessageBoxButtons.h"
 #include "src/platform/MessageBoxStyle.h"
 
 namespace pwk::scenario::BoxNames {

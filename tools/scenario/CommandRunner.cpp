@@ -8,7 +8,7 @@
 #include "sim/SimInspector.h"
 #include "sim/SimItemState.h"
 #include "sim/UserActionError.h"
-#include "src/errors/Failure.h"
+#include "src/util/Failure.h"
 #include "tools/scenario/CommandTable.h"
 #include "tools/scenario/ExpectationFailed.h"
 #include "tools/scenario/ScenarioError.h"

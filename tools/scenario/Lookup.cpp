@@ -1,3 +1,4 @@
+#include "src/util/Ref.h"
 #include "tools/scenario/Lookup.h"
 
 #include <algorithm>
@@ -46,7 +47,7 @@ void EachFolder(const std::shared_ptr<sim::SimFolder>& folder,
 }  // namespace
 
 std::shared_ptr<sim::SimApplication> App(sim::SimHost& host) {
-    return std::dynamic_pointer_cast<sim::SimApplication>(host.Application());
+    return As<sim::SimApplication>(host.Application());
 }
 
 std::shared_ptr<sim::SimItemState> Item(const sim::SimFolder& folder, const std::string& ref) {

@@ -1,6 +1,6 @@
 #include "tools/scenario/ScenarioPlatform.h"
 
-#include "src/errors/Failure.h"
+#include "src/util/Failure.h"
 #include "tools/scenario/BoxNames.h"
 #include "tools/scenario/Transcript.h"
 

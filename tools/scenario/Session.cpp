@@ -11,7 +11,7 @@
 #include "sim/SimHost.h"
 #include "sim/SimNameSpace.h"
 #include "src/component/Component.h"
-#include "src/errors/Failure.h"
+#include "src/util/Failure.h"
 #include "src/host/AddIn.h"
 #include "src/host/MapiSession.h"
 #include "src/platform/FileUtility.h"

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "src/errors/Failure.h"
+#include "src/util/Failure.h"
 #include "src/tracking/TextConversion.h"
 #include "store/SectionPath.h"
 #include "tools/settings/ToolError.h"

@@ -3,7 +3,7 @@
 #include <exception>
 #include <memory>
 
-#include "src/errors/Failure.h"
+#include "src/util/Failure.h"
 #include "store/SqliteSettingsStore.h"
 #include "tools/settings/SettingsCommand.h"
 #include "tools/settings/SettingsTool.h"

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "src/errors/Failure.h"
+#include "src/util/Failure.h"
 #include "src/resources/StringTable.h"
 #include "src/resources/Version.h"
 #include "src/tracking/TextConversion.h"

@@ -1,4 +1,4 @@
-#include "src/platform/PathMapping.h"
+#include "platform-support/PathMapping.h"
 
 #include <cctype>
 #include <vector>

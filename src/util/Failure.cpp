@@ -1,4 +1,4 @@
-#include "src/errors/Failure.h"
+#include "src/util/Failure.h"
 
 namespace pwk {
 

@@ -1,4 +1,4 @@
-#include "src/platform/DateFormat.h"
+#include "platform-support/DateFormat.h"
 
 #include <array>
 #include <cctype>

@@ -6,9 +6,10 @@
 #include <string>
 #include <string_view>
 
-#include "src/errors/ErrorCodes.h"
-#include "src/errors/Failure.h"
+#include "src/errorlib/ErrorCodes.h"
+#include "src/util/Failure.h"
 #include "src/platform/AutomationObject.h"
+#include "src/platform/ExceptionRecord.h"
 
 namespace pwk {
 
@@ -16,13 +17,6 @@ class IErrorClient;
 
 // The ProgID by which start-up creates the process-wide error object.
 inline constexpr const char* ErrorLibraryProgID = "Keelson6.ErrorObject";
-
-// The platform's exception record, as much of it as the add-in hands on.
-struct ExceptionRecord {
-    std::uint32_t Code = 0;
-    std::uint64_t Address = 0;
-    std::string Description;
-};
 
 // The process-wide error object of the external error library: tracing, the log, failure
 // handling and the error dialog. The add-in relies on exactly these operations.

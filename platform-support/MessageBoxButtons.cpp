@@ -1,4 +1,4 @@
-#include "src/platform/MessageBoxButtons.h"
+#include "platform-support/MessageBoxButtons.h"
 
 #include "src/platform/MessageBoxStyle.h"
 
