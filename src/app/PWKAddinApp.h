@@ -11,6 +11,7 @@
 #include "src/host/Events.h"
 #include "src/host/Explorers.h"
 #include "src/host/Inspectors.h"
+#include "src/journal/JournalOwner.h"
 #include "src/tracking/RegSettings.h"
 #include "src/tracking/RegSettingsEvents.h"
 #include "src/util/EventSource.h"
@@ -26,9 +27,13 @@ class HookedFolder;
 class TrackedFolderset;
 
 namespace host {
+class ContactItem;
 class HostObject;
+class Item;
+class MailItem;
 class MAPIFolder;
 class NameSpace;
+class PropertyPages;
 }  // namespace host
 
 // The add-in's single application object: holds the host references and its application-level
@@ -48,8 +53,8 @@ class PWKAddinApp : public std::enable_shared_from_this<PWKAddinApp>,
 
     // One-time initialisation: host references and events, settings (whose Updated hooks every
     // window), then the first-run welcome and the upgrade log reset.
-    void Init(bool debugMode, bool outlookJustStarted,
-              const Ref<host::Application>& olApp, const std::string& progId);
+    void Init(bool debugMode, bool outlookJustStarted, const Ref<host::Application>& olApp,
+              const std::string& progId);
     // Releases every hook and host reference, then raises Quit.
     void AskedToQuit();
 
@@ -74,7 +79,7 @@ class PWKAddinApp : public std::enable_shared_from_this<PWKAddinApp>,
     std::int32_t HookedInspectorCount() const { return hookedInspectors_.Count(); }
     bool HasSentItemsHook() const { return static_cast<bool>(sentItemsHook_); }
 
-    // The contact actions behind the command buttons.
+    // The contact actions behind the command buttons (ContactActions.cpp).
     std::shared_ptr<TrackedFolderset> GetTrackedFoldersetForContact(
         const Ref<host::ContactItem>& ctc) override;
     void NewPhoneCall(const Ref<host::ContactItem>& contactItem) override;
@@ -83,6 +88,7 @@ class PWKAddinApp : public std::enable_shared_from_this<PWKAddinApp>,
     void NewFileLink(const Ref<host::ContactItem>& contactItem) override;
     void NewAppointment(const Ref<host::ContactItem>& contactItem) override;
     void LogIncoming(const Ref<host::MailItem>& mailItem) override;
+
     Ref<host::Application> OutlookApplication() override { return outlookApp_.Get(); }
 
     Connection Advise(PWKAddinAppEvents& sink) { return quitEvent_.Advise(sink); }
@@ -91,8 +97,17 @@ class PWKAddinApp : public std::enable_shared_from_this<PWKAddinApp>,
     void pExplorers_NewExplorer(const Ref<host::Explorer>& explorer);
     void pInspectors_NewInspector(const Ref<host::Inspector>& inspector);
     void RegSettings_Updated();
+    // Send interception and the options page (SendInterception.cpp).
+    void OutlookApp_ItemSend(const Ref<host::Item>& item, bool& cancel);
+    void OutlookApp_OptionsPagesAdd(const Ref<host::PropertyPages>& pages);
 
   private:
+    void ItemSend(const Ref<host::Item>& item, bool& cancel) override {
+        OutlookApp_ItemSend(item, cancel);
+    }
+    void OptionsPagesAdd(const Ref<host::PropertyPages>& pages) override {
+        OutlookApp_OptionsPagesAdd(pages);
+    }
     void NewExplorer(const Ref<host::Explorer>& explorer) override {
         pExplorers_NewExplorer(explorer);
     }
@@ -104,6 +119,11 @@ class PWKAddinApp : public std::enable_shared_from_this<PWKAddinApp>,
     void SetHelpFile();
     void ShowWelcome();
     bool InspectorQualifies(const Ref<host::Inspector>& inspector);
+    struct JournalEntryAction;
+    void NewContactJournalEntry(const JournalEntryAction& action,
+                                const Ref<host::ContactItem>& contactItem);
+    std::string ChooseFileToLink();
+    void SetActivity(const std::string& text);
 
     Component& component_;
     bool debugMode_ = false;

@@ -143,7 +143,7 @@ void PWKAddinApp::RefreshHookedWindows() {
         for (std::int32_t i = 1; i <= inspectors; ++i) {
             proc.Step([&] { AddToHooked(outlookApp_->GetInspectors()->Item(i)); });
         }
-        proc.Step([&] { sentItemsHook_ = std::make_shared<HookedFolder>(); });
+        proc.Step([&] { sentItemsHook_ = std::make_shared<HookedFolder>(component_); });
         proc.Step([&] {
             sentItemsHook_->Initialize(
                 shared_from_this(),

@@ -45,6 +45,9 @@ Procedure::Outcome Procedure::OnFailure(const Failure& failure) {
 }
 
 void Procedure::Leave() {
+    if (onLeave_) {
+        Ignoring(onLeave_);
+    }
     auto* library = Library();
     if (library == nullptr) {
         if (boundary_ != Boundary::Host && current_) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <new>
 #include <optional>
 #include <stdexcept>
@@ -100,6 +101,10 @@ class Procedure {
         return std::nullopt;
     }
 
+    // What the procedure does on its way out after a failure, before the exit report: clean up
+    // what it half made, or ask the user. Failures inside it are ignored.
+    void OnLeave(std::function<void()> cleanup) { onLeave_ = std::move(cleanup); }
+
     std::string_view Module() const { return module_; }
     std::string_view Name() const { return procedure_; }
 
@@ -137,6 +142,7 @@ class Procedure {
     Severity severity_;
     std::optional<Failure> current_;
     bool traced_ = true;
+    std::function<void()> onLeave_;
 };
 
 }  // namespace pwk

@@ -9,26 +9,13 @@
 #include "src/host/Inspector.h"
 #include "src/host/MailItem.h"
 #include "src/host/Selection.h"
+#include "src/journal/ItemCast.h"
 #include "src/resources/StringTable.h"
 
 namespace pwk {
 
 namespace {
 constexpr const char* kModule = "HookedButton";
-
-// Takes an object as the given interface, as an assignment to a typed reference does:
-// nothing stays nothing, an object of another kind is a type mismatch.
-template <class To>
-Ref<To> TakeAs(const Ref<host::HostObject>& object) {
-    if (!object) {
-        return nullptr;
-    }
-    auto converted = As<To>(object);
-    if (!converted) {
-        Raise(FailureNumber::TypeMismatch);
-    }
-    return converted;
-}
 }  // namespace
 
 HookedButton::HookedButton(Component& component)
@@ -44,7 +31,7 @@ void HookedButton::Initialize(const std::shared_ptr<HookOwner>& addinApp, std::i
             addinApp_ = addinApp;
             action_ = actionType;
         });
-        proc.Step([&] { helperButton_ = TakeAs<host::CommandBarButton>(helperButton); });
+        proc.Step([&] { helperButton_ = ItemAs<host::CommandBarButton>(helperButton); });
         proc.Step([&] {
             ownerWindow_ = ownerWindow;
             if (IsA<host::Explorer>(ownerWindow_)) {
@@ -53,7 +40,7 @@ void HookedButton::Initialize(const std::shared_ptr<HookOwner>& addinApp, std::i
                 Raise(FailureNumber::InvalidProcedureCall);
             }
         });
-        proc.Step([&] { pMyButton_ = TakeAs<host::CommandBarButton>(button); });
+        proc.Step([&] { pMyButton_ = ItemAs<host::CommandBarButton>(button); });
     });
 }
 
@@ -84,7 +71,7 @@ void HookedButton::pMyButton_Click(const Ref<host::CommandBarButton>& ctrl,
         Ref<host::ContactItem> contact;
         Ref<host::MailItem> mail;
         if (auto inspector = As<host::Inspector>(ownerWindow_)) {
-            proc.Step([&] { contact = TakeAs<host::ContactItem>(inspector->CurrentItem()); });
+            proc.Step([&] { contact = ItemAs<host::ContactItem>(inspector->CurrentItem()); });
         } else if (auto explorer = As<host::Explorer>(ownerWindow_)) {
             Ref<host::Selection> selection;
             bool single = false;
@@ -149,7 +136,7 @@ void HookedButton::Kill() {
         if (const Ref<host::CommandBarButton> button = pMyButton_.Get()) {
             // Names the button and its bar in the report of a failed removal.
             proc.Step([&] {
-                const std::string barName = TakeAs<host::CommandBar>(button->Parent())->Name();
+                const std::string barName = ItemAs<host::CommandBar>(button->Parent())->Name();
                 component_.Errors().SetActivity(
                     LoadResString(StringId::RemoveButtonPrefix) + button->Caption() +
                     LoadResString(StringId::RemoveButtonMiddle) + barName +

@@ -48,7 +48,7 @@ class HookedButton : private host::CommandBarButtonEvents {
     void pMyButton_Click(const Ref<host::CommandBarButton>& ctrl, bool& cancelDefault);
 
   private:
-    void Click(const std::shared_ptr<host::CommandBarButton>& ctrl, bool& cancelDefault) override {
+    void Click(const Ref<host::CommandBarButton>& ctrl, bool& cancelDefault) override {
         pMyButton_Click(ctrl, cancelDefault);
     }
     void RunAction(const Ref<host::ContactItem>& contact, const Ref<host::MailItem>& mail);

@@ -1,6 +1,10 @@
 #include "src/hooks/HookedFolder.h"
 
+#include "src/errors/Procedure.h"
 #include "src/hooks/HookOwner.h"
+#include "src/host/MailItem.h"
+#include "src/journal/SentMailJournal.h"
+#include "src/tracking/RegSettings.h"
 #include "src/util/Ref.h"
 
 namespace pwk {
@@ -18,9 +22,16 @@ void HookedFolder::Kill() {
     addinApp_.reset();
 }
 
-void HookedFolder::Items_ItemAdd(const Ref<host::Item>& /*item*/) {
-    // Journaling of mail that reaches the folder is not built yet; until then an added item is
-    // seen and left alone.
+void HookedFolder::Items_ItemAdd(const Ref<host::Item>& item) {
+    Procedure::Ignoring([&] {
+        if (!IsA<host::MailItem>(item)) {
+            return;
+        }
+        HookOwner& app = Deref(addinApp_);
+        const auto settings = app.theRegSettings();
+        PWKGlobal::SentMailAddHandler(component_, app, app.dbgGetMapiNamespace(), settings,
+                                      Deref(settings).TrackedFoldersets(), item);
+    });
 }
 
 }  // namespace pwk

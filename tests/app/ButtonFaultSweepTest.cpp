@@ -144,11 +144,15 @@ std::vector<Path> Paths() {
                          w.harness.host.OpenExplorer(kInbox);
                      },
                      [](World& w) { w.harness.host.Close(w.explorer); }});
+    // The options page hands settings back; a failure of the rebuild goes back to the page.
     paths.push_back({"settings change", contactInspector, [](World& w) {
                          auto live = w.harness.App()->theRegSettings();
                          auto edited = std::make_shared<RegSettings>(w.harness.component);
-                         edited->UpdateFrom(live, w.harness.host.Application());
-                         live->UpdateFrom(edited, w.harness.host.Application());
+                         try {
+                             edited->UpdateFrom(live, w.harness.host.Application());
+                             live->UpdateFrom(edited, w.harness.host.Application());
+                         } catch (const Failure&) {
+                         }
                      }});
     paths.push_back({"quit", contactInspector, [](World& w) { w.harness.host.Quit(); }});
     return paths;

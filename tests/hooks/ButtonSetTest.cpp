@@ -100,7 +100,7 @@ class ButtonSetTest : public ::testing::Test {
     }
     void Select(const std::shared_ptr<sim::SimExplorer>& explorer,
                 std::vector<std::shared_ptr<sim::SimItemState>> items) {
-        std::vector<std::shared_ptr<host::Item>> selection;
+        std::vector<Ref<host::Item>> selection;
         for (const auto& item : items) {
             selection.push_back(item->AsItem());
         }

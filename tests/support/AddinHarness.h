@@ -60,6 +60,7 @@ class AddinHarness {
         const std::pair<const char*, std::pair<host::ItemType, int>> folders[] = {
             {"Inbox", {host::ItemType::Mail, host::DefaultFolder::Inbox}},
             {"Sent Items", {host::ItemType::Mail, host::DefaultFolder::SentMail}},
+            {"Drafts", {host::ItemType::Mail, host::DefaultFolder::Drafts}},
             {"Calendar", {host::ItemType::Appointment, host::DefaultFolder::Calendar}},
             {"Contacts", {host::ItemType::Contact, host::DefaultFolder::Contacts}},
             {"Journal", {host::ItemType::Journal, host::DefaultFolder::Journal}},

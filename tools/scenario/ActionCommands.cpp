@@ -174,7 +174,14 @@ void CommandRunner::Click(const Command& command) {
                            "\" (\"show buttons\" lists them)");
     }
     transcript_.Event("click " + Describe::Control(*control) + " on " + Where(*window));
+    const auto app = Lookup::App(session_.Host());
+    const std::size_t inspectorsBefore = app->InspectorList().All().size();
     session_.Host().Click(control->Self<host::CommandBarControl>());
+    // A window the click opened (an entry, a mail, an appointment to fill in) comes to the front.
+    const auto& inspectors = app->InspectorList().All();
+    if (inspectors.size() > inspectorsBefore) {
+        focus_.Bring(inspectors.back().get());
+    }
 }
 
 void CommandRunner::Toolbar(const Command& command) {

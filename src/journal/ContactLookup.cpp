@@ -1,0 +1,102 @@
+#include "src/journal/ContactLookup.h"
+
+#include "src/component/Component.h"
+#include "src/errors/Procedure.h"
+#include "src/host/ContactItem.h"
+#include "src/host/Item.h"
+#include "src/host/Items.h"
+#include "src/host/MAPIFolder.h"
+#include "src/host/MailItem.h"
+#include "src/host/MapiSession.h"
+#include "src/host/NameSpace.h"
+#include "src/journal/ItemCast.h"
+#include "src/tracking/TrackedFolderset.h"
+#include "src/tracking/TrackedFoldersets.h"
+
+namespace pwk::PWKGlobal {
+
+namespace {
+constexpr const char* kModule = "PWKGlobal";
+
+// The restriction Items.Find takes for one e-mail field; the address goes in as it is.
+std::string EmailFilter(const char* field, const std::string& address) {
+    return std::string("[") + field + "] = \"" + address + "\"";
+}
+}  // namespace
+
+Ref<host::ContactItem> FindPubContactByEmail(Component& component,
+                                             const Ref<host::NameSpace>& nameSpace,
+                                             const std::shared_ptr<TrackedFoldersets>& foldersets,
+                                             const std::string& address, std::int32_t& index) {
+    Ref<host::ContactItem> result;
+    Procedure proc(component, kModule, "FindPubContactByEmail", Boundary::Internal,
+                   Severity::Minor);
+    proc.Run([&] {
+        std::int32_t count = 0;
+        proc.Step([&] { count = Deref(foldersets).Count(); });
+        for (std::int32_t i = 1; i <= count; ++i) {
+            Ref<host::MAPIFolder> folder;
+            proc.Step([&] { folder = foldersets->Item(i)->ContactMAPIFolder(nameSpace); });
+            // A match on the first field wins over the second and third; each attempt asks the
+            // folder for its items afresh.
+            Ref<host::Item> found;
+            for (const char* field : {"Email1Address", "Email2Address", "Email3Address"}) {
+                proc.Step([&] {
+                    if (!found) {
+                        found = folder->GetItems()->Find(EmailFilter(field, address));
+                    }
+                });
+            }
+            // No early stop: a later folderset holding the address wins.
+            proc.Step([&] {
+                if (found) {
+                    result = ItemAs<host::ContactItem>(found);
+                    index = i;
+                }
+            });
+        }
+    });
+    return result;
+}
+
+std::string GetFirstEmailAddress(Component& component, const Ref<host::ContactItem>& contact) {
+    std::string result;
+    Procedure proc(component, kModule, "GetFirstEmailAddress", Boundary::Internal);
+    proc.Run([&] {
+        // Only the empty text counts as missing; the chosen field is read again for the result.
+        if (!contact->Email1Address().empty()) {
+            result = contact->Email1Address();
+        } else if (!contact->Email2Address().empty()) {
+            result = contact->Email2Address();
+        } else if (!contact->Email3Address().empty()) {
+            result = contact->Email3Address();
+        }
+    });
+    return result;
+}
+
+// The library's Sender.Address is taken as it comes. For mail from the Internet it is the SMTP
+// address, the form the contacts' e-mail fields hold; a directory address matches no contact,
+// which the caller reports as an untracked sender rather than guessing at a translation.
+std::string GetSenderAddress(Component& component, const Ref<host::MailItem>& mail) {
+    const std::string entryId = mail->EntryID();
+    const Ref<host::MAPIFolder> holder = As<host::MAPIFolder>(mail->Parent());
+    const std::string storeId = holder->StoreID();
+    Ref<host::MapiSession> session =
+        As<host::MapiSession>(component.platform().CreateObject(host::MapiSessionProgID));
+    if (!session) {
+        Raise(FailureNumber::CannotCreateObject, host::MapiSessionProgID);
+    }
+    session->Logon("", false, false);
+
+    // From here on nothing fails: an unopened message or an unknown sender give the empty text.
+    std::string address;
+    Ref<host::MapiMessage> message;
+    Procedure::Ignoring([&] { message = session->GetMessage(entryId, storeId); });
+    Procedure::Ignoring([&] { address = message->SenderAddress(); });
+    message.reset();
+    session.reset();
+    return address;
+}
+
+}  // namespace pwk::PWKGlobal
