@@ -143,6 +143,8 @@ class SimHost : public SimWorld {
     FaultInjector& Faults() const;
     std::vector<HeldObject> HeldObjects() const;
     const std::vector<DisplayRecord>& Displayed() const { return displayed_; }
+    // Empties the record of shown items, so that a long run does not grow it.
+    void ForgetDisplayed() { displayed_.clear(); }
     const std::vector<CommandRecord>& CommandsRun() const { return commands_; }
     std::vector<EscapedFailure> TakeEscapedFailures();
     void ThrowOnEscapedFailures(bool enabled) { throwOnEscaped_ = enabled; }
