@@ -80,24 +80,8 @@ std::string Contacts(int set) {
 // contacts; an explorer open on the Inbox.
 void Prepare(test::AddinHarness& harness) {
     harness.StoreSavedSettings(ComponentVersion);
-    auto& store = *harness.store;
-    const std::string section = "Tracked Foldersets";
-    store.SaveSetting(ProductTitle, section, "Count", std::to_string(kFoldersets));
+    harness.AddTrackedFoldersets(kFoldersets);
     for (int i = 1; i <= kFoldersets; ++i) {
-        const std::string name = "Set " + std::to_string(i);
-        harness.host.AddFolder("Public", name, host::ItemType::Mail);
-        const std::pair<const char*, host::ItemType> parts[] = {
-            {"Contacts", host::ItemType::Contact},
-            {"Journals", host::ItemType::Journal},
-            {"Emails", host::ItemType::Mail}};
-        for (const auto& [part, type] : parts) {
-            auto folder = harness.host.AddFolder("Public/" + name, part, type);
-            const std::string key = std::to_string(i);
-            store.SaveSetting(ProductTitle, section + "\\" + part + "\\EntryID", key,
-                              folder->EntryID());
-            store.SaveSetting(ProductTitle, section + "\\" + part + "\\StoreID", key,
-                              folder->StoreID());
-        }
         for (const char* contact : {"Ann Example", "Bo Example"}) {
             harness.host.PutItem(Contacts(i), host::ItemType::Contact,
                                  {{"FullName", std::string(contact) + " " + std::to_string(i)}});

@@ -153,16 +153,16 @@ void HookedButtonSet::HookInspector() {
     });
 }
 
-void HookedButtonSet::AddMenuItem(const Ref<host::CommandBarPopup>& popup, std::int32_t action,
-                                  const std::string& caption, const std::string& tagText,
-                                  std::optional<bool> beginGroup) {
-    const std::string fullTag = tagText + std::to_string(setSerial_);
-    Ref<host::CommandBarControl> button;
-    Try([&] {
-        const Ref<host::CommandBarControls> controls = popup->Controls();
-        button =
-            controls->Add(host::ControlType::Button, std::nullopt, fullTag, std::nullopt, true);
-    });
+// A temporary button at the end of the controls, its parameter the full tag.
+Ref<host::CommandBarControl> HookedButtonSet::AddButton(
+    const Ref<host::CommandBarControls>& controls, const std::string& fullTag) {
+    return controls->Add(host::ControlType::Button, std::nullopt, fullTag, std::nullopt, true);
+}
+
+// Caption (unless empty), tag, group start (when given) and action of a new button, each with
+// failures ignored.
+void HookedButtonSet::Label(const Ref<host::CommandBarControl>& button, const std::string& caption,
+                            const std::string& fullTag, std::optional<bool> beginGroup) const {
     if (!caption.empty()) {
         Try([&] { button->SetCaption(caption); });
     }
@@ -171,6 +171,15 @@ void HookedButtonSet::AddMenuItem(const Ref<host::CommandBarPopup>& popup, std::
         Try([&] { button->SetBeginGroup(*beginGroup); });
     }
     Try([&] { button->SetOnAction(OnAction()); });
+}
+
+void HookedButtonSet::AddMenuItem(const Ref<host::CommandBarPopup>& popup, std::int32_t action,
+                                  const std::string& caption, const std::string& tagText,
+                                  std::optional<bool> beginGroup) {
+    const std::string fullTag = tagText + std::to_string(setSerial_);
+    Ref<host::CommandBarControl> button;
+    Try([&] { button = AddButton(popup->Controls(), fullTag); });
+    Label(button, caption, fullTag, beginGroup);
     Try([&] { button->Move(nullptr, 1); });
     auto wrapper = std::make_shared<HookedButton>(component_);
     Try([&] { wrapper->Initialize(addinApp_, action, button, window_); });
@@ -184,24 +193,13 @@ void HookedButtonSet::AddToolbarButton(const Ref<host::CommandBar>& bar, std::in
     Try([&] { button = bar->FindControl(host::FindControlQuery::ByTag(tagText)); });
     if (!button) {
         const std::string fullTag = tagText + std::to_string(setSerial_);
-        Try([&] {
-            const Ref<host::CommandBarControls> controls = bar->Controls();
-            button =
-                controls->Add(host::ControlType::Button, std::nullopt, fullTag, std::nullopt, true);
-        });
+        Try([&] { button = AddButton(bar->Controls(), fullTag); });
         Try([&] {
             if (!button) {
                 throw Failure(FailureNumber::InvalidProcedureCall, "Couldn't add button");
             }
         });
-        if (!caption.empty()) {
-            Try([&] { button->SetCaption(caption); });
-        }
-        Try([&] { button->SetTag(fullTag); });
-        if (beginGroup) {
-            Try([&] { button->SetBeginGroup(*beginGroup); });
-        }
-        Try([&] { button->SetOnAction(OnAction()); });
+        Label(button, caption, fullTag, beginGroup);
         // An inspector's buttons follow the bar's own controls; an explorer's line up before
         // the control that was last.
         Try([&] {

@@ -16,6 +16,8 @@ class HookOwner;
 
 namespace host {
 class CommandBar;
+class CommandBarControl;
+class CommandBarControls;
 class CommandBarPopup;
 class Explorer;
 class HostObject;
@@ -67,6 +69,10 @@ class HookedButtonSet {
     void AddToolbarButton(const Ref<host::CommandBar>& bar, std::int32_t action,
                           const std::string& caption, const std::string& tagText,
                           std::optional<bool> beginGroup = std::nullopt);
+    static Ref<host::CommandBarControl> AddButton(const Ref<host::CommandBarControls>& controls,
+                                                  const std::string& fullTag);
+    void Label(const Ref<host::CommandBarControl>& button, const std::string& caption,
+               const std::string& fullTag, std::optional<bool> beginGroup) const;
     std::string OnAction() const { return "<!" + progId_ + ">"; }
 
     Component& component_;

@@ -15,6 +15,7 @@
 #include "sim/SimInspector.h"
 #include "sim/SimItemState.h"
 #include "src/host/CommandBarControl.h"
+#include "tests/support/AddinControls.h"
 #include "tests/support/AddinHarness.h"
 
 namespace pwk {
@@ -27,18 +28,8 @@ constexpr const char* kInbox = "Mailbox/Inbox";
 struct World {
     World() {
         harness.StoreSavedSettings(ComponentVersion);
-        auto& store = *harness.store;
-        const std::string section = "Tracked Foldersets";
-        store.SaveSetting(ProductTitle, section, "Count", "1");
-        const std::pair<const char*, const char*> parts[] = {
-            {"Contacts", "Contacts"}, {"Journals", "Journal"}, {"Emails", "E-mails"}};
-        for (const auto& [key, folder] : parts) {
-            const auto path = std::string("Public/Customers/") + folder;
-            store.SaveSetting(ProductTitle, section + "\\" + key + "\\EntryID", "1",
-                              harness.FolderEntryID(path));
-            store.SaveSetting(ProductTitle, section + "\\" + key + "\\StoreID", "1",
-                              harness.FolderStoreID(path));
-        }
+        harness.StoreFoldersets(
+            {{kContacts, "Public/Customers/Journal", "Public/Customers/E-mails"}});
         contact = harness.host.PutItem(kContacts, host::ItemType::Contact,
                                        {{"FullName", "Aiko Tanaka"},
                                         {"CompanyName", "Kestrel Logistics"},
@@ -54,18 +45,8 @@ struct World {
         explorer = harness.host.OpenExplorer(folder);
         harness.Start();
     }
-    // Clicks the add-in's control of that caption on the window.
     void Click(const sim::SimWindowState& window, const std::string& caption) {
-        std::shared_ptr<sim::SimControlState> found;
-        for (const auto& bar : window.Bars().Bars()) {
-            bar->ForEachControl([&](sim::SimControlState& control) {
-                if (!found && control.Spec.Caption == caption && !control.Spec.BuiltIn) {
-                    found = control.Self<sim::SimControlState>();
-                }
-            });
-        }
-        ASSERT_TRUE(found) << caption;
-        harness.host.Click(found->Self<host::CommandBarControl>());
+        test::ClickAddedControl(harness.host, window, caption);
     }
 
     test::AddinHarness harness;

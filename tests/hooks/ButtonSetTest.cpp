@@ -13,6 +13,7 @@
 #include "src/host/CommandBarPopup.h"
 #include "tests/hooks/RecordingHookOwner.h"
 #include "tests/sim/SimTestMailbox.h"
+#include "tests/support/AddinControls.h"
 #include "tests/support/FakeErrorLibrary.h"
 #include "tests/support/NullPlatform.h"
 
@@ -85,18 +86,8 @@ class ButtonSetTest : public ::testing::Test {
         }
         return Captions(ours, visibleOnly);
     }
-    // Clicks the first control of that caption, ours before the host's.
     void ClickOn(const sim::SimWindowState& window, const std::string& caption) {
-        std::shared_ptr<sim::SimControlState> found;
-        for (const auto& bar : window.Bars().Bars()) {
-            bar->ForEachControl([&](sim::SimControlState& c) {
-                if (!found && c.Spec.Caption == caption && !c.Spec.BuiltIn) {
-                    found = c.Self<sim::SimControlState>();
-                }
-            });
-        }
-        ASSERT_TRUE(found) << caption;
-        host.Click(found->Self<host::CommandBarControl>());
+        test::ClickAddedControl(host, window, caption);
     }
     void Select(const std::shared_ptr<sim::SimExplorer>& explorer,
                 std::vector<std::shared_ptr<sim::SimItemState>> items) {

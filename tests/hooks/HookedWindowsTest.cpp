@@ -11,6 +11,7 @@
 #include "src/hooks/HookedInspector.h"
 #include "tests/hooks/RecordingHookOwner.h"
 #include "tests/sim/SimTestMailbox.h"
+#include "tests/support/AddinControls.h"
 #include "tests/support/FakeErrorLibrary.h"
 #include "tests/support/NullPlatform.h"
 
@@ -44,16 +45,12 @@ class HookedWindowsTest : public ::testing::Test {
     // The state of our control of that caption: "shown enabled", "hidden disabled"..., or
     // "none".
     static std::string State(const sim::SimWindowState& window, const std::string& caption) {
-        std::string state = "none";
-        for (const auto& bar : window.Bars().Bars()) {
-            bar->ForEachControl([&](sim::SimControlState& control) {
-                if (control.Spec.Caption == caption && !control.Spec.BuiltIn) {
-                    state = std::string(control.Spec.Visible ? "shown" : "hidden") +
-                            (control.Spec.Enabled ? " enabled" : " disabled");
-                }
-            });
+        const auto control = test::AddedControl(window, caption);
+        if (!control) {
+            return "none";
         }
-        return state;
+        return std::string(control->Spec.Visible ? "shown" : "hidden") +
+               (control->Spec.Enabled ? " enabled" : " disabled");
     }
     std::shared_ptr<host::Item> PutMail(const std::string& folder) {
         return host.PutItem(folder, host::ItemType::Mail, {{"Subject", "Invoice 42"}})->AsItem();
