@@ -5,11 +5,13 @@
 #include <memory>
 #include <string>
 
+#include "sim/SimFolder.h"
+#include "sim/SimHost.h"
+#include "sim/SimNameSpace.h"
 #include "src/component/Component.h"
+#include "src/host/Application.h"
 #include "src/tracking/RegSettings.h"
-#include "tests/support/FakeApplication.h"
 #include "tests/support/FakeErrorLibrary.h"
-#include "tests/support/FakeNamespace.h"
 #include "tests/support/MemoryStorePlatform.h"
 
 namespace {
@@ -25,19 +27,26 @@ class QuietErrorLibrary : public test::FakeErrorLibrary {
     void ProcExit(std::string_view, std::string_view) override {}
 };
 
-// A host with kFoldersets folder triples and settings that track all of them.
+// The simulated host with kFoldersets folder triples and settings that track all of them.
 struct Fixture {
     Fixture() : component(platform) {
         component.SetErrorObject(std::make_shared<QuietErrorLibrary>());
+        for (int i = 0; i < 3; ++i) {
+            const std::string name = "store-" + std::to_string(i);
+            host.Mailbox().AddStore(name, name);
+        }
         auto& store = platform.store;
         const std::string section = "Tracked Foldersets";
         store.SaveSetting(ProductTitle, section, "Count", std::to_string(kFoldersets));
         for (int i = 1; i <= kFoldersets; ++i) {
             const std::string key = std::to_string(i);
             const std::string store_id = "store-" + std::to_string(i % 3);
-            nameSpace->AddFolder("contacts-" + key, store_id, "Contacts " + key);
-            nameSpace->AddFolder("journal-" + key, store_id, "Journal " + key);
-            nameSpace->AddFolder("emails-" + key, store_id, "Emails " + key);
+            host.AddFolder(store_id, "Contacts " + key, host::ItemType::Contact)
+                ->SetEntryId("contacts-" + key);
+            host.AddFolder(store_id, "Journal " + key, host::ItemType::Journal)
+                ->SetEntryId("journal-" + key);
+            host.AddFolder(store_id, "Emails " + key, host::ItemType::Mail)
+                ->SetEntryId("emails-" + key);
             store.SaveSetting(ProductTitle, section + "\\Contacts\\EntryID", key,
                               "contacts-" + key);
             store.SaveSetting(ProductTitle, section + "\\Contacts\\StoreID", key, store_id);
@@ -50,13 +59,14 @@ struct Fixture {
 
     test::MemoryStorePlatform platform;
     Component component;
-    std::shared_ptr<test::FakeNamespace> nameSpace = std::make_shared<test::FakeNamespace>();
-    std::shared_ptr<test::FakeApplication> application =
-        std::make_shared<test::FakeApplication>(nameSpace);
+    sim::SimHost host;
+    std::shared_ptr<host::Application> application = host.Application();
+
+    std::int64_t Lookups() const { return host.Faults().Calls("NameSpace.GetFolderFromID"); }
 };
 
-void ReportLookups(benchmark::State& state, const Fixture& fixture) {
-    const auto lookups = static_cast<double>(fixture.nameSpace->lookups);
+void ReportLookups(benchmark::State& state, const Fixture& fixture, std::int64_t before = 0) {
+    const auto lookups = static_cast<double>(fixture.Lookups() - before);
     state.counters["host_lookups_per_run"] =
         benchmark::Counter(lookups, benchmark::Counter::kAvgIterations);
     state.counters["host_lookups_per_folderset"] =
@@ -82,7 +92,7 @@ void BM_SaveReg1000Foldersets(benchmark::State& state) {
     Fixture fixture;
     RegSettings settings(fixture.component);
     settings.ReadReg(fixture.application);
-    fixture.nameSpace->lookups = 0;
+    const std::int64_t before = fixture.Lookups();
     for (auto _ : state) {
         settings.SaveReg(fixture.application);
     }
@@ -90,7 +100,7 @@ void BM_SaveReg1000Foldersets(benchmark::State& state) {
         std::to_string(kFoldersets)) {
         state.SkipWithError("the foldersets were not saved");
     }
-    ReportLookups(state, fixture);
+    ReportLookups(state, fixture, before);
 }
 BENCHMARK(BM_SaveReg1000Foldersets)->Unit(benchmark::kMillisecond);
 

@@ -12,16 +12,14 @@ ErrorDialog::ErrorDialog(const FailureReport& report, const std::string& title,
     dialog_.Text = Text(report, applicationName);
     dialog_.Icon =
         report.severity == Severity::Minor ? MsgBoxStyle::Exclamation : MsgBoxStyle::Critical;
-    AddButton("Abort", "Leave the procedure that failed", {static_cast<int>(ErrorAction::Exit), 0});
+    AddButton("Abort", "Leave the procedure that failed", {ErrorAction::Exit, 0});
     if (debugMode) {
-        AddButton("Retry", "Retry the failing statement in the debugger",
-                  {static_cast<int>(ErrorAction::Debug), 0});
+        AddButton("Retry", "Retry the failing statement in the debugger", {ErrorAction::Debug, 0});
     }
-    AddButton("Ignore", "Continue with the next statement",
-              {static_cast<int>(ErrorAction::ResumeNext), 0});
-    AddButton("End", "End the application", {static_cast<int>(ErrorAction::EndApp), 0});
+    AddButton("Ignore", "Continue with the next statement", {ErrorAction::ResumeNext, 0});
+    AddButton("End", "End the application", {ErrorAction::EndApp, 0});
     for (const auto& [index, button] : customButtons) {
-        AddButton(button.Caption, button.ToolTip, {0, index});
+        AddButton(button.Caption, button.ToolTip, {ErrorAction::Exit, index});
     }
     dialog_.DefaultButton = 0;
     dialog_.FrameCaption = frameCaption;

@@ -19,8 +19,8 @@ namespace pwk::keelson {
 class ErrorDialog {
   public:
     struct Choice {
-        int Action = 0;       // the action chosen, or 0 for a custom button
-        int CustomIndex = 0;  // the custom button chosen, or 0
+        ErrorAction Action = ErrorAction::Exit;  // the action chosen, unless a custom button was
+        int CustomIndex = 0;                     // the custom button chosen, or 0
     };
 
     ErrorDialog(const FailureReport& report, const std::string& title,

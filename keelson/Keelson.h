@@ -34,9 +34,9 @@ class Keelson : public ErrorLibrary {
     void ProcEnter(std::string_view module, std::string_view procedure) override;
     void ProcExit(std::string_view module, std::string_view procedure) override;
 
-    int HandleError(const Failure& failure, const std::string& module, const std::string& procedure,
-                    const std::string& context, Boundary boundary, Severity severity,
-                    std::int32_t flags) override;
+    ErrorAction HandleError(const Failure& failure, const std::string& module,
+                            const std::string& procedure, const std::string& context,
+                            Boundary boundary, Severity severity, std::int32_t flags) override;
     void ErrorExit(Boundary boundary) override;
     bool DebugMode() const override { return debugMode_; }
     void SetDebugMode(bool debugMode) { debugMode_ = debugMode; }
@@ -94,16 +94,18 @@ class Keelson : public ErrorLibrary {
     void WriteCallStack();
 
     // Failures.
-    int ReportNew(const Failure& failure, const std::string& module, const std::string& procedure,
-                  const std::string& context, Boundary boundary, Severity severity);
-    int PassThrough(const Failure& failure, const std::string& module, const std::string& procedure,
-                    const std::string& context, Boundary boundary, Severity severity);
+    ErrorAction ReportNew(const Failure& failure, const std::string& module,
+                          const std::string& procedure, const std::string& context,
+                          Boundary boundary, Severity severity);
+    ErrorAction PassThrough(const Failure& failure, const std::string& module,
+                            const std::string& procedure, const std::string& context,
+                            Boundary boundary, Severity severity);
     void WriteDiagnosticsOnce();
     keelson::FailureReport Describe(const Failure& failure, const std::string& module,
                                     const std::string& procedure, const std::string& context,
                                     Boundary boundary, Severity severity);
     void WriteReport(const keelson::FailureReport& report);
-    int AskUser(const keelson::FailureReport& report);
+    ErrorAction AskUser(const keelson::FailureReport& report);
     template <class Call>
     void CallClient(std::string_view name, Call&& call);
 

@@ -13,8 +13,8 @@ namespace {
 constexpr std::int32_t kClassNotRegistered = static_cast<std::int32_t>(0x80040154u);
 constexpr std::int32_t kClassNotAvailable = static_cast<std::int32_t>(0x80040111u);
 
-std::string ActionName(int action) {
-    switch (static_cast<ErrorAction>(action)) {
+std::string ActionName(ErrorAction action) {
+    switch (action) {
         case ErrorAction::Exit:
             return "2 (exit procedure)";
         case ErrorAction::EndApp:
@@ -24,12 +24,16 @@ std::string ActionName(int action) {
         case ErrorAction::ResumeNext:
             return "5 (resume next)";
     }
-    return std::to_string(action);
+    return std::to_string(static_cast<int>(action));
 }
 
-bool IsAction(int action) {
-    return action >= static_cast<int>(ErrorAction::Exit) &&
-           action <= static_cast<int>(ErrorAction::ResumeNext);
+// The client answers with a plain number; only the four actions count as an answer.
+std::optional<ErrorAction> AsAction(int number) {
+    if (number < static_cast<int>(ErrorAction::Exit) ||
+        number > static_cast<int>(ErrorAction::ResumeNext)) {
+        return std::nullopt;
+    }
+    return static_cast<ErrorAction>(number);
 }
 
 std::string Hex(std::uint64_t value, int digits) {
@@ -54,21 +58,21 @@ void Keelson::CallClient(std::string_view name, Call&& call) {
     }
 }
 
-int Keelson::HandleError(const Failure& failure, const std::string& module,
-                         const std::string& procedure, const std::string& context,
-                         Boundary boundary, Severity severity, std::int32_t /*flags*/) {
+ErrorAction Keelson::HandleError(const Failure& failure, const std::string& module,
+                                 const std::string& procedure, const std::string& context,
+                                 Boundary boundary, Severity severity, std::int32_t /*flags*/) {
     current_ = failure;
-    const int action = failure.Reported
-                           ? PassThrough(failure, module, procedure, context, boundary, severity)
-                           : ReportNew(failure, module, procedure, context, boundary, severity);
+    const ErrorAction action =
+        failure.Reported ? PassThrough(failure, module, procedure, context, boundary, severity)
+                         : ReportNew(failure, module, procedure, context, boundary, severity);
     log_.Flush();
     return action;
 }
 
 // A failure already reported further in is on its way out: note it and keep it going.
-int Keelson::PassThrough(const Failure& failure, const std::string& module,
-                         const std::string& procedure, const std::string& context,
-                         Boundary boundary, Severity severity) {
+ErrorAction Keelson::PassThrough(const Failure& failure, const std::string& module,
+                                 const std::string& procedure, const std::string& context,
+                                 Boundary boundary, Severity severity) {
     WriteLine("  passing through " + module + "." + procedure + ": error " +
               std::to_string(failure.Number));
     int action = static_cast<int>(ErrorAction::Exit);
@@ -76,29 +80,31 @@ int Keelson::PassThrough(const Failure& failure, const std::string& module,
         client.StackCollapse(module, procedure, context, static_cast<int>(boundary),
                              static_cast<int>(severity), failure.Line, action);
     });
-    return static_cast<int>(ErrorAction::Exit);
+    return ErrorAction::Exit;
 }
 
-int Keelson::ReportNew(const Failure& failure, const std::string& module,
-                       const std::string& procedure, const std::string& context, Boundary boundary,
-                       Severity severity) {
+ErrorAction Keelson::ReportNew(const Failure& failure, const std::string& module,
+                               const std::string& procedure, const std::string& context,
+                               Boundary boundary, Severity severity) {
     WriteDiagnosticsOnce();
     const keelson::FailureReport report =
         Describe(failure, module, procedure, context, boundary, severity);
     WriteReport(report);
 
     // The client may decide the action itself; otherwise the user does, unless nobody is there.
-    int action = 0;
+    int answer = 0;
     CallClient("NotifyError", [&](IErrorClient& client) {
         client.NotifyError(module, procedure, context, static_cast<int>(boundary),
                            static_cast<int>(severity), failure.Line, failure.Number,
-                           failure.Description, failure.Source, action);
+                           failure.Description, failure.Source, answer);
     });
-    if (!IsAction(action)) {
-        action = unattended_ ? static_cast<int>(ErrorAction::Exit) : AskUser(report);
+    std::optional<ErrorAction> chosen = AsAction(answer);
+    if (!chosen) {
+        chosen = unattended_ ? ErrorAction::Exit : AskUser(report);
     }
+    const ErrorAction action = *chosen;
     WriteLine("  Action: " + ActionName(action));
-    if (action == static_cast<int>(ErrorAction::EndApp)) {
+    if (action == ErrorAction::EndApp) {
         log_.Flush();
         CallClient("EndApplication", [](IErrorClient& client) { client.EndApplication(); });
     }
@@ -161,7 +167,7 @@ void Keelson::WriteReport(const keelson::FailureReport& report) {
     WriteLine("  Reported as: " + report.Description + " / " + report.Suggestion);
 }
 
-int Keelson::AskUser(const keelson::FailureReport& report) {
+ErrorAction Keelson::AskUser(const keelson::FailureReport& report) {
     for (;;) {
         const keelson::ErrorDialog dialog(
             report, platform_.AppTitle(), applicationName_, debugMode_,
@@ -173,7 +179,7 @@ int Keelson::AskUser(const keelson::FailureReport& report) {
         } catch (const Failure& failure) {
             WriteLine("  The error dialog failed: error " + std::to_string(failure.Number) + ": " +
                       failure.Description);
-            return static_cast<int>(ErrorAction::Exit);
+            return ErrorAction::Exit;
         }
         const keelson::ErrorDialog::Choice choice = dialog.Interpret(index);
         if (choice.CustomIndex == 0) {
@@ -186,19 +192,14 @@ int Keelson::AskUser(const keelson::FailureReport& report) {
     }
 }
 
+// The failing procedure is leaving; at a host entry the failure has gone as far as it goes.
 void Keelson::ErrorExit(Boundary boundary) {
     log_.Flush();
-    if (!current_) {
-        return;
-    }
-    Failure failure = std::move(*current_);
+    const bool failed = current_.has_value();
     current_.reset();
-    if (boundary == Boundary::Host) {
+    if (failed && boundary == Boundary::Host) {
         CallClient("EndStackCollapse", [](IErrorClient& client) { client.EndStackCollapse(); });
-        return;
     }
-    failure.Reported = true;
-    throw failure;
 }
 
 void Keelson::RecordError(const std::optional<Failure>& failure) {

@@ -6,16 +6,16 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform-support/DateFormat.h"
+#include "platform-support/MessageBoxButtons.h"
+#include "platform-support/PathMapping.h"
 #include "posix/CrashHandlers.h"
 #include "posix/NativeFiles.h"
 #include "posix/PosixFileUtility.h"
 #include "posix/ShellCommand.h"
 #include "posix/TerminalBox.h"
-#include "platform-support/DateFormat.h"
 #include "src/platform/FileUtility.h"
-#include "platform-support/MessageBoxButtons.h"
 #include "src/platform/MessageBoxStyle.h"
-#include "platform-support/PathMapping.h"
 #include "store/UserFolders.h"
 
 namespace pwk {

@@ -20,6 +20,10 @@ void FaultInjector::FailMember(const std::string& member, std::int32_t number,
     memberFaults_[member] = MemberFault{number, times};
 }
 
+void FaultInjector::GiveNothing(const std::string& member, std::optional<int> times) {
+    memberFaults_[member] = MemberFault{0, times, true};
+}
+
 void FaultInjector::Clear() {
     nthCall_.clear();
     memberFaults_.clear();
@@ -35,12 +39,15 @@ std::vector<std::string> FaultInjector::TakeLog() {
     return std::exchange(log_, {});
 }
 
-void FaultInjector::Before(std::string_view type, std::string_view member) {
+bool FaultInjector::Before(std::string_view type, std::string_view member, bool objectGetter) {
     std::string name;
     name.reserve(type.size() + member.size() + 1);
     name.append(type).append(".").append(member);
     ++calls_;
     ++perMember_[name];
+    if (objectGetter) {
+        getters_.insert(name);
+    }
     if (logging_) {
         log_.push_back(name);
     }
@@ -50,12 +57,16 @@ void FaultInjector::Before(std::string_view type, std::string_view member) {
         Inject(number, name);
     }
     if (auto fault = memberFaults_.find(name); fault != memberFaults_.end()) {
-        const std::int32_t number = fault->second.number;
-        if (fault->second.remaining && --*fault->second.remaining <= 0) {
+        const MemberFault planned = fault->second;
+        if (planned.remaining && --*fault->second.remaining <= 0) {
             memberFaults_.erase(fault);
         }
-        Inject(number, name);
+        if (planned.nothing) {
+            return true;
+        }
+        Inject(planned.number, name);
     }
+    return false;
 }
 
 }  // namespace pwk::sim

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -20,6 +21,9 @@ class FaultInjector {
     // Every call of `member` fails with `number`; only the next `times` calls when given.
     void FailMember(const std::string& member, std::int32_t number,
                     std::optional<int> times = std::nullopt);
+    // Every call of `member` (an object getter) hands back nothing instead of an object, as a
+    // host's automation getter may; only the next `times` calls when given.
+    void GiveNothing(const std::string& member, std::optional<int> times = std::nullopt);
     void Clear();
 
     std::int64_t Calls() const { return calls_; }
@@ -28,17 +32,24 @@ class FaultInjector {
     void StartLog() { logging_ = true; }
     std::vector<std::string> TakeLog();
 
-    // Counts one call and raises the failure planned for it, if any.
-    void Before(std::string_view type, std::string_view member);
+    // The calls made per member ("Items.Find"), and which of those members hand back an object.
+    const std::map<std::string, std::int64_t>& CallsPerMember() const { return perMember_; }
+    const std::set<std::string>& ObjectGetters() const { return getters_; }
+
+    // Counts one call and raises the failure planned for it, if any. True when the call (of a
+    // member that hands back an object) is to hand back nothing.
+    bool Before(std::string_view type, std::string_view member, bool objectGetter);
 
   private:
     struct MemberFault {
         std::int32_t number;
         std::optional<int> remaining;
+        bool nothing = false;
     };
 
     std::int64_t calls_ = 0;
-    std::unordered_map<std::string, std::int64_t> perMember_;
+    std::map<std::string, std::int64_t> perMember_;
+    std::set<std::string> getters_;
     std::map<std::int64_t, std::int32_t> nthCall_;
     std::unordered_map<std::string, MemberFault> memberFaults_;
     bool logging_ = false;

@@ -1,27 +1,37 @@
 #include "sim/ObjectAudit.h"
 
+#include <utility>
+
 #include "sim/SimObject.h"
 
 namespace pwk::sim {
+
+namespace {
+
+// Our own `object` is one of the references counted.
+long OutsideReferences(const std::shared_ptr<SimObject>& object) {
+    return object.use_count() - 1 - object->HostRefs();
+}
+
+}  // namespace
 
 void ObjectAudit::Register(const std::shared_ptr<SimObject>& object) {
     if (objects_.size() >= pruneAt_) {
         Prune();
         pruneAt_ = 2 * objects_.size() + 1024;
     }
-    objects_.push_back(object);
+    objects_.push_back(Entry{object});
 }
 
 std::vector<HeldObject> ObjectAudit::Held() {
     Prune();
     std::vector<HeldObject> held;
-    for (const auto& weak : objects_) {
-        auto object = weak.lock();
+    for (const auto& entry : objects_) {
+        auto object = entry.Object.lock();
         if (!object) {
             continue;
         }
-        // Our own `object` is one of the references counted.
-        const long outside = object.use_count() - 1 - object->HostRefs();
+        const long outside = OutsideReferences(object);
         if (outside > 0) {
             held.push_back(HeldObject{object->AuditType(), object->AuditName(), outside});
         }
@@ -29,13 +39,35 @@ std::vector<HeldObject> ObjectAudit::Held() {
     return held;
 }
 
-std::size_t ObjectAudit::LiveCount() {
-    Prune();
-    return objects_.size();
+void ObjectAudit::EventsReleased(std::string type, std::string name) {
+    Look();
+    releases_.push_back(Release{Release::Kind::Events, std::move(type), std::move(name)});
 }
 
+std::vector<Release> ObjectAudit::TakeReleases() {
+    Look();
+    return std::exchange(releases_, {});
+}
+
+void ObjectAudit::Look() {
+    for (auto& entry : objects_) {
+        auto object = entry.Object.lock();
+        const long outside = object ? OutsideReferences(object) : 0;
+        if (outside < entry.Outside) {
+            releases_.push_back(Release{Release::Kind::References, entry.Type, entry.Name});
+        }
+        if (outside > 0) {
+            entry.Type = object->AuditType();
+            entry.Name = object->AuditName();
+        }
+        entry.Outside = outside;
+    }
+}
+
+// Forgets the objects that are gone, but not before the next look has seen them go.
 void ObjectAudit::Prune() {
-    std::erase_if(objects_, [](const std::weak_ptr<SimObject>& weak) { return weak.expired(); });
+    std::erase_if(objects_,
+                  [](const Entry& entry) { return entry.Object.expired() && entry.Outside == 0; });
 }
 
 }  // namespace pwk::sim

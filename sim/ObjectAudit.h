@@ -16,20 +16,52 @@ struct HeldObject {
     long Holders = 0;  // references beyond the host's own
 };
 
+// Something outside the host let go of one of its objects.
+struct Release {
+    enum class Kind {
+        Events,      // a sink's connection to the object's events ended
+        References,  // fewer outside references than at the audit's last look
+    };
+    Kind What;
+    std::string Type;
+    std::string Name;
+
+    bool operator==(const Release&) const = default;
+};
+
 // Keeps a weak reference to every object the host made, so that it can tell which of them are
 // still referenced from outside: an object's reference count minus the host's own references.
+//
+// It also keeps the order in which the outside lets go. The end of an events connection is
+// seen as it happens; dropped references are seen at the next look, which the audit takes
+// whenever an events connection ends and before it hands out the releases. So a reference
+// dropped before a connection ends is listed before it, and one dropped after it, after.
 class ObjectAudit {
   public:
     void Register(const std::shared_ptr<SimObject>& object);
     // Every live object held from outside, in the order the objects were made.
     std::vector<HeldObject> Held();
-    std::size_t LiveCount();
+
+    // A sink's connection to the events of the object `type` `name` ended.
+    void EventsReleased(std::string type, std::string name);
+    // The releases since the last call, in order (dropped references in the order the objects
+    // were made where one look finds several).
+    std::vector<Release> TakeReleases();
 
   private:
+    struct Entry {
+        std::weak_ptr<SimObject> Object;
+        long Outside = 0;    // outside references at the last look
+        std::string Type{};  // as the object was named when last seen held
+        std::string Name{};
+    };
+
+    void Look();
     void Prune();
 
-    std::vector<std::weak_ptr<SimObject>> objects_;
+    std::vector<Entry> objects_;
     std::size_t pruneAt_ = 1024;
+    std::vector<Release> releases_;
 };
 
 }  // namespace pwk::sim

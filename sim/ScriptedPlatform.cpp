@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "src/util/Failure.h"
 #include "platform-support/DateFormat.h"
 #include "platform-support/MessageBoxButtons.h"
 #include "platform-support/PathMapping.h"
+#include "src/util/Failure.h"
 
 namespace pwk::sim {
 

@@ -8,9 +8,8 @@
 
 namespace pwk::sim {
 
-void SimAddIns::Load(const Ref<host::Application>& application,
-                     const ObjectFactories& registry, const std::string& progId, int connectMode,
-                     const std::string& description) {
+void SimAddIns::Load(const Ref<host::Application>& application, const ObjectFactories& registry,
+                     const std::string& progId, int connectMode, const std::string& description) {
     if (Loaded(progId)) {
         throw UserActionError("The add-in " + progId + " is loaded already.");
     }

@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "src/util/Ref.h"
 #include "sim/Owned.h"
 #include "sim/SimAddInInstance.h"
 #include "src/host/AddIn.h"
 #include "src/platform/ObjectFactories.h"
+#include "src/util/Ref.h"
 
 namespace pwk::host {
 class Application;
@@ -24,9 +24,8 @@ class SimAddIns {
     // Creates the add-in's connection object by ProgID and connects it. Fails with 429 when
     // the ProgID cannot be created, and with UserActionError when the object is no add-in or
     // the ProgID is loaded already.
-    void Load(const Ref<host::Application>& application,
-              const ObjectFactories& registry, const std::string& progId, int connectMode,
-              const std::string& description);
+    void Load(const Ref<host::Application>& application, const ObjectFactories& registry,
+              const std::string& progId, int connectMode, const std::string& description);
     // Disconnects one add-in (the user switched it off) and lets it go.
     void Unload(const std::string& progId);
     // Disconnects every add-in for the host's shutdown and lets them go.

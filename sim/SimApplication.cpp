@@ -1,5 +1,5 @@
-#include "src/util/Ref.h"
 #include "sim/SimApplication.h"
+#include "src/util/Ref.h"
 
 #include "sim/SimFolder.h"
 #include "sim/SimItemFactory.h"
@@ -55,17 +55,23 @@ std::string SimApplication::ProductCode() {
 }
 
 Ref<host::Explorers> SimApplication::GetExplorers() {
-    Enter("Explorers");
+    if (EnterGetter("Explorers")) {
+        return nullptr;
+    }
     return explorers_.get();
 }
 
 Ref<host::Inspectors> SimApplication::GetInspectors() {
-    Enter("Inspectors");
+    if (EnterGetter("Inspectors")) {
+        return nullptr;
+    }
     return inspectors_.get();
 }
 
 Ref<host::NameSpace> SimApplication::GetNamespace(const std::string& type) {
-    Enter("GetNamespace");
+    if (EnterGetter("GetNamespace")) {
+        return nullptr;
+    }
     if (type != "MAPI") {
         Raise(FailureNumber::InvalidProcedureCall, "Application.GetNamespace");
     }
@@ -73,13 +79,15 @@ Ref<host::NameSpace> SimApplication::GetNamespace(const std::string& type) {
 }
 
 Ref<host::Item> SimApplication::CreateItem(host::ItemType type) {
-    Enter("CreateItem");
+    if (EnterGetter("CreateItem")) {
+        return nullptr;
+    }
     return NewItem(type)->AsItem();
 }
 
 Connection SimApplication::Advise(host::ApplicationEvents& sink) {
     Enter("Advise");
-    return events_.Advise(sink);
+    return AuditedAdvise(events_, sink);
 }
 
 std::shared_ptr<SimItemState> SimApplication::NewItem(host::ItemType type) {

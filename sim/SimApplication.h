@@ -3,13 +3,13 @@
 #include <memory>
 #include <string>
 
-#include "src/util/Ref.h"
 #include "sim/HostInfo.h"
 #include "sim/Owned.h"
 #include "sim/SimBase.h"
 #include "sim/SimWindows.h"
 #include "src/host/Application.h"
 #include "src/util/EventSource.h"
+#include "src/util/Ref.h"
 
 namespace pwk::sim {
 

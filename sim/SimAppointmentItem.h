@@ -12,7 +12,7 @@ class SimAppointmentItem : public SimTimedItem<host::AppointmentItem> {
 
     Connection Advise(host::ItemEvents& sink) override {
         Enter("Advise");
-        return WriteEvents().Advise(sink);
+        return AuditedAdvise(WriteEvents(), sink);
     }
 };
 

@@ -1,5 +1,5 @@
-#include "src/util/Ref.h"
 #include "sim/SimAttachments.h"
+#include "src/util/Ref.h"
 
 #include "sim/HostError.h"
 #include "sim/SimCollection.h"
@@ -39,8 +39,8 @@ void SimAttachments::Add(const std::string& sourcePath, int type, std::int32_t p
     Append({type, displayName.empty() ? fileName : displayName, sourcePath, position});
 }
 
-void SimAttachments::Add(const Ref<host::Item>& sourceItem, int type,
-                         std::int32_t position, const std::string& displayName) {
+void SimAttachments::Add(const Ref<host::Item>& sourceItem, int type, std::int32_t position,
+                         const std::string& displayName) {
     Enter("Add");
     CheckType(type);
     auto item = As<SimItemState>(sourceItem.Shared());

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "src/util/Ref.h"
 #include "sim/SimBase.h"
 #include "src/host/Attachments.h"
+#include "src/util/Ref.h"
 
 namespace pwk::sim {
 

@@ -2,10 +2,10 @@
 
 #include <memory>
 
-#include "src/util/Ref.h"
 #include "sim/SimControl.h"
 #include "src/host/CommandBarButton.h"
 #include "src/util/EventSource.h"
+#include "src/util/Ref.h"
 
 namespace pwk::sim {
 
@@ -15,11 +15,10 @@ class SimButton : public SimControl<host::CommandBarButton> {
 
     Connection Advise(host::CommandBarButtonEvents& sink) override {
         Enter("Advise");
-        return events_.Advise(sink);
+        return AuditedAdvise(events_, sink);
     }
 
-    void RaiseClick(const Ref<host::CommandBarButton>& clicked,
-                    bool& cancelDefault) override {
+    void RaiseClick(const Ref<host::CommandBarButton>& clicked, bool& cancelDefault) override {
         Core().Raise(events_, "CommandBarButton.Click", [&](host::CommandBarButtonEvents& sink) {
             sink.Click(clicked, cancelDefault);
         });

@@ -1,5 +1,5 @@
-#include "src/util/Ref.h"
 #include "sim/SimCommandBar.h"
+#include "src/util/Ref.h"
 
 #include <algorithm>
 
@@ -35,13 +35,16 @@ std::string SimCommandBar::Name() {
 }
 
 Ref<host::CommandBarControls> SimCommandBar::Controls() {
-    Enter("Controls");
+    if (EnterGetter("Controls")) {
+        return nullptr;
+    }
     return ControlsObject().Self<host::CommandBarControls>();
 }
 
-Ref<host::CommandBarControl> SimCommandBar::FindControl(
-    const host::FindControlQuery& query) {
-    Enter("FindControl");
+Ref<host::CommandBarControl> SimCommandBar::FindControl(const host::FindControlQuery& query) {
+    if (EnterGetter("FindControl")) {
+        return nullptr;
+    }
     auto found = Find(query);
     return found ? found->Self<host::CommandBarControl>() : nullptr;
 }

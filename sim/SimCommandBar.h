@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "src/util/Ref.h"
 #include "sim/CommandBarLayout.h"
 #include "sim/Owned.h"
 #include "sim/SimBase.h"
 #include "src/host/CommandBar.h"
+#include "src/util/Ref.h"
 
 namespace pwk::sim {
 
@@ -29,8 +29,7 @@ class SimCommandBar : public SimBase<host::CommandBar> {
 
     std::string Name() override;
     Ref<host::CommandBarControls> Controls() override;
-    Ref<host::CommandBarControl> FindControl(
-        const host::FindControlQuery& query) override;
+    Ref<host::CommandBarControl> FindControl(const host::FindControlQuery& query) override;
 
     std::string AuditName() const override { return name_; }
     void Rename(std::string name) { name_ = std::move(name); }

@@ -1,5 +1,5 @@
-#include "src/util/Ref.h"
 #include "sim/SimCommandBarControls.h"
+#include "src/util/Ref.h"
 
 #include "sim/HostError.h"
 #include "sim/SimCommandBar.h"
@@ -14,7 +14,9 @@ std::int32_t SimCommandBarControls::Count() {
 }
 
 Ref<host::CommandBarControl> SimCommandBarControls::Item(std::int32_t index) {
-    Enter("Item");
+    if (EnterGetter("Item")) {
+        return nullptr;
+    }
     const auto& controls = LiveBar().ControlList();
     if (index < 1 || index > static_cast<std::int32_t>(controls.size())) {
         Raise(FailureNumber::InvalidProcedureCall, "CommandBarControls.Item");
@@ -23,7 +25,9 @@ Ref<host::CommandBarControl> SimCommandBarControls::Item(std::int32_t index) {
 }
 
 Ref<host::CommandBarControl> SimCommandBarControls::Item(const std::string& caption) {
-    Enter("Item");
+    if (EnterGetter("Item")) {
+        return nullptr;
+    }
     for (const auto& control : LiveBar().ControlList()) {
         if (control->Spec.Caption == caption) {
             return control->Self<host::CommandBarControl>();
@@ -32,10 +36,13 @@ Ref<host::CommandBarControl> SimCommandBarControls::Item(const std::string& capt
     Raise(FailureNumber::InvalidProcedureCall, "CommandBarControls.Item");
 }
 
-Ref<host::CommandBarControl> SimCommandBarControls::Add(
-    int type, std::optional<int> id, const std::string& parameter,
-    std::optional<std::int32_t> before, bool temporary) {
-    Enter("Add");
+Ref<host::CommandBarControl> SimCommandBarControls::Add(int type, std::optional<int> id,
+                                                        const std::string& parameter,
+                                                        std::optional<std::int32_t> before,
+                                                        bool temporary) {
+    if (EnterGetter("Add")) {
+        return nullptr;
+    }
     ControlSpec spec;
     spec.Type = type;
     spec.Id = id.value_or(1);

@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "src/util/Ref.h"
 #include "sim/SimBase.h"
 #include "src/host/CommandBarControls.h"
+#include "src/util/Ref.h"
 
 namespace pwk::sim {
 
@@ -21,10 +21,8 @@ class SimCommandBarControls : public SimBase<host::CommandBarControls> {
     std::int32_t Count() override;
     Ref<host::CommandBarControl> Item(std::int32_t index) override;
     Ref<host::CommandBarControl> Item(const std::string& caption) override;
-    Ref<host::CommandBarControl> Add(int type, std::optional<int> id,
-                                                 const std::string& parameter,
-                                                 std::optional<std::int32_t> before,
-                                                 bool temporary) override;
+    Ref<host::CommandBarControl> Add(int type, std::optional<int> id, const std::string& parameter,
+                                     std::optional<std::int32_t> before, bool temporary) override;
 
   private:
     SimCommandBar& LiveBar() const;

@@ -1,5 +1,5 @@
-#include "src/util/Ref.h"
 #include "sim/SimCommandBars.h"
+#include "src/util/Ref.h"
 
 #include "sim/HostError.h"
 #include "sim/SimCommandBar.h"
@@ -13,7 +13,9 @@ SimCommandBars::SimCommandBars(std::shared_ptr<SimCore> core)
 SimCommandBars::~SimCommandBars() = default;
 
 Ref<host::CommandBar> SimCommandBars::Item(const std::string& name) {
-    Enter("Item");
+    if (EnterGetter("Item")) {
+        return nullptr;
+    }
     auto bar = Bar(name);
     if (!bar) {
         Raise(FailureNumber::InvalidProcedureCall, "CommandBars.Item");

@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "src/util/Ref.h"
 #include "sim/CommandBarLayout.h"
 #include "sim/Owned.h"
 #include "sim/SimBase.h"
 #include "src/host/CommandBars.h"
+#include "src/util/Ref.h"
 
 namespace pwk::sim {
 

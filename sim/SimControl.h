@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "src/util/Ref.h"
 #include "sim/SimBase.h"
 #include "sim/SimControlState.h"
+#include "src/util/Ref.h"
 
 namespace pwk::sim {
 
@@ -46,8 +46,7 @@ class SimControl : public SimBase<Interface, SimControlState> {
     void SetVisible(bool visible) override { Set(this->Spec.Visible, visible, "Visible"); }
     bool Temporary() override { return Get(this->SimControlState::Temporary, "Temporary"); }
 
-    void Move(const Ref<host::CommandBar>& bar,
-              std::optional<std::int32_t> before) override {
+    void Move(const Ref<host::CommandBar>& bar, std::optional<std::int32_t> before) override {
         this->Enter("Move");
         this->MoveNow(bar, before);
     }
@@ -60,7 +59,9 @@ class SimControl : public SimBase<Interface, SimControlState> {
         this->ExecuteNow();
     }
     Ref<host::HostObject> Parent() override {
-        this->Enter("Parent");
+        if (this->EnterGetter("Parent")) {
+            return nullptr;
+        }
         return this->ParentBar();
     }
 

@@ -1,5 +1,5 @@
-#include "src/util/Ref.h"
 #include "sim/SimControlState.h"
+#include "src/util/Ref.h"
 
 #include "sim/HostError.h"
 #include "sim/SimCommandBar.h"
@@ -20,8 +20,7 @@ void SimControlState::MarkDeleted() {
 void SimControlState::MoveNow(const Ref<host::CommandBar>& bar,
                               std::optional<std::int32_t> before) {
     auto own = Bar();
-    std::shared_ptr<SimCommandBar> target =
-        bar ? As<SimCommandBar>(bar.Shared()) : own;
+    std::shared_ptr<SimCommandBar> target = bar ? As<SimCommandBar>(bar.Shared()) : own;
     if (!target || !own) {
         Raise(FailureNumber::InvalidProcedureCall, "CommandBarControl.Move");
     }

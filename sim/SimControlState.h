@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "src/util/Ref.h"
 #include "sim/CommandBarLayout.h"
 #include "sim/SimObject.h"
+#include "src/util/Ref.h"
 
 namespace pwk::host {
 class CommandBar;

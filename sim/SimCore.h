@@ -9,8 +9,8 @@
 #include "sim/EscapedFailure.h"
 #include "sim/FaultInjector.h"
 #include "sim/ObjectAudit.h"
-#include "src/util/Failure.h"
 #include "src/util/EventSource.h"
+#include "src/util/Failure.h"
 
 namespace pwk::sim {
 
@@ -27,7 +27,8 @@ class SimCore {
     std::vector<EscapedFailure> Escaped;
 
     // The one check every member of every host object passes first.
-    void BeforeCall(std::string_view type, std::string_view member);
+    // Counts the call and raises its planned failure; true when it is to hand back nothing.
+    bool BeforeCall(std::string_view type, std::string_view member, bool objectGetter);
     SimWorld& world();
 
     // Delivers an event to every sink. A failure a handler lets out is recorded and does not

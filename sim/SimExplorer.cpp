@@ -1,5 +1,5 @@
-#include "src/util/Ref.h"
 #include "sim/SimExplorer.h"
+#include "src/util/Ref.h"
 
 #include "sim/SimCommandBars.h"
 #include "sim/SimFolder.h"
@@ -14,23 +14,29 @@ SimExplorer::SimExplorer(std::shared_ptr<SimCore> core)
 SimExplorer::~SimExplorer() = default;
 
 Ref<host::CommandBars> SimExplorer::GetCommandBars() {
-    Enter("CommandBars");
+    if (EnterGetter("CommandBars")) {
+        return nullptr;
+    }
     return Bars().Self<host::CommandBars>();
 }
 
 Ref<host::MAPIFolder> SimExplorer::CurrentFolder() {
-    Enter("CurrentFolder");
+    if (EnterGetter("CurrentFolder")) {
+        return nullptr;
+    }
     return folder_.get();
 }
 
 Ref<host::Selection> SimExplorer::GetSelection() {
-    Enter("Selection");
+    if (EnterGetter("Selection")) {
+        return nullptr;
+    }
     return MakeSim<SimSelection>(CorePtr(), selected_);
 }
 
 Connection SimExplorer::Advise(host::ExplorerEvents& sink) {
     Enter("Advise");
-    return events_.Advise(sink);
+    return AuditedAdvise(events_, sink);
 }
 
 std::string SimExplorer::AuditName() const {

@@ -3,12 +3,12 @@
 #include <memory>
 #include <vector>
 
-#include "src/util/Ref.h"
 #include "sim/Owned.h"
 #include "sim/SimBase.h"
 #include "sim/SimWindowState.h"
 #include "src/host/Explorer.h"
 #include "src/util/EventSource.h"
+#include "src/util/Ref.h"
 
 namespace pwk::sim {
 

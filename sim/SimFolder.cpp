@@ -1,5 +1,5 @@
-#include "src/util/Ref.h"
 #include "sim/SimFolder.h"
+#include "src/util/Ref.h"
 
 #include <algorithm>
 
@@ -22,7 +22,9 @@ SimFolder::SimFolder(std::shared_ptr<SimCore> core, std::string storeName, std::
 SimFolder::~SimFolder() = default;
 
 Ref<host::HostObject> SimFolder::Parent() {
-    Enter("Parent");
+    if (EnterGetter("Parent")) {
+        return nullptr;
+    }
     auto parent = parent_.lock();
     if (!parent) {
         throw Failure(HostError::NotFound, "The folder has no parent.", "MAPIFolder.Parent");
@@ -51,7 +53,9 @@ std::string SimFolder::Name() {
 }
 
 Ref<host::Items> SimFolder::GetItems() {
-    Enter("Items");
+    if (EnterGetter("Items")) {
+        return nullptr;
+    }
     return ItemsObject().Self<host::Items>();
 }
 

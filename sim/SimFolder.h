@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "src/util/Ref.h"
 #include "sim/FolderIndex.h"
 #include "sim/Owned.h"
 #include "sim/SimBase.h"
 #include "src/host/MAPIFolder.h"
+#include "src/util/Ref.h"
 
 namespace pwk::sim {
 

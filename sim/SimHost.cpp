@@ -1,5 +1,5 @@
-#include "src/util/Ref.h"
 #include "sim/SimHost.h"
+#include "src/util/Ref.h"
 
 #include <algorithm>
 
@@ -172,8 +172,7 @@ void SimHost::Close(const Ref<host::Inspector>& inspector) {
     Finish();
 }
 
-void SimHost::SwitchFolder(const Ref<host::Explorer>& explorer,
-                           const std::string& folderPath) {
+void SimHost::SwitchFolder(const Ref<host::Explorer>& explorer, const std::string& folderPath) {
     auto window = OpenExplorerOf(explorer);
     window->SetFolder(Folder(folderPath));
     window->SetSelected({});
@@ -271,8 +270,7 @@ void SimHost::AddRecipient(const Ref<host::Item>& mail, const std::string& addre
     state->RecipientsObject().AddRecipient(name.empty() ? address : name, address, kind);
 }
 
-void SimHost::AddLink(const Ref<host::Item>& item,
-                      const Ref<host::Item>& contact) {
+void SimHost::AddLink(const Ref<host::Item>& item, const Ref<host::Item>& contact) {
     auto state = ItemOf(item);
     auto target = ItemOf(contact);
     if (target->Kind() != host::ItemType::Contact || !target->InFolder()) {
@@ -363,6 +361,10 @@ FaultInjector& SimHost::Faults() const {
 
 std::vector<HeldObject> SimHost::HeldObjects() const {
     return core_->Audit.Held();
+}
+
+std::vector<Release> SimHost::TakeReleases() {
+    return core_->Audit.TakeReleases();
 }
 
 std::vector<EscapedFailure> SimHost::TakeEscapedFailures() {
@@ -510,8 +512,7 @@ std::shared_ptr<SimItemState> SimHost::ItemOf(const Ref<host::Item>& item) const
     return state;
 }
 
-std::shared_ptr<SimExplorer> SimHost::OpenExplorerOf(
-    const Ref<host::Explorer>& explorer) const {
+std::shared_ptr<SimExplorer> SimHost::OpenExplorerOf(const Ref<host::Explorer>& explorer) const {
     auto window = As<SimExplorer>(explorer);
     if (!window || !IsOpen(app_->ExplorerList().All(), *window)) {
         throw UserActionError("The explorer is not open.");

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "src/util/Ref.h"
 #include "sim/CommandBarLayout.h"
 #include "sim/EscapedFailure.h"
 #include "sim/HostInfo.h"
@@ -20,6 +19,7 @@
 #include "src/host/AddIn.h"
 #include "src/host/HostTypes.h"
 #include "src/platform/ObjectFactories.h"
+#include "src/util/Ref.h"
 
 namespace pwk::host {
 class Application;
@@ -104,10 +104,8 @@ class SimHost : public SimWorld {
     std::shared_ptr<SimInspector> InspectorOf(const Ref<host::Item>& item) const;
     void Close(const Ref<host::Explorer>& explorer);
     void Close(const Ref<host::Inspector>& inspector);
-    void SwitchFolder(const Ref<host::Explorer>& explorer,
-                      const std::string& folderPath);
-    void Select(const Ref<host::Explorer>& explorer,
-                const std::vector<Ref<host::Item>>& items);
+    void SwitchFolder(const Ref<host::Explorer>& explorer, const std::string& folderPath);
+    void Select(const Ref<host::Explorer>& explorer, const std::vector<Ref<host::Item>>& items);
     // A click on a visible, enabled control of an open window.
     void Click(const Ref<host::CommandBarControl>& control);
     // The user turns on a bar the window lacks; it comes as the host's default has it.
@@ -122,12 +120,10 @@ class SimHost : public SimWorld {
     // Items.
     std::shared_ptr<SimItemState> ComposeMail(const std::string& subject = "");
     std::shared_ptr<SimItemState> ComposeAppointment(const std::string& subject = "");
-    void SetField(const Ref<host::Item>& item, const std::string& field,
-                  const std::string& value);
+    void SetField(const Ref<host::Item>& item, const std::string& field, const std::string& value);
     void AddRecipient(const Ref<host::Item>& mail, const std::string& address,
                       const std::string& name = "", RecipientKind kind = RecipientKind::To);
-    void AddLink(const Ref<host::Item>& item,
-                 const Ref<host::Item>& contact);
+    void AddLink(const Ref<host::Item>& item, const Ref<host::Item>& contact);
     // ItemSend; unless cancelled, the mail's inspector closes and the mail lands in Sent Items
     // (ItemAdd). Returns whether the mail went.
     bool Send(const Ref<host::Item>& mail);
@@ -142,6 +138,8 @@ class SimHost : public SimWorld {
     const std::shared_ptr<SimCore>& CorePtr() const { return core_; }
     FaultInjector& Faults() const;
     std::vector<HeldObject> HeldObjects() const;
+    // What the outside let go of since the last call, in order (see ObjectAudit).
+    std::vector<Release> TakeReleases();
     const std::vector<DisplayRecord>& Displayed() const { return displayed_; }
     // Empties the record of shown items, so that a long run does not grow it.
     void ForgetDisplayed() { displayed_.clear(); }

@@ -1,5 +1,5 @@
-#include "src/util/Ref.h"
 #include "sim/SimInspector.h"
+#include "src/util/Ref.h"
 
 #include "sim/SimCommandBars.h"
 #include "sim/SimItemState.h"
@@ -16,12 +16,16 @@ SimInspector::SimInspector(std::shared_ptr<SimCore> core, std::shared_ptr<SimIte
 SimInspector::~SimInspector() = default;
 
 Ref<host::CommandBars> SimInspector::GetCommandBars() {
-    Enter("CommandBars");
+    if (EnterGetter("CommandBars")) {
+        return nullptr;
+    }
     return Bars().Self<host::CommandBars>();
 }
 
 Ref<host::Item> SimInspector::CurrentItem() {
-    Enter("CurrentItem");
+    if (EnterGetter("CurrentItem")) {
+        return nullptr;
+    }
     return item_ ? item_->AsItem() : nullptr;
 }
 
@@ -32,7 +36,7 @@ int SimInspector::EditorType() {
 
 Connection SimInspector::Advise(host::InspectorEvents& sink) {
     Enter("Advise");
-    return events_.Advise(sink);
+    return AuditedAdvise(events_, sink);
 }
 
 std::string SimInspector::AuditName() const {

@@ -2,12 +2,12 @@
 
 #include <memory>
 
-#include "src/util/Ref.h"
 #include "sim/Owned.h"
 #include "sim/SimBase.h"
 #include "sim/SimWindowState.h"
 #include "src/host/Inspector.h"
 #include "src/util/EventSource.h"
+#include "src/util/Ref.h"
 
 namespace pwk::sim {
 

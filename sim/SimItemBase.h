@@ -4,11 +4,11 @@
 #include <string>
 #include <utility>
 
-#include "src/util/Ref.h"
 #include "sim/SimBase.h"
 #include "sim/SimItemState.h"
 #include "sim/SimWorld.h"
 #include "src/host/HostObject.h"
+#include "src/util/Ref.h"
 
 namespace pwk::sim {
 
@@ -21,7 +21,9 @@ class SimItemBase : public SimBase<Interface, SimItemState> {
         return this->Kind();
     }
     Ref<host::HostObject> Parent() override {
-        this->Enter("Parent");
+        if (this->EnterGetter("Parent")) {
+            return nullptr;
+        }
         return this->ParentObject();
     }
     std::string EntryID() override {

@@ -1,5 +1,5 @@
-#include "src/util/Ref.h"
 #include "sim/SimItemState.h"
+#include "src/util/Ref.h"
 
 #include "sim/HostError.h"
 #include "sim/HostIds.h"

@@ -6,13 +6,13 @@
 #include <string>
 #include <variant>
 
-#include "src/util/Ref.h"
 #include "sim/ItemKinds.h"
 #include "sim/Owned.h"
 #include "sim/SimObject.h"
 #include "src/host/Events.h"
 #include "src/host/HostTypes.h"
 #include "src/util/EventSource.h"
+#include "src/util/Ref.h"
 
 namespace pwk::host {
 class HostObject;

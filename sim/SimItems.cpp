@@ -1,5 +1,5 @@
-#include "src/util/Ref.h"
 #include "sim/SimItems.h"
+#include "src/util/Ref.h"
 
 #include "sim/FindFilter.h"
 #include "sim/HostError.h"
@@ -19,12 +19,16 @@ std::int32_t SimItems::Count() {
 }
 
 Ref<host::Item> SimItems::Item(std::int32_t index) {
-    Enter("Item");
+    if (EnterGetter("Item")) {
+        return nullptr;
+    }
     return SimCollection::At(LiveFolder().Contents(), index, "Items.Item")->AsItem();
 }
 
 Ref<host::Item> SimItems::Find(const std::string& filter) {
-    Enter("Find");
+    if (EnterGetter("Find")) {
+        return nullptr;
+    }
     const FindFilter parsed = FindFilter::Parse(filter);
     if (ItemKinds::TypeOfField(parsed.Field) != FieldType::Text) {
         throw Failure(HostError::ConditionNotValid,
@@ -36,7 +40,9 @@ Ref<host::Item> SimItems::Find(const std::string& filter) {
 }
 
 Ref<host::Item> SimItems::Add(std::optional<host::ItemType> type) {
-    Enter("Add");
+    if (EnterGetter("Add")) {
+        return nullptr;
+    }
     SimFolder& folder = LiveFolder();
     auto item = SimItemFactory::New(CorePtr(), type.value_or(folder.DefaultType()));
     item->SetFolder(folder.Self<SimFolder>());
@@ -45,7 +51,7 @@ Ref<host::Item> SimItems::Add(std::optional<host::ItemType> type) {
 
 Connection SimItems::Advise(host::ItemsEvents& sink) {
     Enter("Advise");
-    return events_.Advise(sink);
+    return AuditedAdvise(events_, sink);
 }
 
 std::string SimItems::AuditName() const {

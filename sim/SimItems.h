@@ -2,10 +2,10 @@
 
 #include <memory>
 
-#include "src/util/Ref.h"
 #include "sim/SimBase.h"
 #include "src/host/Items.h"
 #include "src/util/EventSource.h"
+#include "src/util/Ref.h"
 
 namespace pwk::sim {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "src/util/Ref.h"
 #include "sim/SimAttachments.h"
 #include "sim/SimTimedItem.h"
 #include "src/host/JournalItem.h"
+#include "src/util/Ref.h"
 
 namespace pwk::sim {
 
@@ -15,7 +15,9 @@ class SimJournalItem : public SimTimedItem<host::JournalItem> {
     std::string Type() override { return Get("Type"); }
     void SetType(const std::string& type) override { Set("Type", type); }
     Ref<host::Attachments> GetAttachments() override {
-        Enter("Attachments");
+        if (EnterGetter("Attachments")) {
+            return nullptr;
+        }
         return AttachmentsObject().Self<host::Attachments>();
     }
 };

@@ -2,11 +2,11 @@
 
 #include <memory>
 
-#include "src/util/Ref.h"
 #include "sim/Owned.h"
 #include "sim/SimBase.h"
 #include "sim/SimItemState.h"
 #include "src/host/Link.h"
+#include "src/util/Ref.h"
 
 namespace pwk::sim {
 
@@ -21,7 +21,9 @@ class SimLink : public SimBase<host::Link> {
         return host::LinkTypeContact;
     }
     Ref<host::HostObject> Item() override {
-        Enter("Item");
+        if (EnterGetter("Item")) {
+            return nullptr;
+        }
         return target_->Self<host::HostObject>();
     }
 

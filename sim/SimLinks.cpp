@@ -1,5 +1,5 @@
-#include "src/util/Ref.h"
 #include "sim/SimLinks.h"
+#include "src/util/Ref.h"
 
 #include "sim/HostError.h"
 #include "sim/SimCollection.h"
@@ -13,12 +13,16 @@ std::int32_t SimLinks::Count() {
 }
 
 Ref<host::Link> SimLinks::Item(std::int32_t index) {
-    Enter("Item");
+    if (EnterGetter("Item")) {
+        return nullptr;
+    }
     return SimCollection::At(links_, index, "Links.Item").get();
 }
 
 Ref<host::Link> SimLinks::Add(const Ref<host::ContactItem>& contact) {
-    Enter("Add");
+    if (EnterGetter("Add")) {
+        return nullptr;
+    }
     auto state = As<SimItemState>(contact);
     if (!state) {
         Raise(FailureNumber::TypeMismatch, "Links.Add");

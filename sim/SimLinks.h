@@ -3,11 +3,11 @@
 #include <memory>
 #include <vector>
 
-#include "src/util/Ref.h"
 #include "sim/Owned.h"
 #include "sim/SimBase.h"
 #include "sim/SimLink.h"
 #include "src/host/Links.h"
+#include "src/util/Ref.h"
 
 namespace pwk::sim {
 

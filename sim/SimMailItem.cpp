@@ -1,5 +1,5 @@
-#include "src/util/Ref.h"
 #include "sim/SimMailItem.h"
+#include "src/util/Ref.h"
 
 #include "sim/SimFolder.h"
 #include "sim/SimLinks.h"
@@ -8,22 +8,30 @@
 namespace pwk::sim {
 
 Ref<host::Recipients> SimMailItem::GetRecipients() {
-    Enter("Recipients");
+    if (EnterGetter("Recipients")) {
+        return nullptr;
+    }
     return RecipientsObject().Self<host::Recipients>();
 }
 
 Ref<host::Links> SimMailItem::GetLinks() {
-    Enter("Links");
+    if (EnterGetter("Links")) {
+        return nullptr;
+    }
     return LinksObject().Self<host::Links>();
 }
 
 Ref<host::MailItem> SimMailItem::Copy() {
-    Enter("Copy");
+    if (EnterGetter("Copy")) {
+        return nullptr;
+    }
     return CopyNow()->Self<host::MailItem>();
 }
 
 Ref<host::MailItem> SimMailItem::Move(const Ref<host::MAPIFolder>& folder) {
-    Enter("Move");
+    if (EnterGetter("Move")) {
+        return nullptr;
+    }
     if (!folder) {
         Raise(FailureNumber::TypeMismatch, "MailItem.Move");
     }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "src/util/Ref.h"
 #include "sim/SimItemBase.h"
 #include "src/host/MailItem.h"
+#include "src/util/Ref.h"
 
 namespace pwk::sim {
 

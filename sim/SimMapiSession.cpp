@@ -1,5 +1,5 @@
-#include "src/util/Ref.h"
 #include "sim/SimMapiSession.h"
+#include "src/util/Ref.h"
 
 #include "sim/HostError.h"
 #include "sim/SimMapiMessage.h"
@@ -17,8 +17,10 @@ void SimMapiSession::Logon(const std::string& /*profileName*/, bool /*showDialog
 }
 
 Ref<host::MapiMessage> SimMapiSession::GetMessage(const std::string& entryId,
-                                                              const std::string& storeId) {
-    Enter("GetMessage");
+                                                  const std::string& storeId) {
+    if (EnterGetter("GetMessage")) {
+        return nullptr;
+    }
     auto mailbox = mailbox_.lock();
     if (!loggedOn_ || !mailbox) {
         throw Failure(HostError::NotLoggedOn,

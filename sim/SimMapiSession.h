@@ -3,9 +3,9 @@
 #include <memory>
 #include <string>
 
-#include "src/util/Ref.h"
 #include "sim/SimObject.h"
 #include "src/host/MapiSession.h"
+#include "src/util/Ref.h"
 
 namespace pwk::sim {
 
@@ -20,7 +20,7 @@ class SimMapiSession : public host::MapiSession, public SimObject {
 
     void Logon(const std::string& profileName, bool showDialog, bool newSession) override;
     Ref<host::MapiMessage> GetMessage(const std::string& entryId,
-                                                  const std::string& storeId) override;
+                                      const std::string& storeId) override;
     void Logoff() override;
 
     std::string AuditType() const override { return "MapiSession"; }

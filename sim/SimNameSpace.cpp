@@ -1,5 +1,5 @@
-#include "src/util/Ref.h"
 #include "sim/SimNameSpace.h"
+#include "src/util/Ref.h"
 
 #include <functional>
 
@@ -34,7 +34,9 @@ SimNameSpace::SimNameSpace(std::shared_ptr<SimCore> core)
 SimNameSpace::~SimNameSpace() = default;
 
 Ref<host::MAPIFolder> SimNameSpace::GetDefaultFolder(int folderKind) {
-    Enter("GetDefaultFolder");
+    if (EnterGetter("GetDefaultFolder")) {
+        return nullptr;
+    }
     auto folder = DefaultFolder(folderKind);
     if (!folder) {
         throw Failure(HostError::NotFound, "The default folder does not exist.",
@@ -44,8 +46,10 @@ Ref<host::MAPIFolder> SimNameSpace::GetDefaultFolder(int folderKind) {
 }
 
 Ref<host::MAPIFolder> SimNameSpace::GetFolderFromID(const std::string& entryId,
-                                                                const std::string& storeId) {
-    Enter("GetFolderFromID");
+                                                    const std::string& storeId) {
+    if (EnterGetter("GetFolderFromID")) {
+        return nullptr;
+    }
     auto folder = FolderById(entryId, storeId);
     if (!folder) {
         throw Failure(HostError::NotFound, "The operation failed. An object could not be found.",

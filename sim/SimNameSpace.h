@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "src/util/Ref.h"
 #include "sim/SimBase.h"
 #include "sim/SimStore.h"
 #include "src/host/HostTypes.h"
 #include "src/host/NameSpace.h"
+#include "src/util/Ref.h"
 
 namespace pwk::sim {
 
@@ -25,7 +25,7 @@ class SimNameSpace : public SimBase<host::NameSpace> {
 
     Ref<host::MAPIFolder> GetDefaultFolder(int folderKind) override;
     Ref<host::MAPIFolder> GetFolderFromID(const std::string& entryId,
-                                                      const std::string& storeId) override;
+                                          const std::string& storeId) override;
 
     // Adds a store; its identifier is derived from its name unless one is given.
     std::shared_ptr<SimFolder> AddStore(const std::string& name,

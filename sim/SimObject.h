@@ -7,8 +7,8 @@
 #include <string_view>
 #include <utility>
 
-#include "src/util/Ref.h"
 #include "sim/SimCore.h"
+#include "src/util/Ref.h"
 
 namespace pwk::sim {
 
@@ -47,6 +47,28 @@ class SimObject : public std::enable_shared_from_this<SimObject> {
     explicit SimObject(std::shared_ptr<SimCore> core) : core_(std::move(core)) {}
 
     void Enter(std::string_view member) const;
+    // Enter for a member that hands back an object: true when the call is planned to hand
+    // back nothing instead.
+    [[nodiscard]] bool EnterGetter(std::string_view member) const;
+
+    // Connects `sink` to `events`; the audit learns when the connection ends.
+    template <class Sink>
+    Connection AuditedAdvise(EventSource<Sink>& events, Sink& sink) {
+        auto connection = std::make_shared<Connection>(events.Advise(sink));
+        return Connection(
+            [connection, core = std::weak_ptr<SimCore>(core_), self = weak_from_this()] {
+                connection->Disconnect();
+                auto liveCore = core.lock();
+                auto object = self.lock();
+                if (!liveCore || !object) {
+                    return;
+                }
+                std::string type = object->AuditType();
+                std::string name = object->AuditName();
+                object.reset();  // not to be counted as an outside reference
+                liveCore->Audit.EventsReleased(std::move(type), std::move(name));
+            });
+    }
 
   private:
     template <class T>
@@ -56,6 +78,8 @@ class SimObject : public std::enable_shared_from_this<SimObject> {
         std::int32_t number;
         std::string description;
     };
+
+    bool EnterCall(std::string_view member, bool objectGetter) const;
 
     std::shared_ptr<SimCore> core_;
     mutable int hostRefs_ = 0;

@@ -1,5 +1,5 @@
-#include "src/util/Ref.h"
 #include "sim/SimPopup.h"
+#include "src/util/Ref.h"
 
 #include "sim/SimCommandBar.h"
 #include "sim/SimCommandBarControls.h"
@@ -11,7 +11,9 @@ SimPopup::SimPopup(std::shared_ptr<SimCore> core) : SimControl(std::move(core)) 
 SimPopup::~SimPopup() = default;
 
 Ref<host::CommandBarControls> SimPopup::Controls() {
-    Enter("Controls");
+    if (EnterGetter("Controls")) {
+        return nullptr;
+    }
     return menu_->ControlsObject().Self<host::CommandBarControls>();
 }
 

@@ -2,10 +2,10 @@
 
 #include <memory>
 
-#include "src/util/Ref.h"
 #include "sim/Owned.h"
 #include "sim/SimControl.h"
 #include "src/host/CommandBarPopup.h"
+#include "src/util/Ref.h"
 
 namespace pwk::sim {
 

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "sim/SimBase.h"
-#include "src/util/Failure.h"
 #include "src/host/PropertyPages.h"
+#include "src/util/Failure.h"
 
 namespace pwk::sim {
 

@@ -3,11 +3,11 @@
 #include <memory>
 #include <string>
 
-#include "src/util/Ref.h"
 #include "sim/Owned.h"
 #include "sim/SimAddressEntry.h"
 #include "sim/SimBase.h"
 #include "src/host/Recipient.h"
+#include "src/util/Ref.h"
 
 namespace pwk::sim {
 
@@ -35,7 +35,9 @@ class SimRecipient : public SimBase<host::Recipient> {
         return address_;
     }
     Ref<host::AddressEntry> GetAddressEntry() override {
-        Enter("AddressEntry");
+        if (EnterGetter("AddressEntry")) {
+            return nullptr;
+        }
         return entry_.get();
     }
 

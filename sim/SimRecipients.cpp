@@ -1,5 +1,5 @@
-#include "src/util/Ref.h"
 #include "sim/SimRecipients.h"
+#include "src/util/Ref.h"
 
 #include "sim/SimCollection.h"
 
@@ -11,12 +11,16 @@ std::int32_t SimRecipients::Count() {
 }
 
 Ref<host::Recipient> SimRecipients::Item(std::int32_t index) {
-    Enter("Item");
+    if (EnterGetter("Item")) {
+        return nullptr;
+    }
     return SimCollection::At(recipients_, index, "Recipients.Item").get();
 }
 
 Ref<host::Recipient> SimRecipients::Add(const std::string& address) {
-    Enter("Add");
+    if (EnterGetter("Add")) {
+        return nullptr;
+    }
     if (address.empty()) {
         Raise(FailureNumber::InvalidProcedureCall, "Recipients.Add");
     }

@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "src/util/Ref.h"
 #include "sim/Owned.h"
 #include "sim/SimBase.h"
 #include "sim/SimRecipient.h"
 #include "src/host/Recipients.h"
+#include "src/util/Ref.h"
 
 namespace pwk::sim {
 

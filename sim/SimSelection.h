@@ -3,12 +3,12 @@
 #include <memory>
 #include <vector>
 
-#include "src/util/Ref.h"
 #include "sim/Owned.h"
 #include "sim/SimBase.h"
 #include "sim/SimCollection.h"
 #include "sim/SimItemState.h"
 #include "src/host/Selection.h"
+#include "src/util/Ref.h"
 
 namespace pwk::sim {
 
@@ -23,7 +23,9 @@ class SimSelection : public SimBase<host::Selection> {
         return SimCollection::Count(items_);
     }
     Ref<host::Item> Item(std::int32_t index) override {
-        Enter("Item");
+        if (EnterGetter("Item")) {
+            return nullptr;
+        }
         return SimCollection::At(items_, index, "Selection.Item")->AsItem();
     }
 

@@ -3,9 +3,9 @@
 #include <chrono>
 #include <memory>
 
-#include "src/util/Ref.h"
 #include "sim/SimItemBase.h"
 #include "sim/SimLinks.h"
+#include "src/util/Ref.h"
 
 namespace pwk::sim {
 
@@ -50,7 +50,9 @@ class SimTimedItem : public SimItemBase<Interface> {
         this->SetDateField("End", this->DateField("Start") + std::chrono::minutes(minutes));
     }
     Ref<host::Links> GetLinks() override {
-        this->Enter("Links");
+        if (this->EnterGetter("Links")) {
+            return nullptr;
+        }
         return this->LinksObject().template Self<host::Links>();
     }
 

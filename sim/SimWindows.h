@@ -30,12 +30,14 @@ class SimWindows : public SimBase<Interface> {
         return SimCollection::Count(windows_);
     }
     Ref<WindowInterface> Item(std::int32_t index) override {
-        this->Enter("Item");
+        if (this->EnterGetter("Item")) {
+            return nullptr;
+        }
         return SimCollection::At(windows_, index, "Item").get();
     }
     Connection Advise(Sink& sink) override {
         this->Enter("Advise");
-        return events_.Advise(sink);
+        return this->AuditedAdvise(events_, sink);
     }
 
     const std::vector<Owned<Window>>& All() const { return windows_; }

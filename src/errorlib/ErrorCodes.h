@@ -2,7 +2,8 @@
 
 namespace pwk {
 
-// Where a traced procedure stands in the call chain; decides what ErrorExit does with a failure.
+// Where a traced procedure stands in the call chain; decides whether a failure it leaves with
+// goes on to its caller.
 enum class Boundary : int {
     Internal = 1,   // plain routines: the failure goes on to the caller
     Host = 2,       // entered from the host or a host event: the failure stops here

@@ -7,9 +7,9 @@
 #include <string_view>
 
 #include "src/errorlib/ErrorCodes.h"
-#include "src/util/Failure.h"
 #include "src/platform/AutomationObject.h"
 #include "src/platform/ExceptionRecord.h"
+#include "src/util/Failure.h"
 
 namespace pwk {
 
@@ -26,12 +26,12 @@ class ErrorLibrary : public AutomationObject {
     virtual void ProcEnter(std::string_view module, std::string_view procedure) = 0;
     virtual void ProcExit(std::string_view module, std::string_view procedure) = 0;
 
-    // Failure handling: HandleError answers with an action (ErrorAction's values);
-    // ErrorExit passes the failure on to the caller (boundaries 1 and 4, by throwing it,
-    // marked as reported) or stops it (boundary 2).
-    virtual int HandleError(const Failure& failure, const std::string& module,
-                            const std::string& procedure, const std::string& context,
-                            Boundary boundary, Severity severity, std::int32_t flags) = 0;
+    // Failure handling: HandleError answers with the action the failing procedure takes.
+    // ErrorExit tells the library that the procedure is leaving after the failure; it never
+    // throws. What goes on to the caller is the traced procedure's business, not the library's.
+    virtual ErrorAction HandleError(const Failure& failure, const std::string& module,
+                                    const std::string& procedure, const std::string& context,
+                                    Boundary boundary, Severity severity, std::int32_t flags) = 0;
     virtual void ErrorExit(Boundary boundary) = 0;
     virtual bool DebugMode() const = 0;
 

@@ -1,5 +1,6 @@
 #include "src/errors/Procedure.h"
 
+#include <new>
 #include <string>
 
 #include "src/component/Component.h"
@@ -25,20 +26,30 @@ void Procedure::Exit() {
     }
 }
 
+Failure Procedure::AsFailure(const std::exception& caught) {
+    if (const auto* failure = dynamic_cast<const Failure*>(&caught)) {
+        return *failure;
+    }
+    if (dynamic_cast<const std::bad_alloc*>(&caught) != nullptr) {
+        return Failure(FailureNumber::OutOfMemory, DescriptionOf(FailureNumber::OutOfMemory));
+    }
+    return Failure(FailureNumber::InvalidProcedureCall, caught.what());
+}
+
 Procedure::Outcome Procedure::OnFailure(const Failure& failure) {
     current_ = failure;
     auto* library = Library();
     if (library == nullptr) {
-        // Without an error library nobody can be asked: leave, and let Leave decide whether
-        // the failure goes on.
+        // Without an error library nobody can be asked: leave.
         return Outcome::Leave;
     }
-    const int action = library->HandleError(failure, std::string(module_), std::string(procedure_),
-                                            "", boundary_, severity_, kHandleErrorFlags);
-    if (action == static_cast<int>(ErrorAction::Debug) && library->DebugMode()) {
+    const ErrorAction action =
+        library->HandleError(failure, std::string(module_), std::string(procedure_), "", boundary_,
+                             severity_, kHandleErrorFlags);
+    if (action == ErrorAction::Debug && library->DebugMode()) {
         return Outcome::Retry;
     }
-    if (action == static_cast<int>(ErrorAction::ResumeNext)) {
+    if (action == ErrorAction::ResumeNext) {
         return Outcome::Continue;
     }
     return Outcome::Leave;
@@ -49,14 +60,19 @@ void Procedure::Leave() {
         Ignoring(onLeave_);
     }
     auto* library = Library();
-    if (library == nullptr) {
-        if (boundary_ != Boundary::Host && current_) {
-            throw *current_;
-        }
+    if (library != nullptr) {
+        library->ProcExit(module_, procedure_);
+        library->ErrorExit(boundary_);
+    }
+    if (boundary_ == Boundary::Host || !current_) {
         return;
     }
-    library->ProcExit(module_, procedure_);
-    library->ErrorExit(boundary_);
+    // Boundaries 1 and 4: the caller gets the failure. Once the library has seen it, it is
+    // marked so that the callers' procedures pass it through instead of reporting it again.
+    Failure passed = std::move(*current_);
+    current_.reset();
+    passed.Reported = passed.Reported || library != nullptr;
+    throw passed;
 }
 
 }  // namespace pwk

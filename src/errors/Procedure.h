@@ -1,9 +1,8 @@
 #pragma once
 
+#include <exception>
 #include <functional>
-#include <new>
 #include <optional>
-#include <stdexcept>
 #include <string_view>
 
 #include "src/errorlib/ErrorCodes.h"
@@ -25,8 +24,11 @@ class ErrorLibrary;
 // Run reports entry, runs the body and reports exit. A failure goes to the error library's
 // HandleError, whose action decides: retry the failing statement (debug mode), continue after
 // it, or leave the procedure (exit trace, ErrorExit(boundary), return). A body that is not cut
-// into steps counts as one statement. ErrorExit passes the failure on to the caller for the
-// boundaries 1 and 4 and stops it for 2, so a host entry point never throws.
+// into steps counts as one statement. Leaving, the procedure alone decides where the failure
+// goes: on to the caller for the boundaries 1 and 4, marked as reported so that it is shown
+// once, and nowhere for 2, so a host entry point never throws. ErrorExit only tells the
+// library. Foreign exceptions become failures on the way in: std::bad_alloc is 7 (out of
+// memory), any other std::exception 5 with its own text.
 class Procedure {
   public:
     Procedure(Component& component, std::string_view module, std::string_view procedure,
@@ -69,14 +71,8 @@ class Procedure {
             try {
                 statement();
                 return;
-            } catch (const LeaveSignal&) {
-                throw;
-            } catch (const Failure& failure) {
-                outcome = OnFailure(failure);
-            } catch (const std::bad_alloc&) {
-                outcome = OnFailure(Failure(7, "Out of memory"));
-            } catch (const std::exception& other) {
-                outcome = OnFailure(Failure(FailureNumber::InvalidProcedureCall, other.what()));
+            } catch (const std::exception& caught) {
+                outcome = OnFailure(AsFailure(caught));
             }
             if (outcome == Outcome::Continue) {
                 return;
@@ -93,10 +89,8 @@ class Procedure {
     static std::optional<Failure> Ignoring(Region&& region) {
         try {
             region();
-        } catch (const Failure& failure) {
-            return failure;
-        } catch (const std::exception& other) {
-            return Failure(FailureNumber::InvalidProcedureCall, other.what());
+        } catch (const std::exception& caught) {
+            return AsFailure(caught);
         }
         return std::nullopt;
     }
@@ -105,11 +99,15 @@ class Procedure {
     // what it half made, or ask the user. Failures inside it are ignored.
     void OnLeave(std::function<void()> cleanup) { onLeave_ = std::move(cleanup); }
 
+    // The failure a caught exception stands for: a Failure as it is, a foreign one by its kind.
+    static Failure AsFailure(const std::exception& caught);
+
     std::string_view Module() const { return module_; }
     std::string_view Name() const { return procedure_; }
 
   private:
     enum class Outcome { Retry, Continue, Leave };
+    // Not a std::exception, so that no Step of an enclosing body mistakes it for a failure.
     struct LeaveSignal {
         const Procedure* owner;
     };

@@ -22,9 +22,10 @@ class CommandBarControls : public HostObject {
     virtual Ref<CommandBarControl> Item(const std::string& caption) = 0;
     // Adds a control of `type` (ControlType) before position `before` (at the end when not
     // given); a temporary control goes away when its window closes.
-    virtual Ref<CommandBarControl> Add(
-        int type, std::optional<int> id = std::nullopt, const std::string& parameter = "",
-        std::optional<std::int32_t> before = std::nullopt, bool temporary = false) = 0;
+    virtual Ref<CommandBarControl> Add(int type, std::optional<int> id = std::nullopt,
+                                       const std::string& parameter = "",
+                                       std::optional<std::int32_t> before = std::nullopt,
+                                       bool temporary = false) = 0;
 };
 
 }  // namespace pwk::host

@@ -63,8 +63,7 @@ class ItemEvents {
 class CommandBarButtonEvents {
   public:
     virtual ~CommandBarButtonEvents() = default;
-    virtual void Click(const Ref<CommandBarButton>& /*ctrl*/, bool& /*cancelDefault*/) {
-    }
+    virtual void Click(const Ref<CommandBarButton>& /*ctrl*/, bool& /*cancelDefault*/) {}
 };
 
 }  // namespace pwk::host

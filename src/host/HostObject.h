@@ -19,8 +19,7 @@ class HostObject : public AutomationObject {
 };
 
 // True when both references name the same host object.
-inline bool SameObject(const Ref<const HostObject>& a,
-                       const Ref<const HostObject>& b) {
+inline bool SameObject(const Ref<const HostObject>& a, const Ref<const HostObject>& b) {
     return a && b && a.get() == b.get();
 }
 

@@ -22,8 +22,7 @@ class MapiSession : public AutomationObject {
     virtual void Logon(const std::string& profileName = "", bool showDialog = false,
                        bool newSession = false) = 0;
     // Fails when the identifiers name no message.
-    virtual Ref<MapiMessage> GetMessage(const std::string& entryId,
-                                                    const std::string& storeId) = 0;
+    virtual Ref<MapiMessage> GetMessage(const std::string& entryId, const std::string& storeId) = 0;
     virtual void Logoff() = 0;
 };
 

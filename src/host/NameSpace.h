@@ -19,7 +19,7 @@ class NameSpace : public HostObject {
     virtual Ref<MAPIFolder> GetDefaultFolder(int folderKind) = 0;
     // Fails when the identifiers name no folder.
     virtual Ref<MAPIFolder> GetFolderFromID(const std::string& entryId,
-                                                        const std::string& storeId) = 0;
+                                            const std::string& storeId) = 0;
 };
 
 }  // namespace pwk::host

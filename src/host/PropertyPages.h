@@ -13,8 +13,7 @@ class PropertyPages : public HostObject {
   public:
     std::string TypeName() const override { return "PropertyPages"; }
 
-    virtual void Add(const Ref<AutomationObject>& page,
-                     const std::string& caption = "") = 0;
+    virtual void Add(const Ref<AutomationObject>& page, const std::string& caption = "") = 0;
 };
 
 }  // namespace pwk::host

@@ -23,8 +23,7 @@ Connect::Connect(Component& component)
 
 Connect::~Connect() = default;
 
-void Connect::AddinInstance_OnConnection(const Ref<host::Application>& application,
-                                         int connectMode,
+void Connect::AddinInstance_OnConnection(const Ref<host::Application>& application, int connectMode,
                                          const Ref<host::AddInInstance>& addInInst) {
     Procedure proc(component_, kModule, "AddinInstance_OnConnection", Boundary::Host);
     proc.Run([&] {

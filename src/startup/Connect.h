@@ -35,8 +35,7 @@ class Connect : public host::AddIn, private PWKAddinAppEvents {
     }
     void OnDisconnection(int removeMode) override { AddinInstance_OnDisconnection(removeMode); }
 
-    void AddinInstance_OnConnection(const Ref<host::Application>& application,
-                                    int connectMode,
+    void AddinInstance_OnConnection(const Ref<host::Application>& application, int connectMode,
                                     const Ref<host::AddInInstance>& addInInst);
     void AddinInstance_OnDisconnection(int removeMode);
     void AnExplorerWindow_Close();
@@ -46,12 +45,8 @@ class Connect : public host::AddIn, private PWKAddinAppEvents {
 
     // What this object holds, for its owner's checks.
     const Ref<PWKAddinApp>& AddinApp() const { return addinApp_.Get(); }
-    const Ref<host::Explorer>& WatchedExplorer() const {
-        return anExplorerWindow_.Get();
-    }
-    const Ref<host::Inspector>& WatchedInspector() const {
-        return anInspectorWindow_.Get();
-    }
+    const Ref<host::Explorer>& WatchedExplorer() const { return anExplorerWindow_.Get(); }
+    const Ref<host::Inspector>& WatchedInspector() const { return anInspectorWindow_.Get(); }
     bool HoldsHost() const;
 
   private:

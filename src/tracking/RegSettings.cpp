@@ -1,6 +1,8 @@
 #include "src/tracking/RegSettings.h"
 
-#include <optional>
+#include <type_traits>
+#include <variant>
+#include <vector>
 
 #include "src/component/Component.h"
 #include "src/errors/Procedure.h"
@@ -8,6 +10,7 @@
 #include "src/host/NameSpace.h"
 #include "src/platform/SettingsStore.h"
 #include "src/resources/Version.h"
+#include "src/tracking/SettingsLayout.h"
 #include "src/tracking/TextConversion.h"
 #include "src/util/Ref.h"
 
@@ -16,12 +19,19 @@ namespace pwk {
 namespace {
 
 constexpr const char* kModule = "RegSettings";
-constexpr const char* kLogging = "Logging";
-constexpr const char* kTracking = "Tracking";
-constexpr const char* kVersion = "Version";
-// Values of the "Logging" section that only an administrator writes; start-up reads them.
-constexpr const char* kLogPath = "LogPath";
-constexpr const char* kLogFilename = "LogFilename";
+using Role = SettingsLayout::Role;
+
+// Calls `use(member)` with the entry's pointer to member, if it has one.
+template <class Use>
+void WithMember(const SettingsLayout::Entry& entry, Use&& use) {
+    std::visit(
+        [&](auto member) {
+            if constexpr (!std::is_same_v<decltype(member), std::monostate>) {
+                use(member);
+            }
+        },
+        entry.property);
+}
 
 }  // namespace
 
@@ -30,37 +40,29 @@ RegSettings::RegSettings(Component& component) : component_(component) {}
 void RegSettings::ReadReg(const Ref<host::Application>& olApp) {
     Procedure proc(component_, kModule, "ReadReg", Boundary::Component);
     proc.Run([&] {
-        // Each value is one statement: one that cannot be read or converted leaves its
-        // property as it was when the error library says to go on.
-        const auto readBool = [&](const char* key, bool defaultValue, bool& property) {
-            proc.Step(
-                [&] { property = TextToBoolean(Read(kTracking, key, BooleanText(defaultValue))); });
-        };
-        const auto readVersion = [&](const char* key, std::int16_t& property) {
-            proc.Step([&] { property = TextToInteger<std::int16_t>(Read(kVersion, key, "0")); });
-        };
-
-        proc.Step([&] {
-            logLevel_ =
-                TextToInteger<std::int32_t>(Read(kLogging, "LogLevel", std::to_string(logLevel_)));
-        });
-        proc.Step(
-            [&] { trackedFoldersets_ = std::make_shared<pwk::TrackedFoldersets>(component_); });
-        Ref<host::NameSpace> nameSpace;
-        proc.Step([&] { nameSpace = Deref(olApp).GetNamespace("MAPI"); });
-        proc.Step([&] {
-            Deref(trackedFoldersets_)
-                .ReadFromReg(ProductTitle, nameSpace, pwk::TrackedFoldersets::DefaultSection);
-        });
-        readBool("TrackUnlinkedEmail", true, trackUnlinkedEmail_);
-        readBool("JournalEmails", false, journalEmails_);
-        readBool("SaveLinksByRef", false, saveLinksByRef_);
-        readBool("FirstRun", true, firstRun_);
-        readVersion("Major", prevRunVersionMajor_);
-        readVersion("Minor", prevRunVersionMinor_);
-        readVersion("Revision", prevRunVersionRevision_);
-        readBool("TrackAppointments", true, trackAppointments_);
-        readBool("UseSentMailFolder", true, useSentMailFolder_);
+        for (const SettingsLayout::Entry& entry : SettingsLayout::Entries()) {
+            if (entry.role == Role::Foldersets) {
+                proc.Step([&] {
+                    trackedFoldersets_ = std::make_shared<pwk::TrackedFoldersets>(component_);
+                });
+                Ref<host::NameSpace> nameSpace;
+                proc.Step([&] { nameSpace = Deref(olApp).GetNamespace("MAPI"); });
+                proc.Step([&] {
+                    Deref(trackedFoldersets_).ReadFromReg(ProductTitle, nameSpace, entry.Section);
+                });
+                continue;
+            }
+            // Each value is one statement: one that cannot be read or converted leaves its
+            // property as it was when the error library says to go on.
+            WithMember(entry, [&](auto member) {
+                proc.Step([&] {
+                    auto& property = this->*member;
+                    const std::string fallback = entry.Default ? entry.Default : ToText(property);
+                    property = FromText<std::remove_reference_t<decltype(property)>>(
+                        Read(entry.Section, entry.Key, fallback));
+                });
+            });
+        }
         proc.Step([&] { RaiseUpdated(); });
     });
 }
@@ -68,45 +70,51 @@ void RegSettings::ReadReg(const Ref<host::Application>& olApp) {
 void RegSettings::SaveReg(const Ref<host::Application>& olApp) {
     Procedure proc(component_, kModule, "SaveReg", Boundary::Component);
     proc.Run([&] {
-        const auto write = [&](const char* section, const char* key, const std::string& value) {
-            proc.Step([&] { Write(section, key, value); });
-        };
+        const auto entries = SettingsLayout::Entries();
         // One batch: if the error library gives up half-way, or the process dies, the settings
         // saved last time are still there as a whole.
         proc.Step([&] {
             Store().Batch([&] {
-                std::string logPath;
-                std::string logFilename;
-                proc.Step([&] { logPath = Read(kLogging, kLogPath, ""); });
-                proc.Step([&] { logFilename = Read(kLogging, kLogFilename, ""); });
+                std::vector<std::string> kept(entries.size());
+                for (std::size_t i = 0; i < entries.size(); ++i) {
+                    if (entries[i].role == Role::Kept) {
+                        proc.Step([&] { kept[i] = Read(entries[i].Section, entries[i].Key, ""); });
+                    }
+                }
                 proc.Step([&] { ClearStoredSettings(olApp); });
-
-                write(kLogging, "LogLevel", std::to_string(logLevel_));
-                // Empty counts as unset for start-up, so only values that say something return.
-                if (!logPath.empty()) {
-                    write(kLogging, kLogPath, logPath);
+                for (std::size_t i = 0; i < entries.size(); ++i) {
+                    const SettingsLayout::Entry& entry = entries[i];
+                    // Empty counts as unset for start-up, so only kept values that say
+                    // something return.
+                    if (entry.role != Role::Kept || !kept[i].empty()) {
+                        proc.Step([&] { SaveEntry(entry, kept[i]); });
+                    }
                 }
-                if (!logFilename.empty()) {
-                    write(kLogging, kLogFilename, logFilename);
-                }
-                proc.Step([&] {
-                    Deref(trackedFoldersets_)
-                        .SaveToReg(ProductTitle, pwk::TrackedFoldersets::DefaultSection);
-                });
-                write(kTracking, "TrackUnlinkedEmail", BooleanText(trackUnlinkedEmail_));
-                write(kTracking, "JournalEmails", BooleanText(journalEmails_));
-                write(kTracking, "SaveLinksByRef", BooleanText(saveLinksByRef_));
-                write(kTracking, "FirstRun", BooleanText(false));
-                // The running add-in's own version, so the next start can tell an upgrade.
-                const Version running = component_.version();
-                write(kVersion, "Major", std::to_string(running.Major));
-                write(kVersion, "Minor", std::to_string(running.Minor));
-                write(kVersion, "Revision", std::to_string(running.Revision));
-                write(kTracking, "TrackAppointments", BooleanText(trackAppointments_));
-                write(kTracking, "UseSentMailFolder", BooleanText(useSentMailFolder_));
             });
         });
     });
+}
+
+void RegSettings::SaveEntry(const SettingsLayout::Entry& entry, const std::string& kept) {
+    switch (entry.role) {
+        case Role::Foldersets:
+            Deref(trackedFoldersets_).SaveToReg(ProductTitle, entry.Section);
+            return;
+        case Role::Kept:
+            Write(entry.Section, entry.Key, kept);
+            return;
+        case Role::FirstRun:
+            Write(entry.Section, entry.Key, BooleanText(false));
+            return;
+        case Role::Version:
+            Write(entry.Section, entry.Key, std::to_string(component_.version().*entry.Running));
+            return;
+        case Role::Option:
+            WithMember(entry, [&](auto member) {
+                Write(entry.Section, entry.Key, ToText(this->*member));
+            });
+            return;
+    }
 }
 
 void RegSettings::UpdateFrom(const std::shared_ptr<RegSettings>& newSettings,
@@ -128,33 +136,30 @@ bool RegSettings::JustUpgraded() const {
 
 void RegSettings::CopySettings(const std::shared_ptr<RegSettings>& newSettings,
                                const Ref<host::Application>& olApp) {
-    const RegSettings& from = Deref(newSettings);
     // Taken before this object's collection is replaced, so that copying from itself keeps
     // its foldersets.
+    const RegSettings& from = Deref(newSettings);
     const auto sourceFoldersets = from.TrackedFoldersets();
-    logLevel_ = from.LogLevel();
-    trackedFoldersets_ = std::make_shared<pwk::TrackedFoldersets>(component_);
-    const auto nameSpace = Deref(olApp).GetNamespace("MAPI");
-    // A folderset that fails validation is simply missing from the copy.
-    trackedFoldersets_->CopyFrom(sourceFoldersets, nameSpace);
-    trackUnlinkedEmail_ = from.TrackUnlinkedEmail();
-    journalEmails_ = from.JournalEmails();
-    saveLinksByRef_ = from.SaveLinksByRef();
-    prevRunVersionMajor_ = from.PrevRunVersionMajor();
-    prevRunVersionMinor_ = from.PrevRunVersionMinor();
-    prevRunVersionRevision_ = from.PrevRunVersionRevision();
-    trackAppointments_ = from.TrackAppointments();
-    useSentMailFolder_ = from.UseSentMailFolder();
-    // FirstRun stays: it describes this process's start, not the edited settings.
+    for (const SettingsLayout::Entry& entry : SettingsLayout::Entries()) {
+        if (entry.role == Role::Foldersets) {
+            trackedFoldersets_ = std::make_shared<pwk::TrackedFoldersets>(component_);
+            const auto nameSpace = Deref(olApp).GetNamespace("MAPI");
+            // A folderset that fails validation is simply missing from the copy.
+            trackedFoldersets_->CopyFrom(sourceFoldersets, nameSpace);
+        } else if (entry.role == Role::Option || entry.role == Role::Version) {
+            // FirstRun stays: it describes this process's start, not the edited settings.
+            WithMember(entry, [&](auto member) { this->*member = from.*member; });
+        }
+    }
 }
 
 void RegSettings::ClearStoredSettings(const Ref<host::Application>& /*olApp*/) {
     // A section that is not there cannot be removed; that is fine, the next one is tried.
     SettingsStore& store = Store();
-    Procedure::Ignoring([&] { store.DeleteSection(ProductTitle, kLogging); });
+    Procedure::Ignoring([&] { store.DeleteSection(ProductTitle, SettingsLayout::Logging); });
     Procedure::Ignoring(
         [&] { store.DeleteSection(ProductTitle, pwk::TrackedFoldersets::DefaultSection); });
-    Procedure::Ignoring([&] { store.DeleteSection(ProductTitle, kTracking); });
+    Procedure::Ignoring([&] { store.DeleteSection(ProductTitle, SettingsLayout::Tracking); });
     Procedure::Ignoring([&] { store.DeleteApplication(ProductTitle); });
 }
 

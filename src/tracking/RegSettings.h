@@ -5,6 +5,7 @@
 #include <string>
 
 #include "src/tracking/RegSettingsEvents.h"
+#include "src/tracking/SettingsLayout.h"
 #include "src/tracking/TrackedFoldersets.h"
 #include "src/util/Connection.h"
 #include "src/util/EventSource.h"
@@ -68,9 +69,13 @@ class RegSettings {
     Connection Advise(RegSettingsEvents& sink) { return updated_.Advise(sink); }
 
   private:
+    // The layout names the members it reads, saves and copies.
+    friend class SettingsLayout;
+
     void CopySettings(const std::shared_ptr<RegSettings>& newSettings,
                       const Ref<host::Application>& olApp);
     void ClearStoredSettings(const Ref<host::Application>& olApp);
+    void SaveEntry(const SettingsLayout::Entry& entry, const std::string& kept);
     void RaiseUpdated();
 
     SettingsStore& Store() const;

@@ -28,4 +28,22 @@ Int TextToInteger(const std::string& text) {
                                                  std::numeric_limits<Int>::max()));
 }
 
+// A property's stored text and back: a Boolean as the platform writes it, a number in decimal.
+template <class T>
+T FromText(const std::string& text) {
+    if constexpr (std::same_as<T, bool>) {
+        return TextToBoolean(text);
+    } else {
+        return TextToInteger<T>(text);
+    }
+}
+template <class T>
+std::string ToText(T value) {
+    if constexpr (std::same_as<T, bool>) {
+        return BooleanText(value);
+    } else {
+        return std::to_string(value);
+    }
+}
+
 }  // namespace pwk

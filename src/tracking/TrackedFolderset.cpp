@@ -48,18 +48,15 @@ bool TrackedFolderset::Equals(const std::shared_ptr<TrackedFolderset>& toCompare
            emailStoreID_ == other.getEmailFoldStoreID() && attachDir_ == other.getAttachDir();
 }
 
-Ref<host::MAPIFolder> TrackedFolderset::ContactMAPIFolder(
-    const Ref<host::NameSpace>& nameSpace) {
+Ref<host::MAPIFolder> TrackedFolderset::ContactMAPIFolder(const Ref<host::NameSpace>& nameSpace) {
     return GetMAPIFolderFromIDs(nameSpace, contactEntryID_, contactStoreID_);
 }
 
-Ref<host::MAPIFolder> TrackedFolderset::JournMAPIFolder(
-    const Ref<host::NameSpace>& nameSpace) {
+Ref<host::MAPIFolder> TrackedFolderset::JournMAPIFolder(const Ref<host::NameSpace>& nameSpace) {
     return GetMAPIFolderFromIDs(nameSpace, journalEntryID_, journalStoreID_);
 }
 
-Ref<host::MAPIFolder> TrackedFolderset::EmailMAPIFolder(
-    const Ref<host::NameSpace>& nameSpace) {
+Ref<host::MAPIFolder> TrackedFolderset::EmailMAPIFolder(const Ref<host::NameSpace>& nameSpace) {
     return GetMAPIFolderFromIDs(nameSpace, emailEntryID_, emailStoreID_);
 }
 
@@ -83,9 +80,9 @@ std::string TrackedFolderset::EmailFolderName(const Ref<host::NameSpace>& nameSp
     return Deref(EmailMAPIFolder(nameSpace)).Name();
 }
 
-Ref<host::MAPIFolder> TrackedFolderset::GetMAPIFolderFromIDs(
-    const Ref<host::NameSpace>& nameSpace, const std::string& entryID,
-    const std::string& storeID) {
+Ref<host::MAPIFolder> TrackedFolderset::GetMAPIFolderFromIDs(const Ref<host::NameSpace>& nameSpace,
+                                                             const std::string& entryID,
+                                                             const std::string& storeID) {
     Ref<host::MAPIFolder> folder;
     Procedure proc(component_, "TrackedFolderset", "GetMAPIFolderFromIDs", Boundary::Component);
     proc.Run([&] {

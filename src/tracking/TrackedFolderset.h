@@ -40,12 +40,9 @@ class TrackedFolderset {
     std::int32_t getRegIndex() const { return regIndex_; }
 
     // The host folder, or nothing when the host cannot find it.
-    Ref<host::MAPIFolder> ContactMAPIFolder(
-        const Ref<host::NameSpace>& nameSpace);
-    Ref<host::MAPIFolder> JournMAPIFolder(
-        const Ref<host::NameSpace>& nameSpace);
-    Ref<host::MAPIFolder> EmailMAPIFolder(
-        const Ref<host::NameSpace>& nameSpace);
+    Ref<host::MAPIFolder> ContactMAPIFolder(const Ref<host::NameSpace>& nameSpace);
+    Ref<host::MAPIFolder> JournMAPIFolder(const Ref<host::NameSpace>& nameSpace);
+    Ref<host::MAPIFolder> EmailMAPIFolder(const Ref<host::NameSpace>& nameSpace);
 
     // True when all three folders are found (all three are always looked up).
     bool MAPIFoldersExist(const Ref<host::NameSpace>& nameSpace);
@@ -56,9 +53,9 @@ class TrackedFolderset {
     std::string EmailFolderName(const Ref<host::NameSpace>& nameSpace);
 
   private:
-    Ref<host::MAPIFolder> GetMAPIFolderFromIDs(
-        const Ref<host::NameSpace>& nameSpace, const std::string& entryID,
-        const std::string& storeID);
+    Ref<host::MAPIFolder> GetMAPIFolderFromIDs(const Ref<host::NameSpace>& nameSpace,
+                                               const std::string& entryID,
+                                               const std::string& storeID);
 
     Component& component_;
     std::string contactEntryID_;

@@ -7,6 +7,7 @@
 #include "src/errors/Procedure.h"
 #include "src/platform/SettingsStore.h"
 #include "src/resources/StringTable.h"
+#include "src/tracking/FoldersetLayout.h"
 #include "src/tracking/TextConversion.h"
 #include "src/util/Ref.h"
 
@@ -15,12 +16,6 @@ namespace pwk {
 namespace {
 
 constexpr const char* kModule = "TrackedFoldersets";
-
-// The six sections below the collection's section, one per identifier, in the order written.
-constexpr std::array<const char*, 6> kIdentifierSections = {
-    "\\Contacts\\EntryID", "\\Contacts\\StoreID", "\\Journals\\EntryID",
-    "\\Journals\\StoreID", "\\Emails\\EntryID",   "\\Emails\\StoreID",
-};
 
 std::string KeyOf(std::int32_t regIndex) {
     return std::to_string(regIndex);
@@ -164,8 +159,7 @@ bool TrackedFoldersets::AddByIDs(const std::string& contactEntryID,
                                  const std::string& journalEntryID,
                                  const std::string& journalStoreID, const std::string& emailEntryID,
                                  const std::string& emailStoreID,
-                                 const Ref<host::NameSpace>& nameSpace,
-                                 std::int32_t /*regIndex*/) {
+                                 const Ref<host::NameSpace>& nameSpace, std::int32_t /*regIndex*/) {
     bool result = false;
     Procedure proc(component_, kModule, "AddByIDs", Boundary::Component);
     proc.Run([&] {
@@ -222,16 +216,19 @@ void TrackedFoldersets::ReadFromReg(const std::string& appName,
         std::int32_t count = 0;
         proc.Step([&] {
             count = TextToInteger<std::int32_t>(
-                store.GetSetting(appName, folderstoreSection, "Count", "0"));
+                store.GetSetting(appName, folderstoreSection, FoldersetLayout::CountKey, "0"));
         });
         for (std::int32_t i = 1; i <= count; ++i) {
-            std::array<std::string, kIdentifierSections.size()> ids;
-            for (std::size_t part = 0; part < ids.size(); ++part) {
-                proc.Step([&] {
-                    ids[part] =
-                        store.GetSetting(appName, folderstoreSection + kIdentifierSections[part],
-                                         std::to_string(i), "");
-                });
+            std::array<std::string, 2 * FoldersetLayout::Folders.size()> ids;
+            std::size_t next = 0;
+            for (const FoldersetLayout::Folder& folder : FoldersetLayout::Folders) {
+                for (const std::string& section : {folder.EntryIDSection(folderstoreSection),
+                                                   folder.StoreIDSection(folderstoreSection)}) {
+                    proc.Step([&] {
+                        ids[next] = store.GetSetting(appName, section, std::to_string(i), "");
+                    });
+                    ++next;
+                }
             }
             bool added = false;
             proc.Step([&] {
@@ -256,21 +253,21 @@ void TrackedFoldersets::SaveToReg(const std::string& appName,
         std::int32_t count = 0;
         proc.Step([&] {
             count = Count();
-            store.SaveSetting(appName, folderstoreSection, "Count", std::to_string(count));
+            store.SaveSetting(appName, folderstoreSection, FoldersetLayout::CountKey,
+                              std::to_string(count));
         });
         for (std::int32_t i = 1; i <= count; ++i) {
             std::shared_ptr<TrackedFolderset> folderset;
             proc.Step([&] { folderset = Item(i); });
-            const std::array<std::string (TrackedFolderset::*)() const, 6> getters = {
-                &TrackedFolderset::getContactFoldEntryID, &TrackedFolderset::getContactFoldStoreID,
-                &TrackedFolderset::getJournFoldEntryID,   &TrackedFolderset::getJournFoldStoreID,
-                &TrackedFolderset::getEmailFoldEntryID,   &TrackedFolderset::getEmailFoldStoreID,
-            };
-            for (std::size_t part = 0; part < getters.size(); ++part) {
-                proc.Step([&] {
-                    store.SaveSetting(appName, folderstoreSection + kIdentifierSections[part],
-                                      std::to_string(i), (Deref(folderset).*getters[part])());
-                });
+            for (const FoldersetLayout::Folder& folder : FoldersetLayout::Folders) {
+                const auto write = [&](const std::string& section, FoldersetLayout::Getter get) {
+                    proc.Step([&] {
+                        store.SaveSetting(appName, section, std::to_string(i),
+                                          (Deref(folderset).*get)());
+                    });
+                };
+                write(folder.EntryIDSection(folderstoreSection), folder.EntryID);
+                write(folder.StoreIDSection(folderstoreSection), folder.StoreID);
             }
         }
     });

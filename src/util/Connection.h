@@ -28,7 +28,6 @@ class Connection {
             disconnect();
         }
     }
-    bool Connected() const { return static_cast<bool>(disconnect_); }
 
   private:
     std::function<void()> disconnect_;

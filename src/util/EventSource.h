@@ -46,8 +46,6 @@ class EventSource {
         }
     }
 
-    std::size_t SinkCount() const { return slots_->size(); }
-
   private:
     struct Slot {
         Sink* sink;

@@ -8,6 +8,8 @@ std::string DescriptionOf(std::int32_t number) {
             return "Invalid procedure call or argument";
         case FailureNumber::Overflow:
             return "Overflow";
+        case FailureNumber::OutOfMemory:
+            return "Out of memory";
         case FailureNumber::SubscriptOutOfRange:
             return "Subscript out of range";
         case FailureNumber::TypeMismatch:

@@ -26,10 +26,6 @@ class KeyedCollection {
 
     T& Item(std::int32_t position) { return entries_[Index(position)].second; }
     T& Item(const std::string& key) { return FindExisting(key)->second; }
-    const std::string& KeyAt(std::int32_t position) const {
-        return entries_[Index(position)].first;
-    }
-    bool Contains(const std::string& key) const { return Find(key) != entries_.end(); }
     std::vector<std::string> Keys() const {
         std::vector<std::string> keys;
         for (const auto& entry : entries_) {

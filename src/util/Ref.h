@@ -27,11 +27,11 @@ class Ref {
     Ref() = default;
     Ref(std::nullptr_t) {}  // NOLINT: nothing converts implicitly, as in the platform
     template <class U>
-        requires std::convertible_to<U*, T*>
-    Ref(std::shared_ptr<U> object) : object_(std::move(object)) {}  // NOLINT
+    requires std::convertible_to<U*, T*> Ref(std::shared_ptr<U> object)
+        : object_(std::move(object)) {}  // NOLINT
     template <class U>
-        requires std::convertible_to<U*, T*>
-    Ref(const Ref<U>& other) : object_(other.Shared()) {}  // NOLINT
+    requires std::convertible_to<U*, T*> Ref(const Ref<U>& other)
+        : object_(other.Shared()) {}  // NOLINT
 
     T* operator->() const { return &Deref(object_); }
     T& operator*() const { return Deref(object_); }
@@ -40,7 +40,7 @@ class Ref {
     // The plain shared reference, for holders outside the core (tests, the simulated host).
     const std::shared_ptr<T>& Shared() const { return object_; }
     template <class U>
-        requires std::convertible_to<T*, U*>
+    requires std::convertible_to<T*, U*>
     operator std::shared_ptr<U>() const {  // NOLINT
         return object_;
     }

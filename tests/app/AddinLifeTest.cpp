@@ -2,11 +2,11 @@
 // window hand-over and quit.
 #include <gtest/gtest.h>
 
-#include "src/util/Ref.h"
 #include "sim/SimExplorer.h"
 #include "sim/SimInspector.h"
 #include "sim/SimItemState.h"
 #include "src/platform/MessageBoxStyle.h"
+#include "src/util/Ref.h"
 #include "tests/support/AddinHarness.h"
 
 namespace pwk {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <new>
+#include <stdexcept>
 #include <vector>
 
 #include "src/component/Component.h"
@@ -33,7 +35,7 @@ TEST_F(ProcedureTest, NormalRunTracesEntryAndExitOnly) {
 }
 
 TEST_F(ProcedureTest, ResumeNextContinuesAfterTheFailingStatement) {
-    library->actions = {static_cast<int>(ErrorAction::ResumeNext)};
+    library->actions = {ErrorAction::ResumeNext};
     std::vector<int> ran;
     Traced(Boundary::Component, [&](Procedure& proc) {
         proc.Step([&] { ran.push_back(1); });
@@ -51,7 +53,7 @@ TEST_F(ProcedureTest, ResumeNextContinuesAfterTheFailingStatement) {
 
 TEST_F(ProcedureTest, DebugActionRetriesOnlyInDebugMode) {
     library->debugMode = true;
-    library->actions = {static_cast<int>(ErrorAction::Debug)};
+    library->actions = {ErrorAction::Debug};
     int attempts = 0;
     Traced(Boundary::Component, [&](Procedure& proc) {
         proc.Step([&] {
@@ -65,7 +67,7 @@ TEST_F(ProcedureTest, DebugActionRetriesOnlyInDebugMode) {
 
     // Without debug mode the same answer leaves the procedure.
     library->debugMode = false;
-    library->actions = {static_cast<int>(ErrorAction::Debug)};
+    library->actions = {ErrorAction::Debug};
     library->calls.clear();
     attempts = 0;
     EXPECT_THROW(Traced(Boundary::Component,
@@ -81,7 +83,7 @@ TEST_F(ProcedureTest, DebugActionRetriesOnlyInDebugMode) {
 }
 
 TEST_F(ProcedureTest, LeavingSkipsTheRestAndExitsThroughErrorExit) {
-    library->actions = {static_cast<int>(ErrorAction::Exit)};
+    library->actions = {ErrorAction::Exit};
     bool after = false;
     Traced(Boundary::Host, [&](Procedure& proc) {
         proc.Step([&] { Raise(FailureNumber::ObjectNotSet); });
@@ -93,16 +95,36 @@ TEST_F(ProcedureTest, LeavingSkipsTheRestAndExitsThroughErrorExit) {
                                         "exit Module.Proc", "errorexit 2"}));
 }
 
+TEST_F(ProcedureTest, LeavingAtBoundaries1And4PassesTheFailureOnMarkedAsReported) {
+    // The library's ErrorExit only records; passing the failure on is the procedure's job.
+    for (Boundary boundary : {Boundary::Internal, Boundary::Component}) {
+        library->calls.clear();
+        try {
+            Traced(boundary, [](Procedure& proc) { proc.Step([] { Raise(9, "Here"); }); });
+            ADD_FAILURE() << "the failure should reach the caller";
+        } catch (const Failure& failure) {
+            EXPECT_EQ(failure.Number, 9);
+            EXPECT_EQ(failure.Source, "Here");
+            EXPECT_TRUE(failure.Reported);
+        }
+        EXPECT_EQ(library->calls.back(), "errorexit " + std::to_string(static_cast<int>(boundary)));
+    }
+}
+
 TEST_F(ProcedureTest, HostBoundaryNeverThrowsEvenWithoutAnErrorLibrary) {
     component.SetErrorObject(nullptr);
     EXPECT_NO_THROW(Traced(Boundary::Host, [](Procedure& proc) { proc.Step([] { Raise(5); }); }));
-    EXPECT_THROW(Traced(Boundary::Internal, [](Procedure& proc) { proc.Step([] { Raise(5); }); }),
-                 Failure);
+    // Nobody reported it, so it goes on unmarked.
+    try {
+        Traced(Boundary::Internal, [](Procedure& proc) { proc.Step([] { Raise(5); }); });
+        ADD_FAILURE() << "the failure should reach the caller";
+    } catch (const Failure& failure) {
+        EXPECT_FALSE(failure.Reported);
+    }
 }
 
 TEST_F(ProcedureTest, NestedProceduresLeaveOnlyTheirOwnBody) {
-    library->actions = {static_cast<int>(ErrorAction::Exit),
-                        static_cast<int>(ErrorAction::ResumeNext)};
+    library->actions = {ErrorAction::Exit, ErrorAction::ResumeNext};
     bool outerContinued = false;
     Traced(Boundary::Host, [&](Procedure& outer) {
         outer.Step([&] {
@@ -126,6 +148,25 @@ TEST_F(ProcedureTest, IgnoringHandsBackTheFailureWithoutAskingTheLibrary) {
     EXPECT_EQ(failure->Number, FailureNumber::DuplicateKey);
     EXPECT_FALSE(Procedure::Ignoring([] {}));
     EXPECT_TRUE(library->calls.empty());
+}
+
+TEST_F(ProcedureTest, ForeignExceptionsBecomeTheSameNamedFailuresInStepsAndIgnoredRegions) {
+    library->actions = {ErrorAction::ResumeNext, ErrorAction::ResumeNext};
+    Traced(Boundary::Host, [](Procedure& proc) {
+        proc.Step([] { throw std::bad_alloc(); });
+        proc.Step([] { throw std::runtime_error("disk gone"); });
+    });
+    EXPECT_EQ(library->calls,
+              (std::vector<std::string>{"enter Module.Proc", "handle 7 Module.Proc b2 s2 f1",
+                                        "handle 5 Module.Proc b2 s2 f1", "exit Module.Proc"}));
+
+    auto outOfMemory = Procedure::Ignoring([] { throw std::bad_alloc(); });
+    auto other = Procedure::Ignoring([] { throw std::runtime_error("disk gone"); });
+    ASSERT_TRUE(outOfMemory && other);
+    EXPECT_EQ(outOfMemory->Number, FailureNumber::OutOfMemory);
+    EXPECT_EQ(outOfMemory->Description, "Out of memory");
+    EXPECT_EQ(other->Number, FailureNumber::InvalidProcedureCall);
+    EXPECT_EQ(other->Description, "disk gone");
 }
 
 }  // namespace

@@ -4,10 +4,10 @@
 
 #include <filesystem>
 
-#include "src/util/Ref.h"
 #include "posix/PosixFileUtility.h"
 #include "posix/PosixPlatform.h"
 #include "src/util/Failure.h"
+#include "src/util/Ref.h"
 #include "store/MemorySettingsStore.h"
 #include "tests/support/EnvironmentGuard.h"
 #include "tests/support/TempFolder.h"
@@ -82,8 +82,7 @@ TEST(PosixPlatformProcess, TheDrivesRootComesFromTheEnvironmentOrTheDataFolder) 
 TEST(PosixPlatformObjects, TheFileUtilityIsThereAndOthersAreRegisteredByTheProgram) {
     MemorySettingsStore settings;
     PosixPlatform platform(settings, {std::string("/d"), std::string("")});
-    EXPECT_NE(As<FileUtility>(platform.CreateObject(FileUtilityProgID)),
-              nullptr);
+    EXPECT_NE(As<FileUtility>(platform.CreateObject(FileUtilityProgID)), nullptr);
     try {
         platform.CreateObject("Keelson.ErrorObject");
         FAIL() << "no failure";

@@ -1,5 +1,5 @@
-#include "src/util/Ref.h"
 #include "sim/ScriptedPlatform.h"
+#include "src/util/Ref.h"
 
 #include <gtest/gtest.h>
 
@@ -166,8 +166,7 @@ TEST(ScriptedPlatformProcess, CreatesOnlyRegisteredObjects) {
     EXPECT_EQ(FailureNumberOf([&] { platform.CreateObject(FileUtilityProgID); }), 429);
     platform.Factories().Register(FileUtilityProgID,
                                   [] { return std::make_shared<ScriptedFileUtility>(); });
-    EXPECT_NE(As<FileUtility>(platform.CreateObject(FileUtilityProgID)),
-              nullptr);
+    EXPECT_NE(As<FileUtility>(platform.CreateObject(FileUtilityProgID)), nullptr);
 }
 
 TEST(ScriptedPlatformProcess, SettingsWithoutAStoreRaiseObjectNotSet) {

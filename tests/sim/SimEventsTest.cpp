@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "src/util/Ref.h"
 #include "sim/EscapedFailureError.h"
 #include "sim/HostError.h"
 #include "sim/SimExplorer.h"
@@ -18,6 +17,7 @@
 #include "src/host/MailItem.h"
 #include "src/host/NameSpace.h"
 #include "src/host/Selection.h"
+#include "src/util/Ref.h"
 #include "tests/sim/SimTestMailbox.h"
 
 namespace pwk::sim {
@@ -179,9 +179,7 @@ TEST_F(SimEventsTest, NewWindowsAreAnnouncedAlreadyCounted) {
     struct Sink : host::ExplorersEvents {
         std::int32_t countSeen = 0;
         std::shared_ptr<host::Explorers> explorers;
-        void NewExplorer(const Ref<host::Explorer>&) override {
-            countSeen = explorers->Count();
-        }
+        void NewExplorer(const Ref<host::Explorer>&) override { countSeen = explorers->Count(); }
     } sink;
     sink.explorers = host.Application()->GetExplorers();
     auto c = sink.explorers->Advise(sink);

@@ -10,7 +10,6 @@
 #include "sim/SimItemState.h"
 #include "sim/SimNameSpace.h"
 #include "sim/UserActionError.h"
-#include "src/util/Failure.h"
 #include "src/host/Application.h"
 #include "src/host/CommandBar.h"
 #include "src/host/CommandBarControls.h"
@@ -22,6 +21,7 @@
 #include "src/host/Recipient.h"
 #include "src/host/Recipients.h"
 #include "src/host/Selection.h"
+#include "src/util/Failure.h"
 
 namespace pwk::sim::test {
 

@@ -4,13 +4,13 @@
 
 #include <memory>
 
-#include "src/util/Ref.h"
 #include "keelson/Keelson.h"
 #include "keelson/RegisterKeelson.h"
 #include "sim/ScriptedFileUtility.h"
 #include "sim/ScriptedPlatform.h"
 #include "src/component/Component.h"
 #include "src/startup/MStartup.h"
+#include "src/util/Ref.h"
 #include "store/MemorySettingsStore.h"
 
 namespace pwk::test {
@@ -26,9 +26,7 @@ class StartupFixture : public ::testing::Test {
         platform.Factories().Register(FileUtilityProgID, [this] { return fileUtility; });
     }
 
-    std::shared_ptr<Keelson> Library() const {
-        return As<Keelson>(component.ErrorObject());
-    }
+    std::shared_ptr<Keelson> Library() const { return As<Keelson>(component.ErrorObject()); }
 
     sim::ScriptedPlatform platform;
     MemorySettingsStore store;

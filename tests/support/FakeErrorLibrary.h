@@ -10,14 +10,14 @@
 namespace pwk::test {
 
 // An error library that records what it is told and answers HandleError from a queue
-// (Exit when the queue is empty). ErrorExit passes the failure on for boundaries 1 and 4.
+// (Exit when the queue is empty).
 class FakeErrorLibrary : public ErrorLibrary {
   public:
     std::vector<std::string> calls;
     std::vector<std::string> logLines;
-    std::deque<int> actions;
+    std::deque<ErrorAction> actions;
     bool debugMode = false;
-    std::optional<Failure> current;
+    std::optional<Failure> current;  // the failure last handed to HandleError
     std::optional<Failure> recorded;
     std::string activity, suggestion, logPath, logFilename, dateFormat;
     bool trace = false;
@@ -28,29 +28,22 @@ class FakeErrorLibrary : public ErrorLibrary {
     void ProcExit(std::string_view module, std::string_view procedure) override {
         calls.push_back("exit " + std::string(module) + "." + std::string(procedure));
     }
-    int HandleError(const Failure& failure, const std::string& module, const std::string& procedure,
-                    const std::string& /*context*/, Boundary boundary, Severity severity,
-                    std::int32_t flags) override {
+    ErrorAction HandleError(const Failure& failure, const std::string& module,
+                            const std::string& procedure, const std::string& /*context*/,
+                            Boundary boundary, Severity severity, std::int32_t flags) override {
         calls.push_back("handle " + std::to_string(failure.Number) + " " + module + "." +
                         procedure + " b" + std::to_string(static_cast<int>(boundary)) + " s" +
                         std::to_string(static_cast<int>(severity)) + " f" + std::to_string(flags));
         current = failure;
         if (actions.empty()) {
-            return static_cast<int>(ErrorAction::Exit);
+            return ErrorAction::Exit;
         }
-        int action = actions.front();
+        const ErrorAction action = actions.front();
         actions.pop_front();
         return action;
     }
     void ErrorExit(Boundary boundary) override {
         calls.push_back("errorexit " + std::to_string(static_cast<int>(boundary)));
-        if (boundary != Boundary::Host && current) {
-            Failure passed = *current;
-            passed.Reported = true;
-            current.reset();
-            throw passed;
-        }
-        current.reset();
     }
     bool DebugMode() const override { return debugMode; }
     void LogText(const std::string& text) override { logLines.push_back(text); }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "src/util/Failure.h"
 #include "src/platform/Platform.h"
+#include "src/util/Failure.h"
 
 namespace pwk::test {
 

@@ -2,8 +2,8 @@
 
 #include <sstream>
 
-#include "src/util/Failure.h"
 #include "src/platform/MessageBoxStyle.h"
+#include "src/util/Failure.h"
 #include "tools/scenario/ScenarioPlatform.h"
 #include "tools/scenario/Transcript.h"
 

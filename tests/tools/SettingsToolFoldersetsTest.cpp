@@ -30,16 +30,6 @@ std::vector<std::string> LayoutOf(const std::string& group, int position) {
     return lines;
 }
 
-TEST_F(SettingsToolFoldersets, AddWritesCountAndSixIdentifiersAndNothingElse) {
-    AddGroup(Customers);
-
-    std::vector<std::string> expected = LayoutOf(Customers, 1);
-    expected.push_back("Tracked Foldersets|Count=1");
-    std::sort(expected.begin(), expected.end());
-    // No "Version" and no "FirstRun": those record the add-in's own saves.
-    EXPECT_EQ(store.Dump(App), expected);
-}
-
 TEST_F(SettingsToolFoldersets, RemoveRenumbersAndLeavesNoStalePosition) {
     AddGroup(Customers);
     AddGroup(Suppliers);

@@ -1,26 +1,34 @@
 #include <memory>
 #include <string>
 
+#include "sim/SimFolder.h"
+#include "sim/SimHost.h"
+#include "sim/SimNameSpace.h"
 #include "src/component/Component.h"
+#include "src/host/Application.h"
+#include "src/host/NameSpace.h"
 #include "src/tracking/RegSettings.h"
 #include "src/tracking/TrackedFoldersets.h"
-#include "tests/support/FakeApplication.h"
 #include "tests/support/FakeErrorLibrary.h"
-#include "tests/support/FakeNamespace.h"
 #include "tests/tools/SettingsToolFixture.h"
 
 namespace pwk::settingstool::test {
 namespace {
 
 // What the tool writes, read by the add-in's own settings object (and the other way round),
-// on a host whose folders carry the identifiers of the tool's mailbox.
+// on a simulated host whose folders carry the identifiers of the tool's mailbox.
 class SettingsToolRoundTrip : public SettingsToolFixture {
   protected:
     SettingsToolRoundTrip() {
         component.SetErrorObject(errors);
+        host.Mailbox().AddStore("Acme Public", FixedMailbox::IdsOf("Acme Public").StoreID);
+        for (const char* group : {"Customers", "Suppliers", "Partners"}) {
+            host.AddFolder("Acme Public", group, host::ItemType::Mail);
+        }
         for (const std::string& path : mailbox.Paths()) {
-            const FolderIds ids = FixedMailbox::IdsOf(path);
-            nameSpace->AddFolder(ids.EntryID, ids.StoreID, path);
+            const auto slash = path.rfind('/');
+            host.AddFolder(path.substr(0, slash), path.substr(slash + 1), host::ItemType::Contact)
+                ->SetEntryId(FixedMailbox::IdsOf(path).EntryID);
         }
     }
 
@@ -31,18 +39,21 @@ class SettingsToolRoundTrip : public SettingsToolFixture {
         return settings;
     }
 
-    // The contacts folder of the folderset at `position`, by its name on the host.
+    // The path of a folder on the host.
+    static std::string PathOf(const std::shared_ptr<host::MAPIFolder>& folder) {
+        return std::dynamic_pointer_cast<sim::SimFolder>(folder)->Path();
+    }
+    // The contacts folder of the folderset at `position`.
     std::string ContactsAt(RegSettings& settings, std::int32_t position) {
-        return settings.TrackedFoldersets()->Item(position)->ContactFolderName(nameSpace);
+        return PathOf(settings.TrackedFoldersets()->Item(position)->ContactMAPIFolder(nameSpace));
     }
 
     std::shared_ptr<pwk::test::FakeErrorLibrary> errors =
         std::make_shared<pwk::test::FakeErrorLibrary>();
     Component component{platform};
-    std::shared_ptr<pwk::test::FakeNamespace> nameSpace =
-        std::make_shared<pwk::test::FakeNamespace>();
-    std::shared_ptr<pwk::test::FakeApplication> application =
-        std::make_shared<pwk::test::FakeApplication>(nameSpace);
+    sim::SimHost host;
+    std::shared_ptr<host::Application> application = host.Application();
+    std::shared_ptr<host::NameSpace> nameSpace = application->GetNamespace("MAPI");
 };
 
 TEST_F(SettingsToolRoundTrip, TheAddInReadsBackEverythingTheToolWrote) {
@@ -69,8 +80,8 @@ TEST_F(SettingsToolRoundTrip, TheAddInReadsBackEverythingTheToolWrote) {
     EXPECT_EQ(ContactsAt(*settings, 1), "Acme Public/Customers/Contacts");
     EXPECT_EQ(ContactsAt(*settings, 2), "Acme Public/Suppliers/Contacts");
     auto second = settings->TrackedFoldersets()->Item(2);
-    EXPECT_EQ(second->JournalFolderName(nameSpace), "Acme Public/Partners/Journal");
-    EXPECT_EQ(second->EmailFolderName(nameSpace), "Acme Public/Customers/E-mails");
+    EXPECT_EQ(PathOf(second->JournMAPIFolder(nameSpace)), "Acme Public/Partners/Journal");
+    EXPECT_EQ(PathOf(second->EmailMAPIFolder(nameSpace)), "Acme Public/Customers/E-mails");
     EXPECT_TRUE(errors->logLines.empty()) << errors->logLines.front();
     // The tool records no save of the add-in: the next start is still a first run.
     EXPECT_TRUE(settings->FirstRun());

@@ -26,36 +26,14 @@ class TrackedFoldersetsStoreTest : public test::TrackingTestBase {
     TrackedFoldersets sets{component};
 };
 
-TEST_F(TrackedFoldersetsStoreTest, SaveWritesTheLayoutExactly) {
-    nameSpace->AddFolder("C1", "", "Contacts without store");
-    ASSERT_TRUE(sets.AddByIDs("C1", "S", "J1", "S", "E1", "S", nameSpace));
-    ASSERT_TRUE(sets.AddByIDs("C2", "S", "J1", "S", "E2", "S", nameSpace));
-    sets.SaveToReg(App, "Tracked Foldersets");
-    EXPECT_EQ(store().Dump(App), (std::vector<std::string>{
-                                     "Tracked Foldersets\\Contacts\\EntryID|1=C1",
-                                     "Tracked Foldersets\\Contacts\\EntryID|2=C2",
-                                     "Tracked Foldersets\\Contacts\\StoreID|1=S",
-                                     "Tracked Foldersets\\Contacts\\StoreID|2=S",
-                                     "Tracked Foldersets\\Emails\\EntryID|1=E1",
-                                     "Tracked Foldersets\\Emails\\EntryID|2=E2",
-                                     "Tracked Foldersets\\Emails\\StoreID|1=S",
-                                     "Tracked Foldersets\\Emails\\StoreID|2=S",
-                                     "Tracked Foldersets\\Journals\\EntryID|1=J1",
-                                     "Tracked Foldersets\\Journals\\EntryID|2=J1",
-                                     "Tracked Foldersets\\Journals\\StoreID|1=S",
-                                     "Tracked Foldersets\\Journals\\StoreID|2=S",
-                                     "Tracked Foldersets|Count=2",
-                                 }));
-}
-
 TEST_F(TrackedFoldersetsStoreTest, SaveRenumbersPositionsAndAsksTheHostNothing) {
     for (int n = 1; n <= 3; ++n) {
         ASSERT_TRUE(sets.AddByIDs("C" + std::to_string(n), "S", "J1", "S", "E1", "S", nameSpace));
     }
     sets.RemoveByRegIndex(0);
-    const int lookups = nameSpace->lookups;
+    const auto lookups = Lookups();
     sets.SaveToReg(App, "Custom");
-    EXPECT_EQ(nameSpace->lookups, lookups);
+    EXPECT_EQ(Lookups(), lookups);
     EXPECT_EQ(store().GetSetting(App, "Custom", "Count"), "2");
     EXPECT_EQ(store().GetSetting(App, "Custom\\Contacts\\EntryID", "1"), "C2");
     EXPECT_EQ(store().GetSetting(App, "Custom\\Contacts\\EntryID", "2"), "C3");
@@ -68,7 +46,7 @@ TEST_F(TrackedFoldersetsStoreTest, ReadNumbersEntriesFromTheNextIndexInStoreOrde
     EXPECT_EQ(Contacts(), (std::vector<std::string>{"C3", "C1"}));
     EXPECT_EQ(sets.Item(1)->getRegIndex(), 0);
     EXPECT_EQ(sets.Item(2)->getRegIndex(), 1);
-    EXPECT_EQ(nameSpace->lookups, 6);  // three per folderset
+    EXPECT_EQ(Lookups(), 6);  // three per folderset
 
     // A second read replaces the content but never lowers the counter.
     sets.ReadFromReg(App, nameSpace);
@@ -81,12 +59,12 @@ TEST_F(TrackedFoldersetsStoreTest, AbsentCountGivesAnEmptyCollectionWithoutWarni
     sets.ReadFromReg(App, nameSpace);
     EXPECT_EQ(sets.Count(), 0);
     EXPECT_TRUE(errors->logLines.empty());
-    EXPECT_EQ(nameSpace->lookups, 0);
+    EXPECT_EQ(Lookups(), 0);
 }
 
 TEST_F(TrackedFoldersetsStoreTest, LostJournalFolderDropsThatFoldersetWithOneWarning) {
     StoreTriples({1, 2, 3});
-    nameSpace->DeleteFolder("J2", "S");
+    DeleteFolder("J2");
     sets.ReadFromReg(App, nameSpace);
     EXPECT_EQ(Contacts(), (std::vector<std::string>{"C1", "C3"}));
     EXPECT_EQ(sets.Item(1)->getRegIndex(), 0);

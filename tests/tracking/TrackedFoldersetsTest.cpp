@@ -45,19 +45,19 @@ TEST_F(TrackedFoldersetsTest, AddByIDsNumbersFromZeroWhateverIndexIsPassed) {
 
 TEST_F(TrackedFoldersetsTest, SecondFoldersetWithTheSameContactsFolderIsRefused) {
     ASSERT_TRUE(AddTripleByIDs(sets, 1));
-    const int lookupsBefore = nameSpace->lookups;
+    const auto lookupsBefore = Lookups();
     // Other journal and e-mails folders do not help; the host is not even asked.
     EXPECT_FALSE(sets.AddByIDs("C1", "S", "J2", "S", "E2", "S", nameSpace));
     EXPECT_EQ(sets.GetFailReason(),
               "A contact folder cannot be assigned to more than one tracked folderset");
-    EXPECT_EQ(nameSpace->lookups, lookupsBefore);
+    EXPECT_EQ(Lookups(), lookupsBefore);
     EXPECT_EQ(sets.Count(), 1);
     EXPECT_EQ(sets.nextRegIndex(), 1);
 }
 
 TEST_F(TrackedFoldersetsTest, OnlyTheSameContactsEntryAndStoreIDsCountAsRepeated) {
-    nameSpace->AddFolder("C1", "S2", "Contacts 1 elsewhere");
-    nameSpace->AddFolder("C9", "S", "Contacts 9");
+    AddFolder("C1", "S2", "Contacts 1 elsewhere");
+    AddFolder("C9", "S", "Contacts 9");
     ASSERT_TRUE(AddTripleByIDs(sets, 1));
     EXPECT_TRUE(sets.AddByIDs("C1", "S2", "J2", "S", "E2", "S", nameSpace));
     // Journal and e-mails folders may be shared.
@@ -66,11 +66,12 @@ TEST_F(TrackedFoldersetsTest, OnlyTheSameContactsEntryAndStoreIDsCountAsRepeated
 }
 
 TEST_F(TrackedFoldersetsTest, AnyMissingFolderRefusesWithTheContactFolderText) {
-    for (const char* missing : {"C3", "J3", "E3"}) {
-        AddTriple(3);
-        nameSpace->DeleteFolder(missing, "S");
-        EXPECT_FALSE(AddTripleByIDs(sets, 3)) << missing;
+    int n = 2;
+    for (const char* missing : {"C", "J", "E"}) {
+        DeleteFolder(missing + std::to_string(n));
+        EXPECT_FALSE(AddTripleByIDs(sets, n)) << missing;
         EXPECT_EQ(sets.GetFailReason(), "The specified contact folder was not found") << missing;
+        ++n;
     }
     EXPECT_EQ(sets.Count(), 0);
     EXPECT_EQ(sets.nextRegIndex(), 0);
@@ -237,7 +238,7 @@ TEST_F(TrackedFoldersetsTest, CopyFromStopsAtTheFirstRefusedFolderset) {
     for (int n = 1; n <= 3; ++n) {
         ASSERT_TRUE(AddTripleByIDs(*source, n));
     }
-    nameSpace->DeleteFolder("J2", "S");
+    DeleteFolder("J2");
     EXPECT_EQ(sets.CopyFrom(source, nameSpace), "");
     ASSERT_EQ(sets.Count(), 1);
     EXPECT_EQ(sets.Item(1)->getContactFoldEntryID(), "C1");

@@ -2,18 +2,22 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "sim/SimFolder.h"
+#include "sim/SimHost.h"
+#include "sim/SimNameSpace.h"
 #include "src/component/Component.h"
 #include "src/errorlib/ErrorCodes.h"
+#include "src/host/Application.h"
+#include "src/host/NameSpace.h"
 #include "src/tracking/TrackedFolderset.h"
-#include "tests/support/FakeApplication.h"
 #include "tests/support/FakeErrorLibrary.h"
-#include "tests/support/FakeNamespace.h"
 #include "tests/support/MemoryStorePlatform.h"
 
 namespace pwk::test {
@@ -31,26 +35,49 @@ inline std::int32_t FailureOf(const std::function<void()>& call, std::string* so
     return 0;
 }
 
-// A component with a recording error library, a host namespace with folder triples numbered
-// from 1 ("C1"/"J1"/"E1" in store "S"), and the settings store.
+// A component with a recording error library, the simulated host with folder triples numbered
+// from 1 (EntryIDs "C1"/"J1"/"E1" in the store "S", StoreID "S"), and the settings store.
 class TrackingTestBase : public ::testing::Test {
   protected:
-    static constexpr int Continue = static_cast<int>(ErrorAction::ResumeNext);
-    static constexpr int GiveUp = static_cast<int>(ErrorAction::Exit);
+    static constexpr ErrorAction Continue = ErrorAction::ResumeNext;
+    static constexpr ErrorAction GiveUp = ErrorAction::Exit;
     static constexpr const char* App = "Parleywick";
     static constexpr const char* Warning = "WARNING: Some TrackedFoldersets could not be found";
 
-    TrackingTestBase() : component(platform) { component.SetErrorObject(errors); }
+    TrackingTestBase() : component(platform) {
+        component.SetErrorObject(errors);
+        host.Mailbox().AddStore("S", "S");
+    }
 
     MemorySettingsStore& store() { return platform.store; }
 
     // Creates the three folders of triple n in the host.
     void AddTriple(int n) {
         const std::string id = std::to_string(n);
-        nameSpace->AddFolder("C" + id, "S", "Contacts " + id);
-        nameSpace->AddFolder("J" + id, "S", "Journal " + id);
-        nameSpace->AddFolder("E" + id, "S", "Emails " + id);
+        host.AddFolder("S", "Contacts " + id, host::ItemType::Contact)->SetEntryId("C" + id);
+        host.AddFolder("S", "Journal " + id, host::ItemType::Journal)->SetEntryId("J" + id);
+        host.AddFolder("S", "Emails " + id, host::ItemType::Mail)->SetEntryId("E" + id);
     }
+
+    // A folder `name` with EntryID `entryId` in the store whose StoreID is `storeId`, which is
+    // made (named after its StoreID) when it is not there yet.
+    void AddFolder(const std::string& entryId, const std::string& storeId,
+                   const std::string& name) {
+        auto& mailbox = host.Mailbox();
+        const bool known = std::any_of(mailbox.Stores().begin(), mailbox.Stores().end(),
+                                       [&](const auto& store) { return store.StoreId == storeId; });
+        if (!known) {
+            mailbox.AddStore(storeId, storeId);
+        }
+        host.AddFolder(storeId, name, host::ItemType::Contact)->SetEntryId(entryId);
+    }
+    // Deletes the folder with EntryID `entryId` in the store "S".
+    void DeleteFolder(const std::string& entryId) {
+        host.DeleteFolder(host.Mailbox().FolderById(entryId, "S")->Path());
+    }
+
+    // How often the add-in asked the host for a folder by its identifiers.
+    std::int64_t Lookups() const { return host.Faults().Calls("NameSpace.GetFolderFromID"); }
 
     // A folderset naming triple n.
     std::shared_ptr<TrackedFolderset> Triple(int n, std::int32_t regIndex = 0,
@@ -91,8 +118,9 @@ class TrackingTestBase : public ::testing::Test {
     MemoryStorePlatform platform;
     std::shared_ptr<FakeErrorLibrary> errors = std::make_shared<FakeErrorLibrary>();
     Component component;
-    std::shared_ptr<FakeNamespace> nameSpace = std::make_shared<FakeNamespace>();
-    std::shared_ptr<FakeApplication> application = std::make_shared<FakeApplication>(nameSpace);
+    sim::SimHost host;
+    std::shared_ptr<host::Application> application = host.Application();
+    std::shared_ptr<host::NameSpace> nameSpace = application->GetNamespace("MAPI");
 };
 
 }  // namespace pwk::test

@@ -4,7 +4,6 @@
 #include <functional>
 #include <map>
 
-#include "src/util/Ref.h"
 #include "sim/SimApplication.h"
 #include "sim/SimControlState.h"
 #include "sim/SimExplorer.h"
@@ -15,11 +14,12 @@
 #include "sim/SimNameSpace.h"
 #include "sim/SimWindows.h"
 #include "src/app/PWKAddinApp.h"
-#include "src/util/Failure.h"
 #include "src/host/CommandBarControl.h"
 #include "src/startup/Connect.h"
 #include "src/tracking/RegSettings.h"
 #include "src/tracking/TrackedFoldersets.h"
+#include "src/util/Failure.h"
+#include "src/util/Ref.h"
 #include "tools/scenario/CommandRunner.h"
 #include "tools/scenario/DateArgument.h"
 #include "tools/scenario/Describe.h"

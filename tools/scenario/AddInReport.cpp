@@ -1,6 +1,5 @@
 // What the add-in's owner can see of it, for the transcript.
 
-#include "src/util/Ref.h"
 #include "sim/SimApplication.h"
 #include "sim/SimExplorer.h"
 #include "sim/SimHost.h"
@@ -9,6 +8,7 @@
 #include "sim/SimWindows.h"
 #include "src/app/PWKAddinApp.h"
 #include "src/startup/Connect.h"
+#include "src/util/Ref.h"
 #include "tools/scenario/CommandRunner.h"
 #include "tools/scenario/ExpectationFailed.h"
 #include "tools/scenario/Lookup.h"
@@ -31,8 +31,7 @@ std::string CommandRunner::AddInState() {
                         " explorer(s), " + std::to_string(app->HookedInspectorCount()) +
                         " inspector(s)" + (app->HasSentItemsHook() ? " and Sent Items" : "");
     const auto explorer = As<sim::SimExplorer>(connect->WatchedExplorer());
-    const auto inspector =
-        As<sim::SimInspector>(connect->WatchedInspector());
+    const auto inspector = As<sim::SimInspector>(connect->WatchedInspector());
     if (explorer) {
         state += "; watches " + watch_.Label(*explorer);
     } else if (inspector) {
@@ -45,11 +44,8 @@ std::string CommandRunner::AddInState() {
 
 void CommandRunner::ExpectWatching(const Command& command) {
     const auto connect = session_.AddIn();
-    const auto explorer =
-        connect ? As<sim::SimExplorer>(connect->WatchedExplorer()) : nullptr;
-    const auto inspector =
-        connect ? As<sim::SimInspector>(connect->WatchedInspector())
-                : nullptr;
+    const auto explorer = connect ? As<sim::SimExplorer>(connect->WatchedExplorer()) : nullptr;
+    const auto inspector = connect ? As<sim::SimInspector>(connect->WatchedInspector()) : nullptr;
     const std::string found = explorer    ? "it watches " + watch_.Label(*explorer)
                               : inspector ? "it watches " + watch_.Label(*inspector)
                                           : "it watches no window";

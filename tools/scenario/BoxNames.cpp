@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "sim/ScriptedPlatform.h"
 #include "platform-support/MessageBoxButtons.h"
+#include "sim/ScriptedPlatform.h"
 #include "src/platform/MessageBoxStyle.h"
 
 namespace pwk::scenario::BoxNames {

@@ -77,6 +77,7 @@ class CommandRunner {
     void Note(const Command& command);
     void Help(const Command& command);
     void Fail(const Command& command);
+    void Nothing(const Command& command);
     void FailCall(const Command& command);
     void FailFile(const Command& command);
     void FailClear(const Command& command);
@@ -108,6 +109,7 @@ class CommandRunner {
     void ShowSettings(const Command& command);
     void ShowLog(const Command& command);
     void ShowHeld(const Command& command);
+    void ShowCalls(const Command& command);
 
     // Checks (CheckCommands.cpp); a failed one throws ExpectationFailed.
     void ExpectBox(const Command& command);

@@ -120,6 +120,8 @@ std::vector<CommandSpec> StandardSpecs() {
         // Faults.
         Spec("fail", {Text("MEMBER"), Number("NUMBER")}, 1, {"times"},
              "fail MEMBER [NUMBER] [times=N]", "every call of a host member fails"),
+        Spec("nothing", {Text("MEMBER")}, 1, {"times"}, "nothing MEMBER [times=N]",
+             "a host member that hands back an object hands back nothing"),
         Spec("fail-call", {Number("N"), Number("NUMBER")}, 1, {}, "fail-call N [NUMBER]",
              "the n-th host call from now fails"),
         Spec("fail-file", {Text("PATH"), Number("NUMBER")}, 1, {}, "fail-file PATH [NUMBER]",
@@ -134,6 +136,8 @@ std::vector<CommandSpec> StandardSpecs() {
         Spec("show settings", {}, 0, {}, "show settings", "list the stored settings"),
         Spec("show log", {}, 0, {}, "show log", "print the error library's log"),
         Spec("show held", {}, 0, {}, "show held", "list host objects held from outside"),
+        Spec("show calls", {}, 0, {}, "show calls",
+             "list the host members called in this host process, with their counts"),
         // Checks.
         Repeating(Spec("expect box", {Text("TITLE"), Text("TEXT")}, 1, {},
                        "expect box TITLE [TEXT ...]",

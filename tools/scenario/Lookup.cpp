@@ -1,5 +1,5 @@
-#include "src/util/Ref.h"
 #include "tools/scenario/Lookup.h"
+#include "src/util/Ref.h"
 
 #include <algorithm>
 #include <functional>

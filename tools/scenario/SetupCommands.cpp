@@ -166,6 +166,17 @@ void CommandRunner::Fail(const Command& command) {
                       (times ? " (the next " + std::to_string(*times) + ")" : ""));
 }
 
+void CommandRunner::Nothing(const Command& command) {
+    const std::string member = command.Args[0];
+    std::optional<int> times;
+    if (command.Has("times")) {
+        times = Lookup::Number32(command.Option("times"));
+    }
+    session_.PlanFault([=](sim::FaultInjector& faults) { faults.GiveNothing(member, times); });
+    transcript_.Event("every call of " + member + " hands back nothing" +
+                      (times ? " (the next " + std::to_string(*times) + ")" : ""));
+}
+
 void CommandRunner::FailCall(const Command& command) {
     const std::int64_t n = Lookup::Number(command.Args[0]);
     if (n < 1) {

@@ -109,4 +109,14 @@ void CommandRunner::ShowHeld(const Command& /*command*/) {
     }
 }
 
+void CommandRunner::ShowCalls(const Command& /*command*/) {
+    const sim::FaultInjector& faults = session_.Host().Faults();
+    transcript_.Event(std::to_string(faults.Calls()) + " host calls");
+    for (const auto& [member, calls] : faults.CallsPerMember()) {
+        const bool getter = faults.ObjectGetters().contains(member);
+        transcript_.Event("  " + member + " x" + std::to_string(calls) +
+                          (getter ? " (object)" : ""));
+    }
+}
+
 }  // namespace pwk::scenario

@@ -2,27 +2,17 @@
 
 #include <array>
 
+#include "src/tracking/FoldersetLayout.h"
 #include "tools/settings/FolderIds.h"
 
 namespace pwk::settingstool {
 
-// One stored tracked folderset: its three folders, in the order the store lists them.
+// One stored tracked folderset: its folders, in the order of FoldersetLayout::Folders.
 struct FoldersetRecord {
-    FolderIds Contacts;
-    FolderIds Journal;
-    FolderIds Emails;
+    std::array<FolderIds, FoldersetLayout::Folders.size()> Folders;
 
-    // The three folders with the name of the subsection each is stored under.
-    struct Role {
-        const char* Subsection;  // "Contacts", "Journals", "Emails"
-        const char* Label;       // how listings name it
-        FolderIds FoldersetRecord::*Folder;
-    };
-    static constexpr std::array<Role, 3> Roles = {{
-        {"Contacts", "contacts", &FoldersetRecord::Contacts},
-        {"Journals", "journal", &FoldersetRecord::Journal},
-        {"Emails", "e-mails", &FoldersetRecord::Emails},
-    }};
+    // The folder that may stand in one folderset only.
+    const FolderIds& Contacts() const { return Folders[0]; }
 };
 
 }  // namespace pwk::settingstool

@@ -2,11 +2,11 @@
 
 #include <cstdint>
 
-#include "src/util/Failure.h"
 #include "src/platform/SettingsStore.h"
 #include "src/resources/Version.h"
 #include "src/tracking/TextConversion.h"
 #include "src/tracking/TrackedFoldersets.h"
+#include "src/util/Failure.h"
 #include "tools/settings/ToolError.h"
 
 namespace pwk::settingstool {
@@ -14,13 +14,12 @@ namespace pwk::settingstool {
 namespace {
 
 constexpr const char* kSection = TrackedFoldersets::DefaultSection;
-constexpr const char* kEntryID = "EntryID";
-constexpr const char* kStoreID = "StoreID";
 
 }  // namespace
 
 std::vector<FoldersetRecord> FoldersetTable::Read(SettingsStore& store) {
-    const std::string countText = store.GetSetting(ProductTitle, kSection, "Count", "0");
+    const std::string countText =
+        store.GetSetting(ProductTitle, kSection, FoldersetLayout::CountKey, "0");
     std::int32_t count = 0;
     try {
         count = TextToInteger<std::int32_t>(countText);
@@ -32,10 +31,13 @@ std::vector<FoldersetRecord> FoldersetTable::Read(SettingsStore& store) {
     for (std::int32_t position = 1; position <= count; ++position) {
         const std::string key = std::to_string(position);
         FoldersetRecord& record = records.emplace_back();
-        for (const auto& role : FoldersetRecord::Roles) {
-            FolderIds& folder = record.*role.Folder;
-            folder.EntryID = store.GetSetting(ProductTitle, Subsection(role, kEntryID), key, "");
-            folder.StoreID = store.GetSetting(ProductTitle, Subsection(role, kStoreID), key, "");
+        for (std::size_t i = 0; i < record.Folders.size(); ++i) {
+            const FoldersetLayout::Folder& layout = FoldersetLayout::Folders[i];
+            FolderIds& folder = record.Folders[i];
+            folder.EntryID =
+                store.GetSetting(ProductTitle, layout.EntryIDSection(kSection), key, "");
+            folder.StoreID =
+                store.GetSetting(ProductTitle, layout.StoreIDSection(kSection), key, "");
         }
     }
     return records;
@@ -52,21 +54,21 @@ void FoldersetTable::Write(SettingsStore& store, const std::vector<FoldersetReco
                 throw;
             }
         }
-        store.SaveSetting(ProductTitle, kSection, "Count", std::to_string(records.size()));
+        store.SaveSetting(ProductTitle, kSection, FoldersetLayout::CountKey,
+                          std::to_string(records.size()));
         std::size_t position = 0;
         for (const FoldersetRecord& record : records) {
             const std::string key = std::to_string(++position);
-            for (const auto& role : FoldersetRecord::Roles) {
-                const FolderIds& folder = record.*role.Folder;
-                store.SaveSetting(ProductTitle, Subsection(role, kEntryID), key, folder.EntryID);
-                store.SaveSetting(ProductTitle, Subsection(role, kStoreID), key, folder.StoreID);
+            for (std::size_t i = 0; i < record.Folders.size(); ++i) {
+                const FoldersetLayout::Folder& layout = FoldersetLayout::Folders[i];
+                const FolderIds& folder = record.Folders[i];
+                store.SaveSetting(ProductTitle, layout.EntryIDSection(kSection), key,
+                                  folder.EntryID);
+                store.SaveSetting(ProductTitle, layout.StoreIDSection(kSection), key,
+                                  folder.StoreID);
             }
         }
     });
-}
-
-std::string FoldersetTable::Subsection(const FoldersetRecord::Role& role, const char* field) {
-    return std::string(kSection) + "\\" + role.Subsection + "\\" + field;
 }
 
 }  // namespace pwk::settingstool

@@ -11,9 +11,7 @@ class SettingsStore;
 
 namespace pwk::settingstool {
 
-// The tracked foldersets as the add-in stores them: "Count" in the foldersets section and
-// each identifier under its decimal position in one of six subsections
-// ("Contacts\EntryID", "Contacts\StoreID", "Journals\EntryID" ...).
+// The tracked foldersets as the add-in stores them (FoldersetLayout), in the default section.
 class FoldersetTable {
   public:
     // The stored foldersets in position order, 1 to "Count", as stored (nothing is checked
@@ -22,9 +20,6 @@ class FoldersetTable {
     // Replaces the whole foldersets section by `records`, numbered 1 to N, in one batch: the
     // store holds either the old list or the new one, never a mixture.
     static void Write(SettingsStore& store, const std::vector<FoldersetRecord>& records);
-
-  private:
-    static std::string Subsection(const FoldersetRecord::Role& role, const char* field);
 };
 
 }  // namespace pwk::settingstool

@@ -1,46 +1,42 @@
 #include "tools/settings/SettingKey.h"
 
-#include <array>
+#include <algorithm>
 #include <cstdint>
+#include <variant>
 
-#include "src/util/Failure.h"
+#include "src/tracking/SettingsLayout.h"
 #include "src/tracking/TextConversion.h"
+#include "src/util/Failure.h"
 #include "store/SectionPath.h"
 #include "tools/settings/ToolError.h"
 
 namespace pwk::settingstool {
 
-namespace {
-
-constexpr std::array<SettingKey, 8> kKeys = {{
-    {"Tracking", "TrackUnlinkedEmail", SettingKey::Kind::Switch},
-    {"Tracking", "JournalEmails", SettingKey::Kind::Switch},
-    {"Tracking", "SaveLinksByRef", SettingKey::Kind::Switch},
-    {"Tracking", "TrackAppointments", SettingKey::Kind::Switch},
-    {"Tracking", "UseSentMailFolder", SettingKey::Kind::Switch},
-    {"Logging", "LogLevel", SettingKey::Kind::Number},
-    {"Logging", "LogPath", SettingKey::Kind::Text},
-    {"Logging", "LogFilename", SettingKey::Kind::Text},
-}};
-
-}  // namespace
-
-const SettingKey* SettingKey::Find(const std::string& name) {
-    const std::string folded = SectionPath::Fold(name);
-    for (const SettingKey& key : kKeys) {
-        if (SectionPath::Fold(key.Key) == folded) {
-            return &key;
+std::vector<SettingKey> SettingKey::All() {
+    using Role = SettingsLayout::Role;
+    std::vector<SettingKey> keys;
+    for (const SettingsLayout::Entry& entry : SettingsLayout::Entries()) {
+        if (entry.role == Role::Kept) {
+            keys.push_back({entry.Section, entry.Key, Kind::Text});
+        } else if (entry.role == Role::Option) {
+            // FirstRun and Version record the add-in's own saves; the foldersets have commands.
+            const bool isSwitch = std::holds_alternative<bool RegSettings::*>(entry.property);
+            keys.push_back({entry.Section, entry.Key, isSwitch ? Kind::Switch : Kind::Number});
         }
     }
-    return nullptr;
+    std::stable_sort(keys.begin(), keys.end(),
+                     [](const SettingKey& a, const SettingKey& b) { return a.kind < b.kind; });
+    return keys;
 }
 
-std::vector<std::string> SettingKey::Names() {
-    std::vector<std::string> names;
-    for (const SettingKey& key : kKeys) {
-        names.emplace_back(key.Key);
+std::optional<SettingKey> SettingKey::Find(const std::string& name) {
+    const std::string folded = SectionPath::Fold(name);
+    for (const SettingKey& key : All()) {
+        if (SectionPath::Fold(key.Key) == folded) {
+            return key;
+        }
     }
-    return names;
+    return std::nullopt;
 }
 
 std::string SettingKey::StoredText(const std::string& value) const {

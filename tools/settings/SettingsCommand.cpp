@@ -92,7 +92,8 @@ std::string SettingsCommand::HelpText() {
     }
     text += "\nKeys for set:";
     std::size_t column = 0;
-    for (const std::string& name : SettingKey::Names()) {
+    for (const SettingKey& key : SettingKey::All()) {
+        const std::string name = key.Key;
         if (column + name.size() > 70) {
             column = 0;
         }

@@ -75,9 +75,9 @@ void SettingsReport::ListOne(const std::vector<FoldersetRecord>& records, std::s
     const FoldersetRecord& record = records[index];
     const std::string position = std::to_string(index + 1);
     bool first = true;
-    for (const auto& role : FoldersetRecord::Roles) {
-        const FolderIds& folder = record.*role.Folder;
-        std::string label = role.Label;
+    for (std::size_t i = 0; i < record.Folders.size(); ++i) {
+        const FolderIds& folder = record.Folders[i];
+        std::string label = FoldersetLayout::Folders[i].Label;
         label.resize(9, ' ');
         out << (first ? position : std::string(position.size(), ' ')) << "  " << label
             << "EntryID=" << IdText(folder.EntryID) << " StoreID=" << IdText(folder.StoreID);
@@ -89,7 +89,7 @@ void SettingsReport::ListOne(const std::vector<FoldersetRecord>& records, std::s
     }
     // The add-in keeps the first folderset of a contacts folder and drops the later ones.
     for (std::size_t earlier = 0; earlier < index; ++earlier) {
-        if (records[earlier].Contacts == record.Contacts) {
+        if (records[earlier].Contacts() == record.Contacts()) {
             out << std::string(position.size(), ' ')
                 << "  (the add-in drops this one: its contacts folder is tracked at position "
                 << earlier + 1 << ")\n";

@@ -2,10 +2,10 @@
 
 #include <cstdint>
 
-#include "src/util/Failure.h"
 #include "src/resources/StringTable.h"
 #include "src/resources/Version.h"
 #include "src/tracking/TextConversion.h"
+#include "src/util/Failure.h"
 #include "tools/settings/FoldersetTable.h"
 #include "tools/settings/MailboxFolders.h"
 #include "tools/settings/SettingKey.h"
@@ -48,31 +48,29 @@ void SettingsTool::List() {
 void SettingsTool::Add(const std::vector<std::string>& paths) {
     // Every path is checked before anything is written.
     FoldersetRecord record;
-    std::size_t next = 0;
-    for (const auto& role : FoldersetRecord::Roles) {
-        record.*role.Folder = FolderAt(paths.at(next++));
+    for (std::size_t i = 0; i < record.Folders.size(); ++i) {
+        record.Folders[i] = FolderAt(paths.at(i));
     }
     Append(record, paths.at(0));
 }
 
 void SettingsTool::AddIds(const std::vector<std::string>& ids) {
     FoldersetRecord record;
-    std::size_t next = 0;
-    for (const auto& role : FoldersetRecord::Roles) {
-        FolderIds& folder = record.*role.Folder;
-        folder.EntryID = ids.at(next++);
-        folder.StoreID = ids.at(next++);
+    for (std::size_t i = 0; i < record.Folders.size(); ++i) {
+        const char* label = FoldersetLayout::Folders[i].Label;
+        FolderIds& folder = record.Folders[i];
+        folder.EntryID = ids.at(2 * i);
+        folder.StoreID = ids.at(2 * i + 1);
         // A StoreID may be empty (the host then searches every store); an EntryID may not.
         if (folder.EntryID.empty()) {
-            throw ToolError(std::string("the ") + role.Label + " folder's EntryID is empty");
+            throw ToolError(std::string("the ") + label + " folder's EntryID is empty");
         }
         if (mailbox_ != nullptr && !mailbox_->PathOf(folder)) {
-            throw ToolError(std::string("the ") + role.Label +
-                            " folder (EntryID=" + folder.EntryID + " StoreID=" + folder.StoreID +
-                            ") is not in " + mailbox_->Name());
+            throw ToolError(std::string("the ") + label + " folder (EntryID=" + folder.EntryID +
+                            " StoreID=" + folder.StoreID + ") is not in " + mailbox_->Name());
         }
     }
-    Append(record, "EntryID=" + record.Contacts.EntryID);
+    Append(record, "EntryID=" + record.Contacts().EntryID);
 }
 
 void SettingsTool::Append(const FoldersetRecord& record, const std::string& contactsName) {
@@ -80,7 +78,7 @@ void SettingsTool::Append(const FoldersetRecord& record, const std::string& cont
     for (std::size_t i = 0; i < records.size(); ++i) {
         // The rule the add-in keeps: one folderset per contacts folder (journal and e-mails
         // folders may be shared).
-        if (records[i].Contacts == record.Contacts) {
+        if (records[i].Contacts() == record.Contacts()) {
             throw ToolError(LoadResString(StringId::DuplicateContactFolder) + " (" + contactsName +
                             " is tracked at position " + std::to_string(i + 1) + ")");
         }
@@ -111,11 +109,11 @@ void SettingsTool::Remove(const std::string& position) {
 }
 
 void SettingsTool::Set(const std::string& name, const std::string& value) {
-    const SettingKey* key = SettingKey::Find(name);
-    if (key == nullptr) {
+    const std::optional<SettingKey> key = SettingKey::Find(name);
+    if (!key) {
         std::string names;
-        for (const std::string& known : SettingKey::Names()) {
-            names += (names.empty() ? "" : ", ") + known;
+        for (const SettingKey& known : SettingKey::All()) {
+            names += (names.empty() ? "" : ", ") + std::string(known.Key);
         }
         throw ToolError("\"" + name + "\" cannot be set; the keys are " + names);
     }

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "src/tracking/TrackedFolderset.h"
+
+namespace pwk {
+
+// How the settings store keeps tracked foldersets, written once for the collection and the
+// settings tool: "Count" in the collection's section, and each folder's EntryID and StoreID
+// under the folderset's position in a subsection of their own ("<section>\Contacts\EntryID",
+// "<section>\Contacts\StoreID", ...), folders in this order, EntryID first.
+class FoldersetLayout {
+  public:
+    using Getter = std::string (TrackedFolderset::*)() const;
+
+    struct Folder {
+        const char* Name;   // the subsection: "Contacts", "Journals", "Emails"
+        const char* Label;  // how messages name it
+        Getter EntryID;
+        Getter StoreID;
+
+        std::string EntryIDSection(const std::string& section) const {
+            return section + "\\" + Name + "\\EntryID";
+        }
+        std::string StoreIDSection(const std::string& section) const {
+            return section + "\\" + Name + "\\StoreID";
+        }
+    };
+
+    static constexpr const char* CountKey = "Count";
+
+    // clang-format off
+    static constexpr std::array<Folder, 3> Folders = {{
+        {"Contacts", "contacts", &TrackedFolderset::getContactFoldEntryID, &TrackedFolderset::getContactFoldStoreID},
+        {"Journals", "journal",  &TrackedFolderset::getJournFoldEntryID,   &TrackedFolderset::getJournFoldStoreID},
+        {"Emails",   "e-mails",  &TrackedFolderset::getEmailFoldEntryID,   &TrackedFolderset::getEmailFoldStoreID},
+    }};
+    // clang-format on
+};
+
+}  // namespace pwk

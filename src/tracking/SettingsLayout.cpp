@@ -1,0 +1,30 @@
+#include "src/tracking/SettingsLayout.h"
+
+#include "src/tracking/RegSettings.h"
+#include "src/tracking/TrackedFoldersets.h"
+
+namespace pwk {
+
+std::span<const SettingsLayout::Entry> SettingsLayout::Entries() {
+    using R = RegSettings;
+    // clang-format off
+    static const Entry entries[] = {
+        {Role::Option,     Logging,        "LogLevel",           &R::logLevel_},
+        {Role::Kept,       Logging,        "LogPath",            {}},
+        {Role::Kept,       Logging,        "LogFilename",        {}},
+        {Role::Foldersets, TrackedFoldersets::DefaultSection, "", {}},
+        {Role::Option,     Tracking,       "TrackUnlinkedEmail", &R::trackUnlinkedEmail_,     "True"},
+        {Role::Option,     Tracking,       "JournalEmails",      &R::journalEmails_,          "False"},
+        {Role::Option,     Tracking,       "SaveLinksByRef",     &R::saveLinksByRef_,         "False"},
+        {Role::FirstRun,   Tracking,       "FirstRun",           &R::firstRun_,               "True"},
+        {Role::Version,    VersionSection, "Major",              &R::prevRunVersionMajor_,    "0", &Version::Major},
+        {Role::Version,    VersionSection, "Minor",              &R::prevRunVersionMinor_,    "0", &Version::Minor},
+        {Role::Version,    VersionSection, "Revision",           &R::prevRunVersionRevision_, "0", &Version::Revision},
+        {Role::Option,     Tracking,       "TrackAppointments",  &R::trackAppointments_,      "True"},
+        {Role::Option,     Tracking,       "UseSentMailFolder",  &R::useSentMailFolder_,      "True"},
+    };
+    // clang-format on
+    return entries;
+}
+
+}  // namespace pwk
