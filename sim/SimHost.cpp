@@ -212,6 +212,10 @@ void SimHost::Click(const Ref<host::CommandBarControl>& control) {
     Finish();
 }
 
+void SimHost::ForgetDisplayed() {
+    displayed_.clear();
+}
+
 void SimHost::ShowToolbar(SimWindowState& window, const std::string& name) {
     if (!window.Open()) {
         throw UserActionError("The window is not open.");

@@ -142,7 +142,7 @@ class SimHost : public SimWorld {
     std::vector<Release> TakeReleases();
     const std::vector<DisplayRecord>& Displayed() const { return displayed_; }
     // Empties the record of shown items, so that a long run does not grow it.
-    void ForgetDisplayed() { displayed_.clear(); }
+    void ForgetDisplayed();
     const std::vector<CommandRecord>& CommandsRun() const { return commands_; }
     std::vector<EscapedFailure> TakeEscapedFailures();
     void ThrowOnEscapedFailures(bool enabled) { throwOnEscaped_ = enabled; }
