@@ -24,25 +24,7 @@ constexpr int kWindows = 20;
 // open (explorers and contact inspectors, half each).
 void Prepare(test::AddinHarness& harness) {
     harness.StoreSavedSettings(ComponentVersion);
-    auto& store = *harness.store;
-    const std::string section = "Tracked Foldersets";
-    store.SaveSetting(ProductTitle, section, "Count", std::to_string(kFoldersets));
-    for (int i = 1; i <= kFoldersets; ++i) {
-        const std::string name = "Set " + std::to_string(i);
-        harness.host.AddFolder("Public", name, host::ItemType::Mail);
-        const std::string key = std::to_string(i);
-        const std::pair<const char*, host::ItemType> parts[] = {
-            {"Contacts", host::ItemType::Contact},
-            {"Journals", host::ItemType::Journal},
-            {"Emails", host::ItemType::Mail}};
-        for (const auto& [part, type] : parts) {
-            auto folder = harness.host.AddFolder("Public/" + name, part, type);
-            store.SaveSetting(ProductTitle, section + "\\" + part + "\\EntryID", key,
-                              folder->EntryID());
-            store.SaveSetting(ProductTitle, section + "\\" + part + "\\StoreID", key,
-                              folder->StoreID());
-        }
-    }
+    harness.AddTrackedFoldersets(kFoldersets);
     for (int i = 0; i < kWindows / 2; ++i) {
         harness.host.OpenExplorer("Public/Set 1/Contacts");
         auto contact = harness.host.PutItem("Public/Set 1/Contacts", host::ItemType::Contact,

@@ -1,5 +1,7 @@
 #include "sim/CommandBarLayout.h"
 
+#include <algorithm>
+
 #include "src/host/HostTypes.h"
 
 namespace pwk::sim {
@@ -29,7 +31,51 @@ BarSpec MenuBar(std::vector<ControlSpec> actions) {
              Menu(30007, "&Tools", {Command(522, "&Options...")})}};
 }
 
+std::string WithoutAccelerators(std::string caption) {
+    std::erase(caption, '&');
+    return caption;
+}
+
+bool RemoveFrom(std::vector<ControlSpec>& controls, const std::string& caption) {
+    const auto removed = std::erase_if(controls, [&](const ControlSpec& control) {
+        return WithoutAccelerators(control.Caption) == WithoutAccelerators(caption);
+    });
+    bool found = removed > 0;
+    for (auto& control : controls) {
+        found = RemoveFrom(control.Controls, caption) || found;
+    }
+    return found;
+}
+
 }  // namespace
+
+bool CommandBarLayout::RemoveBar(const std::string& name) {
+    return std::erase_if(Bars, [&](const BarSpec& bar) { return bar.Name == name; }) > 0;
+}
+
+bool CommandBarLayout::RemoveControl(const std::string& caption) {
+    bool found = false;
+    for (auto& bar : Bars) {
+        found = RemoveFrom(bar.Controls, caption) || found;
+    }
+    return found;
+}
+
+bool CommandBarLayout::AddControl(const std::string& barName, const ControlSpec& control) {
+    for (auto& bar : Bars) {
+        if (bar.Name == barName) {
+            bar.Controls.push_back(control);
+            return true;
+        }
+    }
+    return false;
+}
+
+const BarSpec* CommandBarLayout::Bar(const std::string& name) const {
+    const auto found = std::find_if(Bars.begin(), Bars.end(),
+                                    [&](const BarSpec& bar) { return bar.Name == name; });
+    return found == Bars.end() ? nullptr : &*found;
+}
 
 CommandBarLayout CommandBarLayout::DefaultExplorer() {
     const int newMessage = CommandBarLayout::NewMessageToContact;

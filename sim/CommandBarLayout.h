@@ -37,6 +37,15 @@ struct CommandBarLayout {
 
     static CommandBarLayout DefaultExplorer();
     static CommandBarLayout DefaultInspector();
+
+    // Customisations, each answering whether it found what it changes.
+    // Takes the bar away.
+    bool RemoveBar(const std::string& name);
+    // Takes away every control of that caption (accelerators ignored), menus included.
+    bool RemoveControl(const std::string& caption);
+    // Puts a control at the end of the bar.
+    bool AddControl(const std::string& barName, const ControlSpec& control);
+    const BarSpec* Bar(const std::string& name) const;
 };
 
 }  // namespace pwk::sim

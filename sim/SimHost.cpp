@@ -212,6 +212,28 @@ void SimHost::Click(const Ref<host::CommandBarControl>& control) {
     Finish();
 }
 
+void SimHost::ForgetDisplayed() {
+    displayed_.clear();
+}
+
+void SimHost::ShowToolbar(SimWindowState& window, const std::string& name) {
+    if (!window.Open()) {
+        throw UserActionError("The window is not open.");
+    }
+    if (window.Bars().Bar(name)) {
+        throw UserActionError("The window shows the bar \"" + name + "\" already.");
+    }
+    const CommandBarLayout defaults = dynamic_cast<SimExplorer*>(&window) != nullptr
+                                          ? CommandBarLayout::DefaultExplorer()
+                                          : CommandBarLayout::DefaultInspector();
+    const BarSpec* bar = defaults.Bar(name);
+    if (!bar) {
+        throw UserActionError("The host has no bar \"" + name + "\".");
+    }
+    window.AddBar(*bar);
+    Finish();
+}
+
 void SimHost::Quit() {
     if (!running_) {
         throw UserActionError("The host has shut down.");

@@ -38,6 +38,7 @@ class SimFolder;
 class SimInspector;
 class SimItemState;
 class SimNameSpace;
+class SimWindowState;
 
 // A mail that arrives from outside.
 struct IncomingMail {
@@ -107,6 +108,8 @@ class SimHost : public SimWorld {
     void Select(const Ref<host::Explorer>& explorer, const std::vector<Ref<host::Item>>& items);
     // A click on a visible, enabled control of an open window.
     void Click(const Ref<host::CommandBarControl>& control);
+    // The user turns on a bar the window lacks; it comes as the host's default has it.
+    void ShowToolbar(SimWindowState& window, const std::string& name);
     // Closes every inspector, then every explorer, first to last; the host then shuts down.
     void Quit();
     // The layouts new windows get; what closing windows keep ends up here too.
@@ -138,6 +141,8 @@ class SimHost : public SimWorld {
     // What the outside let go of since the last call, in order (see ObjectAudit).
     std::vector<Release> TakeReleases();
     const std::vector<DisplayRecord>& Displayed() const { return displayed_; }
+    // Empties the record of shown items, so that a long run does not grow it.
+    void ForgetDisplayed();
     const std::vector<CommandRecord>& CommandsRun() const { return commands_; }
     std::vector<EscapedFailure> TakeEscapedFailures();
     void ThrowOnEscapedFailures(bool enabled) { throwOnEscaped_ = enabled; }

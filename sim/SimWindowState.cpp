@@ -15,6 +15,10 @@ void SimWindowState::BuildBars(const CommandBarLayout& layout) {
     bars_->Build(layout, weak_from_this());
 }
 
+void SimWindowState::AddBar(const BarSpec& bar) {
+    bars_->AddBar(bar, weak_from_this());
+}
+
 CommandBarLayout SimWindowState::Dismantle() {
     CommandBarLayout kept = bars_->Persistent();
     bars_->MarkDeleted();

@@ -17,6 +17,8 @@ class SimWindowState : public SimObject {
 
     SimCommandBars& Bars() const { return *bars_; }
     void BuildBars(const CommandBarLayout& layout);
+    // A bar the window did not have comes (the user turns it on).
+    void AddBar(const BarSpec& bar);
     bool Open() const { return Valid(); }
     // After the Close event: the window stops working, its bars go, and what is left of them
     // without temporary controls is handed back for the next window of the kind.

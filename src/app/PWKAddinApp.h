@@ -82,12 +82,12 @@ class PWKAddinApp : public std::enable_shared_from_this<PWKAddinApp>,
     // The contact actions behind the command buttons (ContactActions.cpp).
     std::shared_ptr<TrackedFolderset> GetTrackedFoldersetForContact(
         const Ref<host::ContactItem>& ctc) override;
-    void NewPhoneCall(const Ref<host::ContactItem>& contactItem);
-    void NewEmail(const Ref<host::ContactItem>& contactItem);
-    void NewJournalEntry(const Ref<host::ContactItem>& contactItem);
-    void NewFileLink(const Ref<host::ContactItem>& contactItem);
-    void NewAppointment(const Ref<host::ContactItem>& contactItem);
-    void LogIncoming(const Ref<host::MailItem>& mailItem);
+    void NewPhoneCall(const Ref<host::ContactItem>& contactItem) override;
+    void NewEmail(const Ref<host::ContactItem>& contactItem) override;
+    void NewJournalEntry(const Ref<host::ContactItem>& contactItem) override;
+    void NewFileLink(const Ref<host::ContactItem>& contactItem) override;
+    void NewAppointment(const Ref<host::ContactItem>& contactItem) override;
+    void LogIncoming(const Ref<host::MailItem>& mailItem) override;
 
     Ref<host::Application> OutlookApplication() override { return outlookApp_.Get(); }
 

@@ -15,13 +15,13 @@ ErrorLibrary* Procedure::Library() const {
 }
 
 void Procedure::Enter() {
-    if (auto* library = Library()) {
+    if (auto* library = traced_ ? Library() : nullptr) {
         library->ProcEnter(module_, procedure_);
     }
 }
 
 void Procedure::Exit() {
-    if (auto* library = Library()) {
+    if (auto* library = traced_ ? Library() : nullptr) {
         library->ProcExit(module_, procedure_);
     }
 }

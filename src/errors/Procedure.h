@@ -55,6 +55,14 @@ class Procedure {
         }
     }
 
+    // Run for a procedure that reports neither entry nor exit on its normal way out; a failure
+    // is handled and left as in Run.
+    template <class Body>
+    void RunUntraced(Body&& body) {
+        traced_ = false;
+        Run(body);
+    }
+
     // One statement of the body.
     template <class Statement>
     void Step(Statement&& statement) {
@@ -131,6 +139,7 @@ class Procedure {
     Boundary boundary_;
     Severity severity_;
     std::optional<Failure> current_;
+    bool traced_ = true;
     std::function<void()> onLeave_;
 };
 

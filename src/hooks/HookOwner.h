@@ -11,15 +11,17 @@ namespace pwk {
 class RegSettings;
 
 namespace host {
+class ContactItem;
+class MailItem;
 class MAPIFolder;
 class NameSpace;
 }  // namespace host
 
 // What the window hooks ask of the add-in's application object, which owns them: the ProgID
-// their buttons carry, the settings, the namespace, the folder test and the rest of what the
-// journal writers need (JournalOwner), and where to report that their window closed. The
-// application object implements it; a hook holds it strongly until it is killed, and the
-// application object's release order breaks that cycle.
+// their buttons carry, the settings, the namespace, the folder test, where to report that
+// their window closed, the contact actions behind the buttons, and (as the journal's owner)
+// what the appointment journal needs. The application object implements it; a hook holds it
+// strongly until it is killed, and the application object's release order breaks that cycle.
 class HookOwner : public JournalOwner {
   public:
     virtual ~HookOwner() = default;
@@ -29,6 +31,14 @@ class HookOwner : public JournalOwner {
     virtual Ref<host::NameSpace> dbgGetMapiNamespace() = 0;
     virtual void ExplorerClosed(const std::string& key) = 0;
     virtual void InspectorClosed(const std::string& key) = 0;
+
+    // The contact actions.
+    virtual void NewPhoneCall(const Ref<host::ContactItem>& contactItem) = 0;
+    virtual void NewEmail(const Ref<host::ContactItem>& contactItem) = 0;
+    virtual void NewJournalEntry(const Ref<host::ContactItem>& contactItem) = 0;
+    virtual void NewFileLink(const Ref<host::ContactItem>& contactItem) = 0;
+    virtual void NewAppointment(const Ref<host::ContactItem>& contactItem) = 0;
+    virtual void LogIncoming(const Ref<host::MailItem>& mailItem) = 0;
 };
 
 }  // namespace pwk

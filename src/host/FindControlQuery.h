@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace pwk::host {
 
@@ -12,6 +13,18 @@ struct FindControlQuery {
     std::optional<std::string> Tag;
     std::optional<bool> Visible;
     bool Recursive = false;
+
+    static FindControlQuery ByTag(std::string tag) {
+        FindControlQuery query;
+        query.Tag = std::move(tag);
+        return query;
+    }
+    static FindControlQuery ById(int id, bool recursive) {
+        FindControlQuery query;
+        query.Id = id;
+        query.Recursive = recursive;
+        return query;
+    }
 };
 
 }  // namespace pwk::host

@@ -29,13 +29,21 @@ TEST(ReleaseOrder, HooksLastToFirstThenTheApplicationObjectsReferencesThenQuitTh
             events.push_back(release.Type + " " + release.Name);
         }
     }
-    // The hooks, last to first; then the application object's own subscriptions, all before
-    // its Quit lets Connect drop the watched explorer.
-    EXPECT_EQ(events,
-              (std::vector<std::string>{"Explorer Mailbox/Calendar", "Explorer Mailbox/Inbox",
-                                        "Inspector second draft", "Inspector first draft",
-                                        "Items Mailbox/Sent Items", "Explorers ", "Inspectors ",
-                                        "Application Outlook", "Explorer Mailbox/Inbox"}));
+    // The hooks, last to first, each explorer's window before its buttons (last to first);
+    // then the application object's own subscriptions, all before its Quit lets Connect drop
+    // the watched explorer.
+    const std::vector<std::string> buttons = {
+        "CommandBarButton Log",   "CommandBarButton Appointment",
+        "CommandBarButton Note",  "CommandBarButton File Link",
+        "CommandBarButton Email", "CommandBarButton Phone Call"};
+    std::vector<std::string> expected{"Explorer Mailbox/Calendar"};
+    expected.insert(expected.end(), buttons.begin(), buttons.end());
+    expected.push_back("Explorer Mailbox/Inbox");
+    expected.insert(expected.end(), buttons.begin(), buttons.end());
+    expected.insert(expected.end(),
+                    {"Inspector second draft", "Inspector first draft", "Items Mailbox/Sent Items",
+                     "Explorers ", "Inspectors ", "Application Outlook", "Explorer Mailbox/Inbox"});
+    EXPECT_EQ(events, expected);
     // Connect drops the host's Application only after the watched explorer.
     const auto afterWatch =
         std::find_if(releases.rbegin(), releases.rend(), [](const Release& release) {

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <array>
 #include <fstream>
 #include <memory>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "keelson/Keelson.h"
 #include "keelson/RegisterKeelson.h"
@@ -60,6 +62,7 @@ class AddinHarness {
         const std::pair<const char*, std::pair<host::ItemType, int>> folders[] = {
             {"Inbox", {host::ItemType::Mail, host::DefaultFolder::Inbox}},
             {"Sent Items", {host::ItemType::Mail, host::DefaultFolder::SentMail}},
+            {"Drafts", {host::ItemType::Mail, host::DefaultFolder::Drafts}},
             {"Calendar", {host::ItemType::Appointment, host::DefaultFolder::Calendar}},
             {"Contacts", {host::ItemType::Contact, host::DefaultFolder::Contacts}},
             {"Journal", {host::ItemType::Journal, host::DefaultFolder::Journal}},
@@ -87,6 +90,40 @@ class AddinHarness {
         store->SaveSetting(ProductTitle, "Version", "Major", std::to_string(version.Major));
         store->SaveSetting(ProductTitle, "Version", "Minor", std::to_string(version.Minor));
         store->SaveSetting(ProductTitle, "Version", "Revision", std::to_string(version.Revision));
+    }
+
+    // Stores tracked foldersets as the add-in saves them, one {contacts, journal, e-mails}
+    // triple of folder paths each.
+    void StoreFoldersets(const std::vector<std::array<std::string, 3>>& triples) {
+        const std::string section = "Tracked Foldersets";
+        store->SaveSetting(ProductTitle, section, "Count", std::to_string(triples.size()));
+        const char* const parts[] = {"Contacts", "Journals", "Emails"};
+        for (std::size_t i = 0; i < triples.size(); ++i) {
+            const std::string key = std::to_string(i + 1);
+            for (std::size_t part = 0; part < 3; ++part) {
+                const std::string prefix = section + "\\" + parts[part];
+                store->SaveSetting(ProductTitle, prefix + "\\EntryID", key,
+                                   FolderEntryID(triples[i][part]));
+                store->SaveSetting(ProductTitle, prefix + "\\StoreID", key,
+                                   FolderStoreID(triples[i][part]));
+            }
+        }
+    }
+
+    // Makes `count` folder triples "Public/Set N/{Contacts,Journals,Emails}" and stores them
+    // as tracked foldersets.
+    void AddTrackedFoldersets(int count) {
+        std::vector<std::array<std::string, 3>> triples;
+        for (int i = 1; i <= count; ++i) {
+            const std::string set = "Set " + std::to_string(i);
+            host.AddFolder("Public", set, host::ItemType::Mail);
+            host.AddFolder("Public/" + set, "Contacts", host::ItemType::Contact);
+            host.AddFolder("Public/" + set, "Journals", host::ItemType::Journal);
+            host.AddFolder("Public/" + set, "Emails", host::ItemType::Mail);
+            const std::string base = "Public/" + set + "/";
+            triples.push_back({base + "Contacts", base + "Journals", base + "Emails"});
+        }
+        StoreFoldersets(triples);
     }
 
     std::shared_ptr<Connect> ConnectObject() const { return connect_.lock(); }

@@ -78,9 +78,9 @@ TEST(ScenarioErrors, AnUnknownItemOrControlEndsTheRunWithItsLine) {
                       "is no item 9"))
         << position.Transcript;
 
-    const Outcome control = RunText(std::string(kSettled) + "start\nclick \"Phone Call\"\n");
+    const Outcome control = RunText(std::string(kSettled) + "start\nclick \"Send Fax\"\n");
     EXPECT_EQ(control.Status, ExitStatus::Error);
-    EXPECT_TRUE(control.Says("error: line 7: explorer #1 has no control \"Phone Call\""))
+    EXPECT_TRUE(control.Says("error: line 7: explorer #1 has no control \"Send Fax\""))
         << control.Transcript;
 }
 

@@ -1,6 +1,8 @@
 // What the user does in the host.
 
 #include <chrono>
+#include <functional>
+#include <map>
 
 #include "sim/SimApplication.h"
 #include "sim/SimControlState.h"
@@ -175,7 +177,21 @@ void CommandRunner::Click(const Command& command) {
                            "\" (\"show buttons\" lists them)");
     }
     transcript_.Event("click " + Describe::Control(*control) + " on " + Where(*window));
+    const auto app = Lookup::App(session_.Host());
+    const std::size_t inspectorsBefore = app->InspectorList().All().size();
     session_.Host().Click(control->Self<host::CommandBarControl>());
+    // A window the click opened (an entry, a mail, an appointment to fill in) comes to the front.
+    const auto& inspectors = app->InspectorList().All();
+    if (inspectors.size() > inspectorsBefore) {
+        focus_.Bring(inspectors.back().get());
+    }
+}
+
+void CommandRunner::Toolbar(const Command& command) {
+    Act();
+    const auto window = FrontWindow();
+    transcript_.Event("the " + command.Args[0] + " bar is turned on in " + Where(*window));
+    session_.Host().ShowToolbar(*window, command.Args[0]);
 }
 
 void CommandRunner::Close(const Command& command) {
@@ -270,15 +286,12 @@ std::shared_ptr<sim::SimOptionsPage> CommandRunner::OpenOptionsDialog() {
     return ours;
 }
 
-// Through the options page, as a user edits the settings there: a new settings object made
-// from the live one the page was given, with the folderset added, handed to the live one's
-// UpdateFrom.
-void CommandRunner::Track(const Command& command) {
-    Act();
+// The options page's way of handing back settings, as a user edits them there: a new settings
+// object made from the live one the page was given, changed by `edit`, handed to the live
+// one's UpdateFrom. `edit` answers false when the page refuses the change (and has said why);
+// nothing changes then.
+void CommandRunner::HandBackSettings(const std::function<bool(RegSettings&)>& edit) {
     sim::SimHost& host = session_.Host();
-    const auto contacts = Folder(command.Args[0]);
-    const auto journal = Folder(command.Args[1]);
-    const auto emails = Folder(command.Args[2]);
     const auto connect = session_.AddIn();
     const auto addinApp = connect ? connect->AddinApp() : nullptr;
     if (!addinApp || !addinApp->theRegSettings()) {
@@ -291,21 +304,12 @@ void CommandRunner::Track(const Command& command) {
         return;
     }
     const auto application = host.Application();
-    const auto nameSpace = Lookup::App(host)->MailboxPtr();
     auto edited = std::make_shared<RegSettings>(*session_.CurrentComponent());
     try {
         edited->UpdateFrom(live, application);
-        auto foldersets = edited->TrackedFoldersets();
-        if (!foldersets->AddByIDs(contacts->EntryId(), contacts->StoreId(), journal->EntryId(),
-                                  journal->StoreId(), emails->EntryId(), emails->StoreId(),
-                                  nameSpace)) {
-            transcript_.Event("the options page refuses the folderset: " +
-                              foldersets->GetFailReason());
-            return;
+        if (edit(*edited)) {
+            live->UpdateFrom(edited, application);
         }
-        transcript_.Event("the options page hands back " + std::to_string(foldersets->Count()) +
-                          " tracked folderset(s)");
-        live->UpdateFrom(edited, application);
     } catch (const Failure& failure) {
         transcript_.Event("the options page reports failure " + std::to_string(failure.Number) +
                           ": " + failure.Description);
@@ -327,6 +331,50 @@ void CommandRunner::Absent(const Command& command) {
     session_.MakeAbsent(page ? OptionsPageProgID : host::MapiSessionProgID);
     transcript_.Event(std::string(page ? "the options page" : "the messaging library") +
                       " is not installed");
+}
+
+void CommandRunner::Track(const Command& command) {
+    Act();
+    const auto contacts = Folder(command.Args[0]);
+    const auto journal = Folder(command.Args[1]);
+    const auto emails = Folder(command.Args[2]);
+    const auto nameSpace = Lookup::App(session_.Host())->MailboxPtr();
+    HandBackSettings([&](RegSettings& edited) {
+        auto foldersets = edited.TrackedFoldersets();
+        if (!foldersets->AddByIDs(contacts->EntryId(), contacts->StoreId(), journal->EntryId(),
+                                  journal->StoreId(), emails->EntryId(), emails->StoreId(),
+                                  nameSpace)) {
+            transcript_.Event("the options page refuses the folderset: " +
+                              foldersets->GetFailReason());
+            return false;
+        }
+        transcript_.Event("the options page hands back " + std::to_string(foldersets->Count()) +
+                          " tracked folderset(s)");
+        return true;
+    });
+}
+
+void CommandRunner::Option(const Command& command) {
+    Act();
+    const std::string& name = command.Args[0];
+    const bool on = command.Args[1] == "on";
+    const std::map<std::string, void (RegSettings::*)(bool)> switches{
+        {"TrackUnlinkedEmail", &RegSettings::SetTrackUnlinkedEmail},
+        {"JournalEmails", &RegSettings::SetJournalEmails},
+        {"SaveLinksByRef", &RegSettings::SetSaveLinksByRef},
+        {"TrackAppointments", &RegSettings::SetTrackAppointments},
+        {"UseSentMailFolder", &RegSettings::SetUseSentMailFolder}};
+    const auto found = switches.find(name);
+    if (found == switches.end()) {
+        throw CommandError("there is no option \"" + name +
+                           "\" (TrackUnlinkedEmail, JournalEmails, SaveLinksByRef, "
+                           "TrackAppointments, UseSentMailFolder)");
+    }
+    HandBackSettings([&](RegSettings& edited) {
+        (edited.*found->second)(on);
+        transcript_.Event("the options page hands back " + name + " " + command.Args[1]);
+        return true;
+    });
 }
 
 }  // namespace pwk::scenario

@@ -179,6 +179,14 @@ void CommandRunner::ExpectButton(const Command& command) {
     }
 }
 
+void CommandRunner::ExpectNoButton(const Command& command) {
+    const auto window = FrontWindow();
+    if (const auto control = Lookup::Control(*window, command.Args[0])) {
+        throw ExpectationFailed("no control " + Quoted(command.Args[0]) + " on " + Where(*window),
+                                Describe::Control(*control));
+    }
+}
+
 namespace {
 // A default no stored value can have tells a missing value from an empty one.
 constexpr const char* kMissing = "\x01missing";

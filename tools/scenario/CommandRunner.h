@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -16,6 +17,10 @@ class SimItemState;
 class SimOptionsPage;
 class SimWindowState;
 }  // namespace pwk::sim
+
+namespace pwk {
+class RegSettings;
+}  // namespace pwk
 
 namespace pwk::scenario {
 
@@ -63,6 +68,9 @@ class CommandRunner {
     void HostProductCode(const Command& command);
     void HostCommandLine(const Command& command);
     void HostMailEditor(const Command& command);
+    void HostWithoutBar(const Command& command);
+    void HostWithoutControl(const Command& command);
+    void HostLeftover(const Command& command);
     void Start(const Command& command);
     void Quit(const Command& command);
     void Answer(const Command& command);
@@ -88,10 +96,13 @@ class CommandRunner {
     void Type(const Command& command);
     void Absent(const Command& command);
     void Click(const Command& command);
+    void Toolbar(const Command& command);
     void Close(const Command& command);
     void Deliver(const Command& command);
     void Options(const Command& command);
     void Track(const Command& command);
+    void Option(const Command& command);
+    void HandBackSettings(const std::function<bool(RegSettings&)>& edit);
 
     // Looking (ShowCommands.cpp).
     void ShowFolder(const Command& command);
@@ -110,6 +121,7 @@ class CommandRunner {
     void ExpectCount(const Command& command);
     void ExpectItem(const Command& command);
     void ExpectButton(const Command& command);
+    void ExpectNoButton(const Command& command);
     void ExpectSetting(const Command& command);
     void ExpectNoSetting(const Command& command);
     void ExpectLog(const Command& command);

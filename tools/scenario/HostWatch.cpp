@@ -69,10 +69,12 @@ void HostWatch::TakeWindow(const std::shared_ptr<sim::SimWindowState>& window,
     picture.Windows[window.get()] = WindowView{window, label, shows, item};
     for (const auto& bar : window->Bars().Bars()) {
         bar->ForEachControl([&](sim::SimControlState& control) {
-            picture.Controls[&control] =
-                ControlView{control.Self<sim::SimControlState>(), window,
-                            Describe::BarOf(control) + " bar of " + label,
-                            Describe::Control(control), control.Spec.Caption};
+            picture.Controls[&control] = ControlView{control.Self<sim::SimControlState>(),
+                                                     window,
+                                                     Describe::BarOf(control) + " bar of " + label,
+                                                     Describe::Control(control),
+                                                     control.Spec.Caption,
+                                                     picture.Controls.size()};
         });
     }
 }
@@ -119,27 +121,45 @@ std::vector<const void*> HostWatch::ReportWindows(const Picture& now,
     return newlyShown;
 }
 
-void HostWatch::ReportControls(const Picture& now, Transcript& transcript) const {
-    for (const auto& [key, view] : now.Controls) {
-        const auto old = last_.Controls.find(key);
-        if (old == last_.Controls.end() || !Same(old->second.Control, view.Control)) {
-            const auto control = view.Control.lock();
-            // A new window's own controls are the host's; only added ones are news.
-            if (control && !control->Spec.BuiltIn) {
-                transcript.Event("+ " + view.Summary + " on " + view.Place);
-            }
-        } else if (old->second.Summary != view.Summary || old->second.Place != view.Place) {
-            transcript.Event("~ " + view.Summary + " on " + view.Place + ", was " +
-                             old->second.Summary);
-        }
+std::vector<std::pair<const void*, const HostWatch::ControlView*>> HostWatch::InOrder(
+    const std::map<const void*, ControlView>& controls) {
+    std::vector<std::pair<const void*, const ControlView*>> ordered;
+    for (const auto& [key, view] : controls) {
+        ordered.emplace_back(key, &view);
     }
-    for (const auto& [key, view] : last_.Controls) {
+    std::sort(ordered.begin(), ordered.end(),
+              [](const auto& a, const auto& b) { return a.second->Order < b.second->Order; });
+    return ordered;
+}
+
+void HostWatch::ReportControls(const Picture& now, Transcript& transcript) const {
+    // Removals first: a settings change takes the old buttons away before it adds new ones.
+    for (const auto& [key, viewPointer] : InOrder(last_.Controls)) {
+        const ControlView& view = *viewPointer;
         const auto still = now.Controls.find(key);
         const bool gone = still == now.Controls.end() || !Same(still->second.Control, view.Control);
         // Controls of a closing window go with it; that is not news.
         const auto window = view.Window.lock();
         if (gone && window && window->Open()) {
             transcript.Event("- " + view.Summary + " removed from " + view.Place);
+        }
+    }
+    for (const auto& [key, viewPointer] : InOrder(now.Controls)) {
+        const ControlView& view = *viewPointer;
+        const auto old = last_.Controls.find(key);
+        if (old == last_.Controls.end() || !Same(old->second.Control, view.Control)) {
+            const auto control = view.Control.lock();
+            const auto window = view.Window.lock();
+            // A new window's own controls (the host's, and any an earlier run left for good)
+            // came with it; only added ones are news.
+            const bool cameWithWindow =
+                window && last_.Windows.count(window.get()) == 0 && control && !control->Temporary;
+            if (control && !control->Spec.BuiltIn && !cameWithWindow) {
+                transcript.Event("+ " + view.Summary + " on " + view.Place);
+            }
+        } else if (old->second.Summary != view.Summary || old->second.Place != view.Place) {
+            transcript.Event("~ " + view.Summary + " on " + view.Place + ", was " +
+                             old->second.Summary);
         }
     }
 }

@@ -45,6 +45,7 @@ class HostWatch {
         std::string Place;  // "Standard bar of explorer #1"
         std::string Summary;
         std::string Caption;
+        std::size_t Order = 0;  // windows in list order, each window's controls in bar order
     };
     struct WindowView {
         std::weak_ptr<sim::SimWindowState> Window;
@@ -67,6 +68,9 @@ class HostWatch {
     // Returns the items that new inspectors show.
     std::vector<const void*> ReportWindows(const Picture& now, Transcript& transcript) const;
     void ReportControls(const Picture& now, Transcript& transcript) const;
+    // The controls of a picture in window and bar order.
+    static std::vector<std::pair<const void*, const ControlView*>> InOrder(
+        const std::map<const void*, ControlView>& controls);
     void ReportItems(const Picture& now, Transcript& transcript) const;
     void ReportHostRecords(sim::SimHost& host, const std::vector<const void*>& newlyShown,
                            Transcript& transcript) const;

@@ -97,11 +97,23 @@ std::shared_ptr<sim::SimItemState> Contact(sim::SimHost& host, const std::string
 std::shared_ptr<sim::SimControlState> Control(const sim::SimWindowState& window,
                                               const std::string& caption) {
     const std::string wanted = WithoutAccelerators(caption);
+    const auto matches = [&](const sim::SimControlState& control) {
+        return control.Valid() && WithoutAccelerators(control.Spec.Caption) == wanted;
+    };
+    // What a user sees first: a shown control on a bar, then a shown menu item, then a hidden
+    // control.
+    for (const auto& bar : window.Bars().Bars()) {
+        for (const auto& control : bar->ControlList()) {
+            if (matches(*control) && control->Spec.Visible) {
+                return control.get();
+            }
+        }
+    }
     std::shared_ptr<sim::SimControlState> hidden;
     std::shared_ptr<sim::SimControlState> shown;
     for (const auto& bar : window.Bars().Bars()) {
         bar->ForEachControl([&](sim::SimControlState& control) {
-            if (shown || !control.Valid() || WithoutAccelerators(control.Spec.Caption) != wanted) {
+            if (shown || !matches(control)) {
                 return;
             }
             if (control.Spec.Visible) {

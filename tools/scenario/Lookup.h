@@ -26,8 +26,8 @@ std::shared_ptr<sim::SimApplication> App(sim::SimHost& host);
 std::shared_ptr<sim::SimItemState> Item(const sim::SimFolder& folder, const std::string& ref);
 // A contact by full name anywhere in the mailbox; it must be the only one of that name.
 std::shared_ptr<sim::SimItemState> Contact(sim::SimHost& host, const std::string& name);
-// The control of the window with that caption ("&" accelerators ignored), a visible one
-// before a hidden one; null when there is none.
+// The control of the window with that caption ("&" accelerators ignored): a visible one on a
+// bar, else a visible menu item, else a hidden one; null when there is none.
 std::shared_ptr<sim::SimControlState> Control(const sim::SimWindowState& window,
                                               const std::string& caption);
 // A whole number as the command table accepts it (decimal, or hexadecimal with 0x).

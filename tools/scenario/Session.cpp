@@ -115,6 +115,28 @@ void Session::SetMailEditor(int editorType) {
     }
 }
 
+void Session::EditLayout(bool explorers, const LayoutEdit& edit) {
+    sim::CommandBarLayout scratch;
+    sim::CommandBarLayout* layout = nullptr;
+    if (host_) {
+        layout = explorers ? &host_->ExplorerLayout() : &host_->InspectorLayout();
+    } else {
+        scratch = explorers ? sim::CommandBarLayout::DefaultExplorer()
+                            : sim::CommandBarLayout::DefaultInspector();
+        for (const auto& [forExplorers, earlier] : layoutEdits_) {
+            if (forExplorers == explorers) {
+                earlier(scratch);
+            }
+        }
+        layout = &scratch;
+    }
+    if (!edit(*layout)) {
+        throw CommandError(std::string("the ") + (explorers ? "explorer" : "inspector") +
+                           "'s command bars have nothing of that name");
+    }
+    layoutEdits_.emplace_back(explorers, edit);
+}
+
 bool Session::Running() const {
     return host_ && host_->Running();
 }
@@ -143,6 +165,9 @@ void Session::Boot() {
     }
     if (mailEditor_) {
         host->SetMailEditor(*mailEditor_);
+    }
+    for (const auto& [explorers, edit] : layoutEdits_) {
+        edit(explorers ? host->ExplorerLayout() : host->InspectorLayout());
     }
     for (const auto& plan : std::exchange(plannedFaults_, {})) {
         plan(host->Faults());

@@ -23,6 +23,7 @@ class SettingsStore;
 namespace pwk::sim {
 class FaultInjector;
 class SimHost;
+struct CommandBarLayout;
 }  // namespace pwk::sim
 
 namespace pwk::scenario {
@@ -51,6 +52,10 @@ class Session {
     sim::HostInfo& NextHostInfo();
     // The editor of new mail inspectors (host::EditorType), from now on and for later starts.
     void SetMailEditor(int editorType);
+    // Customises the command bars that new explorers (or inspectors) get, from now on and for
+    // later starts. `edit` answers whether it found what it changes; CommandError when not.
+    using LayoutEdit = std::function<bool(sim::CommandBarLayout&)>;
+    void EditLayout(bool explorers, const LayoutEdit& edit);
 
     // Starting takes three steps, so that an observer can look in between. Boot makes the host
     // with the mailbox, applies the planned failures and makes a new component; OpenFirstWindow
@@ -98,6 +103,7 @@ class Session {
     std::vector<std::function<void(sim::FaultInjector&)>> plannedFaults_;
     std::optional<int> mailEditor_;
     std::set<std::string> absent_;
+    std::vector<std::pair<bool, LayoutEdit>> layoutEdits_;
     ObjectFactories addIns_;
     // One per start; the host, which holds the add-in, goes first.
     std::unique_ptr<Component> component_;

@@ -65,6 +65,32 @@ void CommandRunner::HostMailEditor(const Command& command) {
     session_.SetMailEditor(editor);
 }
 
+void CommandRunner::HostWithoutBar(const Command& command) {
+    const std::string bar = command.Args[1];
+    session_.EditLayout(command.Args[0] == "explorer",
+                        [bar](sim::CommandBarLayout& layout) { return layout.RemoveBar(bar); });
+}
+
+void CommandRunner::HostWithoutControl(const Command& command) {
+    const std::string caption = command.Args[1];
+    session_.EditLayout(command.Args[0] == "explorer", [caption](sim::CommandBarLayout& layout) {
+        return layout.RemoveControl(caption);
+    });
+}
+
+// A button of an add-in that an earlier run put on a bar for good and never took away.
+void CommandRunner::HostLeftover(const Command& command) {
+    sim::ControlSpec control;
+    control.Caption = command.Args[2];
+    control.Tag = command.Args[3];
+    control.Parameter = command.Args[3];
+    control.Visible = command.Args.size() < 5 || command.Args[4] == "shown";
+    const std::string bar = command.Args[1];
+    session_.EditLayout(
+        command.Args[0] == "explorer",
+        [bar, control](sim::CommandBarLayout& layout) { return layout.AddControl(bar, control); });
+}
+
 void CommandRunner::Start(const Command& command) {
     Act();
     std::optional<std::string> explorer;
