@@ -18,14 +18,11 @@
 namespace pwk::test {
 
 // A running add-in (settings of this version already stored, an explorer open) whose tests
-// track foldersets and put contacts into the mailbox. Besides the harness's folders, the
-// mailbox has Drafts and the public store a second set, Partners.
+// track foldersets and put contacts into the mailbox. Besides the harness's folders (Drafts
+// among them), the public store has a second set, Partners.
 class JournalHarness : public AddinHarness {
   public:
     JournalHarness() {
-        // New mails are made for the drafts folder, and copies of them made there.
-        host.Mailbox().SetDefaultFolder(host::DefaultFolder::Drafts,
-                                        host.AddFolder("Mailbox", "Drafts", host::ItemType::Mail));
         host.AddFolder("Public", "Partners", host::ItemType::Mail);
         host.AddFolder("Public/Partners", "Contacts", host::ItemType::Contact);
         host.AddFolder("Public/Partners", "Journal", host::ItemType::Journal);
