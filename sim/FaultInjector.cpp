@@ -15,6 +15,10 @@ void FaultInjector::FailNthCall(std::int64_t n, std::int32_t number) {
     nthCall_[calls_ + n] = number;
 }
 
+void FaultInjector::FailNthCallKept(std::int64_t n, std::int32_t number) {
+    keptNthCall_[calls_ + n] = number;
+}
+
 void FaultInjector::FailMember(const std::string& member, std::int32_t number,
                                std::optional<int> times) {
     memberFaults_[member] = MemberFault{number, times};
@@ -51,11 +55,13 @@ bool FaultInjector::Before(std::string_view type, std::string_view member, bool 
     if (logging_) {
         log_.push_back(name);
     }
-    if (auto nth = nthCall_.find(calls_); nth != nthCall_.end()) {
-        const std::int32_t number = nth->second;
-        nthCall_.erase(nth);
-        ++raised_;
-        Inject(number, name);
+    for (auto* planned : {&keptNthCall_, &nthCall_}) {
+        if (auto nth = planned->find(calls_); nth != planned->end()) {
+            const std::int32_t number = nth->second;
+            planned->erase(nth);
+            ++raised_;
+            Inject(number, name);
+        }
     }
     if (auto fault = memberFaults_.find(name); fault != memberFaults_.end()) {
         const MemberFault planned = fault->second;

@@ -18,6 +18,9 @@ class FaultInjector {
   public:
     // The n-th host call from now (1 = the next one) fails with `number`.
     void FailNthCall(std::int64_t n, std::int32_t number);
+    // The same, planned from outside what runs on the host (a sweep failing each call in
+    // turn): Clear keeps it, so that a scenario's own "fail-clear" does not cancel it.
+    void FailNthCallKept(std::int64_t n, std::int32_t number);
     // Every call of `member` fails with `number`; only the next `times` calls when given.
     void FailMember(const std::string& member, std::int32_t number,
                     std::optional<int> times = std::nullopt);
@@ -54,6 +57,7 @@ class FaultInjector {
     std::map<std::string, std::int64_t> perMember_;
     std::set<std::string> getters_;
     std::map<std::int64_t, std::int32_t> nthCall_;
+    std::map<std::int64_t, std::int32_t> keptNthCall_;
     std::unordered_map<std::string, MemberFault> memberFaults_;
     bool logging_ = false;
     std::vector<std::string> log_;

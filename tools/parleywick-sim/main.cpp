@@ -3,24 +3,45 @@
 
 #include <unistd.h>
 
+#include <cstdint>
 #include <fstream>
 #include <iostream>
+#include <optional>
+#include <sstream>
 #include <string>
 
 #include "tools/scenario/ScenarioRun.h"
+#include "tools/scenario/Sweep.h"
 
 namespace {
 
 constexpr const char* kUsage =
-    "usage: parleywick-sim [--mailbox FILE|demo] [--keep-going] [SCENARIO]\n"
+    "usage: parleywick-sim [--mailbox FILE|demo] [--keep-going] [--fail-call N] [SCENARIO]\n"
+    "       parleywick-sim [--mailbox FILE|demo] --sweep[=K] SCENARIO\n"
     "  Runs SCENARIO (one command a line; see docs/scenario-commands.md) on the simulated\n"
-    "  host, or reads commands at a prompt when no scenario is given.\n"
+    "  host, or reads commands at a prompt when no scenario is given. --fail-call N fails\n"
+    "  the N-th host call of the run. --sweep runs SCENARIO once per host call (every K-th)\n"
+    "  with that call failed and reports any failure reaching the host or anything held.\n"
     "  Exit status: 0 every check held, 1 a check failed, 2 the scenario could not run.\n";
 
 struct Arguments {
     pwk::scenario::RunOptions Options;
     std::string Scenario;
+    std::optional<std::int64_t> SweepEvery;
 };
+
+// A count of 1 or more, or nothing.
+std::optional<std::int64_t> Count(const std::string& text) {
+    try {
+        std::size_t used = 0;
+        const long long value = std::stoll(text, &used);
+        if (used == text.size() && value >= 1) {
+            return value;
+        }
+    } catch (const std::exception&) {
+    }
+    return std::nullopt;
+}
 
 // Returns false (after saying why) for arguments it does not understand.
 bool Parse(int argc, char** argv, Arguments& arguments) {
@@ -32,12 +53,22 @@ bool Parse(int argc, char** argv, Arguments& arguments) {
             arguments.Options.Mailbox = argv[++i];
         } else if (argument.rfind("--mailbox=", 0) == 0) {
             arguments.Options.Mailbox = argument.substr(10);
+        } else if (argument == "--fail-call" && i + 1 < argc && Count(argv[i + 1])) {
+            arguments.Options.FailCall = Count(argv[++i]);
+        } else if (argument == "--sweep") {
+            arguments.SweepEvery = 1;
+        } else if (argument.rfind("--sweep=", 0) == 0 && Count(argument.substr(8))) {
+            arguments.SweepEvery = Count(argument.substr(8));
         } else if (argument.rfind("-", 0) == 0 || !arguments.Scenario.empty()) {
             std::cerr << "parleywick-sim: unexpected argument \"" << argument << "\"\n" << kUsage;
             return false;
         } else {
             arguments.Scenario = argument;
         }
+    }
+    if (arguments.SweepEvery && arguments.Scenario.empty()) {
+        std::cerr << "parleywick-sim: --sweep needs a scenario file\n" << kUsage;
+        return false;
     }
     return true;
 }
@@ -65,5 +96,11 @@ int main(int argc, char** argv) {
         return pwk::scenario::ExitStatus::Error;
     }
     const std::filesystem::path base = std::filesystem::absolute(arguments.Scenario).parent_path();
+    if (arguments.SweepEvery) {
+        std::ostringstream text;
+        text << file.rdbuf();
+        pwk::scenario::Sweep sweep(std::cout, {arguments.Options, *arguments.SweepEvery});
+        return sweep.Run(text.str(), base);
+    }
     return run.RunScenario(file, base);
 }

@@ -177,6 +177,7 @@ bool CommandRunner::AfterCommand(const Command& command) {
         watch_.Report(host, transcript_);
         ReportAddIn();
         for (const auto& escaped : host.TakeEscapedFailures()) {
+            session_.Findings().Escaped.push_back(escaped.Event + ": " + escaped.Description);
             transcript_.Failed(command, "no failure reaches the host",
                                "\"" + escaped.Description + "\" from " + escaped.Event);
             held = false;

@@ -62,7 +62,11 @@ int ScenarioRun::RunScenario(std::istream& in, const std::filesystem::path& base
         return ExitStatus::Error;
     }
     Tally tally;
-    Session session(transcript, baseFolder);
+    findings_ = {};
+    Session session(transcript, baseFolder, findings_);
+    if (options_.FailCall) {
+        session.FailCallOfRun(*options_.FailCall);
+    }
     try {
         UseOptionMailbox(session, options_);
         CommandRunner runner(session, transcript);
@@ -89,7 +93,8 @@ int ScenarioRun::RunInteractive(std::istream& in, bool typed) {
     const ScenarioParser parser;
     Tally tally;
     bool errors = false;
-    Session session(transcript, std::filesystem::current_path());
+    findings_ = {};
+    Session session(transcript, std::filesystem::current_path(), findings_);
     try {
         UseOptionMailbox(session, options_);
     } catch (const ScenarioError& error) {

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <istream>
 #include <optional>
 #include <ostream>
 #include <string>
+
+#include "tools/scenario/RunFindings.h"
 
 namespace pwk::scenario {
 
@@ -12,6 +15,9 @@ namespace pwk::scenario {
 struct RunOptions {
     std::optional<std::string> Mailbox;  // --mailbox FILE|demo
     bool KeepGoing = false;              // report every failed check, not only the first
+    // --fail-call N: the N-th host call of the whole run (counted across its starts, 1 = the
+    // first) fails with the host's "unspecified failure", whatever the scenario plans.
+    std::optional<std::int64_t> FailCall;
 };
 
 // The exit statuses of a run.
@@ -34,9 +40,13 @@ class ScenarioRun {
     // otherwise (input from a pipe) each is echoed into the transcript instead.
     int RunInteractive(std::istream& in, bool typed);
 
+    // What the last run found besides its checks.
+    const RunFindings& Findings() const { return findings_; }
+
   private:
     std::ostream& out_;
     RunOptions options_;
+    RunFindings findings_;
 };
 
 }  // namespace pwk::scenario

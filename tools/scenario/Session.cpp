@@ -7,6 +7,7 @@
 #include "keelson/Keelson.h"
 #include "keelson/RegisterKeelson.h"
 #include "sim/FaultInjector.h"
+#include "sim/HostError.h"
 #include "sim/SimFolder.h"
 #include "sim/SimHost.h"
 #include "sim/SimNameSpace.h"
@@ -31,9 +32,10 @@ constexpr const char* kDefaultLogFolder = "C:\\Documents and Settings\\Pat Jones
 constexpr const char* kAddInDescription = "Parleywick ";
 }  // namespace
 
-Session::Session(Transcript& transcript, std::filesystem::path baseFolder)
+Session::Session(Transcript& transcript, std::filesystem::path baseFolder, RunFindings& findings)
     : transcript_(transcript),
       baseFolder_(std::move(baseFolder)),
+      findings_(findings),
       platform_(transcript),
       fileUtility_(std::make_shared<ScenarioFileUtility>(transcript)) {
     UseMemorySettings();
@@ -60,6 +62,26 @@ Session::~Session() {
         } catch (const std::exception& error) {
             transcript_.Error(std::string("quitting the host failed: ") + error.what());
         }
+    }
+    EndProcess();
+}
+
+void Session::EndProcess() {
+    if (!host_) {
+        return;
+    }
+    callsOfEndedProcesses_ += host_->Faults().Calls();
+    findings_.HostCalls = callsOfEndedProcesses_;
+    if (host_->Running()) {
+        findings_.HeldAfterQuit.push_back("the host did not shut down");
+        return;
+    }
+    if (connect_.lock()) {
+        findings_.HeldAfterQuit.push_back("the add-in's Connect object");
+    }
+    for (const auto& object : host_->HeldObjects()) {
+        findings_.HeldAfterQuit.push_back(object.Type + " \"" + object.Name + "\" x" +
+                                          std::to_string(object.Holders));
     }
 }
 
@@ -154,6 +176,7 @@ void Session::Boot() {
     }
     // A new process: the old host and the old component (with its error object, which
     // closes the log) go first.
+    EndProcess();
     host_.reset();
     component_.reset();
     connect_.reset();
@@ -171,6 +194,10 @@ void Session::Boot() {
     }
     for (const auto& plan : std::exchange(plannedFaults_, {})) {
         plan(host->Faults());
+    }
+    if (failCallOfRun_ && *failCallOfRun_ > callsOfEndedProcesses_) {
+        host->Faults().FailNthCallKept(*failCallOfRun_ - callsOfEndedProcesses_,
+                                       sim::HostError::OperationFailed);
     }
     platform_.SetCommandLine(nextInfo_.CommandLine);
     if (absent_.count(host::MapiSessionProgID) == 0) {

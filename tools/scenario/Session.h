@@ -10,6 +10,7 @@
 
 #include "sim/HostInfo.h"
 #include "src/platform/ObjectFactories.h"
+#include "tools/scenario/RunFindings.h"
 #include "tools/scenario/ScenarioFileUtility.h"
 #include "tools/scenario/ScenarioPlatform.h"
 
@@ -39,8 +40,9 @@ class Session {
     static constexpr const char* AddInProgID = "Wickline.Connect";
     static constexpr const char* AppName = "Parleywick";
 
-    // Relative file names (mailbox, settings) are taken from `baseFolder`.
-    Session(Transcript& transcript, std::filesystem::path baseFolder);
+    // Relative file names (mailbox, settings) are taken from `baseFolder`. What each host
+    // process leaves held when it ends, and the run's host calls, go into `findings`.
+    Session(Transcript& transcript, std::filesystem::path baseFolder, RunFindings& findings);
     ~Session();
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
@@ -68,6 +70,9 @@ class Session {
     void MakeAbsent(const std::string& progId);
     // Failures planned before the host runs take effect when it starts.
     void PlanFault(std::function<void(sim::FaultInjector&)> plan);
+    // The n-th host call of the whole run (1 = the first) fails, in whichever start it falls.
+    void FailCallOfRun(std::int64_t n) { failCallOfRun_ = n; }
+    RunFindings& Findings() { return findings_; }
     void Quit();
     bool Running() const;
     bool Started() const { return host_ != nullptr; }
@@ -91,9 +96,15 @@ class Session {
     void RequireStopped(const std::string& what) const;
     std::filesystem::path Resolve(const std::string& file) const;
     Keelson* Library() const;
+    // The current host process is over: its calls join the run's count, and anything of it
+    // still held is a finding.
+    void EndProcess();
 
     Transcript& transcript_;
     std::filesystem::path baseFolder_;
+    RunFindings& findings_;
+    std::optional<std::int64_t> failCallOfRun_;
+    std::int64_t callsOfEndedProcesses_ = 0;
     ScenarioPlatform platform_;
     std::shared_ptr<ScenarioFileUtility> fileUtility_;
     std::shared_ptr<SettingsStore> store_;

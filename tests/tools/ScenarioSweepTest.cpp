@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "tools/scenario/ScenarioRun.h"
+#include "tools/scenario/Sweep.h"
+
+// The sweep counts host calls across every start of a run and fails the chosen one, wherever
+// it falls and whatever the scenario clears; it judges runs by what no run may show.
+namespace pwk::scenario {
+namespace {
+
+constexpr const char* kSettled =
+    "mailbox demo\n"
+    "setting Tracking FirstRun False\n"
+    "setting Version Major 2\n"
+    "setting Version Minor 1\n"
+    "setting Version Revision 158\n";
+
+// Two host processes; the second clears the scenario's planned failures and then opens an
+// explorer, which the add-in hooks.
+const std::string kTwoStarts = std::string(kSettled) +
+                               "start\nquit\n"
+                               "start\nfail-clear\nexplorer \"Acme Public/Customers/Contacts\"\n"
+                               "quit\nexpect failed-calls 1\nexpect released\n";
+
+struct Outcome {
+    int Status = -1;
+    RunFindings Findings;
+    std::string Transcript;
+};
+
+Outcome RunText(const std::string& text, RunOptions options = {}) {
+    std::ostringstream out;
+    std::istringstream in(text);
+    ScenarioRun run(out, std::move(options));
+    Outcome outcome;
+    outcome.Status = run.RunScenario(in, std::filesystem::current_path());
+    outcome.Findings = run.Findings();
+    outcome.Transcript = out.str();
+    return outcome;
+}
+
+TEST(ScenarioSweep, TheFailingCallIsCountedAcrossStartsAndOutlivesTheScenariosFailClear) {
+    const Outcome firstOnly = RunText(std::string(kSettled) + "start\nquit\n");
+    const Outcome clean = RunText(kTwoStarts);
+    ASSERT_GT(firstOnly.Findings.HostCalls, 0);
+    ASSERT_GT(clean.Findings.HostCalls, firstOnly.Findings.HostCalls);
+    EXPECT_TRUE(clean.Findings.Clean());
+
+    // The last call of the run falls in the second process, after its fail-clear.
+    RunOptions last;
+    last.FailCall = clean.Findings.HostCalls;
+    const Outcome failingLast = RunText(kTwoStarts, last);
+    EXPECT_EQ(failingLast.Status, ExitStatus::Held) << failingLast.Transcript;
+    EXPECT_TRUE(failingLast.Findings.Clean()) << failingLast.Transcript;
+
+    // The last call of the first process fails there, not in the second.
+    RunOptions firstProcess;
+    firstProcess.FailCall = firstOnly.Findings.HostCalls;
+    const Outcome failingFirst = RunText(kTwoStarts, firstProcess);
+    EXPECT_EQ(failingFirst.Status, ExitStatus::Failed) << failingFirst.Transcript;
+    EXPECT_NE(failingFirst.Transcript.find("found:    0"), std::string::npos)
+        << failingFirst.Transcript;
+}
+
+TEST(ScenarioSweep, RunsEveryKthCallAndRefusesAScenarioThatFailsAsItStands) {
+    const std::int64_t calls = RunText(kTwoStarts).Findings.HostCalls;
+    std::ostringstream out;
+    EXPECT_EQ(Sweep(out, {RunOptions{}, 10}).Run(kTwoStarts, "."), ExitStatus::Held) << out.str();
+    const std::string summary = std::to_string(calls) + " host calls, " +
+                                std::to_string((calls + 9) / 10) +
+                                " runs (every 10th call), 0 faulty";
+    EXPECT_NE(out.str().find(summary), std::string::npos) << out.str();
+
+    std::ostringstream broken;
+    EXPECT_EQ(Sweep(broken, {RunOptions{}, 10}).Run(kTwoStarts + "expect hooks 5 5\n", "."),
+              ExitStatus::Failed);
+    EXPECT_NE(broken.str().find("does not hold as it stands"), std::string::npos) << broken.str();
+}
+
+}  // namespace
+}  // namespace pwk::scenario

@@ -1,0 +1,82 @@
+#include "tools/scenario/Sweep.h"
+
+#include <chrono>
+#include <sstream>
+
+#include "tools/scenario/RunWatchdog.h"
+
+namespace pwk::scenario {
+namespace {
+
+struct Outcome {
+    int Status = ExitStatus::Error;
+    RunFindings Findings;
+    std::string Transcript;
+};
+
+Outcome RunOnce(const std::string& text, const std::filesystem::path& baseFolder,
+                const RunOptions& options) {
+    std::ostringstream out;
+    std::istringstream in(text);
+    ScenarioRun run(out, options);
+    Outcome outcome;
+    outcome.Status = run.RunScenario(in, baseFolder);
+    outcome.Findings = run.Findings();
+    outcome.Transcript = out.str();
+    return outcome;
+}
+
+void Report(std::ostream& out, const std::string& label, const RunFindings& findings) {
+    for (const std::string& escaped : findings.Escaped) {
+        out << "sweep: " << label << ": a failure reached the host: " << escaped << "\n";
+    }
+    for (const std::string& held : findings.HeldAfterQuit) {
+        out << "sweep: " << label << ": held after quit: " << held << "\n";
+    }
+}
+
+}  // namespace
+
+Sweep::Sweep(std::ostream& out, Options options) : out_(out), options_(std::move(options)) {}
+
+int Sweep::Run(const std::string& scenarioText, const std::filesystem::path& baseFolder) {
+    const auto began = std::chrono::steady_clock::now();
+    RunWatchdog watchdog(std::chrono::seconds(options_.SecondsPerRun));
+
+    watchdog.Begin("no host call failing");
+    const Outcome clean = RunOnce(scenarioText, baseFolder, options_.Run);
+    watchdog.End();
+    if (clean.Status != ExitStatus::Held || !clean.Findings.Clean()) {
+        out_ << clean.Transcript;
+        Report(out_, "as it stands", clean.Findings);
+        out_ << "sweep: the scenario does not hold as it stands; nothing swept\n";
+        return clean.Status == ExitStatus::Error ? ExitStatus::Error : ExitStatus::Failed;
+    }
+
+    RunOptions failing = options_.Run;
+    failing.KeepGoing = true;
+    const std::int64_t calls = clean.Findings.HostCalls;
+    int runs = 0;
+    int faulty = 0;
+    for (std::int64_t n = 1; n <= calls; n += options_.Every) {
+        const std::string label = "host call " + std::to_string(n) + " failing";
+        failing.FailCall = n;
+        watchdog.Begin(label);
+        const Outcome outcome = RunOnce(scenarioText, baseFolder, failing);
+        watchdog.End();
+        ++runs;
+        if (!outcome.Findings.Clean()) {
+            ++faulty;
+            Report(out_, label + " (parleywick-sim --fail-call " + std::to_string(n) + ")",
+                   outcome.Findings);
+        }
+    }
+    const auto seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
+    out_ << "sweep: " << calls << " host calls, " << runs << " runs"
+         << (options_.Every > 1 ? " (every " + std::to_string(options_.Every) + "th call)" : "")
+         << ", " << faulty << " faulty, " << seconds << " s\n";
+    return faulty == 0 ? ExitStatus::Held : ExitStatus::Failed;
+}
+
+}  // namespace pwk::scenario

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <ostream>
+#include <string>
+
+#include "tools/scenario/ScenarioRun.h"
+
+namespace pwk::scenario {
+
+// Runs a scenario once as it stands, to count its host calls, then once per host call with
+// that call failed (or every `Every`-th: calls 1, 1+Every, 1+2*Every ...), each run in this
+// process and carried on past failed checks. A failed call may well fail the scenario's checks;
+// what no run may do is let a failure reach the host, leave anything of the host held when a
+// host process ends, crash or hang. Prints one line per faulty run and a summary.
+class Sweep {
+  public:
+    struct Options {
+        RunOptions Run;          // the mailbox, as for a plain run
+        std::int64_t Every = 1;  // sample every k-th call
+        int SecondsPerRun = 60;  // a run taking longer is a hang: the process ends
+    };
+
+    Sweep(std::ostream& out, Options options);
+
+    // 0 when every run was sound (and the scenario held as it stands), 1 otherwise, 2 when
+    // the scenario could not run at all.
+    int Run(const std::string& scenarioText, const std::filesystem::path& baseFolder);
+
+  private:
+    std::ostream& out_;
+    Options options_;
+};
+
+}  // namespace pwk::scenario
