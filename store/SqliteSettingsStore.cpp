@@ -65,6 +65,24 @@ std::string SqliteSettingsStore::GetSetting(const std::string& appName, const st
     return statement.Step() ? statement.Text(0) : defaultValue;
 }
 
+std::vector<std::pair<std::string, std::string>> SqliteSettingsStore::GetAllSettings(
+    const std::string& appName, const std::string& section) {
+    SectionPath::RequireName(appName, "application");
+    const std::string folded = SectionPath::Fold(SectionPath::Levels(section).back());
+    std::vector<std::pair<std::string, std::string>> values;
+    SqliteConnection* connection = Connection(false);
+    if (connection == nullptr) {
+        return values;
+    }
+    auto statement = connection->Prepare(
+        "SELECT key, value FROM settings WHERE app = ? AND section = ? ORDER BY folded");
+    statement.Bind(SectionPath::Fold(appName)).Bind(folded);
+    while (statement.Step()) {
+        values.emplace_back(statement.Text(0), statement.Text(1));
+    }
+    return values;
+}
+
 void SqliteSettingsStore::SaveSetting(const std::string& appName, const std::string& section,
                                       const std::string& key, const std::string& value) {
     SectionPath::RequireName(appName, "application");
