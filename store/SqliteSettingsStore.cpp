@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string_view>
+#include <system_error>
 
 #include "src/util/Failure.h"
 #include "store/SectionPath.h"
@@ -281,10 +282,16 @@ SqliteConnection* SqliteSettingsStore::Connection(bool create) {
         if (!folder.empty() && !fs::is_directory(folder, error)) {
             fs::create_directories(folder, error);
             if (error) {
-                throw Failure(FailureNumber::PathNotFound,
-                              DescriptionOf(FailureNumber::PathNotFound) +
-                                  ": cannot create the folder \"" + folder.string() +
-                                  "\" for the settings file (" + error.message() + ")",
+                // Most often a parent that may not be written: say so, not "path not found".
+                const bool denied = error == std::errc::permission_denied ||
+                                    error == std::errc::operation_not_permitted ||
+                                    error == std::errc::read_only_file_system;
+                const std::int32_t number = denied ? FailureNumber::PermissionDenied
+                                                   : FailureNumber::PathFileAccessError;
+                throw Failure(number,
+                              DescriptionOf(number) + ": cannot create the folder \"" +
+                                  folder.string() + "\" for the settings file (" +
+                                  error.message() + ")",
                               "SqliteSettingsStore");
             }
         }
