@@ -1,5 +1,6 @@
 #include "sim/MailboxLoader.h"
 
+#include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <set>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "sim/HostIds.h"
+#include "sim/JsonLimits.h"
 #include "sim/MailboxError.h"
 #include "sim/MailboxNames.h"
 #include "sim/SimAttachments.h"
@@ -357,6 +359,7 @@ class Builder {
 };
 
 Json Parse(const std::string& text, const std::string& source) {
+    JsonLimits::Check(text, source);
     try {
         return Json::parse(text);
     } catch (const Json::parse_error& error) {
@@ -372,12 +375,19 @@ Json Parse(const std::string& text, const std::string& source) {
         }
         throw MailboxError(source + ": line " + std::to_string(line) + ", column " +
                            std::to_string(column) + ": the text is not valid JSON");
+    } catch (const Json::exception& error) {
+        // What the check before parsing did not foresee still names the file.
+        throw MailboxError(source + ": the text cannot be read as JSON (" + error.what() + ")");
     }
 }
 
 }  // namespace
 
 void MailboxLoader::LoadFile(SimHost& host, const std::string& path) {
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) {
+        throw MailboxError(path + ": a folder, not a mailbox file");
+    }
     std::ifstream file(path, std::ios::binary);
     if (!file) {
         throw MailboxError(path + ": the file cannot be read");

@@ -2,6 +2,7 @@
 #include "src/util/Ref.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "sim/FindFilter.h"
 #include "sim/HostError.h"
@@ -66,8 +67,16 @@ std::string SimFolder::Text() const {
 }
 
 std::string SimFolder::Path() const {
-    auto parent = parentFolder_.lock();
-    return parent ? parent->Path() + "/" + name_ : name_;
+    // Up the chain first, then one pass down: no recursion and no copy of the path per level.
+    std::vector<std::shared_ptr<SimFolder>> ancestors;
+    for (auto parent = parentFolder_.lock(); parent; parent = parent->parentFolder_.lock()) {
+        ancestors.push_back(parent);
+    }
+    std::string path;
+    for (auto ancestor = ancestors.rbegin(); ancestor != ancestors.rend(); ++ancestor) {
+        path += (*ancestor)->name_ + "/";
+    }
+    return path + name_;
 }
 
 void SimFolder::SetParent(std::weak_ptr<host::HostObject> parent, std::weak_ptr<SimFolder> folder) {

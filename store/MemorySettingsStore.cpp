@@ -20,6 +20,18 @@ std::string MemorySettingsStore::GetSetting(const std::string& appName, const st
     return value == found->Values.end() ? defaultValue : value->second.Text;
 }
 
+std::vector<std::pair<std::string, std::string>> MemorySettingsStore::GetAllSettings(
+    const std::string& appName, const std::string& section) {
+    CountOperation();
+    std::vector<std::pair<std::string, std::string>> values;
+    if (const Section* found = FindSection(appName, section)) {
+        for (const auto& [folded, value] : found->Values) {
+            values.emplace_back(value.Key, value.Text);
+        }
+    }
+    return values;
+}
+
 void MemorySettingsStore::SaveSetting(const std::string& appName, const std::string& section,
                                       const std::string& key, const std::string& value) {
     CountOperation();

@@ -17,6 +17,8 @@ class MemorySettingsStore : public SettingsStore {
   public:
     std::string GetSetting(const std::string& appName, const std::string& section,
                            const std::string& key, const std::string& defaultValue = "") override;
+    std::vector<std::pair<std::string, std::string>> GetAllSettings(
+        const std::string& appName, const std::string& section) override;
     void SaveSetting(const std::string& appName, const std::string& section, const std::string& key,
                      const std::string& value) override;
     void DeleteSection(const std::string& appName, const std::string& section) override;
@@ -30,11 +32,12 @@ class MemorySettingsStore : public SettingsStore {
     // Whether the section exists (an intermediate level with no values of its own counts).
     bool SectionExists(const std::string& appName, const std::string& section) const;
 
-    // Makes the n-th of the four operations from now fail (1 = the next one) with `number`;
+    // Makes the n-th of the store's operations from now fail (1 = the next one) with `number`;
     // the operation changes nothing. One injection is pending at a time.
     void FailOperation(int n, std::int32_t number = 5);
     void FailNextOperation(std::int32_t number = 5) { FailOperation(1, number); }
-    // How many of the four operations have been attempted so far (failed ones included).
+    // How many of the store's operations (Batch aside) have been attempted so far (failed ones
+    // included).
     int OperationCount() const { return operations_; }
 
   private:

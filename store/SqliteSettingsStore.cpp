@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string_view>
+#include <system_error>
 
 #include "src/util/Failure.h"
 #include "store/SectionPath.h"
@@ -63,6 +64,24 @@ std::string SqliteSettingsStore::GetSetting(const std::string& appName, const st
         "SELECT value FROM settings WHERE app = ? AND section = ? AND folded = ?");
     statement.Bind(SectionPath::Fold(appName)).Bind(folded).Bind(SectionPath::Fold(key));
     return statement.Step() ? statement.Text(0) : defaultValue;
+}
+
+std::vector<std::pair<std::string, std::string>> SqliteSettingsStore::GetAllSettings(
+    const std::string& appName, const std::string& section) {
+    SectionPath::RequireName(appName, "application");
+    const std::string folded = SectionPath::Fold(SectionPath::Levels(section).back());
+    std::vector<std::pair<std::string, std::string>> values;
+    SqliteConnection* connection = Connection(false);
+    if (connection == nullptr) {
+        return values;
+    }
+    auto statement = connection->Prepare(
+        "SELECT key, value FROM settings WHERE app = ? AND section = ? ORDER BY folded");
+    statement.Bind(SectionPath::Fold(appName)).Bind(folded);
+    while (statement.Step()) {
+        values.emplace_back(statement.Text(0), statement.Text(1));
+    }
+    return values;
 }
 
 void SqliteSettingsStore::SaveSetting(const std::string& appName, const std::string& section,
@@ -263,10 +282,16 @@ SqliteConnection* SqliteSettingsStore::Connection(bool create) {
         if (!folder.empty() && !fs::is_directory(folder, error)) {
             fs::create_directories(folder, error);
             if (error) {
-                throw Failure(FailureNumber::PathNotFound,
-                              DescriptionOf(FailureNumber::PathNotFound) +
-                                  ": cannot create the folder \"" + folder.string() +
-                                  "\" for the settings file (" + error.message() + ")",
+                // Most often a parent that may not be written: say so, not "path not found".
+                const bool denied = error == std::errc::permission_denied ||
+                                    error == std::errc::operation_not_permitted ||
+                                    error == std::errc::read_only_file_system;
+                const std::int32_t number = denied ? FailureNumber::PermissionDenied
+                                                   : FailureNumber::PathFileAccessError;
+                throw Failure(number,
+                              DescriptionOf(number) + ": cannot create the folder \"" +
+                                  folder.string() + "\" for the settings file (" +
+                                  error.message() + ")",
                               "SqliteSettingsStore");
             }
         }

@@ -25,6 +25,8 @@ class SqliteSettingsStore : public SettingsStore {
 
     std::string GetSetting(const std::string& appName, const std::string& section,
                            const std::string& key, const std::string& defaultValue = "") override;
+    std::vector<std::pair<std::string, std::string>> GetAllSettings(
+        const std::string& appName, const std::string& section) override;
     void SaveSetting(const std::string& appName, const std::string& section, const std::string& key,
                      const std::string& value) override;
     void DeleteSection(const std::string& appName, const std::string& section) override;

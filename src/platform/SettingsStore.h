@@ -2,6 +2,8 @@
 
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace pwk {
 
@@ -16,6 +18,10 @@ class SettingsStore {
     virtual std::string GetSetting(const std::string& appName, const std::string& section,
                                    const std::string& key,
                                    const std::string& defaultValue = "") = 0;
+    // Every value of one section (not of the sections below it) as key and value, keys in
+    // their stored spelling; nothing when the section does not exist.
+    virtual std::vector<std::pair<std::string, std::string>> GetAllSettings(
+        const std::string& appName, const std::string& section) = 0;
     // Writes the value, creating any missing sections.
     virtual void SaveSetting(const std::string& appName, const std::string& section,
                              const std::string& key, const std::string& value) = 0;

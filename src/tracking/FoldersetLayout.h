@@ -1,11 +1,15 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "src/tracking/TrackedFolderset.h"
 
 namespace pwk {
+
+class SettingsStore;
 
 // How the settings store keeps tracked foldersets, written once for the collection and the
 // settings tool: "Count" in the collection's section, and each folder's EntryID and StoreID
@@ -30,6 +34,13 @@ class FoldersetLayout {
     };
 
     static constexpr const char* CountKey = "Count";
+
+    // The positions that hold any of the six identifiers in `section`, in ascending order, so
+    // that a reader walks what is stored rather than every number up to "Count": a position
+    // that holds nothing reads as six empty identifiers.
+    static std::vector<std::int32_t> StoredPositions(SettingsStore& store,
+                                                     const std::string& appName,
+                                                     const std::string& section);
 
     // clang-format off
     static constexpr std::array<Folder, 3> Folders = {{

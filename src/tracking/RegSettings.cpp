@@ -58,8 +58,8 @@ void RegSettings::ReadReg(const Ref<host::Application>& olApp) {
                 proc.Step([&] {
                     auto& property = this->*member;
                     const std::string fallback = entry.Default ? entry.Default : ToText(property);
-                    property = FromText<std::remove_reference_t<decltype(property)>>(
-                        Read(entry.Section, entry.Key, fallback));
+                    property = FromStoredText<std::remove_reference_t<decltype(property)>>(
+                        entry.Section, entry.Key, Read(entry.Section, entry.Key, fallback));
                 });
             });
         }

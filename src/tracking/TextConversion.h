@@ -5,6 +5,8 @@
 #include <limits>
 #include <string>
 
+#include "src/util/Failure.h"
+
 namespace pwk {
 
 // The platform's conversions of stored text values.
@@ -35,6 +37,17 @@ T FromText(const std::string& text) {
         return TextToBoolean(text);
     } else {
         return TextToInteger<T>(text);
+    }
+}
+// FromText on a value read from the settings store: a failure says which value it was, so
+// that an administrator can find it ("Type mismatch: Tracking\TrackAppointments is "maybe"").
+template <class T>
+T FromStoredText(const std::string& section, const std::string& key, const std::string& text) {
+    try {
+        return FromText<T>(text);
+    } catch (Failure& failure) {
+        failure.Description += ": " + section + "\\" + key + " is \"" + text + "\"";
+        throw;
     }
 }
 template <class T>

@@ -1,12 +1,16 @@
 #include "src/tracking/TrackedFoldersets.h"
 
+#include <algorithm>
 #include <array>
 #include <limits>
+#include <vector>
 
 #include "src/component/Component.h"
 #include "src/errors/Procedure.h"
+#include "src/platform/Platform.h"
 #include "src/platform/SettingsStore.h"
 #include "src/resources/StringTable.h"
+#include "src/tracking/DroppedFoldersets.h"
 #include "src/tracking/FoldersetLayout.h"
 #include "src/tracking/TextConversion.h"
 #include "src/util/Ref.h"
@@ -24,6 +28,33 @@ std::string KeyOf(std::int32_t regIndex) {
 // Item and ItemByRegIndex name the component as the source of their range failure.
 [[noreturn]] void RaiseOutOfRange() {
     Raise(FailureNumber::SubscriptOutOfRange, LoadResString(StringId::AppTitle));
+}
+
+using StoredIDs = std::array<std::string, 2 * FoldersetLayout::Folders.size()>;
+
+void LogSkipped(Component& component, std::int32_t count, std::int64_t skipped) {
+    component.Errors().LogText("WARNING: Tracked Foldersets \"Count\" is " + std::to_string(count) +
+                               ": " + std::to_string(skipped) +
+                               " positions hold nothing and were skipped");
+}
+
+// Keeps a dropped folderset in the recovery record (six empty identifiers hold nothing to
+// keep) and names it in the log.
+void Drop(Component& component, const StoredIDs& ids, std::int32_t position,
+          const std::string& warning, const std::string& reason) {
+    TrackedFolderset folderset(component);
+    folderset.SetIDs(ids[0], ids[1], ids[2], ids[3], ids[4], ids[5], "", position);
+    Platform& platform = component.platform();
+    const DroppedFolderset dropped = DroppedFoldersets::Of(
+        folderset, position, platform.FormatDate(platform.Now(), DroppedFoldersets::WhenFormat),
+        reason);
+    const bool empty =
+        std::all_of(ids.begin(), ids.end(), [](const auto& id) { return id.empty(); });
+    if (!empty) {
+        DroppedFoldersets::Keep(platform.Settings(), dropped);
+    }
+    component.Errors().LogText(warning + ": " + DroppedFoldersets::Describe(dropped) + ": " +
+                               reason + (empty ? "" : "; kept for recovery"));
 }
 
 }  // namespace
@@ -215,11 +246,25 @@ void TrackedFoldersets::ReadFromReg(const std::string& appName,
         SettingsStore& store = component_.platform().Settings();
         std::int32_t count = 0;
         proc.Step([&] {
-            count = TextToInteger<std::int32_t>(
+            count = FromStoredText<std::int32_t>(
+                folderstoreSection, FoldersetLayout::CountKey,
                 store.GetSetting(appName, folderstoreSection, FoldersetLayout::CountKey, "0"));
         });
-        for (std::int32_t i = 1; i <= count; ++i) {
-            std::array<std::string, 2 * FoldersetLayout::Folders.size()> ids;
+        // A position that holds nothing reads as six empty identifiers, which no host
+        // resolves: only the stored positions are walked, however high "Count" is.
+        std::vector<std::int32_t> positions;
+        proc.Step([&] {
+            positions = FoldersetLayout::StoredPositions(store, appName, folderstoreSection);
+        });
+        const auto afterCount = std::upper_bound(positions.begin(), positions.end(), count);
+        const std::int64_t skipped =
+            std::max<std::int64_t>(count, 0) - (afterCount - positions.begin());
+        if (skipped > 0) {
+            proc.Step([&] { LogSkipped(component_, count, skipped); });
+        }
+        for (auto position = positions.begin(); position != positions.end(); ++position) {
+            const std::int32_t i = *position;
+            StoredIDs ids;
             std::size_t next = 0;
             for (const FoldersetLayout::Folder& folder : FoldersetLayout::Folders) {
                 for (const std::string& section : {folder.EntryIDSection(folderstoreSection),
@@ -230,6 +275,16 @@ void TrackedFoldersets::ReadFromReg(const std::string& appName,
                     ++next;
                 }
             }
+            if (position >= afterCount) {
+                // Never loaded, and the save that follows a load would lose it.
+                proc.Step([&] {
+                    Drop(component_, ids, i,
+                         "WARNING: A TrackedFolderset is stored after its Count",
+                         "stored after the last position \"Count\" names (" +
+                             std::to_string(count) + ")");
+                });
+                continue;
+            }
             bool added = false;
             proc.Step([&] {
                 added = AddByIDs(ids[0], ids[1], ids[2], ids[3], ids[4], ids[5], nameSpace);
@@ -237,8 +292,8 @@ void TrackedFoldersets::ReadFromReg(const std::string& appName,
             if (!added) {
                 // Missing folders or a repeated contacts folder: the folderset is dropped.
                 proc.Step([&] {
-                    component_.Errors().LogText(
-                        "WARNING: Some TrackedFoldersets could not be found");
+                    Drop(component_, ids, i, "WARNING: Some TrackedFoldersets could not be found",
+                         failReason_);
                 });
             }
         }

@@ -4,6 +4,7 @@
 
 #include "sim/HostIds.h"
 #include "sim/MailboxDumper.h"
+#include "sim/JsonLimits.h"
 #include "sim/MailboxError.h"
 #include "sim/MailboxLoader.h"
 #include "src/host/ContactItem.h"
@@ -92,6 +93,41 @@ TEST(SimMailboxFile, InvalidJsonIsReportedByLineAndColumn) {
               "box.json: line 3, column 6: the text is not valid JSON");
 }
 
+TEST(SimMailboxFile, HostileTextsAreRefusedWithTheirPlaceAndNeverCrash) {
+    // A number beyond a double, after a string that holds one and a bracket: those are text.
+    EXPECT_EQ(ErrorOf("{\"stores\": [{\"name\": \"1e+3000 [\\\" {\",\n"
+                      "  \"folders\": [{\"name\": \"F\", \"items\": [{\"Duration\": 1e+3000}]}]}]}"),
+              "box.json: line 2, column 52: the number 1e+3000 is too large");
+    // 12,000 nested folders: refused at the first level too deep, in one linear pass.
+    std::string deep = "{\"stores\": [{\"name\": \"S\"";
+    for (int level = 0; level < 12000; ++level) {
+        deep += ", \"folders\": [{\"name\": \"F\"";
+    }
+    for (int level = 0; level < 12000; ++level) {
+        deep += "}]";
+    }
+    deep += "}]}";
+    EXPECT_EQ(ErrorOf(deep), "box.json: line 1, column 2685: lists and objects nest deeper than " +
+                                 std::to_string(JsonLimits::MaxDepth) + " levels");
+    // The deepest tree that is allowed loads, and its paths are whole.
+    std::string allowed = "{\"stores\": [{\"name\": \"S\"";
+    const int levels = (JsonLimits::MaxDepth - 3) / 2;
+    for (int level = 0; level < levels; ++level) {
+        allowed += ", \"folders\": [{\"name\": \"F\"";
+    }
+    for (int level = 0; level < levels; ++level) {
+        allowed += "}]";
+    }
+    allowed += "}]}";
+    SimHost host;
+    MailboxLoader::LoadText(host, allowed, "box.json");
+    std::string path = "S";
+    for (int level = 0; level < levels; ++level) {
+        path += "/F";
+    }
+    EXPECT_NE(host.Mailbox().FolderAt(path), nullptr);
+}
+
 TEST(SimMailboxFile, ErrorsSayWhatAndWhere) {
     EXPECT_EQ(ErrorOf(Store(R"({"name": "C", "itemType": "contact",
                                "items": [{"FullName": "A"}, {"Emial1Address": "x"}]})")),
@@ -174,6 +210,7 @@ TEST(SimMailboxFile, AMissingFileIsNamed) {
     } catch (const MailboxError& error) {
         EXPECT_EQ(std::string(error.what()), "/nonexistent/box.json: the file cannot be read");
     }
+    EXPECT_THROW(MailboxLoader::LoadFile(host, "/"), MailboxError);
 }
 
 }  // namespace

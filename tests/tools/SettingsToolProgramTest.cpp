@@ -77,5 +77,19 @@ TEST_F(SettingsToolProgram, ExitStatusTellsAWrongCommandLineFromARefusal) {
     EXPECT_EQ(out.str().rfind("Usage: parleywick-settings", 0), 0u);
 }
 
+TEST_F(SettingsToolProgram, HostileInputFilesGetOneLocatedMessage) {
+    // An empty store name is a mistake, never the default store.
+    EXPECT_EQ(Run({"--store", "", "list"}), 2);
+    EXPECT_NE(err.str().find("--store needs a file name"), std::string::npos);
+
+    const std::string mailbox = folder / "big.json";
+    std::ofstream(mailbox) << "{\"stores\": [{\"name\": \"S\",\n \"folders\": 1e+3000}]}";
+    EXPECT_EQ(Run({"--store", file, "list", "--mailbox", mailbox}), 1);
+    EXPECT_EQ(err.str(), "parleywick-settings: " + mailbox +
+                             ": line 2, column 13: the number 1e+3000 is too large\n");
+    EXPECT_EQ(Run({"--store", file, "list", "--mailbox", folder.Path()}), 1);
+    EXPECT_NE(err.str().find("a folder, not a mailbox file"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace pwk::settingstool::test

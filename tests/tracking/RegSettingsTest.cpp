@@ -250,6 +250,8 @@ TEST_F(RegSettingsTest, BooleanThatIsNotOneIsAFailureContinuedPastWithThePropert
     EXPECT_EQ(std::count(errors->calls.begin(), errors->calls.end(),
                          "handle 13 RegSettings.ReadReg b4 s2 f1"),
               1);
+    // The error dialog says which value it was.
+    EXPECT_EQ(errors->current->Description, "Type mismatch: Tracking\\TrackUnlinkedEmail is \"Yes\"");
     EXPECT_EQ(store().Dump(), before);
 }
 

@@ -1,11 +1,19 @@
 #include "src/tracking/TrackedFoldersets.h"
 
+#include <gmock/gmock.h>
+
 #include <algorithm>
 
 #include "tests/tracking/TrackingTestBase.h"
 
 namespace pwk {
 namespace {
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
+
+constexpr const char* Recovery = "Parleywick Recovery";
 
 class TrackedFoldersetsStoreTest : public test::TrackingTestBase {
   protected:
@@ -70,8 +78,22 @@ TEST_F(TrackedFoldersetsStoreTest, LostJournalFolderDropsThatFoldersetWithOneWar
     EXPECT_EQ(sets.Item(1)->getRegIndex(), 0);
     EXPECT_EQ(sets.Item(2)->getRegIndex(), 1);
     EXPECT_EQ(sets.nextRegIndex(), 2);
-    EXPECT_EQ(errors->logLines, (std::vector<std::string>{Warning}));
+    EXPECT_THAT(errors->logLines,
+                ElementsAre(Warning + std::string(": folderset 2 (contacts EntryID=C2 StoreID=S): "
+                                                  "The specified contact folder was not found; "
+                                                  "kept for recovery")));
     EXPECT_EQ(HandledFailures(), 0);
+    // Kept beside the settings, where the save below cannot reach it.
+    std::vector<std::string> record;
+    for (const std::string& line : store().Dump(Recovery)) {
+        record.push_back(line.substr(line.find('|') + 1));
+    }
+    EXPECT_EQ(record, (std::vector<std::string>{
+                          "AttachDir=", "ContactsEntryID=C2", "ContactsStoreID=S",
+                          "Dropped=" + platform.FormatDate(platform.Now(), "yyyy-mm-dd hh:nn:ss"),
+                          "EmailsEntryID=E2", "EmailsStoreID=S", "JournalsEntryID=J2",
+                          "JournalsStoreID=S", "Position=2",
+                          "Reason=The specified contact folder was not found"}));
 
     store().DeleteApplication(App);
     sets.SaveToReg(App);
@@ -84,15 +106,39 @@ TEST_F(TrackedFoldersetsStoreTest, RepeatedContactsFolderInTheStoreIsWarnedAbout
     StoreTriples({1, 1, 2});
     sets.ReadFromReg(App, nameSpace);
     EXPECT_EQ(Contacts(), (std::vector<std::string>{"C1", "C2"}));
-    EXPECT_EQ(errors->logLines, (std::vector<std::string>{Warning}));
+    EXPECT_THAT(errors->logLines, ElementsAre(StartsWith(Warning)));
 }
 
-TEST_F(TrackedFoldersetsStoreTest, CountAboveTheStoredPositionsWarnsForEachMissingOne) {
-    StoreTriples({1});
-    store().SaveSetting(App, "Tracked Foldersets", "Count", "3");
+TEST_F(TrackedFoldersetsStoreTest, HostileCountReadsOnlyTheStoredPositionsAndSaysHowManyItSkipped) {
+    StoreTriples({1, 2});
+    store().DeleteSection(App, "Tracked Foldersets\\Journals");  // position 2 half-stored
+    store().SaveSetting(App, "Tracked Foldersets", "Count", "2147483647");
+    const int operations = store().OperationCount();
     sets.ReadFromReg(App, nameSpace);
-    EXPECT_EQ(sets.Count(), 1);
-    EXPECT_EQ(errors->logLines.size(), 2u);
+    EXPECT_EQ(Contacts(), (std::vector<std::string>{}));  // no journal folders: both dropped
+    EXPECT_EQ(Lookups(), 6);
+    // Count, six listings, six reads per stored position, the two records: no walk to Count.
+    EXPECT_LT(store().OperationCount() - operations, 40);
+    EXPECT_THAT(errors->logLines,
+                ElementsAre(HasSubstr("\"Count\" is 2147483647: 2147483645 positions hold nothing"),
+                            StartsWith(Warning), StartsWith(Warning)));
+}
+
+TEST_F(TrackedFoldersetsStoreTest, FoldersetsStoredAfterCountAreKeptForRecovery) {
+    StoreTriples({1, 2});
+    store().SaveSetting(App, "Tracked Foldersets", "Count", "-5");
+    sets.ReadFromReg(App, nameSpace);
+    EXPECT_EQ(sets.Count(), 0);
+    EXPECT_EQ(Lookups(), 0);
+    ASSERT_EQ(errors->logLines.size(), 2u);
+    EXPECT_THAT(errors->logLines[1], HasSubstr("folderset 2 (contacts EntryID=C2 StoreID=S)"));
+    const auto record = store().Dump(Recovery);
+    EXPECT_EQ(std::count_if(record.begin(), record.end(),
+                            [](const std::string& line) {
+                                return line.find("|Reason=stored after the last position \"Count\" "
+                                                 "names (-5)") != std::string::npos;
+                            }),
+              2);
 }
 
 TEST_F(TrackedFoldersetsStoreTest, SectionDeletedByHandLosesOnlyWhatItHeld) {
@@ -138,12 +184,13 @@ TEST_F(TrackedFoldersetsStoreTest, CountBeyondThirtyTwoBitsOverflowsAndContinuin
 
 TEST_F(TrackedFoldersetsStoreTest, FailingReadOfOneValueDropsOnlyThatFolderset) {
     StoreTriples({1, 2});
-    // Operations: Count, then six reads per folderset; fail the second folderset's journal ID.
-    store().FailOperation(1 + 6 + 3);
+    // Operations: Count, six listings, then six reads per folderset; fail the second
+    // folderset's journal ID.
+    store().FailOperation(1 + 6 + 6 + 3);
     errors->actions = {Continue};
     sets.ReadFromReg(App, nameSpace);
     EXPECT_EQ(Contacts(), (std::vector<std::string>{"C1"}));
-    EXPECT_EQ(errors->logLines, (std::vector<std::string>{Warning}));
+    EXPECT_THAT(errors->logLines, ElementsAre(StartsWith(Warning)));
     EXPECT_EQ(HandledFailures(), 1);
 }
 

@@ -61,6 +61,7 @@ const std::map<std::string, CommandRunner::Handler>& CommandRunner::Handlers() {
         {"fail-call", &CommandRunner::FailCall},
         {"fail-file", &CommandRunner::FailFile},
         {"fail-clear", &CommandRunner::FailClear},
+        {"admin", &CommandRunner::Admin},
         {"show folder", &CommandRunner::ShowFolder},
         {"show folders", &CommandRunner::ShowFolders},
         {"show buttons", &CommandRunner::ShowButtons},
@@ -89,6 +90,7 @@ const std::map<std::string, CommandRunner::Handler>& CommandRunner::Handlers() {
         {"expect watching", &CommandRunner::ExpectWatching},
         {"expect inert", &CommandRunner::ExpectInert},
         {"expect released", &CommandRunner::ExpectReleased},
+        {"expect admin", &CommandRunner::ExpectAdmin},
         {"help", &CommandRunner::Help},
     };
     return handlers;

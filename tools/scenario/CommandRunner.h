@@ -82,6 +82,7 @@ class CommandRunner {
     void FailCall(const Command& command);
     void FailFile(const Command& command);
     void FailClear(const Command& command);
+    void Admin(const Command& command);
 
     // User actions (ActionCommands.cpp).
     void Explorer(const Command& command);
@@ -135,6 +136,7 @@ class CommandRunner {
     void ExpectWatching(const Command& command);
     void ExpectInert(const Command& command);
     void ExpectReleased(const Command& command);
+    void ExpectAdmin(const Command& command);
 
     // The windows and items commands act on; CommandError when there is none.
     std::shared_ptr<sim::SimExplorer> CurrentExplorer();
@@ -153,6 +155,7 @@ class CommandRunner {
     std::optional<std::size_t> lastPages_;
     bool echo_ = true;
     std::string lastAddInState_;
+    std::optional<std::string> lastAdminOutput_;
 };
 
 }  // namespace pwk::scenario

@@ -133,6 +133,8 @@ std::vector<CommandSpec> StandardSpecs() {
              "copying or deleting that file fails"),
         Spec("fail-clear", {}, 0, {}, "fail-clear", "no planned failures any more"),
         // Looking.
+        Repeating(Spec("admin", {Text("ARGUMENT")}, 1, {}, "admin COMMAND [ARGUMENT ...]",
+                       "run the settings tool on the scenario's settings store")),
         Spec("show folder", {Text("FOLDER")}, 1, {}, "show folder FOLDER",
              "list the items of a folder"),
         Spec("show folders", {}, 0, {}, "show folders", "list every folder of the mailbox"),
@@ -147,6 +149,8 @@ std::vector<CommandSpec> StandardSpecs() {
         Repeating(Spec("expect box", {Text("TITLE"), Text("TEXT")}, 1, {},
                        "expect box TITLE [TEXT ...]",
                        "the next message box of the last action, its text holding each TEXT")),
+        Repeating(Spec("expect admin", {Text("TEXT")}, 1, {}, "expect admin TEXT ...",
+                       "the last admin command's output holds each text")),
         Spec("expect no-box", {}, 0, {}, "expect no-box",
              "no unchecked message box is left from the last action"),
         Spec("expect help", {Text("FILE"), Number("CONTEXT")}, 2, {}, "expect help FILE CONTEXT",

@@ -20,7 +20,10 @@ std::filesystem::path Locate(const std::string& name, const std::filesystem::pat
 
 void Check(const std::filesystem::path& file) {
     std::error_code error;
-    if (!std::filesystem::is_regular_file(file, error)) {
+    if (std::filesystem::is_directory(file, error)) {
+        throw CommandError("\"" + file.string() + "\" is a folder, not a mailbox file");
+    }
+    if (!std::filesystem::exists(file, error)) {
         throw CommandError("the mailbox file \"" + file.string() + "\" does not exist");
     }
     sim::SimHost scratch;
@@ -33,6 +36,10 @@ void Load(const std::filesystem::path& file, sim::SimHost& host) {
     } catch (const sim::MailboxError& error) {
         throw CommandError(std::string("bad mailbox file: ") + error.what());
     } catch (const sim::UserActionError& error) {
+        throw CommandError(std::string("bad mailbox file \"") + file.string() +
+                           "\": " + error.what());
+    } catch (const std::exception& error) {
+        // Whatever else a file makes go wrong is still the file's fault, not a crash.
         throw CommandError(std::string("bad mailbox file \"") + file.string() +
                            "\": " + error.what());
     }

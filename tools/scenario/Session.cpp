@@ -241,11 +241,11 @@ void Session::Quit() {
     host_->Quit();
 }
 
-std::vector<std::string> Session::SettingsDump() const {
+std::vector<std::string> Session::SettingsDump(const std::string& appName) const {
     if (auto* memory = dynamic_cast<MemorySettingsStore*>(store_.get())) {
-        return memory->Dump(AppName);
+        return memory->Dump(appName);
     }
-    return dynamic_cast<SqliteSettingsStore&>(*store_).Dump(AppName);
+    return dynamic_cast<SqliteSettingsStore&>(*store_).Dump(appName);
 }
 
 Keelson* Session::Library() const {

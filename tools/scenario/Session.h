@@ -84,8 +84,11 @@ class Session {
     Component* CurrentComponent() const { return component_.get(); }
     SettingsStore& Store() const { return *store_; }
     const std::string& SettingsLocation() const { return settingsLocation_; }
-    // Every stored value of the add-in as sorted "section|key=value" lines.
-    std::vector<std::string> SettingsDump() const;
+    // Where relative file names are taken from.
+    const std::filesystem::path& BaseFolder() const { return baseFolder_; }
+    // Every stored value of an application (the add-in's by default) as sorted
+    // "section|key=value" lines.
+    std::vector<std::string> SettingsDump(const std::string& appName = AppName) const;
     // The add-in's connection object while the host holds it.
     std::shared_ptr<Connect> AddIn() const { return connect_.lock(); }
     bool AddInCreated() const { return addInCreated_; }

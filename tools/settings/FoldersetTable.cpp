@@ -1,5 +1,6 @@
 #include "tools/settings/FoldersetTable.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "src/platform/SettingsStore.h"
@@ -15,32 +16,44 @@ namespace {
 
 constexpr const char* kSection = TrackedFoldersets::DefaultSection;
 
+FoldersetRecord ReadOne(SettingsStore& store, std::int32_t position) {
+    const std::string key = std::to_string(position);
+    FoldersetRecord record;
+    for (std::size_t i = 0; i < record.Folders.size(); ++i) {
+        const FoldersetLayout::Folder& layout = FoldersetLayout::Folders[i];
+        record.Folders[i].EntryID =
+            store.GetSetting(ProductTitle, layout.EntryIDSection(kSection), key, "");
+        record.Folders[i].StoreID =
+            store.GetSetting(ProductTitle, layout.StoreIDSection(kSection), key, "");
+    }
+    return record;
+}
+
 }  // namespace
 
-std::vector<FoldersetRecord> FoldersetTable::Read(SettingsStore& store) {
+StoredFoldersets FoldersetTable::Read(SettingsStore& store) {
     const std::string countText =
         store.GetSetting(ProductTitle, kSection, FoldersetLayout::CountKey, "0");
-    std::int32_t count = 0;
+    StoredFoldersets stored;
     try {
-        count = TextToInteger<std::int32_t>(countText);
+        stored.Count = TextToInteger<std::int32_t>(countText);
     } catch (const Failure&) {
         throw ToolError("the stored \"Count\" of \"" + std::string(kSection) + "\" is \"" +
                         countText + "\", not a number; the add-in cannot read its foldersets");
     }
-    std::vector<FoldersetRecord> records;
-    for (std::int32_t position = 1; position <= count; ++position) {
-        const std::string key = std::to_string(position);
-        FoldersetRecord& record = records.emplace_back();
-        for (std::size_t i = 0; i < record.Folders.size(); ++i) {
-            const FoldersetLayout::Folder& layout = FoldersetLayout::Folders[i];
-            FolderIds& folder = record.Folders[i];
-            folder.EntryID =
-                store.GetSetting(ProductTitle, layout.EntryIDSection(kSection), key, "");
-            folder.StoreID =
-                store.GetSetting(ProductTitle, layout.StoreIDSection(kSection), key, "");
+    // Positions that hold nothing are not walked: the add-in drops them, and "Count" may be
+    // far above what is stored.
+    for (const std::int32_t position :
+         FoldersetLayout::StoredPositions(store, ProductTitle, kSection)) {
+        if (position <= stored.Count) {
+            stored.Records.push_back(ReadOne(store, position));
+        } else {
+            stored.AfterCount.emplace_back(position, ReadOne(store, position));
         }
     }
-    return records;
+    stored.Skipped =
+        std::max<std::int64_t>(stored.Count, 0) - static_cast<std::int64_t>(stored.Records.size());
+    return stored;
 }
 
 void FoldersetTable::Write(SettingsStore& store, const std::vector<FoldersetRecord>& records) {

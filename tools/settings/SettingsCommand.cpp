@@ -19,7 +19,7 @@ struct CommandForm {
     const char* Description;
 };
 
-constexpr std::array<CommandForm, 6> kForms = {{
+constexpr std::array<CommandForm, 8> kForms = {{
     {"show", 0, CommandForm::NoMailbox, "show",
      "Prints every value stored under \"Parleywick\", section by section."},
     {"list", 0, CommandForm::MailboxOptional, "list [--mailbox FILE]",
@@ -37,6 +37,13 @@ constexpr std::array<CommandForm, 6> kForms = {{
     {"set", 2, CommandForm::NoMailbox, "set KEY VALUE",
      "Sets a tracking switch (true or false), LogLevel (a whole number), LogPath or\n"
      "LogFilename (text)."},
+    {"dropped", 0, CommandForm::MailboxOptional, "dropped [--mailbox FILE]",
+     "Lists the foldersets the add-in dropped because it could not resolve them (or\n"
+     "found them stored after \"Count\"), with when and why, numbered for restore."},
+    {"restore", 1, CommandForm::MailboxOptional, "restore [--mailbox FILE] N|all",
+     "Tracks dropped folderset N (or all of them) again, at the end of the list. With a\n"
+     "mailbox, one whose folders are not in it is refused; without, the add-in checks\n"
+     "at its next start and drops it again if it still cannot resolve it."},
 }};
 
 [[noreturn]] void Usage(const std::string& message) {
@@ -139,8 +146,14 @@ SettingsCommand SettingsCommand::Parse(const std::vector<std::string>& args) {
             command.Help = true;
         } else if (arg == "--store") {
             command.StorePath = value();
+            if (command.StorePath->empty()) {
+                Usage("--store needs a file name, not an empty text");
+            }
         } else if (arg == "--mailbox") {
             command.MailboxPath = value();
+            if (command.MailboxPath->empty()) {
+                Usage("--mailbox needs a file name, not an empty text");
+            }
         } else {
             Usage("unknown option \"" + arg + "\"");
         }

@@ -8,7 +8,8 @@ namespace pwk::settingstool {
 
 // One run of the tool as the command line asks for it.
 struct SettingsCommand {
-    std::string Name;  // "show", "list", "add", "add-ids", "remove", "set"; empty with Help
+    std::string Name;  // "show", "list", "add", "add-ids", "remove", "set", "dropped",
+                       // "restore"; empty with Help
     std::vector<std::string> Arguments;
     std::optional<std::string> StorePath;    // --store; the store's default location otherwise
     std::optional<std::string> MailboxPath;  // --mailbox

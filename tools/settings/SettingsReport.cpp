@@ -62,11 +62,38 @@ void SettingsReport::Show(const std::vector<std::string>& dump, const std::strin
     }
 }
 
-void SettingsReport::List(const std::vector<FoldersetRecord>& records, const std::string& storeName,
+void SettingsReport::List(const StoredFoldersets& stored, const std::string& storeName,
                           const MailboxFolders* mailbox, std::ostream& out) {
+    const std::vector<FoldersetRecord>& records = stored.Records;
     out << "Tracked foldersets in " << storeName << ": " << records.size() << "\n";
     for (std::size_t index = 0; index < records.size(); ++index) {
         ListOne(records, index, mailbox, out);
+    }
+    if (stored.Skipped > 0) {
+        out << "\"Count\" is " << stored.Count << ": " << stored.Skipped
+            << " positions hold nothing and were skipped (the add-in drops them)\n";
+    }
+    for (const auto& [position, record] : stored.AfterCount) {
+        Folders(record, std::to_string(position), mailbox, out);
+        out << std::string(std::to_string(position).size(), ' ') << "  (stored after \"Count\" "
+            << stored.Count
+            << ": the add-in does not load it, and keeps it with the dropped foldersets)\n";
+    }
+}
+
+void SettingsReport::Dropped(const std::vector<RecoveryTable::Entry>& entries,
+                             const std::string& storeName, const MailboxFolders* mailbox,
+                             std::ostream& out) {
+    out << "Dropped foldersets in " << storeName << ": " << entries.size() << "\n";
+    for (std::size_t index = 0; index < entries.size(); ++index) {
+        const DroppedFolderset& dropped = entries[index].Dropped;
+        const std::string number = std::to_string(index + 1);
+        out << number << "  dropped " << dropped.When << " from position " << dropped.Position
+            << ": " << dropped.Reason << "\n";
+        Folders(RecoveryTable::RecordOf(dropped), std::string(number.size(), ' '), mailbox, out);
+        if (!dropped.AttachDir.empty()) {
+            out << std::string(number.size(), ' ') << "  attachments " << dropped.AttachDir << "\n";
+        }
     }
 }
 
@@ -74,19 +101,7 @@ void SettingsReport::ListOne(const std::vector<FoldersetRecord>& records, std::s
                              const MailboxFolders* mailbox, std::ostream& out) {
     const FoldersetRecord& record = records[index];
     const std::string position = std::to_string(index + 1);
-    bool first = true;
-    for (std::size_t i = 0; i < record.Folders.size(); ++i) {
-        const FolderIds& folder = record.Folders[i];
-        std::string label = FoldersetLayout::Folders[i].Label;
-        label.resize(9, ' ');
-        out << (first ? position : std::string(position.size(), ' ')) << "  " << label
-            << "EntryID=" << IdText(folder.EntryID) << " StoreID=" << IdText(folder.StoreID);
-        if (mailbox != nullptr) {
-            out << "  " << mailbox->PathOf(folder).value_or("(not found)");
-        }
-        out << "\n";
-        first = false;
-    }
+    Folders(record, position, mailbox, out);
     // The add-in keeps the first folderset of a contacts folder and drops the later ones.
     for (std::size_t earlier = 0; earlier < index; ++earlier) {
         if (records[earlier].Contacts() == record.Contacts()) {
@@ -95,6 +110,21 @@ void SettingsReport::ListOne(const std::vector<FoldersetRecord>& records, std::s
                 << earlier + 1 << ")\n";
             break;
         }
+    }
+}
+
+void SettingsReport::Folders(const FoldersetRecord& record, const std::string& head,
+                             const MailboxFolders* mailbox, std::ostream& out) {
+    for (std::size_t i = 0; i < record.Folders.size(); ++i) {
+        const FolderIds& folder = record.Folders[i];
+        std::string label = FoldersetLayout::Folders[i].Label;
+        label.resize(9, ' ');
+        out << (i == 0 ? head : std::string(head.size(), ' ')) << "  " << label
+            << "EntryID=" << IdText(folder.EntryID) << " StoreID=" << IdText(folder.StoreID);
+        if (mailbox != nullptr) {
+            out << "  " << mailbox->PathOf(folder).value_or("(not found)");
+        }
+        out << "\n";
     }
 }
 

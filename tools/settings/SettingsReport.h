@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "tools/settings/FoldersetRecord.h"
+#include "tools/settings/RecoveryTable.h"
+#include "tools/settings/StoredFoldersets.h"
 
 namespace pwk::settingstool {
 
@@ -20,11 +22,18 @@ class SettingsReport {
     // The tracked foldersets, position by position, with the folder paths when a mailbox is
     // given, and a note on every folderset the add-in would drop for a repeated contacts
     // folder.
-    static void List(const std::vector<FoldersetRecord>& records, const std::string& storeName,
+    static void List(const StoredFoldersets& stored, const std::string& storeName,
                      const MailboxFolders* mailbox, std::ostream& out);
+    // The recovery record, numbered as `restore` takes them.
+    static void Dropped(const std::vector<RecoveryTable::Entry>& entries,
+                        const std::string& storeName, const MailboxFolders* mailbox,
+                        std::ostream& out);
 
   private:
     static void ListOne(const std::vector<FoldersetRecord>& records, std::size_t index,
+                        const MailboxFolders* mailbox, std::ostream& out);
+    // The three folders, the first line headed by `head`.
+    static void Folders(const FoldersetRecord& record, const std::string& head,
                         const MailboxFolders* mailbox, std::ostream& out);
 };
 

@@ -6,6 +6,7 @@
 
 #include "tools/settings/FoldersetRecord.h"
 #include "tools/settings/StoreAccess.h"
+#include "tools/settings/StoredFoldersets.h"
 
 namespace pwk::settingstool {
 
@@ -30,9 +31,18 @@ class SettingsTool {
     void AddIds(const std::vector<std::string>& ids);
     void Remove(const std::string& position);
     void Set(const std::string& name, const std::string& value);
+    void Dropped();
+    void Restore(const std::string& which);
 
     // Appends `record` after the stored ones unless its contacts folder is tracked already.
     void Append(const FoldersetRecord& record, const std::string& contactsName);
+    // Refuses `record` when its contacts folder is among `records`.
+    static void RequireUntracked(const std::vector<FoldersetRecord>& records,
+                                 const FoldersetRecord& record, const std::string& contactsName);
+    // Writes `records` as the new list in one batch with removing the recovery records of
+    // `restored`; foldersets stored after "Count" go to the recovery record, not away.
+    void Rewrite(const StoredFoldersets& stored, const std::vector<FoldersetRecord>& records,
+                 const std::vector<std::string>& restored = {});
     // The folder at `path` in the mailbox; refuses a path that is not there.
     FolderIds FolderAt(const std::string& path) const;
 

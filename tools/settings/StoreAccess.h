@@ -20,17 +20,16 @@ class StoreAccess {
                            [&store](const std::string& appName) { return store.Dump(appName); });
     }
 
+    using Dumper = std::function<std::vector<std::string>(const std::string&)>;
+    StoreAccess(SettingsStore& store, std::string name, Dumper dump)
+        : store_(store), name_(std::move(name)), dump_(std::move(dump)) {}
+
     SettingsStore& Settings() const { return store_; }
     std::vector<std::string> Dump(const std::string& appName) const { return dump_(appName); }
     // How the administrator knows this store: the file's path.
     const std::string& Name() const { return name_; }
 
   private:
-    using Dumper = std::function<std::vector<std::string>(const std::string&)>;
-
-    StoreAccess(SettingsStore& store, std::string name, Dumper dump)
-        : store_(store), name_(std::move(name)), dump_(std::move(dump)) {}
-
     SettingsStore& store_;
     std::string name_;
     Dumper dump_;

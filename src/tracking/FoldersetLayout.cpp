@@ -1,0 +1,47 @@
+#include "src/tracking/FoldersetLayout.h"
+
+#include <algorithm>
+#include <limits>
+#include <optional>
+#include <set>
+
+#include "src/platform/SettingsStore.h"
+
+namespace pwk {
+
+namespace {
+
+// The position a key names, as readers spell it (decimal, no sign, no leading zero); other
+// keys are never read and so do not count.
+std::optional<std::int32_t> PositionOf(const std::string& key) {
+    if (key.empty() || key.size() > 10 || key.front() == '0' ||
+        !std::all_of(key.begin(), key.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return std::nullopt;
+    }
+    const long long value = std::stoll(key);
+    if (value > std::numeric_limits<std::int32_t>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<std::int32_t>(value);
+}
+
+}  // namespace
+
+std::vector<std::int32_t> FoldersetLayout::StoredPositions(SettingsStore& store,
+                                                           const std::string& appName,
+                                                           const std::string& section) {
+    std::set<std::int32_t> positions;
+    for (const Folder& folder : Folders) {
+        for (const std::string& subsection :
+             {folder.EntryIDSection(section), folder.StoreIDSection(section)}) {
+            for (const auto& [key, value] : store.GetAllSettings(appName, subsection)) {
+                if (const auto position = PositionOf(key)) {
+                    positions.insert(*position);
+                }
+            }
+        }
+    }
+    return {positions.begin(), positions.end()};
+}
+
+}  // namespace pwk

@@ -1,0 +1,51 @@
+// The administrator's settings tool run on the scenario's settings store, and its check.
+
+#include <sstream>
+
+#include "tools/scenario/CommandRunner.h"
+#include "tools/scenario/ExpectationFailed.h"
+#include "tools/scenario/MailboxSource.h"
+#include "tools/scenario/ScenarioError.h"
+#include "tools/scenario/Session.h"
+#include "tools/scenario/Transcript.h"
+#include "tools/settings/SettingsProgram.h"
+
+namespace pwk::scenario {
+
+void CommandRunner::Admin(const Command& command) {
+    if (session_.Running()) {
+        throw CommandError("the settings tool runs while the host is stopped (quit first)");
+    }
+    const settingstool::StoreAccess store(
+        session_.Store(), session_.SettingsLocation(),
+        [this](const std::string& appName) { return session_.SettingsDump(appName); });
+    const auto locate = [this](const std::string& name) {
+        return MailboxSource::Locate(name, session_.BaseFolder()).string();
+    };
+    std::ostringstream out;
+    const int status = settingstool::SettingsProgram::RunOn(store, command.Args, locate, out, out);
+    std::string text = out.str();
+    if (!text.empty() && text.back() == '\n') {
+        text.pop_back();
+    }
+    const std::string heading = "settings tool: exit status " + std::to_string(status);
+    transcript_.Event(heading);
+    if (!text.empty()) {
+        transcript_.Block(text);
+    }
+    lastAdminOutput_ = heading + "\n" + text;
+}
+
+void CommandRunner::ExpectAdmin(const Command& command) {
+    if (!lastAdminOutput_) {
+        throw CommandError("expect admin needs an admin command before it");
+    }
+    for (const std::string& wanted : command.Args) {
+        if (lastAdminOutput_->find(wanted) == std::string::npos) {
+            throw ExpectationFailed("the settings tool's output holds \"" + wanted + "\"",
+                                    *lastAdminOutput_);
+        }
+    }
+}
+
+}  // namespace pwk::scenario
