@@ -23,7 +23,8 @@ constexpr const char* kSettled =
 const std::string kTwoStarts = std::string(kSettled) +
                                "start\nquit\n"
                                "start\nfail-clear\nexplorer \"Acme Public/Customers/Contacts\"\n"
-                               "quit\nexpect failed-calls 1\nexpect released\n";
+                               "quit\nexpect released\n";
+const std::string kOneFailed = kTwoStarts + "expect failed-calls 1\n";
 
 struct Outcome {
     int Status = -1;
@@ -45,6 +46,7 @@ Outcome RunText(const std::string& text, RunOptions options = {}) {
 TEST(ScenarioSweep, TheFailingCallIsCountedAcrossStartsAndOutlivesTheScenariosFailClear) {
     const Outcome firstOnly = RunText(std::string(kSettled) + "start\nquit\n");
     const Outcome clean = RunText(kTwoStarts);
+    EXPECT_EQ(clean.Status, ExitStatus::Held) << clean.Transcript;
     ASSERT_GT(firstOnly.Findings.HostCalls, 0);
     ASSERT_GT(clean.Findings.HostCalls, firstOnly.Findings.HostCalls);
     EXPECT_TRUE(clean.Findings.Clean());
@@ -52,14 +54,14 @@ TEST(ScenarioSweep, TheFailingCallIsCountedAcrossStartsAndOutlivesTheScenariosFa
     // The last call of the run falls in the second process, after its fail-clear.
     RunOptions last;
     last.FailCall = clean.Findings.HostCalls;
-    const Outcome failingLast = RunText(kTwoStarts, last);
+    const Outcome failingLast = RunText(kOneFailed, last);
     EXPECT_EQ(failingLast.Status, ExitStatus::Held) << failingLast.Transcript;
     EXPECT_TRUE(failingLast.Findings.Clean()) << failingLast.Transcript;
 
     // The last call of the first process fails there, not in the second.
     RunOptions firstProcess;
     firstProcess.FailCall = firstOnly.Findings.HostCalls;
-    const Outcome failingFirst = RunText(kTwoStarts, firstProcess);
+    const Outcome failingFirst = RunText(kOneFailed, firstProcess);
     EXPECT_EQ(failingFirst.Status, ExitStatus::Failed) << failingFirst.Transcript;
     EXPECT_NE(failingFirst.Transcript.find("found:    0"), std::string::npos)
         << failingFirst.Transcript;
