@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "src/util/Failure.h"
 #include "store/MemorySettingsStore.h"
 
 namespace pwk::fuzz {
@@ -29,9 +30,13 @@ inline void FillStore(MemorySettingsStore& store, std::string appName, const std
         if (bar == std::string_view::npos || equals == std::string_view::npos) {
             continue;
         }
-        store.SaveSetting(appName, std::string(line.substr(0, bar)),
-                          std::string(line.substr(bar + 1, equals - bar - 1)),
-                          std::string(line.substr(equals + 1)));
+        // A name the store refuses (an empty key) is one no store can hold: skipped.
+        try {
+            store.SaveSetting(appName, std::string(line.substr(0, bar)),
+                              std::string(line.substr(bar + 1, equals - bar - 1)),
+                              std::string(line.substr(equals + 1)));
+        } catch (const Failure&) {
+        }
     }
 }
 
