@@ -286,12 +286,12 @@ SqliteConnection* SqliteSettingsStore::Connection(bool create) {
                 const bool denied = error == std::errc::permission_denied ||
                                     error == std::errc::operation_not_permitted ||
                                     error == std::errc::read_only_file_system;
-                const std::int32_t number = denied ? FailureNumber::PermissionDenied
-                                                   : FailureNumber::PathFileAccessError;
+                const std::int32_t number =
+                    denied ? FailureNumber::PermissionDenied : FailureNumber::PathFileAccessError;
                 throw Failure(number,
                               DescriptionOf(number) + ": cannot create the folder \"" +
-                                  folder.string() + "\" for the settings file (" +
-                                  error.message() + ")",
+                                  folder.string() + "\" for the settings file (" + error.message() +
+                                  ")",
                               "SqliteSettingsStore");
             }
         }
