@@ -296,7 +296,23 @@ SqliteConnection* SqliteSettingsStore::Connection(bool create) {
             }
         }
     }
-    auto connection = std::make_unique<SqliteConnection>(path_, !exists);
+    std::unique_ptr<SqliteConnection> connection;
+    try {
+        connection = std::make_unique<SqliteConnection>(path_, !exists);
+    } catch (const Failure& failure) {
+        // SQLite reports the read-only retry after a refused create ("not found"): in a folder
+        // that is there, a new file that cannot be made is a folder that may not be written.
+        const fs::path folder = fs::path(path_).parent_path();
+        if (exists || failure.Number != FailureNumber::PathNotFound ||
+            !fs::is_directory(folder.empty() ? fs::path(".") : folder, error)) {
+            throw;
+        }
+        throw Failure(FailureNumber::PermissionDenied,
+                      DescriptionOf(FailureNumber::PermissionDenied) +
+                          ": cannot create the settings file \"" + path_ +
+                          "\": its folder cannot be written",
+                      "SqliteSettingsStore");
+    }
     std::swap(connection_, connection);
     try {
         PrepareSchema();
