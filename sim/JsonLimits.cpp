@@ -52,7 +52,8 @@ void JsonLimits::Check(const std::string& text, const std::string& source) {
             inString = true;
         } else if (c == '[' || c == '{') {
             if (++depth > MaxDepth) {
-                throw MailboxError(position.Where(source) + ": lists and objects nest deeper than " +
+                throw MailboxError(position.Where(source) +
+                                   ": lists and objects nest deeper than " +
                                    std::to_string(MaxDepth) + " levels");
             }
         } else if (c == ']' || c == '}') {

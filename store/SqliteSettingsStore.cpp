@@ -286,17 +286,33 @@ SqliteConnection* SqliteSettingsStore::Connection(bool create) {
                 const bool denied = error == std::errc::permission_denied ||
                                     error == std::errc::operation_not_permitted ||
                                     error == std::errc::read_only_file_system;
-                const std::int32_t number = denied ? FailureNumber::PermissionDenied
-                                                   : FailureNumber::PathFileAccessError;
+                const std::int32_t number =
+                    denied ? FailureNumber::PermissionDenied : FailureNumber::PathFileAccessError;
                 throw Failure(number,
                               DescriptionOf(number) + ": cannot create the folder \"" +
-                                  folder.string() + "\" for the settings file (" +
-                                  error.message() + ")",
+                                  folder.string() + "\" for the settings file (" + error.message() +
+                                  ")",
                               "SqliteSettingsStore");
             }
         }
     }
-    auto connection = std::make_unique<SqliteConnection>(path_, !exists);
+    std::unique_ptr<SqliteConnection> connection;
+    try {
+        connection = std::make_unique<SqliteConnection>(path_, !exists);
+    } catch (const Failure& failure) {
+        // SQLite reports the read-only retry after a refused create ("not found"): in a folder
+        // that is there, a new file that cannot be made is a folder that may not be written.
+        const fs::path folder = fs::path(path_).parent_path();
+        if (exists || failure.Number != FailureNumber::PathNotFound ||
+            !fs::is_directory(folder.empty() ? fs::path(".") : folder, error)) {
+            throw;
+        }
+        throw Failure(FailureNumber::PermissionDenied,
+                      DescriptionOf(FailureNumber::PermissionDenied) +
+                          ": cannot create the settings file \"" + path_ +
+                          "\": its folder cannot be written",
+                      "SqliteSettingsStore");
+    }
     std::swap(connection_, connection);
     try {
         PrepareSchema();

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "sim/HostIds.h"
-#include "sim/MailboxDumper.h"
 #include "sim/JsonLimits.h"
+#include "sim/MailboxDumper.h"
 #include "sim/MailboxError.h"
 #include "sim/MailboxLoader.h"
 #include "src/host/ContactItem.h"
@@ -95,9 +95,10 @@ TEST(SimMailboxFile, InvalidJsonIsReportedByLineAndColumn) {
 
 TEST(SimMailboxFile, HostileTextsAreRefusedWithTheirPlaceAndNeverCrash) {
     // A number beyond a double, after a string that holds one and a bracket: those are text.
-    EXPECT_EQ(ErrorOf("{\"stores\": [{\"name\": \"1e+3000 [\\\" {\",\n"
-                      "  \"folders\": [{\"name\": \"F\", \"items\": [{\"Duration\": 1e+3000}]}]}]}"),
-              "box.json: line 2, column 52: the number 1e+3000 is too large");
+    EXPECT_EQ(
+        ErrorOf("{\"stores\": [{\"name\": \"1e+3000 [\\\" {\",\n"
+                "  \"folders\": [{\"name\": \"F\", \"items\": [{\"Duration\": 1e+3000}]}]}]}"),
+        "box.json: line 2, column 52: the number 1e+3000 is too large");
     // 12,000 nested folders: refused at the first level too deep, in one linear pass.
     std::string deep = "{\"stores\": [{\"name\": \"S\"";
     for (int level = 0; level < 12000; ++level) {
@@ -107,7 +108,7 @@ TEST(SimMailboxFile, HostileTextsAreRefusedWithTheirPlaceAndNeverCrash) {
         deep += "}]";
     }
     deep += "}]}";
-    EXPECT_EQ(ErrorOf(deep), "box.json: line 1, column 2685: lists and objects nest deeper than " +
+    EXPECT_EQ(ErrorOf(deep), "box.json: line 1, column 2587: lists and objects nest deeper than " +
                                  std::to_string(JsonLimits::MaxDepth) + " levels");
     // The deepest tree that is allowed loads, and its paths are whole.
     std::string allowed = "{\"stores\": [{\"name\": \"S\"";

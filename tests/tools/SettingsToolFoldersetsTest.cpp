@@ -142,9 +142,9 @@ TEST_F(SettingsToolFoldersets, AFailingWriteLeavesTheOldListWhole) {
         ++failures;
         EXPECT_EQ(store.Dump(App), before) << "operation " << n;
     }
-    // Reading three foldersets (Count and 18 identifiers), then removing the section and
-    // writing Count and 12 identifiers: each of these was the failing one once.
-    EXPECT_EQ(failures, 19 + 14);
+    // Reading three foldersets (Count, six listings and 18 identifiers), then removing the
+    // section and writing Count and 12 identifiers: each of these was the failing one once.
+    EXPECT_EQ(failures, 25 + 14);
 }
 
 TEST_F(SettingsToolFoldersets, AStoredCountThatIsNotANumberIsReportedNotRewritten) {

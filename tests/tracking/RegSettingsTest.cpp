@@ -251,7 +251,8 @@ TEST_F(RegSettingsTest, BooleanThatIsNotOneIsAFailureContinuedPastWithThePropert
                          "handle 13 RegSettings.ReadReg b4 s2 f1"),
               1);
     // The error dialog says which value it was.
-    EXPECT_EQ(errors->current->Description, "Type mismatch: Tracking\\TrackUnlinkedEmail is \"Yes\"");
+    EXPECT_EQ(errors->current->Description,
+              "Type mismatch: Tracking\\TrackUnlinkedEmail is \"Yes\"");
     EXPECT_EQ(store().Dump(), before);
 }
 

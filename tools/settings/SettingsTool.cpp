@@ -204,7 +204,7 @@ void SettingsTool::Restore(const std::string& which) {
                 }
             }
         }
-        RequireUntracked(records, record, name);
+        RequireUntracked(records, record, "the contacts folder of " + name);
         records.push_back(record);
         restored.push_back(entries[i].Section);
     }
