@@ -160,6 +160,7 @@ void SqliteSettingsStore::Batch(const std::function<void()>& changes) {
     const bool outermost = depth_ == 0;
     const std::string savepoint = "pwk_batch_" + std::to_string(depth_);
     if (outermost) {
+        EndRead();
         connection.Execute("BEGIN IMMEDIATE");
     } else {
         if (!connection.InTransaction()) {
@@ -179,6 +180,40 @@ void SqliteSettingsStore::Batch(const std::function<void()>& changes) {
         throw;
     }
     --depth_;
+}
+
+void SqliteSettingsStore::Snapshot(const std::function<void()>& reads) {
+    SqliteConnection* connection = Connection(false);
+    if (connection == nullptr || connection->InTransaction()) {
+        reads();  // nothing stored yet, or inside a batch, which reads one state already
+        return;
+    }
+    // Deferred: the read lock is taken by the first read and kept to the end, so every value
+    // comes from the same commit and the file's lock and header are dealt with once.
+    connection->Execute("BEGIN", "starting to read it");
+    readOpen_ = true;
+    try {
+        reads();
+    } catch (...) {
+        EndRead();
+        throw;
+    }
+    EndRead();
+}
+
+void SqliteSettingsStore::EndRead() noexcept {
+    if (!readOpen_) {
+        return;
+    }
+    readOpen_ = false;
+    if (connection_ != nullptr && connection_->InTransaction()) {
+        try {
+            // Nothing was written, so this only lets go of the read lock.
+            connection_->Execute("COMMIT", "ending a read");
+        } catch (const Failure&) {
+            // A read transaction that cannot end cleanly has nothing to lose.
+        }
+    }
 }
 
 void SqliteSettingsStore::Undo(SqliteConnection& connection, bool outermost,
@@ -284,8 +319,10 @@ SqliteConnection* SqliteSettingsStore::Connection(bool create) {
 
 void SqliteSettingsStore::PrepareSchema() {
     SqliteConnection& connection = *connection_;
-    // Durable commits: a batch that returned is on disk even if the machine stops next.
-    connection.Execute("PRAGMA synchronous = FULL", "reading it");
+    // In WAL mode a commit appends to the log and syncs only at checkpoints: a batch that
+    // returned survives the process's death at any moment; a power cut can undo the last
+    // batches but never leaves one half-written.
+    connection.Execute("PRAGMA synchronous = NORMAL", "reading it");
     // Reading the header is the first access to the file's content, so this is where a file
     // that is not a database at all is found out.
     const std::int64_t id = PragmaNumber(connection, "PRAGMA application_id");
@@ -293,6 +330,7 @@ void SqliteSettingsStore::PrepareSchema() {
     const std::int64_t tables = PragmaNumber(connection, "SELECT count(*) FROM sqlite_schema");
     if (id == 0 && version == 0 && tables == 0) {
         CreateSchema();
+        UseWriteAheadLog();
         return;
     }
     if (id != ApplicationId) {
@@ -310,6 +348,17 @@ void SqliteSettingsStore::PrepareSchema() {
             connection.FailContent("is damaged: its table \"" + std::string(table) +
                                    "\" is missing");
         }
+    }
+    UseWriteAheadLog();
+}
+
+void SqliteSettingsStore::UseWriteAheadLog() {
+    SqliteConnection& connection = *connection_;
+    // Readers then never wait for a writer, and a commit costs one append instead of a
+    // rewritten journal and two syncs. The mode is kept in the file; one we may not write
+    // keeps the mode it has.
+    if (!connection.ReadOnly()) {
+        connection.Execute("PRAGMA journal_mode = WAL", "switching it to write-ahead logging");
     }
 }
 

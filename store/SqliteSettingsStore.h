@@ -14,9 +14,10 @@ class SqliteConnection;
 // The settings store kept in an SQLite file (see SettingsFileLocation for where). The file
 // and its folder are created by the first write; reads of a store that does not exist yet
 // give the defaults without creating anything. Every write outside a batch is a transaction
-// of its own and a batch is one transaction, committed durably, so a crash leaves either the
-// old or the new settings. A file that cannot be used (not a database, someone else's
-// database, a newer layout, locked, no permission) raises a Failure naming it and is never
+// of its own and a batch is one transaction with one commit, so a crash of the process leaves
+// either the old or the new settings (see docs/settings-store.md for what a power cut can
+// cost). A snapshot is one read transaction. A file that cannot be used (not a database, someone
+// else's database, a newer layout, locked, no permission) raises a Failure naming it and is never
 // rewritten or replaced.
 class SqliteSettingsStore : public SettingsStore {
   public:
@@ -30,6 +31,7 @@ class SqliteSettingsStore : public SettingsStore {
     void DeleteSection(const std::string& appName, const std::string& section) override;
     void DeleteApplication(const std::string& appName) override;
     void Batch(const std::function<void()>& changes) override;
+    void Snapshot(const std::function<void()>& reads) override;
 
     const std::string& Path() const { return path_; }
     // Every value of one application as sorted "section|key=value" lines, in stored spelling.
@@ -45,12 +47,16 @@ class SqliteSettingsStore : public SettingsStore {
     void PrepareSchema();
     void Undo(SqliteConnection& connection, bool outermost, const std::string& savepoint) noexcept;
     void CreateSchema();
+    void UseWriteAheadLog();
+    // Ends a snapshot's read transaction, if one is open.
+    void EndRead() noexcept;
     // Whether the folded section exists in the folded application.
     bool HasSection(const std::string& app, const std::string& folded);
 
     std::string path_;
     std::unique_ptr<SqliteConnection> connection_;
-    int depth_ = 0;  // open batches
+    int depth_ = 0;          // open batches
+    bool readOpen_ = false;  // a snapshot's read transaction is open
 };
 
 }  // namespace pwk

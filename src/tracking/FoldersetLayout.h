@@ -13,7 +13,7 @@ namespace pwk {
 // "<section>\Contacts\StoreID", ...), folders in this order, EntryID first.
 class FoldersetLayout {
   public:
-    using Getter = std::string (TrackedFolderset::*)() const;
+    using Getter = const std::string& (TrackedFolderset::*)() const;
 
     struct Folder {
         const char* Name;   // the subsection: "Contacts", "Journals", "Emails"
