@@ -73,25 +73,33 @@ void SqliteSettingsStore::SaveSetting(const std::string& appName, const std::str
     const std::string app = SectionPath::Fold(appName);
     Batch([&] {
         SqliteConnection& connection = *Connection(true);
-        connection.Prepare("INSERT OR IGNORE INTO applications(folded, name) VALUES (?, ?)")
-            .Bind(app)
-            .Bind(appName)
-            .Step();
+        if (applicationsInBatch_.insert(app).second) {
+            connection.Prepare("INSERT OR IGNORE INTO applications(folded, name) VALUES (?, ?)")
+                .Bind(app)
+                .Bind(appName)
+                .Step();
+        }
         std::string spelled;
         for (const std::string& level : levels) {
             const std::string folded = SectionPath::Fold(level);
+            const std::string known = app + '\n' + folded;
+            if (const auto found = sectionsInBatch_.find(known); found != sectionsInBatch_.end()) {
+                spelled = found->second;
+                continue;
+            }
             auto existing =
                 connection.Prepare("SELECT path FROM sections WHERE app = ? AND folded = ?");
             if (existing.Bind(app).Bind(folded).Step()) {
                 spelled = existing.Text(0);
-                continue;
+            } else {
+                spelled = SectionPath::Spelling(spelled, level);
+                connection.Prepare("INSERT INTO sections(app, folded, path) VALUES (?, ?, ?)")
+                    .Bind(app)
+                    .Bind(folded)
+                    .Bind(spelled)
+                    .Step();
             }
-            spelled = SectionPath::Spelling(spelled, level);
-            connection.Prepare("INSERT INTO sections(app, folded, path) VALUES (?, ?, ?)")
-                .Bind(app)
-                .Bind(folded)
-                .Bind(spelled)
-                .Step();
+            sectionsInBatch_.emplace(known, spelled);
         }
         connection
             .Prepare(
@@ -114,6 +122,7 @@ void SqliteSettingsStore::DeleteSection(const std::string& appName, const std::s
         SectionPath::RaiseMissing(appName, section);
     }
     Batch([&] {
+        ClearKnown();
         if (!HasSection(app, folded)) {
             SectionPath::RaiseMissing(appName, section);
         }
@@ -141,6 +150,7 @@ void SqliteSettingsStore::DeleteApplication(const std::string& appName) {
         SectionPath::RaiseMissing(appName, "");
     }
     Batch([&] {
+        ClearKnown();
         SqliteConnection& connection = *Connection(true);
         if (!connection.Prepare("SELECT 1 FROM sections WHERE app = ? LIMIT 1").Bind(app).Step()) {
             SectionPath::RaiseMissing(appName, "");
@@ -161,6 +171,7 @@ void SqliteSettingsStore::Batch(const std::function<void()>& changes) {
     const std::string savepoint = "pwk_batch_" + std::to_string(depth_);
     if (outermost) {
         EndRead();
+        ClearKnown();
         connection.Execute("BEGIN IMMEDIATE");
     } else {
         if (!connection.InTransaction()) {
@@ -176,10 +187,14 @@ void SqliteSettingsStore::Batch(const std::function<void()>& changes) {
         connection.Execute(outermost ? "COMMIT" : ("RELEASE " + savepoint).c_str());
     } catch (...) {
         --depth_;
+        ClearKnown();
         Undo(connection, outermost, savepoint);
         throw;
     }
     --depth_;
+    if (outermost) {
+        ClearKnown();
+    }
 }
 
 void SqliteSettingsStore::Snapshot(const std::function<void()>& reads) {
@@ -214,6 +229,11 @@ void SqliteSettingsStore::EndRead() noexcept {
             // A read transaction that cannot end cleanly has nothing to lose.
         }
     }
+}
+
+void SqliteSettingsStore::ClearKnown() {
+    sectionsInBatch_.clear();
+    applicationsInBatch_.clear();
 }
 
 void SqliteSettingsStore::Undo(SqliteConnection& connection, bool outermost,

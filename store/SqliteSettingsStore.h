@@ -1,7 +1,9 @@
 #pragma once
 
+#include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -48,6 +50,7 @@ class SqliteSettingsStore : public SettingsStore {
     void Undo(SqliteConnection& connection, bool outermost, const std::string& savepoint) noexcept;
     void CreateSchema();
     void UseWriteAheadLog();
+    void ClearKnown();
     // Ends a snapshot's read transaction, if one is open.
     void EndRead() noexcept;
     // Whether the folded section exists in the folded application.
@@ -57,6 +60,11 @@ class SqliteSettingsStore : public SettingsStore {
     std::unique_ptr<SqliteConnection> connection_;
     int depth_ = 0;          // open batches
     bool readOpen_ = false;  // a snapshot's read transaction is open
+    // Inside the outermost batch: the applications and the sections ("app\nsection", with
+    // their stored spelling) known to exist, folded, so that a save of many values in one
+    // section looks the section up once. Emptied by every removal and every rollback.
+    std::map<std::string, std::string> sectionsInBatch_;
+    std::set<std::string> applicationsInBatch_;
 };
 
 }  // namespace pwk
