@@ -1,63 +1,140 @@
-// Start-up of the add-in (creating Connect up to the end of Init) with 100 tracked foldersets
-// and 20 open windows, and the cost and memory of windows opening and closing for a long time.
+// Start-up of the add-in (creating Connect up to the end of Init) with 100 and 1,000 tracked
+// foldersets and 20 open windows, on the in-memory store and on the SQLite file the add-in
+// uses on POSIX; and the heap over a long run of windows opening and closing, counted exactly.
 #include <benchmark/benchmark.h>
-
-#include <malloc.h>
 
 #include <chrono>
 #include <memory>
 #include <string>
 
+#include "bench/Goal.h"
+#include "bench/HeapCounter.h"
 #include "sim/SimExplorer.h"
 #include "sim/SimInspector.h"
 #include "sim/SimItemState.h"
+#include "store/SqliteSettingsStore.h"
 #include "tests/support/AddinHarness.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 
 using namespace pwk;
+using Clock = std::chrono::steady_clock;
 
-constexpr int kFoldersets = 100;
 constexpr int kWindows = 20;
+constexpr int kMemory = 0;
+constexpr int kSqlite = 1;
 
-// A host with kFoldersets tracked folder triples stored in the settings and kWindows windows
-// open (explorers and contact inspectors, half each).
-void Prepare(test::AddinHarness& harness) {
-    harness.StoreSavedSettings(ComponentVersion);
-    harness.AddTrackedFoldersets(kFoldersets);
-    for (int i = 0; i < kWindows / 2; ++i) {
-        harness.host.OpenExplorer("Public/Set 1/Contacts");
-        auto contact = harness.host.PutItem("Public/Set 1/Contacts", host::ItemType::Contact,
-                                            {{"FullName", "Contact " + std::to_string(i)}});
-        harness.host.OpenItem(contact->AsItem());
+// The share of the host's one-second add-in load budget that start-up may take.
+constexpr double kStartUpBudget100 = 0.010;
+constexpr double kStartUpBudget1000 = 0.100;
+constexpr double kGrowthBound = 12.0;
+
+// One start-up: a host with `foldersets` tracked folder triples stored in the settings and
+// kWindows windows open (explorers and contact inspectors, half each). On SQLite the file is
+// written first and then opened afresh, as a new process would open it.
+class StartUp {
+  public:
+    StartUp(int store, int foldersets) {
+        if (store == kSqlite) {
+            auto filling = std::make_shared<SqliteSettingsStore>(folder_ / "settings.db");
+            harness_.platform.SetSettings(filling);
+            filling->Batch([&] { Prepare(foldersets); });
+            harness_.platform.SetSettings(std::make_shared<SqliteSettingsStore>(filling->Path()));
+        } else {
+            Prepare(foldersets);
+        }
     }
+
+    // The seconds Start took; negative when a window was left unhooked.
+    double Run() {
+        const auto start = Clock::now();
+        harness_.Start();
+        const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+        const auto app = harness_.App();
+        const bool hooked = app && app->HookedExplorerCount() == kWindows / 2 &&
+                            app->HookedInspectorCount() == kWindows / 2;
+        return hooked ? seconds : -1;
+    }
+
+  private:
+    void Prepare(int foldersets) {
+        harness_.StoreSavedSettings(ComponentVersion);
+        harness_.AddTrackedFoldersets(foldersets);
+        for (int i = 0; i < kWindows / 2; ++i) {
+            harness_.host.OpenExplorer("Public/Set 1/Contacts");
+            auto contact = harness_.host.PutItem("Public/Set 1/Contacts", host::ItemType::Contact,
+                                                 {{"FullName", "Contact " + std::to_string(i)}});
+            harness_.host.OpenItem(contact->AsItem());
+        }
+    }
+
+    test::TempFolder folder_;  // outlives the harness and its store
+    test::AddinHarness harness_;
+};
+
+// The seconds of one start-up on a fresh host; negative when a window was left unhooked.
+double TimeStartUp(benchmark::State& state, int store, int foldersets) {
+    state.PauseTiming();
+    auto run = std::make_unique<StartUp>(store, foldersets);
+    state.ResumeTiming();
+    const double seconds = run->Run();
+    state.PauseTiming();
+    run.reset();
+    state.ResumeTiming();
+    if (seconds < 0) {
+        state.SkipWithError("the add-in did not hook every explorer and inspector");
+    }
+    return seconds;
 }
 
 void BM_StartUp(benchmark::State& state) {
+    const int store = static_cast<int>(state.range(0));
+    const int foldersets = static_cast<int>(state.range(1));
+    double total = 0;
     for (auto _ : state) {
-        state.PauseTiming();
-        auto harness = std::make_unique<test::AddinHarness>();
-        Prepare(*harness);
-        state.ResumeTiming();
-        harness->Start();
-        state.PauseTiming();
-        if (!harness->App() || harness->App()->HookedExplorerCount() != kWindows / 2) {
-            state.SkipWithError("the add-in did not hook every window");
-        }
-        harness.reset();
-        state.ResumeTiming();
+        const double seconds = TimeStartUp(state, store, foldersets);
+        state.SetIterationTime(seconds);
+        total += seconds;
     }
+    const double mean = total / static_cast<double>(state.iterations());
+    const double bound = foldersets <= 100 ? kStartUpBudget100 : kStartUpBudget1000;
+    bench_goal::Report(state, "< " + std::to_string(static_cast<int>(bound * 1000)) + " ms",
+                       mean * 1000, bound * 1000);
 }
-BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartUp)
+    ->ArgsProduct({{kMemory, kSqlite}, {100, 1000}})
+    ->ArgNames({"sqlite", "foldersets"})
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
-std::size_t HeapInUse() {
-    return mallinfo2().uordblks;
+// 1,000 foldersets against 100, timed alternately in the same iteration on SQLite: linear
+// cost keeps the ratio near 10.
+void BM_StartUpGrowth(benchmark::State& state) {
+    double small = 0;
+    double large = 0;
+    for (auto _ : state) {
+        const double s = TimeStartUp(state, kSqlite, 100);
+        const double l = TimeStartUp(state, kSqlite, 1000);
+        state.SetIterationTime(s + l);
+        small += s;
+        large += l;
+    }
+    bench_goal::Report(state, "1,000 foldersets < 12x 100", small > 0 ? large / small : 0,
+                       kGrowthBound);
 }
+BENCHMARK(BM_StartUpGrowth)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+struct Growth {
+    std::int64_t Bytes = 0;
+    std::int64_t Blocks = 0;
+};
 
 // Opens and closes an explorer and a contact inspector `cycles` times on a host with or
-// without the add-in, and returns how much the heap grew meanwhile. The host keeps a record of
-// every item it displayed, so only the difference between the two runs is the add-in's.
-double HeapGrowth(bool withAddin, std::int64_t cycles, double* seconds = nullptr) {
+// without the add-in, and returns what the heap grew meanwhile. The host's own records of the
+// items it showed and of the objects it made are emptied as it goes, so the difference
+// between the two runs is what the add-in keeps.
+Growth HeapGrowth(bool withAddin, std::int64_t cycles, double* seconds, bool* hooksKept) {
     test::AddinHarness harness;
     harness.StoreSavedSettings(ComponentVersion);
     harness.host.OpenExplorer("Mailbox/Inbox");  // keeps the add-in alive throughout
@@ -69,41 +146,46 @@ double HeapGrowth(bool withAddin, std::int64_t cycles, double* seconds = nullptr
     const auto cycle = [&] {
         harness.host.Close(harness.host.OpenExplorer("Mailbox/Contacts"));
         harness.host.Close(harness.host.OpenItem(contact->AsItem()));
+        harness.host.ForgetDisplayed();
     };
     for (int i = 0; i < 100; ++i) {
-        cycle();  // warm up caches and the allocator
+        cycle();  // caches and the host's records reach their working size
     }
-    const std::size_t before = HeapInUse();
-    const auto start = std::chrono::steady_clock::now();
+    harness.host.HeldObjects();
+    const Growth before{heap_counter::bytesInUse, heap_counter::blocksInUse};
+    const auto start = Clock::now();
     for (std::int64_t i = 0; i < cycles; ++i) {
         cycle();
     }
-    if (seconds != nullptr) {
-        *seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    }
-    if (withAddin &&
-        (harness.App()->HookedExplorerCount() != 1 || harness.App()->HookedInspectorCount() != 0)) {
-        return -1;  // hooks of closed windows were kept
-    }
-    return static_cast<double>(HeapInUse()) - static_cast<double>(before);
+    *seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    harness.host.HeldObjects();
+    *hooksKept = withAddin && (harness.App()->HookedExplorerCount() != 1 ||
+                               harness.App()->HookedInspectorCount() != 0);
+    return {heap_counter::bytesInUse - before.Bytes, heap_counter::blocksInUse - before.Blocks};
 }
 
 // 10,000 open/close cycles of an explorer and an inspector: the time per cycle, and the heap
-// growth per cycle with the add-in against the same host without it.
+// the add-in keeps per cycle (with it, less the same host without it).
 void BM_OpenCloseWindows(benchmark::State& state) {
     const std::int64_t cycles = state.range(0);
     for (auto _ : state) {
         double seconds = 0;
-        const double withAddin = HeapGrowth(true, cycles, &seconds);
-        const double hostOnly = HeapGrowth(false, cycles);
-        if (withAddin < 0) {
+        double hostSeconds = 0;
+        bool hooksKept = false;
+        bool hostHooks = false;
+        const Growth withAddin = HeapGrowth(true, cycles, &seconds, &hooksKept);
+        const Growth hostOnly = HeapGrowth(false, cycles, &hostSeconds, &hostHooks);
+        if (hooksKept) {
             state.SkipWithError("hooks of closed windows were kept");
         }
         state.SetIterationTime(seconds);
-        // Compare per cycle: the host's own display record accounts for a few bytes a cycle in
-        // both runs; the allocator makes single-run differences noisy, so both are shown.
-        state.counters["heap_bytes_per_cycle_with_addin"] = withAddin / static_cast<double>(cycles);
-        state.counters["heap_bytes_per_cycle_host_only"] = hostOnly / static_cast<double>(cycles);
+        const auto perCycle = [&](std::int64_t value) {
+            return static_cast<double>(value) / static_cast<double>(cycles);
+        };
+        state.counters["host_bytes_per_cycle"] = perCycle(hostOnly.Bytes);
+        state.counters["addin_blocks_per_cycle"] = perCycle(withAddin.Blocks - hostOnly.Blocks);
+        bench_goal::Report(state, "add-in keeps 0 bytes a cycle",
+                           perCycle(withAddin.Bytes - hostOnly.Bytes), 0);
     }
     state.SetItemsProcessed(state.iterations() * cycles);
 }

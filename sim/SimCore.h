@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <exception>
 #include <memory>
 #include <string>
@@ -25,6 +26,9 @@ class SimCore {
     // Set while the host runs; cleared at shutdown, after which every call fails.
     SimWorld* World = nullptr;
     std::vector<EscapedFailure> Escaped;
+    // Goes up whenever a folder is added, removed or given another EntryID, so that the
+    // namespace's directory of folders knows when to look again.
+    std::uint64_t FolderChanges = 0;
 
     // The one check every member of every host object passes first.
     // Counts the call and raises its planned failure; true when it is to hand back nothing.

@@ -79,6 +79,11 @@ std::string SimFolder::Path() const {
     return path + name_;
 }
 
+void SimFolder::SetEntryId(std::string entryId) {
+    entryId_ = std::move(entryId);
+    ++Core().FolderChanges;
+}
+
 void SimFolder::SetParent(std::weak_ptr<host::HostObject> parent, std::weak_ptr<SimFolder> folder) {
     parent_ = std::move(parent);
     parentFolder_ = std::move(folder);
@@ -90,6 +95,7 @@ std::shared_ptr<SimFolder> SimFolder::AddSubfolder(const std::string& name, host
     folder->SetParent(self, self);
     folder->SetEntryId(HostIds::FolderEntryID(storeName_, folder->Path()));
     subfolders_.emplace_back(folder);
+    ++Core().FolderChanges;
     return folder;
 }
 
@@ -104,6 +110,7 @@ std::shared_ptr<SimFolder> SimFolder::Subfolder(const std::string& name) const {
 
 void SimFolder::RemoveSubfolder(const SimFolder& folder) {
     std::erase_if(subfolders_, [&](const Owned<SimFolder>& f) { return f.get().get() == &folder; });
+    ++Core().FolderChanges;
 }
 
 void SimFolder::MarkDeleted() {

@@ -42,7 +42,7 @@ class SimFolder : public SimBase<host::MAPIFolder> {
     const std::string& StoreName() const { return storeName_; }
     const std::string& StoreId() const { return storeId_; }
     const std::string& EntryId() const { return entryId_; }
-    void SetEntryId(std::string entryId) { entryId_ = std::move(entryId); }
+    void SetEntryId(std::string entryId);
     host::ItemType DefaultType() const { return defaultType_; }
 
     // The top folder of a store has the namespace as its parent.

@@ -70,6 +70,7 @@ std::shared_ptr<SimFolder> SimNameSpace::AddStore(const std::string& name,
     top->SetParent(Self<host::HostObject>(), {});
     top->SetEntryId(HostIds::FolderEntryID(name, name));
     stores_.push_back(SimStore{name, id, top, {}});
+    ++Core().FolderChanges;
     return top;
 }
 
@@ -126,17 +127,7 @@ std::shared_ptr<SimFolder> SimNameSpace::FolderAt(const std::string& path) const
 
 std::shared_ptr<SimFolder> SimNameSpace::FolderById(const std::string& entryId,
                                                     const std::string& storeId) const {
-    for (const auto& store : stores_) {
-        if (!storeId.empty() && store.StoreId != storeId) {
-            continue;
-        }
-        auto found = Search(store.Top.get(),
-                            [&](const SimFolder& folder) { return folder.EntryId() == entryId; });
-        if (found) {
-            return found;
-        }
-    }
-    return nullptr;
+    return directory_.Find(stores_, Core().FolderChanges, entryId, storeId);
 }
 
 std::shared_ptr<SimItemState> SimNameSpace::ItemById(const std::string& entryId,

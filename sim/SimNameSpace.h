@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "sim/FolderDirectory.h"
 #include "sim/SimBase.h"
 #include "sim/SimStore.h"
 #include "src/host/HostTypes.h"
@@ -47,6 +48,7 @@ class SimNameSpace : public SimBase<host::NameSpace> {
   private:
     std::vector<SimStore> stores_;
     std::optional<std::size_t> defaultStore_;
+    mutable FolderDirectory directory_;
 };
 
 }  // namespace pwk::sim

@@ -92,25 +92,33 @@ void SqliteSettingsStore::SaveSetting(const std::string& appName, const std::str
     const std::string app = SectionPath::Fold(appName);
     Batch([&] {
         SqliteConnection& connection = *Connection(true);
-        connection.Prepare("INSERT OR IGNORE INTO applications(folded, name) VALUES (?, ?)")
-            .Bind(app)
-            .Bind(appName)
-            .Step();
+        if (applicationsInBatch_.insert(app).second) {
+            connection.Prepare("INSERT OR IGNORE INTO applications(folded, name) VALUES (?, ?)")
+                .Bind(app)
+                .Bind(appName)
+                .Step();
+        }
         std::string spelled;
         for (const std::string& level : levels) {
             const std::string folded = SectionPath::Fold(level);
+            const std::string known = app + '\n' + folded;
+            if (const auto found = sectionsInBatch_.find(known); found != sectionsInBatch_.end()) {
+                spelled = found->second;
+                continue;
+            }
             auto existing =
                 connection.Prepare("SELECT path FROM sections WHERE app = ? AND folded = ?");
             if (existing.Bind(app).Bind(folded).Step()) {
                 spelled = existing.Text(0);
-                continue;
+            } else {
+                spelled = SectionPath::Spelling(spelled, level);
+                connection.Prepare("INSERT INTO sections(app, folded, path) VALUES (?, ?, ?)")
+                    .Bind(app)
+                    .Bind(folded)
+                    .Bind(spelled)
+                    .Step();
             }
-            spelled = SectionPath::Spelling(spelled, level);
-            connection.Prepare("INSERT INTO sections(app, folded, path) VALUES (?, ?, ?)")
-                .Bind(app)
-                .Bind(folded)
-                .Bind(spelled)
-                .Step();
+            sectionsInBatch_.emplace(known, spelled);
         }
         connection
             .Prepare(
@@ -133,6 +141,7 @@ void SqliteSettingsStore::DeleteSection(const std::string& appName, const std::s
         SectionPath::RaiseMissing(appName, section);
     }
     Batch([&] {
+        ClearKnown();
         if (!HasSection(app, folded)) {
             SectionPath::RaiseMissing(appName, section);
         }
@@ -160,6 +169,7 @@ void SqliteSettingsStore::DeleteApplication(const std::string& appName) {
         SectionPath::RaiseMissing(appName, "");
     }
     Batch([&] {
+        ClearKnown();
         SqliteConnection& connection = *Connection(true);
         if (!connection.Prepare("SELECT 1 FROM sections WHERE app = ? LIMIT 1").Bind(app).Step()) {
             SectionPath::RaiseMissing(appName, "");
@@ -179,6 +189,8 @@ void SqliteSettingsStore::Batch(const std::function<void()>& changes) {
     const bool outermost = depth_ == 0;
     const std::string savepoint = "pwk_batch_" + std::to_string(depth_);
     if (outermost) {
+        EndRead();
+        ClearKnown();
         connection.Execute("BEGIN IMMEDIATE");
     } else {
         if (!connection.InTransaction()) {
@@ -194,10 +206,53 @@ void SqliteSettingsStore::Batch(const std::function<void()>& changes) {
         connection.Execute(outermost ? "COMMIT" : ("RELEASE " + savepoint).c_str());
     } catch (...) {
         --depth_;
+        ClearKnown();
         Undo(connection, outermost, savepoint);
         throw;
     }
     --depth_;
+    if (outermost) {
+        ClearKnown();
+    }
+}
+
+void SqliteSettingsStore::Snapshot(const std::function<void()>& reads) {
+    SqliteConnection* connection = Connection(false);
+    if (connection == nullptr || connection->InTransaction()) {
+        reads();  // nothing stored yet, or inside a batch, which reads one state already
+        return;
+    }
+    // Deferred: the read lock is taken by the first read and kept to the end, so every value
+    // comes from the same commit and the file's lock and header are dealt with once.
+    connection->Execute("BEGIN", "starting to read it");
+    readOpen_ = true;
+    try {
+        reads();
+    } catch (...) {
+        EndRead();
+        throw;
+    }
+    EndRead();
+}
+
+void SqliteSettingsStore::EndRead() noexcept {
+    if (!readOpen_) {
+        return;
+    }
+    readOpen_ = false;
+    if (connection_ != nullptr && connection_->InTransaction()) {
+        try {
+            // Nothing was written, so this only lets go of the read lock.
+            connection_->Execute("COMMIT", "ending a read");
+        } catch (const Failure&) {
+            // A read transaction that cannot end cleanly has nothing to lose.
+        }
+    }
+}
+
+void SqliteSettingsStore::ClearKnown() {
+    sectionsInBatch_.clear();
+    applicationsInBatch_.clear();
 }
 
 void SqliteSettingsStore::Undo(SqliteConnection& connection, bool outermost,
@@ -325,8 +380,10 @@ SqliteConnection* SqliteSettingsStore::Connection(bool create) {
 
 void SqliteSettingsStore::PrepareSchema() {
     SqliteConnection& connection = *connection_;
-    // Durable commits: a batch that returned is on disk even if the machine stops next.
-    connection.Execute("PRAGMA synchronous = FULL", "reading it");
+    // In WAL mode a commit appends to the log and syncs only at checkpoints: a batch that
+    // returned survives the process's death at any moment; a power cut can undo the last
+    // batches but never leaves one half-written.
+    connection.Execute("PRAGMA synchronous = NORMAL", "reading it");
     // Reading the header is the first access to the file's content, so this is where a file
     // that is not a database at all is found out.
     const std::int64_t id = PragmaNumber(connection, "PRAGMA application_id");
@@ -334,6 +391,7 @@ void SqliteSettingsStore::PrepareSchema() {
     const std::int64_t tables = PragmaNumber(connection, "SELECT count(*) FROM sqlite_schema");
     if (id == 0 && version == 0 && tables == 0) {
         CreateSchema();
+        UseWriteAheadLog();
         return;
     }
     if (id != ApplicationId) {
@@ -351,6 +409,17 @@ void SqliteSettingsStore::PrepareSchema() {
             connection.FailContent("is damaged: its table \"" + std::string(table) +
                                    "\" is missing");
         }
+    }
+    UseWriteAheadLog();
+}
+
+void SqliteSettingsStore::UseWriteAheadLog() {
+    SqliteConnection& connection = *connection_;
+    // Readers then never wait for a writer, and a commit costs one append instead of a
+    // rewritten journal and two syncs. The mode is kept in the file; one we may not write
+    // keeps the mode it has.
+    if (!connection.ReadOnly()) {
+        connection.Execute("PRAGMA journal_mode = WAL", "switching it to write-ahead logging");
     }
 }
 

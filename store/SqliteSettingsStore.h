@@ -1,7 +1,9 @@
 #pragma once
 
+#include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -14,9 +16,10 @@ class SqliteConnection;
 // The settings store kept in an SQLite file (see SettingsFileLocation for where). The file
 // and its folder are created by the first write; reads of a store that does not exist yet
 // give the defaults without creating anything. Every write outside a batch is a transaction
-// of its own and a batch is one transaction, committed durably, so a crash leaves either the
-// old or the new settings. A file that cannot be used (not a database, someone else's
-// database, a newer layout, locked, no permission) raises a Failure naming it and is never
+// of its own and a batch is one transaction with one commit, so a crash of the process leaves
+// either the old or the new settings (see docs/settings-store.md for what a power cut can
+// cost). A snapshot is one read transaction. A file that cannot be used (not a database, someone
+// else's database, a newer layout, locked, no permission) raises a Failure naming it and is never
 // rewritten or replaced.
 class SqliteSettingsStore : public SettingsStore {
   public:
@@ -32,6 +35,7 @@ class SqliteSettingsStore : public SettingsStore {
     void DeleteSection(const std::string& appName, const std::string& section) override;
     void DeleteApplication(const std::string& appName) override;
     void Batch(const std::function<void()>& changes) override;
+    void Snapshot(const std::function<void()>& reads) override;
 
     const std::string& Path() const { return path_; }
     // Every value of one application as sorted "section|key=value" lines, in stored spelling.
@@ -47,12 +51,22 @@ class SqliteSettingsStore : public SettingsStore {
     void PrepareSchema();
     void Undo(SqliteConnection& connection, bool outermost, const std::string& savepoint) noexcept;
     void CreateSchema();
+    void UseWriteAheadLog();
+    void ClearKnown();
+    // Ends a snapshot's read transaction, if one is open.
+    void EndRead() noexcept;
     // Whether the folded section exists in the folded application.
     bool HasSection(const std::string& app, const std::string& folded);
 
     std::string path_;
     std::unique_ptr<SqliteConnection> connection_;
-    int depth_ = 0;  // open batches
+    int depth_ = 0;          // open batches
+    bool readOpen_ = false;  // a snapshot's read transaction is open
+    // Inside the outermost batch: the applications and the sections ("app\nsection", with
+    // their stored spelling) known to exist, folded, so that a save of many values in one
+    // section looks the section up once. Emptied by every removal and every rollback.
+    std::map<std::string, std::string> sectionsInBatch_;
+    std::set<std::string> applicationsInBatch_;
 };
 
 }  // namespace pwk

@@ -33,6 +33,12 @@ class SettingsStore {
     // Runs `changes` as one unit: either all of its writes and removals land, or none do
     // (a failure inside rolls back and is thrown on). Batches may nest; the outermost counts.
     virtual void Batch(const std::function<void()>& changes) = 0;
+
+    // Runs `reads` against one consistent state of the store, so that a load sees the
+    // values of one save and a store that pays per access (a file) pays once. A write inside
+    // ends the snapshot first and is never held back by it. Stores without that cost just
+    // run `reads`.
+    virtual void Snapshot(const std::function<void()>& reads) { reads(); }
 };
 
 }  // namespace pwk

@@ -17,7 +17,7 @@ class SettingsStore;
 // "<section>\Contacts\StoreID", ...), folders in this order, EntryID first.
 class FoldersetLayout {
   public:
-    using Getter = std::string (TrackedFolderset::*)() const;
+    using Getter = const std::string& (TrackedFolderset::*)() const;
 
     struct Folder {
         const char* Name;   // the subsection: "Contacts", "Journals", "Emails"

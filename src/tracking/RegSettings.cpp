@@ -40,31 +40,36 @@ RegSettings::RegSettings(Component& component) : component_(component) {}
 void RegSettings::ReadReg(const Ref<host::Application>& olApp) {
     Procedure proc(component_, kModule, "ReadReg", Boundary::Component);
     proc.Run([&] {
-        for (const SettingsLayout::Entry& entry : SettingsLayout::Entries()) {
-            if (entry.role == Role::Foldersets) {
-                proc.Step([&] {
-                    trackedFoldersets_ = std::make_shared<pwk::TrackedFoldersets>(component_);
-                });
-                Ref<host::NameSpace> nameSpace;
-                proc.Step([&] { nameSpace = Deref(olApp).GetNamespace("MAPI"); });
-                proc.Step([&] {
-                    Deref(trackedFoldersets_).ReadFromReg(ProductTitle, nameSpace, entry.Section);
-                });
-                continue;
-            }
-            // Each value is one statement: one that cannot be read or converted leaves its
-            // property as it was when the error library says to go on.
-            WithMember(entry, [&](auto member) {
-                proc.Step([&] {
-                    auto& property = this->*member;
-                    const std::string fallback = entry.Default ? entry.Default : ToText(property);
-                    property = FromStoredText<std::remove_reference_t<decltype(property)>>(
-                        entry.Section, entry.Key, Read(entry.Section, entry.Key, fallback));
-                });
-            });
-        }
+        // One snapshot of the store for the whole load: the values of one save, and a file
+        // store opened and locked once instead of once per value.
+        Store().Snapshot([&] { ReadEntries(proc, olApp); });
         proc.Step([&] { RaiseUpdated(); });
     });
+}
+
+void RegSettings::ReadEntries(Procedure& proc, const Ref<host::Application>& olApp) {
+    for (const SettingsLayout::Entry& entry : SettingsLayout::Entries()) {
+        if (entry.role == Role::Foldersets) {
+            proc.Step(
+                [&] { trackedFoldersets_ = std::make_shared<pwk::TrackedFoldersets>(component_); });
+            Ref<host::NameSpace> nameSpace;
+            proc.Step([&] { nameSpace = Deref(olApp).GetNamespace("MAPI"); });
+            proc.Step([&] {
+                Deref(trackedFoldersets_).ReadFromReg(ProductTitle, nameSpace, entry.Section);
+            });
+            continue;
+        }
+        // Each value is one statement: one that cannot be read or converted leaves its
+        // property as it was when the error library says to go on.
+        WithMember(entry, [&](auto member) {
+            proc.Step([&] {
+                auto& property = this->*member;
+                const std::string fallback = entry.Default ? entry.Default : ToText(property);
+                property = FromStoredText<std::remove_reference_t<decltype(property)>>(
+                    entry.Section, entry.Key, Read(entry.Section, entry.Key, fallback));
+            });
+        });
+    }
 }
 
 void RegSettings::SaveReg(const Ref<host::Application>& olApp) {

@@ -14,6 +14,7 @@
 namespace pwk {
 
 class Component;
+class Procedure;
 class SettingsStore;
 
 namespace host {
@@ -72,6 +73,8 @@ class RegSettings {
     // The layout names the members it reads, saves and copies.
     friend class SettingsLayout;
 
+    // ReadReg's statements, each value one step of `proc`.
+    void ReadEntries(Procedure& proc, const Ref<host::Application>& olApp);
     void CopySettings(const std::shared_ptr<RegSettings>& newSettings,
                       const Ref<host::Application>& olApp);
     void ClearStoredSettings(const Ref<host::Application>& olApp);

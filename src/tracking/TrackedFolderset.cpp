@@ -14,50 +14,47 @@ TrackedFolderset::TrackedFolderset(Component& component) : component_(component)
 
 void TrackedFolderset::CopyFrom(const std::shared_ptr<TrackedFolderset>& source) {
     const TrackedFolderset& from = Deref(source);
-    contactEntryID_ = from.getContactFoldEntryID();
-    contactStoreID_ = from.getContactFoldStoreID();
-    journalEntryID_ = from.getJournFoldEntryID();
-    journalStoreID_ = from.getJournFoldStoreID();
-    emailEntryID_ = from.getEmailFoldEntryID();
-    emailStoreID_ = from.getEmailFoldStoreID();
-    attachDir_ = from.getAttachDir();
-    regIndex_ = from.getRegIndex();
+    ids_ = from.ids_;
+    regIndex_ = from.regIndex_;
 }
 
 void TrackedFolderset::SetIDs(std::string contactEntryID, std::string contactStoreID,
                               std::string journalEntryID, std::string journalStoreID,
                               std::string emailEntryID, std::string emailStoreID,
                               std::string attachDir, std::int32_t regIndex) {
-    contactEntryID_ = std::move(contactEntryID);
-    contactStoreID_ = std::move(contactStoreID);
-    journalEntryID_ = std::move(journalEntryID);
-    journalStoreID_ = std::move(journalStoreID);
-    emailEntryID_ = std::move(emailEntryID);
-    emailStoreID_ = std::move(emailStoreID);
-    attachDir_ = std::move(attachDir);
+    ids_ = std::make_shared<const Identifiers>(
+        Identifiers{std::move(contactEntryID), std::move(contactStoreID), std::move(journalEntryID),
+                    std::move(journalStoreID), std::move(emailEntryID), std::move(emailStoreID),
+                    std::move(attachDir)});
     regIndex_ = regIndex;
 }
 
 bool TrackedFolderset::Equals(const std::shared_ptr<TrackedFolderset>& toCompare) const {
     const TrackedFolderset& other = Deref(toCompare);
-    return contactEntryID_ == other.getContactFoldEntryID() &&
-           contactStoreID_ == other.getContactFoldStoreID() &&
-           journalEntryID_ == other.getJournFoldEntryID() &&
-           journalStoreID_ == other.getJournFoldStoreID() &&
-           emailEntryID_ == other.getEmailFoldEntryID() &&
-           emailStoreID_ == other.getEmailFoldStoreID() && attachDir_ == other.getAttachDir();
+    return getContactFoldEntryID() == other.getContactFoldEntryID() &&
+           getContactFoldStoreID() == other.getContactFoldStoreID() &&
+           getJournFoldEntryID() == other.getJournFoldEntryID() &&
+           getJournFoldStoreID() == other.getJournFoldStoreID() &&
+           getEmailFoldEntryID() == other.getEmailFoldEntryID() &&
+           getEmailFoldStoreID() == other.getEmailFoldStoreID() &&
+           getAttachDir() == other.getAttachDir();
+}
+
+const TrackedFolderset::Identifiers& TrackedFolderset::Ids() const {
+    static const Identifiers none;
+    return ids_ ? *ids_ : none;
 }
 
 Ref<host::MAPIFolder> TrackedFolderset::ContactMAPIFolder(const Ref<host::NameSpace>& nameSpace) {
-    return GetMAPIFolderFromIDs(nameSpace, contactEntryID_, contactStoreID_);
+    return GetMAPIFolderFromIDs(nameSpace, getContactFoldEntryID(), getContactFoldStoreID());
 }
 
 Ref<host::MAPIFolder> TrackedFolderset::JournMAPIFolder(const Ref<host::NameSpace>& nameSpace) {
-    return GetMAPIFolderFromIDs(nameSpace, journalEntryID_, journalStoreID_);
+    return GetMAPIFolderFromIDs(nameSpace, getJournFoldEntryID(), getJournFoldStoreID());
 }
 
 Ref<host::MAPIFolder> TrackedFolderset::EmailMAPIFolder(const Ref<host::NameSpace>& nameSpace) {
-    return GetMAPIFolderFromIDs(nameSpace, emailEntryID_, emailStoreID_);
+    return GetMAPIFolderFromIDs(nameSpace, getEmailFoldEntryID(), getEmailFoldStoreID());
 }
 
 bool TrackedFolderset::MAPIFoldersExist(const Ref<host::NameSpace>& nameSpace) {

@@ -30,13 +30,14 @@ class TrackedFolderset {
     // Same six identifiers and attachment directory, exactly; the registry index takes no part.
     bool Equals(const std::shared_ptr<TrackedFolderset>& toCompare) const;
 
-    std::string getContactFoldEntryID() const { return contactEntryID_; }
-    std::string getContactFoldStoreID() const { return contactStoreID_; }
-    std::string getJournFoldEntryID() const { return journalEntryID_; }
-    std::string getJournFoldStoreID() const { return journalStoreID_; }
-    std::string getEmailFoldEntryID() const { return emailEntryID_; }
-    std::string getEmailFoldStoreID() const { return emailStoreID_; }
-    std::string getAttachDir() const { return attachDir_; }
+    // The getters hand out the stored text: a caller that keeps it takes its own copy.
+    const std::string& getContactFoldEntryID() const { return Ids().contactEntryID; }
+    const std::string& getContactFoldStoreID() const { return Ids().contactStoreID; }
+    const std::string& getJournFoldEntryID() const { return Ids().journalEntryID; }
+    const std::string& getJournFoldStoreID() const { return Ids().journalStoreID; }
+    const std::string& getEmailFoldEntryID() const { return Ids().emailEntryID; }
+    const std::string& getEmailFoldStoreID() const { return Ids().emailStoreID; }
+    const std::string& getAttachDir() const { return Ids().attachDir; }
     std::int32_t getRegIndex() const { return regIndex_; }
 
     // The host folder, or nothing when the host cannot find it.
@@ -57,14 +58,21 @@ class TrackedFolderset {
                                                const std::string& entryID,
                                                const std::string& storeID);
 
+    // The texts never change once made: SetIDs makes new ones. So copies share them, and
+    // the copy that every Item of the collection hands out costs one block, not seven texts.
+    struct Identifiers {
+        std::string contactEntryID;
+        std::string contactStoreID;
+        std::string journalEntryID;
+        std::string journalStoreID;
+        std::string emailEntryID;
+        std::string emailStoreID;
+        std::string attachDir;
+    };
+    const Identifiers& Ids() const;
+
     Component& component_;
-    std::string contactEntryID_;
-    std::string contactStoreID_;
-    std::string journalEntryID_;
-    std::string journalStoreID_;
-    std::string emailEntryID_;
-    std::string emailStoreID_;
-    std::string attachDir_;
+    std::shared_ptr<const Identifiers> ids_;  // none until SetIDs or CopyFrom: all empty
     std::int32_t regIndex_ = 0;
 };
 

@@ -145,14 +145,7 @@ bool TrackedFoldersets::Add(const std::shared_ptr<TrackedFolderset>& folderset,
 
         // Only the contacts folder must be unique: foldersets may share journal or e-mails.
         bool duplicate = false;
-        proc.Step([&] {
-            const TrackedFolderset& candidate = Deref(folderset);
-            for (std::int32_t i = 1; i <= entries_->Count() && !duplicate; ++i) {
-                const TrackedFolderset& entry = *entries_->Item(i);
-                duplicate = entry.getContactFoldEntryID() == candidate.getContactFoldEntryID() &&
-                            entry.getContactFoldStoreID() == candidate.getContactFoldStoreID();
-            }
-        });
+        proc.Step([&] { duplicate = contactFolders_.contains(ContactKeyOf(Deref(folderset))); });
         if (duplicate) {
             failReason_ = LoadResString(StringId::DuplicateContactFolder);
             return;
@@ -169,6 +162,7 @@ bool TrackedFoldersets::Add(const std::shared_ptr<TrackedFolderset>& folderset,
         proc.Step([&] { copy->CopyFrom(folderset); });
         proc.Step([&] {
             entries_->Add(KeyOf(copy->getRegIndex()), copy);
+            contactFolders_.insert(ContactKeyOf(*copy));
             result = true;
         });
         // Past the index just used, so a later AddByIDs never meets a key in use.
@@ -213,6 +207,7 @@ void TrackedFoldersets::Remove(const std::shared_ptr<TrackedFolderset>& folderse
             }
             for (std::int32_t i = 1; i <= entries_->Count(); ++i) {
                 if (entries_->Item(i)->Equals(folderset)) {
+                    contactFolders_.erase(ContactKeyOf(*entries_->Item(i)));
                     entries_->Remove(i);
                     return;
                 }
@@ -220,7 +215,7 @@ void TrackedFoldersets::Remove(const std::shared_ptr<TrackedFolderset>& folderse
         });
         proc.Step([&] {
             if (entries_ && entries_->Count() == 0) {
-                entries_.reset();
+                ReleaseEntries();
             }
         });
     });
@@ -234,7 +229,7 @@ void TrackedFoldersets::RemoveByRegIndex(std::int32_t index) {
 
 void TrackedFoldersets::Clear() {
     Procedure proc(component_, kModule, "Clear", Boundary::Component);
-    proc.Run([&] { entries_.reset(); });
+    proc.Run([&] { ReleaseEntries(); });
 }
 
 void TrackedFoldersets::ReadFromReg(const std::string& appName,
@@ -326,6 +321,15 @@ void TrackedFoldersets::SaveToReg(const std::string& appName,
             }
         }
     });
+}
+
+TrackedFoldersets::ContactKey TrackedFoldersets::ContactKeyOf(const TrackedFolderset& folderset) {
+    return {folderset.getContactFoldEntryID(), folderset.getContactFoldStoreID()};
+}
+
+void TrackedFoldersets::ReleaseEntries() {
+    contactFolders_.clear();
+    entries_.reset();
 }
 
 std::shared_ptr<TrackedFolderset> TrackedFoldersets::CopyOf(

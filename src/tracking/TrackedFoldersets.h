@@ -4,6 +4,9 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <unordered_set>
+#include <utility>
 
 #include "src/tracking/TrackedFolderset.h"
 #include "src/util/KeyedCollection.h"
@@ -62,11 +65,26 @@ class TrackedFoldersets {
   private:
     using Entries = KeyedCollection<std::shared_ptr<TrackedFolderset>>;
 
+    // A contacts folder by EntryID and StoreID, viewing the texts of a stored entry (or, for a
+    // lookup, of the candidate): the index holds no copies and asks for none.
+    using ContactKey = std::pair<std::string_view, std::string_view>;
+    struct ContactKeyHash {
+        std::size_t operator()(const ContactKey& key) const noexcept {
+            const std::hash<std::string_view> hash;
+            return hash(key.first) ^ (hash(key.second) * 31);
+        }
+    };
+    static ContactKey ContactKeyOf(const TrackedFolderset& folderset);
+
     std::shared_ptr<TrackedFolderset> CopyOf(const std::shared_ptr<TrackedFolderset>& entry) const;
+    void ReleaseEntries();
 
     Component& component_;
     // Absent (not just empty) on a new collection, after Clear and after the last removal.
     std::optional<Entries> entries_;
+    // The contacts folders of the stored entries, so that Add's test for one already tracked
+    // costs the same at any size; its views live as long as the entries they view.
+    std::unordered_set<ContactKey, ContactKeyHash> contactFolders_;
     std::string failReason_;
     std::int32_t nextRegIndex_ = 0;
 };

@@ -84,28 +84,31 @@ class AddinHarness {
         host.LoadAddIn(platform.Factories(), ConnectProgID, connectMode);
     }
 
-    // Stores the settings an add-in of `version` would have saved, with no foldersets.
+    // Stores the settings an add-in of `version` would have saved, with no foldersets, in the
+    // platform's settings store (the in-memory `store` unless another was set).
     void StoreSavedSettings(Version version) {
-        store->SaveSetting(ProductTitle, "Tracking", "FirstRun", "False");
-        store->SaveSetting(ProductTitle, "Version", "Major", std::to_string(version.Major));
-        store->SaveSetting(ProductTitle, "Version", "Minor", std::to_string(version.Minor));
-        store->SaveSetting(ProductTitle, "Version", "Revision", std::to_string(version.Revision));
+        SettingsStore& settings = platform.Settings();
+        settings.SaveSetting(ProductTitle, "Tracking", "FirstRun", "False");
+        settings.SaveSetting(ProductTitle, "Version", "Major", std::to_string(version.Major));
+        settings.SaveSetting(ProductTitle, "Version", "Minor", std::to_string(version.Minor));
+        settings.SaveSetting(ProductTitle, "Version", "Revision", std::to_string(version.Revision));
     }
 
     // Stores tracked foldersets as the add-in saves them, one {contacts, journal, e-mails}
     // triple of folder paths each.
     void StoreFoldersets(const std::vector<std::array<std::string, 3>>& triples) {
         const std::string section = "Tracked Foldersets";
-        store->SaveSetting(ProductTitle, section, "Count", std::to_string(triples.size()));
+        SettingsStore& settings = platform.Settings();
+        settings.SaveSetting(ProductTitle, section, "Count", std::to_string(triples.size()));
         const char* const parts[] = {"Contacts", "Journals", "Emails"};
         for (std::size_t i = 0; i < triples.size(); ++i) {
             const std::string key = std::to_string(i + 1);
             for (std::size_t part = 0; part < 3; ++part) {
                 const std::string prefix = section + "\\" + parts[part];
-                store->SaveSetting(ProductTitle, prefix + "\\EntryID", key,
-                                   FolderEntryID(triples[i][part]));
-                store->SaveSetting(ProductTitle, prefix + "\\StoreID", key,
-                                   FolderStoreID(triples[i][part]));
+                settings.SaveSetting(ProductTitle, prefix + "\\EntryID", key,
+                                     FolderEntryID(triples[i][part]));
+                settings.SaveSetting(ProductTitle, prefix + "\\StoreID", key,
+                                     FolderStoreID(triples[i][part]));
             }
         }
     }
