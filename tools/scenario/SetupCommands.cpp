@@ -3,6 +3,8 @@
 #include "sim/FaultInjector.h"
 #include "sim/HostError.h"
 #include "sim/SimHost.h"
+#include "sim/SimInspector.h"
+#include "sim/SimItemState.h"
 #include "src/host/AddIn.h"
 #include "src/platform/SettingsStore.h"
 #include "tools/scenario/CommandRunner.h"
@@ -148,7 +150,9 @@ void CommandRunner::Start(const Command& command) {
         session_.OpenFirstWindow(explorer);
     }
     if (!inspector.empty()) {
-        host.ComposeMail("");
+        if (auto window = host.InspectorOf(host.ComposeMail("")->AsItem())) {
+            focus_.Bring(window);
+        }
     }
     watch_.Report(host, transcript_);
     session_.LoadAddIn(mode);
