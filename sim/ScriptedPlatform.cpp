@@ -65,8 +65,9 @@ ScriptedPlatform::~ScriptedPlatform() {
     }
 }
 
-void ScriptedPlatform::FailPath(const std::string& hostPath, std::int32_t number) {
-    failingPaths_[NativePath(hostPath)] = number;
+void ScriptedPlatform::FailPath(const std::string& hostPath, std::int32_t number,
+                                FileOperation operation) {
+    failingPaths_[NativePath(hostPath)] = FailingPath{number, operation};
 }
 
 void ScriptedPlatform::SetSettings(SettingsStore& store) {
@@ -143,18 +144,20 @@ std::string ScriptedPlatform::NativePath(const std::string& path) {
     return MapHostPath(root_.string(), path);
 }
 
-void ScriptedPlatform::CheckNotFailing(const std::string& nativePath) const {
+void ScriptedPlatform::CheckNotFailing(const std::string& nativePath,
+                                       FileOperation operation) const {
     const auto found = failingPaths_.find(nativePath);
-    if (found != failingPaths_.end()) {
-        Raise(found->second, nativePath);
+    if (found != failingPaths_.end() &&
+        (found->second.Operation == FileOperation::Any || found->second.Operation == operation)) {
+        Raise(found->second.Number, nativePath);
     }
 }
 
 void ScriptedPlatform::FileCopy(const std::string& source, const std::string& destination) {
     const std::string from = NativePath(source);
     const std::string to = NativePath(destination);
-    CheckNotFailing(from);
-    CheckNotFailing(to);
+    CheckNotFailing(from, FileOperation::Copy);
+    CheckNotFailing(to, FileOperation::Copy);
     if (!fs::exists(from)) {
         FileFailure(FailureNumber::FileNotFound, "FileCopy");
     }
@@ -173,7 +176,7 @@ void ScriptedPlatform::FileCopy(const std::string& source, const std::string& de
 
 void ScriptedPlatform::DeleteFile(const std::string& path) {
     const std::string target = NativePath(path);
-    CheckNotFailing(target);
+    CheckNotFailing(target, FileOperation::Delete);
     if (!fs::exists(target)) {
         FileFailure(FailureNumber::FileNotFound, "Kill");
     }

@@ -69,8 +69,11 @@ class ScriptedPlatform : public Platform {
 
     // Files.
     const std::filesystem::path& Root() const { return root_; }
-    // Every FileCopy or DeleteFile touching this host path fails with `number` (70 by default).
-    void FailPath(const std::string& hostPath, std::int32_t number = 70);
+    enum class FileOperation { Any, Copy, Delete };
+    // Every FileCopy or DeleteFile touching this host path fails with `number` (70 by
+    // default); only copies, or only deletions, when `operation` says so.
+    void FailPath(const std::string& hostPath, std::int32_t number = 70,
+                  FileOperation operation = FileOperation::Any);
     void ClearFailingPaths() { failingPaths_.clear(); }
 
     // Process.
@@ -112,7 +115,7 @@ class ScriptedPlatform : public Platform {
 
   private:
     int DialogAnswer(const CustomDialog& dialog);
-    void CheckNotFailing(const std::string& nativePath) const;
+    void CheckNotFailing(const std::string& nativePath, FileOperation operation) const;
 
     std::filesystem::path root_;
     bool ownsRoot_ = false;
@@ -122,7 +125,11 @@ class ScriptedPlatform : public Platform {
     std::vector<HelpRequest> helpRequests_;
     std::vector<DialogRecord> dialogs_;
     std::vector<ShellRecord> shellCalls_;
-    std::map<std::string, std::int32_t> failingPaths_;  // native path -> failure number
+    struct FailingPath {
+        std::int32_t Number = 0;
+        FileOperation Operation = FileOperation::Any;
+    };
+    std::map<std::string, FailingPath> failingPaths_;  // by native path
     std::string commandLine_;
     Clock::time_point now_;
     std::optional<OsVersionInfo> versionInfo_;

@@ -24,6 +24,7 @@ class SimApplication : public SimBase<host::Application> {
     SimApplication(std::shared_ptr<SimCore> core, HostInfo info);
     ~SimApplication() override;
 
+    std::string TypeName() const override { return info_.TypeName; }
     std::string Name() override;
     std::string Version() override;
     std::string ProductCode() override;

@@ -32,8 +32,8 @@ TEST_F(ScenarioPlatformTest, WithoutAnAnswerTheDefaultButtonIsTaken) {
 }
 
 TEST_F(ScenarioPlatformTest, AnswersAreTakenInOrderOneBoxAfterTheOther) {
-    platform.QueueScenarioAnswer(MsgBoxResult::Yes, 3);
-    platform.QueueScenarioAnswer(MsgBoxResult::OK, 4);
+    platform.QueueScenarioAnswer("Yes", 3);
+    platform.QueueScenarioAnswer("OK", 4);
     EXPECT_EQ(Ask(YesNo | DefaultButton2), MsgBoxResult::Yes);
     EXPECT_EQ(Ask(OkOnly), MsgBoxResult::OK);
     EXPECT_EQ(platform.UnusedAnswers(), 0u);
@@ -42,7 +42,7 @@ TEST_F(ScenarioPlatformTest, AnswersAreTakenInOrderOneBoxAfterTheOther) {
 }
 
 TEST_F(ScenarioPlatformTest, HelpIsPressedThenTheBoxIsAnsweredAgain) {
-    platform.QueueScenarioAnswer(ScenarioPlatform::HelpAnswer, 2);
+    platform.QueueScenarioAnswer("Help", 2);
     EXPECT_EQ(Ask(OkOnly | Information | MsgBoxHelpButton, "Welcome"), MsgBoxResult::OK);
     ASSERT_EQ(platform.HelpRequests().size(), 1u);
     EXPECT_EQ(platform.HelpRequests()[0].HelpContext, 210);
@@ -56,8 +56,8 @@ TEST_F(ScenarioPlatformTest, HelpIsPressedThenTheBoxIsAnsweredAgain) {
 }
 
 TEST_F(ScenarioPlatformTest, AnAnswerThatIsNoButtonOfTheBoxIsAProblemOfItsLine) {
-    platform.QueueScenarioAnswer(MsgBoxResult::Yes, 12);
-    platform.QueueScenarioAnswer(MsgBoxResult::No, 13);
+    platform.QueueScenarioAnswer("Yes", 12);
+    platform.QueueScenarioAnswer("No", 13);
     // The add-in still gets an answer it can handle: the default button.
     EXPECT_EQ(Ask(OkOnly, "Complete"), MsgBoxResult::OK);
     const auto problem = platform.TakeProblem();
@@ -69,11 +69,36 @@ TEST_F(ScenarioPlatformTest, AnAnswerThatIsNoButtonOfTheBoxIsAProblemOfItsLine) 
     // Only the misplaced answer was used up.
     EXPECT_EQ(Ask(YesNo), MsgBoxResult::No);
     // A Help answer for a box without a Help button is just as wrong.
-    platform.QueueScenarioAnswer(ScenarioPlatform::HelpAnswer, 20);
+    platform.QueueScenarioAnswer("Help", 20);
     Ask(YesNo);
     const auto help = platform.TakeProblem();
     ASSERT_TRUE(help);
     EXPECT_EQ(help->first, 20);
+}
+
+// Boxes and the error dialog take their answers from one queue, in the order they come.
+TEST_F(ScenarioPlatformTest, TheErrorDialogTakesItsAnswerInTurnAndWaitsForItsCheck) {
+    CustomDialog dialog;
+    dialog.Title = "Parleywick";
+    dialog.Text = "Error 5";
+    dialog.Icon = Critical;
+    dialog.Buttons = {"Abort", "Ignore", "End", "View Log"};
+    platform.QueueScenarioAnswer("OK", 30);
+    platform.QueueScenarioAnswer("View Log", 31);
+    platform.QueueScenarioAnswer("Retry", 32);
+    EXPECT_EQ(Ask(OkOnly, "First"), MsgBoxResult::OK);
+    EXPECT_EQ(platform.ShowDialog(dialog), 3);
+    EXPECT_NE(out.str().find("  -> View Log\n"), std::string::npos) << out.str();
+    // Retry is offered only in debug mode: a problem of its line, and the default button.
+    EXPECT_EQ(platform.ShowDialog(dialog), 0);
+    const auto problem = platform.TakeProblem();
+    ASSERT_TRUE(problem);
+    EXPECT_EQ(problem->second,
+              "the answer Retry met the dialog \"Parleywick\", which has no "
+              "such button ([Abort] Ignore End View Log)");
+    ASSERT_EQ(platform.UncheckedBoxes().size(), 3u);
+    EXPECT_EQ(platform.UncheckedBoxes().back().Title, "Parleywick");
+    EXPECT_EQ(platform.UncheckedBoxes().back().Style, Critical);
 }
 
 TEST_F(ScenarioPlatformTest, TheBoxesOfAnActionWaitForTheirChecksUntilTheNextAction) {

@@ -16,8 +16,11 @@
 #include "sim/SimWindows.h"
 #include "src/app/OptionsPageComponent.h"
 #include "src/app/PWKAddinApp.h"
+#include "src/errorlib/ErrorLibrary.h"
+#include "src/host/AddIn.h"
 #include "src/host/CommandBarControl.h"
 #include "src/host/MapiSession.h"
+#include "src/platform/FileUtility.h"
 #include "src/startup/Connect.h"
 #include "src/tracking/RegSettings.h"
 #include "src/tracking/TrackedFoldersets.h"
@@ -32,26 +35,6 @@
 #include "tools/scenario/Transcript.h"
 
 namespace pwk::scenario {
-
-namespace {
-
-std::vector<std::string> SplitList(const std::string& text) {
-    std::vector<std::string> parts;
-    std::size_t begin = 0;
-    while (begin <= text.size()) {
-        const std::size_t end = std::min(text.find(',', begin), text.size());
-        std::string part = text.substr(begin, end - begin);
-        part.erase(0, part.find_first_not_of(' '));
-        part.erase(part.find_last_not_of(' ') + 1);
-        if (!part.empty()) {
-            parts.push_back(part);
-        }
-        begin = end + 1;
-    }
-    return parts;
-}
-
-}  // namespace
 
 void CommandRunner::Explorer(const Command& command) {
     Act();
@@ -106,7 +89,7 @@ void CommandRunner::ComposeMail(const Command& command) {
                                                                 {"cc", sim::RecipientKind::Cc},
                                                                 {"bcc", sim::RecipientKind::Bcc}};
     for (const auto& [key, kind] : lists) {
-        for (const std::string& address : SplitList(command.Option(key))) {
+        for (const std::string& address : Lookup::List(command.Option(key))) {
             host.AddRecipient(item, address, "", kind);
         }
     }
@@ -327,10 +310,40 @@ void CommandRunner::Type(const Command& command) {
 }
 
 void CommandRunner::Absent(const Command& command) {
-    const bool page = command.Args[0] == "options-page";
-    session_.MakeAbsent(page ? OptionsPageProgID : host::MapiSessionProgID);
-    transcript_.Event(std::string(page ? "the options page" : "the messaging library") +
-                      " is not installed");
+    static const std::map<std::string, std::pair<std::string, std::string>> components{
+        {"options-page", {OptionsPageProgID, "the options page"}},
+        {"messaging", {host::MapiSessionProgID, "the messaging library"}},
+        {"error-library", {ErrorLibraryProgID, "the error library"}},
+        {"file-utility", {FileUtilityProgID, "the file utility"}},
+    };
+    const auto& [progId, name] = components.at(command.Args[0]);
+    session_.MakeAbsent(progId);
+    transcript_.Event(name + " (" + progId + ") is not installed");
+}
+
+void CommandRunner::AddInOff(const Command& /*command*/) {
+    Act();
+    sim::SimHost& host = session_.Host();
+    if (!session_.Running() || !host.AddInLoaded(Session::AddInProgID)) {
+        throw CommandError("the add-in is not loaded in a running host");
+    }
+    transcript_.Event(std::string("the user switches ") + Session::AddInProgID +
+                      " off in the host's add-in list (OnDisconnection, remove mode " +
+                      std::to_string(host::DisconnectMode::UserClosed) + ")");
+    host.UnloadAddIn(Session::AddInProgID);
+}
+
+void CommandRunner::AddInOn(const Command& command) {
+    Act();
+    if (!session_.Running()) {
+        throw CommandError("the host is not running (use \"start\")");
+    }
+    const int mode = command.Has("mode") ? Lookup::Number32(command.Option("mode"))
+                                         : host::ConnectMode::AfterStartup;
+    transcript_.Event(std::string("the user switches ") + Session::AddInProgID +
+                      " on in the host's add-in list (connection mode " + std::to_string(mode) +
+                      ")");
+    session_.LoadAddIn(mode);
 }
 
 void CommandRunner::Track(const Command& command) {
@@ -348,6 +361,22 @@ void CommandRunner::Track(const Command& command) {
                               foldersets->GetFailReason());
             return false;
         }
+        transcript_.Event("the options page hands back " + std::to_string(foldersets->Count()) +
+                          " tracked folderset(s)");
+        return true;
+    });
+}
+
+void CommandRunner::Untrack(const Command& command) {
+    Act();
+    const std::int32_t position = Lookup::Number32(command.Args[0]);
+    HandBackSettings([&](RegSettings& edited) {
+        auto foldersets = edited.TrackedFoldersets();
+        if (position < 1 || position > foldersets->Count()) {
+            throw CommandError("there is no tracked folderset " + command.Args[0] + " (" +
+                               std::to_string(foldersets->Count()) + " are tracked)");
+        }
+        foldersets->Remove(foldersets->Item(position));
         transcript_.Event("the options page hands back " + std::to_string(foldersets->Count()) +
                           " tracked folderset(s)");
         return true;

@@ -38,17 +38,6 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
-// The log's lines holding `text`.
-std::vector<std::string> LogLinesWith(const std::string& log, const std::string& text) {
-    std::vector<std::string> lines;
-    for (std::string& line : Lines(log)) {
-        if (line.find(text) != std::string::npos) {
-            lines.push_back(std::move(line));
-        }
-    }
-    return lines;
-}
-
 // The lines the current host process has written: those after the log's last start line.
 std::vector<std::string> LinesOfThisProcess(const std::string& log) {
     std::vector<std::string> lines;
@@ -57,6 +46,22 @@ std::vector<std::string> LinesOfThisProcess(const std::string& log) {
             line.find(" log started") != std::string::npos) {
             lines.clear();
         } else if (!line.empty()) {
+            lines.push_back(std::move(line));
+        }
+    }
+    return lines;
+}
+
+// The lines holding `text`: of the whole log, or with in=start of this host process only.
+std::vector<std::string> LogLinesWith(const Command& command, const std::string& log,
+                                      const std::string& text) {
+    const std::string scope = command.Option("in");
+    if (!scope.empty() && scope != "start") {
+        throw CommandError(command.Name + ": in=" + scope + " is not \"start\"");
+    }
+    std::vector<std::string> lines;
+    for (std::string& line : scope.empty() ? Lines(log) : LinesOfThisProcess(log)) {
+        if (line.find(text) != std::string::npos) {
             lines.push_back(std::move(line));
         }
     }
@@ -118,6 +123,19 @@ void CommandRunner::ExpectHelp(const Command& command) {
         found = "help " + requests[i].HelpFile + " #" + std::to_string(requests[i].HelpContext);
     }
     throw ExpectationFailed("help " + command.Args[0] + " #" + command.Args[1], found);
+}
+
+void CommandRunner::ExpectProgram(const Command& command) {
+    const auto& calls = session_.Platform().ShellCalls();
+    const std::size_t count = session_.Platform().ShellCallsOfAction();
+    std::string found = "no program started in the last action";
+    for (std::size_t i = calls.size() - count; i < calls.size(); ++i) {
+        if (calls[i].CommandLine == command.Args[0]) {
+            return;
+        }
+        found = "program started: " + calls[i].CommandLine;
+    }
+    throw ExpectationFailed("program started: " + command.Args[0], found);
 }
 
 void CommandRunner::ExpectCount(const Command& command) {
@@ -212,7 +230,7 @@ void CommandRunner::ExpectNoSetting(const Command& command) {
 }
 
 void CommandRunner::ExpectLog(const Command& command) {
-    const std::size_t count = LogLinesWith(session_.LogText(), command.Args[0]).size();
+    const std::size_t count = LogLinesWith(command, session_.LogText(), command.Args[0]).size();
     if (command.Has("times")) {
         const std::int64_t times = Lookup::Number(command.Option("times"));
         if (static_cast<std::int64_t>(count) != times) {
@@ -226,7 +244,7 @@ void CommandRunner::ExpectLog(const Command& command) {
 }
 
 void CommandRunner::ExpectNoLog(const Command& command) {
-    const auto lines = LogLinesWith(session_.LogText(), command.Args[0]);
+    const auto lines = LogLinesWith(command, session_.LogText(), command.Args[0]);
     if (!lines.empty()) {
         throw ExpectationFailed("no log line holding " + Quoted(command.Args[0]), lines.front());
     }
@@ -284,6 +302,38 @@ void CommandRunner::ExpectHooks(const Command& command) {
             command.Args[0] + " explorers and " + command.Args[1] + " inspectors hooked",
             std::to_string(explorers) + " and " + std::to_string(inspectors) +
                 (app ? "" : " (there is no application object)"));
+    }
+}
+
+void CommandRunner::ExpectHookKeys(const Command& command) {
+    const auto connect = session_.AddIn();
+    const auto app = connect ? connect->AddinApp() : nullptr;
+    const bool explorers = command.Args[0] == "explorer";
+    const std::vector<std::string> keys = !app        ? std::vector<std::string>{}
+                                          : explorers ? app->HookedExplorerKeys()
+                                                      : app->HookedInspectorKeys();
+    const std::vector<std::string> expected(command.Args.begin() + 1, command.Args.end());
+    if (keys != expected) {
+        const auto join = [](const std::vector<std::string>& list) {
+            std::string text;
+            for (const std::string& key : list) {
+                text += (text.empty() ? "" : " ") + key;
+            }
+            return text.empty() ? std::string("none") : text;
+        };
+        throw ExpectationFailed(command.Args[0] + " hooks under the keys " + join(expected),
+                                join(keys) + (app ? "" : " (there is no application object)"));
+    }
+}
+
+void CommandRunner::ExpectSentItemsHook(const Command& command) {
+    const auto connect = session_.AddIn();
+    const auto app = connect ? connect->AddinApp() : nullptr;
+    const bool hooked = app && app->HasSentItemsHook();
+    const bool wanted = command.Args[0] == "yes";
+    if (hooked != wanted) {
+        throw ExpectationFailed(wanted ? "Sent Items hooked" : "Sent Items not hooked",
+                                hooked ? "it is hooked" : "it is not hooked");
     }
 }
 

@@ -68,6 +68,11 @@ class CommandRunner {
     void HostProductCode(const Command& command);
     void HostCommandLine(const Command& command);
     void HostMailEditor(const Command& command);
+    void HostTypeName(const Command& command);
+    void HostOs(const Command& command);
+    void DebugMode(const Command& command);
+    void Unattended(const Command& command);
+    void FailStore(const Command& command);
     void HostWithoutBar(const Command& command);
     void HostWithoutControl(const Command& command);
     void HostLeftover(const Command& command);
@@ -96,6 +101,8 @@ class CommandRunner {
     void Save(const Command& command);
     void Type(const Command& command);
     void Absent(const Command& command);
+    void AddInOff(const Command& command);
+    void AddInOn(const Command& command);
     void Click(const Command& command);
     void Toolbar(const Command& command);
     void Close(const Command& command);
@@ -103,6 +110,7 @@ class CommandRunner {
     void Options(const Command& command);
     void Track(const Command& command);
     void Option(const Command& command);
+    void Untrack(const Command& command);
     void HandBackSettings(const std::function<bool(RegSettings&)>& edit);
 
     // Looking (ShowCommands.cpp).
@@ -119,6 +127,7 @@ class CommandRunner {
     void ExpectBox(const Command& command);
     void ExpectNoBox(const Command& command);
     void ExpectHelp(const Command& command);
+    void ExpectProgram(const Command& command);
     void ExpectCount(const Command& command);
     void ExpectItem(const Command& command);
     void ExpectButton(const Command& command);
@@ -134,6 +143,8 @@ class CommandRunner {
     void ExpectCancelled(const Command& command);
     void ExpectHooks(const Command& command);
     void ExpectWatching(const Command& command);
+    void ExpectHookKeys(const Command& command);
+    void ExpectSentItemsHook(const Command& command);
     void ExpectInert(const Command& command);
     void ExpectReleased(const Command& command);
     void ExpectAdmin(const Command& command);

@@ -146,4 +146,20 @@ std::int32_t Number32(const std::string& text) {
     throw CommandError("\"" + text + "\" is too large");
 }
 
+std::vector<std::string> List(const std::string& text) {
+    std::vector<std::string> parts;
+    std::size_t begin = 0;
+    while (begin <= text.size()) {
+        const std::size_t end = std::min(text.find(',', begin), text.size());
+        std::string part = text.substr(begin, end - begin);
+        part.erase(0, part.find_first_not_of(' '));
+        part.erase(part.find_last_not_of(' ') + 1);
+        if (!part.empty()) {
+            parts.push_back(part);
+        }
+        begin = end + 1;
+    }
+    return parts;
+}
+
 }  // namespace pwk::scenario::Lookup

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace pwk::sim {
 class SimApplication;
@@ -33,6 +34,8 @@ std::shared_ptr<sim::SimControlState> Control(const sim::SimWindowState& window,
 // A whole number as the command table accepts it (decimal, or hexadecimal with 0x).
 std::int64_t Number(const std::string& text);
 std::int32_t Number32(const std::string& text);
+// The parts of a comma-separated list, blanks around each trimmed, empty parts left out.
+std::vector<std::string> List(const std::string& text);
 
 }  // namespace Lookup
 

@@ -1,5 +1,7 @@
 #include "tools/scenario/ScenarioPlatform.h"
 
+#include <algorithm>
+
 #include "src/util/Failure.h"
 #include "tools/scenario/BoxNames.h"
 #include "tools/scenario/Transcript.h"
@@ -9,6 +11,7 @@ namespace pwk::scenario {
 void ScenarioPlatform::BeginAction() {
     unchecked_.clear();
     helpMark_ = HelpRequests().size();
+    shellMark_ = ShellCalls().size();
 }
 
 std::optional<std::pair<int, std::string>> ScenarioPlatform::TakeProblem() {
@@ -17,22 +20,26 @@ std::optional<std::pair<int, std::string>> ScenarioPlatform::TakeProblem() {
     return problem;
 }
 
+void ScenarioPlatform::NoSuchButton(const QueuedAnswer& queued, const std::string& what,
+                                    const std::string& buttons) {
+    if (!problem_) {
+        problem_ = {queued.Line, "the answer " + queued.Answer + " met " + what +
+                                     ", which has no such button (" + buttons + ")"};
+    }
+}
+
 bool ScenarioPlatform::PrepareAnswers(int style, const std::string& title,
                                       const std::string& helpFile, int helpContext) {
     while (!answers_.empty()) {
         const QueuedAnswer queued = answers_.front();
         answers_.pop_front();
-        if (!BoxNames::HasButton(style, queued.Answer)) {
-            if (!problem_) {
-                problem_ = {queued.Line, "the answer " + BoxNames::Answer(queued.Answer) +
-                                             " met the box \"" + title +
-                                             "\", which has no such button (" +
-                                             BoxNames::Buttons(style) + ")"};
-            }
+        const std::optional<int> code = BoxNames::AnswerCode(queued.Answer);
+        if (!code || !BoxNames::HasButton(style, *code)) {
+            NoSuchButton(queued, "the box \"" + title + "\"", BoxNames::Buttons(style));
             return false;
         }
-        QueueAnswer(queued.Answer);
-        if (queued.Answer != HelpAnswer) {
+        QueueAnswer(*code);
+        if (*code != HelpAnswer) {
             return true;
         }
         transcript_.Event("  -> Help: opens " + helpFile + " #" + std::to_string(helpContext));
@@ -50,22 +57,46 @@ int ScenarioPlatform::MsgBox(const std::string& text, int style, const std::stri
     return answer;
 }
 
-int ScenarioPlatform::ShowDialog(const CustomDialog& dialog) {
+namespace {
+// "[Abort] Ignore End View Log", the default button marked.
+std::string DialogButtons(const CustomDialog& dialog) {
     std::string buttons;
     for (std::size_t i = 0; i < dialog.Buttons.size(); ++i) {
         const bool standard = static_cast<int>(i) == dialog.DefaultButton;
         buttons += (buttons.empty() ? "" : " ") +
                    (standard ? "[" + dialog.Buttons[i] + "]" : dialog.Buttons[i]);
     }
+    return buttons;
+}
+}  // namespace
+
+bool ScenarioPlatform::PrepareDialogAnswer(const CustomDialog& dialog) {
+    if (answers_.empty()) {
+        return false;
+    }
+    const QueuedAnswer queued = answers_.front();
+    answers_.pop_front();
+    if (std::find(dialog.Buttons.begin(), dialog.Buttons.end(), queued.Answer) ==
+        dialog.Buttons.end()) {
+        NoSuchButton(queued, "the dialog \"" + dialog.Title + "\"", DialogButtons(dialog));
+        return false;
+    }
+    QueueDialogAnswer(queued.Answer);
+    return true;
+}
+
+int ScenarioPlatform::ShowDialog(const CustomDialog& dialog) {
     transcript_.Event("dialog \"" + dialog.Title + "\" (" + BoxNames::Icon(dialog.Icon) + "; " +
-                      buttons + ")");
+                      DialogButtons(dialog) + ")");
     transcript_.Block(dialog.Text);
+    const bool chosen = PrepareDialogAnswer(dialog);
     const int answer = ScriptedPlatform::ShowDialog(dialog);
     const bool valid = answer >= 0 && static_cast<std::size_t>(answer) < dialog.Buttons.size();
     transcript_.Event(
         "  -> " +
         (valid ? dialog.Buttons[static_cast<std::size_t>(answer)] : std::to_string(answer)) +
-        " (default button)");
+        (chosen ? "" : " (default button)"));
+    unchecked_.push_back({dialog.Title, dialog.Text, dialog.Icon, answer});
     return answer;
 }
 

@@ -21,16 +21,20 @@ struct ShownBox {
 };
 
 // The scripted platform of a scenario: every box, dialog and program start goes into the
-// transcript as it happens; box answers come from `answer` commands, otherwise the default
-// button is taken. An answer that is not a button of the box it meets is a scenario error,
-// reported after the command (the box then takes its default button: the add-in must never
-// see the scenario's mistake as an exception).
+// transcript as it happens; answers to boxes and to the error library's dialog come, in one
+// order, from `answer` commands, otherwise the default button is taken. An answer that is not
+// a button of the box or dialog it meets is a scenario error, reported after the command (the
+// box then takes its default button: the add-in must never see the scenario's mistake as an
+// exception). Dialogs wait for the checks as boxes do.
 class ScenarioPlatform : public sim::ScriptedPlatform {
   public:
     explicit ScenarioPlatform(Transcript& transcript) : transcript_(transcript) {}
 
-    // `answer` is a MsgBoxResult value or HelpAnswer; `line` is the answer command's line.
-    void QueueScenarioAnswer(int answer, int line) { answers_.push_back({answer, line}); }
+    // `answer` names a button: a box's ("OK", "Help" ...) or the dialog's ("Ignore", "View
+    // Log" ...); `line` is the answer command's line.
+    void QueueScenarioAnswer(std::string answer, int line) {
+        answers_.push_back({std::move(answer), line});
+    }
     std::size_t UnusedAnswers() const { return answers_.size(); }
 
     // Called before each user action: the boxes and help requests of the last action start
@@ -39,6 +43,7 @@ class ScenarioPlatform : public sim::ScriptedPlatform {
     // The boxes of the last action that no check has taken yet, oldest first.
     std::deque<ShownBox>& UncheckedBoxes() { return unchecked_; }
     std::size_t HelpRequestsOfAction() const { return HelpRequests().size() - helpMark_; }
+    std::size_t ShellCallsOfAction() const { return ShellCalls().size() - shellMark_; }
     // A misplaced answer since the last call, with its line.
     std::optional<std::pair<int, std::string>> TakeProblem();
 
@@ -51,7 +56,7 @@ class ScenarioPlatform : public sim::ScriptedPlatform {
 
   private:
     struct QueuedAnswer {
-        int Answer;
+        std::string Answer;
         int Line;
     };
 
@@ -59,11 +64,17 @@ class ScenarioPlatform : public sim::ScriptedPlatform {
     // button other than Help was chosen by the scenario.
     bool PrepareAnswers(int style, const std::string& title, const std::string& helpFile,
                         int helpContext);
+    // Hands the queued answer meant for this dialog to the scripted platform; true when the
+    // scenario chose the button.
+    bool PrepareDialogAnswer(const CustomDialog& dialog);
+    void NoSuchButton(const QueuedAnswer& queued, const std::string& what,
+                      const std::string& buttons);
 
     Transcript& transcript_;
     std::deque<QueuedAnswer> answers_;
     std::deque<ShownBox> unchecked_;
     std::size_t helpMark_ = 0;
+    std::size_t shellMark_ = 0;
     std::optional<std::pair<int, std::string>> problem_;
 };
 

@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "keelson/Keelson.h"
-#include "keelson/RegisterKeelson.h"
 #include "sim/FaultInjector.h"
 #include "sim/HostError.h"
 #include "sim/SimFolder.h"
@@ -38,8 +37,13 @@ Session::Session(Transcript& transcript, std::filesystem::path baseFolder, RunFi
       findings_(findings),
       platform_(transcript),
       fileUtility_(std::make_shared<ScenarioFileUtility>(transcript)) {
+    platform_.SetSettings(storeView_);
     UseMemorySettings();
-    RegisterKeelson(platform_.Factories(), platform_);
+    platform_.Factories().Register(Keelson::ProgID, [this] {
+        auto library = std::make_shared<Keelson>(platform_);
+        library->SetDebugMode(debugMode_);
+        return library;
+    });
     fileUtility_->SetDefaultFolder(kDefaultLogFolder);
     platform_.Factories().Register(FileUtilityProgID, [utility = fileUtility_] { return utility; });
     platform_.Factories().Register(OptionsPageProgID,
@@ -107,7 +111,7 @@ void Session::UseMemorySettings() {
     RequireStopped("the settings store");
     store_ = std::make_shared<MemorySettingsStore>();
     settingsLocation_ = "memory";
-    platform_.SetSettings(store_);
+    storeView_->UseStore(store_);
 }
 
 void Session::UseSettingsFile(const std::string& file) {
@@ -122,12 +126,19 @@ void Session::UseSettingsFile(const std::string& file) {
     }
     store_ = std::move(store);
     settingsLocation_ = path;
-    platform_.SetSettings(store_);
+    storeView_->UseStore(store_);
 }
 
 sim::HostInfo& Session::NextHostInfo() {
     RequireStopped("the host's name, version and command line");
     return nextInfo_;
+}
+
+void Session::SetDebugMode(bool on) {
+    debugMode_ = on;
+    if (Keelson* library = Library()) {
+        library->SetDebugMode(on);
+    }
 }
 
 void Session::SetMailEditor(int editorType) {

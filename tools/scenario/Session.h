@@ -10,6 +10,7 @@
 
 #include "sim/HostInfo.h"
 #include "src/platform/ObjectFactories.h"
+#include "tools/scenario/FailingSettingsStore.h"
 #include "tools/scenario/RunFindings.h"
 #include "tools/scenario/ScenarioFileUtility.h"
 #include "tools/scenario/ScenarioPlatform.h"
@@ -52,6 +53,8 @@ class Session {
     void UseMemorySettings();
     void UseSettingsFile(const std::string& file);
     sim::HostInfo& NextHostInfo();
+    // The error library's debug-mode flag, now and for the error objects of later starts.
+    void SetDebugMode(bool on);
     // The editor of new mail inspectors (host::EditorType), from now on and for later starts.
     void SetMailEditor(int editorType);
     // Customises the command bars that new explorers (or inspectors) get, from now on and for
@@ -83,6 +86,8 @@ class Session {
     // The component of the current (or last) host process; null before the first start.
     Component* CurrentComponent() const { return component_.get(); }
     SettingsStore& Store() const { return *store_; }
+    // The store as the add-in reaches it, where reads and writes can be made to fail.
+    FailingSettingsStore& StoreFaults() { return *storeView_; }
     const std::string& SettingsLocation() const { return settingsLocation_; }
     // Where relative file names are taken from.
     const std::filesystem::path& BaseFolder() const { return baseFolder_; }
@@ -111,6 +116,8 @@ class Session {
     ScenarioPlatform platform_;
     std::shared_ptr<ScenarioFileUtility> fileUtility_;
     std::shared_ptr<SettingsStore> store_;
+    std::shared_ptr<FailingSettingsStore> storeView_ = std::make_shared<FailingSettingsStore>();
+    bool debugMode_ = false;
     std::string settingsLocation_ = "memory";
     std::optional<std::filesystem::path> mailbox_;
     sim::HostInfo nextInfo_;

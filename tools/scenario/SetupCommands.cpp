@@ -3,9 +3,10 @@
 #include "sim/FaultInjector.h"
 #include "sim/HostError.h"
 #include "sim/SimHost.h"
+#include "sim/SimInspector.h"
+#include "sim/SimItemState.h"
 #include "src/host/AddIn.h"
 #include "src/platform/SettingsStore.h"
-#include "tools/scenario/BoxNames.h"
 #include "tools/scenario/CommandRunner.h"
 #include "tools/scenario/CommandTable.h"
 #include "tools/scenario/Lookup.h"
@@ -65,6 +66,31 @@ void CommandRunner::HostMailEditor(const Command& command) {
     session_.SetMailEditor(editor);
 }
 
+void CommandRunner::HostTypeName(const Command& command) {
+    session_.NextHostInfo().TypeName = command.Args[0];
+}
+
+void CommandRunner::HostOs(const Command& command) {
+    const auto number = [&](std::size_t i) {
+        return static_cast<std::uint32_t>(Lookup::Number(command.Args[i]));
+    };
+    OsVersionInfo info;
+    info.PlatformId = number(0);
+    info.MajorVersion = number(1);
+    info.MinorVersion = number(2);
+    info.BuildNumber = number(3);
+    info.CSDVersion = command.Args.size() > 4 ? command.Args[4] : "";
+    session_.Platform().SetVersionInfo(info);
+}
+
+void CommandRunner::DebugMode(const Command& command) {
+    session_.SetDebugMode(command.Args[0] == "on");
+}
+
+void CommandRunner::Unattended(const Command& command) {
+    session_.Platform().SetUnattended(command.Args[0] == "on");
+}
+
 void CommandRunner::HostWithoutBar(const Command& command) {
     const std::string bar = command.Args[1];
     session_.EditLayout(command.Args[0] == "explorer",
@@ -93,10 +119,22 @@ void CommandRunner::HostLeftover(const Command& command) {
 
 void CommandRunner::Start(const Command& command) {
     Act();
-    std::optional<std::string> explorer;
+    // The windows the host shows before the add-in loads: explorers on the Inbox (or on each
+    // folder of the list, or none), then a new mail when the client was started to write one.
+    std::vector<std::optional<std::string>> explorers{std::nullopt};
     if (command.Has("explorer")) {
-        const std::string folder = command.Option("explorer");
-        explorer = folder == "none" ? "" : folder;
+        explorers.clear();
+        for (const std::string& folder : Lookup::List(command.Option("explorer"))) {
+            if (folder != "none") {
+                explorers.emplace_back(folder);
+            }
+        }
+    }
+    const std::string inspector = command.Option("inspector");
+    if (!inspector.empty() && inspector != "mail") {
+        throw CommandError("start: inspector=" + inspector +
+                           " is not \"mail\" (usage: start [explorer=FOLDER[,FOLDER ...]|none] "
+                           "[inspector=mail] [mode=N])");
     }
     const int mode =
         command.Has("mode") ? Lookup::Number32(command.Option("mode")) : host::ConnectMode::Startup;
@@ -108,7 +146,14 @@ void CommandRunner::Start(const Command& command) {
     const sim::HostInfo& info = host.Info();
     transcript_.Event("host \"" + info.Name + "\" " + info.Version + " starts" +
                       (info.CommandLine.empty() ? "" : " with \"" + info.CommandLine + "\""));
-    session_.OpenFirstWindow(explorer);
+    for (const auto& explorer : explorers) {
+        session_.OpenFirstWindow(explorer);
+    }
+    if (!inspector.empty()) {
+        if (auto window = host.InspectorOf(host.ComposeMail("")->AsItem())) {
+            focus_.Bring(window);
+        }
+    }
     watch_.Report(host, transcript_);
     session_.LoadAddIn(mode);
     transcript_.Event(std::string("add-in ") + Session::AddInProgID +
@@ -124,8 +169,7 @@ void CommandRunner::Quit(const Command& /*command*/) {
 
 void CommandRunner::Answer(const Command& command) {
     for (const std::string& name : command.Args) {
-        const std::optional<int> code = BoxNames::AnswerCode(name);
-        session_.Platform().QueueScenarioAnswer(code.value_or(0), command.Line);
+        session_.Platform().QueueScenarioAnswer(name, command.Line);
     }
 }
 
@@ -190,15 +234,42 @@ void CommandRunner::FailCall(const Command& command) {
 }
 
 void CommandRunner::FailFile(const Command& command) {
+    using Operation = sim::ScriptedPlatform::FileOperation;
     const std::int32_t number = command.Args.size() > 1 ? Lookup::Number32(command.Args[1]) : 70;
-    session_.Platform().FailPath(command.Args[0], number);
-    transcript_.Event("copying or deleting \"" + command.Args[0] + "\" fails with " +
-                      std::to_string(number));
+    const std::string on = command.Option("on");
+    if (!on.empty() && on != "copy" && on != "delete") {
+        throw CommandError("fail-file: on=" + on + " is not copy or delete");
+    }
+    const Operation operation = on == "copy"     ? Operation::Copy
+                                : on == "delete" ? Operation::Delete
+                                                 : Operation::Any;
+    session_.Platform().FailPath(command.Args[0], number, operation);
+    const std::string what = on.empty()     ? "copying or deleting"
+                             : on == "copy" ? "copying"
+                                            : "deleting";
+    transcript_.Event(what + " \"" + command.Args[0] + "\" fails with " + std::to_string(number));
+}
+
+void CommandRunner::FailStore(const Command& command) {
+    using Operation = FailingSettingsStore::Operation;
+    const std::string& what = command.Args[0];
+    const Operation operation = what == "read"   ? Operation::Read
+                                : what == "save" ? Operation::Save
+                                                 : Operation::Remove;
+    const std::int32_t number = command.Args.size() > 1 ? Lookup::Number32(command.Args[1]) : 5;
+    std::optional<int> times;
+    if (command.Has("times")) {
+        times = Lookup::Number32(command.Option("times"));
+    }
+    session_.StoreFaults().Fail(operation, number, times);
+    transcript_.Event("settings store: every " + what + " fails with " + std::to_string(number) +
+                      (times ? " (the next " + std::to_string(*times) + " times)" : ""));
 }
 
 void CommandRunner::FailClear(const Command& /*command*/) {
     session_.PlanFault([](sim::FaultInjector& faults) { faults.Clear(); });
     session_.Platform().ClearFailingPaths();
+    session_.StoreFaults().Clear();
     transcript_.Event("no planned failures");
 }
 

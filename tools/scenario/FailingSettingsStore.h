@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "src/platform/SettingsStore.h"
+
+namespace pwk::scenario {
+
+// The settings store as the add-in sees it in a scenario: the session's store, with reads,
+// saves or removals failing while the scenario plans it, the way an unreadable or
+// write-protected store fails.
+class FailingSettingsStore : public SettingsStore {
+  public:
+    enum class Operation { Read, Save, Remove };
+
+    void UseStore(std::shared_ptr<SettingsStore> store) { store_ = std::move(store); }
+    // Every such operation from now on fails with `number`; only the next `times` when given.
+    void Fail(Operation operation, std::int32_t number, std::optional<int> times);
+    void Clear();
+
+    std::string GetSetting(const std::string& appName, const std::string& section,
+                           const std::string& key, const std::string& defaultValue = "") override;
+    std::vector<std::pair<std::string, std::string>> GetAllSettings(
+        const std::string& appName, const std::string& section) override;
+    void SaveSetting(const std::string& appName, const std::string& section, const std::string& key,
+                     const std::string& value) override;
+    void DeleteSection(const std::string& appName, const std::string& section) override;
+    void DeleteApplication(const std::string& appName) override;
+    void Batch(const std::function<void()>& changes) override;
+    void Snapshot(const std::function<void()>& reads) override;
+
+  private:
+    struct Plan {
+        std::int32_t Number = 0;
+        std::optional<int> Times;
+    };
+
+    void Check(std::optional<Plan>& plan, const std::string& what);
+
+    std::shared_ptr<SettingsStore> store_;
+    std::optional<Plan>& PlanOf(Operation operation);
+
+    std::optional<Plan> reads_;
+    std::optional<Plan> saves_;
+    std::optional<Plan> removals_;
+};
+
+}  // namespace pwk::scenario
