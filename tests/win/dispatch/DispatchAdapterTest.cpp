@@ -13,7 +13,7 @@
 #include "src/host/MAPIFolder.h"
 #include "src/host/MailItem.h"
 #include "src/host/Selection.h"
-#include "tests/win/WinCheck.h"
+#include "tests/win/dispatch/DispatchCheck.h"
 #include "win/dispatch/ComFailure.h"
 #include "win/dispatch/DispatchHost.h"
 #include "win/dispatch/EventIds.h"
