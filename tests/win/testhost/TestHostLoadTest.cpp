@@ -1,0 +1,197 @@
+// The real component in the test host: registered, created by ProgID, connected to a host that
+// passes the version test and to one that does not, its welcome box answered, and every
+// reference it took given back. Usage: test_win_testhost <path of PWKCommon.dll>
+#include <windows.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tests/win/dispatch/DispatchCheck.h"
+#include "win/dispatch/EventIds.h"
+#include "win/dispatch/WideText.h"
+#include "win/testhost/BoxAnswerer.h"
+#include "win/testhost/TestHostExtensibility.h"
+#include "win/testhost/TestHostModel.h"
+
+using pwk::testhost::BoxAnswerer;
+using pwk::testhost::BridgeObject;
+using pwk::testhost::Extensibility;
+using pwk::testhost::TestHostModel;
+using pwk::win::ComPtr;
+namespace EventIds = pwk::win::EventIds;
+
+namespace {
+
+constexpr int kStartup = 1;
+constexpr int kHostShutdown = 0;
+
+using EntryPoint = HRESULT(STDAPICALLTYPE*)();
+
+HRESULT CallExport(HMODULE dll, const char* name) {
+    const auto entry =
+        reinterpret_cast<EntryPoint>(reinterpret_cast<void*>(GetProcAddress(dll, name)));
+    return entry == nullptr ? E_NOTIMPL : entry();
+}
+
+std::vector<ULONG> ReferencesOf(const TestHostModel& host) {
+    std::vector<ULONG> counts;
+    for (const auto& object : host.Objects()) {
+        counts.push_back(object->References());
+    }
+    return counts;
+}
+
+// True when every object the host had at `before` is back at its count then.
+bool AllGivenBack(const TestHostModel& host, const std::vector<ULONG>& before) {
+    bool back = true;
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        if (host.Objects()[i]->References() != before[i]) {
+            std::printf("object %zu: %lu references, %lu before\n", i,
+                        host.Objects()[i]->References(), before[i]);
+            back = false;
+        }
+    }
+    return back;
+}
+
+ComPtr<Extensibility> CreateAddIn() {
+    CLSID clsid;
+    ComPtr<Extensibility> addIn;
+    if (SUCCEEDED(CLSIDFromProgID(L"Wickline.Connect", &clsid))) {
+        CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, pwk::testhost::IID_Extensibility,
+                         reinterpret_cast<void**>(addIn.Out()));
+    }
+    return addIn;
+}
+
+// The text of every log file the add-in may have written ("PWK*" in the documents folder or
+// beside the component).
+std::string LogText(const std::wstring& dllFolder) {
+    wchar_t documents[MAX_PATH] = {};
+    SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, 0, documents);
+    std::string text;
+    for (const std::wstring& folder : {std::wstring(documents), dllFolder}) {
+        WIN32_FIND_DATAW found;
+        const HANDLE search = FindFirstFileW((folder + L"\\PWK*").c_str(), &found);
+        if (search == INVALID_HANDLE_VALUE) {
+            continue;
+        }
+        do {
+            std::ifstream file(std::filesystem::path(folder + L"\\" + found.cFileName),
+                               std::ios::binary);
+            std::ostringstream content;
+            content << file.rdbuf();
+            text += content.str();
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    return text;
+}
+
+void AcceptedHost() {
+    TestHostModel host("Outlook", "10.0.0.2627");
+    const std::vector<ULONG> before = ReferencesOf(host);
+    BoxAnswerer boxes;
+    {
+        ComPtr<Extensibility> addIn = CreateAddIn();
+        CHECK(static_cast<bool>(addIn));
+        if (!addIn) {
+            return;
+        }
+        SAFEARRAY* custom = nullptr;
+        CHECK(addIn->OnConnection(&host.Application(), kStartup, &host.AddInInstance(),
+                                  &custom) == S_OK);
+        CHECK(addIn->OnStartupComplete(&custom) == S_OK);
+        // Connected: the application's and the explorer's events are advised, the welcome box
+        // of a first start was shown and answered.
+        CHECK(host.Application().Connected(EventIds::Application) == 1);
+        CHECK(host.Explorer().Connected(EventIds::Explorer) == 1);
+        bool welcomed = false;
+        for (const auto& box : boxes.Answered()) {
+            std::printf("box answered: [%s] %s\n", box.Caption.c_str(), box.Text.c_str());
+            welcomed = welcomed || (box.Caption == "Welcome" &&
+                                    box.Text.rfind("Welcome to Parleywick!", 0) == 0);
+        }
+        CHECK(welcomed);
+
+        // A send: the add-in answers and leaves Cancel as it was.
+        ComPtr<BridgeObject> mail = host.NewMail();
+        VARIANT item;
+        VariantInit(&item);
+        item.vt = VT_DISPATCH;
+        item.pdispVal = mail.Get();
+        VARIANT_BOOL cancelFlag = VARIANT_FALSE;
+        VARIANT cancel;
+        VariantInit(&cancel);
+        cancel.vt = VT_BOOL | VT_BYREF;
+        cancel.pboolVal = &cancelFlag;
+        host.Application().Fire(EventIds::Application, EventIds::ItemSend, {item, cancel});
+        CHECK(cancelFlag == VARIANT_FALSE);
+
+        CHECK(addIn->OnBeginShutdown(&custom) == S_OK);
+        CHECK(addIn->OnDisconnection(kHostShutdown, &custom) == S_OK);
+        CHECK(host.Application().Connected(EventIds::Application) == 0);
+        CHECK(host.Explorer().Connected(EventIds::Explorer) == 0);
+    }
+    CHECK(AllGivenBack(host, before));
+}
+
+void RefusedHost(const std::wstring& dllFolder) {
+    TestHostModel host("Outlook", "11.0.5510");
+    const std::vector<ULONG> before = ReferencesOf(host);
+    BoxAnswerer boxes;
+    {
+        ComPtr<Extensibility> addIn = CreateAddIn();
+        CHECK(static_cast<bool>(addIn));
+        if (!addIn) {
+            return;
+        }
+        SAFEARRAY* custom = nullptr;
+        CHECK(addIn->OnConnection(&host.Application(), kStartup, &host.AddInInstance(),
+                                  &custom) == S_OK);
+        CHECK(host.Application().Connected(EventIds::Application) == 0);
+        CHECK(host.Explorer().Connected(EventIds::Explorer) == 0);
+        CHECK(addIn->OnDisconnection(kHostShutdown, &custom) == S_OK);
+    }
+    CHECK(AllGivenBack(host, before));
+    CHECK(boxes.Answered().empty());
+    const std::string log = LogText(dllFolder);
+    CHECK(log.find("Invalid Outlook version or app") != std::string::npos);
+    CHECK(log.find("Invalid version is: Outlook 11.0.5510  {00000000-0000-0000-0000-000000000000}") !=
+          std::string::npos);
+}
+
+}  // namespace
+
+int main() {
+    int argc = 0;
+    wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    if (argc < 2) {
+        std::printf("usage: test_win_testhost <path of PWKCommon.dll>\n");
+        return 2;
+    }
+    const std::wstring dllPath = argv[1];
+    LocalFree(argv);
+    const std::wstring dllFolder = dllPath.substr(0, dllPath.find_last_of(L"\\/"));
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    HMODULE dll = LoadLibraryW(dllPath.c_str());
+    CHECK(dll != nullptr);
+    CHECK(CallExport(dll, "DllRegisterServer") == S_OK);
+    // A first start: no settings stored.
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\Parleywick");
+
+    AcceptedHost();
+    RefusedHost(dllFolder);
+
+    CoFreeUnusedLibraries();
+    CHECK(CallExport(dll, "DllCanUnloadNow") == S_OK);
+    CHECK(CallExport(dll, "DllUnregisterServer") == S_OK);
+    FreeLibrary(dll);
+    CoUninitialize();
+    return pwk::wintest::Finish("TestHostLoadTest");
+}
