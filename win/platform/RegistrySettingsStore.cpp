@@ -2,8 +2,8 @@
 
 #include "src/util/Failure.h"
 #include "store/SectionPath.h"
+#include "win/dispatch/WideText.h"
 #include "win/platform/RegistryKey.h"
-#include "win/platform/WideText.h"
 
 namespace pwk::win {
 
@@ -51,13 +51,13 @@ std::wstring RegistrySettingsStore::PendingCopy(const std::wstring& appName) con
 
 std::wstring RegistrySettingsStore::ApplicationPath(const std::string& appName, bool forChange) {
     SectionPath::RequireName(appName, "application");
-    const std::wstring name = Wide(appName);
+    const std::wstring name = Widen(appName);
     const std::wstring live = base_ + L"\\" + name;
     if (depth_ == 0) {
         return live;
     }
     // Names are compared as the registry compares them.
-    const std::wstring folded = Wide(SectionPath::Fold(appName));
+    const std::wstring folded = Widen(SectionPath::Fold(appName));
     if (touched_.count(folded) != 0) {
         return PendingCopy(folded);
     }
@@ -88,7 +88,7 @@ std::wstring RegistrySettingsStore::SectionPathOf(const std::string& appName,
                                                   const std::string& section, bool forChange) {
     // Levels() refuses an empty section or an empty level; the registry nests the rest itself.
     SectionPath::Levels(section);
-    return ApplicationPath(appName, forChange) + L"\\" + Wide(section);
+    return ApplicationPath(appName, forChange) + L"\\" + Widen(section);
 }
 
 std::string RegistrySettingsStore::GetSetting(const std::string& appName,
@@ -99,7 +99,7 @@ std::string RegistrySettingsStore::GetSetting(const std::string& appName,
     if (!sectionKey) {
         return defaultValue;
     }
-    const auto value = sectionKey->GetString(Wide(key));
+    const auto value = sectionKey->GetString(Widen(key));
     return value ? Narrow(*value) : defaultValue;
 }
 
@@ -112,7 +112,7 @@ void RegistrySettingsStore::SaveSetting(const std::string& appName, const std::s
     if (!sectionKey) {
         RaiseWriteFailure(status, "section \"" + section + "\"");
     }
-    status = sectionKey->SetString(Wide(key), Wide(value));
+    status = sectionKey->SetString(Widen(key), Widen(value));
     if (status != ERROR_SUCCESS) {
         RaiseWriteFailure(status, "value \"" + key + "\"");
     }
