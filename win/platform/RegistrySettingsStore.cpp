@@ -1,5 +1,7 @@
 #include "win/platform/RegistrySettingsStore.h"
 
+#include <algorithm>
+
 #include "src/util/Failure.h"
 #include "store/SectionPath.h"
 #include "win/dispatch/WideText.h"
@@ -17,6 +19,30 @@ constexpr const wchar_t* kListValue = L"Applications";
     throw Failure(FailureNumber::InvalidProcedureCall,
                   "Invalid procedure call or argument: cannot write the settings " + what +
                       " (Windows error " + std::to_string(status) + ")");
+}
+
+// Adds the values of `key` and of every key below it, `section` being the key's path.
+void DumpKey(const RegistryKey& key, const std::string& section, std::vector<std::string>& lines) {
+    if (!section.empty()) {
+        wchar_t name[16384];
+        for (DWORD index = 0;; ++index) {
+            DWORD length = static_cast<DWORD>(std::size(name));
+            DWORD type = 0;
+            if (RegEnumValueW(key.Handle(), index, name, &length, nullptr, &type, nullptr,
+                              nullptr) != ERROR_SUCCESS) {
+                break;
+            }
+            const std::wstring valueName(name, length);
+            if (const auto text = key.GetString(valueName)) {
+                lines.push_back(section + "|" + Narrow(valueName) + "=" + Narrow(*text));
+            }
+        }
+    }
+    for (const std::wstring& child : key.SubkeyNames()) {
+        if (const auto sub = RegistryKey::Open(key.Handle(), child)) {
+            DumpKey(*sub, section.empty() ? Narrow(child) : section + "\\" + Narrow(child), lines);
+        }
+    }
 }
 
 // The batch's applications, as one text that lists each name on its own line.
@@ -150,6 +176,20 @@ void RegistrySettingsStore::DeleteApplication(const std::string& appName) {
     if (status != ERROR_SUCCESS) {
         RaiseWriteFailure(status, "application \"" + appName + "\"");
     }
+}
+
+std::vector<std::string> RegistrySettingsStore::Dump(const std::string& appName) {
+    std::vector<std::string> lines;
+    if (const auto application = RegistryKey::Open(root_, ApplicationPath(appName, false))) {
+        DumpKey(*application, "", lines);
+    }
+    std::sort(lines.begin(), lines.end());
+    return lines;
+}
+
+std::string RegistrySettingsStore::Name() const {
+    const char* root = root_ == HKEY_CURRENT_USER ? "HKEY_CURRENT_USER\\" : "";
+    return root + Narrow(base_);
 }
 
 void RegistrySettingsStore::Batch(const std::function<void()>& changes) {

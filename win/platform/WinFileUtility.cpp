@@ -1,8 +1,9 @@
 #include "win/platform/WinFileUtility.h"
 
+#include <windows.h>
+// After windows.h, which they need.
 #include <commdlg.h>
 #include <shlobj.h>
-#include <windows.h>
 
 #include "win/dispatch/WideText.h"
 

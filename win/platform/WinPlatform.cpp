@@ -1,7 +1,8 @@
 #include "win/platform/WinPlatform.h"
 
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 #include <filesystem>
 

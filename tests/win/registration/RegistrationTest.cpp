@@ -1,7 +1,8 @@
 // The component registers itself through regsvr32, as an administrator would: for every user
 // (plain regsvr32) and for the current user (/i:user /n). Usage: test_win_registration <dll>
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 #include <string>
 
