@@ -1,9 +1,9 @@
 // The real component in the test host: registered, created by ProgID, connected to a host that
 // passes the version test and to one that does not, its welcome box answered, and every
 // reference it took given back. Usage: test_win_testhost <path of PWKCommon.dll>
-#include <windows.h>
 #include <shellapi.h>
 #include <shlobj.h>
+#include <windows.h>
 
 #include <filesystem>
 #include <fstream>
@@ -104,8 +104,8 @@ void AcceptedHost() {
             return;
         }
         SAFEARRAY* custom = nullptr;
-        CHECK(addIn->OnConnection(&host.Application(), kStartup, &host.AddInInstance(),
-                                  &custom) == S_OK);
+        CHECK(addIn->OnConnection(&host.Application(), kStartup, &host.AddInInstance(), &custom) ==
+              S_OK);
         CHECK(addIn->OnStartupComplete(&custom) == S_OK);
         // Connected: the application's and the explorer's events are advised, the welcome box
         // of a first start was shown and answered.
@@ -152,8 +152,8 @@ void RefusedHost(const std::wstring& dllFolder) {
             return;
         }
         SAFEARRAY* custom = nullptr;
-        CHECK(addIn->OnConnection(&host.Application(), kStartup, &host.AddInInstance(),
-                                  &custom) == S_OK);
+        CHECK(addIn->OnConnection(&host.Application(), kStartup, &host.AddInInstance(), &custom) ==
+              S_OK);
         CHECK(host.Application().Connected(EventIds::Application) == 0);
         CHECK(host.Explorer().Connected(EventIds::Explorer) == 0);
         CHECK(addIn->OnDisconnection(kHostShutdown, &custom) == S_OK);
@@ -162,8 +162,9 @@ void RefusedHost(const std::wstring& dllFolder) {
     CHECK(boxes.Answered().empty());
     const std::string log = LogText(dllFolder);
     CHECK(log.find("Invalid Outlook version or app") != std::string::npos);
-    CHECK(log.find("Invalid version is: Outlook 11.0.5510  {00000000-0000-0000-0000-000000000000}") !=
-          std::string::npos);
+    CHECK(
+        log.find("Invalid version is: Outlook 11.0.5510  {00000000-0000-0000-0000-000000000000}") !=
+        std::string::npos);
 }
 
 }  // namespace
