@@ -26,6 +26,9 @@ setup)
         wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f
         touch "$WINEPREFIX/.pwk-ready"
     fi
+    # Starts the prefix's services here, where their output goes to the log; started by the
+    # first test instead, they would hold ctest's pipe open.
+    wineboot
     ;;
 cleanup)
     exec >>"$log" 2>&1 </dev/null
