@@ -1,9 +1,11 @@
 // The real component in the test host: registered, created by ProgID, connected to a host that
 // passes the version test and to one that does not, its welcome box answered, and every
 // reference it took given back. Usage: test_win_testhost <path of PWKCommon.dll>
+// The cases run in order and share the loaded component.
+#include <windows.h>
+
 #include <shellapi.h>
 #include <shlobj.h>
-#include <windows.h>
 
 #include <filesystem>
 #include <fstream>
@@ -11,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/win/dispatch/DispatchCheck.h"
+#include "tests/win/support/Check.h"
 #include "win/dispatch/EventIds.h"
 #include "win/dispatch/WideText.h"
 #include "win/testhost/BoxAnswerer.h"
@@ -93,7 +95,32 @@ std::string LogText(const std::wstring& dllFolder) {
     return text;
 }
 
-void AcceptedHost() {
+// The component's path (the program's argument) and folder.
+std::wstring ComponentPath() {
+    int argc = 0;
+    wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    const std::wstring path = argc >= 2 ? argv[1] : L"PWKCommon.dll";
+    LocalFree(argv);
+    return path;
+}
+
+std::wstring ComponentFolder() {
+    const std::wstring path = ComponentPath();
+    return path.substr(0, path.find_last_of(L"\\/"));
+}
+
+HMODULE component = nullptr;
+
+TEST_CASE("the component registers itself") {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    component = LoadLibraryW(ComponentPath().c_str());
+    CHECK(component != nullptr);
+    CHECK(CallExport(component, "DllRegisterServer") == S_OK);
+    // A first start: no settings stored.
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\Parleywick");
+}
+
+TEST_CASE("a host that passes the version test is hooked, answered and given everything back") {
     TestHostModel host("Outlook", "10.0.0.2627");
     const std::vector<ULONG> before = ReferencesOf(host);
     BoxAnswerer boxes;
@@ -141,7 +168,7 @@ void AcceptedHost() {
     CHECK(AllGivenBack(host, before));
 }
 
-void RefusedHost(const std::wstring& dllFolder) {
+TEST_CASE("a refused host gets its two log lines and keeps every reference") {
     TestHostModel host("Outlook", "11.0.5510");
     const std::vector<ULONG> before = ReferencesOf(host);
     BoxAnswerer boxes;
@@ -160,39 +187,19 @@ void RefusedHost(const std::wstring& dllFolder) {
     }
     CHECK(AllGivenBack(host, before));
     CHECK(boxes.Answered().empty());
-    const std::string log = LogText(dllFolder);
+    const std::string log = LogText(ComponentFolder());
     CHECK(log.find("Invalid Outlook version or app") != std::string::npos);
     CHECK(
         log.find("Invalid version is: Outlook 11.0.5510  {00000000-0000-0000-0000-000000000000}") !=
         std::string::npos);
 }
 
-}  // namespace
-
-int main() {
-    int argc = 0;
-    wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-    if (argc < 2) {
-        std::printf("usage: test_win_testhost <path of PWKCommon.dll>\n");
-        return 2;
-    }
-    const std::wstring dllPath = argv[1];
-    LocalFree(argv);
-    const std::wstring dllFolder = dllPath.substr(0, dllPath.find_last_of(L"\\/"));
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    HMODULE dll = LoadLibraryW(dllPath.c_str());
-    CHECK(dll != nullptr);
-    CHECK(CallExport(dll, "DllRegisterServer") == S_OK);
-    // A first start: no settings stored.
-    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\Parleywick");
-
-    AcceptedHost();
-    RefusedHost(dllFolder);
-
+TEST_CASE("the component can unload and unregisters itself") {
     CoFreeUnusedLibraries();
-    CHECK(CallExport(dll, "DllCanUnloadNow") == S_OK);
-    CHECK(CallExport(dll, "DllUnregisterServer") == S_OK);
-    FreeLibrary(dll);
+    CHECK(CallExport(component, "DllCanUnloadNow") == S_OK);
+    CHECK(CallExport(component, "DllUnregisterServer") == S_OK);
+    FreeLibrary(component);
     CoUninitialize();
-    return pwk::wintest::Finish("TestHostLoadTest");
 }
+
+}  // namespace
