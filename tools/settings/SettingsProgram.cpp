@@ -4,10 +4,7 @@
 #include <memory>
 
 #include "src/util/Failure.h"
-#include "store/SqliteSettingsStore.h"
 #include "tools/settings/SettingsCommand.h"
-#include "tools/settings/SettingsTool.h"
-#include "tools/settings/SimMailboxFolders.h"
 #include "tools/settings/ToolError.h"
 
 namespace pwk::settingstool {
@@ -35,14 +32,7 @@ int SettingsProgram::Execute(const std::vector<std::string>& args, std::ostream&
         out << SettingsCommand::HelpText();
         return 0;
     }
-    // The mailbox is read first: a bad mailbox file stops the run before the store is opened.
-    std::unique_ptr<SimMailboxFolders> mailbox;
-    if (command.MailboxPath) {
-        mailbox = std::make_unique<SimMailboxFolders>(*command.MailboxPath);
-    }
-    SqliteSettingsStore store(command.StorePath);
-    SettingsTool tool(StoreAccess::Of(store, store.Path()), mailbox.get(), out);
-    tool.Run(command);
+    RunOnStore(command, out);
     return 0;
 }
 

@@ -6,6 +6,8 @@
 
 namespace pwk::settingstool {
 
+struct SettingsCommand;
+
 // The whole program behind parleywick-settings, so that tests run it as the administrator
 // does: the command line in, the SQLite settings file and a mailbox file opened as asked,
 // messages out, the exit status back.
@@ -19,6 +21,9 @@ class SettingsProgram {
 
   private:
     static int Execute(const std::vector<std::string>& args, std::ostream& out);
+    // Opens the store (and the mailbox, if asked) and runs the command on it. One definition
+    // per platform: the SQLite file here (SqliteStoreRun.cpp), the registry on Windows.
+    static void RunOnStore(const SettingsCommand& command, std::ostream& out);
 };
 
 }  // namespace pwk::settingstool

@@ -1,9 +1,11 @@
 #include "win/platform/RegistrySettingsStore.h"
 
+#include <algorithm>
+
 #include "src/util/Failure.h"
 #include "store/SectionPath.h"
+#include "win/dispatch/WideText.h"
 #include "win/platform/RegistryKey.h"
-#include "win/platform/WideText.h"
 
 namespace pwk::win {
 
@@ -17,6 +19,30 @@ constexpr const wchar_t* kListValue = L"Applications";
     throw Failure(FailureNumber::InvalidProcedureCall,
                   "Invalid procedure call or argument: cannot write the settings " + what +
                       " (Windows error " + std::to_string(status) + ")");
+}
+
+// Adds the values of `key` and of every key below it, `section` being the key's path.
+void DumpKey(const RegistryKey& key, const std::string& section, std::vector<std::string>& lines) {
+    if (!section.empty()) {
+        wchar_t name[16384];
+        for (DWORD index = 0;; ++index) {
+            DWORD length = static_cast<DWORD>(std::size(name));
+            DWORD type = 0;
+            if (RegEnumValueW(key.Handle(), index, name, &length, nullptr, &type, nullptr,
+                              nullptr) != ERROR_SUCCESS) {
+                break;
+            }
+            const std::wstring valueName(name, length);
+            if (const auto text = key.GetString(valueName)) {
+                lines.push_back(section + "|" + Narrow(valueName) + "=" + Narrow(*text));
+            }
+        }
+    }
+    for (const std::wstring& child : key.SubkeyNames()) {
+        if (const auto sub = RegistryKey::Open(key.Handle(), child)) {
+            DumpKey(*sub, section.empty() ? Narrow(child) : section + "\\" + Narrow(child), lines);
+        }
+    }
 }
 
 // The batch's applications, as one text that lists each name on its own line.
@@ -51,13 +77,13 @@ std::wstring RegistrySettingsStore::PendingCopy(const std::wstring& appName) con
 
 std::wstring RegistrySettingsStore::ApplicationPath(const std::string& appName, bool forChange) {
     SectionPath::RequireName(appName, "application");
-    const std::wstring name = Wide(appName);
+    const std::wstring name = Widen(appName);
     const std::wstring live = base_ + L"\\" + name;
     if (depth_ == 0) {
         return live;
     }
     // Names are compared as the registry compares them.
-    const std::wstring folded = Wide(SectionPath::Fold(appName));
+    const std::wstring folded = Widen(SectionPath::Fold(appName));
     if (touched_.count(folded) != 0) {
         return PendingCopy(folded);
     }
@@ -88,7 +114,7 @@ std::wstring RegistrySettingsStore::SectionPathOf(const std::string& appName,
                                                   const std::string& section, bool forChange) {
     // Levels() refuses an empty section or an empty level; the registry nests the rest itself.
     SectionPath::Levels(section);
-    return ApplicationPath(appName, forChange) + L"\\" + Wide(section);
+    return ApplicationPath(appName, forChange) + L"\\" + Widen(section);
 }
 
 std::string RegistrySettingsStore::GetSetting(const std::string& appName,
@@ -99,7 +125,7 @@ std::string RegistrySettingsStore::GetSetting(const std::string& appName,
     if (!sectionKey) {
         return defaultValue;
     }
-    const auto value = sectionKey->GetString(Wide(key));
+    const auto value = sectionKey->GetString(Widen(key));
     return value ? Narrow(*value) : defaultValue;
 }
 
@@ -112,7 +138,7 @@ void RegistrySettingsStore::SaveSetting(const std::string& appName, const std::s
     if (!sectionKey) {
         RaiseWriteFailure(status, "section \"" + section + "\"");
     }
-    status = sectionKey->SetString(Wide(key), Wide(value));
+    status = sectionKey->SetString(Widen(key), Widen(value));
     if (status != ERROR_SUCCESS) {
         RaiseWriteFailure(status, "value \"" + key + "\"");
     }
@@ -150,6 +176,20 @@ void RegistrySettingsStore::DeleteApplication(const std::string& appName) {
     if (status != ERROR_SUCCESS) {
         RaiseWriteFailure(status, "application \"" + appName + "\"");
     }
+}
+
+std::vector<std::string> RegistrySettingsStore::Dump(const std::string& appName) {
+    std::vector<std::string> lines;
+    if (const auto application = RegistryKey::Open(root_, ApplicationPath(appName, false))) {
+        DumpKey(*application, "", lines);
+    }
+    std::sort(lines.begin(), lines.end());
+    return lines;
+}
+
+std::string RegistrySettingsStore::Name() const {
+    const char* root = root_ == HKEY_CURRENT_USER ? "HKEY_CURRENT_USER\\" : "";
+    return root + Narrow(base_);
 }
 
 void RegistrySettingsStore::Batch(const std::function<void()>& changes) {

@@ -4,6 +4,7 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 #include "src/platform/SettingsStore.h"
 
@@ -35,6 +36,11 @@ class RegistrySettingsStore : public SettingsStore {
     void DeleteSection(const std::string& appName, const std::string& section) override;
     void DeleteApplication(const std::string& appName) override;
     void Batch(const std::function<void()>& changes) override;
+
+    // Every value of one application as sorted "section|key=value" lines, in stored spelling.
+    std::vector<std::string> Dump(const std::string& appName);
+    // Where the store lives, for messages: "HKEY_CURRENT_USER\<base>".
+    std::string Name() const;
 
   protected:
     // Marks the recorded batch complete and applies it; a test stops between the two.

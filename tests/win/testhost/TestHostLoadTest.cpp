@@ -17,12 +17,12 @@
 #include "win/dispatch/EventIds.h"
 #include "win/dispatch/WideText.h"
 #include "win/testhost/BoxAnswerer.h"
-#include "win/testhost/TestHostExtensibility.h"
+#include "win/com/IDTExtensibility2.h"
 #include "win/testhost/TestHostModel.h"
 
 using pwk::testhost::BoxAnswerer;
 using pwk::testhost::BridgeObject;
-using pwk::testhost::Extensibility;
+using pwk::win::IDTExtensibility2;
 using pwk::testhost::TestHostModel;
 using pwk::win::ComPtr;
 namespace EventIds = pwk::win::EventIds;
@@ -61,11 +61,11 @@ bool AllGivenBack(const TestHostModel& host, const std::vector<ULONG>& before) {
     return back;
 }
 
-ComPtr<Extensibility> CreateAddIn() {
+ComPtr<IDTExtensibility2> CreateAddIn() {
     CLSID clsid;
-    ComPtr<Extensibility> addIn;
+    ComPtr<IDTExtensibility2> addIn;
     if (SUCCEEDED(CLSIDFromProgID(L"Wickline.Connect", &clsid))) {
-        CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, pwk::testhost::IID_Extensibility,
+        CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, pwk::win::IID_IDTExtensibility2,
                          reinterpret_cast<void**>(addIn.Out()));
     }
     return addIn;
@@ -127,7 +127,7 @@ TEST_CASE("a host that passes the version test is connected, answered and given 
     const std::vector<ULONG> before = ReferencesOf(host);
     BoxAnswerer boxes;
     {
-        ComPtr<Extensibility> addIn = CreateAddIn();
+        ComPtr<IDTExtensibility2> addIn = CreateAddIn();
         CHECK(static_cast<bool>(addIn));
         if (!addIn) {
             return;
@@ -173,7 +173,7 @@ TEST_CASE("a refused host gets its two log lines and keeps every reference") {
     const std::vector<ULONG> before = ReferencesOf(host);
     BoxAnswerer boxes;
     {
-        ComPtr<Extensibility> addIn = CreateAddIn();
+        ComPtr<IDTExtensibility2> addIn = CreateAddIn();
         CHECK(static_cast<bool>(addIn));
         if (!addIn) {
             return;
