@@ -89,8 +89,9 @@ TestHostModel::TestHostModel(const std::string& name, const std::string& version
                 })
         .Events(EventIds::Explorers);
     inspectors->Value("Count", 0)
-        .Member("Item",
-                [](BridgeCall&) { BridgeCall::Fail(kIndexOutOfRange, "Array index out of bounds."); })
+        .Member(
+            "Item",
+            [](BridgeCall&) { BridgeCall::Fail(kIndexOutOfRange, "Array index out of bounds."); })
         .Events(EventIds::Inspectors);
     explorer_->Object("CommandBars", bars)
         .Object("CurrentFolder", defaults[host::DefaultFolder::Inbox])
@@ -153,9 +154,11 @@ ComPtr<BridgeObject> TestHostModel::MakeFolder(const std::string& name, std::int
         .Object("Parent", parent)
         .Object("Items", items);
     items->Value("Count", 0)
-        .Member("Item",
-                [](BridgeCall&) { BridgeCall::Fail(kIndexOutOfRange, "Array index out of bounds."); })
-        .Member("Find", [](BridgeCall& call) { call.Return(Variant(static_cast<IDispatch*>(nullptr))); })
+        .Member(
+            "Item",
+            [](BridgeCall&) { BridgeCall::Fail(kIndexOutOfRange, "Array index out of bounds."); })
+        .Member("Find",
+                [](BridgeCall& call) { call.Return(Variant(static_cast<IDispatch*>(nullptr))); })
         .Member("Add", [this](BridgeCall& call) { call.Return(Object(NewMail())); })
         .Events(EventIds::Items);
     return folder;
@@ -216,9 +219,8 @@ ComPtr<BridgeObject> TestHostModel::MakeControl(std::int32_t type, BridgeObject*
         .Member("Delete", [](BridgeCall&) {})
         .Member("Move", [](BridgeCall&) {})
         .Member("Execute", [](BridgeCall&) {})
-        .Member("Parent", [bar](BridgeCall& call) {
-            call.Return(Variant(static_cast<IDispatch*>(bar)));
-        });
+        .Member("Parent",
+                [bar](BridgeCall& call) { call.Return(Variant(static_cast<IDispatch*>(bar))); });
     if (type == host::ControlType::Popup) {
         control->Object("Controls", MakeControls(bar));
     } else {

@@ -13,7 +13,7 @@
 #include "src/host/MAPIFolder.h"
 #include "src/host/MailItem.h"
 #include "src/host/Selection.h"
-#include "tests/win/dispatch/DispatchCheck.h"
+#include "tests/win/support/Check.h"
 #include "win/dispatch/ComFailure.h"
 #include "win/dispatch/DispatchHost.h"
 #include "win/dispatch/EventIds.h"
@@ -24,11 +24,13 @@ using pwk::testhost::BridgeCall;
 using pwk::testhost::BridgeObject;
 using pwk::win::ComPtr;
 using pwk::win::Variant;
-using pwk::wintest::FailureNumber;
 namespace host = pwk::host;
 namespace EventIds = pwk::win::EventIds;
 
 namespace {
+
+// The tests call into COM from the harness's thread.
+const HRESULT apartment = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
 
 struct Host {
     ComPtr<BridgeObject> app = BridgeObject::Make();
@@ -74,7 +76,26 @@ struct Host {
     }
 };
 
-void ConvertsAtTheBoundary() {
+// Runs first: the numbers are kept for the whole process.
+TEST_CASE("names are looked up once per name and type") {
+    Host host;
+    auto app = WrapApplication(host.app.Get());
+    for (int i = 0; i < 3; ++i) {
+        app->GetExplorers()->Count();
+        app->Version();  // the host matches names whatever their case
+    }
+    CHECK(host.app->Lookups("Explorers") == 1);
+    CHECK(host.app->Lookups("Version") == 1);
+    CHECK(host.explorers->Lookups("Count") == 1);
+    // Another object of the same type is not asked again.
+    Host other;
+    other.explorers->Value("Count", 4);
+    CHECK(WrapApplication(other.app.Get())->GetExplorers()->Count() == 4);
+    CHECK(other.app->Lookups("Explorers") == 0);
+    CHECK(other.explorers->Lookups("Count") == 0);
+}
+
+TEST_CASE("values convert at the boundary, items are told apart by class") {
     Host host;
     auto app = WrapApplication(host.app.Get());
     CHECK(app->Name() == "Outlook \xc3\xbc\xe2\x80\x93");
@@ -94,7 +115,7 @@ void ConvertsAtTheBoundary() {
     CHECK(host.mail->ValueOf("When").Get()->date > 45293.127 &&
           host.mail->ValueOf("When").Get()->date < 45293.128);
     CHECK(Variant(when).ToDate() == when);
-    CHECK(FailureNumber([&] { Variant("twelve").ToInt32(); }) == pwk::FailureNumber::TypeMismatch);
+    CHECK_FAILS(Variant("twelve").ToInt32(), pwk::FailureNumber::TypeMismatch);
     // The same host object is the same adapter; a top folder's parent is the namespace.
     CHECK(app->GetExplorers()->Item(1).get() == explorer.get());
     auto folder = explorer->CurrentFolder();
@@ -102,48 +123,33 @@ void ConvertsAtTheBoundary() {
     CHECK(pwk::Ref<host::HostObject>(folder->Parent())->Text() == "MAPI");
 }
 
-void FailuresCarryTheHostsNumberAndText() {
+TEST_CASE("failures carry the host's number and text") {
     Host host;
     auto app = WrapApplication(host.app.Get());
-    std::string text;
-    CHECK(FailureNumber([&] { app->GetExplorers()->Item(2); }, &text) == 9);
-    CHECK(text == "Index out of range");
+    try {
+        app->GetExplorers()->Item(2);
+        CHECK(false);
+    } catch (const pwk::Failure& failure) {
+        CHECK(failure.Number == 9);
+        CHECK(failure.Description == "Index out of range");
+    }
     // A member the object does not have, and an HRESULT without a classic number.
-    CHECK(FailureNumber([&] { app->ProductCode(); }, &text) == 438);
+    CHECK_FAILS(app->ProductCode(), 438);
     const pwk::Failure failure = pwk::win::FailureOf(E_FAIL);
     CHECK(failure.Number == static_cast<std::int32_t>(E_FAIL));
     CHECK(!failure.Description.empty());
     CHECK(pwk::win::FailureOf(DISP_E_BADINDEX).Number == 9);
 }
 
-void NothingWhereAnObjectIsExpectedIs91() {
+TEST_CASE("nothing where an object is expected is 91") {
     Host host;
     auto explorer = WrapApplication(host.app.Get())->GetExplorers()->Item(1);
     auto bars = explorer->GetCommandBars();  // Empty
     CHECK(!bars);
-    CHECK(FailureNumber([&] { bars->Item("Standard"); }) == pwk::FailureNumber::ObjectNotSet);
+    CHECK_FAILS(bars->Item("Standard"), pwk::FailureNumber::ObjectNotSet);
     host.explorer->Value("CurrentFolder", Variant(static_cast<IDispatch*>(nullptr)));
-    CHECK(FailureNumber([&] { explorer->CurrentFolder()->Name(); }) == 91);
+    CHECK_FAILS(explorer->CurrentFolder()->Name(), 91);
     CHECK(!WrapApplication(nullptr));
-}
-
-// Runs first: the numbers are kept for the whole process.
-void NamesAreLookedUpOncePerType() {
-    Host host;
-    auto app = WrapApplication(host.app.Get());
-    for (int i = 0; i < 3; ++i) {
-        app->GetExplorers()->Count();
-        app->Version();  // the host matches names whatever their case
-    }
-    CHECK(host.app->Lookups("Explorers") == 1);
-    CHECK(host.app->Lookups("Version") == 1);
-    CHECK(host.explorers->Lookups("Count") == 1);
-    // Another object of the same type is not asked again.
-    Host other;
-    other.explorers->Value("Count", 4);
-    CHECK(WrapApplication(other.app.Get())->GetExplorers()->Count() == 4);
-    CHECK(other.app->Lookups("Explorers") == 0);
-    CHECK(other.explorers->Lookups("Count") == 0);
 }
 
 struct CancellingSink : host::ApplicationEvents, host::ExplorerEvents {
@@ -174,7 +180,7 @@ VARIANT ObjectArg(IDispatch* object) {
     return arg;
 }
 
-void EventsReachTheSinkAndByRefFlagsComeBack() {
+TEST_CASE("events reach the sink and by-ref flags come back") {
     Host host;
     CancellingSink sink;
     {
@@ -194,13 +200,19 @@ void EventsReachTheSinkAndByRefFlagsComeBack() {
         host.explorer->Fire(EventIds::Explorer, 0xF001, {});  // Activate: not handled
         CHECK(sink.closes == 1);
         // An object without the event interface refuses the connection as a failure.
-        CHECK(FailureNumber([&] { WrapApplication(host.folder.Get())->Advise(sink); }) != -1);
+        bool refused = false;
+        try {
+            WrapApplication(host.folder.Get())->Advise(sink);
+        } catch (const pwk::Failure&) {
+            refused = true;
+        }
+        CHECK(refused);
     }
     CHECK(host.app->Connected(EventIds::Application) == 0);
     CHECK(host.explorer->Connected(EventIds::Explorer) == 0);
 }
 
-void NothingOfTheHostIsKept() {
+TEST_CASE("nothing of the host is kept") {
     Host host;
     const std::vector<BridgeObject*> objects{host.app.Get(),      host.explorers.Get(),
                                              host.explorer.Get(), host.selection.Get(),
@@ -226,15 +238,3 @@ void NothingOfTheHostIsKept() {
 }
 
 }  // namespace
-
-int main() {
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    NamesAreLookedUpOncePerType();
-    ConvertsAtTheBoundary();
-    FailuresCarryTheHostsNumberAndText();
-    NothingWhereAnObjectIsExpectedIs91();
-    EventsReachTheSinkAndByRefFlagsComeBack();
-    NothingOfTheHostIsKept();
-    CoUninitialize();
-    return pwk::wintest::Finish("DispatchAdapterTest");
-}
