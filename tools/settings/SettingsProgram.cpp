@@ -5,10 +5,7 @@
 
 #include "sim/MailboxError.h"
 #include "src/util/Failure.h"
-#include "store/SqliteSettingsStore.h"
 #include "tools/settings/SettingsCommand.h"
-#include "tools/settings/SettingsTool.h"
-#include "tools/settings/SimMailboxFolders.h"
 #include "tools/settings/ToolError.h"
 
 namespace pwk::settingstool {
@@ -54,19 +51,7 @@ int SettingsProgram::Execute(const std::vector<std::string>& args, const StoreAc
         throw ToolError("--store is not taken here: the tool works on the store in use",
                         ToolError::Usage);
     }
-    // The mailbox is read first: a bad mailbox file stops the run before the store is opened.
-    std::unique_ptr<SimMailboxFolders> mailbox;
-    if (command.MailboxPath) {
-        mailbox = std::make_unique<SimMailboxFolders>(locate ? locate(*command.MailboxPath)
-                                                             : *command.MailboxPath);
-    }
-    if (given != nullptr) {
-        SettingsTool(*given, mailbox.get(), out).Run(command);
-        return 0;
-    }
-    SqliteSettingsStore store(command.StorePath);
-    SettingsTool tool(StoreAccess::Of(store, store.Path()), mailbox.get(), out);
-    tool.Run(command);
+    RunOnStore(command, given, locate, out);
     return 0;
 }
 

@@ -10,6 +10,8 @@
 
 namespace pwk::settingstool {
 
+struct SettingsCommand;
+
 // The whole program behind parleywick-settings, so that tests run it as the administrator
 // does: the command line in, the SQLite settings file and a mailbox file opened as asked,
 // messages out, the exit status back.
@@ -31,6 +33,11 @@ class SettingsProgram {
     static int Guarded(const std::function<int()>& action, std::ostream& err);
     static int Execute(const std::vector<std::string>& args, const StoreAccess* given,
                        const Locate& locate, std::ostream& out);
+    // Opens the store (unless one is `given`) and the mailbox, if asked, and runs the command.
+    // One definition per platform: the SQLite file here (SqliteStoreRun.cpp), the registry on
+    // Windows.
+    static void RunOnStore(const SettingsCommand& command, const StoreAccess* given,
+                           const Locate& locate, std::ostream& out);
 };
 
 }  // namespace pwk::settingstool

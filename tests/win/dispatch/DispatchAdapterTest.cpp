@@ -1,0 +1,240 @@
+// The host adapter against bridged objects: what crosses the boundary and how, what a failing
+// call becomes, how often names are asked for, and that nothing of the host is kept.
+#include <objbase.h>
+
+#include <vector>
+
+#include "src/host/Application.h"
+#include "src/host/CommandBars.h"
+#include "src/host/ContactItem.h"
+#include "src/host/Events.h"
+#include "src/host/Explorer.h"
+#include "src/host/Explorers.h"
+#include "src/host/MAPIFolder.h"
+#include "src/host/MailItem.h"
+#include "src/host/Selection.h"
+#include "tests/win/support/Check.h"
+#include "win/dispatch/ComFailure.h"
+#include "win/dispatch/DispatchHost.h"
+#include "win/dispatch/EventIds.h"
+#include "win/dispatch/ObjectCache.h"
+#include "win/testhost/BridgeObject.h"
+
+using pwk::testhost::BridgeCall;
+using pwk::testhost::BridgeObject;
+using pwk::win::ComPtr;
+using pwk::win::Variant;
+namespace host = pwk::host;
+namespace EventIds = pwk::win::EventIds;
+
+namespace {
+
+// The tests call into COM from the harness's thread.
+const HRESULT apartment = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+
+struct Host {
+    ComPtr<BridgeObject> app = BridgeObject::Make();
+    ComPtr<BridgeObject> explorers = BridgeObject::Make();
+    ComPtr<BridgeObject> explorer = BridgeObject::Make();
+    ComPtr<BridgeObject> folder = BridgeObject::Make();
+    ComPtr<BridgeObject> mapi = BridgeObject::Make();
+    ComPtr<BridgeObject> selection = BridgeObject::Make();
+    ComPtr<BridgeObject> mail = BridgeObject::Make();
+    ComPtr<BridgeObject> contact = BridgeObject::Make();
+
+    Host() {
+        app->Value("Name", "Outlook \xc3\xbc\xe2\x80\x93")  // UTF-8 both ways
+            .Value("version", "10.0.0.2627")
+            .Object("Explorers", explorers)
+            .Member("Broken",
+                    [](BridgeCall&) { BridgeCall::Fail(9, "Array index out of bounds."); })
+            .Events(EventIds::Application);
+        explorers->Value("Count", "1").Member("Item", [this](BridgeCall& call) {
+            if (call.Arg(0).ToInt32() != 1) {
+                BridgeCall::Fail(9, "Index out of range");
+            }
+            call.Return(Variant(static_cast<IDispatch*>(explorer.Get())));
+        });
+        explorer->Object("CurrentFolder", folder)
+            .Value("Selection", Variant(static_cast<IDispatch*>(selection.Get())))
+            .Member("CommandBars", [](BridgeCall& call) { call.Return(Variant()); })
+            .Events(EventIds::Explorer);
+        folder->Value("Class", 2).Value("Name", "Inbox").Object("Parent", mapi);
+        mapi->Value("Class", 1);
+        selection->Value("Count", 2).Member("Item", [this](BridgeCall& call) {
+            BridgeObject* item = call.Arg(0).ToInt32() == 1 ? mail.Get() : contact.Get();
+            call.Return(Variant(static_cast<IDispatch*>(item)));
+        });
+        mail->Value("Class", 43).Value("Subject", "").Value("Received", Variant(host::Date{}));
+        contact->Value("Class", 40).Value("FullName", "Pat");
+    }
+    ~Host() {
+        for (auto* object : {app.Get(), explorers.Get(), explorer.Get(), folder.Get(), mapi.Get(),
+                             selection.Get(), mail.Get(), contact.Get()}) {
+            object->Clear();
+        }
+    }
+};
+
+// Runs first: the numbers are kept for the whole process.
+TEST_CASE("names are looked up once per name and type") {
+    Host host;
+    auto app = WrapApplication(host.app.Get());
+    for (int i = 0; i < 3; ++i) {
+        app->GetExplorers()->Count();
+        app->Version();  // the host matches names whatever their case
+    }
+    CHECK(host.app->Lookups("Explorers") == 1);
+    CHECK(host.app->Lookups("Version") == 1);
+    CHECK(host.explorers->Lookups("Count") == 1);
+    // Another object of the same type is not asked again.
+    Host other;
+    other.explorers->Value("Count", 4);
+    CHECK(WrapApplication(other.app.Get())->GetExplorers()->Count() == 4);
+    CHECK(other.app->Lookups("Explorers") == 0);
+    CHECK(other.explorers->Lookups("Count") == 0);
+}
+
+TEST_CASE("values convert at the boundary, items are told apart by class") {
+    Host host;
+    auto app = WrapApplication(host.app.Get());
+    CHECK(app->Name() == "Outlook \xc3\xbc\xe2\x80\x93");
+    CHECK(app->GetExplorers()->Count() == 1);  // a numeric text read as a number
+    auto explorer = app->GetExplorers()->Item(1);
+    auto items = explorer->GetSelection();
+    auto mail = pwk::As<host::MailItem>(items->Item(1));
+    CHECK(mail != nullptr);
+    CHECK(pwk::IsA<host::ContactItem>(items->Item(2)));
+    CHECK(!pwk::IsA<host::MailItem>(items->Item(2)));
+    // Strings and dates go as the host's own types and come back unchanged.
+    mail->SetSubject("R\xc3\xa9union");
+    CHECK(host.mail->ValueOf("Subject").Get()->vt == VT_BSTR);
+    CHECK(mail->Subject() == "R\xc3\xa9union");
+    const host::Date when{std::chrono::seconds(1704164645)};  // 2024-01-02 03:04:05
+    host.mail->Value("When", Variant(when));
+    CHECK(host.mail->ValueOf("When").Get()->date > 45293.127 &&
+          host.mail->ValueOf("When").Get()->date < 45293.128);
+    CHECK(Variant(when).ToDate() == when);
+    CHECK_FAILS(Variant("twelve").ToInt32(), pwk::FailureNumber::TypeMismatch);
+    // The same host object is the same adapter; a top folder's parent is the namespace.
+    CHECK(app->GetExplorers()->Item(1).get() == explorer.get());
+    auto folder = explorer->CurrentFolder();
+    CHECK(folder->Name() == "Inbox");
+    CHECK(pwk::Ref<host::HostObject>(folder->Parent())->Text() == "MAPI");
+}
+
+TEST_CASE("failures carry the host's number and text") {
+    Host host;
+    auto app = WrapApplication(host.app.Get());
+    try {
+        app->GetExplorers()->Item(2);
+        CHECK(false);
+    } catch (const pwk::Failure& failure) {
+        CHECK(failure.Number == 9);
+        CHECK(failure.Description == "Index out of range");
+    }
+    // A member the object does not have, and an HRESULT without a classic number.
+    CHECK_FAILS(app->ProductCode(), 438);
+    const pwk::Failure failure = pwk::win::FailureOf(E_FAIL);
+    CHECK(failure.Number == static_cast<std::int32_t>(E_FAIL));
+    CHECK(!failure.Description.empty());
+    CHECK(pwk::win::FailureOf(DISP_E_BADINDEX).Number == 9);
+}
+
+TEST_CASE("nothing where an object is expected is 91") {
+    Host host;
+    auto explorer = WrapApplication(host.app.Get())->GetExplorers()->Item(1);
+    auto bars = explorer->GetCommandBars();  // Empty
+    CHECK(!bars);
+    CHECK_FAILS(bars->Item("Standard"), pwk::FailureNumber::ObjectNotSet);
+    host.explorer->Value("CurrentFolder", Variant(static_cast<IDispatch*>(nullptr)));
+    CHECK_FAILS(explorer->CurrentFolder()->Name(), 91);
+    CHECK(!WrapApplication(nullptr));
+}
+
+struct CancellingSink : host::ApplicationEvents, host::ExplorerEvents {
+    int sends = 0;
+    int closes = 0;
+    bool sentMail = false;
+    void ItemSend(const pwk::Ref<host::Item>& item, bool& cancel) override {
+        ++sends;
+        sentMail = pwk::IsA<host::MailItem>(item);
+        cancel = !cancel;
+    }
+    void Close() override { ++closes; }
+};
+
+VARIANT ByRefFlag(VARIANT_BOOL* flag) {
+    VARIANT arg;
+    VariantInit(&arg);
+    arg.vt = VT_BOOL | VT_BYREF;
+    arg.pboolVal = flag;
+    return arg;
+}
+
+VARIANT ObjectArg(IDispatch* object) {
+    VARIANT arg;
+    VariantInit(&arg);
+    arg.vt = VT_DISPATCH;
+    arg.pdispVal = object;
+    return arg;
+}
+
+TEST_CASE("events reach the sink and by-ref flags come back") {
+    Host host;
+    CancellingSink sink;
+    {
+        auto app = WrapApplication(host.app.Get());
+        pwk::Connection sends = app->Advise(sink);
+        pwk::Connection closes = app->GetExplorers()->Item(1)->Advise(sink);
+        CHECK(host.app->Connected(EventIds::Application) == 1);
+        VARIANT_BOOL cancel = VARIANT_FALSE;
+        host.app->Fire(EventIds::Application, EventIds::ItemSend,
+                       {ObjectArg(host.mail.Get()), ByRefFlag(&cancel)});
+        CHECK(sink.sends == 1 && sink.sentMail);
+        CHECK(cancel == VARIANT_TRUE);
+        host.app->Fire(EventIds::Application, EventIds::ItemSend,
+                       {ObjectArg(host.mail.Get()), ByRefFlag(&cancel)});
+        CHECK(cancel == VARIANT_FALSE);
+        host.explorer->Fire(EventIds::Explorer, EventIds::Close, {});
+        host.explorer->Fire(EventIds::Explorer, 0xF001, {});  // Activate: not handled
+        CHECK(sink.closes == 1);
+        // An object without the event interface refuses the connection as a failure.
+        bool refused = false;
+        try {
+            WrapApplication(host.folder.Get())->Advise(sink);
+        } catch (const pwk::Failure&) {
+            refused = true;
+        }
+        CHECK(refused);
+    }
+    CHECK(host.app->Connected(EventIds::Application) == 0);
+    CHECK(host.explorer->Connected(EventIds::Explorer) == 0);
+}
+
+TEST_CASE("nothing of the host is kept") {
+    Host host;
+    const std::vector<BridgeObject*> objects{host.app.Get(),      host.explorers.Get(),
+                                             host.explorer.Get(), host.selection.Get(),
+                                             host.mail.Get(),     host.contact.Get()};
+    std::vector<ULONG> before;
+    for (BridgeObject* object : objects) {
+        before.push_back(object->References());
+    }
+    {
+        auto app = WrapApplication(host.app.Get());
+        CancellingSink sink;
+        pwk::Connection closes = app->GetExplorers()->Item(1)->Advise(sink);
+        auto items = app->GetExplorers()->Item(1)->GetSelection();
+        auto mail = items->Item(1);
+        items->Item(2);
+        CHECK(host.selection->References() > before[3]);
+        CHECK(host.mail->References() > before[4]);
+    }
+    CHECK(pwk::win::ObjectCache::Instance().Size() == 0);
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+        CHECK(objects[i]->References() == before[i]);
+    }
+}
+
+}  // namespace

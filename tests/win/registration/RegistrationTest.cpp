@@ -1,0 +1,140 @@
+// The component registers itself through regsvr32, as an administrator would: for every user
+// (plain regsvr32) and for the current user (/i:user /n). Usage: test_win_registration <dll>
+#include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
+
+#include <string>
+
+#include "tests/win/support/Check.h"
+#include "win/com/ComponentIds.h"
+#include "win/com/IDTExtensibility2.h"
+#include "win/platform/RegistryKey.h"
+
+using pwk::win::RegistryKey;
+
+namespace {
+
+std::wstring dllPath;
+
+DWORD Regsvr32(const std::wstring& arguments) {
+    std::wstring line = L"regsvr32.exe /s " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        return 0xFFFFFFFF;
+    }
+    WaitForSingleObject(process.hProcess, 60000);
+    DWORD code = 0xFFFFFFFF;
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return code;
+}
+
+std::wstring Quoted(const std::wstring& path) {
+    return L"\"" + path + L"\"";
+}
+
+std::string Text(HKEY root, const std::wstring& path, const std::wstring& name = L"") {
+    const auto key = RegistryKey::Open(root, path);
+    if (!key) {
+        return "<no key>";
+    }
+    const auto value = key->GetString(name);
+    return value ? std::string(value->begin(), value->end()) : "<no value>";
+}
+
+const std::wstring kClsidKey = std::wstring(L"CLSID\\") + pwk::win::ConnectClsidText;
+const std::wstring kTypeLibKey =
+    std::wstring(L"TypeLib\\") + pwk::win::TypeLibraryIdText + L"\\2.1";
+
+bool Creatable() {
+    CLSID clsid{};
+    if (FAILED(CLSIDFromProgID(pwk::win::ConnectProgID, &clsid))) {
+        return false;
+    }
+    pwk::win::IDTExtensibility2* addIn = nullptr;
+    const HRESULT created =
+        CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, pwk::win::IID_IDTExtensibility2,
+                         reinterpret_cast<void**>(&addIn));
+    if (FAILED(created) || addIn == nullptr) {
+        return false;
+    }
+    addIn->Release();
+    return true;
+}
+
+void CheckAddinEntry() {
+    const auto addin = RegistryKey::Open(HKEY_CURRENT_USER, pwk::win::AddinKey);
+    CHECK(addin.has_value());
+    if (addin) {
+        CHECK_EQ(Text(HKEY_CURRENT_USER, pwk::win::AddinKey, L"FriendlyName"), "Parleywick ");
+        CHECK_EQ(Text(HKEY_CURRENT_USER, pwk::win::AddinKey, L"Description"),
+                 "Enterprise-wide tracking of phone and email communication with contacts and "
+                 "customers.");
+        CHECK(addin->GetDword(L"LoadBehavior") == std::optional<DWORD>(3));
+    }
+}
+
+}  // namespace
+
+TEST_CASE("plain regsvr32 registers the class for every user; /u removes every entry") {
+    CHECK_EQ(Regsvr32(Quoted(dllPath)), 0UL);
+    CHECK_EQ(Text(HKEY_CLASSES_ROOT, L"Wickline.Connect\\CLSID"),
+             "{642BA7B0-F1A1-4176-A6DE-DC32BF523047}");
+    CHECK_EQ(Text(HKEY_CLASSES_ROOT, kClsidKey + L"\\ProgID"), "Wickline.Connect");
+    CHECK_EQ(Text(HKEY_CLASSES_ROOT, kClsidKey + L"\\InprocServer32", L"ThreadingModel"),
+             "Apartment");
+    CHECK(Text(HKEY_CLASSES_ROOT, kClsidKey + L"\\InprocServer32").find("PWKCommon.dll") !=
+          std::string::npos);
+    CHECK_EQ(Text(HKEY_CLASSES_ROOT, kTypeLibKey), "Parleywick Add-In");
+    CheckAddinEntry();
+    // Created by ProgID as the host does; creating it runs the start-up.
+    CHECK(Creatable());
+    CoFreeUnusedLibraries();
+
+    CHECK_EQ(Regsvr32(L"/u " + Quoted(dllPath)), 0UL);
+    CHECK(!RegistryKey::Exists(HKEY_CLASSES_ROOT, L"Wickline.Connect"));
+    CHECK(!RegistryKey::Exists(HKEY_CLASSES_ROOT, kClsidKey));
+    CHECK(!RegistryKey::Exists(HKEY_CLASSES_ROOT, kTypeLibKey));
+    CHECK(!RegistryKey::Exists(HKEY_CURRENT_USER, pwk::win::AddinKey));
+    CHECK(!Creatable());
+}
+
+TEST_CASE("/i:user /n registers under the current user's classes only") {
+    CHECK_EQ(Regsvr32(L"/i:user /n " + Quoted(dllPath)), 0UL);
+    CHECK_EQ(Text(HKEY_CURRENT_USER, L"Software\\Classes\\Wickline.Connect\\CLSID"),
+             "{642BA7B0-F1A1-4176-A6DE-DC32BF523047}");
+    CHECK(RegistryKey::Exists(HKEY_CURRENT_USER, L"Software\\Classes\\" + kClsidKey));
+    CHECK(!RegistryKey::Exists(HKEY_LOCAL_MACHINE, L"Software\\Classes\\Wickline.Connect"));
+    CHECK(!RegistryKey::Exists(HKEY_LOCAL_MACHINE, L"Software\\Classes\\" + kClsidKey));
+    CheckAddinEntry();
+
+    CHECK_EQ(Regsvr32(L"/u /i:user /n " + Quoted(dllPath)), 0UL);
+    CHECK(!RegistryKey::Exists(HKEY_CURRENT_USER, L"Software\\Classes\\Wickline.Connect"));
+    CHECK(!RegistryKey::Exists(HKEY_CURRENT_USER, L"Software\\Classes\\" + kClsidKey));
+    CHECK(!RegistryKey::Exists(HKEY_CURRENT_USER, pwk::win::AddinKey));
+}
+
+TEST_CASE("regsvr32 reports a missing component file") {
+    CHECK_EQ(Regsvr32(L"C:\\nowhere\\PWKCommon.dll"), 3UL);
+}
+
+// The harness's main, with the component's path from the command line first.
+int main() {
+    int argc = 0;
+    wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    if (argc < 2) {
+        std::printf("usage: test_win_registration <path of PWKCommon.dll>\n");
+        return 2;
+    }
+    dllPath = argv[1];
+    LocalFree(argv);
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const int failed = pwk::wintest::RunAll();
+    CoUninitialize();
+    return failed;
+}

@@ -1,0 +1,162 @@
+#include <stdexcept>
+
+#include "src/util/Failure.h"
+#include "tests/win/support/Check.h"
+#include "win/platform/RegistryKey.h"
+#include "win/platform/RegistrySettingsStore.h"
+
+using pwk::win::RegistryKey;
+using pwk::win::RegistrySettingsStore;
+
+namespace {
+
+// Each case works in its own branch of HKCU, away from the real program settings.
+constexpr const wchar_t* kBase = L"Software\\Parleywick Tests\\Settings";
+constexpr const wchar_t* kPending = L"Software\\Parleywick Tests\\Pending";
+
+void Wipe() {
+    RegistryKey::DeleteTree(HKEY_CURRENT_USER, L"Software\\Parleywick Tests");
+}
+
+RegistrySettingsStore Fresh() {
+    return RegistrySettingsStore(HKEY_CURRENT_USER, kBase, kPending);
+}
+
+// A store that records a batch and "crashes" before applying it.
+class CrashingStore : public RegistrySettingsStore {
+  public:
+    CrashingStore() : RegistrySettingsStore(HKEY_CURRENT_USER, kBase, kPending) {}
+    bool completeBeforeCrash = true;
+
+  protected:
+    void MarkComplete() override {
+        if (completeBeforeCrash) {
+            RegistrySettingsStore::MarkComplete();
+        }
+    }
+    void ApplyPending() override {}
+};
+
+std::string RawValue(const std::wstring& path, const std::wstring& name) {
+    const auto key = RegistryKey::Open(HKEY_CURRENT_USER, path);
+    if (!key) {
+        return "<no key>";
+    }
+    const auto value = key->GetString(name);
+    return value ? std::string(value->begin(), value->end()) : "<no value>";
+}
+
+}  // namespace
+
+TEST_CASE("values land as REG_SZ in one key per section level, UTF-8 round trip") {
+    Wipe();
+    auto store = Fresh();
+    store.SaveSetting("Parleywick", "Tracked Foldersets\\Set1\\Contacts", "EntryID", "00AB");
+    store.SaveSetting("Parleywick", "Logging", "LogPath", "C:\\Logs\\Zoë");
+    CHECK_EQ(RawValue(std::wstring(kBase) + L"\\Parleywick\\Tracked Foldersets\\Set1\\Contacts",
+                      L"EntryID"),
+             "00AB");
+    CHECK_EQ(store.GetSetting("parleywick", "LOGGING", "logpath"), "C:\\Logs\\Zoë");
+    CHECK_EQ(store.GetSetting("Parleywick", "Logging", "Missing", "dflt"), "dflt");
+    CHECK_EQ(store.GetSetting("Parleywick", "Nowhere", "LogPath", "dflt"), "dflt");
+    CHECK_FAILS(store.SaveSetting("Parleywick", "A\\\\B", "K", "V"), 5);
+    CHECK_FAILS(store.SaveSetting("", "Logging", "K", "V"), 5);
+}
+
+TEST_CASE("removing a section takes its subsections; a missing section or application fails") {
+    Wipe();
+    auto store = Fresh();
+    store.SaveSetting("Parleywick", "Tracked Foldersets\\Set1", "Index", "1");
+    store.SaveSetting("Parleywick", "Tracking", "FirstRun", "False");
+    store.DeleteSection("Parleywick", "Tracked Foldersets");
+    CHECK_EQ(store.GetSetting("Parleywick", "Tracked Foldersets\\Set1", "Index", "gone"), "gone");
+    CHECK_EQ(store.GetSetting("Parleywick", "Tracking", "FirstRun"), "False");
+    CHECK_FAILS(store.DeleteSection("Parleywick", "Tracked Foldersets"), 5);
+    store.DeleteApplication("Parleywick");
+    CHECK(!RegistryKey::Exists(HKEY_CURRENT_USER, std::wstring(kBase) + L"\\Parleywick"));
+    CHECK_FAILS(store.DeleteApplication("Parleywick"), 5);
+}
+
+TEST_CASE("a batch lands whole, or not at all when it fails") {
+    Wipe();
+    auto store = Fresh();
+    store.SaveSetting("Parleywick", "Tracking", "FirstRun", "True");
+    store.SaveSetting("Parleywick", "Version", "Major", "1");
+    store.Batch([&] {
+        store.DeleteApplication("Parleywick");
+        // Inside the batch the removal is already seen.
+        CHECK_EQ(store.GetSetting("Parleywick", "Version", "Major", "none"), "none");
+        CHECK_FAILS(store.DeleteSection("Parleywick", "Version"), 5);
+        store.SaveSetting("Parleywick", "Tracking", "FirstRun", "False");
+    });
+    CHECK_EQ(store.GetSetting("Parleywick", "Tracking", "FirstRun"), "False");
+    CHECK_EQ(store.GetSetting("Parleywick", "Version", "Major", "none"), "none");
+    CHECK(!RegistryKey::Exists(HKEY_CURRENT_USER, kPending));
+
+    try {
+        store.Batch([&] {
+            store.DeleteSection("Parleywick", "Tracking");
+            store.SaveSetting("Other", "S", "K", "V");
+            throw std::runtime_error("half way");
+        });
+    } catch (const std::runtime_error&) {
+    }
+    CHECK_EQ(store.GetSetting("Parleywick", "Tracking", "FirstRun"), "False");
+    CHECK_EQ(store.GetSetting("Other", "S", "K", "none"), "none");
+    CHECK(!RegistryKey::Exists(HKEY_CURRENT_USER, kPending));
+}
+
+TEST_CASE("an inner batch that fails undoes its own changes only") {
+    Wipe();
+    auto store = Fresh();
+    store.Batch([&] {
+        store.SaveSetting("Parleywick", "Outer", "K", "1");
+        try {
+            store.Batch([&] {
+                store.SaveSetting("Parleywick", "Outer", "K", "2");
+                store.SaveSetting("Inner", "S", "K", "3");
+                throw std::runtime_error("inner");
+            });
+        } catch (const std::runtime_error&) {
+        }
+    });
+    CHECK_EQ(store.GetSetting("Parleywick", "Outer", "K"), "1");
+    CHECK_EQ(store.GetSetting("Inner", "S", "K", "none"), "none");
+}
+
+TEST_CASE("a crash after the batch is recorded is rolled forward by the next store") {
+    Wipe();
+    Fresh().SaveSetting("Parleywick", "Tracked Foldersets\\Set1", "Index", "1");
+    {
+        CrashingStore crashing;
+        crashing.Batch([&] {
+            crashing.DeleteSection("Parleywick", "Tracked Foldersets");
+            crashing.SaveSetting("Parleywick", "Tracked Foldersets\\Set2", "Index", "2");
+        });
+        // Nothing applied yet: the live keys still hold the old list.
+        CHECK_EQ(crashing.GetSetting("Parleywick", "Tracked Foldersets\\Set1", "Index"), "1");
+    }
+    auto reopened = Fresh();
+    CHECK_EQ(reopened.GetSetting("Parleywick", "Tracked Foldersets\\Set1", "Index", "gone"),
+             "gone");
+    CHECK_EQ(reopened.GetSetting("Parleywick", "Tracked Foldersets\\Set2", "Index"), "2");
+    CHECK(!RegistryKey::Exists(HKEY_CURRENT_USER, kPending));
+}
+
+TEST_CASE("a crash before the batch is complete leaves the old settings whole") {
+    Wipe();
+    Fresh().SaveSetting("Parleywick", "Tracked Foldersets\\Set1", "Index", "1");
+    {
+        CrashingStore crashing;
+        crashing.completeBeforeCrash = false;
+        crashing.Batch([&] {
+            crashing.DeleteApplication("Parleywick");
+            crashing.SaveSetting("Parleywick", "Tracking", "FirstRun", "False");
+        });
+    }
+    auto reopened = Fresh();
+    CHECK_EQ(reopened.GetSetting("Parleywick", "Tracked Foldersets\\Set1", "Index"), "1");
+    CHECK_EQ(reopened.GetSetting("Parleywick", "Tracking", "FirstRun", "none"), "none");
+    CHECK(!RegistryKey::Exists(HKEY_CURRENT_USER, kPending));
+    Wipe();
+}

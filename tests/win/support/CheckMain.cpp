@@ -1,0 +1,5 @@
+#include "tests/win/support/Check.h"
+
+int main() {
+    return pwk::wintest::RunAll();
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <memory>
+
+#include "src/startup/Connect.h"
+#include "win/com/IDTExtensibility2.h"
+
+namespace pwk::win {
+
+// The COM object the host creates by ProgID: IDTExtensibility2 over the core's Connect. The
+// host's Application and add-in record are wrapped into the core's host model here; every call
+// answers S_OK, since the core's handlers never pass a failure to the host.
+class ConnectObject final : public IDTExtensibility2 {
+  public:
+    // Creating it runs the component's start-up (Main) if this is the process's first object.
+    ConnectObject();
+    ConnectObject(const ConnectObject&) = delete;
+    ConnectObject& operator=(const ConnectObject&) = delete;
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
+    ULONG STDMETHODCALLTYPE AddRef() override;
+    ULONG STDMETHODCALLTYPE Release() override;
+
+    // No type information: the host calls through IDTExtensibility2's own slots.
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** info) override;
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override;
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
+                                     UINT*) override;
+
+    HRESULT STDMETHODCALLTYPE OnConnection(IDispatch* application, int connectMode,
+                                           IDispatch* addInInst, SAFEARRAY** custom) override;
+    HRESULT STDMETHODCALLTYPE OnDisconnection(int removeMode, SAFEARRAY** custom) override;
+    HRESULT STDMETHODCALLTYPE OnAddInsUpdate(SAFEARRAY** custom) override;
+    HRESULT STDMETHODCALLTYPE OnStartupComplete(SAFEARRAY** custom) override;
+    HRESULT STDMETHODCALLTYPE OnBeginShutdown(SAFEARRAY** custom) override;
+
+  private:
+    ~ConnectObject();
+
+    LONG references_ = 1;
+    std::unique_ptr<Connect> core_;
+};
+
+}  // namespace pwk::win

@@ -1,0 +1,60 @@
+// The DLL's entry points, as COM and regsvr32 call them.
+#include <windows.h>
+
+#include <cwchar>
+
+#include "win/com/ClassFactory.h"
+#include "win/com/ComponentIds.h"
+#include "win/com/ModuleState.h"
+#include "win/com/Registration.h"
+
+using pwk::win::ModuleState;
+using pwk::win::Registration;
+
+namespace {
+pwk::win::ClassFactory classFactory;
+}
+
+extern "C" {
+
+BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID /*reserved*/) {
+    if (reason == DLL_PROCESS_ATTACH) {
+        ModuleState::Attach(module);
+        DisableThreadLibraryCalls(module);
+    }
+    return TRUE;
+}
+
+HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID clsid, REFIID iid, void** object) {
+    if (object == nullptr) {
+        return E_POINTER;
+    }
+    *object = nullptr;
+    if (!IsEqualCLSID(clsid, pwk::win::CLSID_Connect)) {
+        return CLASS_E_CLASSNOTAVAILABLE;
+    }
+    return classFactory.QueryInterface(iid, object);
+}
+
+HRESULT STDAPICALLTYPE DllCanUnloadNow() {
+    return ModuleState::CanUnload() ? S_OK : S_FALSE;
+}
+
+HRESULT STDAPICALLTYPE DllRegisterServer() {
+    return Registration::Register(Registration::Scope::Machine);
+}
+
+HRESULT STDAPICALLTYPE DllUnregisterServer() {
+    return Registration::Unregister(Registration::Scope::Machine);
+}
+
+// regsvr32 /i:user /n registers for the current user only (/u with it unregisters); any other
+// command line means every user, as DllRegisterServer.
+HRESULT STDAPICALLTYPE DllInstall(BOOL install, LPCWSTR commandLine) {
+    const bool user = commandLine != nullptr && _wcsicmp(commandLine, L"user") == 0;
+    const Registration::Scope scope =
+        user ? Registration::Scope::User : Registration::Scope::Machine;
+    return install ? Registration::Register(scope) : Registration::Unregister(scope);
+}
+
+}  // extern "C"

@@ -1,0 +1,30 @@
+#include "win/com/ModuleState.h"
+
+#include <memory>
+
+#include "keelson/RegisterKeelson.h"
+#include "src/component/Component.h"
+#include "win/platform/RegistrySettingsStore.h"
+#include "win/platform/WinPlatform.h"
+
+namespace pwk::win {
+
+namespace {
+
+// Made together, gone together (at the DLL's unloading), in this order of dependence.
+struct Process {
+    RegistrySettingsStore settings;
+    WinPlatform platform{settings, ModuleState::Module()};
+    Component component{platform};
+
+    Process() { RegisterKeelson(platform.Factories(), platform); }
+};
+
+}  // namespace
+
+Component& ModuleState::TheComponent() {
+    static const std::unique_ptr<Process> process = std::make_unique<Process>();
+    return process->component;
+}
+
+}  // namespace pwk::win

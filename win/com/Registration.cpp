@@ -1,0 +1,124 @@
+#include "win/com/Registration.h"
+
+#include <filesystem>
+#include <string>
+
+#include "win/com/ComponentIds.h"
+#include "win/com/ModuleState.h"
+#include "win/platform/RegistryKey.h"
+
+namespace pwk::win {
+
+namespace {
+
+struct Classes {
+    HKEY root;
+    std::wstring prefix;  // path of the classes branch under root, ending in "\" or empty
+};
+
+Classes ClassesFor(Registration::Scope scope) {
+    if (scope == Registration::Scope::User) {
+        return {HKEY_CURRENT_USER, L"Software\\Classes\\"};
+    }
+    return {HKEY_CLASSES_ROOT, L""};
+}
+
+std::wstring ModulePath() {
+    wchar_t path[MAX_PATH * 2] = L"";
+    GetModuleFileNameW(ModuleState::Module(), path, static_cast<DWORD>(std::size(path)));
+    return path;
+}
+
+// Writes the default value and the named ones of one key; stops at the first failure.
+LONG Write(HKEY root, const std::wstring& path, const std::wstring& defaultValue,
+           std::initializer_list<std::pair<const wchar_t*, std::wstring>> values = {}) {
+    LONG status = ERROR_SUCCESS;
+    const auto key = RegistryKey::Create(root, path, status);
+    if (!key) {
+        return status;
+    }
+    if (!defaultValue.empty()) {
+        status = key->SetString(L"", defaultValue);
+    }
+    for (const auto& [name, value] : values) {
+        if (status == ERROR_SUCCESS) {
+            status = key->SetString(name, value);
+        }
+    }
+    return status;
+}
+
+LONG WriteAddinEntry() {
+    LONG status = ERROR_SUCCESS;
+    const auto key = RegistryKey::Create(HKEY_CURRENT_USER, AddinKey, status);
+    if (!key) {
+        return status;
+    }
+    status = key->SetString(L"FriendlyName", AddinFriendlyName);
+    if (status == ERROR_SUCCESS) {
+        status = key->SetString(L"Description", AddinDescription);
+    }
+    if (status == ERROR_SUCCESS) {
+        status = key->SetDword(L"LoadBehavior", AddinLoadBehavior);
+    }
+    return status;
+}
+
+HRESULT Result(LONG status) {
+    return status == ERROR_SUCCESS ? S_OK : HRESULT_FROM_WIN32(static_cast<DWORD>(status));
+}
+
+}  // namespace
+
+HRESULT Registration::Register(Scope scope) {
+    const Classes classes = ClassesFor(scope);
+    const std::wstring module = ModulePath();
+    const std::wstring clsid = classes.prefix + L"CLSID\\" + ConnectClsidText;
+    const std::wstring typeLib = classes.prefix + L"TypeLib\\" + TypeLibraryIdText + L"\\2.1";
+    const std::wstring folder = std::filesystem::path(module).parent_path().wstring();
+
+    LONG status = Write(classes.root, clsid, ConnectClassName);
+    const auto next = [&](auto write) {
+        if (status == ERROR_SUCCESS) {
+            status = write();
+        }
+    };
+    next([&] {
+        return Write(classes.root, clsid + L"\\InprocServer32", module,
+                     {{L"ThreadingModel", L"Apartment"}});
+    });
+    next([&] { return Write(classes.root, clsid + L"\\ProgID", ConnectProgID); });
+    next([&] { return Write(classes.root, clsid + L"\\TypeLib", TypeLibraryIdText); });
+    next([&] { return Write(classes.root, classes.prefix + ConnectProgID, ConnectClassName); });
+    next([&] {
+        return Write(classes.root, classes.prefix + ConnectProgID + L"\\CLSID", ConnectClsidText);
+    });
+    next([&] { return Write(classes.root, typeLib, TypeLibraryDescription); });
+    next([&] { return Write(classes.root, typeLib + L"\\FLAGS", L"0"); });
+    next([&] { return Write(classes.root, typeLib + L"\\HELPDIR", folder); });
+    next(WriteAddinEntry);
+    if (status != ERROR_SUCCESS) {
+        Unregister(scope);
+    }
+    return Result(status);
+}
+
+HRESULT Registration::Unregister(Scope scope) {
+    const Classes classes = ClassesFor(scope);
+    LONG status = ERROR_SUCCESS;
+    for (const std::wstring& path :
+         {classes.prefix + L"CLSID\\" + ConnectClsidText, classes.prefix + ConnectProgID,
+          classes.prefix + L"TypeLib\\" + TypeLibraryIdText}) {
+        if (const LONG removed = RegistryKey::DeleteTree(classes.root, path);
+            removed != ERROR_SUCCESS) {
+            status = removed;
+        }
+    }
+    if (const LONG removed = RegistryKey::DeleteTree(HKEY_CURRENT_USER, AddinKey);
+        removed != ERROR_SUCCESS) {
+        status = removed;
+    }
+    return Result(status);
+}
+
+}  // namespace pwk::win

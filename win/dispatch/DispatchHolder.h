@@ -1,0 +1,61 @@
+#pragma once
+
+#include <oaidl.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "src/util/Failure.h"
+#include "win/dispatch/ComPtr.h"
+#include "win/dispatch/Variant.h"
+
+namespace pwk::win {
+
+// The host object behind an adapter, and the late-bound calls on it: names resolved through
+// the shared cache, arguments passed in order, a failure raised as the add-in's Failure.
+class DispatchHolder {
+  public:
+    explicit DispatchHolder(ComPtr<IDispatch> object);
+    DispatchHolder(const DispatchHolder&) = delete;
+    DispatchHolder& operator=(const DispatchHolder&) = delete;
+    virtual ~DispatchHolder();
+
+    IDispatch* Dispatch() const { return object_.Get(); }
+    // The object's COM identity, the same for every interface pointer to it.
+    IUnknown* Identity() const { return identity_; }
+
+    template <class... Args>
+    Variant Get(const std::string& name, Args&&... args) const {
+        return Invoke(DISPATCH_PROPERTYGET | DISPATCH_METHOD, name,
+                      {Variant(std::forward<Args>(args))...});
+    }
+    template <class... Args>
+    Variant Call(const std::string& name, Args&&... args) const {
+        return Invoke(DISPATCH_METHOD, name, {Variant(std::forward<Args>(args))...});
+    }
+    void Put(const std::string& name, Variant value) const;
+
+  private:
+    Variant Invoke(WORD flags, const std::string& name, std::vector<Variant> args,
+                   bool put = false) const;
+
+    ComPtr<IDispatch> object_;
+    IUnknown* identity_ = nullptr;
+};
+
+// The host object behind an object of the add-in's model: null for nothing, a type mismatch
+// (13) for an object that did not come from the host.
+template <class T>
+IDispatch* DispatchOf(const T* object) {
+    if (object == nullptr) {
+        return nullptr;
+    }
+    const auto* holder = dynamic_cast<const DispatchHolder*>(object);
+    if (holder == nullptr) {
+        Raise(FailureNumber::TypeMismatch);
+    }
+    return holder->Dispatch();
+}
+
+}  // namespace pwk::win

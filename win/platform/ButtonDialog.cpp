@@ -1,0 +1,136 @@
+#include "win/platform/ButtonDialog.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "win/dispatch/WideText.h"
+
+namespace pwk::win {
+
+namespace {
+
+constexpr WORD kFirstButtonId = 100;
+constexpr short kButtonWidth = 60;
+constexpr short kButtonHeight = 14;
+constexpr short kMargin = 7;
+
+// A DLGTEMPLATE and its items, laid out as the system reads them: WORD-aligned texts, each
+// item DWORD-aligned.
+class Template {
+  public:
+    void Header(DWORD style, WORD items, short width, short height, const std::wstring& title) {
+        Dword(style);
+        Dword(0);  // extended style
+        Word(items);
+        Word(0);  // x
+        Word(0);  // y
+        Word(static_cast<WORD>(width));
+        Word(static_cast<WORD>(height));
+        Word(0);  // no menu
+        Word(0);  // the standard dialog class
+        Text(title);
+        Word(9);  // point size of the font below (DS_SETFONT)
+        Text(L"MS Shell Dlg");
+    }
+    void Item(DWORD style, short x, short y, short cx, short cy, WORD id, WORD classAtom,
+              const std::wstring& text) {
+        while (words_.size() % 2 != 0) {
+            Word(0);
+        }
+        Dword(style | WS_CHILD | WS_VISIBLE);
+        Dword(0);
+        Word(static_cast<WORD>(x));
+        Word(static_cast<WORD>(y));
+        Word(static_cast<WORD>(cx));
+        Word(static_cast<WORD>(cy));
+        Word(id);
+        Word(0xFFFF);
+        Word(classAtom);
+        Text(text);
+        Word(0);  // no creation data
+    }
+    const DLGTEMPLATE* Get() const { return reinterpret_cast<const DLGTEMPLATE*>(words_.data()); }
+
+  private:
+    void Word(WORD w) { words_.push_back(w); }
+    void Dword(DWORD d) {
+        Word(LOWORD(d));
+        Word(HIWORD(d));
+    }
+    void Text(const std::wstring& text) {
+        words_.insert(words_.end(), text.begin(), text.end());
+        Word(0);
+    }
+    std::vector<WORD> words_;
+};
+
+constexpr WORD kButtonAtom = 0x0080;
+constexpr WORD kStaticAtom = 0x0082;
+
+INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        // lParam: the default button's index; it takes the focus.
+        SetFocus(GetDlgItem(window, static_cast<int>(kFirstButtonId + lParam)));
+        return FALSE;
+    }
+    if (message == WM_COMMAND) {
+        const WORD id = LOWORD(wParam);
+        if (id >= kFirstButtonId) {
+            EndDialog(window, id - kFirstButtonId);
+        } else if (id == IDCANCEL) {
+            EndDialog(window, -1);
+        }
+        return TRUE;
+    }
+    return FALSE;
+}
+
+short LineCount(const std::wstring& text) {
+    return static_cast<short>(1 + std::count(text.begin(), text.end(), L'\n'));
+}
+
+}  // namespace
+
+int ButtonDialog::Show(const CustomDialog& dialog) {
+    std::wstring text;
+    if (!dialog.FrameCaption.empty()) {
+        text = Widen(dialog.FrameCaption) + L"\r\n\r\n";
+    }
+    text += Widen(dialog.Text);
+    for (std::size_t i = 0; i < dialog.ButtonToolTips.size() && i < dialog.Buttons.size(); ++i) {
+        if (!dialog.ButtonToolTips[i].empty()) {
+            text += L"\r\n" + Widen(dialog.Buttons[i]) + L": " + Widen(dialog.ButtonToolTips[i]);
+        }
+    }
+    std::vector<std::string> buttons = dialog.Buttons;
+    if (buttons.empty()) {
+        buttons.push_back("OK");
+    }
+    const auto count = static_cast<short>(buttons.size());
+    const short rowWidth = static_cast<short>(count * (kButtonWidth + kMargin) - kMargin);
+    const short width = std::max<short>(260, static_cast<short>(rowWidth + 2 * kMargin));
+    const short textHeight = static_cast<short>(LineCount(text) * 9 + 4);
+    const short height = static_cast<short>(textHeight + kButtonHeight + 3 * kMargin);
+
+    Template dlg;
+    dlg.Header(DS_MODALFRAME | DS_SETFONT | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU,
+               static_cast<WORD>(count + 1), width, height, Widen(dialog.Title));
+    dlg.Item(SS_LEFT | SS_NOPREFIX, kMargin, kMargin, static_cast<short>(width - 2 * kMargin),
+             textHeight, 0xFFFF, kStaticAtom, text);
+    short x = static_cast<short>(width - kMargin - rowWidth);
+    for (short i = 0; i < count; ++i) {
+        const DWORD kind = i == dialog.DefaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+        dlg.Item(kind | WS_TABSTOP, x, static_cast<short>(height - kMargin - kButtonHeight),
+                 kButtonWidth, kButtonHeight, static_cast<WORD>(kFirstButtonId + i), kButtonAtom,
+                 Widen(buttons[static_cast<std::size_t>(i)]));
+        x = static_cast<short>(x + kButtonWidth + kMargin);
+    }
+    const INT_PTR chosen =
+        DialogBoxIndirectParamW(nullptr, dlg.Get(), GetActiveWindow(), DialogProc,
+                                static_cast<LPARAM>(std::max(0, dialog.DefaultButton)));
+    return chosen < 0 || chosen >= count ? -1 : static_cast<int>(chosen);
+}
+
+}  // namespace pwk::win

@@ -1,0 +1,139 @@
+#include "win/platform/RegistryKey.h"
+
+namespace pwk::win {
+
+RegistryKey& RegistryKey::operator=(RegistryKey&& other) noexcept {
+    if (this != &other) {
+        Close();
+        key_ = other.key_;
+        other.key_ = nullptr;
+    }
+    return *this;
+}
+
+void RegistryKey::Close() noexcept {
+    if (key_ != nullptr) {
+        RegCloseKey(key_);
+        key_ = nullptr;
+    }
+}
+
+std::optional<RegistryKey> RegistryKey::Open(HKEY root, const std::wstring& path, REGSAM access) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(root, path.c_str(), 0, access, &key) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    return RegistryKey(key);
+}
+
+std::optional<RegistryKey> RegistryKey::Create(HKEY root, const std::wstring& path, LONG& status) {
+    HKEY key = nullptr;
+    status = RegCreateKeyExW(root, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                             KEY_READ | KEY_WRITE, nullptr, &key, nullptr);
+    if (status != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    return RegistryKey(key);
+}
+
+bool RegistryKey::Exists(HKEY root, const std::wstring& path) {
+    return Open(root, path).has_value();
+}
+
+LONG RegistryKey::DeleteTree(HKEY root, const std::wstring& path) {
+    const LONG status = RegDeleteTreeW(root, path.c_str());
+    if (status == ERROR_FILE_NOT_FOUND) {
+        return ERROR_SUCCESS;
+    }
+    if (status != ERROR_SUCCESS) {
+        return status;
+    }
+    // RegDeleteTreeW empties the key; the key itself goes with RegDeleteKeyW.
+    const LONG removed = RegDeleteKeyW(root, path.c_str());
+    return removed == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : removed;
+}
+
+LONG RegistryKey::CopyTree(HKEY root, const std::wstring& source, const std::wstring& target) {
+    const auto from = Open(root, source);
+    if (!from) {
+        return ERROR_FILE_NOT_FOUND;
+    }
+    if (const LONG status = DeleteTree(root, target); status != ERROR_SUCCESS) {
+        return status;
+    }
+    LONG status = ERROR_SUCCESS;
+    const auto to = Create(root, target, status);
+    if (!to) {
+        return status;
+    }
+    return RegCopyTreeW(from->Handle(), nullptr, to->Handle());
+}
+
+std::optional<std::wstring> RegistryKey::GetString(const std::wstring& name) const {
+    DWORD type = 0;
+    DWORD bytes = 0;
+    if (RegQueryValueExW(key_, name.c_str(), nullptr, &type, nullptr, &bytes) != ERROR_SUCCESS ||
+        (type != REG_SZ && type != REG_EXPAND_SZ)) {
+        return std::nullopt;
+    }
+    std::wstring text(bytes / sizeof(wchar_t) + 1, L'\0');
+    bytes = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+    if (RegQueryValueExW(key_, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(text.data()),
+                         &bytes) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    // The stored data may or may not end in a NUL; the text ends at the first one.
+    text.resize(wcsnlen(text.c_str(), text.size()));
+    return text;
+}
+
+std::optional<DWORD> RegistryKey::GetDword(const std::wstring& name) const {
+    DWORD type = 0;
+    DWORD value = 0;
+    DWORD bytes = sizeof(value);
+    if (RegQueryValueExW(key_, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&value),
+                         &bytes) != ERROR_SUCCESS ||
+        type != REG_DWORD) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+LONG RegistryKey::SetString(const std::wstring& name, const std::wstring& value) const {
+    const auto bytes = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
+    return RegSetValueExW(key_, name.c_str(), 0, REG_SZ,
+                          reinterpret_cast<const BYTE*>(value.c_str()), bytes);
+}
+
+LONG RegistryKey::SetDword(const std::wstring& name, DWORD value) const {
+    return RegSetValueExW(key_, name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
+                          sizeof(value));
+}
+
+bool RegistryKey::HasValue(const std::wstring& name) const {
+    return RegQueryValueExW(key_, name.c_str(), nullptr, nullptr, nullptr, nullptr) ==
+           ERROR_SUCCESS;
+}
+
+std::vector<std::wstring> RegistryKey::SubkeyNames() const {
+    std::vector<std::wstring> names;
+    wchar_t name[256];
+    for (DWORD index = 0;; ++index) {
+        DWORD length = 256;
+        if (RegEnumKeyExW(key_, index, name, &length, nullptr, nullptr, nullptr, nullptr) !=
+            ERROR_SUCCESS) {
+            return names;
+        }
+        names.emplace_back(name, length);
+    }
+}
+
+bool RegistryKey::IsEmpty() const {
+    DWORD subkeys = 0;
+    DWORD values = 0;
+    RegQueryInfoKeyW(key_, nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values, nullptr,
+                     nullptr, nullptr, nullptr);
+    return subkeys == 0 && values == 0;
+}
+
+}  // namespace pwk::win

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace pwk::win {
+
+// An open registry key, closed when the holder goes. Paths and names are UTF-16, as the
+// registry takes them; failing calls hand back the Win32 status instead of throwing, since what
+// a failure means (a missing section, a denied write) is the caller's to say.
+class RegistryKey {
+  public:
+    RegistryKey() = default;
+    ~RegistryKey() { Close(); }
+    RegistryKey(RegistryKey&& other) noexcept : key_(other.key_) { other.key_ = nullptr; }
+    RegistryKey& operator=(RegistryKey&& other) noexcept;
+    RegistryKey(const RegistryKey&) = delete;
+    RegistryKey& operator=(const RegistryKey&) = delete;
+
+    // Opens an existing key; nothing when it does not exist or cannot be opened.
+    static std::optional<RegistryKey> Open(HKEY root, const std::wstring& path,
+                                           REGSAM access = KEY_READ);
+    // Opens the key, creating it and any missing parents; status in `status` on failure.
+    static std::optional<RegistryKey> Create(HKEY root, const std::wstring& path, LONG& status);
+    static bool Exists(HKEY root, const std::wstring& path);
+    // Removes the key with everything below it; ERROR_SUCCESS also when there was nothing.
+    static LONG DeleteTree(HKEY root, const std::wstring& path);
+    // Replaces `target` with a copy of `source` (which must exist).
+    static LONG CopyTree(HKEY root, const std::wstring& source, const std::wstring& target);
+
+    HKEY Handle() const { return key_; }
+
+    // A REG_SZ (or REG_EXPAND_SZ, unexpanded) value; nothing when missing or of another type.
+    std::optional<std::wstring> GetString(const std::wstring& name) const;
+    std::optional<DWORD> GetDword(const std::wstring& name) const;
+    LONG SetString(const std::wstring& name, const std::wstring& value) const;
+    LONG SetDword(const std::wstring& name, DWORD value) const;
+    bool HasValue(const std::wstring& name) const;
+    // The names of the subkeys directly below.
+    std::vector<std::wstring> SubkeyNames() const;
+    bool IsEmpty() const;
+
+  private:
+    explicit RegistryKey(HKEY key) : key_(key) {}
+    void Close() noexcept;
+
+    HKEY key_ = nullptr;
+};
+
+}  // namespace pwk::win

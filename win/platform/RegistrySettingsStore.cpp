@@ -1,0 +1,290 @@
+#include "win/platform/RegistrySettingsStore.h"
+
+#include <algorithm>
+
+#include "src/util/Failure.h"
+#include "store/SectionPath.h"
+#include "win/dispatch/WideText.h"
+#include "win/platform/RegistryKey.h"
+
+namespace pwk::win {
+
+namespace {
+
+constexpr const wchar_t* kCompleteValue = L"Complete";
+constexpr const wchar_t* kAppsKey = L"\\Applications";
+constexpr const wchar_t* kListValue = L"Applications";
+
+[[noreturn]] void RaiseWriteFailure(LONG status, const std::string& what) {
+    throw Failure(FailureNumber::InvalidProcedureCall,
+                  "Invalid procedure call or argument: cannot write the settings " + what +
+                      " (Windows error " + std::to_string(status) + ")");
+}
+
+// Adds the values of `key` and of every key below it, `section` being the key's path.
+void DumpKey(const RegistryKey& key, const std::string& section, std::vector<std::string>& lines) {
+    if (!section.empty()) {
+        wchar_t name[16384];
+        for (DWORD index = 0;; ++index) {
+            DWORD length = static_cast<DWORD>(std::size(name));
+            DWORD type = 0;
+            if (RegEnumValueW(key.Handle(), index, name, &length, nullptr, &type, nullptr,
+                              nullptr) != ERROR_SUCCESS) {
+                break;
+            }
+            const std::wstring valueName(name, length);
+            if (const auto text = key.GetString(valueName)) {
+                lines.push_back(section + "|" + Narrow(valueName) + "=" + Narrow(*text));
+            }
+        }
+    }
+    for (const std::wstring& child : key.SubkeyNames()) {
+        if (const auto sub = RegistryKey::Open(key.Handle(), child)) {
+            DumpKey(*sub, section.empty() ? Narrow(child) : section + "\\" + Narrow(child), lines);
+        }
+    }
+}
+
+// The batch's applications, as one text that lists each name on its own line.
+std::wstring JoinLines(const std::set<std::wstring>& names) {
+    std::wstring joined;
+    for (const std::wstring& name : names) {
+        joined += name + L"\n";
+    }
+    return joined;
+}
+
+std::set<std::wstring> SplitLines(const std::wstring& joined) {
+    std::set<std::wstring> names;
+    std::size_t start = 0;
+    for (std::size_t end; (end = joined.find(L'\n', start)) != std::wstring::npos;
+         start = end + 1) {
+        names.insert(joined.substr(start, end - start));
+    }
+    return names;
+}
+
+}  // namespace
+
+RegistrySettingsStore::RegistrySettingsStore(HKEY root, std::wstring base, std::wstring pending)
+    : root_(root), base_(std::move(base)), pending_(std::move(pending)) {
+    RecoverPending();
+}
+
+std::wstring RegistrySettingsStore::PendingCopy(const std::wstring& appName) const {
+    return pending_ + kAppsKey + L"\\" + appName;
+}
+
+std::wstring RegistrySettingsStore::ApplicationPath(const std::string& appName, bool forChange) {
+    SectionPath::RequireName(appName, "application");
+    const std::wstring name = Widen(appName);
+    const std::wstring live = base_ + L"\\" + name;
+    if (depth_ == 0) {
+        return live;
+    }
+    // Names are compared as the registry compares them.
+    const std::wstring folded = Widen(SectionPath::Fold(appName));
+    if (touched_.count(folded) != 0) {
+        return PendingCopy(folded);
+    }
+    if (!forChange) {
+        return live;
+    }
+    LONG status = ERROR_SUCCESS;
+    const auto list = RegistryKey::Create(root_, pending_, status);
+    if (!list) {
+        RaiseWriteFailure(status, "batch");
+    }
+    if (RegistryKey::Exists(root_, live)) {
+        status = RegistryKey::CopyTree(root_, live, PendingCopy(folded));
+    } else {
+        status = RegistryKey::DeleteTree(root_, PendingCopy(folded));
+        if (status == ERROR_SUCCESS) {
+            RegistryKey::Create(root_, PendingCopy(folded), status);
+        }
+    }
+    if (status != ERROR_SUCCESS) {
+        RaiseWriteFailure(status, "batch");
+    }
+    touched_.insert(folded);
+    return PendingCopy(folded);
+}
+
+std::wstring RegistrySettingsStore::SectionPathOf(const std::string& appName,
+                                                  const std::string& section, bool forChange) {
+    // Levels() refuses an empty section or an empty level; the registry nests the rest itself.
+    SectionPath::Levels(section);
+    return ApplicationPath(appName, forChange) + L"\\" + Widen(section);
+}
+
+std::string RegistrySettingsStore::GetSetting(const std::string& appName,
+                                              const std::string& section, const std::string& key,
+                                              const std::string& defaultValue) {
+    SectionPath::RequireName(key, "key");
+    const auto sectionKey = RegistryKey::Open(root_, SectionPathOf(appName, section, false));
+    if (!sectionKey) {
+        return defaultValue;
+    }
+    const auto value = sectionKey->GetString(Widen(key));
+    return value ? Narrow(*value) : defaultValue;
+}
+
+void RegistrySettingsStore::SaveSetting(const std::string& appName, const std::string& section,
+                                        const std::string& key, const std::string& value) {
+    SectionPath::RequireName(key, "key");
+    LONG status = ERROR_SUCCESS;
+    const auto sectionKey =
+        RegistryKey::Create(root_, SectionPathOf(appName, section, true), status);
+    if (!sectionKey) {
+        RaiseWriteFailure(status, "section \"" + section + "\"");
+    }
+    status = sectionKey->SetString(Widen(key), Widen(value));
+    if (status != ERROR_SUCCESS) {
+        RaiseWriteFailure(status, "value \"" + key + "\"");
+    }
+}
+
+void RegistrySettingsStore::DeleteSection(const std::string& appName, const std::string& section) {
+    const std::wstring path = SectionPathOf(appName, section, false);
+    if (!RegistryKey::Exists(root_, path)) {
+        SectionPath::RaiseMissing(appName, section);
+    }
+    const LONG status = RegistryKey::DeleteTree(root_, SectionPathOf(appName, section, true));
+    if (status != ERROR_SUCCESS) {
+        RaiseWriteFailure(status, "section \"" + section + "\"");
+    }
+}
+
+void RegistrySettingsStore::DeleteApplication(const std::string& appName) {
+    const auto application = RegistryKey::Open(root_, ApplicationPath(appName, false));
+    if (!application || application->IsEmpty()) {
+        SectionPath::RaiseMissing(appName, "");
+    }
+    const std::wstring path = ApplicationPath(appName, true);
+    // Inside a batch the copy stays, empty, so that applying the batch removes the live key.
+    LONG status = ERROR_SUCCESS;
+    if (const auto copy = RegistryKey::Open(root_, path, KEY_READ | KEY_WRITE)) {
+        for (const std::wstring& name : copy->SubkeyNames()) {
+            if (status == ERROR_SUCCESS) {
+                status = RegistryKey::DeleteTree(copy->Handle(), name);
+            }
+        }
+        if (depth_ == 0 && status == ERROR_SUCCESS) {
+            status = RegistryKey::DeleteTree(root_, path);
+        }
+    }
+    if (status != ERROR_SUCCESS) {
+        RaiseWriteFailure(status, "application \"" + appName + "\"");
+    }
+}
+
+std::vector<std::string> RegistrySettingsStore::Dump(const std::string& appName) {
+    std::vector<std::string> lines;
+    if (const auto application = RegistryKey::Open(root_, ApplicationPath(appName, false))) {
+        DumpKey(*application, "", lines);
+    }
+    std::sort(lines.begin(), lines.end());
+    return lines;
+}
+
+std::string RegistrySettingsStore::Name() const {
+    const char* root = root_ == HKEY_CURRENT_USER ? "HKEY_CURRENT_USER\\" : "";
+    return root + Narrow(base_);
+}
+
+void RegistrySettingsStore::Batch(const std::function<void()>& changes) {
+    if (depth_ > 0) {
+        // An inner batch undoes only its own changes: it keeps the copies as they stand.
+        const std::wstring undo = pending_ + L"\\Undo" + std::to_wstring(depth_);
+        const std::set<std::wstring> touchedBefore = touched_;
+        const bool hadCopies = RegistryKey::Exists(root_, pending_ + kAppsKey);
+        if (hadCopies) {
+            RegistryKey::CopyTree(root_, pending_ + kAppsKey, undo);
+        }
+        ++depth_;
+        try {
+            changes();
+        } catch (...) {
+            --depth_;
+            RegistryKey::DeleteTree(root_, pending_ + kAppsKey);
+            if (hadCopies) {
+                RegistryKey::CopyTree(root_, undo, pending_ + kAppsKey);
+            }
+            RegistryKey::DeleteTree(root_, undo);
+            touched_ = touchedBefore;
+            throw;
+        }
+        --depth_;
+        RegistryKey::DeleteTree(root_, undo);
+        return;
+    }
+    DiscardPending();
+    ++depth_;
+    try {
+        changes();
+    } catch (...) {
+        depth_ = 0;
+        DiscardPending();
+        throw;
+    }
+    depth_ = 0;
+    if (touched_.empty()) {
+        return;
+    }
+    MarkComplete();
+    ApplyPending();
+}
+
+void RegistrySettingsStore::MarkComplete() {
+    LONG status = ERROR_SUCCESS;
+    const auto pending = RegistryKey::Create(root_, pending_, status);
+    if (!pending) {
+        DiscardPending();
+        RaiseWriteFailure(status, "batch");
+    }
+    // The list first, the mark last: a pending key without the mark was never complete.
+    status = pending->SetString(kListValue, JoinLines(touched_));
+    if (status == ERROR_SUCCESS) {
+        status = pending->SetDword(kCompleteValue, 1);
+    }
+    if (status != ERROR_SUCCESS) {
+        DiscardPending();
+        RaiseWriteFailure(status, "batch");
+    }
+    RegFlushKey(pending->Handle());
+}
+
+void RegistrySettingsStore::ApplyPending() {
+    // Replacing a live key by its copy can be repeated: after a crash half way it is simply
+    // done again from the start.
+    for (const std::wstring& name : touched_) {
+        const std::wstring live = base_ + L"\\" + name;
+        const auto copy = RegistryKey::Open(root_, PendingCopy(name));
+        if (copy && !copy->IsEmpty()) {
+            RegistryKey::CopyTree(root_, PendingCopy(name), live);
+        } else {
+            RegistryKey::DeleteTree(root_, live);
+        }
+    }
+    DiscardPending();
+}
+
+void RegistrySettingsStore::RecoverPending() {
+    const auto pending = RegistryKey::Open(root_, pending_);
+    if (!pending) {
+        return;
+    }
+    if (pending->GetDword(kCompleteValue).value_or(0) == 1) {
+        touched_ = SplitLines(pending->GetString(kListValue).value_or(L""));
+        ApplyPending();
+    } else {
+        DiscardPending();
+    }
+}
+
+void RegistrySettingsStore::DiscardPending() {
+    RegistryKey::DeleteTree(root_, pending_);
+    touched_.clear();
+}
+
+}  // namespace pwk::win

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <windows.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "src/platform/SettingsStore.h"
+
+namespace pwk::win {
+
+// The settings store in the current user's registry branch for program settings:
+// <root>\<base>\<application>\<section level>...\<section level>, one REG_SZ value per key.
+// Names compare case-insensitively, as the registry does.
+//
+// A batch works on copies: the first change to an application inside a batch copies that
+// application's key under the pending key, every read and change of the batch goes to the copy,
+// and at the end the pending key is marked complete before the copies replace the live keys.
+// A new store rolls a complete pending batch forward (the crash came while applying it) and
+// throws an incomplete one away (the crash came before it was recorded), so a crash never
+// leaves half a batch.
+class RegistrySettingsStore : public SettingsStore {
+  public:
+    static constexpr const wchar_t* ProgramSettings = L"Software\\VB and VBA Program Settings";
+    static constexpr const wchar_t* PendingBatch = L"Software\\Parleywick\\Pending settings batch";
+
+    explicit RegistrySettingsStore(HKEY root = HKEY_CURRENT_USER,
+                                   std::wstring base = ProgramSettings,
+                                   std::wstring pending = PendingBatch);
+
+    std::string GetSetting(const std::string& appName, const std::string& section,
+                           const std::string& key, const std::string& defaultValue = "") override;
+    void SaveSetting(const std::string& appName, const std::string& section, const std::string& key,
+                     const std::string& value) override;
+    void DeleteSection(const std::string& appName, const std::string& section) override;
+    void DeleteApplication(const std::string& appName) override;
+    void Batch(const std::function<void()>& changes) override;
+
+    // Every value of one application as sorted "section|key=value" lines, in stored spelling.
+    std::vector<std::string> Dump(const std::string& appName);
+    // Where the store lives, for messages: "HKEY_CURRENT_USER\<base>".
+    std::string Name() const;
+
+  protected:
+    // Marks the recorded batch complete and applies it; a test stops between the two.
+    virtual void MarkComplete();
+    virtual void ApplyPending();
+
+  private:
+    // Where an application's keys are read and written: its live key, or inside a batch its
+    // copy under the pending key.
+    std::wstring ApplicationPath(const std::string& appName, bool forChange);
+    std::wstring SectionPathOf(const std::string& appName, const std::string& section,
+                               bool forChange);
+    std::wstring PendingCopy(const std::wstring& appName) const;
+    void RecoverPending();
+    void DiscardPending();
+
+    HKEY root_;
+    std::wstring base_;
+    std::wstring pending_;
+    int depth_ = 0;
+    std::set<std::wstring> touched_;  // applications copied in the running batch
+};
+
+}  // namespace pwk::win

@@ -1,0 +1,39 @@
+#include "win/platform/WinFileUtility.h"
+
+#include <windows.h>
+// After windows.h, which they need.
+#include <commdlg.h>
+#include <shlobj.h>
+
+#include "win/dispatch/WideText.h"
+
+namespace pwk::win {
+
+std::string WinFileUtility::DefaultFolder() {
+    wchar_t* folder = nullptr;
+    std::string result;
+    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Documents, 0, nullptr, &folder))) {
+        result = Narrow(folder, wcslen(folder));
+    }
+    CoTaskMemFree(folder);
+    return result;
+}
+
+std::optional<std::string> WinFileUtility::ChooseFile(const std::string& title) {
+    wchar_t path[MAX_PATH * 4] = L"";
+    const std::wstring caption = Widen(title);
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = GetActiveWindow();
+    dialog.lpstrFilter = L"All Files (*.*)\0*.*\0";
+    dialog.lpstrFile = path;
+    dialog.nMaxFile = static_cast<DWORD>(std::size(path));
+    dialog.lpstrTitle = caption.empty() ? nullptr : caption.c_str();
+    dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    if (!GetOpenFileNameW(&dialog)) {
+        return std::nullopt;
+    }
+    return Narrow(path, wcslen(path));
+}
+
+}  // namespace pwk::win

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace pwk::testhost {
+
+// Watches this process's windows for message boxes (dialog class "#32770") while it lives,
+// reads each box's caption and text, and answers it: OK where there is one, else No, else
+// Cancel, as a user who declines everything would.
+class BoxAnswerer {
+  public:
+    struct Box {
+        std::string Caption;
+        std::string Text;
+    };
+
+    BoxAnswerer();
+    BoxAnswerer(const BoxAnswerer&) = delete;
+    BoxAnswerer& operator=(const BoxAnswerer&) = delete;
+    ~BoxAnswerer();
+
+    std::vector<Box> Answered() const;
+
+  private:
+    void Watch();
+    static BOOL CALLBACK Visit(HWND window, LPARAM self);
+    void Answer(HWND box);
+
+    std::atomic<bool> stop_{false};
+    mutable std::mutex mutex_;
+    std::vector<Box> answered_;
+    std::vector<HWND> seen_;
+    std::thread watcher_;
+};
+
+}  // namespace pwk::testhost

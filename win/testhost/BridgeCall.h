@@ -1,0 +1,39 @@
+#pragma once
+
+#include <oaidl.h>
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "win/dispatch/Variant.h"
+
+namespace pwk::testhost {
+
+// A failure a bridged member raises: reaches the caller as an automation exception carrying
+// the number (as the host's own errors do) and the text.
+struct BridgeFailure {
+    std::int32_t Number;
+    std::string Text;
+};
+
+// One call of a bridged member: its arguments in declared order, and its answer.
+class BridgeCall {
+  public:
+    BridgeCall(WORD flags, const DISPPARAMS& params, VARIANT* result);
+
+    bool IsPut() const { return (flags_ & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) != 0; }
+    std::size_t Count() const { return args_.size(); }
+    // The argument at `index` (a copy); Missing when it was left out.
+    win::Variant Arg(std::size_t index) const;
+    void Return(const win::Variant& value);
+    [[noreturn]] static void Fail(std::int32_t number, const std::string& text);
+
+  private:
+    WORD flags_;
+    std::vector<VARIANT*> args_;
+    VARIANT* result_;
+};
+
+}  // namespace pwk::testhost

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <ocidl.h>
+
+#include <atomic>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "win/dispatch/ComPtr.h"
+#include "win/dispatch/Variant.h"
+#include "win/testhost/BridgeCall.h"
+#include "win/testhost/ConnectionPoint.h"
+
+namespace pwk::testhost {
+
+// One object of the test host as a client sees it over IDispatch: a table of named members
+// (matched without regard to case, numbered in the order they were added), the connection
+// points of its event interfaces, and its reference count for the tests to read.
+class BridgeObject final : public IDispatch, public IConnectionPointContainer {
+  public:
+    using Handler = std::function<void(BridgeCall&)>;
+
+    static win::ComPtr<BridgeObject> Make();
+
+    // A member answered by `handler` (a property read or write, or a method call).
+    BridgeObject& Member(const std::string& name, Handler handler);
+    // A property holding a value: reads answer it, writes replace it.
+    BridgeObject& Value(const std::string& name, const win::Variant& value);
+    // A property answering an object of the host.
+    BridgeObject& Object(const std::string& name, const win::ComPtr<BridgeObject>& object);
+    BridgeObject& Events(const IID& events);
+
+    void Fire(const IID& events, DISPID member, std::vector<VARIANT> args);
+    // Ends every connection and drops every member, so that objects referring to each other
+    // let go (the host shutting down).
+    void Clear();
+
+    const win::Variant& ValueOf(const std::string& name) const;
+    ULONG References() const { return references_; }
+    std::size_t Connected(const IID& events) const;
+    // How often a client asked for the number of `name`.
+    int Lookups(const std::string& name) const;
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+    ULONG STDMETHODCALLTYPE Release() override;
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override;
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
+                                            DISPID* ids) override;
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID iid, LCID locale, WORD flags,
+                                     DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception,
+                                     UINT* argError) override;
+    HRESULT STDMETHODCALLTYPE EnumConnectionPoints(IEnumConnectionPoints** points) override;
+    HRESULT STDMETHODCALLTYPE FindConnectionPoint(REFIID iid, IConnectionPoint** point) override;
+
+  private:
+    BridgeObject() = default;
+    ~BridgeObject();
+    ConnectionPoint* PointOf(const IID& events) const;
+
+    struct Entry {
+        std::string Name;
+        Handler Handle;
+        int Lookups = 0;
+    };
+    std::atomic<ULONG> references_{1};
+    std::vector<Entry> members_;  // a member's number is its index + 1
+    std::map<std::string, win::Variant> values_;
+    std::vector<ConnectionPoint*> points_;
+};
+
+}  // namespace pwk::testhost

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <ocidl.h>
+#include <olectl.h>
+
+#include <atomic>
+#include <map>
+#include <vector>
+
+#include "win/dispatch/ComPtr.h"
+#include "win/dispatch/Variant.h"
+
+namespace pwk::testhost {
+
+// One event interface of a bridged object. A sink is asked (QueryInterface) for the event
+// interface itself, as the host does, and is refused when it does not have it.
+class ConnectionPoint final : public IConnectionPoint {
+  public:
+    ConnectionPoint(IConnectionPointContainer* owner, const IID& events);
+
+    // Calls every connected sink's `member` with `args` in declared order.
+    void Fire(DISPID member, std::vector<VARIANT> args);
+    std::size_t Connected() const { return sinks_.size(); }
+    // Lets go of every sink (the owner is going away).
+    void Clear() { sinks_.clear(); }
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+    ULONG STDMETHODCALLTYPE Release() override;
+    HRESULT STDMETHODCALLTYPE GetConnectionInterface(IID* iid) override;
+    HRESULT STDMETHODCALLTYPE
+    GetConnectionPointContainer(IConnectionPointContainer** owner) override;
+    HRESULT STDMETHODCALLTYPE Advise(IUnknown* sink, DWORD* cookie) override;
+    HRESULT STDMETHODCALLTYPE Unadvise(DWORD cookie) override;
+    HRESULT STDMETHODCALLTYPE EnumConnections(IEnumConnections** connections) override;
+
+  private:
+    std::atomic<ULONG> references_{1};
+    IConnectionPointContainer* owner_;  // not counted: the owner holds this point
+    IID events_;
+    std::map<DWORD, win::ComPtr<IDispatch>> sinks_;
+    DWORD nextCookie_ = 1;
+};
+
+}  // namespace pwk::testhost
