@@ -21,21 +21,30 @@ constexpr const wchar_t* kListValue = L"Applications";
                       " (Windows error " + std::to_string(status) + ")");
 }
 
+// The text values of `key` itself, as name and value in stored spelling.
+std::vector<std::pair<std::string, std::string>> TextValues(const RegistryKey& key) {
+    std::vector<std::pair<std::string, std::string>> values;
+    wchar_t name[16384];
+    for (DWORD index = 0;; ++index) {
+        DWORD length = static_cast<DWORD>(std::size(name));
+        DWORD type = 0;
+        if (RegEnumValueW(key.Handle(), index, name, &length, nullptr, &type, nullptr, nullptr) !=
+            ERROR_SUCCESS) {
+            break;
+        }
+        const std::wstring valueName(name, length);
+        if (const auto text = key.GetString(valueName)) {
+            values.emplace_back(Narrow(valueName), Narrow(*text));
+        }
+    }
+    return values;
+}
+
 // Adds the values of `key` and of every key below it, `section` being the key's path.
 void DumpKey(const RegistryKey& key, const std::string& section, std::vector<std::string>& lines) {
     if (!section.empty()) {
-        wchar_t name[16384];
-        for (DWORD index = 0;; ++index) {
-            DWORD length = static_cast<DWORD>(std::size(name));
-            DWORD type = 0;
-            if (RegEnumValueW(key.Handle(), index, name, &length, nullptr, &type, nullptr,
-                              nullptr) != ERROR_SUCCESS) {
-                break;
-            }
-            const std::wstring valueName(name, length);
-            if (const auto text = key.GetString(valueName)) {
-                lines.push_back(section + "|" + Narrow(valueName) + "=" + Narrow(*text));
-            }
+        for (const auto& [name, value] : TextValues(key)) {
+            lines.push_back(section + "|" + name + "=" + value);
         }
     }
     for (const std::wstring& child : key.SubkeyNames()) {
@@ -127,6 +136,13 @@ std::string RegistrySettingsStore::GetSetting(const std::string& appName,
     }
     const auto value = sectionKey->GetString(Widen(key));
     return value ? Narrow(*value) : defaultValue;
+}
+
+std::vector<std::pair<std::string, std::string>> RegistrySettingsStore::GetAllSettings(
+    const std::string& appName, const std::string& section) {
+    const auto sectionKey = RegistryKey::Open(root_, SectionPathOf(appName, section, false));
+    return sectionKey ? TextValues(*sectionKey)
+                      : std::vector<std::pair<std::string, std::string>>{};
 }
 
 void RegistrySettingsStore::SaveSetting(const std::string& appName, const std::string& section,

@@ -4,6 +4,7 @@
 
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "src/platform/SettingsStore.h"
@@ -31,6 +32,8 @@ class RegistrySettingsStore : public SettingsStore {
 
     std::string GetSetting(const std::string& appName, const std::string& section,
                            const std::string& key, const std::string& defaultValue = "") override;
+    std::vector<std::pair<std::string, std::string>> GetAllSettings(
+        const std::string& appName, const std::string& section) override;
     void SaveSetting(const std::string& appName, const std::string& section, const std::string& key,
                      const std::string& value) override;
     void DeleteSection(const std::string& appName, const std::string& section) override;
