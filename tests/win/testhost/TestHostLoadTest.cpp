@@ -14,17 +14,17 @@
 #include <vector>
 
 #include "tests/win/support/Check.h"
+#include "win/com/IDTExtensibility2.h"
 #include "win/dispatch/EventIds.h"
 #include "win/dispatch/WideText.h"
 #include "win/testhost/BoxAnswerer.h"
-#include "win/com/IDTExtensibility2.h"
 #include "win/testhost/TestHostModel.h"
 
 using pwk::testhost::BoxAnswerer;
 using pwk::testhost::BridgeObject;
-using pwk::win::IDTExtensibility2;
 using pwk::testhost::TestHostModel;
 using pwk::win::ComPtr;
+using pwk::win::IDTExtensibility2;
 namespace EventIds = pwk::win::EventIds;
 
 namespace {
