@@ -71,7 +71,20 @@ void SqliteConnection::Execute(const char* sql, const char* doing) {
     }
 }
 
+void SqliteConnection::Run(const std::string& sql, const char* doing) {
+    sqlite3_stmt* statement = Cached(sql.c_str());
+    const int rc = sqlite3_step(statement);
+    sqlite3_reset(statement);
+    if (rc != SQLITE_DONE && rc != SQLITE_ROW) {
+        Fail(rc, doing != nullptr ? doing : "running \"" + sql + "\"");
+    }
+}
+
 SqliteStatement SqliteConnection::Prepare(const char* sql) {
+    return SqliteStatement(*this, Cached(sql));
+}
+
+sqlite3_stmt* SqliteConnection::Cached(const char* sql) {
     auto found = statements_.find(sql);
     if (found == statements_.end()) {
         sqlite3_stmt* statement = nullptr;
@@ -82,7 +95,7 @@ SqliteStatement SqliteConnection::Prepare(const char* sql) {
         }
         found = statements_.emplace(sql, statement).first;
     }
-    return SqliteStatement(*this, found->second);
+    return found->second;
 }
 
 bool SqliteConnection::InTransaction() const {

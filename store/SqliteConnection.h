@@ -21,9 +21,15 @@ class SqliteConnection {
     SqliteConnection(const SqliteConnection&) = delete;
     SqliteConnection& operator=(const SqliteConnection&) = delete;
 
-    // Runs `sql`; a failure says it happened while `doing` (by default: running the SQL).
+    // Runs `sql`, which may hold several statements; a failure says it happened while `doing`
+    // (by default: running the SQL).
     void Execute(const char* sql, const char* doing = nullptr);
+    // Runs the single statement `sql` from the statement cache: for the transaction control
+    // that every batch repeats ("BEGIN IMMEDIATE", "SAVEPOINT ...", "COMMIT"), which Execute
+    // would parse afresh each time.
+    void Run(const std::string& sql, const char* doing = nullptr);
     SqliteStatement Prepare(const char* sql);
+    SqliteStatement Prepare(const std::string& sql) { return Prepare(sql.c_str()); }
     // True while a transaction is open.
     bool InTransaction() const;
     bool ReadOnly() const;
@@ -36,6 +42,7 @@ class SqliteConnection {
 
   private:
     void Close() noexcept;
+    sqlite3_stmt* Cached(const char* sql);
 
     std::string path_;
     sqlite3* db_ = nullptr;

@@ -90,6 +90,12 @@ void SqliteSettingsStore::SaveSetting(const std::string& appName, const std::str
     SectionPath::RequireName(key, "key");
     const std::vector<std::string> levels = SectionPath::Levels(section);
     const std::string app = SectionPath::Fold(appName);
+    // Inside a batch that has already stored the application and the section, the value is
+    // one statement, which SQLite applies whole or not at all: it needs no savepoint.
+    if (depth_ > 0 && connection_->InTransaction() && KnownInBatch(app, levels)) {
+        StoreValue(*connection_, app, levels.back(), key, value);
+        return;
+    }
     Batch([&] {
         SqliteConnection& connection = *Connection(true);
         if (applicationsInBatch_.insert(app).second) {
@@ -120,17 +126,36 @@ void SqliteSettingsStore::SaveSetting(const std::string& appName, const std::str
             }
             sectionsInBatch_.emplace(known, spelled);
         }
-        connection
-            .Prepare(
-                "INSERT INTO settings(app, section, folded, key, value) VALUES (?, ?, ?, ?, ?) "
-                "ON CONFLICT (app, section, folded) DO UPDATE SET value = excluded.value")
-            .Bind(app)
-            .Bind(SectionPath::Fold(levels.back()))
-            .Bind(SectionPath::Fold(key))
-            .Bind(key)
-            .Bind(value)
-            .Step();
+        StoreValue(connection, app, levels.back(), key, value);
     });
+}
+
+bool SqliteSettingsStore::KnownInBatch(const std::string& app,
+                                       const std::vector<std::string>& levels) const {
+    if (applicationsInBatch_.count(app) == 0) {
+        return false;
+    }
+    return std::all_of(levels.begin(), levels.end(), [&](const std::string& level) {
+        return sectionsInBatch_.count(app + '\n' + SectionPath::Fold(level)) != 0;
+    });
+}
+
+void SqliteSettingsStore::StoreValue(SqliteConnection& connection, const std::string& app,
+                                     const std::string& section, const std::string& key,
+                                     const std::string& value) {
+    // A value saved again unchanged leaves its page clean, so that a start, which writes
+    // every setting back, commits only what changed.
+    connection
+        .Prepare(
+            "INSERT INTO settings(app, section, folded, key, value) VALUES (?, ?, ?, ?, ?) "
+            "ON CONFLICT (app, section, folded) DO UPDATE SET value = excluded.value "
+            "WHERE value IS NOT excluded.value")
+        .Bind(app)
+        .Bind(SectionPath::Fold(section))
+        .Bind(SectionPath::Fold(key))
+        .Bind(key)
+        .Bind(value)
+        .Step();
 }
 
 void SqliteSettingsStore::DeleteSection(const std::string& appName, const std::string& section) {
@@ -191,19 +216,19 @@ void SqliteSettingsStore::Batch(const std::function<void()>& changes) {
     if (outermost) {
         EndRead();
         ClearKnown();
-        connection.Execute("BEGIN IMMEDIATE");
+        connection.Run("BEGIN IMMEDIATE");
     } else {
         if (!connection.InTransaction()) {
             // SQLite gave the transaction up after an earlier error (disk full, I/O): going
             // on would write the rest of the outer batch piecemeal.
             connection.FailContent("lost the open batch after an earlier error");
         }
-        connection.Execute(("SAVEPOINT " + savepoint).c_str());
+        connection.Run("SAVEPOINT " + savepoint);
     }
     ++depth_;
     try {
         changes();
-        connection.Execute(outermost ? "COMMIT" : ("RELEASE " + savepoint).c_str());
+        connection.Run(outermost ? std::string("COMMIT") : "RELEASE " + savepoint);
     } catch (...) {
         --depth_;
         ClearKnown();
@@ -224,7 +249,7 @@ void SqliteSettingsStore::Snapshot(const std::function<void()>& reads) {
     }
     // Deferred: the read lock is taken by the first read and kept to the end, so every value
     // comes from the same commit and the file's lock and header are dealt with once.
-    connection->Execute("BEGIN", "starting to read it");
+    connection->Run("BEGIN", "starting to read it");
     readOpen_ = true;
     try {
         reads();
@@ -243,7 +268,7 @@ void SqliteSettingsStore::EndRead() noexcept {
     if (connection_ != nullptr && connection_->InTransaction()) {
         try {
             // Nothing was written, so this only lets go of the read lock.
-            connection_->Execute("COMMIT", "ending a read");
+            connection_->Run("COMMIT", "ending a read");
         } catch (const Failure&) {
             // A read transaction that cannot end cleanly has nothing to lose.
         }
@@ -262,10 +287,10 @@ void SqliteSettingsStore::Undo(SqliteConnection& connection, bool outermost,
     }
     try {
         if (outermost) {
-            connection.Execute("ROLLBACK");
+            connection.Run("ROLLBACK");
         } else {
-            connection.Execute(("ROLLBACK TO " + savepoint).c_str());
-            connection.Execute(("RELEASE " + savepoint).c_str());
+            connection.Run("ROLLBACK TO " + savepoint);
+            connection.Run("RELEASE " + savepoint);
         }
     } catch (const Failure&) {
         // The failure that started the rollback is the one to report.

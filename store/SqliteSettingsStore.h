@@ -57,6 +57,12 @@ class SqliteSettingsStore : public SettingsStore {
     void EndRead() noexcept;
     // Whether the folded section exists in the folded application.
     bool HasSection(const std::string& app, const std::string& folded);
+    // Whether the open batch already knows the application and every level of the section
+    // as stored.
+    bool KnownInBatch(const std::string& app, const std::vector<std::string>& levels) const;
+    // Writes one value (the row's application and section exist).
+    void StoreValue(SqliteConnection& connection, const std::string& app,
+                    const std::string& section, const std::string& key, const std::string& value);
 
     std::string path_;
     std::unique_ptr<SqliteConnection> connection_;
