@@ -65,8 +65,11 @@ void Keelson::ProcExit(std::string_view module, std::string_view procedure) {
     }
 }
 
+// A line the add-in logs on purpose (a refused host, a repaired setting) is in the file at once,
+// for whoever reads the log while the host runs; only trace lines wait in the buffer.
 void Keelson::LogText(const std::string& text) {
     WriteLine(text);
+    log_.Flush();
 }
 
 void Keelson::BeginLine() {

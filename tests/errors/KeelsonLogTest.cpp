@@ -91,6 +91,17 @@ TEST_F(KeelsonLog, LinesCarryTheTimeAndClientLineBreaksBecomeLines) {
     EXPECT_EQ(log.find('\r'), std::string::npos);
 }
 
+TEST_F(KeelsonLog, ALoggedLineIsInTheFileAtOnceTraceLinesWaitForTheNextFlush) {
+    const std::string path = keelson->LogFileNativePath();
+    keelson->LogText("Invalid version is: Outlook 11.0.5510");
+    EXPECT_NE(ReadFile(path).find("Invalid version is: Outlook 11.0.5510"), std::string::npos);
+    keelson->SetTrace(true);
+    keelson->ProcEnter("Connect", "OnConnection");
+    EXPECT_EQ(ReadFile(path).find("Connect.OnConnection"), std::string::npos);
+    keelson->LogText("next");
+    EXPECT_NE(ReadFile(path).find("] > Connect.OnConnection\n"), std::string::npos);
+}
+
 TEST_F(KeelsonLog, TraceIndentsByCallDepth) {
     keelson->SetTrace(true);
     keelson->ProcEnter("PWKAddinApp", "Init");

@@ -58,10 +58,13 @@ BridgeObject& BridgeObject::Events(const IID& events) {
     return *this;
 }
 
-void BridgeObject::Fire(const IID& events, DISPID member, std::vector<VARIANT> args) {
-    if (ConnectionPoint* point = PointOf(events)) {
-        point->Fire(member, std::move(args));
-    }
+void BridgeObject::Assign(const std::string& name, const win::Variant& value) {
+    values_[Lower(name)] = value;
+}
+
+HRESULT BridgeObject::Fire(const IID& events, DISPID member, std::vector<VARIANT> args) {
+    ConnectionPoint* point = PointOf(events);
+    return point == nullptr ? S_OK : point->Fire(member, std::move(args));
 }
 
 void BridgeObject::Clear() {

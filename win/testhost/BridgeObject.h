@@ -31,8 +31,12 @@ class BridgeObject final : public IDispatch, public IConnectionPointContainer {
     // A property answering an object of the host.
     BridgeObject& Object(const std::string& name, const win::ComPtr<BridgeObject>& object);
     BridgeObject& Events(const IID& events);
+    // Replaces what the property `name` (made by Value) holds, as the host's own changes do.
+    void Assign(const std::string& name, const win::Variant& value);
 
-    void Fire(const IID& events, DISPID member, std::vector<VARIANT> args);
+    // Raises the event `member` of `events` on every connected sink: the first failure a sink
+    // answered, S_OK when none did (or nobody listens).
+    HRESULT Fire(const IID& events, DISPID member, std::vector<VARIANT> args);
     // Ends every connection and drops every member, so that objects referring to each other
     // let go (the host shutting down).
     void Clear();

@@ -5,15 +5,20 @@ namespace pwk::testhost {
 ConnectionPoint::ConnectionPoint(IConnectionPointContainer* owner, const IID& events)
     : owner_(owner), events_(events) {}
 
-void ConnectionPoint::Fire(DISPID member, std::vector<VARIANT> args) {
+HRESULT ConnectionPoint::Fire(DISPID member, std::vector<VARIANT> args) {
     std::vector<VARIANT> reversed(args.rbegin(), args.rend());
     DISPPARAMS params{reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
     // A sink may disconnect while it handles the event: call a snapshot.
     const auto sinks = sinks_;
+    HRESULT result = S_OK;
     for (const auto& [cookie, sink] : sinks) {
-        sink->Invoke(member, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr,
-                     nullptr, nullptr);
+        const HRESULT answer = sink->Invoke(member, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD,
+                                            &params, nullptr, nullptr, nullptr);
+        if (FAILED(answer) && SUCCEEDED(result)) {
+            result = answer;
+        }
     }
+    return result;
 }
 
 HRESULT ConnectionPoint::QueryInterface(REFIID iid, void** object) {

@@ -18,8 +18,9 @@ class ConnectionPoint final : public IConnectionPoint {
   public:
     ConnectionPoint(IConnectionPointContainer* owner, const IID& events);
 
-    // Calls every connected sink's `member` with `args` in declared order.
-    void Fire(DISPID member, std::vector<VARIANT> args);
+    // Calls every connected sink's `member` with `args` in declared order; the first failure a
+    // sink returned, S_OK when none did.
+    HRESULT Fire(DISPID member, std::vector<VARIANT> args);
     std::size_t Connected() const { return sinks_.size(); }
     // Lets go of every sink (the owner is going away).
     void Clear() { sinks_.clear(); }

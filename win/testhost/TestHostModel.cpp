@@ -1,8 +1,5 @@
 #include "win/testhost/TestHostModel.h"
 
-#include <map>
-#include <memory>
-
 #include "src/host/HostTypes.h"
 #include "win/dispatch/EventIds.h"
 #include "win/dispatch/ObjectClass.h"
@@ -21,31 +18,6 @@ Variant Object(const ComPtr<BridgeObject>& object) {
     return Variant(static_cast<IDispatch*>(object.Get()));
 }
 
-using List = std::shared_ptr<std::vector<ComPtr<BridgeObject>>>;
-
-// A collection numbered from 1 over `list`; an item is found by its index or its caption.
-void Collection(BridgeObject& owner, const List& list) {
-    owner.Member("Count", [list](BridgeCall& call) {
-        call.Return(static_cast<std::int32_t>(list->size()));
-    });
-    owner.Member("Item", [list](BridgeCall& call) {
-        const Variant key = call.Arg(0);
-        if (key.Get()->vt == VT_BSTR) {
-            for (const auto& entry : *list) {
-                if (entry->ValueOf("Caption").ToString() == key.ToString()) {
-                    return call.Return(Object(entry));
-                }
-            }
-            BridgeCall::Fail(kInvalidCall, "Invalid procedure call or argument");
-        }
-        const std::int32_t index = key.ToInt32();
-        if (index < 1 || index > static_cast<std::int32_t>(list->size())) {
-            BridgeCall::Fail(kIndexOutOfRange, "Array index out of bounds.");
-        }
-        call.Return(Object((*list)[static_cast<std::size_t>(index - 1)]));
-    });
-}
-
 }  // namespace
 
 TestHostModel::TestHostModel(const std::string& name, const std::string& version) {
@@ -55,20 +27,18 @@ TestHostModel::TestHostModel(const std::string& name, const std::string& version
     explorer_ = Make(34);
     auto mapi = Make(win::ObjectClass::NameSpace);
     auto store = MakeFolder("Personal Folders", 0, mapi);
-    std::map<std::int32_t, ComPtr<BridgeObject>> defaults{
-        {host::DefaultFolder::Inbox, MakeFolder("Inbox", 0, store)},
-        {host::DefaultFolder::SentMail, MakeFolder("Sent Items", 0, store)},
-        {host::DefaultFolder::Outbox, MakeFolder("Outbox", 0, store)},
-        {host::DefaultFolder::Drafts, MakeFolder("Drafts", 0, store)},
-        {host::DefaultFolder::DeletedItems, MakeFolder("Deleted Items", 0, store)},
-        {host::DefaultFolder::Contacts, MakeFolder("Contacts", 2, store)},
-        {host::DefaultFolder::Journal, MakeFolder("Journal", 4, store)},
-        {host::DefaultFolder::Calendar, MakeFolder("Calendar", 1, store)},
-        {host::DefaultFolder::Tasks, MakeFolder("Tasks", 3, store)},
-        {host::DefaultFolder::Notes, MakeFolder("Notes", 5, store)}};
-    drafts_ = defaults[host::DefaultFolder::Drafts];
+    defaults_ = {{host::DefaultFolder::Inbox, MakeFolder("Inbox", 0, store)},
+                 {host::DefaultFolder::SentMail, MakeFolder("Sent Items", 0, store)},
+                 {host::DefaultFolder::Outbox, MakeFolder("Outbox", 0, store)},
+                 {host::DefaultFolder::Drafts, MakeFolder("Drafts", 0, store)},
+                 {host::DefaultFolder::DeletedItems, MakeFolder("Deleted Items", 0, store)},
+                 {host::DefaultFolder::Contacts, MakeFolder("Contacts", 2, store)},
+                 {host::DefaultFolder::Journal, MakeFolder("Journal", 4, store)},
+                 {host::DefaultFolder::Calendar, MakeFolder("Calendar", 1, store)},
+                 {host::DefaultFolder::Tasks, MakeFolder("Tasks", 3, store)},
+                 {host::DefaultFolder::Notes, MakeFolder("Notes", 5, store)}};
     auto selection = Make(74);
-    auto bars = Make(-1);
+    bars_ = std::make_unique<TestCommandBars>([this] { return Make(-1); });
     addInInstance_ = Make(-1);
 
     application_->Value("Name", name)
@@ -93,38 +63,38 @@ TestHostModel::TestHostModel(const std::string& name, const std::string& version
             "Item",
             [](BridgeCall&) { BridgeCall::Fail(kIndexOutOfRange, "Array index out of bounds."); })
         .Events(EventIds::Inspectors);
-    explorer_->Object("CommandBars", bars)
-        .Object("CurrentFolder", defaults[host::DefaultFolder::Inbox])
+    explorer_->Object("CommandBars", bars_->Object())
+        .Object("CurrentFolder", defaults_[host::DefaultFolder::Inbox])
         .Object("Selection", selection)
         .Events(EventIds::Explorer);
-    selection->Value("Count", 0).Member("Item", [](BridgeCall&) {
-        BridgeCall::Fail(kIndexOutOfRange, "Array index out of bounds.");
-    });
+    selection
+        ->Member("Count",
+                 [list = selected_](BridgeCall& call) {
+                     call.Return(static_cast<std::int32_t>(list->size()));
+                 })
+        .Member("Item", [list = selected_](BridgeCall& call) {
+            const std::int32_t index = call.Arg(0).ToInt32();
+            if (index < 1 || index > static_cast<std::int32_t>(list->size())) {
+                BridgeCall::Fail(kIndexOutOfRange, "Array index out of bounds.");
+            }
+            call.Return(Object((*list)[static_cast<std::size_t>(index - 1)]));
+        });
     mapi->Member("GetDefaultFolder",
-                 [defaults](BridgeCall& call) {
-                     const auto found = defaults.find(call.Arg(0).ToInt32());
-                     if (found == defaults.end()) {
+                 [this](BridgeCall& call) {
+                     const auto found = defaults_.find(call.Arg(0).ToInt32());
+                     if (found == defaults_.end()) {
                          BridgeCall::Fail(kInvalidCall, "Invalid procedure call or argument");
                      }
                      call.Return(Object(found->second));
                  })
-        .Member("GetFolderFromID", [defaults](BridgeCall& call) {
-            for (const auto& [kind, folder] : defaults) {
+        .Member("GetFolderFromID", [this](BridgeCall& call) {
+            for (const auto& [kind, folder] : defaults_) {
                 if (folder->ValueOf("EntryID").ToString() == call.Arg(0).ToString()) {
                     return call.Return(Object(folder));
                 }
             }
             BridgeCall::Fail(0x107, "The operation failed.");
         });
-    auto standard = MakeBar("Standard");
-    auto menuBar = MakeBar("Menu Bar");
-    bars->Member("Item", [standard, menuBar](BridgeCall& call) {
-        const std::string wanted = call.Arg(0).ToString();
-        if (wanted != "Standard" && wanted != "Menu Bar") {
-            BridgeCall::Fail(kInvalidCall, "Invalid procedure call or argument");
-        }
-        call.Return(Object(wanted == "Standard" ? standard : menuBar));
-    });
     addInInstance_->Value("ProgId", "Wickline.Connect").Value("Description", "Parleywick");
 }
 
@@ -165,6 +135,16 @@ ComPtr<BridgeObject> TestHostModel::MakeFolder(const std::string& name, std::int
 }
 
 ComPtr<BridgeObject> TestHostModel::NewMail() {
+    return MakeMail(defaults_[host::DefaultFolder::Drafts], "");
+}
+
+ComPtr<BridgeObject> TestHostModel::ReceivedMail() {
+    return MakeMail(defaults_[host::DefaultFolder::Inbox],
+                    "EID-received-" + std::to_string(++received_));
+}
+
+ComPtr<BridgeObject> TestHostModel::MakeMail(const ComPtr<BridgeObject>& folder,
+                                             const std::string& entryId) {
     auto mail = Make(win::ObjectClass::Mail);
     auto recipients = Make(17);
     auto links = Make(76);
@@ -172,8 +152,8 @@ ComPtr<BridgeObject> TestHostModel::NewMail() {
     links->Value("Count", 0);
     mail->Value("Subject", "")
         .Value("Body", "")
-        .Value("EntryID", "")
-        .Object("Parent", drafts_)
+        .Value("EntryID", entryId)
+        .Object("Parent", folder)
         .Object("Recipients", recipients)
         .Object("Links", links)
         .Member("Save", [](BridgeCall&) {})
@@ -182,51 +162,18 @@ ComPtr<BridgeObject> TestHostModel::NewMail() {
     return mail;
 }
 
-ComPtr<BridgeObject> TestHostModel::MakeBar(const std::string& name) {
-    auto bar = Make(-1);
-    bar->Value("Name", name).Object("Controls", MakeControls(bar.Get()));
-    // Nothing the add-in looks for is on a bar before it adds it.
-    bar->Member("FindControl",
-                [](BridgeCall& call) { call.Return(Variant(static_cast<IDispatch*>(nullptr))); });
-    return bar;
+HRESULT TestHostModel::Select(std::vector<ComPtr<BridgeObject>> items) {
+    *selected_ = std::move(items);
+    return explorer_->Fire(EventIds::Explorer, EventIds::SelectionChange, {});
 }
 
-ComPtr<BridgeObject> TestHostModel::MakeControls(BridgeObject* bar) {
-    auto controls = Make(-1);
-    auto list = std::make_shared<std::vector<ComPtr<BridgeObject>>>();
-    Collection(*controls.Get(), list);
-    controls->Member("Add", [this, bar, list](BridgeCall& call) {
-        auto control = MakeControl(call.Arg(0).ToInt32(), bar);
-        list->push_back(control);
-        call.Return(Object(control));
-    });
-    return controls;
-}
-
-ComPtr<BridgeObject> TestHostModel::MakeControl(std::int32_t type, BridgeObject* bar) {
-    auto control = Make(-1);
-    control->Value("Type", type)
-        .Value("Id", 1)
-        .Value("Caption", "")
-        .Value("TooltipText", "")
-        .Value("Tag", "")
-        .Value("OnAction", "")
-        .Value("Parameter", "")
-        .Value("BeginGroup", false)
-        .Value("Enabled", true)
-        .Value("Visible", true)
-        .Value("Temporary", true)
-        .Member("Delete", [](BridgeCall&) {})
-        .Member("Move", [](BridgeCall&) {})
-        .Member("Execute", [](BridgeCall&) {})
-        .Member("Parent",
-                [bar](BridgeCall& call) { call.Return(Variant(static_cast<IDispatch*>(bar))); });
-    if (type == host::ControlType::Popup) {
-        control->Object("Controls", MakeControls(bar));
-    } else {
-        control->Events(EventIds::CommandBarButton);
-    }
-    return control;
+// The folder is shown with nothing selected: the folder switch, then the selection change.
+HRESULT TestHostModel::ShowFolder(std::int32_t defaultFolder) {
+    explorer_->Assign("CurrentFolder", Object(defaults_.at(defaultFolder)));
+    selected_->clear();
+    const HRESULT switched = explorer_->Fire(EventIds::Explorer, EventIds::FolderSwitch, {});
+    const HRESULT selected = explorer_->Fire(EventIds::Explorer, EventIds::SelectionChange, {});
+    return FAILED(switched) ? switched : selected;
 }
 
 }  // namespace pwk::testhost

@@ -1,10 +1,14 @@
 #pragma once
 
+#include <cstdint>
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "win/dispatch/ComPtr.h"
 #include "win/testhost/BridgeObject.h"
+#include "win/testhost/TestCommandBars.h"
 
 namespace pwk::testhost {
 
@@ -22,24 +26,37 @@ class TestHostModel {
     BridgeObject& Application() const { return *application_.Get(); }
     BridgeObject& Explorer() const { return *explorer_.Get(); }
     BridgeObject& AddInInstance() const { return *addInInstance_.Get(); }
+    const TestCommandBars& CommandBars() const { return *bars_; }
     // A new mail, as the user composes and sends it.
     win::ComPtr<BridgeObject> NewMail();
+    // A mail that came in, in the Inbox.
+    win::ComPtr<BridgeObject> ReceivedMail();
+
+    // What the user does in the explorer, with the events the host raises for it: the first
+    // failure a sink answered, S_OK when none did.
+    HRESULT Select(std::vector<win::ComPtr<BridgeObject>> items);
+    HRESULT ShowFolder(std::int32_t defaultFolder);
+
     // Every object the host made so far, for its reference count.
     const std::vector<win::ComPtr<BridgeObject>>& Objects() const { return objects_; }
 
   private:
+    using ObjectList = std::shared_ptr<std::vector<win::ComPtr<BridgeObject>>>;
+
     win::ComPtr<BridgeObject> Make(std::int32_t objectClass);
     win::ComPtr<BridgeObject> MakeFolder(const std::string& name, std::int32_t itemType,
                                          const win::ComPtr<BridgeObject>& parent);
-    win::ComPtr<BridgeObject> MakeBar(const std::string& name);
-    win::ComPtr<BridgeObject> MakeControls(BridgeObject* bar);
-    win::ComPtr<BridgeObject> MakeControl(std::int32_t type, BridgeObject* bar);
+    win::ComPtr<BridgeObject> MakeMail(const win::ComPtr<BridgeObject>& folder,
+                                       const std::string& entryId);
 
     std::vector<win::ComPtr<BridgeObject>> objects_;
     win::ComPtr<BridgeObject> application_;
     win::ComPtr<BridgeObject> explorer_;
     win::ComPtr<BridgeObject> addInInstance_;
-    win::ComPtr<BridgeObject> drafts_;
+    std::map<std::int32_t, win::ComPtr<BridgeObject>> defaults_;  // by DefaultFolder
+    ObjectList selected_ = std::make_shared<std::vector<win::ComPtr<BridgeObject>>>();
+    std::unique_ptr<TestCommandBars> bars_;
+    int received_ = 0;
 };
 
 }  // namespace pwk::testhost

@@ -24,11 +24,25 @@ setup)
         wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f
         # A crash ends the test instead of waiting on a dialog nobody sees.
         wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f
+        # The desktop process wineboot started still has the driver it found first: restart
+        # the server so that every process from here on takes the null driver.
+        wineserver -k
+        wineserver -w
+        wineserver -p
         touch "$WINEPREFIX/.pwk-ready"
     fi
     # Starts the prefix's services here, where their output goes to the log; started by the
     # first test instead, they would hold ctest's pipe open.
     wineboot
+    # Wine links the user's Documents, Desktop and the like to the home folder, which every
+    # build folder and worktree on the machine shares: the add-in's log would go there. Each
+    # prefix keeps its own folders instead (made again after the update above, which relinks them).
+    for link in "$WINEPREFIX"/drive_c/users/*/*; do
+        if [ -L "$link" ]; then
+            rm "$link"
+            mkdir "$link"
+        fi
+    done
     ;;
 cleanup)
     exec >>"$log" 2>&1 </dev/null

@@ -1,7 +1,7 @@
 // The real component in the test host: registered, created by ProgID, connected to a host that
-// passes the version test and to one that does not, its welcome box answered, and every
-// reference it took given back. Usage: test_win_testhost <path of PWKCommon.dll>
-// The cases run in order and share the loaded component.
+// passes the version test and to one that does not, its welcome box answered, the open explorer
+// hooked and followed, and every reference it took given back. Usage: test_win_testhost <path
+// of PWKCommon.dll>. The cases run in order and share the loaded component.
 #include <windows.h>
 
 #include <shellapi.h>
@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "src/host/HostTypes.h"
 #include "tests/win/support/Check.h"
 #include "win/com/IDTExtensibility2.h"
 #include "win/dispatch/EventIds.h"
@@ -48,17 +49,51 @@ std::vector<ULONG> ReferencesOf(const TestHostModel& host) {
     return counts;
 }
 
-// True when every object the host had at `before` is back at its count then.
+// True when every object the host had at `before` is back at its count then, and every object
+// made since (the add-in's buttons) is held by nobody but the host's own record of it: taken
+// off its bar and let go of.
 bool AllGivenBack(const TestHostModel& host, const std::vector<ULONG>& before) {
     bool back = true;
-    for (std::size_t i = 0; i < before.size(); ++i) {
-        if (host.Objects()[i]->References() != before[i]) {
-            std::printf("object %zu: %lu references, %lu before\n", i,
-                        host.Objects()[i]->References(), before[i]);
+    for (std::size_t i = 0; i < host.Objects().size(); ++i) {
+        const ULONG expected = i < before.size() ? before[i] : 1;
+        if (host.Objects()[i]->References() != expected) {
+            std::printf("object %zu: %lu references, %lu expected\n", i,
+                        host.Objects()[i]->References(), expected);
             back = false;
         }
     }
     return back;
+}
+
+// The controls on the explorer's "Standard" bar: all of them, or those the add-in put there.
+std::vector<ComPtr<BridgeObject>> StandardBar(const TestHostModel& host, bool addInsOnly) {
+    std::vector<ComPtr<BridgeObject>> controls;
+    for (const auto& control : host.CommandBars().Controls("Standard")) {
+        if (!addInsOnly || !control->ValueOf("BuiltIn").ToBool()) {
+            controls.push_back(control);
+        }
+    }
+    return controls;
+}
+
+// The captions of `controls` (those shown only, if asked), joined by "|".
+std::string Captions(const std::vector<ComPtr<BridgeObject>>& controls, bool shownOnly = false) {
+    std::string captions;
+    for (const auto& control : controls) {
+        if (!shownOnly || control->ValueOf("Visible").ToBool()) {
+            captions += (captions.empty() ? "" : "|") + control->ValueOf("Caption").ToString();
+        }
+    }
+    return captions;
+}
+
+bool IsEnabled(const std::vector<ComPtr<BridgeObject>>& controls, const std::string& caption) {
+    for (const auto& control : controls) {
+        if (control->ValueOf("Caption").ToString() == caption) {
+            return control->ValueOf("Enabled").ToBool();
+        }
+    }
+    return false;
 }
 
 ComPtr<IDTExtensibility2> CreateAddIn() {
@@ -71,42 +106,27 @@ ComPtr<IDTExtensibility2> CreateAddIn() {
     return addIn;
 }
 
-// The text of every log file the add-in may have written ("PWK*" in the documents folder or
-// beside the component).
-std::string LogText(const std::wstring& dllFolder) {
+// Where the add-in writes its log without settings: "PWK" in the user's documents folder.
+std::filesystem::path LogPath() {
     wchar_t documents[MAX_PATH] = {};
     SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, 0, documents);
-    std::string text;
-    for (const std::wstring& folder : {std::wstring(documents), dllFolder}) {
-        WIN32_FIND_DATAW found;
-        const HANDLE search = FindFirstFileW((folder + L"\\PWK*").c_str(), &found);
-        if (search == INVALID_HANDLE_VALUE) {
-            continue;
-        }
-        do {
-            std::ifstream file(std::filesystem::path(folder + L"\\" + found.cFileName),
-                               std::ios::binary);
-            std::ostringstream content;
-            content << file.rdbuf();
-            text += content.str();
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
-    }
-    return text;
+    return std::filesystem::path(documents) / L"PWK";
 }
 
-// The component's path (the program's argument) and folder.
+std::string LogText() {
+    std::ifstream file(LogPath(), std::ios::binary);
+    std::ostringstream content;
+    content << file.rdbuf();
+    return content.str();
+}
+
+// The component's path: the program's argument.
 std::wstring ComponentPath() {
     int argc = 0;
     wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
     const std::wstring path = argc >= 2 ? argv[1] : L"PWKCommon.dll";
     LocalFree(argv);
     return path;
-}
-
-std::wstring ComponentFolder() {
-    const std::wstring path = ComponentPath();
-    return path.substr(0, path.find_last_of(L"\\/"));
 }
 
 HMODULE component = nullptr;
@@ -116,8 +136,10 @@ TEST_CASE("the component registers itself") {
     component = LoadLibraryW(ComponentPath().c_str());
     CHECK(component != nullptr);
     CHECK(CallExport(component, "DllRegisterServer") == S_OK);
-    // A first start: no settings stored.
+    // A first start: no settings stored, and no log of an earlier run to find lines in.
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\Parleywick");
+    std::error_code ignored;
+    std::filesystem::remove(LogPath(), ignored);
 }
 
 TEST_CASE("a host that passes the version test is connected, answered and given everything back") {
@@ -157,7 +179,8 @@ TEST_CASE("a host that passes the version test is connected, answered and given 
         VariantInit(&cancel);
         cancel.vt = VT_BOOL | VT_BYREF;
         cancel.pboolVal = &cancelFlag;
-        host.Application().Fire(EventIds::Application, EventIds::ItemSend, {item, cancel});
+        CHECK(host.Application().Fire(EventIds::Application, EventIds::ItemSend, {item, cancel}) ==
+              S_OK);
         CHECK(cancelFlag == VARIANT_FALSE);
 
         CHECK(addIn->OnBeginShutdown(&custom) == S_OK);
@@ -166,6 +189,71 @@ TEST_CASE("a host that passes the version test is connected, answered and given 
         CHECK(host.Explorer().Connected(EventIds::Explorer) == 0);
     }
     CHECK(AllGivenBack(host, before));
+}
+
+TEST_CASE("the open explorer is hooked, follows what the user does and is left as it was") {
+    TestHostModel host("Outlook", "10.0.0.2627");
+    const std::string hostsOwn = Captions(StandardBar(host, false));
+    ComPtr<BridgeObject> mail = host.ReceivedMail();
+    const std::vector<ULONG> before = ReferencesOf(host);
+    BoxAnswerer boxes;
+    {
+        ComPtr<IDTExtensibility2> addIn = CreateAddIn();
+        CHECK(static_cast<bool>(addIn));
+        if (!addIn) {
+            return;
+        }
+        SAFEARRAY* custom = nullptr;
+        CHECK(addIn->OnConnection(&host.Application(), kStartup, &host.AddInInstance(), &custom) ==
+              S_OK);
+        CHECK(addIn->OnStartupComplete(&custom) == S_OK);
+
+        // Two sinks on the explorer's events: the add-in watches the first window it finds for
+        // its closing (the last window closing lets go of the host), and hooks every explorer.
+        CHECK_EQ(host.Explorer().Connected(EventIds::Explorer), std::size_t{2});
+        // Its six buttons stand before the bar's last control, temporary, each with its own
+        // click sink; on the default Inbox only Log shows, enabled.
+        CHECK_EQ(Captions(StandardBar(host, false)),
+                 std::string("&New|Print|Delete|Forward|Find|Address Book|Phone Call|Email|"
+                             "File Link|Note|Appointment|Log|Help"));
+        const std::vector<ComPtr<BridgeObject>> buttons = StandardBar(host, true);
+        for (const auto& button : buttons) {
+            CHECK(button->ValueOf("Temporary").ToBool());
+            CHECK(button->ValueOf("Tag").ToString().rfind("ACTION_", 0) == 0);
+            CHECK_EQ(button->ValueOf("OnAction").ToString(), std::string("<!Wickline.Connect>"));
+            CHECK_EQ(button->Connected(EventIds::CommandBarButton), std::size_t{1});
+        }
+        CHECK_EQ(Captions(buttons, true), std::string("Log"));
+        CHECK(IsEnabled(buttons, "Log"));
+
+        // The explorer's events reach the add-in and none fails back to the host: Log follows
+        // the selection (enabled for exactly one mail), no button shows in the calendar, and
+        // Log is back in the Inbox.
+        CHECK(host.Select({}) == S_OK);
+        CHECK_EQ(Captions(buttons, true), std::string("Log"));
+        CHECK(!IsEnabled(buttons, "Log"));
+        CHECK(host.Select({mail}) == S_OK);
+        CHECK(IsEnabled(buttons, "Log"));
+        CHECK(host.ShowFolder(pwk::host::DefaultFolder::Calendar) == S_OK);
+        CHECK_EQ(Captions(buttons, true), std::string(""));
+        CHECK(host.ShowFolder(pwk::host::DefaultFolder::Inbox) == S_OK);
+        CHECK_EQ(Captions(buttons, true), std::string("Log"));
+        CHECK(!IsEnabled(buttons, "Log"));
+
+        // Disconnected: the explorer's and the buttons' events are unadvised and the buttons
+        // are off the bar.
+        CHECK(addIn->OnBeginShutdown(&custom) == S_OK);
+        CHECK(addIn->OnDisconnection(kHostShutdown, &custom) == S_OK);
+        CHECK_EQ(host.Explorer().Connected(EventIds::Explorer), std::size_t{0});
+        for (const auto& button : buttons) {
+            CHECK_EQ(button->Connected(EventIds::CommandBarButton), std::size_t{0});
+        }
+        CHECK_EQ(Captions(StandardBar(host, false)), hostsOwn);
+    }
+    CHECK(AllGivenBack(host, before));
+    // No box: nothing failed that the user would have been told of.
+    CHECK(boxes.Answered().empty());
+    CHECK(CallExport(component, "DllCanUnloadNow") == S_OK);
 }
 
 TEST_CASE("a refused host gets its two log lines and keeps every reference") {
@@ -187,7 +275,8 @@ TEST_CASE("a refused host gets its two log lines and keeps every reference") {
     }
     CHECK(AllGivenBack(host, before));
     CHECK(boxes.Answered().empty());
-    const std::string log = LogText(ComponentFolder());
+    // The lines are in the file while the host still runs.
+    const std::string log = LogText();
     CHECK(log.find("Invalid Outlook version or app") != std::string::npos);
     CHECK(log.find("Invalid version is: Outlook 11.0.5510  {") != std::string::npos);
 }
