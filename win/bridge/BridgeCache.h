@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <unordered_map>
 
+#include "src/platform/AutomationObject.h"
+
 namespace pwk::bridge {
 
 class HostDispatch;
@@ -13,6 +15,10 @@ class HostDispatch;
 class BridgeCache {
   public:
     static BridgeCache& Instance();
+    // The key of a host object: the address of its most derived object.
+    static const void* KeyOf(const AutomationObject& object) {
+        return dynamic_cast<const void*>(&object);
+    }
 
     HostDispatch* Find(const void* object) const;
     void Remember(const void* object, HostDispatch* bridge);

@@ -5,6 +5,7 @@
 #include "src/util/Failure.h"
 #include "win/bridge/BridgeCache.h"
 #include "win/bridge/BridgeKind.h"
+#include "win/bridge/EventLinks.h"
 #include "win/bridge/HostFailure.h"
 #include "win/dispatch/WideText.h"
 #include "win/testhost/BridgeCall.h"
@@ -18,22 +19,25 @@ namespace {
 constexpr IID IID_HostDispatch = {
     0x3CF64B6A, 0xC9EC, 0x47EE, {0xA6, 0x8C, 0xE5, 0x85, 0x4E, 0x3D, 0x88, 0x33}};
 
-const void* KeyOf(const AutomationObject& object) {
-    return dynamic_cast<const void*>(&object);
-}
-
 // Connects a client's sink to the host object's events of one interface, for as long as the
-// object lives; the host's failure becomes the Advise's answer.
+// object lives; the host's failure becomes the Advise's answer. EventLinks knows of the link
+// while it lasts.
 testhost::ConnectionPoint::Binder Binder(std::weak_ptr<AutomationObject> object,
-                                         BridgeKind::Bind bind) {
-    return [object = std::move(object), bind = std::move(bind)](const win::ComPtr<IDispatch>& sink,
-                                                                Connection& connection) -> HRESULT {
+                                         const BridgeKind::Events& events) {
+    return [object = std::move(object), bind = events.Connect, iid = events.Interface](
+               const win::ComPtr<IDispatch>& sink, Connection& connection) -> HRESULT {
         const auto live = object.lock();
         if (!live) {
             return CONNECT_E_CANNOTCONNECT;
         }
         try {
-            connection = bind(*live, sink);
+            auto link = std::make_shared<Connection>(bind(*live, sink));
+            const void* key = BridgeCache::KeyOf(*live);
+            EventLinks::Instance().Linked(key, iid);
+            connection = Connection([link, key, iid] {
+                link->Disconnect();
+                EventLinks::Instance().Unlinked(key, iid);
+            });
             return S_OK;
         } catch (const Failure& failure) {
             return HResultOf(failure);
@@ -49,7 +53,7 @@ win::ComPtr<IDispatch> HostDispatch::Of(const std::shared_ptr<AutomationObject>&
     if (!object) {
         return {};
     }
-    if (HostDispatch* known = BridgeCache::Instance().Find(KeyOf(*object))) {
+    if (HostDispatch* known = BridgeCache::Instance().Find(BridgeCache::KeyOf(*object))) {
         return win::ComPtr<IDispatch>(known);
     }
     return win::ComPtr<IDispatch>::Attach(new HostDispatch(object, BridgeKind::Of(*object)));
@@ -72,15 +76,15 @@ std::size_t HostDispatch::Live() {
 
 HostDispatch::HostDispatch(std::shared_ptr<AutomationObject> object, const BridgeKind& kind)
     : object_(std::move(object)), kind_(kind) {
-    BridgeCache::Instance().Remember(KeyOf(*object_), this);
+    BridgeCache::Instance().Remember(BridgeCache::KeyOf(*object_), this);
     for (const BridgeKind::Events& events : kind_.EventInterfaces) {
         points_.push_back(
-            new testhost::ConnectionPoint(this, events.Interface, Binder(object_, events.Connect)));
+            new testhost::ConnectionPoint(this, events.Interface, Binder(object_, events)));
     }
 }
 
 HostDispatch::~HostDispatch() {
-    BridgeCache::Instance().Forget(KeyOf(*object_), this);
+    BridgeCache::Instance().Forget(BridgeCache::KeyOf(*object_), this);
     for (testhost::ConnectionPoint* point : points_) {
         point->Release();
     }

@@ -1,6 +1,7 @@
 // The simulated host over IDispatch, read through the component's own adapters (win/dispatch):
-// identity and release, failures, events with their by-reference flags, and the components
-// created by ProgID. Usage: test_win_bridge <path of a mailbox file>
+// identity and release, failures, events with their by-reference flags (and the record of which
+// objects have sinks), and the components created by ProgID. Usage: test_win_bridge <path of a
+// mailbox file>
 #include <windows.h>
 
 #include <shellapi.h>
@@ -28,8 +29,10 @@
 #include "src/host/PropertyPages.h"
 #include "tests/win/support/Check.h"
 #include "win/bridge/ClassRegistration.h"
+#include "win/bridge/EventLinks.h"
 #include "win/bridge/HostDispatch.h"
 #include "win/dispatch/DispatchHost.h"
+#include "win/dispatch/EventIds.h"
 #include "win/dispatch/PlainObject.h"
 #include "win/dispatch/WideText.h"
 
@@ -177,6 +180,9 @@ TEST_CASE("events reach the client's sink, Cancel goes back, and the host sees t
     {
         const auto app = ClientView(*host);
         pwk::Connection sends = app->Advise(sink);
+        const auto& links = pwk::bridge::EventLinks::Instance();
+        CHECK_EQ(links.Sinks(*host->Application(), pwk::win::EventIds::Application),
+                 std::size_t{1});
         const auto inboxItems =
             app->GetNamespace("MAPI")->GetDefaultFolder(host::DefaultFolder::Inbox)->GetItems();
         pwk::Connection arrivals = inboxItems->Advise(sink);
@@ -189,8 +195,10 @@ TEST_CASE("events reach the client's sink, Cancel goes back, and the host sees t
         host->DeliverMail({"Grace Lee", "grace.lee@example.com", "Prices", "Attached."});
         CHECK(sink.added == std::vector<std::string>{"Prices"});
 
+        CHECK_EQ(links.Objects(pwk::win::EventIds::Items), std::size_t{1});
         host->TakeReleases();
         sends.Disconnect();
+        CHECK_EQ(links.Objects(pwk::win::EventIds::Application), std::size_t{0});
         const auto released = host->TakeReleases();
         CHECK(!released.empty() && released.front().What == sim::Release::Kind::Events &&
               released.front().Type == "Application");
