@@ -210,7 +210,8 @@ bool CommandRunner::AfterCommand(const Command& command) {
 
 void CommandRunner::RequireOwnAddIn(const std::string& what) const {
     if (session_.External()) {
-        throw CommandError(what + " cannot be seen from outside an external add-in");
+        throw CommandError(what + " is inside the component: not available with an external " +
+                           "add-in");
     }
 }
 

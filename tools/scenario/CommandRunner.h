@@ -60,7 +60,7 @@ class CommandRunner {
     void ReportAddIn();
     std::string AddInState();
     std::string ExternalAddInState(ExternalAddIn& external);
-    // Refuses a check of the add-in's insides when it is external (CommandError).
+    // Refuses what needs the add-in's insides when it is external (CommandError).
     void RequireOwnAddIn(const std::string& what) const;
 
     // Set-up (SetupCommands.cpp).
