@@ -3,6 +3,7 @@
 #include <stdlib.h>
 
 #include <algorithm>
+#include <random>
 #include <stdexcept>
 
 #include "platform-support/DateFormat.h"
@@ -16,6 +17,21 @@ namespace fs = std::filesystem;
 
 namespace {
 
+#ifdef _WIN32
+// Windows has no mkdtemp: a folder of a random name that did not exist before is as good.
+std::filesystem::path MakeTempRoot() {
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const fs::path path =
+            fs::temp_directory_path() / ("pwk-platform-" + std::to_string(random()));
+        std::error_code error;
+        if (fs::create_directory(path, error)) {
+            return path;
+        }
+    }
+    throw std::runtime_error("cannot create a temporary folder for the scripted platform");
+}
+#else
 std::filesystem::path MakeTempRoot() {
     std::string pattern = (fs::temp_directory_path() / "pwk-platform-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) {
@@ -23,6 +39,7 @@ std::filesystem::path MakeTempRoot() {
     }
     return pattern;
 }
+#endif
 
 Platform::Clock::time_point DefaultNow() {
     using namespace std::chrono;

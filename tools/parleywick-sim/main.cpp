@@ -1,7 +1,14 @@
 // parleywick-sim: runs the add-in on the simulated host, from a scenario file or from commands
 // typed at a prompt, and prints a transcript of what happens.
 
+#ifdef _WIN32
+#include <io.h>
+
+#include "src/resources/Version.h"
+#include "win/simrun/ComExternalAddIn.h"
+#else
 #include <unistd.h>
+#endif
 
 #include <cstdint>
 #include <fstream>
@@ -22,7 +29,12 @@ constexpr const char* kUsage =
     "  host, or reads commands at a prompt when no scenario is given. --fail-call N fails\n"
     "  the N-th host call of the run. --sweep runs SCENARIO once per host call (every K-th)\n"
     "  with that call failed and reports any failure reaching the host or anything held.\n"
-    "  Exit status: 0 every check held, 1 a check failed, 2 the scenario could not run.\n";
+    "  Exit status: 0 every check held, 1 a check failed, 2 the scenario could not run.\n"
+#ifdef _WIN32
+    "  --com (Windows): the host loads the installed component through COM instead of\n"
+    "  running the core in this process; it uses the registry settings and real boxes.\n"
+#endif
+    ;
 
 struct Arguments {
     pwk::scenario::RunOptions Options;
@@ -55,6 +67,12 @@ bool Parse(int argc, char** argv, Arguments& arguments) {
             arguments.Options.Mailbox = argument.substr(10);
         } else if (argument == "--fail-call" && i + 1 < argc && Count(argv[i + 1])) {
             arguments.Options.FailCall = Count(argv[++i]);
+#ifdef _WIN32
+        } else if (argument == "--com") {
+            arguments.Options.External = [] {
+                return std::make_shared<pwk::simrun::ComExternalAddIn>(pwk::ConnectProgID);
+            };
+#endif
         } else if (argument == "--sweep") {
             arguments.SweepEvery = 1;
         } else if (argument.rfind("--sweep=", 0) == 0 && Count(argument.substr(8))) {
@@ -88,7 +106,12 @@ int main(int argc, char** argv) {
     }
     pwk::scenario::ScenarioRun run(std::cout, arguments.Options);
     if (arguments.Scenario.empty()) {
-        return run.RunInteractive(std::cin, isatty(STDIN_FILENO) != 0);
+#ifdef _WIN32
+        const bool typed = _isatty(_fileno(stdin)) != 0;
+#else
+        const bool typed = isatty(STDIN_FILENO) != 0;
+#endif
+        return run.RunInteractive(std::cin, typed);
     }
     std::ifstream file(arguments.Scenario);
     if (!file) {

@@ -274,6 +274,7 @@ std::shared_ptr<sim::SimOptionsPage> CommandRunner::OpenOptionsDialog() {
 // one's UpdateFrom. `edit` answers false when the page refuses the change (and has said why);
 // nothing changes then.
 void CommandRunner::HandBackSettings(const std::function<bool(RegSettings&)>& edit) {
+    RequireOwnAddIn("the options page's way to the live settings");
     sim::SimHost& host = session_.Host();
     const auto connect = session_.AddIn();
     const auto addinApp = connect ? connect->AddinApp() : nullptr;

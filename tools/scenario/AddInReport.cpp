@@ -11,6 +11,7 @@
 #include "src/util/Ref.h"
 #include "tools/scenario/CommandRunner.h"
 #include "tools/scenario/ExpectationFailed.h"
+#include "tools/scenario/ExternalAddIn.h"
 #include "tools/scenario/Lookup.h"
 #include "tools/scenario/ScenarioError.h"
 #include "tools/scenario/Session.h"
@@ -18,7 +19,30 @@
 
 namespace pwk::scenario {
 
+// An external add-in as the host sees it: loaded or let go, connected to the application's
+// events or not, holding the host's objects or not, and the windows whose events it listens to.
+// Which window it watches is its own affair.
+std::string CommandRunner::ExternalAddInState(ExternalAddIn& external) {
+    if (!session_.AddInCreated()) {
+        return "";
+    }
+    sim::SimHost& host = session_.Host();
+    if (!host.AddInLoaded(Session::AddInProgID)) {
+        return "add-in: let go by the host";
+    }
+    const ExternalAddIn::Hooks hooks = external.SeenHooks(host);
+    if (!hooks.Application) {
+        return host.HeldObjects().empty() ? "add-in: released everything" : "add-in: inert";
+    }
+    return "add-in: hooks " + std::to_string(hooks.Explorers) + " explorer(s), " +
+           std::to_string(hooks.Inspectors) + " inspector(s)" +
+           (hooks.SentItems ? " and Sent Items" : "");
+}
+
 std::string CommandRunner::AddInState() {
+    if (ExternalAddIn* external = session_.External()) {
+        return ExternalAddInState(*external);
+    }
     const auto connect = session_.AddIn();
     if (!connect) {
         return session_.AddInCreated() ? "add-in: let go by the host" : "";
@@ -43,6 +67,7 @@ std::string CommandRunner::AddInState() {
 }
 
 void CommandRunner::ExpectWatching(const Command& command) {
+    RequireOwnAddIn("the window the add-in watches");
     const auto connect = session_.AddIn();
     const auto explorer = connect ? As<sim::SimExplorer>(connect->WatchedExplorer()) : nullptr;
     const auto inspector = connect ? As<sim::SimInspector>(connect->WatchedInspector()) : nullptr;

@@ -13,6 +13,7 @@
 #include "tools/scenario/CommandRunner.h"
 #include "tools/scenario/Describe.h"
 #include "tools/scenario/ExpectationFailed.h"
+#include "tools/scenario/ExternalAddIn.h"
 #include "tools/scenario/Lookup.h"
 #include "tools/scenario/ScenarioError.h"
 #include "tools/scenario/Session.h"
@@ -294,18 +295,24 @@ void CommandRunner::ExpectCancelled(const Command& /*command*/) {
 void CommandRunner::ExpectHooks(const Command& command) {
     const auto connect = session_.AddIn();
     const auto app = connect ? connect->AddinApp() : nullptr;
-    const std::int64_t explorers = app ? app->HookedExplorerCount() : 0;
-    const std::int64_t inspectors = app ? app->HookedInspectorCount() : 0;
+    std::int64_t explorers = app ? app->HookedExplorerCount() : 0;
+    std::int64_t inspectors = app ? app->HookedInspectorCount() : 0;
+    if (ExternalAddIn* external = session_.External(); external && session_.Started()) {
+        const ExternalAddIn::Hooks hooks = external->SeenHooks(session_.Host());
+        explorers = hooks.Explorers;
+        inspectors = hooks.Inspectors;
+    }
     if (explorers != Lookup::Number(command.Args[0]) ||
         inspectors != Lookup::Number(command.Args[1])) {
         throw ExpectationFailed(
             command.Args[0] + " explorers and " + command.Args[1] + " inspectors hooked",
             std::to_string(explorers) + " and " + std::to_string(inspectors) +
-                (app ? "" : " (there is no application object)"));
+                (app || session_.External() ? "" : " (there is no application object)"));
     }
 }
 
 void CommandRunner::ExpectHookKeys(const Command& command) {
+    RequireOwnAddIn("the keys of the add-in's hooks");
     const auto connect = session_.AddIn();
     const auto app = connect ? connect->AddinApp() : nullptr;
     const bool explorers = command.Args[0] == "explorer";
@@ -329,7 +336,10 @@ void CommandRunner::ExpectHookKeys(const Command& command) {
 void CommandRunner::ExpectSentItemsHook(const Command& command) {
     const auto connect = session_.AddIn();
     const auto app = connect ? connect->AddinApp() : nullptr;
-    const bool hooked = app && app->HasSentItemsHook();
+    bool hooked = app && app->HasSentItemsHook();
+    if (ExternalAddIn* external = session_.External(); external && session_.Started()) {
+        hooked = external->SeenHooks(session_.Host()).SentItems;
+    }
     const bool wanted = command.Args[0] == "yes";
     if (hooked != wanted) {
         throw ExpectationFailed(wanted ? "Sent Items hooked" : "Sent Items not hooked",
@@ -338,6 +348,17 @@ void CommandRunner::ExpectSentItemsHook(const Command& command) {
 }
 
 void CommandRunner::ExpectInert(const Command& /*command*/) {
+    if (ExternalAddIn* external = session_.External()) {
+        // Seen from the host: loaded, and listening to none of the application's events.
+        if (!session_.Started() || !session_.Host().AddInLoaded(Session::AddInProgID)) {
+            throw ExpectationFailed("the add-in loaded and inert", "no add-in is loaded");
+        }
+        if (external->SeenHooks(session_.Host()).Application) {
+            throw ExpectationFailed("the add-in loaded and inert",
+                                    "it listens to the application's events");
+        }
+        return;
+    }
     const auto connect = session_.AddIn();
     if (!connect) {
         throw ExpectationFailed("the add-in loaded and inert", "no add-in is loaded");

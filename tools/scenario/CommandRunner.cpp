@@ -11,6 +11,7 @@
 #include "src/util/Failure.h"
 #include "tools/scenario/CommandTable.h"
 #include "tools/scenario/ExpectationFailed.h"
+#include "tools/scenario/ExternalAddIn.h"
 #include "tools/scenario/ScenarioError.h"
 #include "tools/scenario/Session.h"
 #include "tools/scenario/Transcript.h"
@@ -185,6 +186,11 @@ bool CommandRunner::Finish() {
 // What the command did to the host, failures that reached the host, and a misplaced answer.
 bool CommandRunner::AfterCommand(const Command& command) {
     bool held = true;
+    if (ExternalAddIn* external = session_.External()) {
+        for (const ExternalAddIn::Box& box : external->TakeBoxes()) {
+            session_.Platform().ExternalBox(box.Title, box.Text, box.Answer);
+        }
+    }
     if (session_.Started()) {
         sim::SimHost& host = session_.Host();
         watch_.Report(host, transcript_);
@@ -200,6 +206,13 @@ bool CommandRunner::AfterCommand(const Command& command) {
         throw ScenarioError(problem->first, problem->second);
     }
     return held;
+}
+
+void CommandRunner::RequireOwnAddIn(const std::string& what) const {
+    if (session_.External()) {
+        throw CommandError(what + " is inside the component: not available with an external " +
+                           "add-in");
+    }
 }
 
 std::shared_ptr<sim::SimFolder> CommandRunner::Folder(const std::string& path) {

@@ -24,6 +24,7 @@ class RegSettings;
 
 namespace pwk::scenario {
 
+class ExternalAddIn;
 class Session;
 class Transcript;
 
@@ -58,6 +59,9 @@ class CommandRunner {
     // windows it has hooked and the window it watches (AddInReport.cpp).
     void ReportAddIn();
     std::string AddInState();
+    std::string ExternalAddInState(ExternalAddIn& external);
+    // Refuses what needs the add-in's insides when it is external (CommandError).
+    void RequireOwnAddIn(const std::string& what) const;
 
     // Set-up (SetupCommands.cpp).
     void Mailbox(const Command& command);

@@ -16,8 +16,10 @@ char gCurrent[512] = "";
 
 extern "C" void SayWhichRun(int signalNumber) {
     constexpr char kPrefix[] = "\nsweep: the process died during the run with ";
+    // The label is short (512 bytes at most): its length fits every platform's count type.
+    const auto labelLength = static_cast<unsigned>(std::strlen(gCurrent));
     if (write(STDERR_FILENO, kPrefix, sizeof kPrefix - 1) >= 0 &&
-        write(STDERR_FILENO, gCurrent, std::strlen(gCurrent)) >= 0) {
+        write(STDERR_FILENO, gCurrent, labelLength) >= 0) {
         (void)write(STDERR_FILENO, "\n", 1);
     }
     std::signal(signalNumber, SIG_DFL);
@@ -27,9 +29,12 @@ extern "C" void SayWhichRun(int signalNumber) {
 }  // namespace
 
 RunWatchdog::RunWatchdog(std::chrono::seconds limit) : limit_(limit), thread_([this] { Watch(); }) {
-    for (int signalNumber : {SIGSEGV, SIGABRT, SIGBUS, SIGFPE, SIGILL}) {
+    for (int signalNumber : {SIGSEGV, SIGABRT, SIGFPE, SIGILL}) {
         std::signal(signalNumber, SayWhichRun);
     }
+#ifdef SIGBUS  // not on Windows
+    std::signal(SIGBUS, SayWhichRun);
+#endif
 }
 
 RunWatchdog::~RunWatchdog() {

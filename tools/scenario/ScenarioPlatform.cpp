@@ -57,6 +57,14 @@ int ScenarioPlatform::MsgBox(const std::string& text, int style, const std::stri
     return answer;
 }
 
+void ScenarioPlatform::ExternalBox(const std::string& title, const std::string& text,
+                                   const std::string& answer) {
+    transcript_.Event("box \"" + title + "\" (shown by the add-in itself)");
+    transcript_.Block(text);
+    transcript_.Event("  -> " + answer);
+    unchecked_.push_back({title, text, 0, 0});
+}
+
 namespace {
 // "[Abort] Ignore End View Log", the default button marked.
 std::string DialogButtons(const CustomDialog& dialog) {

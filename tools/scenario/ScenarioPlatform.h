@@ -47,6 +47,10 @@ class ScenarioPlatform : public sim::ScriptedPlatform {
     // A misplaced answer since the last call, with its line.
     std::optional<std::pair<int, std::string>> TakeProblem();
 
+    // A box an external add-in showed on its own platform and the button that closed it: into
+    // the transcript, and to the checks like the boxes shown here.
+    void ExternalBox(const std::string& title, const std::string& text, const std::string& answer);
+
     int MsgBox(const std::string& text, int style, const std::string& title,
                const std::string& helpFile = "", int helpContext = 0) override;
     int ShowDialog(const CustomDialog& dialog) override;

@@ -36,7 +36,10 @@ void Summarize(Transcript& transcript, const Tally& tally) {
     }
 }
 
-void UseOptionMailbox(Session& session, const RunOptions& options) {
+void ApplyOptions(Session& session, const RunOptions& options) {
+    if (options.External) {
+        session.UseExternalAddIn(options.External());
+    }
     if (!options.Mailbox) {
         return;
     }
@@ -68,7 +71,7 @@ int ScenarioRun::RunScenario(std::istream& in, const std::filesystem::path& base
         session.FailCallOfRun(*options_.FailCall);
     }
     try {
-        UseOptionMailbox(session, options_);
+        ApplyOptions(session, options_);
         CommandRunner runner(session, transcript);
         for (const Command& command : commands) {
             const bool held = runner.Run(command);
@@ -96,7 +99,7 @@ int ScenarioRun::RunInteractive(std::istream& in, bool typed) {
     findings_ = {};
     Session session(transcript, std::filesystem::current_path(), findings_);
     try {
-        UseOptionMailbox(session, options_);
+        ApplyOptions(session, options_);
     } catch (const ScenarioError& error) {
         transcript.Error(error.Describe());
         return ExitStatus::Error;

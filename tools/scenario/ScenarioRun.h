@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <istream>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -11,6 +13,8 @@
 
 namespace pwk::scenario {
 
+class ExternalAddIn;
+
 // How parleywick-sim was asked to run.
 struct RunOptions {
     std::optional<std::string> Mailbox;  // --mailbox FILE|demo
@@ -18,6 +22,8 @@ struct RunOptions {
     // --fail-call N: the N-th host call of the whole run (counted across its starts, 1 = the
     // first) fails with the host's "unspecified failure", whatever the scenario plans.
     std::optional<std::int64_t> FailCall;
+    // --com: each session's host loads this external add-in instead of the core's Connect.
+    std::function<std::shared_ptr<ExternalAddIn>()> External;
 };
 
 // The exit statuses of a run.

@@ -18,9 +18,10 @@
 #include "src/startup/Connect.h"
 #include "src/util/Failure.h"
 #include "store/MemorySettingsStore.h"
-#include "store/SqliteSettingsStore.h"
+#include "tools/scenario/ExternalAddIn.h"
 #include "tools/scenario/MailboxSource.h"
 #include "tools/scenario/ScenarioError.h"
+#include "tools/scenario/SettingsFile.h"
 #include "tools/scenario/Transcript.h"
 
 namespace pwk::scenario {
@@ -70,7 +71,26 @@ Session::~Session() {
     EndProcess();
 }
 
+void Session::UseExternalAddIn(std::shared_ptr<ExternalAddIn> addIn) {
+    RequireStopped("the add-in");
+    if (host_) {
+        throw CommandError("the add-in is chosen before the first start");
+    }
+    external_ = std::move(addIn);
+    store_ = external_->Settings();
+    settingsLocation_ = external_->SettingsLocation();
+    storeView_->UseStore(store_);
+    addIns_.Register(AddInProgID, [this]() -> std::shared_ptr<AutomationObject> {
+        auto made = external_->Create();
+        addInCreated_ = made != nullptr;
+        return made;
+    });
+}
+
 void Session::EndProcess() {
+    if (external_) {
+        external_->EndProcess();
+    }
     if (!host_) {
         return;
     }
@@ -107,8 +127,16 @@ void Session::UseMailbox(const std::string& file) {
     mailbox_ = std::move(path);
 }
 
+void Session::RequireOwnStore() const {
+    if (external_) {
+        throw CommandError("the add-in keeps its settings in its own store (" + settingsLocation_ +
+                           ")");
+    }
+}
+
 void Session::UseMemorySettings() {
     RequireStopped("the settings store");
+    RequireOwnStore();
     store_ = std::make_shared<MemorySettingsStore>();
     settingsLocation_ = "memory";
     storeView_->UseStore(store_);
@@ -116,8 +144,9 @@ void Session::UseMemorySettings() {
 
 void Session::UseSettingsFile(const std::string& file) {
     RequireStopped("the settings store");
+    RequireOwnStore();
     const std::string path = Resolve(file).string();
-    auto store = std::make_shared<SqliteSettingsStore>(path);
+    auto store = OpenSettingsFile(path);
     // One read tells at once whether the file can be used at all.
     try {
         store->GetSetting(AppName, "Version", "Major");
@@ -216,6 +245,9 @@ void Session::Boot() {
     }
     component_ = std::make_unique<Component>(platform_);
     host_ = std::move(host);
+    if (external_) {
+        external_->BeginProcess(*host_, absent_);
+    }
 }
 
 void Session::OpenFirstWindow(const std::optional<std::string>& explorerFolder) {
@@ -253,10 +285,13 @@ void Session::Quit() {
 }
 
 std::vector<std::string> Session::SettingsDump(const std::string& appName) const {
+    if (external_) {
+        return external_->SettingsDump(appName);
+    }
     if (auto* memory = dynamic_cast<MemorySettingsStore*>(store_.get())) {
         return memory->Dump(appName);
     }
-    return dynamic_cast<SqliteSettingsStore&>(*store_).Dump(appName);
+    return DumpSettingsFile(*store_, appName);
 }
 
 Keelson* Session::Library() const {
@@ -264,6 +299,9 @@ Keelson* Session::Library() const {
 }
 
 std::string Session::LogText() const {
+    if (external_) {
+        return external_->LogText();
+    }
     Keelson* library = Library();
     if (library == nullptr || library->LogFileNativePath().empty()) {
         return {};

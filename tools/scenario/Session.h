@@ -30,6 +30,7 @@ struct CommandBarLayout;
 
 namespace pwk::scenario {
 
+class ExternalAddIn;
 class Transcript;
 
 // Everything a scenario runs on: the scripted platform with its files, the settings store,
@@ -47,6 +48,12 @@ class Session {
     ~Session();
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
+
+    // The host loads `addIn` by the add-in's ProgID instead of the core's Connect, and the
+    // add-in's own settings store replaces the session's; chosen before the first start.
+    void UseExternalAddIn(std::shared_ptr<ExternalAddIn> addIn);
+    // The external add-in, if one is used.
+    ExternalAddIn* External() const { return external_.get(); }
 
     // Set-up; these fail (CommandError) while the host runs.
     void UseMailbox(const std::string& file);
@@ -102,6 +109,8 @@ class Session {
 
   private:
     void RequireStopped(const std::string& what) const;
+    // Refuses to replace the settings store of an external add-in.
+    void RequireOwnStore() const;
     std::filesystem::path Resolve(const std::string& file) const;
     Keelson* Library() const;
     // The current host process is over: its calls join the run's count, and anything of it
@@ -131,6 +140,7 @@ class Session {
     std::unique_ptr<sim::SimHost> host_;
     std::weak_ptr<Connect> connect_;
     bool addInCreated_ = false;
+    std::shared_ptr<ExternalAddIn> external_;
 };
 
 }  // namespace pwk::scenario

@@ -43,4 +43,27 @@ inline host::ItemType ItemTypeOfClass(std::int32_t objectClass) {
     }
 }
 
+// The object class of an item of that type, as the host reports it.
+inline std::int32_t ObjectClassOfItemType(host::ItemType type) {
+    switch (type) {
+        case host::ItemType::Appointment:
+            return ObjectClass::Appointment;
+        case host::ItemType::Contact:
+            return ObjectClass::Contact;
+        case host::ItemType::Task:
+            return ObjectClass::Task;
+        case host::ItemType::Journal:
+            return ObjectClass::Journal;
+        case host::ItemType::Note:
+            return ObjectClass::Note;
+        case host::ItemType::Post:
+            return ObjectClass::Post;
+        case host::ItemType::DistributionList:
+            return ObjectClass::DistributionList;
+        case host::ItemType::Mail:
+            return ObjectClass::Mail;
+    }
+    return ObjectClass::Mail;
+}
+
 }  // namespace pwk::win

@@ -1,5 +1,6 @@
 #include "win/testhost/BoxAnswerer.h"
 
+#include <algorithm>
 #include <chrono>
 
 #include "win/dispatch/WideText.h"
@@ -49,6 +50,28 @@ BOOL CALLBACK BoxAnswerer::Visit(HWND window, LPARAM self) {
     return TRUE;
 }
 
+// The button to press: OK, else No, else Cancel, else the dialog's default button.
+int ButtonToPress(HWND box) {
+    for (const int id : {IDOK, IDNO, IDCANCEL}) {
+        if (GetDlgItem(box, id) != nullptr) {
+            return id;
+        }
+    }
+    DWORD_PTR defaultId = 0;
+    if (SendMessageTimeoutW(box, DM_GETDEFID, 0, 0, SMTO_ABORTIFHUNG, 1000, &defaultId) != 0 &&
+        HIWORD(defaultId) == DC_HASDEFID) {
+        return LOWORD(defaultId);
+    }
+    return 0;
+}
+
+// A button's caption without its access-key mark ("&No" is "No").
+std::string CaptionOf(HWND button) {
+    std::string caption = TextOf(button);
+    caption.erase(std::remove(caption.begin(), caption.end(), '&'), caption.end());
+    return caption;
+}
+
 void BoxAnswerer::Answer(HWND box) {
     {
         std::lock_guard<std::mutex> lock(mutex_);
@@ -58,14 +81,17 @@ void BoxAnswerer::Answer(HWND box) {
             }
         }
         seen_.push_back(box);
-        answered_.push_back(Box{TextOf(box), TextOf(GetDlgItem(box, kTextControl))});
     }
-    for (const int id : {IDOK, IDNO, IDCANCEL}) {
-        if (HWND button = GetDlgItem(box, id)) {
-            PostMessageW(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                         reinterpret_cast<LPARAM>(button));
-            return;
-        }
+    const int pressed = ButtonToPress(box);
+    HWND button = pressed != 0 ? GetDlgItem(box, pressed) : nullptr;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        answered_.push_back(Box{TextOf(box), TextOf(GetDlgItem(box, kTextControl)),
+                                button != nullptr ? CaptionOf(button) : std::string()});
+    }
+    if (button != nullptr) {
+        PostMessageW(box, WM_COMMAND, MAKEWPARAM(pressed, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(button));
     }
 }
 

@@ -12,12 +12,14 @@ namespace pwk::testhost {
 
 // Watches this process's windows for message boxes (dialog class "#32770") while it lives,
 // reads each box's caption and text, and answers it: OK where there is one, else No, else
-// Cancel, as a user who declines everything would.
+// Cancel, as a user who declines everything would; a dialog with none of them (the error
+// dialog) by its default button.
 class BoxAnswerer {
   public:
     struct Box {
         std::string Caption;
         std::string Text;
+        std::string Button;  // the caption of the button pressed; empty when there was none
     };
 
     BoxAnswerer();

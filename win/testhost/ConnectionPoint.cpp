@@ -2,8 +2,8 @@
 
 namespace pwk::testhost {
 
-ConnectionPoint::ConnectionPoint(IConnectionPointContainer* owner, const IID& events)
-    : owner_(owner), events_(events) {}
+ConnectionPoint::ConnectionPoint(IConnectionPointContainer* owner, const IID& events, Binder binder)
+    : owner_(owner), events_(events), binder_(std::move(binder)) {}
 
 HRESULT ConnectionPoint::Fire(DISPID member, std::vector<VARIANT> args) {
     std::vector<VARIANT> reversed(args.rbegin(), args.rend());
@@ -58,12 +58,29 @@ HRESULT ConnectionPoint::Advise(IUnknown* sink, DWORD* cookie) {
     if (FAILED(sink->QueryInterface(events_, reinterpret_cast<void**>(events.Out())))) {
         return CONNECT_E_CANNOTCONNECT;
     }
+    Connection link;
+    if (binder_) {
+        const HRESULT bound = binder_(events, link);
+        if (FAILED(bound)) {
+            return bound;
+        }
+    }
     *cookie = nextCookie_++;
     sinks_.emplace(*cookie, std::move(events));
+    if (binder_) {
+        links_.emplace(*cookie, std::move(link));
+    }
     return S_OK;
 }
 
 HRESULT ConnectionPoint::Unadvise(DWORD cookie) {
+    // The link goes first, so that no event reaches a sink being let go; it is taken out of
+    // the table before it ends, since ending it may call back.
+    if (const auto found = links_.find(cookie); found != links_.end()) {
+        Connection ending = std::move(found->second);
+        links_.erase(found);
+        ending.Disconnect();
+    }
     return sinks_.erase(cookie) == 1 ? S_OK : CONNECT_E_NOCONNECTION;
 }
 

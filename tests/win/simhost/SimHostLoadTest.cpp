@@ -1,0 +1,337 @@
+// The real component driven by the simulated host: created by ProgID, connected to the host's
+// bridged objects, and compared with the core run on the simulated host directly, as on Linux
+// (same mailbox, same steps): the boxes of a first start, the buttons on the explorer, the
+// settings written, the mail filed and journaled. After each quit the host's audit finds
+// nothing held and no bridge is left.
+// Usage: test_win_simhost <path of PWKCommon.dll> <path of a mailbox file>
+// The cases run in order and share the loaded component.
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
+
+#include "keelson/RegisterKeelson.h"
+#include "sim/MailboxDumper.h"
+#include "sim/MailboxLoader.h"
+#include "sim/ScriptedFileUtility.h"
+#include "sim/ScriptedPlatform.h"
+#include "sim/SimAddInInstance.h"
+#include "sim/SimCommandBar.h"
+#include "sim/SimCommandBars.h"
+#include "sim/SimControlState.h"
+#include "sim/SimExplorer.h"
+#include "sim/SimFolder.h"
+#include "sim/SimHost.h"
+#include "sim/SimItemState.h"
+#include "sim/SimOptionsPage.h"
+#include "src/app/OptionsPageComponent.h"
+#include "src/component/Component.h"
+#include "src/host/MapiSession.h"
+#include "src/platform/FileUtility.h"
+#include "src/resources/Version.h"
+#include "src/startup/Connect.h"
+#include "store/MemorySettingsStore.h"
+#include "tests/win/support/Check.h"
+#include "win/bridge/ClassRegistration.h"
+#include "win/bridge/ComAddIn.h"
+#include "win/bridge/HostDispatch.h"
+#include "win/com/IDTExtensibility2.h"
+#include "win/dispatch/WideText.h"
+#include "win/platform/RegistrySettingsStore.h"
+#include "win/testhost/BoxAnswerer.h"
+
+using pwk::bridge::ClassRegistration;
+using pwk::bridge::HostDispatch;
+using pwk::testhost::BoxAnswerer;
+using pwk::win::ComPtr;
+using pwk::win::IDTExtensibility2;
+namespace host = pwk::host;
+namespace sim = pwk::sim;
+
+namespace {
+
+using EntryPoint = HRESULT(STDAPICALLTYPE*)();
+
+HRESULT CallExport(HMODULE dll, const char* name) {
+    const auto entry =
+        reinterpret_cast<EntryPoint>(reinterpret_cast<void*>(GetProcAddress(dll, name)));
+    return entry == nullptr ? E_NOTIMPL : entry();
+}
+
+std::wstring Argument(int index, const wchar_t* otherwise) {
+    int argc = 0;
+    wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    const std::wstring value = argc > index ? argv[index] : otherwise;
+    LocalFree(argv);
+    return value;
+}
+
+// A host process: the mailbox, an explorer on the Inbox, the user's clock as on Linux.
+std::unique_ptr<sim::SimHost> StartHost() {
+    auto host = std::make_unique<sim::SimHost>();
+    host->ThrowOnEscapedFailures(false);
+    sim::MailboxLoader::LoadFile(*host, pwk::win::Narrow(Argument(2, L"demo-mailbox.json")));
+    host->OpenExplorer("Mailbox - Pat Jones/Inbox");
+    return host;
+}
+
+// Every control on the explorer's bars that the host did not bring, as "bar: caption [tag]".
+std::vector<std::string> AddedControls(sim::SimHost& host) {
+    std::vector<std::string> added;
+    const auto explorer = host.Application()->GetExplorers()->Item(1);
+    const auto& window = dynamic_cast<sim::SimExplorer&>(*explorer);
+    for (const auto& bar : window.Bars().Bars()) {
+        bar->ForEachControl([&](sim::SimControlState& control) {
+            if (!control.Spec.BuiltIn) {
+                added.push_back(bar->AuditName() + ": " + control.Spec.Caption + " [" +
+                                control.Spec.Tag + "]");
+            }
+        });
+    }
+    return added;
+}
+
+// Nothing of the host held and no bridge alive once the host has quit; says what is left.
+bool NothingLeft(sim::SimHost& host) {
+    for (const auto& object : host.HeldObjects()) {
+        std::printf("held: %s \"%s\" x%ld\n", object.Type.c_str(), object.Name.c_str(),
+                    object.Holders);
+    }
+    for (const auto& escaped : host.TakeEscapedFailures()) {
+        std::printf("escaped from %s: %s\n", escaped.Event.c_str(), escaped.Description.c_str());
+    }
+    if (HostDispatch::Live() != 0) {
+        std::printf("bridges alive: %zu\n", HostDispatch::Live());
+    }
+    return host.HeldObjects().empty() && HostDispatch::Live() == 0;
+}
+
+// The core run on the simulated host directly, as the Linux programs run it: the scripted
+// platform (boxes take their default button, as the box answerer chooses), settings in memory.
+class CoreOnHost {
+  public:
+    explicit CoreOnHost(sim::SimHost& host) : host_(host) {
+        platform.SetSettings(store);
+        files->SetDefaultFolder("C:\\Logs\\");
+        auto& factories = platform.Factories();
+        pwk::RegisterKeelson(factories, platform);
+        factories.Register(pwk::FileUtilityProgID, [this] { return files; });
+        factories.Register(host::MapiSessionProgID, host.MapiSessionFactory());
+        factories.Register(pwk::OptionsPageProgID,
+                           [] { return std::make_shared<sim::SimOptionsPage>(); });
+        factories.Register(pwk::ConnectProgID,
+                           [this] { return std::make_shared<pwk::Connect>(component); });
+    }
+
+    void Start() { host_.LoadAddIn(platform.Factories(), pwk::ConnectProgID); }
+
+    sim::ScriptedPlatform platform;
+    std::shared_ptr<pwk::MemorySettingsStore> store = std::make_shared<pwk::MemorySettingsStore>();
+    std::shared_ptr<sim::ScriptedFileUtility> files = std::make_shared<sim::ScriptedFileUtility>();
+    pwk::Component component{platform};
+
+  private:
+    sim::SimHost& host_;
+};
+
+// The components the machine of the simulated host offers by ProgID, for the real component's
+// CoCreateInstance: the host's messaging library and the add-in's options page.
+struct MachineComponents {
+    explicit MachineComponents(sim::SimHost& host)
+        : mapi(host::MapiSessionProgID, host.MapiSessionFactory()),
+          page(pwk::OptionsPageProgID, [] { return std::make_shared<sim::SimOptionsPage>(); }) {}
+
+    ClassRegistration mapi;
+    ClassRegistration page;
+};
+
+ComPtr<IDTExtensibility2> CreateAddIn() {
+    CLSID clsid;
+    ComPtr<IDTExtensibility2> addIn;
+    if (SUCCEEDED(CLSIDFromProgID(L"Wickline.Connect", &clsid))) {
+        CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, pwk::win::IID_IDTExtensibility2,
+                         reinterpret_cast<void**>(addIn.Out()));
+    }
+    return addIn;
+}
+
+// The settings of a start after the first, with sent mail journaled and filed to the
+// folderset of "Acme Public/Customers", written where the add-in reads them.
+void StoreTrackingSettings(pwk::SettingsStore& store, sim::SimHost& host) {
+    const std::string app = pwk::ProductTitle;
+    store.SaveSetting(app, "Tracking", "FirstRun", "False");
+    store.SaveSetting(app, "Tracking", "UseSentMailFolder", "False");
+    store.SaveSetting(app, "Tracking", "JournalEmails", "True");
+    store.SaveSetting(app, "Version", "Major", std::to_string(pwk::ComponentVersion.Major));
+    store.SaveSetting(app, "Version", "Minor", std::to_string(pwk::ComponentVersion.Minor));
+    store.SaveSetting(app, "Version", "Revision", std::to_string(pwk::ComponentVersion.Revision));
+    const std::string section = "Tracked Foldersets";
+    store.SaveSetting(app, section, "Count", "1");
+    const std::pair<const char*, const char*> folders[] = {
+        {"Contacts", "Contacts"}, {"Journals", "Journal"}, {"Emails", "E-mails"}};
+    for (const auto& [part, name] : folders) {
+        const auto folder = host.Folder(std::string("Acme Public/Customers/") + name);
+        store.SaveSetting(app, section + "\\" + part + "\\EntryID", "1", folder->EntryId());
+        store.SaveSetting(app, section + "\\" + part + "\\StoreID", "1", folder->StoreId());
+    }
+}
+
+std::shared_ptr<sim::SimItemState> ContactNamed(sim::SimHost& host, const std::string& folder,
+                                                const std::string& name) {
+    for (const auto& item : host.Folder(folder)->Contents()) {
+        if (item->TextField("FullName") == name) {
+            return item.get();
+        }
+    }
+    return nullptr;
+}
+
+// The user writes a mail to a tracked contact, links it to two tracked contacts and an
+// untracked one, and sends it. True when it went.
+bool SendLinkedMail(sim::SimHost& host) {
+    const auto mail = host.ComposeMail("Joint delivery");
+    host.AddRecipient(mail->AsItem(), "tom.becker@brightwater.example");
+    const std::pair<const char*, const char*> linked[] = {
+        {"Acme Public/Customers/Contacts", "Aiko Tanaka"},
+        {"Acme Public/Customers/Contacts", "Liam O'Brien"},
+        {"Mailbox - Pat Jones/Contacts", "Sam Patel"}};
+    for (const auto& [folder, name] : linked) {
+        host.AddLink(mail->AsItem(), ContactNamed(host, folder, name)->AsItem());
+    }
+    return host.Send(mail->AsItem());
+}
+
+HMODULE component = nullptr;
+
+TEST_CASE("the component registers itself") {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    component = LoadLibraryW(Argument(1, L"PWKCommon.dll").c_str());
+    CHECK(component != nullptr);
+    CHECK(CallExport(component, "DllRegisterServer") == S_OK);
+}
+
+TEST_CASE(
+    "a first start shows real boxes, hooks the explorer and writes the settings as the "
+    "core does on the simulated host") {
+    // The core on the simulated host.
+    std::vector<std::string> expectedControls;
+    std::vector<std::string> expectedBoxes;
+    std::vector<std::string> expectedSettings;
+    {
+        auto host = StartHost();
+        CoreOnHost core(*host);
+        core.Start();
+        expectedControls = AddedControls(*host);
+        for (const auto& box : core.platform.MessageBoxes()) {
+            expectedBoxes.push_back(box.Title);
+        }
+        host->Quit();
+        expectedSettings = core.store->Dump(pwk::ProductTitle);
+        CHECK(NothingLeft(*host));
+    }
+
+    // The real component, on a machine where it never ran.
+    pwk::win::RegistrySettingsStore registry;
+    try {
+        registry.DeleteApplication(pwk::ProductTitle);
+    } catch (const pwk::Failure&) {
+        // Nothing stored yet.
+    }
+    auto host = StartHost();
+    {
+        const MachineComponents machine(*host);
+        BoxAnswerer boxes;
+        ComPtr<IDTExtensibility2> addIn = CreateAddIn();
+        CHECK(static_cast<bool>(addIn));
+        if (!addIn) {
+            return;
+        }
+        auto instance =
+            sim::MakeSim<sim::SimAddInInstance>(host->CorePtr(), pwk::ConnectProgID, "Parleywick ");
+        SAFEARRAY* custom = nullptr;
+        {
+            const ComPtr<IDispatch> app = HostDispatch::Of(host->Application().Shared());
+            const ComPtr<IDispatch> record = HostDispatch::Of(instance);
+            CHECK(addIn->OnConnection(app.Get(), host::ConnectMode::Startup, record.Get(),
+                                      &custom) == S_OK);
+        }
+        CHECK(addIn->OnStartupComplete(&custom) == S_OK);
+        host->DoEvents();
+
+        std::vector<std::string> shown;
+        for (const auto& box : boxes.Answered()) {
+            std::printf("box answered: [%s] %s\n", box.Caption.c_str(), box.Text.c_str());
+            shown.push_back(box.Caption);
+        }
+        CHECK(shown == expectedBoxes);
+        CHECK(!boxes.Answered().empty() &&
+              boxes.Answered().front().Text.rfind("Welcome to Parleywick!", 0) == 0);
+        const std::vector<std::string> controls = AddedControls(*host);
+        for (const std::string& control : controls) {
+            std::printf("added: %s\n", control.c_str());
+        }
+        CHECK(controls == expectedControls);
+        CHECK(!controls.empty() && controls.front() == "Standard: Phone Call [ACTION_PhoneCall0]");
+
+        CHECK(addIn->OnBeginShutdown(&custom) == S_OK);
+        CHECK(addIn->OnDisconnection(host::DisconnectMode::HostShutdown, &custom) == S_OK);
+        addIn.Reset();
+        instance.reset();
+    }
+    // Let go at the disconnection already, with the host's windows still open.
+    CHECK(NothingLeft(*host));
+    host->Quit();
+    CHECK(NothingLeft(*host));
+    CHECK(registry.Dump(pwk::ProductTitle) == expectedSettings);
+}
+
+TEST_CASE(
+    "a mail sent to tracked contacts is filed and journaled as by the core on the "
+    "simulated host") {
+    std::string expected;
+    {
+        auto host = StartHost();
+        CoreOnHost core(*host);
+        StoreTrackingSettings(*core.store, *host);
+        core.Start();
+        CHECK(SendLinkedMail(*host));
+        host->Quit();
+        expected = sim::MailboxDumper::Dump(*host);
+        CHECK(core.platform.MessageBoxes().empty());
+        CHECK(NothingLeft(*host));
+    }
+
+    pwk::win::RegistrySettingsStore registry;
+    auto host = StartHost();
+    StoreTrackingSettings(registry, *host);
+    {
+        const MachineComponents machine(*host);
+        BoxAnswerer boxes;
+        pwk::ObjectFactories addIns;
+        addIns.Register(pwk::ConnectProgID,
+                        [] { return pwk::bridge::ComAddIn::Create(pwk::ConnectProgID); });
+        host->LoadAddIn(addIns, pwk::ConnectProgID);
+        CHECK(host->AddInLoaded(pwk::ConnectProgID));
+        CHECK(SendLinkedMail(*host));
+        // Filed once per linked contact of the folderset, journaled for each with the mail
+        // attached; the sent copy keeps its links.
+        CHECK_EQ(host->Folder("Acme Public/Customers/E-mails")->Contents().size(), std::size_t{2});
+        CHECK_EQ(host->Folder("Acme Public/Customers/Journal")->Contents().size(), std::size_t{3});
+        host->Quit();
+        CHECK(boxes.Answered().empty());
+    }
+    CHECK(sim::MailboxDumper::Dump(*host) == expected);
+    CHECK(NothingLeft(*host));
+}
+
+TEST_CASE("the component can unload and unregisters itself") {
+    CoFreeUnusedLibraries();
+    CHECK(CallExport(component, "DllCanUnloadNow") == S_OK);
+    CHECK(CallExport(component, "DllUnregisterServer") == S_OK);
+    FreeLibrary(component);
+    CoUninitialize();
+}
+
+}  // namespace

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "src/platform/AutomationObject.h"
+
+namespace pwk {
+class SettingsStore;
+}
+
+namespace pwk::sim {
+class SimHost;
+}
+
+namespace pwk::scenario {
+
+// The add-in as a component of its own that the host loads by ProgID (the Windows component
+// through COM), in place of the core's Connect made in this process. The session sees of it
+// only what the host and the machine see: its connections to the host's events, the boxes it
+// shows, its settings store and its log.
+class ExternalAddIn {
+  public:
+    // A box the add-in showed and the button that closed it.
+    struct Box {
+        std::string Title;
+        std::string Text;
+        std::string Answer;  // "OK", "No", ...
+    };
+    // What the host sees of the add-in's hooks: the windows and folders whose events it
+    // listens to.
+    struct Hooks {
+        bool Application = false;  // connected to the application's events
+        std::int64_t Explorers = 0;
+        std::int64_t Inspectors = 0;
+        bool SentItems = false;
+    };
+
+    virtual ~ExternalAddIn() = default;
+
+    // The add-in's connection object, as the host creates it by ProgID; null when it cannot be
+    // created.
+    virtual std::shared_ptr<AutomationObject> Create() = 0;
+    // The store the add-in keeps its settings in, empty as on a machine where it never ran;
+    // where it is, for messages; every value of an application as "section|key=value" lines.
+    virtual std::shared_ptr<SettingsStore> Settings() = 0;
+    virtual std::string SettingsLocation() const = 0;
+    virtual std::vector<std::string> SettingsDump(const std::string& appName) = 0;
+    // A host process starts on `host`: its machine offers the host's components by ProgID,
+    // except those made `absent`. EndProcess withdraws them.
+    virtual void BeginProcess(sim::SimHost& host, const std::set<std::string>& absent) = 0;
+    virtual void EndProcess() = 0;
+    // The boxes shown and answered since the last call, oldest first.
+    virtual std::vector<Box> TakeBoxes() = 0;
+    virtual Hooks SeenHooks(sim::SimHost& host) = 0;
+    // The add-in's log as written so far ("" when there is none).
+    virtual std::string LogText() = 0;
+};
+
+}  // namespace pwk::scenario

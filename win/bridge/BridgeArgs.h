@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "src/host/HostTypes.h"
+#include "src/platform/AutomationObject.h"
+#include "src/util/Failure.h"
+#include "src/util/Ref.h"
+#include "win/dispatch/Variant.h"
+#include "win/testhost/BridgeCall.h"
+
+namespace pwk::bridge {
+
+// The arguments of a bridged call in the host's own types. A value that does not convert is a
+// type mismatch (13); a required argument left out is 449, as automation reports them.
+using testhost::BridgeCall;
+
+std::string TextArg(const BridgeCall& call, std::size_t index, const std::string& missing = "");
+std::int32_t NumberArg(const BridgeCall& call, std::size_t index);
+std::optional<std::int32_t> OptionalNumber(const BridgeCall& call, std::size_t index);
+std::optional<std::string> OptionalText(const BridgeCall& call, std::size_t index);
+bool FlagArg(const BridgeCall& call, std::size_t index, bool missing);
+std::optional<bool> OptionalFlag(const BridgeCall& call, std::size_t index);
+// True when the argument is an object (or nothing passed as an object).
+bool IsObjectArg(const BridgeCall& call, std::size_t index);
+// The host object behind a bridged argument; null when it was left out or is nothing, a type
+// mismatch when it is an object the bridge did not hand out.
+std::shared_ptr<AutomationObject> ObjectArg(const BridgeCall& call, std::size_t index);
+
+// The same, as the host interface T; a type mismatch when the object is no T.
+template <class T>
+Ref<T> ObjectArgAs(const BridgeCall& call, std::size_t index) {
+    const auto object = ObjectArg(call, index);
+    if (!object) {
+        return nullptr;
+    }
+    auto typed = std::dynamic_pointer_cast<T>(object);
+    if (!typed) {
+        Raise(FailureNumber::TypeMismatch);
+    }
+    return typed;
+}
+
+// A host object as the value of a call: its bridge; nothing as a null object.
+win::Variant Bridged(const std::shared_ptr<AutomationObject>& object);
+
+}  // namespace pwk::bridge

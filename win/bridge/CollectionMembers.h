@@ -1,0 +1,17 @@
+#pragma once
+
+#include "win/bridge/BridgeArgs.h"
+#include "win/bridge/MemberTable.h"
+
+namespace pwk::bridge {
+
+// Count and Item(index) of a host collection T, numbered from 1.
+template <class T>
+MemberTable& AddCollection(MemberTable& table) {
+    return table.Read<T>("Count", [](T& collection) { return collection.Count(); })
+        .template Method<T>("Item", [](T& collection, const BridgeCall& call) {
+            return Bridged(collection.Item(NumberArg(call, 0)));
+        });
+}
+
+}  // namespace pwk::bridge

@@ -1,0 +1,62 @@
+#include "src/app/OptionsPageComponent.h"
+#include "src/component/ApplicationInfo.h"
+#include "src/host/Application.h"
+#include "src/host/MapiSession.h"
+#include "win/bridge/BridgeArgs.h"
+#include "win/bridge/KindMembers.h"
+#include "win/testhost/BridgeObject.h"
+
+// windows.h names the message-queue function GetMessage too; here it is the session's method.
+#undef GetMessage
+
+namespace pwk::bridge {
+
+MemberTable MapiSessionMembers() {
+    using host::MapiSession;
+    MemberTable table;
+    // Logon(ProfileName, ProfilePassword, ShowDialog, NewSession): no password is passed.
+    table
+        .Method<MapiSession>("Logon",
+                             [](MapiSession& session, const BridgeCall& call) {
+                                 session.Logon(TextArg(call, 0), FlagArg(call, 2, false),
+                                               FlagArg(call, 3, false));
+                             })
+        .Method<MapiSession>(
+            "GetMessage",
+            [](MapiSession& session, const BridgeCall& call) {
+                return Bridged(session.GetMessage(TextArg(call, 0), TextArg(call, 1)));
+            })
+        .Method<MapiSession>("Logoff",
+                             [](MapiSession& session, const BridgeCall&) { session.Logoff(); });
+    return table;
+}
+
+// The sender is an address entry of the messaging library: it crosses as a small object of its
+// own with the address, which holds nothing of the host.
+MemberTable MapiMessageMembers() {
+    MemberTable table;
+    table.Read<host::MapiMessage>("Sender", [](host::MapiMessage& message) {
+        auto sender = testhost::BridgeObject::Make();
+        sender->Value("Address", win::Variant(message.SenderAddress()));
+        return win::Variant(static_cast<IDispatch*>(sender.Get()));
+    });
+    return table;
+}
+
+// Initialize(Application, HelpFile, Title, Path): what automation can carry of the add-in's
+// call. The page gets no live settings and no error object that way.
+MemberTable OptionsPageMembers() {
+    MemberTable table;
+    table.Method<OptionsPageComponent>(
+        "Initialize", [](OptionsPageComponent& page, const BridgeCall& call) {
+            std::shared_ptr<ErrorLibrary> noErrorObject;
+            ApplicationInfo info;
+            info.Title = TextArg(call, 2);
+            info.Path = TextArg(call, 3);
+            page.Initialize(ObjectArgAs<host::Application>(call, 0), nullptr, TextArg(call, 1),
+                            noErrorObject, info);
+        });
+    return table;
+}
+
+}  // namespace pwk::bridge

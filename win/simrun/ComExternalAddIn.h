@@ -1,0 +1,49 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "tools/scenario/ExternalAddIn.h"
+#include "win/bridge/ClassRegistration.h"
+#include "win/platform/RegistrySettingsStore.h"
+#include "win/testhost/BoxAnswerer.h"
+
+namespace pwk::simrun {
+
+// The real component as the scenario runner's add-in (parleywick-sim --com): created through
+// COM by its ProgID and connected to the simulated host's bridged objects. It reads and writes
+// the current user's registry store, shows real message boxes (answered OK, else No, else
+// Cancel, else the default button, as the box answerer does) and writes its log where it always
+// does. Making one clears the add-in's settings, as on a machine where it never ran; the log is
+// left alone (under Wine every prefix's documents folder is the user's home, so other runs may
+// be writing it).
+class ComExternalAddIn final : public scenario::ExternalAddIn {
+  public:
+    explicit ComExternalAddIn(std::string progId);
+    ~ComExternalAddIn() override;
+
+    std::shared_ptr<AutomationObject> Create() override;
+    std::shared_ptr<SettingsStore> Settings() override { return store_; }
+    std::string SettingsLocation() const override { return store_->Name(); }
+    std::vector<std::string> SettingsDump(const std::string& appName) override;
+    void BeginProcess(sim::SimHost& host, const std::set<std::string>& absent) override;
+    void EndProcess() override;
+    std::vector<Box> TakeBoxes() override;
+    Hooks SeenHooks(sim::SimHost& host) override;
+    std::string LogText() override;
+
+  private:
+    std::string LogFile();
+
+    std::string progId_;
+    std::shared_ptr<win::RegistrySettingsStore> store_ =
+        std::make_shared<win::RegistrySettingsStore>();
+    std::vector<std::unique_ptr<bridge::ClassRegistration>> offered_;
+    testhost::BoxAnswerer boxes_;
+    std::size_t boxesTaken_ = 0;
+};
+
+}  // namespace pwk::simrun
