@@ -39,15 +39,13 @@ void LogWriter::Flush() noexcept {
     if (buffer_.empty()) {
         return;
     }
-    if (!file_.Append(buffer_.data(), buffer_.size())) {
-        buffer_.clear();
-        flushAt_ = kFlushAt;
-    } else if (buffer_.size() >= kKeepAtMost) {
-        buffer_.clear();
-        flushAt_ = kFlushAt;
-    } else {
-        flushAt_ = buffer_.size() + kFlushAt;
+    const std::error_code failed = file_.Append(buffer_.data(), buffer_.size());
+    if (failed && buffer_.size() < kKeepAtMost) {
+        flushAt_ = buffer_.size() + kFlushAt;  // kept for the next flush
+        return;
     }
+    buffer_.clear();
+    flushAt_ = kFlushAt;
 }
 
 void LogWriter::Close() noexcept {
