@@ -225,7 +225,12 @@ void Keelson::CheckRecordedError(std::int32_t& number) {
     }
 }
 
+// Runs as the process dies, from a fatal-signal handler or the unhandled-exception filter, where
+// the heap may be what failed. The lines buffered so far go to the file first, since that flush
+// allocates nothing; building the report's lines allocates and may not come back, and the
+// client's EndApplication runs only after the report is in the file.
 std::int32_t Keelson::ExceptionFilter(const ExceptionRecord& record) {
+    log_.Flush();
     WriteLine("UNHANDLED EXCEPTION " + Hex(record.Code, 8) + " at " + Hex(record.Address, 16) +
               ": " + record.Description);
     WriteCallStack();

@@ -1,62 +1,58 @@
 #include "keelson/LogWriter.h"
 
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
-
-#include <sys/stat.h>
+#include <system_error>
 
 namespace pwk::keelson {
 
+namespace {
+
+std::string Utf8(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return {reinterpret_cast<const char*>(text.data()), text.size()};
+}
+
+}  // namespace
+
 bool LogWriter::Open(const std::string& path, std::string& error) {
     Close();
-    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    AppendOnlyFile file(path);
+    const std::filesystem::path parent = file.Path().parent_path();
     std::error_code folderError;
     if (!parent.empty() && !std::filesystem::is_directory(parent, folderError)) {
         std::filesystem::create_directories(parent, folderError);
         if (folderError) {
-            error = "cannot create the folder " + parent.string() + ": " + folderError.message();
+            error = "cannot create the folder " + Utf8(parent) + ": " + folderError.message();
             return false;
         }
     }
-    file_ = std::fopen(path.c_str(), "ab");
-    if (file_ == nullptr) {
-        error = std::strerror(errno);
+    if (const std::error_code openError = file.Append(nullptr, 0)) {
+        error = openError.message();
         return false;
     }
-    path_ = path;
+    file_ = std::move(file);
+    open_ = true;
     return true;
 }
 
-void LogWriter::ReopenIfReplaced() noexcept {
-    struct stat atPath {};
-    struct stat open {};
-    const bool same = ::stat(path_.c_str(), &atPath) == 0 && ::fstat(fileno(file_), &open) == 0 &&
-                      atPath.st_ino == open.st_ino && atPath.st_dev == open.st_dev;
-    if (same) {
+void LogWriter::Flush() noexcept {
+    if (buffer_.empty()) {
         return;
     }
-    if (std::FILE* fresh = std::fopen(path_.c_str(), "ab")) {
-        std::fclose(file_);
-        file_ = fresh;
-    }
-}
-
-void LogWriter::Flush() noexcept {
-    if (file_ != nullptr && !buffer_.empty()) {
-        ReopenIfReplaced();
-        std::fwrite(buffer_.data(), 1, buffer_.size(), file_);
-        std::fflush(file_);
+    const std::error_code failed = file_.Append(buffer_.data(), buffer_.size());
+    if (failed && buffer_.size() < kKeepAtMost) {
+        flushAt_ = buffer_.size() + kFlushAt;  // kept for the next flush
+        return;
     }
     buffer_.clear();
+    flushAt_ = kFlushAt;
 }
 
 void LogWriter::Close() noexcept {
     Flush();
-    if (file_ != nullptr) {
-        std::fclose(file_);
-        file_ = nullptr;
-    }
+    buffer_.clear();
+    flushAt_ = kFlushAt;
+    open_ = false;
 }
 
 }  // namespace pwk::keelson

@@ -1,16 +1,19 @@
 // The real component in the test host: registered, created by ProgID, connected to a host that
 // passes the version test and to one that does not, its welcome box answered, the open explorer
-// hooked and followed, and every reference it took given back. Usage: test_win_testhost <path
-// of PWKCommon.dll>. The cases run in order and share the loaded component.
+// hooked and followed, every reference it took given back, and its log erased after an upgrade
+// while it writes it. Usage: test_win_testhost <path of PWKCommon.dll>. The cases run in order
+// and share the loaded component.
 #include <windows.h>
 
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <cwchar>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "src/host/HostTypes.h"
@@ -279,6 +282,68 @@ TEST_CASE("a refused host gets its two log lines and keeps every reference") {
     const std::string log = LogText();
     CHECK(log.find("Invalid Outlook version or app") != std::string::npos);
     CHECK(log.find("Invalid version is: Outlook 11.0.5510  {") != std::string::npos);
+}
+
+TEST_CASE("after an upgrade the log is erased while the add-in writes it, and starts again") {
+    // The settings of the version before, and a log that holds lines of its time.
+    const std::pair<const wchar_t*, const wchar_t*> version[] = {
+        {L"Major", L"2"}, {L"Minor", L"0"}, {L"Revision", L"300"}};
+    for (const auto& [name, value] : version) {
+        CHECK(RegSetKeyValueW(
+                  HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\Parleywick\\Version",
+                  name, REG_SZ, value,
+                  static_cast<DWORD>((wcslen(value) + 1) * sizeof(wchar_t))) == ERROR_SUCCESS);
+    }
+    std::ofstream(LogPath(), std::ios::binary | std::ios::app) << "a line of the version before\n";
+    CHECK(LogText().find("a line of the version before") != std::string::npos);
+
+    TestHostModel upgraded("Outlook", "10.0.0.2627");
+    const std::vector<ULONG> before = ReferencesOf(upgraded);
+    BoxAnswerer boxes;
+    {
+        ComPtr<IDTExtensibility2> addIn = CreateAddIn();
+        CHECK(static_cast<bool>(addIn));
+        if (!addIn) {
+            return;
+        }
+        SAFEARRAY* custom = nullptr;
+        CHECK(addIn->OnConnection(&upgraded.Application(), kStartup, &upgraded.AddInInstance(),
+                                  &custom) == S_OK);
+        CHECK(addIn->OnStartupComplete(&custom) == S_OK);
+        CHECK(addIn->OnBeginShutdown(&custom) == S_OK);
+        CHECK(addIn->OnDisconnection(kHostShutdown, &custom) == S_OK);
+    }
+    CHECK(AllGivenBack(upgraded, before));
+    // The question was answered No (no backup), and the deletion worked: nothing else was shown,
+    // in particular not the box asking the user to delete the log by hand.
+    const std::vector<BoxAnswerer::Box> answered = boxes.Answered();
+    for (const auto& box : answered) {
+        std::printf("box answered: [%s] %s\n", box.Caption.c_str(), box.Text.c_str());
+    }
+    CHECK_EQ(answered.size(), std::size_t{1});
+    CHECK(!answered.empty() && answered[0].Caption == "Backup Error Log?");
+    CHECK(LogText().find("a line of the version before") == std::string::npos);
+
+    // The add-in goes on logging: a refused host's lines start a new file at the same path,
+    // holding nothing of the erased one.
+    TestHostModel refused("Outlook", "11.0.5510");
+    {
+        ComPtr<IDTExtensibility2> addIn = CreateAddIn();
+        CHECK(static_cast<bool>(addIn));
+        if (!addIn) {
+            return;
+        }
+        SAFEARRAY* custom = nullptr;
+        CHECK(addIn->OnConnection(&refused.Application(), kStartup, &refused.AddInInstance(),
+                                  &custom) == S_OK);
+        CHECK(addIn->OnDisconnection(kHostShutdown, &custom) == S_OK);
+    }
+    const std::string log = LogText();
+    CHECK(log.find("a line of the version before") == std::string::npos);
+    // Once: the refused host of the case before logged the same line into the erased file.
+    const auto line = log.find("Invalid version is: Outlook 11.0.5510  {");
+    CHECK(line != std::string::npos);
+    CHECK(log.find("Invalid version is:", line + 1) == std::string::npos);
 }
 
 TEST_CASE("the component can unload and unregisters itself") {
