@@ -54,7 +54,8 @@ Ref<host::ContactItem> FindPubContactByEmail(Component& component,
         }
         for (std::int32_t i = 1; i <= count; ++i) {
             Ref<host::MAPIFolder> folder;
-            proc.Step([&] { folder = foldersets->Item(i)->ContactMAPIFolder(nameSpace); });
+            // The folderset is only asked for its contacts folder: no copy of it is made.
+            proc.Step([&] { folder = foldersets->ItemView(i).ContactMAPIFolder(nameSpace); });
             // A match on the first field wins over the second and third; each attempt asks the
             // folder for its items afresh.
             Ref<host::Item> found;
