@@ -1,15 +1,17 @@
 // The send path: one unlinked mail to R tracked recipients spread over F tracked foldersets,
 // filed while it is sent (lookups, a copy and an "E-mail Message" entry per folderset), beside
 // a floor that makes only the host calls that filing needs, with no add-in logic around them.
-// Each BM_Send iteration times both on fresh mails and reports their ratio as a counter.
+// Each BM_Send iteration times both on fresh mails; the ratio of their median times is a counter.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "bench/Goal.h"
+#include "bench/ThreadCpuClock.h"
 #include "sim/SimHost.h"
 #include "sim/SimNameSpace.h"
 #include "src/host/Attachments.h"
@@ -28,7 +30,8 @@
 namespace {
 
 using namespace pwk;
-using Clock = std::chrono::steady_clock;
+// Processor time of this thread: the machine the benchmarks run on is shared.
+using Clock = bench_clock::ThreadCpuClock;
 
 struct FolderIds {
     std::string EntryID;
@@ -44,10 +47,6 @@ struct Folderset {
 class SendBench {
   public:
     SendBench(int recipients, int foldersets) {
-        // New mails are made for the drafts folder.
-        harness.host.Mailbox().SetDefaultFolder(
-            host::DefaultFolder::Drafts,
-            harness.host.AddFolder("Mailbox", "Drafts", host::ItemType::Mail));
         harness.StoreSavedSettings(ComponentVersion);
         auto& store = *harness.store;
         store.SaveSetting(ProductTitle, "Tracking", "UseSentMailFolder", "False");
@@ -103,6 +102,14 @@ class SendBench {
                                    settings->TrackedFoldersets(), mail, cancel);
     }
 
+    // The restriction Items.Find takes for one e-mail field.
+    static std::string Filter(const char* field, const std::string& address) {
+        std::string filter;
+        filter.reserve(std::char_traits<char>::length(field) + address.size() + 8);
+        filter.append("[").append(field).append("] = \"").append(address).append("\"");
+        return filter;
+    }
+
     // The same host calls in the same order, and nothing else.
     void FloorSend(const Ref<host::MailItem>& mail) {
         const auto folder = [&](const FolderIds& ids) {
@@ -117,15 +124,18 @@ class SendBench {
         const std::int32_t count = mail->GetRecipients()->Count();
         for (std::int32_t r = 1; r <= count; ++r) {
             const std::string address = mail->GetRecipients()->Item(r)->Address();
+            // The three restrictions are the same for every folderset: made once.
+            const std::string filters[] = {Filter("Email1Address", address),
+                                           Filter("Email2Address", address),
+                                           Filter("Email3Address", address)};
             Ref<host::Item> found;
             std::size_t index = 0;
             for (std::size_t s = 0; s < sets.size(); ++s) {
                 const auto contacts = folder(sets[s].Contacts);
                 Ref<host::Item> item;
-                for (const char* field : {"Email1Address", "Email2Address", "Email3Address"}) {
+                for (const std::string& filter : filters) {
                     if (!item) {
-                        item = contacts->GetItems()->Find(std::string("[") + field + "] = \"" +
-                                                          address + "\"");
+                        item = contacts->GetItems()->Find(filter);
                     }
                 }
                 if (item) {
@@ -191,29 +201,41 @@ void Sizes(benchmark::internal::Benchmark* bench) {
         ->Unit(benchmark::kMillisecond);
 }
 
-// Times the add-in's handler; the floor runs on its own fresh mail in the same iteration.
+// One send on a mail made for it just before; the mail is dropped again after the clock stops.
+double TimedSend(SendBench& bench, void (SendBench::*send)(const Ref<host::MailItem>&)) {
+    const auto mail = bench.NewMail();
+    const auto start = Clock::now();
+    (bench.*send)(mail);
+    return Seconds(Clock::now() - start);
+}
+
+double Median(std::vector<double> values) {
+    const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
+    std::nth_element(values.begin(), middle, values.end());
+    return *middle;
+}
+
+// Times the add-in's handler; the floor runs on its own fresh mail in the same iteration. Each
+// send follows the same work (the other side's send, then a new mail). The ratio compares the
+// median sends: now and then the host's own bookkeeping (its audit of live objects grows and is
+// pruned in steps) or the heap lands a long pause on one send, whichever side it happens to be.
 void BM_Send(benchmark::State& state) {
     SendBench bench(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
-    double addin = 0;
-    double floor = 0;
+    std::vector<double> addin;
+    std::vector<double> floor;
     for (auto _ : state) {
-        const auto forAddin = bench.NewMail();
-        const auto forFloor = bench.NewMail();
-        const auto start = Clock::now();
-        bench.AddinSend(forAddin);
-        const auto middle = Clock::now();
-        bench.FloorSend(forFloor);
-        const auto end = Clock::now();
-        state.SetIterationTime(Seconds(middle - start));
-        addin += Seconds(middle - start);
-        floor += Seconds(end - middle);
+        addin.push_back(TimedSend(bench, &SendBench::AddinSend));
+        floor.push_back(TimedSend(bench, &SendBench::FloorSend));
+        state.SetIterationTime(addin.back());
     }
-    state.counters["floor_ms"] =
-        benchmark::Counter(floor * 1000, benchmark::Counter::kAvgIterations);
-    bench_goal::Report(state, "add-in <= 1.10x the floor", floor > 0 ? addin / floor : 0, 1.10);
+    const double addinMedian = Median(addin);
+    const double floorMedian = Median(floor);
+    state.counters["addin_ms"] = addinMedian * 1000;
+    state.counters["floor_ms"] = floorMedian * 1000;
+    bench_goal::Report(state, "add-in <= 1.10x the floor",
+                       floorMedian > 0 ? addinMedian / floorMedian : 0, 1.10);
     state.counters["per_pair_us"] =
-        benchmark::Counter(addin * 1e6 / static_cast<double>(state.range(0) * state.range(1)),
-                           benchmark::Counter::kAvgIterations);
+        addinMedian * 1e6 / static_cast<double>(state.range(0) * state.range(1));
 }
 BENCHMARK(BM_Send)->Apply(Sizes);
 
@@ -221,10 +243,7 @@ BENCHMARK(BM_Send)->Apply(Sizes);
 void BM_SendFloor(benchmark::State& state) {
     SendBench bench(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     for (auto _ : state) {
-        const auto mail = bench.NewMail();
-        const auto start = Clock::now();
-        bench.FloorSend(mail);
-        state.SetIterationTime(Seconds(Clock::now() - start));
+        state.SetIterationTime(TimedSend(bench, &SendBench::FloorSend));
     }
 }
 BENCHMARK(BM_SendFloor)->Apply(Sizes);

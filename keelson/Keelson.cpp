@@ -15,6 +15,12 @@ std::string_view Indent(std::size_t depth) {
     return kIndent.substr(0, std::min(depth * 2, kIndent.size()));
 }
 
+// Callers name their procedures with the same constant texts on the way in and out, so the
+// innermost frame is recognised by where its texts are before any character is compared.
+bool SameName(std::string_view held, std::string_view given) {
+    return (held.data() == given.data() && held.size() == given.size()) || held == given;
+}
+
 }  // namespace
 
 Keelson::Keelson(Platform& platform) : platform_(platform) {
@@ -55,7 +61,7 @@ void Keelson::ProcExit(std::string_view module, std::string_view procedure) {
     auto frame = stack_.end();
     while (frame != stack_.begin()) {
         --frame;
-        if (frame->Procedure == procedure && frame->Module == module) {
+        if (SameName(frame->Procedure, procedure) && SameName(frame->Module, module)) {
             stack_.erase(frame, stack_.end());
             break;
         }

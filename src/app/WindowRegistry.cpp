@@ -165,7 +165,7 @@ bool PWKAddinApp::IsTrackedFolder(const Ref<host::MAPIFolder>& contactFolder) {
         proc.Step([&] { count = foldersets->Count(); });
         for (std::int32_t i = 1; i <= count && !tracked; ++i) {
             proc.Step([&] {
-                const auto found = foldersets->Item(i)->ContactMAPIFolder(olNamespace_);
+                const auto found = foldersets->ItemView(i).ContactMAPIFolder(olNamespace_);
                 host::MAPIFolder& folder = Deref(found);
                 host::MAPIFolder& candidate = Deref(contactFolder);
                 tracked = folder.Name() == candidate.Name() &&

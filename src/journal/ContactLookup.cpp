@@ -1,5 +1,8 @@
 #include "src/journal/ContactLookup.h"
 
+#include <array>
+#include <string_view>
+
 #include "src/component/Component.h"
 #include "src/errors/Procedure.h"
 #include "src/host/ContactItem.h"
@@ -18,9 +21,20 @@ namespace pwk::PWKGlobal {
 namespace {
 constexpr const char* kModule = "PWKGlobal";
 
-// The restriction Items.Find takes for one e-mail field; the address goes in as it is.
-std::string EmailFilter(const char* field, const std::string& address) {
-    return std::string("[") + field + "] = \"" + address + "\"";
+// The e-mail fields in the order they are tried: a match on the first wins.
+constexpr std::array<std::string_view, 3> kEmailFields = {"Email1Address", "Email2Address",
+                                                          "Email3Address"};
+
+// The restrictions Items.Find takes for the three e-mail fields; the address goes in as it is.
+// They are the same for every folderset, so one search makes them once.
+std::array<std::string, kEmailFields.size()> EmailFilters(const std::string& address) {
+    std::array<std::string, kEmailFields.size()> filters;
+    for (std::size_t f = 0; f < kEmailFields.size(); ++f) {
+        std::string& filter = filters[f];
+        filter.reserve(kEmailFields[f].size() + address.size() + 8);
+        filter.append("[").append(kEmailFields[f]).append("] = \"").append(address).append("\"");
+    }
+    return filters;
 }
 }  // namespace
 
@@ -34,16 +48,21 @@ Ref<host::ContactItem> FindPubContactByEmail(Component& component,
     proc.Run([&] {
         std::int32_t count = 0;
         proc.Step([&] { count = Deref(foldersets).Count(); });
+        std::array<std::string, kEmailFields.size()> filters;
+        if (count > 0) {
+            proc.Step([&] { filters = EmailFilters(address); });
+        }
         for (std::int32_t i = 1; i <= count; ++i) {
             Ref<host::MAPIFolder> folder;
-            proc.Step([&] { folder = foldersets->Item(i)->ContactMAPIFolder(nameSpace); });
+            // The folderset is only asked for its contacts folder: no copy of it is made.
+            proc.Step([&] { folder = foldersets->ItemView(i).ContactMAPIFolder(nameSpace); });
             // A match on the first field wins over the second and third; each attempt asks the
             // folder for its items afresh.
             Ref<host::Item> found;
-            for (const char* field : {"Email1Address", "Email2Address", "Email3Address"}) {
+            for (const std::string& filter : filters) {
                 proc.Step([&] {
                     if (!found) {
-                        found = folder->GetItems()->Find(EmailFilter(field, address));
+                        found = folder->GetItems()->Find(filter);
                     }
                 });
             }

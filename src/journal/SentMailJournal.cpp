@@ -1,6 +1,7 @@
 #include "src/journal/SentMailJournal.h"
 
 #include <string>
+#include <string_view>
 
 #include "src/component/Component.h"
 #include "src/errors/Procedure.h"
@@ -68,9 +69,11 @@ class SentMailFiling {
         if (entry_) {
             Procedure::Ignoring([&] { entry_->Delete(); });
         }
-        if (!journalStep_.empty()) {
-            Procedure::Ignoring(
-                [&] { component_.Errors().LogText("  Journal step: " + journalStep_); });
+        if (!stepLabel_.empty()) {
+            Procedure::Ignoring([&] {
+                component_.Errors().LogText("  Journal step: " + std::string(stepLabel_) +
+                                            stepSubject_);
+            });
         }
     }
 
@@ -153,7 +156,7 @@ class SentMailFiling {
         entry_.reset();
     }
 
-    // The journal subroutine; journalStep_ names the step under way.
+    // The journal subroutine; the step label names the step under way.
     void WriteJournalEntry(const std::shared_ptr<TrackedFolderset>& folderset,
                            const Contacts& contacts) {
         bool journalEmails = false;
@@ -162,7 +165,7 @@ class SentMailFiling {
             return;
         }
         proc_.Step([&] {
-            journalStep_ = "adding new journal item to " + folderset->JournalFolderName(nameSpace_);
+            SetStep("adding new journal item to ", folderset->JournalFolderName(nameSpace_));
         });
         proc_.Step([&] {
             const Ref<host::MAPIFolder> journal = folderset->JournMAPIFolder(nameSpace_);
@@ -172,9 +175,9 @@ class SentMailFiling {
         // The subject of the mail handed to the handler, not of the copy.
         Labelled("copying subject", [&] { entry_->SetSubject(mail_->Subject()); });
         Labelled("first save of journal item", [&] { entry_->Save(); });
-        journalStep_ = "looping through contacts to link";
+        SetStep("looping through contacts to link");
         for (const auto& contact : contacts) {
-            proc_.Step([&] { journalStep_ = "linking contact " + contact->FullName(); });
+            proc_.Step([&] { SetStep("linking contact ", contact->FullName()); });
             proc_.Step([&] { entry_->GetLinks()->Add(contact); });
         }
         Labelled("second save of journal item", [&] { entry_->Save(); });
@@ -194,13 +197,20 @@ class SentMailFiling {
         }
         Labelled("final save of journal item", [&] { entry_->Save(); });
         Labelled("releasing journal item object", [&] { entry_.reset(); });
-        journalStep_ = "finished gosub";
+        SetStep("finished gosub");
     }
 
     template <class Statement>
-    void Labelled(const char* label, Statement&& statement) {
-        journalStep_ = label;
+    void Labelled(std::string_view label, Statement&& statement) {
+        SetStep(label);
         proc_.Step(statement);
+    }
+
+    // The step under way: a fixed label, for two steps followed by the name of what the step
+    // works on. The two are put together only when the log asks for them.
+    void SetStep(std::string_view label, std::string subject = {}) {
+        stepLabel_ = label;
+        stepSubject_ = std::move(subject);
     }
 
     Component& component_;
@@ -212,7 +222,8 @@ class SentMailFiling {
     Ref<host::MailItem> mail_;
     Ref<host::MailItem> copy_;
     Ref<host::JournalItem> entry_;
-    std::string journalStep_;
+    std::string_view stepLabel_;
+    std::string stepSubject_;
 };
 
 // The two handlers differ only in their name and in the setting that selects them.

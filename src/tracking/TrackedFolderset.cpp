@@ -45,15 +45,18 @@ const TrackedFolderset::Identifiers& TrackedFolderset::Ids() const {
     return ids_ ? *ids_ : none;
 }
 
-Ref<host::MAPIFolder> TrackedFolderset::ContactMAPIFolder(const Ref<host::NameSpace>& nameSpace) {
+Ref<host::MAPIFolder> TrackedFolderset::ContactMAPIFolder(
+    const Ref<host::NameSpace>& nameSpace) const {
     return GetMAPIFolderFromIDs(nameSpace, getContactFoldEntryID(), getContactFoldStoreID());
 }
 
-Ref<host::MAPIFolder> TrackedFolderset::JournMAPIFolder(const Ref<host::NameSpace>& nameSpace) {
+Ref<host::MAPIFolder> TrackedFolderset::JournMAPIFolder(
+    const Ref<host::NameSpace>& nameSpace) const {
     return GetMAPIFolderFromIDs(nameSpace, getJournFoldEntryID(), getJournFoldStoreID());
 }
 
-Ref<host::MAPIFolder> TrackedFolderset::EmailMAPIFolder(const Ref<host::NameSpace>& nameSpace) {
+Ref<host::MAPIFolder> TrackedFolderset::EmailMAPIFolder(
+    const Ref<host::NameSpace>& nameSpace) const {
     return GetMAPIFolderFromIDs(nameSpace, getEmailFoldEntryID(), getEmailFoldStoreID());
 }
 
@@ -79,7 +82,7 @@ std::string TrackedFolderset::EmailFolderName(const Ref<host::NameSpace>& nameSp
 
 Ref<host::MAPIFolder> TrackedFolderset::GetMAPIFolderFromIDs(const Ref<host::NameSpace>& nameSpace,
                                                              const std::string& entryID,
-                                                             const std::string& storeID) {
+                                                             const std::string& storeID) const {
     Ref<host::MAPIFolder> folder;
     Procedure proc(component_, "TrackedFolderset", "GetMAPIFolderFromIDs", Boundary::Component);
     proc.Run([&] {

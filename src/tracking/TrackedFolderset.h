@@ -41,9 +41,9 @@ class TrackedFolderset {
     std::int32_t getRegIndex() const { return regIndex_; }
 
     // The host folder, or nothing when the host cannot find it.
-    Ref<host::MAPIFolder> ContactMAPIFolder(const Ref<host::NameSpace>& nameSpace);
-    Ref<host::MAPIFolder> JournMAPIFolder(const Ref<host::NameSpace>& nameSpace);
-    Ref<host::MAPIFolder> EmailMAPIFolder(const Ref<host::NameSpace>& nameSpace);
+    Ref<host::MAPIFolder> ContactMAPIFolder(const Ref<host::NameSpace>& nameSpace) const;
+    Ref<host::MAPIFolder> JournMAPIFolder(const Ref<host::NameSpace>& nameSpace) const;
+    Ref<host::MAPIFolder> EmailMAPIFolder(const Ref<host::NameSpace>& nameSpace) const;
 
     // True when all three folders are found (all three are always looked up).
     bool MAPIFoldersExist(const Ref<host::NameSpace>& nameSpace);
@@ -56,7 +56,7 @@ class TrackedFolderset {
   private:
     Ref<host::MAPIFolder> GetMAPIFolderFromIDs(const Ref<host::NameSpace>& nameSpace,
                                                const std::string& entryID,
-                                               const std::string& storeID);
+                                               const std::string& storeID) const;
 
     // The texts never change once made: SetIDs makes new ones. So copies share them, and
     // the copy that every Item of the collection hands out costs one block, not seven texts.

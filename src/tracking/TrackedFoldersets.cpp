@@ -109,13 +109,18 @@ std::int32_t TrackedFoldersets::Count() {
 std::shared_ptr<TrackedFolderset> TrackedFoldersets::Item(std::int32_t index) {
     std::shared_ptr<TrackedFolderset> result;
     Procedure proc(component_, kModule, "Item", Boundary::Component);
-    proc.Run([&] {
-        if (!entries_ || index < 1 || index > entries_->Count()) {
-            RaiseOutOfRange();
-        }
-        result = CopyOf(entries_->Item(index));
-    });
+    proc.Run([&] { result = CopyOf(StoredAt(index)); });
     return result;
+}
+
+const TrackedFolderset& TrackedFoldersets::ItemView(std::int32_t index) {
+    const TrackedFolderset* result = nullptr;
+    Procedure proc(component_, kModule, "Item", Boundary::Component);
+    proc.Run([&] { result = StoredAt(index).get(); });
+    if (result == nullptr) {
+        Raise(FailureNumber::ObjectNotSet);
+    }
+    return *result;
 }
 
 std::shared_ptr<TrackedFolderset> TrackedFoldersets::ItemByRegIndex(std::int32_t index) {
@@ -325,6 +330,13 @@ void TrackedFoldersets::SaveToReg(const std::string& appName,
 
 TrackedFoldersets::ContactKey TrackedFoldersets::ContactKeyOf(const TrackedFolderset& folderset) {
     return {folderset.getContactFoldEntryID(), folderset.getContactFoldStoreID()};
+}
+
+const std::shared_ptr<TrackedFolderset>& TrackedFoldersets::StoredAt(std::int32_t index) {
+    if (!entries_ || index < 1 || index > entries_->Count()) {
+        RaiseOutOfRange();
+    }
+    return entries_->Item(index);
 }
 
 void TrackedFoldersets::ReleaseEntries() {

@@ -39,6 +39,11 @@ class TrackedFoldersets {
     std::int32_t Count();
     // Fresh copies; position 1 to Count, or a registry index in use.
     std::shared_ptr<TrackedFolderset> Item(std::int32_t index);
+    // Item without the copy, for a caller that only asks the folderset for its folders there
+    // and then (a search over every folderset): traced and checked as Item, read-only, and
+    // valid until the collection changes. When the range failure is passed over, nothing is
+    // there to view and the caller gets "object not set" (91).
+    const TrackedFolderset& ItemView(std::int32_t index);
     std::shared_ptr<TrackedFolderset> ItemByRegIndex(std::int32_t index);
     // Stores a copy; false (with the reason) when the contacts folder is already tracked or
     // a folder is missing.
@@ -76,6 +81,8 @@ class TrackedFoldersets {
     };
     static ContactKey ContactKeyOf(const TrackedFolderset& folderset);
 
+    // The stored entry at a position, 1 to Count; out of range fails with 9.
+    const std::shared_ptr<TrackedFolderset>& StoredAt(std::int32_t index);
     std::shared_ptr<TrackedFolderset> CopyOf(const std::shared_ptr<TrackedFolderset>& entry) const;
     void ReleaseEntries();
 

@@ -76,5 +76,22 @@ TEST_F(SentMailJournal, AFailureTakesAwayOnlyWhatWasMadeForTheGroupUnderWay) {
     EXPECT_NE(log.find("in PWKGlobal.ItemSendHandler"), std::string::npos);
 }
 
+TEST_F(SentMailJournal, TheLogNamesTheJournalStepUnderWayAndWhatItWorkedOn) {
+    harness.Track("Public/Customers");
+    harness.host.Faults().FailMember("Items.Add", 5, 1);
+    EXPECT_THROW(Send(MailTo({"ann@a.ex"})), Failure);
+    EXPECT_NE(harness.LogContents().find("Journal step: adding new journal item to Journal\n"),
+              std::string::npos);
+
+    // A mail linked to its contact goes straight to the journal, whose first link fails.
+    auto mail = MailTo({});
+    harness.host.AddLink(
+        mail, harness.host.Folder("Public/Customers/Contacts")->Contents()[0].get()->AsItem());
+    harness.host.Faults().FailMember("Links.Add", 5, 1);
+    EXPECT_THROW(Send(mail), Failure);
+    EXPECT_NE(harness.LogContents().find("Journal step: linking contact Ann Archer\n"),
+              std::string::npos);
+}
+
 }  // namespace
 }  // namespace pwk

@@ -170,6 +170,30 @@ TEST_F(TrackedFoldersetsTest, EveryCopyHandedOutIsFreshAndChangingItLeavesTheEnt
     EXPECT_EQ(sets.ItemByRegIndex(0)->getRegIndex(), 0);
 }
 
+TEST_F(TrackedFoldersetsTest, ItemViewShowsTheStoredEntryTracedAndCheckedAsItem) {
+    ASSERT_TRUE(AddTripleByIDs(sets, 1));
+    ASSERT_TRUE(AddTripleByIDs(sets, 2));
+    errors->calls.clear();
+    const TrackedFolderset& second = sets.ItemView(2);
+    EXPECT_EQ(second.getContactFoldEntryID(), "C2");
+    EXPECT_EQ(second.getRegIndex(), 1);
+    EXPECT_EQ(errors->calls, (std::vector<std::string>{"enter TrackedFoldersets.Item",
+                                                       "exit TrackedFoldersets.Item"}));
+    // The entry itself, not a copy: what Item hands out next is made from the same texts.
+    EXPECT_EQ(&sets.ItemView(2), &second);
+    EXPECT_EQ(FailureOf([&] { sets.ItemView(0); }), FailureNumber::SubscriptOutOfRange);
+    EXPECT_EQ(FailureOf([&] { sets.ItemView(3); }), FailureNumber::SubscriptOutOfRange);
+    EXPECT_EQ(lastSource, "Parleywick");
+}
+
+TEST_F(TrackedFoldersetsTest, ItemViewPastAContinuedRangeFailureHasNothingToShow) {
+    errors->actions = {Continue};
+    EXPECT_EQ(FailureOf([&] { sets.ItemView(1); }), FailureNumber::ObjectNotSet);
+    EXPECT_EQ(errors->calls, (std::vector<std::string>{"enter TrackedFoldersets.Item",
+                                                       "handle 9 TrackedFoldersets.Item b4 s2 f1",
+                                                       "exit TrackedFoldersets.Item"}));
+}
+
 // Removing.
 
 TEST_F(TrackedFoldersetsTest, CountIsZeroOnANewCollectionAfterClearAndAfterTheLastRemoval) {
