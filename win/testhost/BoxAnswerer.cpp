@@ -106,7 +106,22 @@ int ChosenButton(HWND box, const BoxAnswerer::Chooser& chooser, const std::strin
     ButtonList list;
     EnumChildWindows(box, &CollectButton, reinterpret_cast<LPARAM>(&list));
     BoxAnswerer::Shown shown{caption, text, {}, {}, false};
-    const int defaultId = DefaultButtonOf(box);
+    // A message box marks its default button by style alone (the system may answer OK as the
+    // default of a box without one).
+    int defaultId = DefaultButtonOf(box);
+    if (std::none_of(list.buttons.begin(), list.buttons.end(),
+                     [defaultId](const auto& button) { return button.first == defaultId; })) {
+        defaultId = 0;
+    }
+    for (const auto& [id, name] : list.buttons) {
+        const auto style = GetWindowLongW(GetDlgItem(box, id), GWL_STYLE);
+        if (defaultId == 0 && (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON) {
+            defaultId = id;
+        }
+    }
+    if (defaultId == 0 && !list.buttons.empty()) {
+        defaultId = list.buttons.front().first;
+    }
     for (const auto& [id, name] : list.buttons) {
         shown.Buttons.push_back(name);
         shown.Dialog = shown.Dialog || id >= kFirstDialogButton;
