@@ -186,11 +186,6 @@ bool CommandRunner::Finish() {
 // What the command did to the host, failures that reached the host, and a misplaced answer.
 bool CommandRunner::AfterCommand(const Command& command) {
     bool held = true;
-    if (ExternalAddIn* external = session_.External()) {
-        for (const ExternalAddIn::Box& box : external->TakeBoxes()) {
-            session_.Platform().ExternalBox(box.Title, box.Text, box.Answer);
-        }
-    }
     if (session_.Started()) {
         sim::SimHost& host = session_.Host();
         watch_.Report(host, transcript_);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
@@ -24,12 +25,18 @@ namespace pwk::scenario {
 // shows, its settings store and its log.
 class ExternalAddIn {
   public:
-    // A box the add-in showed and the button that closed it.
+    // A box the add-in shows, as it is on screen: its buttons' captions in order and the
+    // default one; a dialog is the error library's, a box a system message box.
     struct Box {
         std::string Title;
         std::string Text;
-        std::string Answer;  // "OK", "No", ...
+        std::vector<std::string> Buttons;
+        std::string DefaultButton;
+        bool Dialog = false;
     };
+    // Answers a box while the add-in is still inside the call that shows it: the caption of
+    // the button to press ("" for the default button).
+    using BoxAnswer = std::function<std::string(const Box&)>;
     // What the host sees of the add-in's hooks: the windows and folders whose events it
     // listens to.
     struct Hooks {
@@ -53,8 +60,8 @@ class ExternalAddIn {
     // except those made `absent`. EndProcess withdraws them.
     virtual void BeginProcess(sim::SimHost& host, const std::set<std::string>& absent) = 0;
     virtual void EndProcess() = 0;
-    // The boxes shown and answered since the last call, oldest first.
-    virtual std::vector<Box> TakeBoxes() = 0;
+    // From now on every box the add-in shows is handed to `answer`, one at a time.
+    virtual void AnswerBoxes(BoxAnswer answer) = 0;
     virtual Hooks SeenHooks(sim::SimHost& host) = 0;
     // The add-in's log as written so far ("" when there is none).
     virtual std::string LogText() = 0;

@@ -66,7 +66,7 @@ void HostWatch::TakeFolder(const std::shared_ptr<sim::SimFolder>& folder, Pictur
 void HostWatch::TakeWindow(const std::shared_ptr<sim::SimWindowState>& window,
                            const std::string& shows, const void* item, Picture& picture) {
     const std::string label = Label(*window);
-    picture.Windows[window.get()] = WindowView{window, label, shows, item};
+    picture.Windows[window.get()] = WindowView{window, label, shows, item, picture.Windows.size()};
     for (const auto& bar : window->Bars().Bars()) {
         bar->ForEachControl([&](sim::SimControlState& control) {
             picture.Controls[&control] = ControlView{control.Self<sim::SimControlState>(),
@@ -103,7 +103,8 @@ HostWatch::Picture HostWatch::Take(sim::SimHost& host) {
 std::vector<const void*> HostWatch::ReportWindows(const Picture& now,
                                                   Transcript& transcript) const {
     std::vector<const void*> newlyShown;
-    for (const auto& [key, view] : now.Windows) {
+    for (const auto& [key, viewPointer] : InOrder(now.Windows)) {
+        const WindowView& view = *viewPointer;
         const auto old = last_.Windows.find(key);
         if (old == last_.Windows.end() || !Same(old->second.Window, view.Window)) {
             transcript.Event(view.Label + " opens " + view.Shows);
@@ -112,7 +113,8 @@ std::vector<const void*> HostWatch::ReportWindows(const Picture& now,
             transcript.Event(view.Label + " now " + view.Shows);
         }
     }
-    for (const auto& [key, view] : last_.Windows) {
+    for (const auto& [key, viewPointer] : InOrder(last_.Windows)) {
+        const WindowView& view = *viewPointer;
         const auto still = now.Windows.find(key);
         if (still == now.Windows.end() || !Same(still->second.Window, view.Window)) {
             transcript.Event(view.Label + " closes");
@@ -121,10 +123,11 @@ std::vector<const void*> HostWatch::ReportWindows(const Picture& now,
     return newlyShown;
 }
 
-std::vector<std::pair<const void*, const HostWatch::ControlView*>> HostWatch::InOrder(
-    const std::map<const void*, ControlView>& controls) {
-    std::vector<std::pair<const void*, const ControlView*>> ordered;
-    for (const auto& [key, view] : controls) {
+template <class View>
+std::vector<std::pair<const void*, const View*>> HostWatch::InOrder(
+    const std::map<const void*, View>& views) {
+    std::vector<std::pair<const void*, const View*>> ordered;
+    for (const auto& [key, view] : views) {
         ordered.emplace_back(key, &view);
     }
     std::sort(ordered.begin(), ordered.end(),

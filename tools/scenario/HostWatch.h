@@ -52,6 +52,7 @@ class HostWatch {
         std::string Label;
         std::string Shows;
         const void* Item = nullptr;  // an inspector's item
+        std::size_t Order = 0;       // explorers then inspectors, each in list order
     };
     struct Picture {
         std::map<const void*, ItemView> Items;
@@ -68,9 +69,11 @@ class HostWatch {
     // Returns the items that new inspectors show.
     std::vector<const void*> ReportWindows(const Picture& now, Transcript& transcript) const;
     void ReportControls(const Picture& now, Transcript& transcript) const;
-    // The controls of a picture in window and bar order.
-    static std::vector<std::pair<const void*, const ControlView*>> InOrder(
-        const std::map<const void*, ControlView>& controls);
+    // Windows or controls in their order on screen (the map's order is by address, which
+    // differs between runs).
+    template <class View>
+    static std::vector<std::pair<const void*, const View*>> InOrder(
+        const std::map<const void*, View>& views);
     void ReportItems(const Picture& now, Transcript& transcript) const;
     void ReportHostRecords(sim::SimHost& host, const std::vector<const void*>& newlyShown,
                            Transcript& transcript) const;

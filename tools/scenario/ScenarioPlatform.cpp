@@ -57,12 +57,33 @@ int ScenarioPlatform::MsgBox(const std::string& text, int style, const std::stri
     return answer;
 }
 
-void ScenarioPlatform::ExternalBox(const std::string& title, const std::string& text,
-                                   const std::string& answer) {
-    transcript_.Event("box \"" + title + "\" (shown by the add-in itself)");
-    transcript_.Block(text);
-    transcript_.Event("  -> " + answer);
-    unchecked_.push_back({title, text, 0, 0});
+std::string ScenarioPlatform::ExternalBox(const ExternalAddIn::Box& box) {
+    std::string buttons;
+    for (const std::string& button : box.Buttons) {
+        const bool standard = button == box.DefaultButton && button != "Help";
+        buttons += (buttons.empty() ? "" : " ") + (standard ? "[" + button + "]" : button);
+    }
+    transcript_.Event(std::string(box.Dialog ? "dialog" : "box") + " \"" + box.Title + "\" (" +
+                      buttons + ")");
+    transcript_.Block(box.Text);
+    std::string chosen;
+    if (!answers_.empty()) {
+        const QueuedAnswer queued = answers_.front();
+        answers_.pop_front();
+        if (queued.Answer != "Help" &&
+            std::find(box.Buttons.begin(), box.Buttons.end(), queued.Answer) != box.Buttons.end()) {
+            chosen = queued.Answer;
+        } else {
+            NoSuchButton(
+                queued,
+                std::string(box.Dialog ? "the dialog" : "the box") + " \"" + box.Title + "\"",
+                buttons);
+        }
+    }
+    const std::string pressed = chosen.empty() ? box.DefaultButton : chosen;
+    transcript_.Event("  -> " + pressed + (chosen.empty() ? " (default button)" : ""));
+    unchecked_.push_back({box.Title, box.Text, 0, 0});
+    return chosen;
 }
 
 namespace {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "sim/ScriptedPlatform.h"
+#include "tools/scenario/ExternalAddIn.h"
 
 namespace pwk::scenario {
 
@@ -47,9 +48,12 @@ class ScenarioPlatform : public sim::ScriptedPlatform {
     // A misplaced answer since the last call, with its line.
     std::optional<std::pair<int, std::string>> TakeProblem();
 
-    // A box an external add-in showed on its own platform and the button that closed it: into
-    // the transcript, and to the checks like the boxes shown here.
-    void ExternalBox(const std::string& title, const std::string& text, const std::string& answer);
+    // A box an external add-in shows on its own platform, while it waits for the answer: into
+    // the transcript as the boxes shown here (without the style, which only the add-in knows),
+    // answered from the `answer` commands as they are, to the checks. Returns the caption of
+    // the button to press, "" for the default one. Help is not pressed: the add-in's help
+    // request stays inside the component.
+    std::string ExternalBox(const ExternalAddIn::Box& box);
 
     int MsgBox(const std::string& text, int style, const std::string& title,
                const std::string& helpFile = "", int helpContext = 0) override;

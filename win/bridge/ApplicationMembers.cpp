@@ -10,6 +10,7 @@
 #include "src/host/NameSpace.h"
 #include "src/host/PropertyPages.h"
 #include "src/host/Selection.h"
+#include "src/util/Failure.h"
 #include "win/bridge/BridgeArgs.h"
 #include "win/bridge/CollectionMembers.h"
 #include "win/bridge/KindMembers.h"
@@ -17,11 +18,27 @@
 
 namespace pwk::bridge {
 
-using win::ObjectClass::Application;
+namespace {
+
+// The automation failure of a member the object does not have.
+constexpr std::int32_t NoSuchMember = 438;
+constexpr const char* NoSuchMemberText = "Object doesn't support this property or method";
+
+}  // namespace
 
 MemberTable ApplicationMembers() {
     MemberTable table;
-    table.Read<host::Application>("Class", [](host::Application&) { return Application; })
+    // The class the object's type has; an object of a type the host has no class for has no
+    // Class, as an automation object that is not one of the host's.
+    table
+        .Read<host::Application>("Class",
+                                 [](host::Application& app) {
+                                     const auto objectClass = win::ClassOfTypeName(app.TypeName());
+                                     if (!objectClass) {
+                                         throw Failure(NoSuchMember, NoSuchMemberText, "Class");
+                                     }
+                                     return *objectClass;
+                                 })
         .Read<host::Application>("Name", [](host::Application& app) { return app.Name(); })
         .Read<host::Application>("Version", [](host::Application& app) { return app.Version(); })
         .Read<host::Application>("ProductCode",

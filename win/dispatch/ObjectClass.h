@@ -1,6 +1,10 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
 
 #include "src/host/HostTypes.h"
 
@@ -20,6 +24,49 @@ inline constexpr std::int32_t Post = 45;
 inline constexpr std::int32_t Task = 48;
 inline constexpr std::int32_t DistributionList = 69;
 }  // namespace ObjectClass
+
+// The type name of each class the add-in knows, as the host's own objects report it.
+struct ClassName {
+    std::int32_t objectClass;
+    std::string_view typeName;
+};
+inline constexpr std::array<ClassName, 11> ClassNames{{
+    {ObjectClass::Application, "Application"},
+    {ObjectClass::NameSpace, "NameSpace"},
+    {ObjectClass::Folder, "MAPIFolder"},
+    {ObjectClass::Appointment, "AppointmentItem"},
+    {ObjectClass::Contact, "ContactItem"},
+    {ObjectClass::Journal, "JournalItem"},
+    {ObjectClass::Mail, "MailItem"},
+    {ObjectClass::Note, "NoteItem"},
+    {ObjectClass::Post, "PostItem"},
+    {ObjectClass::Task, "TaskItem"},
+    {ObjectClass::DistributionList, "DistListItem"},
+}};
+
+// What an object of no class the add-in knows (or whose class cannot be read) is called: no
+// type test of the add-in takes it for one of its types.
+inline constexpr std::string_view UnknownClassName = "Unknown";
+
+// The type name of an object of that class.
+inline std::string TypeNameOfClass(std::int32_t objectClass) {
+    for (const ClassName& entry : ClassNames) {
+        if (entry.objectClass == objectClass) {
+            return std::string(entry.typeName);
+        }
+    }
+    return std::string(UnknownClassName);
+}
+
+// The class of an object of that type name; none for a type the add-in does not know.
+inline std::optional<std::int32_t> ClassOfTypeName(std::string_view typeName) {
+    for (const ClassName& entry : ClassNames) {
+        if (entry.typeName == typeName) {
+            return entry.objectClass;
+        }
+    }
+    return std::nullopt;
+}
 
 // The item type of an item of that class; other messages (reports, requests) count as mail.
 inline host::ItemType ItemTypeOfClass(std::int32_t objectClass) {

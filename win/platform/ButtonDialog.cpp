@@ -12,6 +12,9 @@ namespace pwk::win {
 namespace {
 
 constexpr WORD kFirstButtonId = 100;
+constexpr WORD kFrameId = 90;
+constexpr WORD kTextId = 0xFFFF;
+constexpr WORD kTipsId = 91;
 constexpr short kButtonWidth = 60;
 constexpr short kButtonHeight = 14;
 constexpr short kMargin = 7;
@@ -94,14 +97,15 @@ short LineCount(const std::wstring& text) {
 }  // namespace
 
 int ButtonDialog::Show(const CustomDialog& dialog) {
-    std::wstring text;
-    if (!dialog.FrameCaption.empty()) {
-        text = Widen(dialog.FrameCaption) + L"\r\n\r\n";
-    }
-    text += Widen(dialog.Text);
+    // Three texts, each its own control: the frame caption, the dialog's text (the control a
+    // message box's text has too), the buttons' tool tips.
+    const std::wstring frame = Widen(dialog.FrameCaption);
+    const std::wstring text = Widen(dialog.Text);
+    std::wstring tips;
     for (std::size_t i = 0; i < dialog.ButtonToolTips.size() && i < dialog.Buttons.size(); ++i) {
         if (!dialog.ButtonToolTips[i].empty()) {
-            text += L"\r\n" + Widen(dialog.Buttons[i]) + L": " + Widen(dialog.ButtonToolTips[i]);
+            tips += (tips.empty() ? L"" : L"\r\n") + Widen(dialog.Buttons[i]) + L": " +
+                    Widen(dialog.ButtonToolTips[i]);
         }
     }
     std::vector<std::string> buttons = dialog.Buttons;
@@ -111,14 +115,27 @@ int ButtonDialog::Show(const CustomDialog& dialog) {
     const auto count = static_cast<short>(buttons.size());
     const short rowWidth = static_cast<short>(count * (kButtonWidth + kMargin) - kMargin);
     const short width = std::max<short>(260, static_cast<short>(rowWidth + 2 * kMargin));
-    const short textHeight = static_cast<short>(LineCount(text) * 9 + 4);
-    const short height = static_cast<short>(textHeight + kButtonHeight + 3 * kMargin);
+    const short textWidth = static_cast<short>(width - 2 * kMargin);
+    const auto heightOf = [](const std::wstring& part) {
+        return part.empty() ? short{0} : static_cast<short>(LineCount(part) * 9 + 4);
+    };
+    const short frameHeight = heightOf(frame);
+    const short textHeight = heightOf(text);
+    const short tipsHeight = heightOf(tips);
+    const short frameTop = kMargin;
+    const short textTop = static_cast<short>(frameTop + frameHeight);
+    const short tipsTop = static_cast<short>(textTop + textHeight);
+    const short height = static_cast<short>(tipsTop + tipsHeight + kButtonHeight + 2 * kMargin);
 
     Template dlg;
     dlg.Header(DS_MODALFRAME | DS_SETFONT | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU,
-               static_cast<WORD>(count + 1), width, height, Widen(dialog.Title));
-    dlg.Item(SS_LEFT | SS_NOPREFIX, kMargin, kMargin, static_cast<short>(width - 2 * kMargin),
-             textHeight, 0xFFFF, kStaticAtom, text);
+               static_cast<WORD>(count + 3), width, height, Widen(dialog.Title));
+    dlg.Item(SS_LEFT | SS_NOPREFIX, kMargin, frameTop, textWidth, frameHeight, kFrameId,
+             kStaticAtom, frame);
+    dlg.Item(SS_LEFT | SS_NOPREFIX, kMargin, textTop, textWidth, textHeight, kTextId, kStaticAtom,
+             text);
+    dlg.Item(SS_LEFT | SS_NOPREFIX, kMargin, tipsTop, textWidth, tipsHeight, kTipsId, kStaticAtom,
+             tips);
     short x = static_cast<short>(width - kMargin - rowWidth);
     for (short i = 0; i < count; ++i) {
         const DWORD kind = i == dialog.DefaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;

@@ -65,16 +65,13 @@ void ComExternalAddIn::EndProcess() {
     CoFreeUnusedLibrariesEx(0, 0);
 }
 
-std::vector<scenario::ExternalAddIn::Box> ComExternalAddIn::TakeBoxes() {
-    const auto answered = boxes_.Answered();
-    std::vector<Box> taken;
-    for (std::size_t i = boxesTaken_; i < answered.size(); ++i) {
-        const std::string& button = answered[i].Button;
-        taken.push_back(
-            Box{answered[i].Caption, answered[i].Text, button.empty() ? "(left open)" : button});
-    }
-    boxesTaken_ = answered.size();
-    return taken;
+void ComExternalAddIn::AnswerBoxes(BoxAnswer answer) {
+    boxes_.reset();
+    boxes_ = std::make_unique<testhost::BoxAnswerer>(
+        [answer = std::move(answer)](const testhost::BoxAnswerer::Shown& shown) {
+            return answer(
+                Box{shown.Caption, shown.Text, shown.Buttons, shown.DefaultButton, shown.Dialog});
+        });
 }
 
 scenario::ExternalAddIn::Hooks ComExternalAddIn::SeenHooks(sim::SimHost& host) {

@@ -15,11 +15,10 @@ namespace pwk::simrun {
 
 // The real component as the scenario runner's add-in (parleywick-sim --com): created through
 // COM by its ProgID and connected to the simulated host's bridged objects. It reads and writes
-// the current user's registry store, shows real message boxes (answered OK, else No, else
-// Cancel, else the default button, as the box answerer does) and writes its log where it always
-// does. Making one clears the add-in's settings, as on a machine where it never ran; the log is
-// left alone (under Wine every prefix's documents folder is the user's home, so other runs may
-// be writing it).
+// the current user's registry store, shows real message boxes (each handed to the scenario's
+// answer while the component waits for it) and writes its log where it always does. Making one
+// clears the add-in's settings, as on a machine where it never ran; the log is left alone (under
+// Wine every prefix's documents folder is the user's home, so other runs may be writing it).
 class ComExternalAddIn final : public scenario::ExternalAddIn {
   public:
     explicit ComExternalAddIn(std::string progId);
@@ -31,7 +30,7 @@ class ComExternalAddIn final : public scenario::ExternalAddIn {
     std::vector<std::string> SettingsDump(const std::string& appName) override;
     void BeginProcess(sim::SimHost& host, const std::set<std::string>& absent) override;
     void EndProcess() override;
-    std::vector<Box> TakeBoxes() override;
+    void AnswerBoxes(BoxAnswer answer) override;
     Hooks SeenHooks(sim::SimHost& host) override;
     std::string LogText() override;
 
@@ -42,8 +41,7 @@ class ComExternalAddIn final : public scenario::ExternalAddIn {
     std::shared_ptr<win::RegistrySettingsStore> store_ =
         std::make_shared<win::RegistrySettingsStore>();
     std::vector<std::unique_ptr<bridge::ClassRegistration>> offered_;
-    testhost::BoxAnswerer boxes_;
-    std::size_t boxesTaken_ = 0;
+    std::unique_ptr<testhost::BoxAnswerer> boxes_;
 };
 
 }  // namespace pwk::simrun

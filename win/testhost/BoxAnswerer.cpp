@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <utility>
 
 #include "win/dispatch/WideText.h"
 
@@ -20,6 +21,9 @@ std::string TextOf(HWND window) {
 }  // namespace
 
 BoxAnswerer::BoxAnswerer() : watcher_([this] { Watch(); }) {}
+
+BoxAnswerer::BoxAnswerer(Chooser chooser)
+    : chooser_(std::move(chooser)), watcher_([this] { Watch(); }) {}
 
 BoxAnswerer::~BoxAnswerer() {
     stop_ = true;
@@ -50,13 +54,34 @@ BOOL CALLBACK BoxAnswerer::Visit(HWND window, LPARAM self) {
     return TRUE;
 }
 
-// The button to press: OK, else No, else Cancel, else the dialog's default button.
-int ButtonToPress(HWND box) {
-    for (const int id : {IDOK, IDNO, IDCANCEL}) {
-        if (GetDlgItem(box, id) != nullptr) {
-            return id;
-        }
+namespace {
+
+// A button's caption without its access-key mark ("&No" is "No").
+std::string CaptionOf(HWND button) {
+    std::string caption = TextOf(button);
+    caption.erase(std::remove(caption.begin(), caption.end(), '&'), caption.end());
+    return caption;
+}
+
+// The first of the add-in's own dialog's buttons; a message box's buttons have the system's
+// answer numbers.
+constexpr int kFirstDialogButton = 100;
+
+struct ButtonList {
+    std::vector<std::pair<int, std::string>> buttons;  // id, caption
+};
+
+BOOL CALLBACK CollectButton(HWND child, LPARAM list) {
+    wchar_t className[16] = {};
+    GetClassNameW(child, className, 16);
+    if (_wcsicmp(className, L"Button") == 0 && IsWindowVisible(child)) {
+        reinterpret_cast<ButtonList*>(list)->buttons.emplace_back(GetDlgCtrlID(child),
+                                                                  CaptionOf(child));
     }
+    return TRUE;
+}
+
+int DefaultButtonOf(HWND box) {
     DWORD_PTR defaultId = 0;
     if (SendMessageTimeoutW(box, DM_GETDEFID, 0, 0, SMTO_ABORTIFHUNG, 1000, &defaultId) != 0 &&
         HIWORD(defaultId) == DC_HASDEFID) {
@@ -65,12 +90,55 @@ int ButtonToPress(HWND box) {
     return 0;
 }
 
-// A button's caption without its access-key mark ("&No" is "No").
-std::string CaptionOf(HWND button) {
-    std::string caption = TextOf(button);
-    caption.erase(std::remove(caption.begin(), caption.end(), '&'), caption.end());
-    return caption;
+// The button to press: OK, else No, else Cancel, else the dialog's default button.
+int ButtonToPress(HWND box) {
+    for (const int id : {IDOK, IDNO, IDCANCEL}) {
+        if (GetDlgItem(box, id) != nullptr) {
+            return id;
+        }
+    }
+    return DefaultButtonOf(box);
 }
+
+// The button the chooser names, else the default one.
+int ChosenButton(HWND box, const BoxAnswerer::Chooser& chooser, const std::string& caption,
+                 const std::string& text) {
+    ButtonList list;
+    EnumChildWindows(box, &CollectButton, reinterpret_cast<LPARAM>(&list));
+    BoxAnswerer::Shown shown{caption, text, {}, {}, false};
+    // A message box marks its default button by style alone (the system may answer OK as the
+    // default of a box without one).
+    int defaultId = DefaultButtonOf(box);
+    if (std::none_of(list.buttons.begin(), list.buttons.end(),
+                     [defaultId](const auto& button) { return button.first == defaultId; })) {
+        defaultId = 0;
+    }
+    for (const auto& [id, name] : list.buttons) {
+        const auto style = GetWindowLongW(GetDlgItem(box, id), GWL_STYLE);
+        if (defaultId == 0 && (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON) {
+            defaultId = id;
+        }
+    }
+    if (defaultId == 0 && !list.buttons.empty()) {
+        defaultId = list.buttons.front().first;
+    }
+    for (const auto& [id, name] : list.buttons) {
+        shown.Buttons.push_back(name);
+        shown.Dialog = shown.Dialog || id >= kFirstDialogButton;
+        if (id == defaultId) {
+            shown.DefaultButton = name;
+        }
+    }
+    const std::string chosen = chooser(shown);
+    for (const auto& [id, name] : list.buttons) {
+        if (name == chosen) {
+            return id;
+        }
+    }
+    return defaultId;
+}
+
+}  // namespace
 
 void BoxAnswerer::Answer(HWND box) {
     {
@@ -82,12 +150,14 @@ void BoxAnswerer::Answer(HWND box) {
         }
         seen_.push_back(box);
     }
-    const int pressed = ButtonToPress(box);
+    const std::string caption = TextOf(box);
+    const std::string text = TextOf(GetDlgItem(box, kTextControl));
+    const int pressed = chooser_ ? ChosenButton(box, chooser_, caption, text) : ButtonToPress(box);
     HWND button = pressed != 0 ? GetDlgItem(box, pressed) : nullptr;
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        answered_.push_back(Box{TextOf(box), TextOf(GetDlgItem(box, kTextControl)),
-                                button != nullptr ? CaptionOf(button) : std::string()});
+        answered_.push_back(
+            Box{caption, text, button != nullptr ? CaptionOf(button) : std::string()});
     }
     if (button != nullptr) {
         PostMessageW(box, WM_COMMAND, MAKEWPARAM(pressed, BN_CLICKED),

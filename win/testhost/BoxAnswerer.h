@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -22,7 +23,21 @@ class BoxAnswerer {
         std::string Button;  // the caption of the button pressed; empty when there was none
     };
 
+    // A box on screen, before it is answered: its buttons' captions in order, the default one.
+    struct Shown {
+        std::string Caption;
+        std::string Text;
+        std::vector<std::string> Buttons;
+        std::string DefaultButton;
+        bool Dialog = false;  // a dialog of the add-in's own buttons, not a system message box
+    };
+    // Picks the caption of the button to press (empty: the default button). It runs on the
+    // watcher's thread while the thread that showed the box is still inside the call that
+    // shows it, and the box is pressed only when it returns.
+    using Chooser = std::function<std::string(const Shown&)>;
+
     BoxAnswerer();
+    explicit BoxAnswerer(Chooser chooser);
     BoxAnswerer(const BoxAnswerer&) = delete;
     BoxAnswerer& operator=(const BoxAnswerer&) = delete;
     ~BoxAnswerer();
@@ -34,6 +49,7 @@ class BoxAnswerer {
     static BOOL CALLBACK Visit(HWND window, LPARAM self);
     void Answer(HWND box);
 
+    Chooser chooser_;
     std::atomic<bool> stop_{false};
     mutable std::mutex mutex_;
     std::vector<Box> answered_;

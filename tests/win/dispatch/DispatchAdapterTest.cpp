@@ -123,6 +123,21 @@ TEST_CASE("values convert at the boundary, items are told apart by class") {
     CHECK(pwk::Ref<host::HostObject>(folder->Parent())->Text() == "MAPI");
 }
 
+TEST_CASE("the application's type is read from its class") {
+    Host host;
+    auto app = WrapApplication(host.app.Get());
+    // No Class: an automation object that is not one of the host's.
+    CHECK(app->TypeName() == "Unknown");
+    host.app->Value("Class", 0);
+    CHECK(app->TypeName() == "Application");
+    host.app->Value("Class", 43);  // a mail item handed over as the application
+    CHECK(app->TypeName() == "MailItem");
+    host.app->Value("Class", 7);  // a class the add-in does not know
+    CHECK(app->TypeName() == "Unknown");
+    host.app->Value("Class", "zero");  // not a number
+    CHECK(app->TypeName() == "Unknown");
+}
+
 TEST_CASE("failures carry the host's number and text") {
     Host host;
     auto app = WrapApplication(host.app.Get());
