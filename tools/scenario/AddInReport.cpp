@@ -20,8 +20,8 @@
 namespace pwk::scenario {
 
 // An external add-in as the host sees it: loaded or let go, connected to the application's
-// events or not, holding the host's objects or not, and the windows whose events it listens to.
-// Which window it watches is its own affair.
+// events or not, holding the host's objects or not, the windows whose events it listens to, and
+// the one it watches (whose events it listens to twice).
 std::string CommandRunner::ExternalAddInState(ExternalAddIn& external) {
     if (!session_.AddInCreated()) {
         return "";
@@ -36,7 +36,25 @@ std::string CommandRunner::ExternalAddInState(ExternalAddIn& external) {
     }
     return "add-in: hooks " + std::to_string(hooks.Explorers) + " explorer(s), " +
            std::to_string(hooks.Inspectors) + " inspector(s)" +
-           (hooks.SentItems ? " and Sent Items" : "");
+           (hooks.SentItems ? " and Sent Items" : "") + "; " + Watching(hooks.Watched);
+}
+
+const sim::SimObject* CommandRunner::WatchedWindow() {
+    if (ExternalAddIn* external = session_.External()) {
+        return session_.Started() ? external->SeenHooks(session_.Host()).Watched : nullptr;
+    }
+    const auto connect = session_.AddIn();
+    if (!connect) {
+        return nullptr;
+    }
+    if (const auto explorer = As<sim::SimExplorer>(connect->WatchedExplorer())) {
+        return explorer.get();
+    }
+    return As<sim::SimInspector>(connect->WatchedInspector()).get();
+}
+
+std::string CommandRunner::Watching(const sim::SimObject* window) {
+    return window ? "watches " + watch_.Label(*window) : "watches no window";
 }
 
 std::string CommandRunner::AddInState() {
@@ -51,35 +69,20 @@ std::string CommandRunner::AddInState() {
     if (!app) {
         return connect->HoldsHost() ? "add-in: inert" : "add-in: released everything";
     }
-    std::string state = "add-in: hooks " + std::to_string(app->HookedExplorerCount()) +
-                        " explorer(s), " + std::to_string(app->HookedInspectorCount()) +
-                        " inspector(s)" + (app->HasSentItemsHook() ? " and Sent Items" : "");
-    const auto explorer = As<sim::SimExplorer>(connect->WatchedExplorer());
-    const auto inspector = As<sim::SimInspector>(connect->WatchedInspector());
-    if (explorer) {
-        state += "; watches " + watch_.Label(*explorer);
-    } else if (inspector) {
-        state += "; watches " + watch_.Label(*inspector);
-    } else {
-        state += "; watches no window";
-    }
-    return state;
+    return "add-in: hooks " + std::to_string(app->HookedExplorerCount()) + " explorer(s), " +
+           std::to_string(app->HookedInspectorCount()) + " inspector(s)" +
+           (app->HasSentItemsHook() ? " and Sent Items" : "") + "; " + Watching(WatchedWindow());
 }
 
 void CommandRunner::ExpectWatching(const Command& command) {
-    RequireOwnAddIn("the window the add-in watches");
-    const auto connect = session_.AddIn();
-    const auto explorer = connect ? As<sim::SimExplorer>(connect->WatchedExplorer()) : nullptr;
-    const auto inspector = connect ? As<sim::SimInspector>(connect->WatchedInspector()) : nullptr;
-    const std::string found = explorer    ? "it watches " + watch_.Label(*explorer)
-                              : inspector ? "it watches " + watch_.Label(*inspector)
-                                          : "it watches no window";
+    const sim::SimObject* watched = WatchedWindow();
+    const std::string found = "it " + Watching(watched);
     const std::string& kind = command.Args[0];
     if (kind == "none") {
         if (command.Args.size() > 1) {
             throw CommandError("expect watching none takes no number");
         }
-        if (explorer || inspector) {
+        if (watched != nullptr) {
             throw ExpectationFailed("the add-in watches no window", found);
         }
         return;
@@ -100,8 +103,6 @@ void CommandRunner::ExpectWatching(const Command& command) {
     if (wanted == nullptr) {
         throw CommandError("there is no " + kind + " " + command.Args[1] + " open");
     }
-    const sim::SimObject* watched = explorer ? static_cast<const sim::SimObject*>(explorer.get())
-                                             : static_cast<const sim::SimObject*>(inspector.get());
     if (watched != wanted) {
         throw ExpectationFailed("the add-in watches " + kind + " " + command.Args[1] + " (" +
                                     watch_.Label(*wanted) + ")",

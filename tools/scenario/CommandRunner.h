@@ -13,6 +13,7 @@ namespace pwk::sim {
 class SimExplorer;
 class SimFolder;
 class SimInspector;
+class SimObject;
 class SimItemState;
 class SimOptionsPage;
 class SimWindowState;
@@ -60,6 +61,9 @@ class CommandRunner {
     void ReportAddIn();
     std::string AddInState();
     std::string ExternalAddInState(ExternalAddIn& external);
+    // The window the add-in watches (null for none), and the transcript's words for it.
+    const sim::SimObject* WatchedWindow();
+    std::string Watching(const sim::SimObject* window);
     // Refuses what needs the add-in's insides when it is external (CommandError).
     void RequireOwnAddIn(const std::string& what) const;
 

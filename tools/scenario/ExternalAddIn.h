@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -15,7 +16,8 @@ class SettingsStore;
 
 namespace pwk::sim {
 class SimHost;
-}
+class SimObject;
+}  // namespace pwk::sim
 
 namespace pwk::scenario {
 
@@ -44,6 +46,9 @@ class ExternalAddIn {
         std::int64_t Explorers = 0;
         std::int64_t Inspectors = 0;
         bool SentItems = false;
+        // The window the add-in watches: the one whose events have one sink more than a hook
+        // connects (null when no window has).
+        const sim::SimObject* Watched = nullptr;
     };
 
     virtual ~ExternalAddIn() = default;
@@ -57,9 +62,11 @@ class ExternalAddIn {
     virtual std::string SettingsLocation() const = 0;
     virtual std::vector<std::string> SettingsDump(const std::string& appName) = 0;
     // A host process starts on `host`: its machine offers the host's components by ProgID,
-    // except those made `absent`. EndProcess withdraws them.
+    // except those made `absent`. EndProcess withdraws them and lets the add-in go as the
+    // process's end would: what stays of the add-in afterwards (its library still loaded), or
+    // nothing.
     virtual void BeginProcess(sim::SimHost& host, const std::set<std::string>& absent) = 0;
-    virtual void EndProcess() = 0;
+    virtual std::optional<std::string> EndProcess() = 0;
     // From now on every box the add-in shows is handed to `answer`, one at a time.
     virtual void AnswerBoxes(BoxAnswer answer) = 0;
     virtual Hooks SeenHooks(sim::SimHost& host) = 0;

@@ -15,8 +15,10 @@ struct RunFindings {
     std::vector<std::string> Escaped;
     // What was still held of a host process when it ended (or that it did not shut down).
     std::vector<std::string> HeldAfterQuit;
+    // An external add-in that stayed loaded when a host process ended.
+    std::vector<std::string> StillLoaded;
 
-    bool Clean() const { return Escaped.empty() && HeldAfterQuit.empty(); }
+    bool Clean() const { return Escaped.empty() && HeldAfterQuit.empty() && StillLoaded.empty(); }
 };
 
 }  // namespace pwk::scenario

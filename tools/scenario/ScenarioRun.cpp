@@ -66,27 +66,32 @@ int ScenarioRun::RunScenario(std::istream& in, const std::filesystem::path& base
     }
     Tally tally;
     findings_ = {};
-    Session session(transcript, baseFolder, findings_);
-    if (options_.FailCall) {
-        session.FailCallOfRun(*options_.FailCall);
-    }
-    try {
-        ApplyOptions(session, options_);
-        CommandRunner runner(session, transcript);
-        for (const Command& command : commands) {
-            const bool held = runner.Run(command);
-            tally.Count(command, held);
-            if (!held && !options_.KeepGoing) {
-                transcript.Event("== stopped at line " + std::to_string(command.Line) +
-                                 " (--keep-going runs on)");
-                break;
-            }
+    {
+        // The session ends before the summary: an add-in that outlives the last host process
+        // fails the run.
+        Session session(transcript, baseFolder, findings_);
+        if (options_.FailCall) {
+            session.FailCallOfRun(*options_.FailCall);
         }
-        tally.Count(Command{}, runner.Finish());
-    } catch (const ScenarioError& error) {
-        transcript.Error(error.Describe());
-        return ExitStatus::Error;
+        try {
+            ApplyOptions(session, options_);
+            CommandRunner runner(session, transcript);
+            for (const Command& command : commands) {
+                const bool held = runner.Run(command);
+                tally.Count(command, held);
+                if (!held && !options_.KeepGoing) {
+                    transcript.Event("== stopped at line " + std::to_string(command.Line) +
+                                     " (--keep-going runs on)");
+                    break;
+                }
+            }
+            tally.Count(Command{}, runner.Finish());
+        } catch (const ScenarioError& error) {
+            transcript.Error(error.Describe());
+            return ExitStatus::Error;
+        }
     }
+    tally.Failed += static_cast<int>(findings_.StillLoaded.size());
     Summarize(transcript, tally);
     return tally.Failed == 0 ? ExitStatus::Held : ExitStatus::Failed;
 }

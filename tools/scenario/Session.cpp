@@ -91,7 +91,10 @@ void Session::UseExternalAddIn(std::shared_ptr<ExternalAddIn> addIn) {
 
 void Session::EndProcess() {
     if (external_) {
-        external_->EndProcess();
+        if (auto loaded = external_->EndProcess()) {
+            transcript_.Error(*loaded + " after the host process ended");
+            findings_.StillLoaded.push_back(std::move(*loaded));
+        }
     }
     if (!host_) {
         return;

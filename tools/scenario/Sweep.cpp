@@ -33,6 +33,9 @@ void Report(std::ostream& out, const std::string& label, const RunFindings& find
     for (const std::string& held : findings.HeldAfterQuit) {
         out << "sweep: " << label << ": held after quit: " << held << "\n";
     }
+    for (const std::string& loaded : findings.StillLoaded) {
+        out << "sweep: " << label << ": after quit: " << loaded << "\n";
+    }
 }
 
 }  // namespace

@@ -24,13 +24,15 @@ namespace pwk::win {
 namespace {
 
 // The help file of the box on screen: the box's Help button opens it at the box's context.
-thread_local std::wstring helpFileOfBox;
+// A plain pointer to the caller's text: a thread-local object with a destructor would pin this
+// library in the host's thread until the thread ends, so that it could never be unloaded.
+thread_local const wchar_t* helpFileOfBox = nullptr;
 
 void CALLBACK OpenHelp(LPHELPINFO info) {
-    if (helpFileOfBox.empty() || info == nullptr) {
+    if (helpFileOfBox == nullptr || *helpFileOfBox == L'\0' || info == nullptr) {
         return;
     }
-    ShellExecuteW(nullptr, L"open", helpFileOfBox.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    ShellExecuteW(nullptr, L"open", helpFileOfBox, nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 }  // namespace
@@ -60,9 +62,10 @@ int WinPlatform::MsgBox(const std::string& text, int style, const std::string& t
     box.dwStyle = static_cast<DWORD>(style);
     box.dwContextHelpId = static_cast<DWORD_PTR>(helpContext);
     box.lpfnMsgBoxCallback = OpenHelp;
-    helpFileOfBox = Widen(helpFile);
+    const std::wstring wideHelpFile = Widen(helpFile);
+    helpFileOfBox = wideHelpFile.c_str();
     const int answer = MessageBoxIndirectW(&box);
-    helpFileOfBox.clear();
+    helpFileOfBox = nullptr;
     if (answer == 0) {
         throw Failure(FailureNumber::InvalidProcedureCall,
                       "Invalid procedure call or argument: the message box could not be shown");

@@ -6,16 +6,22 @@
 #include <fstream>
 #include <sstream>
 
+#include "sim/SimApplication.h"
+#include "sim/SimExplorer.h"
 #include "sim/SimFolder.h"
 #include "sim/SimHost.h"
+#include "sim/SimInspector.h"
+#include "sim/SimItemState.h"
 #include "sim/SimItems.h"
 #include "sim/SimNameSpace.h"
 #include "sim/SimOptionsPage.h"
+#include "sim/SimWindows.h"
 #include "src/app/OptionsPageComponent.h"
 #include "src/errors/LogFilePath.h"
 #include "src/host/MapiSession.h"
 #include "src/resources/StringTable.h"
 #include "src/resources/Version.h"
+#include "tools/scenario/Lookup.h"
 #include "win/bridge/ComAddIn.h"
 #include "win/bridge/EventLinks.h"
 #include "win/dispatch/EventIds.h"
@@ -23,6 +29,28 @@
 #include "win/platform/WinFileUtility.h"
 
 namespace pwk::simrun {
+
+namespace {
+
+// The file the registry names as the in-process server of a ProgID's class ("" when none).
+std::wstring ServerFile(const std::string& progId) {
+    CLSID clsid{};
+    if (FAILED(CLSIDFromProgID(win::Widen(progId).c_str(), &clsid))) {
+        return {};
+    }
+    wchar_t guid[40] = {};
+    StringFromGUID2(clsid, guid, 40);
+    const std::wstring key = L"CLSID\\" + std::wstring(guid) + L"\\InprocServer32";
+    wchar_t file[MAX_PATH] = {};
+    DWORD size = sizeof(file);
+    if (RegGetValueW(HKEY_CLASSES_ROOT, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, file,
+                     &size) != ERROR_SUCCESS) {
+        return {};
+    }
+    return file;
+}
+
+}  // namespace
 
 ComExternalAddIn::ComExternalAddIn(std::string progId) : progId_(std::move(progId)) {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
@@ -58,11 +86,24 @@ void ComExternalAddIn::BeginProcess(sim::SimHost& host, const std::set<std::stri
     }
 }
 
-void ComExternalAddIn::EndProcess() {
+std::optional<std::string> ComExternalAddIn::EndProcess() {
     offered_.clear();
     // The host process ends: a component no longer in use is unloaded, so that the next start
-    // loads it afresh, as a new process of the host would.
+    // loads it afresh, as a new process of the host would. One that stays loaded still has
+    // an object or a lock, or something pins its library.
     CoFreeUnusedLibrariesEx(0, 0);
+    const std::wstring file = ServerFile(progId_);
+    HMODULE module = file.empty() ? nullptr : GetModuleHandleW(file.c_str());
+    if (module == nullptr) {
+        return std::nullopt;
+    }
+    using CanUnload = HRESULT(STDAPICALLTYPE*)();
+    const auto canUnload = reinterpret_cast<CanUnload>(
+        reinterpret_cast<void*>(GetProcAddress(module, "DllCanUnloadNow")));
+    const std::string answer = canUnload == nullptr  ? "no DllCanUnloadNow"
+                               : canUnload() == S_OK ? "DllCanUnloadNow S_OK"
+                                                     : "DllCanUnloadNow S_FALSE";
+    return "the component " + progId_ + " stayed loaded (" + answer + ")";
 }
 
 void ComExternalAddIn::AnswerBoxes(BoxAnswer answer) {
@@ -83,6 +124,17 @@ scenario::ExternalAddIn::Hooks ComExternalAddIn::SeenHooks(sim::SimHost& host) {
     if (const auto sent = host.Mailbox().DefaultFolder(host::DefaultFolder::SentMail)) {
         hooks.SentItems = links.Sinks(sent->ItemsObject(), win::EventIds::Items) > 0;
     }
+    // The watch connects to its window's events once more than the window's hook does.
+    const auto app = scenario::Lookup::App(host);
+    const auto watches = [&](const auto& windows, const IID& events) {
+        for (const auto& window : windows.All()) {
+            if (links.Sinks(*window.get(), events) >= 2) {
+                hooks.Watched = window.get().get();
+            }
+        }
+    };
+    watches(app->ExplorerList(), win::EventIds::Explorer);
+    watches(app->InspectorList(), win::EventIds::Inspector);
     return hooks;
 }
 

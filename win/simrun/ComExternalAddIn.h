@@ -29,7 +29,7 @@ class ComExternalAddIn final : public scenario::ExternalAddIn {
     std::string SettingsLocation() const override { return store_->Name(); }
     std::vector<std::string> SettingsDump(const std::string& appName) override;
     void BeginProcess(sim::SimHost& host, const std::set<std::string>& absent) override;
-    void EndProcess() override;
+    std::optional<std::string> EndProcess() override;
     void AnswerBoxes(BoxAnswer answer) override;
     Hooks SeenHooks(sim::SimHost& host) override;
     std::string LogText() override;

@@ -3,8 +3,7 @@
 # runner's process and then the real component through COM (--com), and compares the two
 # transcripts. Only the differences docs/windows.md lists are taken out first:
 #  - line ends (Wine writes both programs' output with CR LF; taken out of both);
-#  - the icon and help file of a box or dialog, which only the add-in's call knows;
-#  - which window the add-in watches, which is inside the component.
+#  - the icon and help file of a box or dialog, which only the add-in's call knows.
 # usage: compare-transcripts.sh WINE RUNNER COMPONENT SCENARIO WORKDIR
 set -u
 wine=$1 runner=$2 component=$3 scenario=$4 work=$5
@@ -12,8 +11,7 @@ name=$(basename "$scenario" .scenario)
 mkdir -p "$work"
 normalize() {
     sed -E -e 's/\r$//' -e 's/^( *(box|dialog) "[^"]*" \()(critical|question|exclamation|information|no icon); /\1/' \
-        -e 's/^( *(box|dialog) "[^"]*" \(.*); help [^)]*\)$/\1)/' \
-        -e 's/^(    add-in: hooks .*); watches .*$/\1/' "$1"
+        -e 's/^( *(box|dialog) "[^"]*" \(.*); help [^)]*\)$/\1)/' "$1"
 }
 "$wine" regsvr32 /s "Z:$component" || exit 1
 "$wine" "$runner" --keep-going "Z:$scenario" > "$work/$name.core" 2>&1
@@ -27,4 +25,5 @@ if ! diff -u "$work/$name.core.norm" "$work/$name.com.norm"; then
     exit 1
 fi
 echo "the same transcript (exit $core both ways)"
-[ "$core" -eq "$com" ]
+# Two runs that stop alike (a file that cannot be read) compare nothing.
+[ "$core" -eq 0 ] && [ "$com" -eq 0 ]
