@@ -102,43 +102,47 @@ int ScenarioRun::RunInteractive(std::istream& in, bool typed) {
     Tally tally;
     bool errors = false;
     findings_ = {};
-    Session session(transcript, std::filesystem::current_path(), findings_);
-    try {
-        ApplyOptions(session, options_);
-    } catch (const ScenarioError& error) {
-        transcript.Error(error.Describe());
-        return ExitStatus::Error;
-    }
-    CommandRunner runner(session, transcript);
-    runner.EchoCommands(!typed);
-    std::string text;
-    int line = 0;
-    for (;;) {
-        if (typed) {
-            out_ << "pwk> " << std::flush;
-        }
-        if (!std::getline(in, text)) {
-            out_ << (typed ? "\n" : "");
-            break;
-        }
-        ++line;
+    {
+        // As in a scenario file: the session ends before the summary.
+        Session session(transcript, std::filesystem::current_path(), findings_);
         try {
-            const std::optional<Command> command = parser.ParseLine(text, line);
-            if (!command) {
-                continue;
-            }
-            tally.Count(*command, runner.Run(*command));
-            // At the prompt, quitting the host ends the session; piped commands run on to
-            // their end, so that checks after the quit still run.
-            if (typed && command->Name == "quit") {
-                break;
-            }
+            ApplyOptions(session, options_);
         } catch (const ScenarioError& error) {
             transcript.Error(error.Describe());
-            errors = true;
+            return ExitStatus::Error;
         }
+        CommandRunner runner(session, transcript);
+        runner.EchoCommands(!typed);
+        std::string text;
+        int line = 0;
+        for (;;) {
+            if (typed) {
+                out_ << "pwk> " << std::flush;
+            }
+            if (!std::getline(in, text)) {
+                out_ << (typed ? "\n" : "");
+                break;
+            }
+            ++line;
+            try {
+                const std::optional<Command> command = parser.ParseLine(text, line);
+                if (!command) {
+                    continue;
+                }
+                tally.Count(*command, runner.Run(*command));
+                // At the prompt, quitting the host ends the session; piped commands run on to
+                // their end, so that checks after the quit still run.
+                if (typed && command->Name == "quit") {
+                    break;
+                }
+            } catch (const ScenarioError& error) {
+                transcript.Error(error.Describe());
+                errors = true;
+            }
+        }
+        tally.Count(Command{}, runner.Finish());
     }
-    tally.Count(Command{}, runner.Finish());
+    tally.Failed += static_cast<int>(findings_.StillLoaded.size());
     Summarize(transcript, tally);
     if (tally.Failed > 0) {
         return ExitStatus::Failed;
