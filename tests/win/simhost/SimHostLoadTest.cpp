@@ -34,6 +34,7 @@
 #include "src/startup/Connect.h"
 #include "store/MemorySettingsStore.h"
 #include "tests/win/support/Check.h"
+#include "tests/win/support/CreateAddIn.h"
 #include "win/bridge/ClassRegistration.h"
 #include "win/bridge/ComAddIn.h"
 #include "win/bridge/HostDispatch.h"
@@ -47,6 +48,7 @@ using pwk::bridge::HostDispatch;
 using pwk::testhost::BoxAnswerer;
 using pwk::win::ComPtr;
 using pwk::win::IDTExtensibility2;
+using pwk::wintest::CreateAddIn;
 namespace host = pwk::host;
 namespace sim = pwk::sim;
 
@@ -146,16 +148,6 @@ struct MachineComponents {
     ClassRegistration mapi;
     ClassRegistration page;
 };
-
-ComPtr<IDTExtensibility2> CreateAddIn() {
-    CLSID clsid;
-    ComPtr<IDTExtensibility2> addIn;
-    if (SUCCEEDED(CLSIDFromProgID(L"Wickline.Connect", &clsid))) {
-        CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, pwk::win::IID_IDTExtensibility2,
-                         reinterpret_cast<void**>(addIn.Out()));
-    }
-    return addIn;
-}
 
 // The settings of a start after the first, with sent mail journaled and filed to the
 // folderset of "Acme Public/Customers", written where the add-in reads them.

@@ -18,6 +18,7 @@
 
 #include "src/host/HostTypes.h"
 #include "tests/win/support/Check.h"
+#include "tests/win/support/CreateAddIn.h"
 #include "win/com/IDTExtensibility2.h"
 #include "win/dispatch/EventIds.h"
 #include "win/dispatch/WideText.h"
@@ -29,6 +30,7 @@ using pwk::testhost::BridgeObject;
 using pwk::testhost::TestHostModel;
 using pwk::win::ComPtr;
 using pwk::win::IDTExtensibility2;
+using pwk::wintest::CreateAddIn;
 namespace EventIds = pwk::win::EventIds;
 
 namespace {
@@ -97,16 +99,6 @@ bool IsEnabled(const std::vector<ComPtr<BridgeObject>>& controls, const std::str
         }
     }
     return false;
-}
-
-ComPtr<IDTExtensibility2> CreateAddIn() {
-    CLSID clsid;
-    ComPtr<IDTExtensibility2> addIn;
-    if (SUCCEEDED(CLSIDFromProgID(L"Wickline.Connect", &clsid))) {
-        CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, pwk::win::IID_IDTExtensibility2,
-                         reinterpret_cast<void**>(addIn.Out()));
-    }
-    return addIn;
 }
 
 // Where the add-in writes its log without settings: "PWK" in the user's documents folder.
