@@ -83,12 +83,24 @@ void CommandRunner::HostOs(const Command& command) {
     session_.Platform().SetVersionInfo(info);
 }
 
+// Both flags belong to the component's own error library and platform: an external add-in
+// keeps them off (it is built to be used, not debugged, and it runs attended), and nothing of
+// the runner reaches them. Turning one on there would change nothing but the transcript's
+// expectations, so it is refused; turning it off is what the add-in has already.
 void CommandRunner::DebugMode(const Command& command) {
-    session_.SetDebugMode(command.Args[0] == "on");
+    const bool on = command.Args[0] == "on";
+    if (on) {
+        RequireOwnAddIn("the error library's debug mode");
+    }
+    session_.SetDebugMode(on);
 }
 
 void CommandRunner::Unattended(const Command& command) {
-    session_.Platform().SetUnattended(command.Args[0] == "on");
+    const bool on = command.Args[0] == "on";
+    if (on) {
+        RequireOwnAddIn("the unattended-execution setting");
+    }
+    session_.Platform().SetUnattended(on);
 }
 
 void CommandRunner::HostWithoutBar(const Command& command) {
