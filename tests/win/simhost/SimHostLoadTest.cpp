@@ -34,7 +34,7 @@
 #include "src/startup/Connect.h"
 #include "store/MemorySettingsStore.h"
 #include "tests/win/support/Check.h"
-#include "tests/win/support/CreateAddIn.h"
+#include "tests/win/support/ComponentCalls.h"
 #include "win/bridge/ClassRegistration.h"
 #include "win/bridge/ComAddIn.h"
 #include "win/bridge/HostDispatch.h"
@@ -48,19 +48,12 @@ using pwk::bridge::HostDispatch;
 using pwk::testhost::BoxAnswerer;
 using pwk::win::ComPtr;
 using pwk::win::IDTExtensibility2;
+using pwk::wintest::CallExport;
 using pwk::wintest::CreateAddIn;
 namespace host = pwk::host;
 namespace sim = pwk::sim;
 
 namespace {
-
-using EntryPoint = HRESULT(STDAPICALLTYPE*)();
-
-HRESULT CallExport(HMODULE dll, const char* name) {
-    const auto entry =
-        reinterpret_cast<EntryPoint>(reinterpret_cast<void*>(GetProcAddress(dll, name)));
-    return entry == nullptr ? E_NOTIMPL : entry();
-}
 
 std::wstring Argument(int index, const wchar_t* otherwise) {
     int argc = 0;

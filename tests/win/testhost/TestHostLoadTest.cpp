@@ -18,7 +18,7 @@
 
 #include "src/host/HostTypes.h"
 #include "tests/win/support/Check.h"
-#include "tests/win/support/CreateAddIn.h"
+#include "tests/win/support/ComponentCalls.h"
 #include "win/com/IDTExtensibility2.h"
 #include "win/dispatch/EventIds.h"
 #include "win/dispatch/WideText.h"
@@ -30,6 +30,7 @@ using pwk::testhost::BridgeObject;
 using pwk::testhost::TestHostModel;
 using pwk::win::ComPtr;
 using pwk::win::IDTExtensibility2;
+using pwk::wintest::CallExport;
 using pwk::wintest::CreateAddIn;
 namespace EventIds = pwk::win::EventIds;
 
@@ -37,14 +38,6 @@ namespace {
 
 constexpr int kStartup = 1;
 constexpr int kHostShutdown = 0;
-
-using EntryPoint = HRESULT(STDAPICALLTYPE*)();
-
-HRESULT CallExport(HMODULE dll, const char* name) {
-    const auto entry =
-        reinterpret_cast<EntryPoint>(reinterpret_cast<void*>(GetProcAddress(dll, name)));
-    return entry == nullptr ? E_NOTIMPL : entry();
-}
 
 std::vector<ULONG> ReferencesOf(const TestHostModel& host) {
     std::vector<ULONG> counts;
