@@ -48,11 +48,11 @@ MemberTable ApplicationMembers() {
         .Read<host::Application>(
             "Inspectors", [](host::Application& app) { return Bridged(app.GetInspectors()); })
         .Method<host::Application>("GetNamespace",
-                                   [](host::Application& app, const BridgeCall& call) {
+                                   [](host::Application& app, const win::DispatchCall& call) {
                                        return Bridged(app.GetNamespace(TextArg(call, 0)));
                                    })
         .Method<host::Application>(
-            "CreateItem", [](host::Application& app, const BridgeCall& call) {
+            "CreateItem", [](host::Application& app, const win::DispatchCall& call) {
                 return Bridged(app.CreateItem(static_cast<host::ItemType>(NumberArg(call, 0))));
             });
     return table;
@@ -74,11 +74,11 @@ MemberTable NameSpaceMembers() {
         .Read<host::NameSpace>("Class",
                                [](host::NameSpace&) { return win::ObjectClass::NameSpace; })
         .Method<host::NameSpace>("GetDefaultFolder",
-                                 [](host::NameSpace& mapi, const BridgeCall& call) {
+                                 [](host::NameSpace& mapi, const win::DispatchCall& call) {
                                      return Bridged(mapi.GetDefaultFolder(NumberArg(call, 0)));
                                  })
         .Method<host::NameSpace>(
-            "GetFolderFromID", [](host::NameSpace& mapi, const BridgeCall& call) {
+            "GetFolderFromID", [](host::NameSpace& mapi, const win::DispatchCall& call) {
                 return Bridged(mapi.GetFolderFromID(TextArg(call, 0), TextArg(call, 1)));
             });
     return table;
@@ -86,10 +86,10 @@ MemberTable NameSpaceMembers() {
 
 MemberTable PropertyPagesMembers() {
     MemberTable table;
-    table.Method<host::PropertyPages>("Add",
-                                      [](host::PropertyPages& pages, const BridgeCall& call) {
-                                          pages.Add(ObjectArg(call, 0), TextArg(call, 1));
-                                      });
+    table.Method<host::PropertyPages>(
+        "Add", [](host::PropertyPages& pages, const win::DispatchCall& call) {
+            pages.Add(ObjectArg(call, 0), TextArg(call, 1));
+        });
     return table;
 }
 

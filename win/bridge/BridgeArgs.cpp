@@ -7,7 +7,7 @@ namespace {
 
 constexpr std::int32_t kArgumentNotOptional = 449;
 
-win::Variant Required(const BridgeCall& call, std::size_t index) {
+win::Variant Required(const win::DispatchCall& call, std::size_t index) {
     win::Variant value = call.Arg(index);
     if (value.IsMissing()) {
         throw Failure(kArgumentNotOptional, "Argument not optional");
@@ -17,15 +17,15 @@ win::Variant Required(const BridgeCall& call, std::size_t index) {
 
 }  // namespace
 
-std::string TextArg(const BridgeCall& call, std::size_t index, const std::string& missing) {
+std::string TextArg(const win::DispatchCall& call, std::size_t index, const std::string& missing) {
     return OptionalText(call, index).value_or(missing);
 }
 
-std::int32_t NumberArg(const BridgeCall& call, std::size_t index) {
+std::int32_t NumberArg(const win::DispatchCall& call, std::size_t index) {
     return Required(call, index).ToInt32();
 }
 
-std::optional<std::int32_t> OptionalNumber(const BridgeCall& call, std::size_t index) {
+std::optional<std::int32_t> OptionalNumber(const win::DispatchCall& call, std::size_t index) {
     const win::Variant value = call.Arg(index);
     if (value.IsMissing()) {
         return std::nullopt;
@@ -33,7 +33,7 @@ std::optional<std::int32_t> OptionalNumber(const BridgeCall& call, std::size_t i
     return value.ToInt32();
 }
 
-std::optional<std::string> OptionalText(const BridgeCall& call, std::size_t index) {
+std::optional<std::string> OptionalText(const win::DispatchCall& call, std::size_t index) {
     const win::Variant value = call.Arg(index);
     if (value.IsMissing()) {
         return std::nullopt;
@@ -41,11 +41,11 @@ std::optional<std::string> OptionalText(const BridgeCall& call, std::size_t inde
     return value.ToString();
 }
 
-bool FlagArg(const BridgeCall& call, std::size_t index, bool missing) {
+bool FlagArg(const win::DispatchCall& call, std::size_t index, bool missing) {
     return OptionalFlag(call, index).value_or(missing);
 }
 
-std::optional<bool> OptionalFlag(const BridgeCall& call, std::size_t index) {
+std::optional<bool> OptionalFlag(const win::DispatchCall& call, std::size_t index) {
     const win::Variant value = call.Arg(index);
     if (value.IsMissing()) {
         return std::nullopt;
@@ -53,11 +53,11 @@ std::optional<bool> OptionalFlag(const BridgeCall& call, std::size_t index) {
     return value.ToBool();
 }
 
-bool IsObjectArg(const BridgeCall& call, std::size_t index) {
+bool IsObjectArg(const win::DispatchCall& call, std::size_t index) {
     return V_VT(call.Arg(index).Get()) == VT_DISPATCH;
 }
 
-std::shared_ptr<AutomationObject> ObjectArg(const BridgeCall& call, std::size_t index) {
+std::shared_ptr<AutomationObject> ObjectArg(const win::DispatchCall& call, std::size_t index) {
     const win::Variant value = call.Arg(index);
     if (value.IsMissing()) {
         return nullptr;

@@ -9,30 +9,31 @@
 #include "src/platform/AutomationObject.h"
 #include "src/util/Failure.h"
 #include "src/util/Ref.h"
+#include "win/automation/DispatchCall.h"
 #include "win/dispatch/Variant.h"
-#include "win/testhost/BridgeCall.h"
 
 namespace pwk::bridge {
 
 // The arguments of a bridged call in the host's own types. A value that does not convert is a
 // type mismatch (13); a required argument left out is 449, as automation reports them.
-using testhost::BridgeCall;
+using win::DispatchCall;
 
-std::string TextArg(const BridgeCall& call, std::size_t index, const std::string& missing = "");
-std::int32_t NumberArg(const BridgeCall& call, std::size_t index);
-std::optional<std::int32_t> OptionalNumber(const BridgeCall& call, std::size_t index);
-std::optional<std::string> OptionalText(const BridgeCall& call, std::size_t index);
-bool FlagArg(const BridgeCall& call, std::size_t index, bool missing);
-std::optional<bool> OptionalFlag(const BridgeCall& call, std::size_t index);
+std::string TextArg(const win::DispatchCall& call, std::size_t index,
+                    const std::string& missing = "");
+std::int32_t NumberArg(const win::DispatchCall& call, std::size_t index);
+std::optional<std::int32_t> OptionalNumber(const win::DispatchCall& call, std::size_t index);
+std::optional<std::string> OptionalText(const win::DispatchCall& call, std::size_t index);
+bool FlagArg(const win::DispatchCall& call, std::size_t index, bool missing);
+std::optional<bool> OptionalFlag(const win::DispatchCall& call, std::size_t index);
 // True when the argument is an object (or nothing passed as an object).
-bool IsObjectArg(const BridgeCall& call, std::size_t index);
+bool IsObjectArg(const win::DispatchCall& call, std::size_t index);
 // The host object behind a bridged argument; null when it was left out or is nothing, a type
 // mismatch when it is an object the bridge did not hand out.
-std::shared_ptr<AutomationObject> ObjectArg(const BridgeCall& call, std::size_t index);
+std::shared_ptr<AutomationObject> ObjectArg(const win::DispatchCall& call, std::size_t index);
 
 // The same, as the host interface T; a type mismatch when the object is no T.
 template <class T>
-Ref<T> ObjectArgAs(const BridgeCall& call, std::size_t index) {
+Ref<T> ObjectArgAs(const win::DispatchCall& call, std::size_t index) {
     const auto object = ObjectArg(call, index);
     if (!object) {
         return nullptr;

@@ -9,7 +9,7 @@ namespace pwk::bridge {
 template <class T>
 MemberTable& AddCollection(MemberTable& table) {
     return table.Read<T>("Count", [](T& collection) { return collection.Count(); })
-        .template Method<T>("Item", [](T& collection, const BridgeCall& call) {
+        .template Method<T>("Item", [](T& collection, const win::DispatchCall& call) {
             return Bridged(collection.Item(NumberArg(call, 0)));
         });
 }

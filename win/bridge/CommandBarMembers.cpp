@@ -10,9 +10,10 @@ namespace pwk::bridge {
 
 MemberTable CommandBarsMembers() {
     MemberTable table;
-    table.Method<host::CommandBars>("Item", [](host::CommandBars& bars, const BridgeCall& call) {
-        return Bridged(bars.Item(TextArg(call, 0)));
-    });
+    table.Method<host::CommandBars>("Item",
+                                    [](host::CommandBars& bars, const win::DispatchCall& call) {
+                                        return Bridged(bars.Item(TextArg(call, 0)));
+                                    });
     return table;
 }
 
@@ -21,7 +22,7 @@ MemberTable CommandBarMembers() {
     MemberTable table;
     table.Read<CommandBar>("Name", [](CommandBar& bar) { return bar.Name(); })
         .Read<CommandBar>("Controls", [](CommandBar& bar) { return Bridged(bar.Controls()); })
-        .Method<CommandBar>("FindControl", [](CommandBar& bar, const BridgeCall& call) {
+        .Method<CommandBar>("FindControl", [](CommandBar& bar, const win::DispatchCall& call) {
             host::FindControlQuery query;
             query.Type = OptionalNumber(call, 0);
             query.Id = OptionalNumber(call, 1);
@@ -39,15 +40,16 @@ MemberTable CommandBarControlsMembers() {
     table
         .Read<CommandBarControls>("Count",
                                   [](CommandBarControls& controls) { return controls.Count(); })
-        .Method<CommandBarControls>("Item",
-                                    [](CommandBarControls& controls, const BridgeCall& call) {
-                                        if (V_VT(call.Arg(0).Get()) == VT_BSTR) {
-                                            return Bridged(controls.Item(TextArg(call, 0)));
-                                        }
-                                        return Bridged(controls.Item(NumberArg(call, 0)));
-                                    })
         .Method<CommandBarControls>(
-            "Add", [](CommandBarControls& controls, const BridgeCall& call) {
+            "Item",
+            [](CommandBarControls& controls, const win::DispatchCall& call) {
+                if (V_VT(call.Arg(0).Get()) == VT_BSTR) {
+                    return Bridged(controls.Item(TextArg(call, 0)));
+                }
+                return Bridged(controls.Item(NumberArg(call, 0)));
+            })
+        .Method<CommandBarControls>(
+            "Add", [](CommandBarControls& controls, const win::DispatchCall& call) {
                 return Bridged(controls.Add(NumberArg(call, 0), OptionalNumber(call, 1),
                                             TextArg(call, 2), OptionalNumber(call, 3),
                                             FlagArg(call, 4, false)));
@@ -87,14 +89,16 @@ MemberTable ControlMembers() {
             [](Control& control, Value value) { control.SetVisible(value.ToBool()); })
         .Read<Control>("Temporary", [](Control& control) { return control.Temporary(); })
         .Method<Control>("Move",
-                         [](Control& control, const BridgeCall& call) {
+                         [](Control& control, const win::DispatchCall& call) {
                              control.Move(ObjectArgAs<host::CommandBar>(call, 0),
                                           OptionalNumber(call, 1));
                          })
-        .Method<Control>(
-            "Delete",
-            [](Control& control, const BridgeCall& call) { control.Delete(OptionalFlag(call, 0)); })
-        .Method<Control>("Execute", [](Control& control, const BridgeCall&) { control.Execute(); })
+        .Method<Control>("Delete",
+                         [](Control& control, const win::DispatchCall& call) {
+                             control.Delete(OptionalFlag(call, 0));
+                         })
+        .Method<Control>("Execute",
+                         [](Control& control, const win::DispatchCall&) { control.Execute(); })
         .Read<Control>("Parent", [](Control& control) { return Bridged(control.Parent()); });
     return table;
 }

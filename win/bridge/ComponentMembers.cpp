@@ -2,9 +2,9 @@
 #include "src/component/ApplicationInfo.h"
 #include "src/host/Application.h"
 #include "src/host/MapiSession.h"
+#include "win/automation/DispatchObject.h"
 #include "win/bridge/BridgeArgs.h"
 #include "win/bridge/KindMembers.h"
-#include "win/testhost/BridgeObject.h"
 
 // windows.h names the message-queue function GetMessage too; here it is the session's method.
 #undef GetMessage
@@ -17,17 +17,17 @@ MemberTable MapiSessionMembers() {
     // Logon(ProfileName, ProfilePassword, ShowDialog, NewSession): no password is passed.
     table
         .Method<MapiSession>("Logon",
-                             [](MapiSession& session, const BridgeCall& call) {
+                             [](MapiSession& session, const win::DispatchCall& call) {
                                  session.Logon(TextArg(call, 0), FlagArg(call, 2, false),
                                                FlagArg(call, 3, false));
                              })
         .Method<MapiSession>(
             "GetMessage",
-            [](MapiSession& session, const BridgeCall& call) {
+            [](MapiSession& session, const win::DispatchCall& call) {
                 return Bridged(session.GetMessage(TextArg(call, 0), TextArg(call, 1)));
             })
-        .Method<MapiSession>("Logoff",
-                             [](MapiSession& session, const BridgeCall&) { session.Logoff(); });
+        .Method<MapiSession>(
+            "Logoff", [](MapiSession& session, const win::DispatchCall&) { session.Logoff(); });
     return table;
 }
 
@@ -36,7 +36,7 @@ MemberTable MapiSessionMembers() {
 MemberTable MapiMessageMembers() {
     MemberTable table;
     table.Read<host::MapiMessage>("Sender", [](host::MapiMessage& message) {
-        auto sender = testhost::BridgeObject::Make();
+        auto sender = win::DispatchObject::Make();
         sender->Value("Address", win::Variant(message.SenderAddress()));
         return win::Variant(static_cast<IDispatch*>(sender.Get()));
     });
@@ -48,7 +48,7 @@ MemberTable MapiMessageMembers() {
 MemberTable OptionsPageMembers() {
     MemberTable table;
     table.Method<OptionsPageComponent>(
-        "Initialize", [](OptionsPageComponent& page, const BridgeCall& call) {
+        "Initialize", [](OptionsPageComponent& page, const win::DispatchCall& call) {
             std::shared_ptr<ErrorLibrary> noErrorObject;
             ApplicationInfo info;
             info.Title = TextArg(call, 2);

@@ -3,13 +3,13 @@
 #include <olectl.h>
 
 #include "src/util/Failure.h"
+#include "win/automation/ConnectionPoint.h"
+#include "win/automation/DispatchCall.h"
 #include "win/bridge/BridgeCache.h"
 #include "win/bridge/BridgeKind.h"
 #include "win/bridge/EventLinks.h"
 #include "win/bridge/HostFailure.h"
 #include "win/dispatch/WideText.h"
-#include "win/testhost/BridgeCall.h"
-#include "win/testhost/ConnectionPoint.h"
 
 namespace pwk::bridge {
 namespace {
@@ -22,8 +22,8 @@ constexpr IID IID_HostDispatch = {
 // Connects a client's sink to the host object's events of one interface, for as long as the
 // object lives; the host's failure becomes the Advise's answer. EventLinks knows of the link
 // while it lasts.
-testhost::ConnectionPoint::Binder Binder(std::weak_ptr<AutomationObject> object,
-                                         const BridgeKind::Events& events) {
+win::ConnectionPoint::Binder Binder(std::weak_ptr<AutomationObject> object,
+                                    const BridgeKind::Events& events) {
     return [object = std::move(object), bind = events.Connect, iid = events.Interface](
                const win::ComPtr<IDispatch>& sink, Connection& connection) -> HRESULT {
         const auto live = object.lock();
@@ -79,13 +79,13 @@ HostDispatch::HostDispatch(std::shared_ptr<AutomationObject> object, const Bridg
     BridgeCache::Instance().Remember(BridgeCache::KeyOf(*object_), this);
     for (const BridgeKind::Events& events : kind_.EventInterfaces) {
         points_.push_back(
-            new testhost::ConnectionPoint(this, events.Interface, Binder(object_, events)));
+            new win::ConnectionPoint(this, events.Interface, Binder(object_, events)));
     }
 }
 
 HostDispatch::~HostDispatch() {
     BridgeCache::Instance().Forget(BridgeCache::KeyOf(*object_), this);
-    for (testhost::ConnectionPoint* point : points_) {
+    for (win::ConnectionPoint* point : points_) {
         point->Release();
     }
 }
@@ -158,7 +158,7 @@ HRESULT HostDispatch::Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPARAMS
     if (result != nullptr) {
         VariantInit(result);
     }
-    testhost::BridgeCall call(flags, *params, result);
+    win::DispatchCall call(flags, *params, result);
     if (call.IsPut() && !found->Write) {
         return DISP_E_MEMBERNOTFOUND;
     }
@@ -193,7 +193,7 @@ HRESULT HostDispatch::FindConnectionPoint(REFIID iid, IConnectionPoint** point) 
         return E_POINTER;
     }
     *point = nullptr;
-    for (testhost::ConnectionPoint* candidate : points_) {
+    for (win::ConnectionPoint* candidate : points_) {
         IID events;
         candidate->GetConnectionInterface(&events);
         if (IsEqualIID(events, iid)) {

@@ -9,7 +9,7 @@
 #include "src/platform/AutomationObject.h"
 #include "win/dispatch/ComPtr.h"
 
-namespace pwk::testhost {
+namespace pwk::win {
 class ConnectionPoint;
 }
 
@@ -54,7 +54,7 @@ class HostDispatch final : public IDispatch, public IConnectionPointContainer {
     std::atomic<ULONG> references_{1};
     std::shared_ptr<AutomationObject> object_;
     const BridgeKind& kind_;
-    std::vector<testhost::ConnectionPoint*> points_;
+    std::vector<win::ConnectionPoint*> points_;
 };
 
 }  // namespace pwk::bridge

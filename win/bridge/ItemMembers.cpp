@@ -26,9 +26,9 @@ MemberTable ItemBase() {
         .ReadWrite<Item>(
             "Body", [](Item& item) { return item.Body(); },
             [](Item& item, const win::Variant& value) { item.SetBody(value.ToString()); })
-        .Method<Item>("Save", [](Item& item, const BridgeCall&) { item.Save(); })
-        .Method<Item>("Delete", [](Item& item, const BridgeCall&) { item.Delete(); })
-        .Method<Item>("Display", [](Item& item, const BridgeCall& call) {
+        .Method<Item>("Save", [](Item& item, const win::DispatchCall&) { item.Save(); })
+        .Method<Item>("Delete", [](Item& item, const win::DispatchCall&) { item.Delete(); })
+        .Method<Item>("Display", [](Item& item, const win::DispatchCall& call) {
             item.Display(FlagArg(call, 0, false));
         });
     return table;
@@ -67,9 +67,9 @@ MemberTable MailItemMembers() {
     MemberTable table = ItemBase();
     table.Read<MailItem>("Recipients", [](MailItem& mail) { return Bridged(mail.GetRecipients()); })
         .Read<MailItem>("Links", [](MailItem& mail) { return Bridged(mail.GetLinks()); })
-        .Method<MailItem>("Copy",
-                          [](MailItem& mail, const BridgeCall&) { return Bridged(mail.Copy()); })
-        .Method<MailItem>("Move", [](MailItem& mail, const BridgeCall& call) {
+        .Method<MailItem>(
+            "Copy", [](MailItem& mail, const win::DispatchCall&) { return Bridged(mail.Copy()); })
+        .Method<MailItem>("Move", [](MailItem& mail, const win::DispatchCall& call) {
             return Bridged(mail.Move(ObjectArgAs<host::MAPIFolder>(call, 0)));
         });
     return table;

@@ -8,11 +8,11 @@
 #include "src/host/MAPIFolder.h"
 #include "src/host/Recipient.h"
 #include "src/host/Recipients.h"
+#include "win/automation/DispatchObject.h"
 #include "win/bridge/BridgeArgs.h"
 #include "win/bridge/CollectionMembers.h"
 #include "win/bridge/KindMembers.h"
 #include "win/dispatch/ObjectClass.h"
-#include "win/testhost/BridgeObject.h"
 
 namespace pwk::bridge {
 
@@ -35,10 +35,10 @@ MemberTable ItemsMembers() {
     MemberTable table;
     AddCollection<host::Items>(table)
         .Method<host::Items>("Find",
-                             [](host::Items& items, const BridgeCall& call) {
+                             [](host::Items& items, const win::DispatchCall& call) {
                                  return Bridged(items.Find(TextArg(call, 0)));
                              })
-        .Method<host::Items>("Add", [](host::Items& items, const BridgeCall& call) {
+        .Method<host::Items>("Add", [](host::Items& items, const win::DispatchCall& call) {
             std::optional<host::ItemType> type;
             if (const auto number = OptionalNumber(call, 0)) {
                 type = static_cast<host::ItemType>(*number);
@@ -51,7 +51,7 @@ MemberTable ItemsMembers() {
 MemberTable LinksMembers() {
     MemberTable table;
     AddCollection<host::Links>(table).Method<host::Links>(
-        "Add", [](host::Links& links, const BridgeCall& call) {
+        "Add", [](host::Links& links, const win::DispatchCall& call) {
             return Bridged(links.Add(ObjectArgAs<host::ContactItem>(call, 0)));
         });
     return table;
@@ -67,7 +67,7 @@ MemberTable LinkMembers() {
 MemberTable RecipientsMembers() {
     MemberTable table;
     AddCollection<host::Recipients>(table).Method<host::Recipients>(
-        "Add", [](host::Recipients& recipients, const BridgeCall& call) {
+        "Add", [](host::Recipients& recipients, const win::DispatchCall& call) {
             return Bridged(recipients.Add(TextArg(call, 0)));
         });
     return table;
@@ -100,17 +100,17 @@ MemberTable AttachmentsMembers() {
     MemberTable table;
     table.Read<Attachments>("Count", [](Attachments& attachments) { return attachments.Count(); })
         .Method<Attachments>("Item",
-                             [](Attachments& attachments, const BridgeCall& call) {
+                             [](Attachments& attachments, const win::DispatchCall& call) {
                                  const host::AttachmentInfo info =
                                      attachments.Item(NumberArg(call, 0));
-                                 auto one = testhost::BridgeObject::Make();
+                                 auto one = win::DispatchObject::Make();
                                  one->Value("Type", win::Variant(info.Type))
                                      .Value("DisplayName", win::Variant(info.DisplayName))
                                      .Value("PathName", win::Variant(info.Source))
                                      .Value("Position", win::Variant(info.Position));
                                  return win::Variant(static_cast<IDispatch*>(one.Get()));
                              })
-        .Method<Attachments>("Add", [](Attachments& attachments, const BridgeCall& call) {
+        .Method<Attachments>("Add", [](Attachments& attachments, const win::DispatchCall& call) {
             const int type = NumberArg(call, 1);
             const std::int32_t position = NumberArg(call, 2);
             const std::string name = TextArg(call, 3);

@@ -9,8 +9,8 @@
 #include <type_traits>
 
 #include "src/platform/AutomationObject.h"
+#include "win/automation/DispatchCall.h"
 #include "win/dispatch/Variant.h"
-#include "win/testhost/BridgeCall.h"
 
 namespace pwk::bridge {
 
@@ -20,7 +20,7 @@ namespace pwk::bridge {
 // interface T the kind implements.
 class MemberTable {
   public:
-    using Reader = std::function<win::Variant(AutomationObject&, const testhost::BridgeCall&)>;
+    using Reader = std::function<win::Variant(AutomationObject&, const win::DispatchCall&)>;
     using Writer = std::function<void(AutomationObject&, const win::Variant&)>;
 
     struct Member {
@@ -37,7 +37,7 @@ class MemberTable {
     // A property read without arguments: `get(T&)` answers a Variant.
     template <class T, class Get>
     MemberTable& Read(const std::string& name, Get get) {
-        return Add(name, [get](AutomationObject& object, const testhost::BridgeCall&) {
+        return Add(name, [get](AutomationObject& object, const win::DispatchCall&) {
             return win::Variant(get(dynamic_cast<T&>(object)));
         });
     }
@@ -46,21 +46,21 @@ class MemberTable {
     MemberTable& ReadWrite(const std::string& name, Get get, Set set) {
         return Add(
             name,
-            [get](AutomationObject& object, const testhost::BridgeCall&) {
+            [get](AutomationObject& object, const win::DispatchCall&) {
                 return win::Variant(get(dynamic_cast<T&>(object)));
             },
             [set](AutomationObject& object, const win::Variant& value) {
                 set(dynamic_cast<T&>(object), value);
             });
     }
-    // A method, or a property read with arguments: `call(T&, const BridgeCall&)` answers a
+    // A method, or a property read with arguments: `call(T&, const win::DispatchCall&)` answers a
     // Variant (an empty one for a method without a result).
     template <class T, class Call>
     MemberTable& Method(const std::string& name, Call call) {
-        return Add(name, [call](AutomationObject& object, const testhost::BridgeCall& args) {
+        return Add(name, [call](AutomationObject& object, const win::DispatchCall& args) {
             T& target = dynamic_cast<T&>(object);
             if constexpr (std::is_void_v<
-                              std::invoke_result_t<Call, T&, const testhost::BridgeCall&>>) {
+                              std::invoke_result_t<Call, T&, const win::DispatchCall&>>) {
                 call(target, args);
                 return win::Variant();
             } else {

@@ -10,23 +10,23 @@ namespace {
 
 using win::ComPtr;
 using win::Variant;
-using ControlRow = std::vector<ComPtr<BridgeObject>>;
+using ControlRow = std::vector<ComPtr<win::DispatchObject>>;
 
 constexpr std::int32_t kInvalidCall = 5;
 constexpr std::int32_t kIndexOutOfRange = 9;
 // The id of every control an add-in makes itself.
 constexpr std::int32_t kCustomId = 1;
 
-Variant AsVariant(BridgeObject* object) {
+Variant AsVariant(win::DispatchObject* object) {
     return Variant(static_cast<IDispatch*>(object));
 }
 
 [[noreturn]] void InvalidCall() {
-    BridgeCall::Fail(kInvalidCall, "Invalid procedure call or argument");
+    win::DispatchCall::Fail(kInvalidCall, "Invalid procedure call or argument");
 }
 
 // Where `control` stands in `list`; the list's size when it is not there (deleted).
-std::size_t PositionOf(const ControlRow& list, const BridgeObject* control) {
+std::size_t PositionOf(const ControlRow& list, const win::DispatchObject* control) {
     std::size_t at = 0;
     while (at < list.size() && list[at].Get() != control) {
         ++at;
@@ -36,7 +36,8 @@ std::size_t PositionOf(const ControlRow& list, const BridgeObject* control) {
 
 // The argument `index` as a position "before" numbered from 1, made 0-based; nothing when it
 // was left out. A position that names no control of the list is refused.
-std::optional<std::size_t> Before(const BridgeCall& call, std::size_t index, std::size_t count) {
+std::optional<std::size_t> Before(const win::DispatchCall& call, std::size_t index,
+                                  std::size_t count) {
     const Variant before = call.Arg(index);
     if (before.IsMissing()) {
         return std::nullopt;
@@ -49,7 +50,7 @@ std::optional<std::size_t> Before(const BridgeCall& call, std::size_t index, std
 }
 
 // FindControl's criteria (Type, Id, Tag, Visible): a criterion left out matches every control.
-bool Matches(const BridgeObject& control, const BridgeCall& call) {
+bool Matches(const win::DispatchObject& control, const win::DispatchCall& call) {
     const Variant type = call.Arg(0);
     const Variant id = call.Arg(1);
     const Variant tag = call.Arg(2);
@@ -79,7 +80,7 @@ TestCommandBars::TestCommandBars(Maker make) : make_(std::move(make)) {
                Command(1106, "Appointment")}),
          Command(4, "Print"), Command(478, "Delete", true), Command(1990, "Forward"),
          Command(5598, "Find", true), Command(353, "Address Book"), Command(984, "Help", true)});
-    bars_->Member("Item", [standard, menuBar](BridgeCall& call) {
+    bars_->Member("Item", [standard, menuBar](win::DispatchCall& call) {
         const std::string wanted = call.Arg(0).ToString();
         if (wanted != "Standard" && wanted != "Menu Bar") {
             InvalidCall();
@@ -98,18 +99,18 @@ TestCommandBars::Spec TestCommandBars::Menu(std::int32_t id, const std::string& 
     return Spec{host::ControlType::Popup, id, caption, false, std::move(controls)};
 }
 
-std::vector<ComPtr<BridgeObject>> TestCommandBars::Controls(const std::string& name) const {
+std::vector<ComPtr<win::DispatchObject>> TestCommandBars::Controls(const std::string& name) const {
     const auto found = lists_.find(name);
     return found == lists_.end() ? ControlRow() : *found->second;
 }
 
-ComPtr<BridgeObject> TestCommandBars::MakeBar(const std::string& name,
-                                              const std::vector<Spec>& controls) {
+ComPtr<win::DispatchObject> TestCommandBars::MakeBar(const std::string& name,
+                                                     const std::vector<Spec>& controls) {
     auto bar = make_();
     auto list = std::make_shared<ControlRow>();
     lists_[name] = list;
     bar->Value("Name", name).Object("Controls", MakeControls(bar.Get(), list));
-    bar->Member("FindControl", [this, list](BridgeCall& call) {
+    bar->Member("FindControl", [this, list](win::DispatchCall& call) {
         const bool recursive = call.Arg(4).IsMissing() ? false : call.Arg(4).ToBool();
         call.Return(AsVariant(Find(*list, call, recursive)));
     });
@@ -119,15 +120,15 @@ ComPtr<BridgeObject> TestCommandBars::MakeBar(const std::string& name,
     return bar;
 }
 
-BridgeObject* TestCommandBars::Find(const ControlRow& list, const BridgeCall& call,
-                                    bool recursive) const {
+win::DispatchObject* TestCommandBars::Find(const ControlRow& list, const win::DispatchCall& call,
+                                           bool recursive) const {
     for (const auto& control : list) {
         if (Matches(*control.Get(), call)) {
             return control.Get();
         }
         const auto inner = children_.find(control.Get());
         if (recursive && inner != children_.end()) {
-            if (BridgeObject* found = Find(*inner->second, call, true)) {
+            if (win::DispatchObject* found = Find(*inner->second, call, true)) {
                 return found;
             }
         }
@@ -136,12 +137,13 @@ BridgeObject* TestCommandBars::Find(const ControlRow& list, const BridgeCall& ca
 }
 
 // A collection of controls numbered from 1; an item is found by its index or its caption.
-ComPtr<BridgeObject> TestCommandBars::MakeControls(BridgeObject* bar, const ControlList& list) {
+ComPtr<win::DispatchObject> TestCommandBars::MakeControls(win::DispatchObject* bar,
+                                                          const ControlList& list) {
     auto controls = make_();
-    controls->Member("Count", [list](BridgeCall& call) {
+    controls->Member("Count", [list](win::DispatchCall& call) {
         call.Return(static_cast<std::int32_t>(list->size()));
     });
-    controls->Member("Item", [list](BridgeCall& call) {
+    controls->Member("Item", [list](win::DispatchCall& call) {
         const Variant key = call.Arg(0);
         if (key.Get()->vt == VT_BSTR) {
             for (const auto& entry : *list) {
@@ -153,12 +155,12 @@ ComPtr<BridgeObject> TestCommandBars::MakeControls(BridgeObject* bar, const Cont
         }
         const std::int32_t index = key.ToInt32();
         if (index < 1 || index > static_cast<std::int32_t>(list->size())) {
-            BridgeCall::Fail(kIndexOutOfRange, "Array index out of bounds.");
+            win::DispatchCall::Fail(kIndexOutOfRange, "Array index out of bounds.");
         }
         call.Return(AsVariant((*list)[static_cast<std::size_t>(index - 1)].Get()));
     });
     // Add(Type, Id, Parameter, Before, Temporary)
-    controls->Member("Add", [this, bar, list](BridgeCall& call) {
+    controls->Member("Add", [this, bar, list](win::DispatchCall& call) {
         const Variant type = call.Arg(0);
         const Variant id = call.Arg(1);
         const Variant parameter = call.Arg(2);
@@ -178,10 +180,11 @@ ComPtr<BridgeObject> TestCommandBars::MakeControls(BridgeObject* bar, const Cont
 }
 
 // Every control answers the same members in the same order, so that they are numbered alike.
-ComPtr<BridgeObject> TestCommandBars::MakeControl(std::int32_t type, std::int32_t id, bool builtIn,
-                                                  BridgeObject* bar, const ControlList& siblings) {
+ComPtr<win::DispatchObject> TestCommandBars::MakeControl(std::int32_t type, std::int32_t id,
+                                                         bool builtIn, win::DispatchObject* bar,
+                                                         const ControlList& siblings) {
     auto control = make_();
-    BridgeObject* self = control.Get();
+    win::DispatchObject* self = control.Get();
     const std::weak_ptr<ControlRow> weakSiblings = siblings;
     control->Value("Type", type)
         .Value("Id", id)
@@ -196,7 +199,7 @@ ComPtr<BridgeObject> TestCommandBars::MakeControl(std::int32_t type, std::int32_
         .Value("Temporary", false)
         .Value("BuiltIn", builtIn);
     // Delete(Temporary): off its bar; a control already deleted is refused.
-    control->Member("Delete", [self, weakSiblings](BridgeCall&) {
+    control->Member("Delete", [self, weakSiblings](win::DispatchCall&) {
         const auto list = weakSiblings.lock();
         const std::size_t at = list ? PositionOf(*list, self) : 0;
         if (!list || at == list->size()) {
@@ -206,7 +209,7 @@ ComPtr<BridgeObject> TestCommandBars::MakeControl(std::int32_t type, std::int32_
     });
     // Move(Bar, Before): before the control standing at Before now, or to the end. This host
     // has no use for moving a control to another bar.
-    control->Member("Move", [self, bar, weakSiblings](BridgeCall& call) {
+    control->Member("Move", [self, bar, weakSiblings](win::DispatchCall& call) {
         const auto list = weakSiblings.lock();
         const IDispatch* target = call.Arg(0).IsMissing() ? nullptr : call.Arg(0).ToDispatch();
         const std::size_t from = list ? PositionOf(*list, self) : 0;
@@ -214,18 +217,17 @@ ComPtr<BridgeObject> TestCommandBars::MakeControl(std::int32_t type, std::int32_
             InvalidCall();
         }
         const auto before = Before(call, 1, list->size());
-        const BridgeObject* anchor = before ? (*list)[*before].Get() : nullptr;
+        const win::DispatchObject* anchor = before ? (*list)[*before].Get() : nullptr;
         if (anchor == self) {
             return;
         }
-        const ComPtr<BridgeObject> moving = (*list)[from];
+        const ComPtr<win::DispatchObject> moving = (*list)[from];
         list->erase(list->begin() + static_cast<std::ptrdiff_t>(from));
         list->insert(list->begin() + static_cast<std::ptrdiff_t>(PositionOf(*list, anchor)),
                      moving);
     });
-    control->Member("Execute", [](BridgeCall&) {}).Member("Parent", [bar](BridgeCall& call) {
-        call.Return(AsVariant(bar));
-    });
+    control->Member("Execute", [](win::DispatchCall&) {})
+        .Member("Parent", [bar](win::DispatchCall& call) { call.Return(AsVariant(bar)); });
     if (type == host::ControlType::Popup) {
         auto inner = std::make_shared<ControlRow>();
         children_[self] = inner;
@@ -236,7 +238,8 @@ ComPtr<BridgeObject> TestCommandBars::MakeControl(std::int32_t type, std::int32_
     return control;
 }
 
-void TestCommandBars::AddBuiltIn(const Spec& spec, BridgeObject* bar, const ControlList& list) {
+void TestCommandBars::AddBuiltIn(const Spec& spec, win::DispatchObject* bar,
+                                 const ControlList& list) {
     auto control = MakeControl(spec.Type, spec.Id, true, bar, list);
     control->Assign("Caption", spec.Caption);
     control->Assign("TooltipText", spec.Caption);

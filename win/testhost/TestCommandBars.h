@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "win/automation/DispatchObject.h"
 #include "win/dispatch/ComPtr.h"
-#include "win/testhost/BridgeObject.h"
 
 namespace pwk::testhost {
 
@@ -20,16 +20,16 @@ namespace pwk::testhost {
 class TestCommandBars {
   public:
     // Makes every object of the host, so that the host can count its references.
-    using Maker = std::function<win::ComPtr<BridgeObject>()>;
-    using ControlList = std::shared_ptr<std::vector<win::ComPtr<BridgeObject>>>;
+    using Maker = std::function<win::ComPtr<win::DispatchObject>()>;
+    using ControlList = std::shared_ptr<std::vector<win::ComPtr<win::DispatchObject>>>;
 
     explicit TestCommandBars(Maker make);
     TestCommandBars(const TestCommandBars&) = delete;
     TestCommandBars& operator=(const TestCommandBars&) = delete;
 
-    const win::ComPtr<BridgeObject>& Object() const { return bars_; }
+    const win::ComPtr<win::DispatchObject>& Object() const { return bars_; }
     // What stands on the bar `name` now, in order (popups' contents not included).
-    std::vector<win::ComPtr<BridgeObject>> Controls(const std::string& name) const;
+    std::vector<win::ComPtr<win::DispatchObject>> Controls(const std::string& name) const;
 
   private:
     struct Spec {
@@ -42,18 +42,21 @@ class TestCommandBars {
     static Spec Command(std::int32_t id, const std::string& caption, bool beginGroup = false);
     static Spec Menu(std::int32_t id, const std::string& caption, std::vector<Spec> controls);
 
-    win::ComPtr<BridgeObject> MakeBar(const std::string& name, const std::vector<Spec>& controls);
-    win::ComPtr<BridgeObject> MakeControls(BridgeObject* bar, const ControlList& list);
-    win::ComPtr<BridgeObject> MakeControl(std::int32_t type, std::int32_t id, bool builtIn,
-                                          BridgeObject* bar, const ControlList& siblings);
-    void AddBuiltIn(const Spec& spec, BridgeObject* bar, const ControlList& list);
-    BridgeObject* Find(const std::vector<win::ComPtr<BridgeObject>>& list, const BridgeCall& call,
-                       bool recursive) const;
+    win::ComPtr<win::DispatchObject> MakeBar(const std::string& name,
+                                             const std::vector<Spec>& controls);
+    win::ComPtr<win::DispatchObject> MakeControls(win::DispatchObject* bar,
+                                                  const ControlList& list);
+    win::ComPtr<win::DispatchObject> MakeControl(std::int32_t type, std::int32_t id, bool builtIn,
+                                                 win::DispatchObject* bar,
+                                                 const ControlList& siblings);
+    void AddBuiltIn(const Spec& spec, win::DispatchObject* bar, const ControlList& list);
+    win::DispatchObject* Find(const std::vector<win::ComPtr<win::DispatchObject>>& list,
+                              const win::DispatchCall& call, bool recursive) const;
 
     Maker make_;
-    win::ComPtr<BridgeObject> bars_;
-    std::map<std::string, ControlList> lists_;             // each bar's controls
-    std::map<const BridgeObject*, ControlList> children_;  // each popup's controls
+    win::ComPtr<win::DispatchObject> bars_;
+    std::map<std::string, ControlList> lists_;                    // each bar's controls
+    std::map<const win::DispatchObject*, ControlList> children_;  // each popup's controls
 };
 
 }  // namespace pwk::testhost

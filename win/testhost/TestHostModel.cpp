@@ -14,7 +14,7 @@ namespace EventIds = win::EventIds;
 constexpr std::int32_t kIndexOutOfRange = 9;
 constexpr std::int32_t kInvalidCall = 5;
 
-Variant Object(const ComPtr<BridgeObject>& object) {
+Variant Object(const ComPtr<win::DispatchObject>& object) {
     return Variant(static_cast<IDispatch*>(object.Get()));
 }
 
@@ -46,22 +46,23 @@ TestHostModel::TestHostModel(const std::string& name, const std::string& version
         .Value("ProductCode", "{00000000-0000-0000-0000-000000000000}")
         .Object("Explorers", explorers)
         .Object("Inspectors", inspectors)
-        .Member("GetNamespace", [mapi](BridgeCall& call) { call.Return(Object(mapi)); })
-        .Member("CreateItem", [this](BridgeCall& call) { call.Return(Object(NewMail())); })
+        .Member("GetNamespace", [mapi](win::DispatchCall& call) { call.Return(Object(mapi)); })
+        .Member("CreateItem", [this](win::DispatchCall& call) { call.Return(Object(NewMail())); })
         .Events(EventIds::Application);
     explorers->Value("Count", 1)
         .Member("Item",
-                [this](BridgeCall& call) {
+                [this](win::DispatchCall& call) {
                     if (call.Arg(0).ToInt32() != 1) {
-                        BridgeCall::Fail(kIndexOutOfRange, "Array index out of bounds.");
+                        win::DispatchCall::Fail(kIndexOutOfRange, "Array index out of bounds.");
                     }
                     call.Return(Object(explorer_));
                 })
         .Events(EventIds::Explorers);
     inspectors->Value("Count", 0)
-        .Member(
-            "Item",
-            [](BridgeCall&) { BridgeCall::Fail(kIndexOutOfRange, "Array index out of bounds."); })
+        .Member("Item",
+                [](win::DispatchCall&) {
+                    win::DispatchCall::Fail(kIndexOutOfRange, "Array index out of bounds.");
+                })
         .Events(EventIds::Inspectors);
     explorer_->Object("CommandBars", bars_->Object())
         .Object("CurrentFolder", defaults_[host::DefaultFolder::Inbox])
@@ -69,31 +70,32 @@ TestHostModel::TestHostModel(const std::string& name, const std::string& version
         .Events(EventIds::Explorer);
     selection
         ->Member("Count",
-                 [list = selected_](BridgeCall& call) {
+                 [list = selected_](win::DispatchCall& call) {
                      call.Return(static_cast<std::int32_t>(list->size()));
                  })
-        .Member("Item", [list = selected_](BridgeCall& call) {
+        .Member("Item", [list = selected_](win::DispatchCall& call) {
             const std::int32_t index = call.Arg(0).ToInt32();
             if (index < 1 || index > static_cast<std::int32_t>(list->size())) {
-                BridgeCall::Fail(kIndexOutOfRange, "Array index out of bounds.");
+                win::DispatchCall::Fail(kIndexOutOfRange, "Array index out of bounds.");
             }
             call.Return(Object((*list)[static_cast<std::size_t>(index - 1)]));
         });
     mapi->Member("GetDefaultFolder",
-                 [this](BridgeCall& call) {
+                 [this](win::DispatchCall& call) {
                      const auto found = defaults_.find(call.Arg(0).ToInt32());
                      if (found == defaults_.end()) {
-                         BridgeCall::Fail(kInvalidCall, "Invalid procedure call or argument");
+                         win::DispatchCall::Fail(kInvalidCall,
+                                                 "Invalid procedure call or argument");
                      }
                      call.Return(Object(found->second));
                  })
-        .Member("GetFolderFromID", [this](BridgeCall& call) {
+        .Member("GetFolderFromID", [this](win::DispatchCall& call) {
             for (const auto& [kind, folder] : defaults_) {
                 if (folder->ValueOf("EntryID").ToString() == call.Arg(0).ToString()) {
                     return call.Return(Object(folder));
                 }
             }
-            BridgeCall::Fail(0x107, "The operation failed.");
+            win::DispatchCall::Fail(0x107, "The operation failed.");
         });
     addInInstance_->Value("ProgId", "Wickline.Connect").Value("Description", "Parleywick");
 }
@@ -104,8 +106,8 @@ TestHostModel::~TestHostModel() {
     }
 }
 
-ComPtr<BridgeObject> TestHostModel::Make(std::int32_t objectClass) {
-    auto object = BridgeObject::Make();
+ComPtr<win::DispatchObject> TestHostModel::Make(std::int32_t objectClass) {
+    auto object = win::DispatchObject::Make();
     if (objectClass >= 0) {
         object->Value("Class", objectClass);
     }
@@ -113,8 +115,9 @@ ComPtr<BridgeObject> TestHostModel::Make(std::int32_t objectClass) {
     return object;
 }
 
-ComPtr<BridgeObject> TestHostModel::MakeFolder(const std::string& name, std::int32_t itemType,
-                                               const ComPtr<BridgeObject>& parent) {
+ComPtr<win::DispatchObject> TestHostModel::MakeFolder(const std::string& name,
+                                                      std::int32_t itemType,
+                                                      const ComPtr<win::DispatchObject>& parent) {
     auto folder = Make(win::ObjectClass::Folder);
     auto items = Make(16);
     folder->Value("Name", name)
@@ -124,27 +127,29 @@ ComPtr<BridgeObject> TestHostModel::MakeFolder(const std::string& name, std::int
         .Object("Parent", parent)
         .Object("Items", items);
     items->Value("Count", 0)
+        .Member("Item",
+                [](win::DispatchCall&) {
+                    win::DispatchCall::Fail(kIndexOutOfRange, "Array index out of bounds.");
+                })
         .Member(
-            "Item",
-            [](BridgeCall&) { BridgeCall::Fail(kIndexOutOfRange, "Array index out of bounds."); })
-        .Member("Find",
-                [](BridgeCall& call) { call.Return(Variant(static_cast<IDispatch*>(nullptr))); })
-        .Member("Add", [this](BridgeCall& call) { call.Return(Object(NewMail())); })
+            "Find",
+            [](win::DispatchCall& call) { call.Return(Variant(static_cast<IDispatch*>(nullptr))); })
+        .Member("Add", [this](win::DispatchCall& call) { call.Return(Object(NewMail())); })
         .Events(EventIds::Items);
     return folder;
 }
 
-ComPtr<BridgeObject> TestHostModel::NewMail() {
+ComPtr<win::DispatchObject> TestHostModel::NewMail() {
     return MakeMail(defaults_[host::DefaultFolder::Drafts], "");
 }
 
-ComPtr<BridgeObject> TestHostModel::ReceivedMail() {
+ComPtr<win::DispatchObject> TestHostModel::ReceivedMail() {
     return MakeMail(defaults_[host::DefaultFolder::Inbox],
                     "EID-received-" + std::to_string(++received_));
 }
 
-ComPtr<BridgeObject> TestHostModel::MakeMail(const ComPtr<BridgeObject>& folder,
-                                             const std::string& entryId) {
+ComPtr<win::DispatchObject> TestHostModel::MakeMail(const ComPtr<win::DispatchObject>& folder,
+                                                    const std::string& entryId) {
     auto mail = Make(win::ObjectClass::Mail);
     auto recipients = Make(17);
     auto links = Make(76);
@@ -156,13 +161,13 @@ ComPtr<BridgeObject> TestHostModel::MakeMail(const ComPtr<BridgeObject>& folder,
         .Object("Parent", folder)
         .Object("Recipients", recipients)
         .Object("Links", links)
-        .Member("Save", [](BridgeCall&) {})
-        .Member("Delete", [](BridgeCall&) {})
-        .Member("Display", [](BridgeCall&) {});
+        .Member("Save", [](win::DispatchCall&) {})
+        .Member("Delete", [](win::DispatchCall&) {})
+        .Member("Display", [](win::DispatchCall&) {});
     return mail;
 }
 
-HRESULT TestHostModel::Select(std::vector<ComPtr<BridgeObject>> items) {
+HRESULT TestHostModel::Select(std::vector<ComPtr<win::DispatchObject>> items) {
     *selected_ = std::move(items);
     return explorer_->Fire(EventIds::Explorer, EventIds::SelectionChange, {});
 }

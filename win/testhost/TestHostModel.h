@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "win/automation/DispatchObject.h"
 #include "win/dispatch/ComPtr.h"
-#include "win/testhost/BridgeObject.h"
 #include "win/testhost/TestCommandBars.h"
 
 namespace pwk::testhost {
@@ -23,38 +23,38 @@ class TestHostModel {
     TestHostModel& operator=(const TestHostModel&) = delete;
     ~TestHostModel();
 
-    BridgeObject& Application() const { return *application_.Get(); }
-    BridgeObject& Explorer() const { return *explorer_.Get(); }
-    BridgeObject& AddInInstance() const { return *addInInstance_.Get(); }
+    win::DispatchObject& Application() const { return *application_.Get(); }
+    win::DispatchObject& Explorer() const { return *explorer_.Get(); }
+    win::DispatchObject& AddInInstance() const { return *addInInstance_.Get(); }
     const TestCommandBars& CommandBars() const { return *bars_; }
     // A new mail, as the user composes and sends it.
-    win::ComPtr<BridgeObject> NewMail();
+    win::ComPtr<win::DispatchObject> NewMail();
     // A mail that came in, in the Inbox.
-    win::ComPtr<BridgeObject> ReceivedMail();
+    win::ComPtr<win::DispatchObject> ReceivedMail();
 
     // What the user does in the explorer, with the events the host raises for it: the first
     // failure a sink answered, S_OK when none did.
-    HRESULT Select(std::vector<win::ComPtr<BridgeObject>> items);
+    HRESULT Select(std::vector<win::ComPtr<win::DispatchObject>> items);
     HRESULT ShowFolder(std::int32_t defaultFolder);
 
     // Every object the host made so far, for its reference count.
-    const std::vector<win::ComPtr<BridgeObject>>& Objects() const { return objects_; }
+    const std::vector<win::ComPtr<win::DispatchObject>>& Objects() const { return objects_; }
 
   private:
-    using ObjectList = std::shared_ptr<std::vector<win::ComPtr<BridgeObject>>>;
+    using ObjectList = std::shared_ptr<std::vector<win::ComPtr<win::DispatchObject>>>;
 
-    win::ComPtr<BridgeObject> Make(std::int32_t objectClass);
-    win::ComPtr<BridgeObject> MakeFolder(const std::string& name, std::int32_t itemType,
-                                         const win::ComPtr<BridgeObject>& parent);
-    win::ComPtr<BridgeObject> MakeMail(const win::ComPtr<BridgeObject>& folder,
-                                       const std::string& entryId);
+    win::ComPtr<win::DispatchObject> Make(std::int32_t objectClass);
+    win::ComPtr<win::DispatchObject> MakeFolder(const std::string& name, std::int32_t itemType,
+                                                const win::ComPtr<win::DispatchObject>& parent);
+    win::ComPtr<win::DispatchObject> MakeMail(const win::ComPtr<win::DispatchObject>& folder,
+                                              const std::string& entryId);
 
-    std::vector<win::ComPtr<BridgeObject>> objects_;
-    win::ComPtr<BridgeObject> application_;
-    win::ComPtr<BridgeObject> explorer_;
-    win::ComPtr<BridgeObject> addInInstance_;
-    std::map<std::int32_t, win::ComPtr<BridgeObject>> defaults_;  // by DefaultFolder
-    ObjectList selected_ = std::make_shared<std::vector<win::ComPtr<BridgeObject>>>();
+    std::vector<win::ComPtr<win::DispatchObject>> objects_;
+    win::ComPtr<win::DispatchObject> application_;
+    win::ComPtr<win::DispatchObject> explorer_;
+    win::ComPtr<win::DispatchObject> addInInstance_;
+    std::map<std::int32_t, win::ComPtr<win::DispatchObject>> defaults_;  // by DefaultFolder
+    ObjectList selected_ = std::make_shared<std::vector<win::ComPtr<win::DispatchObject>>>();
     std::unique_ptr<TestCommandBars> bars_;
     int received_ = 0;
 };

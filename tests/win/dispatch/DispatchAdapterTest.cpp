@@ -14,15 +14,15 @@
 #include "src/host/MailItem.h"
 #include "src/host/Selection.h"
 #include "tests/win/support/Check.h"
+#include "win/automation/DispatchObject.h"
 #include "win/dispatch/ComFailure.h"
 #include "win/dispatch/DispatchHost.h"
 #include "win/dispatch/EventIds.h"
 #include "win/dispatch/ObjectCache.h"
-#include "win/testhost/BridgeObject.h"
 
-using pwk::testhost::BridgeCall;
-using pwk::testhost::BridgeObject;
 using pwk::win::ComPtr;
+using pwk::win::DispatchCall;
+using pwk::win::DispatchObject;
 using pwk::win::Variant;
 namespace host = pwk::host;
 namespace EventIds = pwk::win::EventIds;
@@ -33,36 +33,36 @@ namespace {
 const HRESULT apartment = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
 
 struct Host {
-    ComPtr<BridgeObject> app = BridgeObject::Make();
-    ComPtr<BridgeObject> explorers = BridgeObject::Make();
-    ComPtr<BridgeObject> explorer = BridgeObject::Make();
-    ComPtr<BridgeObject> folder = BridgeObject::Make();
-    ComPtr<BridgeObject> mapi = BridgeObject::Make();
-    ComPtr<BridgeObject> selection = BridgeObject::Make();
-    ComPtr<BridgeObject> mail = BridgeObject::Make();
-    ComPtr<BridgeObject> contact = BridgeObject::Make();
+    ComPtr<DispatchObject> app = DispatchObject::Make();
+    ComPtr<DispatchObject> explorers = DispatchObject::Make();
+    ComPtr<DispatchObject> explorer = DispatchObject::Make();
+    ComPtr<DispatchObject> folder = DispatchObject::Make();
+    ComPtr<DispatchObject> mapi = DispatchObject::Make();
+    ComPtr<DispatchObject> selection = DispatchObject::Make();
+    ComPtr<DispatchObject> mail = DispatchObject::Make();
+    ComPtr<DispatchObject> contact = DispatchObject::Make();
 
     Host() {
         app->Value("Name", "Outlook \xc3\xbc\xe2\x80\x93")  // UTF-8 both ways
             .Value("version", "10.0.0.2627")
             .Object("Explorers", explorers)
             .Member("Broken",
-                    [](BridgeCall&) { BridgeCall::Fail(9, "Array index out of bounds."); })
+                    [](DispatchCall&) { DispatchCall::Fail(9, "Array index out of bounds."); })
             .Events(EventIds::Application);
-        explorers->Value("Count", "1").Member("Item", [this](BridgeCall& call) {
+        explorers->Value("Count", "1").Member("Item", [this](DispatchCall& call) {
             if (call.Arg(0).ToInt32() != 1) {
-                BridgeCall::Fail(9, "Index out of range");
+                DispatchCall::Fail(9, "Index out of range");
             }
             call.Return(Variant(static_cast<IDispatch*>(explorer.Get())));
         });
         explorer->Object("CurrentFolder", folder)
             .Value("Selection", Variant(static_cast<IDispatch*>(selection.Get())))
-            .Member("CommandBars", [](BridgeCall& call) { call.Return(Variant()); })
+            .Member("CommandBars", [](DispatchCall& call) { call.Return(Variant()); })
             .Events(EventIds::Explorer);
         folder->Value("Class", 2).Value("Name", "Inbox").Object("Parent", mapi);
         mapi->Value("Class", 1);
-        selection->Value("Count", 2).Member("Item", [this](BridgeCall& call) {
-            BridgeObject* item = call.Arg(0).ToInt32() == 1 ? mail.Get() : contact.Get();
+        selection->Value("Count", 2).Member("Item", [this](DispatchCall& call) {
+            DispatchObject* item = call.Arg(0).ToInt32() == 1 ? mail.Get() : contact.Get();
             call.Return(Variant(static_cast<IDispatch*>(item)));
         });
         mail->Value("Class", 43).Value("Subject", "").Value("Received", Variant(host::Date{}));
@@ -229,11 +229,11 @@ TEST_CASE("events reach the sink and by-ref flags come back") {
 
 TEST_CASE("nothing of the host is kept") {
     Host host;
-    const std::vector<BridgeObject*> objects{host.app.Get(),      host.explorers.Get(),
-                                             host.explorer.Get(), host.selection.Get(),
-                                             host.mail.Get(),     host.contact.Get()};
+    const std::vector<DispatchObject*> objects{host.app.Get(),      host.explorers.Get(),
+                                               host.explorer.Get(), host.selection.Get(),
+                                               host.mail.Get(),     host.contact.Get()};
     std::vector<ULONG> before;
-    for (BridgeObject* object : objects) {
+    for (DispatchObject* object : objects) {
         before.push_back(object->References());
     }
     {

@@ -26,9 +26,9 @@
 #include "win/testhost/TestHostModel.h"
 
 using pwk::testhost::BoxAnswerer;
-using pwk::testhost::BridgeObject;
 using pwk::testhost::TestHostModel;
 using pwk::win::ComPtr;
+using pwk::win::DispatchObject;
 using pwk::win::IDTExtensibility2;
 using pwk::wintest::CallExport;
 using pwk::wintest::CreateAddIn;
@@ -64,8 +64,8 @@ bool AllGivenBack(const TestHostModel& host, const std::vector<ULONG>& before) {
 }
 
 // The controls on the explorer's "Standard" bar: all of them, or those the add-in put there.
-std::vector<ComPtr<BridgeObject>> StandardBar(const TestHostModel& host, bool addInsOnly) {
-    std::vector<ComPtr<BridgeObject>> controls;
+std::vector<ComPtr<DispatchObject>> StandardBar(const TestHostModel& host, bool addInsOnly) {
+    std::vector<ComPtr<DispatchObject>> controls;
     for (const auto& control : host.CommandBars().Controls("Standard")) {
         if (!addInsOnly || !control->ValueOf("BuiltIn").ToBool()) {
             controls.push_back(control);
@@ -75,7 +75,7 @@ std::vector<ComPtr<BridgeObject>> StandardBar(const TestHostModel& host, bool ad
 }
 
 // The captions of `controls` (those shown only, if asked), joined by "|".
-std::string Captions(const std::vector<ComPtr<BridgeObject>>& controls, bool shownOnly = false) {
+std::string Captions(const std::vector<ComPtr<DispatchObject>>& controls, bool shownOnly = false) {
     std::string captions;
     for (const auto& control : controls) {
         if (!shownOnly || control->ValueOf("Visible").ToBool()) {
@@ -85,7 +85,7 @@ std::string Captions(const std::vector<ComPtr<BridgeObject>>& controls, bool sho
     return captions;
 }
 
-bool IsEnabled(const std::vector<ComPtr<BridgeObject>>& controls, const std::string& caption) {
+bool IsEnabled(const std::vector<ComPtr<DispatchObject>>& controls, const std::string& caption) {
     for (const auto& control : controls) {
         if (control->ValueOf("Caption").ToString() == caption) {
             return control->ValueOf("Enabled").ToBool();
@@ -133,7 +133,7 @@ TEST_CASE("the component registers itself") {
 TEST_CASE("a host that passes the version test is connected, answered and given everything back") {
     TestHostModel host("Outlook", "10.0.0.2627");
     // The mail the user sends later; made now, since it refers to its folder.
-    ComPtr<BridgeObject> mail = host.NewMail();
+    ComPtr<DispatchObject> mail = host.NewMail();
     const std::vector<ULONG> before = ReferencesOf(host);
     BoxAnswerer boxes;
     {
@@ -182,7 +182,7 @@ TEST_CASE("a host that passes the version test is connected, answered and given 
 TEST_CASE("the open explorer is hooked, follows what the user does and is left as it was") {
     TestHostModel host("Outlook", "10.0.0.2627");
     const std::string hostsOwn = Captions(StandardBar(host, false));
-    ComPtr<BridgeObject> mail = host.ReceivedMail();
+    ComPtr<DispatchObject> mail = host.ReceivedMail();
     const std::vector<ULONG> before = ReferencesOf(host);
     BoxAnswerer boxes;
     {
@@ -204,7 +204,7 @@ TEST_CASE("the open explorer is hooked, follows what the user does and is left a
         CHECK_EQ(Captions(StandardBar(host, false)),
                  std::string("&New|Print|Delete|Forward|Find|Address Book|Phone Call|Email|"
                              "File Link|Note|Appointment|Log|Help"));
-        const std::vector<ComPtr<BridgeObject>> buttons = StandardBar(host, true);
+        const std::vector<ComPtr<DispatchObject>> buttons = StandardBar(host, true);
         for (const auto& button : buttons) {
             CHECK(button->ValueOf("Temporary").ToBool());
             CHECK(button->ValueOf("Tag").ToString().rfind("ACTION_", 0) == 0);

@@ -1,8 +1,8 @@
-#include "win/testhost/BridgeCall.h"
+#include "win/automation/DispatchCall.h"
 
-namespace pwk::testhost {
+namespace pwk::win {
 
-BridgeCall::BridgeCall(WORD flags, const DISPPARAMS& params, VARIANT* result)
+DispatchCall::DispatchCall(WORD flags, const DISPPARAMS& params, VARIANT* result)
     : flags_(flags), result_(result) {
     // Named arguments (a put's value) come first in the array; positional ones last to first.
     for (UINT i = params.cArgs; i > params.cNamedArgs; --i) {
@@ -13,7 +13,7 @@ BridgeCall::BridgeCall(WORD flags, const DISPPARAMS& params, VARIANT* result)
     }
 }
 
-win::Variant BridgeCall::Arg(std::size_t index) const {
+win::Variant DispatchCall::Arg(std::size_t index) const {
     if (index >= args_.size()) {
         return win::Variant(win::Variant::Missing{});
     }
@@ -22,14 +22,14 @@ win::Variant BridgeCall::Arg(std::size_t index) const {
     return copy;
 }
 
-void BridgeCall::Return(const win::Variant& value) {
+void DispatchCall::Return(const win::Variant& value) {
     if (result_ != nullptr) {
         VariantCopy(result_, const_cast<VARIANT*>(value.Get()));
     }
 }
 
-void BridgeCall::Fail(std::int32_t number, const std::string& text) {
-    throw BridgeFailure{number, text};
+void DispatchCall::Fail(std::int32_t number, const std::string& text) {
+    throw DispatchFailure{number, text};
 }
 
-}  // namespace pwk::testhost
+}  // namespace pwk::win

@@ -13,7 +13,7 @@
 #include "win/dispatch/ComPtr.h"
 #include "win/dispatch/Variant.h"
 
-namespace pwk::testhost {
+namespace pwk::win {
 
 // One event interface of a bridged object. A sink is asked (QueryInterface) for the event
 // interface itself, as the host does, and is refused when it does not have it.
@@ -56,4 +56,4 @@ class ConnectionPoint final : public IConnectionPoint {
     DWORD nextCookie_ = 1;
 };
 
-}  // namespace pwk::testhost
+}  // namespace pwk::win

@@ -1,10 +1,10 @@
-#include "win/testhost/BridgeObject.h"
+#include "win/automation/DispatchObject.h"
 
 #include <cctype>
 
 #include "win/dispatch/WideText.h"
 
-namespace pwk::testhost {
+namespace pwk::win {
 namespace {
 
 std::string Lower(std::string text) {
@@ -21,25 +21,25 @@ BSTR Bstr(const std::string& text) {
 
 }  // namespace
 
-win::ComPtr<BridgeObject> BridgeObject::Make() {
-    return win::ComPtr<BridgeObject>::Attach(new BridgeObject());
+win::ComPtr<DispatchObject> DispatchObject::Make() {
+    return win::ComPtr<DispatchObject>::Attach(new DispatchObject());
 }
 
-BridgeObject::~BridgeObject() {
+DispatchObject::~DispatchObject() {
     for (ConnectionPoint* point : points_) {
         point->Release();
     }
 }
 
-BridgeObject& BridgeObject::Member(const std::string& name, Handler handler) {
+DispatchObject& DispatchObject::Member(const std::string& name, Handler handler) {
     members_.push_back(Entry{Lower(name), std::move(handler)});
     return *this;
 }
 
-BridgeObject& BridgeObject::Value(const std::string& name, const win::Variant& value) {
+DispatchObject& DispatchObject::Value(const std::string& name, const win::Variant& value) {
     const std::string key = Lower(name);
     values_[key] = value;
-    return Member(name, [this, key](BridgeCall& call) {
+    return Member(name, [this, key](DispatchCall& call) {
         if (call.IsPut()) {
             values_[key] = call.Arg(0);
         } else {
@@ -48,26 +48,26 @@ BridgeObject& BridgeObject::Value(const std::string& name, const win::Variant& v
     });
 }
 
-BridgeObject& BridgeObject::Object(const std::string& name,
-                                   const win::ComPtr<BridgeObject>& object) {
+DispatchObject& DispatchObject::Object(const std::string& name,
+                                       const win::ComPtr<DispatchObject>& object) {
     return Value(name, win::Variant(static_cast<IDispatch*>(object.Get())));
 }
 
-BridgeObject& BridgeObject::Events(const IID& events) {
+DispatchObject& DispatchObject::Events(const IID& events) {
     points_.push_back(new ConnectionPoint(this, events));
     return *this;
 }
 
-void BridgeObject::Assign(const std::string& name, const win::Variant& value) {
+void DispatchObject::Assign(const std::string& name, const win::Variant& value) {
     values_[Lower(name)] = value;
 }
 
-HRESULT BridgeObject::Fire(const IID& events, DISPID member, std::vector<VARIANT> args) {
+HRESULT DispatchObject::Fire(const IID& events, DISPID member, std::vector<VARIANT> args) {
     ConnectionPoint* point = PointOf(events);
     return point == nullptr ? S_OK : point->Fire(member, std::move(args));
 }
 
-void BridgeObject::Clear() {
+void DispatchObject::Clear() {
     for (ConnectionPoint* point : points_) {
         point->Clear();
     }
@@ -75,18 +75,18 @@ void BridgeObject::Clear() {
     values_.clear();
 }
 
-const win::Variant& BridgeObject::ValueOf(const std::string& name) const {
+const win::Variant& DispatchObject::ValueOf(const std::string& name) const {
     static const win::Variant nothing;
     const auto found = values_.find(Lower(name));
     return found == values_.end() ? nothing : found->second;
 }
 
-std::size_t BridgeObject::Connected(const IID& events) const {
+std::size_t DispatchObject::Connected(const IID& events) const {
     const ConnectionPoint* point = PointOf(events);
     return point == nullptr ? 0 : point->Connected();
 }
 
-int BridgeObject::Lookups(const std::string& name) const {
+int DispatchObject::Lookups(const std::string& name) const {
     for (const Entry& entry : members_) {
         if (entry.Name == Lower(name)) {
             return entry.Lookups;
@@ -95,7 +95,7 @@ int BridgeObject::Lookups(const std::string& name) const {
     return 0;
 }
 
-ConnectionPoint* BridgeObject::PointOf(const IID& events) const {
+ConnectionPoint* DispatchObject::PointOf(const IID& events) const {
     for (ConnectionPoint* point : points_) {
         IID iid;
         point->GetConnectionInterface(&iid);
@@ -106,7 +106,7 @@ ConnectionPoint* BridgeObject::PointOf(const IID& events) const {
     return nullptr;
 }
 
-HRESULT BridgeObject::QueryInterface(REFIID iid, void** object) {
+HRESULT DispatchObject::QueryInterface(REFIID iid, void** object) {
     if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch)) {
         *object = static_cast<IDispatch*>(this);
     } else if (IsEqualIID(iid, IID_IConnectionPointContainer) && !points_.empty()) {
@@ -119,7 +119,7 @@ HRESULT BridgeObject::QueryInterface(REFIID iid, void** object) {
     return S_OK;
 }
 
-ULONG BridgeObject::Release() {
+ULONG DispatchObject::Release() {
     const ULONG left = --references_;
     if (left == 0) {
         delete this;
@@ -127,17 +127,17 @@ ULONG BridgeObject::Release() {
     return left;
 }
 
-HRESULT BridgeObject::GetTypeInfoCount(UINT* count) {
+HRESULT DispatchObject::GetTypeInfoCount(UINT* count) {
     *count = 0;
     return S_OK;
 }
 
-HRESULT BridgeObject::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
+HRESULT DispatchObject::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
     *info = nullptr;
     return E_NOTIMPL;
 }
 
-HRESULT BridgeObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
+HRESULT DispatchObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
     HRESULT result = S_OK;
     for (UINT i = 0; i < count; ++i) {
         ids[i] = DISPID_UNKNOWN;
@@ -155,8 +155,8 @@ HRESULT BridgeObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, D
     return result;
 }
 
-HRESULT BridgeObject::Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPARAMS* params,
-                             VARIANT* result, EXCEPINFO* exception, UINT*) {
+HRESULT DispatchObject::Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPARAMS* params,
+                               VARIANT* result, EXCEPINFO* exception, UINT*) {
     if (member < 1 || static_cast<std::size_t>(member) > members_.size()) {
         return DISP_E_MEMBERNOTFOUND;
     }
@@ -166,10 +166,10 @@ HRESULT BridgeObject::Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPARAMS
     // The handler may replace the table (Clear): keep it alive through the call.
     const Handler handler = members_[static_cast<std::size_t>(member) - 1].Handle;
     try {
-        BridgeCall call(flags, *params, result);
+        DispatchCall call(flags, *params, result);
         handler(call);
         return S_OK;
-    } catch (const BridgeFailure& failure) {
+    } catch (const DispatchFailure& failure) {
         if (exception != nullptr) {
             *exception = EXCEPINFO{};
             exception->scode = MAKE_HRESULT(SEVERITY_ERROR, FACILITY_CONTROL, failure.Number);
@@ -180,12 +180,12 @@ HRESULT BridgeObject::Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPARAMS
     }
 }
 
-HRESULT BridgeObject::EnumConnectionPoints(IEnumConnectionPoints** points) {
+HRESULT DispatchObject::EnumConnectionPoints(IEnumConnectionPoints** points) {
     *points = nullptr;
     return E_NOTIMPL;
 }
 
-HRESULT BridgeObject::FindConnectionPoint(REFIID iid, IConnectionPoint** point) {
+HRESULT DispatchObject::FindConnectionPoint(REFIID iid, IConnectionPoint** point) {
     ConnectionPoint* found = PointOf(iid);
     *point = found;
     if (found == nullptr) {
@@ -195,4 +195,4 @@ HRESULT BridgeObject::FindConnectionPoint(REFIID iid, IConnectionPoint** point) 
     return S_OK;
 }
 
-}  // namespace pwk::testhost
+}  // namespace pwk::win

@@ -9,19 +9,19 @@
 
 #include "win/dispatch/Variant.h"
 
-namespace pwk::testhost {
+namespace pwk::win {
 
 // A failure a bridged member raises: reaches the caller as an automation exception carrying
 // the number (as the host's own errors do) and the text.
-struct BridgeFailure {
+struct DispatchFailure {
     std::int32_t Number;
     std::string Text;
 };
 
 // One call of a bridged member: its arguments in declared order, and its answer.
-class BridgeCall {
+class DispatchCall {
   public:
-    BridgeCall(WORD flags, const DISPPARAMS& params, VARIANT* result);
+    DispatchCall(WORD flags, const DISPPARAMS& params, VARIANT* result);
 
     bool IsPut() const { return (flags_ & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) != 0; }
     std::size_t Count() const { return args_.size(); }
@@ -36,4 +36,4 @@ class BridgeCall {
     VARIANT* result_;
 };
 
-}  // namespace pwk::testhost
+}  // namespace pwk::win

@@ -1,6 +1,6 @@
-#include "win/testhost/ConnectionPoint.h"
+#include "win/automation/ConnectionPoint.h"
 
-namespace pwk::testhost {
+namespace pwk::win {
 
 ConnectionPoint::ConnectionPoint(IConnectionPointContainer* owner, const IID& events, Binder binder)
     : owner_(owner), events_(events), binder_(std::move(binder)) {}
@@ -89,4 +89,4 @@ HRESULT ConnectionPoint::EnumConnections(IEnumConnections** connections) {
     return E_NOTIMPL;
 }
 
-}  // namespace pwk::testhost
+}  // namespace pwk::win

@@ -8,29 +8,29 @@
 #include <string>
 #include <vector>
 
+#include "win/automation/ConnectionPoint.h"
+#include "win/automation/DispatchCall.h"
 #include "win/dispatch/ComPtr.h"
 #include "win/dispatch/Variant.h"
-#include "win/testhost/BridgeCall.h"
-#include "win/testhost/ConnectionPoint.h"
 
-namespace pwk::testhost {
+namespace pwk::win {
 
 // One object of the test host as a client sees it over IDispatch: a table of named members
 // (matched without regard to case, numbered in the order they were added), the connection
 // points of its event interfaces, and its reference count for the tests to read.
-class BridgeObject final : public IDispatch, public IConnectionPointContainer {
+class DispatchObject final : public IDispatch, public IConnectionPointContainer {
   public:
-    using Handler = std::function<void(BridgeCall&)>;
+    using Handler = std::function<void(DispatchCall&)>;
 
-    static win::ComPtr<BridgeObject> Make();
+    static win::ComPtr<DispatchObject> Make();
 
     // A member answered by `handler` (a property read or write, or a method call).
-    BridgeObject& Member(const std::string& name, Handler handler);
+    DispatchObject& Member(const std::string& name, Handler handler);
     // A property holding a value: reads answer it, writes replace it.
-    BridgeObject& Value(const std::string& name, const win::Variant& value);
+    DispatchObject& Value(const std::string& name, const win::Variant& value);
     // A property answering an object of the host.
-    BridgeObject& Object(const std::string& name, const win::ComPtr<BridgeObject>& object);
-    BridgeObject& Events(const IID& events);
+    DispatchObject& Object(const std::string& name, const win::ComPtr<DispatchObject>& object);
+    DispatchObject& Events(const IID& events);
     // Replaces what the property `name` (made by Value) holds, as the host's own changes do.
     void Assign(const std::string& name, const win::Variant& value);
 
@@ -61,8 +61,8 @@ class BridgeObject final : public IDispatch, public IConnectionPointContainer {
     HRESULT STDMETHODCALLTYPE FindConnectionPoint(REFIID iid, IConnectionPoint** point) override;
 
   private:
-    BridgeObject() = default;
-    ~BridgeObject();
+    DispatchObject() = default;
+    ~DispatchObject();
     ConnectionPoint* PointOf(const IID& events) const;
 
     struct Entry {
@@ -76,4 +76,4 @@ class BridgeObject final : public IDispatch, public IConnectionPointContainer {
     std::vector<ConnectionPoint*> points_;
 };
 
-}  // namespace pwk::testhost
+}  // namespace pwk::win
