@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "src/app/OptionsPageComponent.h"
 #include "src/component/ApplicationInfo.h"
@@ -29,12 +30,16 @@ class SimOptionsPage : public OptionsPageComponent {
                     const std::shared_ptr<RegSettings>& settings, const std::string& helpFile,
                     std::shared_ptr<ErrorLibrary>& errorObject,
                     const ApplicationInfo& appInfo) override {
-        initialized_ = Initialized{olApp.Shared(), settings, helpFile,
-                                   static_cast<bool>(errorObject), appInfo};
+        Record(Initialized{olApp.Shared(), settings, helpFile, static_cast<bool>(errorObject),
+                           appInfo});
     }
 
     // What Initialize was given; nothing before it was called.
     const std::optional<Initialized>& InitializedWith() const { return initialized_; }
+
+  protected:
+    // Keeps what a page was initialized with (a page taking the call in other forms too).
+    void Record(Initialized with) { initialized_ = std::move(with); }
 
   private:
     std::optional<Initialized> initialized_;

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <functional>
 #include <map>
+#include <set>
 
 #include "sim/SimApplication.h"
 #include "sim/SimControlState.h"
@@ -23,12 +24,13 @@
 #include "src/platform/FileUtility.h"
 #include "src/startup/Connect.h"
 #include "src/tracking/RegSettings.h"
-#include "src/tracking/TrackedFoldersets.h"
 #include "src/util/Failure.h"
 #include "src/util/Ref.h"
 #include "tools/scenario/CommandRunner.h"
+#include "tools/scenario/CoreSettingsHandBack.h"
 #include "tools/scenario/DateArgument.h"
 #include "tools/scenario/Describe.h"
+#include "tools/scenario/ExternalAddIn.h"
 #include "tools/scenario/Lookup.h"
 #include "tools/scenario/ScenarioError.h"
 #include "tools/scenario/Session.h"
@@ -250,13 +252,9 @@ std::shared_ptr<sim::SimOptionsPage> CommandRunner::OpenOptionsDialog() {
         std::string line = "  page \"" + caption + "\"";
         if (initialized) {
             const auto& with = *optionsPage->InitializedWith();
-            const auto connect = session_.AddIn();
-            const auto app = connect ? connect->AddinApp() : nullptr;
-            const auto settings = with.Settings.lock();
             line += std::string(" (") + OptionsPageProgID + ", initialized with " +
                     (with.Application.lock() ? "the host" : "no host") + ", " +
-                    (settings && app && settings == app->theRegSettings() ? "the live settings"
-                                                                          : "other settings") +
+                    (PageSettings(*optionsPage) ? "the live settings" : "other settings") +
                     ", help file \"" + with.HelpFile + "\", " +
                     (with.ErrorObjectGiven ? "the error object" : "no error object") + ", " +
                     with.Info.Title + " " + std::to_string(with.Info.Version.Major) + "." +
@@ -269,30 +267,47 @@ std::shared_ptr<sim::SimOptionsPage> CommandRunner::OpenOptionsDialog() {
     return ours;
 }
 
-// The options page's way of handing back settings, as a user edits them there: a new settings
-// object made from the live one the page was given, changed by `edit`, handed to the live
-// one's UpdateFrom. `edit` answers false when the page refuses the change (and has said why);
-// nothing changes then.
-void CommandRunner::HandBackSettings(const std::function<bool(RegSettings&)>& edit) {
-    RequireOwnAddIn("the options page's way to the live settings");
-    sim::SimHost& host = session_.Host();
+// The settings the add-in gave its page: the core's live object when the core runs in this
+// process (any other object counts as none), else what the external add-in passed through COM.
+std::unique_ptr<SettingsHandBack> CommandRunner::PageSettings(const sim::SimOptionsPage& page) {
+    if (ExternalAddIn* external = session_.External()) {
+        return external->PageSettings(page, session_.Host());
+    }
+    const auto& with = page.InitializedWith();
+    const auto settings = with ? with->Settings.lock() : nullptr;
     const auto connect = session_.AddIn();
-    const auto addinApp = connect ? connect->AddinApp() : nullptr;
-    if (!addinApp || !addinApp->theRegSettings()) {
-        throw CommandError("the add-in is not running, so it has no settings to change");
+    const auto app = connect ? connect->AddinApp() : nullptr;
+    if (!settings || !app || settings != app->theRegSettings()) {
+        return nullptr;
+    }
+    sim::SimHost& host = session_.Host();
+    return std::make_unique<CoreSettingsHandBack>(settings, *session_.CurrentComponent(),
+                                                  host.Application(),
+                                                  Lookup::App(host)->MailboxPtr());
+}
+
+// The options page's way of handing back settings, as a user edits them there: a copy of the
+// live settings the page was given, changed by `edit`, handed to the live ones' UpdateFrom.
+// `edit` answers false when the page refuses the change (and has said why); nothing changes
+// then.
+void CommandRunner::HandBackSettings(const std::function<bool(SettingsHandBack&)>& edit) {
+    if (!session_.External()) {
+        const auto connect = session_.AddIn();
+        const auto addinApp = connect ? connect->AddinApp() : nullptr;
+        if (!addinApp || !addinApp->theRegSettings()) {
+            throw CommandError("the add-in is not running, so it has no settings to change");
+        }
     }
     const auto page = OpenOptionsDialog();
-    const auto live = page ? page->InitializedWith()->Settings.lock() : nullptr;
-    if (!live) {
+    const auto settings = page ? PageSettings(*page) : nullptr;
+    if (!settings) {
         transcript_.Event("the options dialog has no Parleywick page: nothing changes");
         return;
     }
-    const auto application = host.Application();
-    auto edited = std::make_shared<RegSettings>(*session_.CurrentComponent());
     try {
-        edited->UpdateFrom(live, application);
-        if (edit(*edited)) {
-            live->UpdateFrom(edited, application);
+        settings->Copy();
+        if (edit(*settings)) {
+            settings->HandBack();
         }
     } catch (const Failure& failure) {
         transcript_.Event("the options page reports failure " + std::to_string(failure.Number) +
@@ -352,17 +367,15 @@ void CommandRunner::Track(const Command& command) {
     const auto contacts = Folder(command.Args[0]);
     const auto journal = Folder(command.Args[1]);
     const auto emails = Folder(command.Args[2]);
-    const auto nameSpace = Lookup::App(session_.Host())->MailboxPtr();
-    HandBackSettings([&](RegSettings& edited) {
-        auto foldersets = edited.TrackedFoldersets();
-        if (!foldersets->AddByIDs(contacts->EntryId(), contacts->StoreId(), journal->EntryId(),
-                                  journal->StoreId(), emails->EntryId(), emails->StoreId(),
-                                  nameSpace)) {
-            transcript_.Event("the options page refuses the folderset: " +
-                              foldersets->GetFailReason());
+    const SettingsHandBack::FolderIds ids{contacts->EntryId(), contacts->StoreId(),
+                                          journal->EntryId(),  journal->StoreId(),
+                                          emails->EntryId(),   emails->StoreId()};
+    HandBackSettings([&](SettingsHandBack& settings) {
+        if (!settings.AddFolderset(ids)) {
+            transcript_.Event("the options page refuses the folderset: " + settings.FailReason());
             return false;
         }
-        transcript_.Event("the options page hands back " + std::to_string(foldersets->Count()) +
+        transcript_.Event("the options page hands back " + std::to_string(settings.Count()) +
                           " tracked folderset(s)");
         return true;
     });
@@ -371,14 +384,14 @@ void CommandRunner::Track(const Command& command) {
 void CommandRunner::Untrack(const Command& command) {
     Act();
     const std::int32_t position = Lookup::Number32(command.Args[0]);
-    HandBackSettings([&](RegSettings& edited) {
-        auto foldersets = edited.TrackedFoldersets();
-        if (position < 1 || position > foldersets->Count()) {
+    HandBackSettings([&](SettingsHandBack& settings) {
+        const std::int32_t count = settings.Count();
+        if (position < 1 || position > count) {
             throw CommandError("there is no tracked folderset " + command.Args[0] + " (" +
-                               std::to_string(foldersets->Count()) + " are tracked)");
+                               std::to_string(count) + " are tracked)");
         }
-        foldersets->Remove(foldersets->Item(position));
-        transcript_.Event("the options page hands back " + std::to_string(foldersets->Count()) +
+        settings.RemoveFolderset(position);
+        transcript_.Event("the options page hands back " + std::to_string(settings.Count()) +
                           " tracked folderset(s)");
         return true;
     });
@@ -387,21 +400,16 @@ void CommandRunner::Untrack(const Command& command) {
 void CommandRunner::Option(const Command& command) {
     Act();
     const std::string& name = command.Args[0];
-    const bool on = command.Args[1] == "on";
-    const std::map<std::string, void (RegSettings::*)(bool)> switches{
-        {"TrackUnlinkedEmail", &RegSettings::SetTrackUnlinkedEmail},
-        {"JournalEmails", &RegSettings::SetJournalEmails},
-        {"SaveLinksByRef", &RegSettings::SetSaveLinksByRef},
-        {"TrackAppointments", &RegSettings::SetTrackAppointments},
-        {"UseSentMailFolder", &RegSettings::SetUseSentMailFolder}};
-    const auto found = switches.find(name);
-    if (found == switches.end()) {
+    static const std::set<std::string> switches{"TrackUnlinkedEmail", "JournalEmails",
+                                                "SaveLinksByRef", "TrackAppointments",
+                                                "UseSentMailFolder"};
+    if (switches.count(name) == 0) {
         throw CommandError("there is no option \"" + name +
                            "\" (TrackUnlinkedEmail, JournalEmails, SaveLinksByRef, "
                            "TrackAppointments, UseSentMailFolder)");
     }
-    HandBackSettings([&](RegSettings& edited) {
-        (edited.*found->second)(on);
+    HandBackSettings([&](SettingsHandBack& settings) {
+        settings.SetSwitch(name, command.Args[1] == "on");
         transcript_.Event("the options page hands back " + name + " " + command.Args[1]);
         return true;
     });

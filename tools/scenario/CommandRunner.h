@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -19,14 +20,13 @@ class SimOptionsPage;
 class SimWindowState;
 }  // namespace pwk::sim
 
-namespace pwk {
-class RegSettings;
-}  // namespace pwk
+namespace pwk {}  // namespace pwk
 
 namespace pwk::scenario {
 
 class ExternalAddIn;
 class Session;
+class SettingsHandBack;
 class Transcript;
 
 // Runs scenario commands on a session, one at a time: echoes the command, carries it out,
@@ -119,7 +119,7 @@ class CommandRunner {
     void Track(const Command& command);
     void Option(const Command& command);
     void Untrack(const Command& command);
-    void HandBackSettings(const std::function<bool(RegSettings&)>& edit);
+    void HandBackSettings(const std::function<bool(SettingsHandBack&)>& edit);
 
     // Looking (ShowCommands.cpp).
     void ShowFolder(const Command& command);
@@ -163,6 +163,8 @@ class CommandRunner {
     std::shared_ptr<sim::SimWindowState> FrontWindow();
     std::shared_ptr<sim::SimItemState> InspectorItem();
     std::shared_ptr<sim::SimOptionsPage> OpenOptionsDialog();
+    // The way back to the settings `page` was initialized with; null when it got none.
+    std::unique_ptr<SettingsHandBack> PageSettings(const sim::SimOptionsPage& page);
     std::shared_ptr<sim::SimFolder> Folder(const std::string& path);
     std::string Where(const sim::SimWindowState& window);
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "src/platform/AutomationObject.h"
+#include "tools/scenario/SettingsHandBack.h"
 
 namespace pwk {
 class SettingsStore;
@@ -72,6 +73,10 @@ class ExternalAddIn {
     virtual Hooks SeenHooks(sim::SimHost& host) = 0;
     // The add-in's log as written so far ("" when there is none).
     virtual std::string LogText() = 0;
+    // The way back to the settings the add-in gave its options page `page` (the simulated
+    // machine's page) in its Initialize; null when it gave none.
+    virtual std::unique_ptr<SettingsHandBack> PageSettings(const AutomationObject& page,
+                                                           sim::SimHost& host) = 0;
 };
 
 }  // namespace pwk::scenario

@@ -4,7 +4,9 @@
 #include "src/host/MapiSession.h"
 #include "win/automation/DispatchObject.h"
 #include "win/bridge/BridgeArgs.h"
+#include "win/bridge/ForeignOptionsPage.h"
 #include "win/bridge/KindMembers.h"
+#include "win/dispatch/PlainObject.h"
 
 // windows.h names the message-queue function GetMessage too; here it is the session's method.
 #undef GetMessage
@@ -43,18 +45,44 @@ MemberTable MapiMessageMembers() {
     return table;
 }
 
-// Initialize(Application, HelpFile, Title, Path): what automation can carry of the add-in's
-// call. The page gets no live settings and no error object that way.
+namespace {
+
+// An object argument as the caller passed it (by reference or not); null for nothing.
+win::ComPtr<IDispatch> ForeignArg(const win::DispatchCall& call, std::size_t index) {
+    const win::Variant value = call.Arg(index);
+    return value.IsMissing() ? win::ComPtr<IDispatch>()
+                             : win::ComPtr<IDispatch>(value.ToDispatch());
+}
+
+// The component's application-information object: its title, folder, version and help file.
+ApplicationInfo InfoOf(const win::Variant& value) {
+    const win::PlainObject<struct ApplicationInfoKind> info(value);
+    const auto part = [&](const char* name) {
+        return static_cast<std::int16_t>(info.Get(name).ToInt32());
+    };
+    return ApplicationInfo{info.Get("Title").ToString(), info.Get("Path").ToString(),
+                           Version{part("Major"), part("Minor"), part("Revision")},
+                           info.Get("HelpFile").ToString()};
+}
+
+}  // namespace
+
+// Initialize(Application, Settings, HelpFile, ErrorObject, AppInfo), the error object passed by
+// reference. A page that takes the component's own objects gets them as they came.
 MemberTable OptionsPageMembers() {
     MemberTable table;
     table.Method<OptionsPageComponent>(
         "Initialize", [](OptionsPageComponent& page, const win::DispatchCall& call) {
+            const auto application = ObjectArgAs<host::Application>(call, 0);
+            const std::string helpFile = TextArg(call, 2);
+            const ApplicationInfo info = InfoOf(call.Arg(4));
+            if (auto* foreign = dynamic_cast<ForeignOptionsPage*>(&page)) {
+                foreign->InitializeForeign(application, ForeignArg(call, 1), helpFile,
+                                           ForeignArg(call, 3), info);
+                return;
+            }
             std::shared_ptr<ErrorLibrary> noErrorObject;
-            ApplicationInfo info;
-            info.Title = TextArg(call, 2);
-            info.Path = TextArg(call, 3);
-            page.Initialize(ObjectArgAs<host::Application>(call, 0), nullptr, TextArg(call, 1),
-                            noErrorObject, info);
+            page.Initialize(application, nullptr, helpFile, noErrorObject, info);
         });
     return table;
 }

@@ -14,7 +14,6 @@
 #include "sim/SimItemState.h"
 #include "sim/SimItems.h"
 #include "sim/SimNameSpace.h"
-#include "sim/SimOptionsPage.h"
 #include "sim/SimWindows.h"
 #include "src/app/OptionsPageComponent.h"
 #include "src/errors/LogFilePath.h"
@@ -27,6 +26,8 @@
 #include "win/dispatch/EventIds.h"
 #include "win/dispatch/WideText.h"
 #include "win/platform/WinFileUtility.h"
+#include "win/simrun/ComOptionsPage.h"
+#include "win/simrun/ComSettingsHandBack.h"
 
 namespace pwk::simrun {
 
@@ -82,7 +83,7 @@ void ComExternalAddIn::BeginProcess(sim::SimHost& host, const std::set<std::stri
     }
     if (absent.count(OptionsPageProgID) == 0) {
         offered_.push_back(std::make_unique<bridge::ClassRegistration>(
-            OptionsPageProgID, [] { return std::make_shared<sim::SimOptionsPage>(); }));
+            OptionsPageProgID, [] { return std::make_shared<ComOptionsPage>(); }));
     }
 }
 
@@ -157,6 +158,15 @@ std::string ComExternalAddIn::LogText() {
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
+}
+
+std::unique_ptr<scenario::SettingsHandBack> ComExternalAddIn::PageSettings(
+    const AutomationObject& page, sim::SimHost& host) {
+    const auto* ours = dynamic_cast<const ComOptionsPage*>(&page);
+    if (ours == nullptr || !ours->Settings()) {
+        return nullptr;
+    }
+    return std::make_unique<ComSettingsHandBack>(ours->Settings(), host);
 }
 
 }  // namespace pwk::simrun

@@ -33,6 +33,8 @@ class ComExternalAddIn final : public scenario::ExternalAddIn {
     void AnswerBoxes(BoxAnswer answer) override;
     Hooks SeenHooks(sim::SimHost& host) override;
     std::string LogText() override;
+    std::unique_ptr<scenario::SettingsHandBack> PageSettings(const AutomationObject& page,
+                                                             sim::SimHost& host) override;
 
   private:
     std::string LogFile();
