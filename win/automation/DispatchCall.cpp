@@ -1,5 +1,7 @@
 #include "win/automation/DispatchCall.h"
 
+#include "src/util/Failure.h"
+
 namespace pwk::win {
 
 DispatchCall::DispatchCall(WORD flags, const DISPPARAMS& params, VARIANT* result)
@@ -26,6 +28,26 @@ void DispatchCall::Return(const win::Variant& value) {
     if (result_ != nullptr) {
         VariantCopy(result_, const_cast<VARIANT*>(value.Get()));
     }
+}
+
+void DispatchCall::Assign(std::size_t index, const win::Variant& value) {
+    VARIANT* arg = index < args_.size() ? args_[index] : nullptr;
+    if (arg != nullptr && V_VT(arg) == (VT_BYREF | VT_VARIANT)) {
+        VariantCopy(V_VARIANTREF(arg), const_cast<VARIANT*>(value.Get()));
+        return;
+    }
+    if (arg != nullptr && V_VT(arg) == (VT_BYREF | VT_DISPATCH)) {
+        IDispatch* object = value.ToDispatch();
+        if (object != nullptr) {
+            object->AddRef();
+        }
+        if (IDispatch* old = *V_DISPATCHREF(arg)) {
+            old->Release();
+        }
+        *V_DISPATCHREF(arg) = object;
+        return;
+    }
+    Raise(FailureNumber::TypeMismatch);
 }
 
 void DispatchCall::Fail(std::int32_t number, const std::string& text) {

@@ -28,6 +28,10 @@ class DispatchCall {
     // The argument at `index` (a copy); Missing when it was left out.
     win::Variant Arg(std::size_t index) const;
     void Return(const win::Variant& value);
+    // Replaces what a by-reference argument refers to (VT_BYREF with VT_VARIANT or
+    // VT_DISPATCH, the latter taking an object or nothing); a type mismatch (13) for an
+    // argument passed by value or of another type.
+    void Assign(std::size_t index, const win::Variant& value);
     [[noreturn]] static void Fail(std::int32_t number, const std::string& text);
 
   private:

@@ -1,7 +1,9 @@
 #include "win/automation/DispatchObject.h"
 
 #include <cctype>
+#include <new>
 
+#include "src/util/Failure.h"
 #include "win/dispatch/WideText.h"
 
 namespace pwk::win {
@@ -19,6 +21,17 @@ BSTR Bstr(const std::string& text) {
     return SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
 }
 
+HRESULT Raised(EXCEPINFO* exception, std::int32_t number, const std::string& text,
+               const std::string& source) {
+    if (exception != nullptr) {
+        *exception = EXCEPINFO{};
+        exception->scode = MAKE_HRESULT(SEVERITY_ERROR, FACILITY_CONTROL, number);
+        exception->bstrSource = Bstr(source);
+        exception->bstrDescription = Bstr(text);
+    }
+    return DISP_E_EXCEPTION;
+}
+
 }  // namespace
 
 win::ComPtr<DispatchObject> DispatchObject::Make() {
@@ -27,7 +40,13 @@ win::ComPtr<DispatchObject> DispatchObject::Make() {
 
 DispatchObject::~DispatchObject() {
     for (ConnectionPoint* point : points_) {
+        point->Clear();
         point->Release();
+    }
+    members_.clear();
+    values_.clear();
+    if (gone_) {
+        gone_();
     }
 }
 
@@ -55,6 +74,16 @@ DispatchObject& DispatchObject::Object(const std::string& name,
 
 DispatchObject& DispatchObject::Events(const IID& events) {
     points_.push_back(new ConnectionPoint(this, events));
+    return *this;
+}
+
+DispatchObject& DispatchObject::Source(std::string source) {
+    source_ = std::move(source);
+    return *this;
+}
+
+DispatchObject& DispatchObject::WhenGone(std::function<void()> gone) {
+    gone_ = std::move(gone);
     return *this;
 }
 
@@ -170,13 +199,14 @@ HRESULT DispatchObject::Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPARA
         handler(call);
         return S_OK;
     } catch (const DispatchFailure& failure) {
-        if (exception != nullptr) {
-            *exception = EXCEPINFO{};
-            exception->scode = MAKE_HRESULT(SEVERITY_ERROR, FACILITY_CONTROL, failure.Number);
-            exception->bstrSource = Bstr("Test host");
-            exception->bstrDescription = Bstr(failure.Text);
-        }
-        return DISP_E_EXCEPTION;
+        return Raised(exception, failure.Number, failure.Text, source_);
+    } catch (const Failure& failure) {
+        return Raised(exception, failure.Number, failure.Description,
+                      failure.Source.empty() ? source_ : failure.Source);
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    } catch (...) {
+        return E_UNEXPECTED;
     }
 }
 

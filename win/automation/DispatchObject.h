@@ -15,9 +15,11 @@
 
 namespace pwk::win {
 
-// One object of the test host as a client sees it over IDispatch: a table of named members
-// (matched without regard to case, numbered in the order they were added), the connection
-// points of its event interfaces, and its reference count for the tests to read.
+// One object as a client sees it over IDispatch: a table of named members (matched without
+// regard to case, numbered in the order they were added), the connection points of its event
+// interfaces, and its reference count for the tests to read. A member that fails (DispatchFailure
+// or the add-in's Failure) reaches the caller as an automation exception with the number and
+// the text; nothing else escapes a call either.
 class DispatchObject final : public IDispatch, public IConnectionPointContainer {
   public:
     using Handler = std::function<void(DispatchCall&)>;
@@ -31,6 +33,11 @@ class DispatchObject final : public IDispatch, public IConnectionPointContainer 
     // A property answering an object of the host.
     DispatchObject& Object(const std::string& name, const win::ComPtr<DispatchObject>& object);
     DispatchObject& Events(const IID& events);
+    // Who raises the failures of this object's members (the exception's source), unless the
+    // failure names its own.
+    DispatchObject& Source(std::string source);
+    // Runs `gone` when the last reference goes, after the members are dropped.
+    DispatchObject& WhenGone(std::function<void()> gone);
     // Replaces what the property `name` (made by Value) holds, as the host's own changes do.
     void Assign(const std::string& name, const win::Variant& value);
 
@@ -74,6 +81,8 @@ class DispatchObject final : public IDispatch, public IConnectionPointContainer 
     std::vector<Entry> members_;  // a member's number is its index + 1
     std::map<std::string, win::Variant> values_;
     std::vector<ConnectionPoint*> points_;
+    std::string source_ = "Test host";
+    std::function<void()> gone_;
 };
 
 }  // namespace pwk::win

@@ -9,24 +9,22 @@
 #include "src/platform/AutomationObject.h"
 #include "src/util/Failure.h"
 #include "src/util/Ref.h"
+#include "win/automation/CallArgs.h"
 #include "win/automation/DispatchCall.h"
 #include "win/dispatch/Variant.h"
 
 namespace pwk::bridge {
 
-// The arguments of a bridged call in the host's own types. A value that does not convert is a
-// type mismatch (13); a required argument left out is 449, as automation reports them.
+// The arguments of a bridged call in the host's own types (win/automation/CallArgs).
 using win::DispatchCall;
+using win::FlagArg;
+using win::IsObjectArg;
+using win::NumberArg;
+using win::OptionalFlag;
+using win::OptionalNumber;
+using win::OptionalText;
+using win::TextArg;
 
-std::string TextArg(const win::DispatchCall& call, std::size_t index,
-                    const std::string& missing = "");
-std::int32_t NumberArg(const win::DispatchCall& call, std::size_t index);
-std::optional<std::int32_t> OptionalNumber(const win::DispatchCall& call, std::size_t index);
-std::optional<std::string> OptionalText(const win::DispatchCall& call, std::size_t index);
-bool FlagArg(const win::DispatchCall& call, std::size_t index, bool missing);
-std::optional<bool> OptionalFlag(const win::DispatchCall& call, std::size_t index);
-// True when the argument is an object (or nothing passed as an object).
-bool IsObjectArg(const win::DispatchCall& call, std::size_t index);
 // The host object behind a bridged argument; null when it was left out or is nothing, a type
 // mismatch when it is an object the bridge did not hand out.
 std::shared_ptr<AutomationObject> ObjectArg(const win::DispatchCall& call, std::size_t index);

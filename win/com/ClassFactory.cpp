@@ -2,7 +2,6 @@
 
 #include <new>
 
-#include "win/com/ConnectObject.h"
 #include "win/com/ModuleState.h"
 
 namespace pwk::win {
@@ -27,16 +26,19 @@ HRESULT ClassFactory::CreateInstance(IUnknown* outer, REFIID iid, void** object)
     if (outer != nullptr) {
         return CLASS_E_NOAGGREGATION;
     }
-    ConnectObject* connect = nullptr;
+    IUnknown* made = nullptr;
     try {
-        connect = new ConnectObject();
+        made = make_();
     } catch (const std::bad_alloc&) {
         return E_OUTOFMEMORY;
     } catch (...) {
         return E_UNEXPECTED;
     }
-    const HRESULT result = connect->QueryInterface(iid, object);
-    connect->Release();
+    if (made == nullptr) {
+        return E_UNEXPECTED;
+    }
+    const HRESULT result = made->QueryInterface(iid, object);
+    made->Release();
     return result;
 }
 

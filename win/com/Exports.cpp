@@ -4,6 +4,7 @@
 #include <cwchar>
 
 #include "win/com/ClassFactory.h"
+#include "win/com/ClassMakers.h"
 #include "win/com/ComponentIds.h"
 #include "win/com/ModuleState.h"
 #include "win/com/Registration.h"
@@ -12,8 +13,20 @@ using pwk::win::ModuleState;
 using pwk::win::Registration;
 
 namespace {
-pwk::win::ClassFactory classFactory;
-}
+
+struct ClassObject {
+    const CLSID& clsid;
+    pwk::win::ClassFactory factory;
+};
+
+ClassObject classObjects[] = {
+    {pwk::win::CLSID_Connect, pwk::win::ClassFactory(pwk::win::MakeConnect)},
+    {pwk::win::CLSID_RegSettings, pwk::win::ClassFactory(pwk::win::MakeRegSettings)},
+    {pwk::win::CLSID_TrackedFoldersets, pwk::win::ClassFactory(pwk::win::MakeTrackedFoldersets)},
+    {pwk::win::CLSID_TrackedFolderset, pwk::win::ClassFactory(pwk::win::MakeTrackedFolderset)},
+};
+
+}  // namespace
 
 extern "C" {
 
@@ -30,10 +43,12 @@ HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID clsid, REFIID iid, void** obje
         return E_POINTER;
     }
     *object = nullptr;
-    if (!IsEqualCLSID(clsid, pwk::win::CLSID_Connect)) {
-        return CLASS_E_CLASSNOTAVAILABLE;
+    for (ClassObject& each : classObjects) {
+        if (IsEqualCLSID(clsid, each.clsid)) {
+            return each.factory.QueryInterface(iid, object);
+        }
     }
-    return classFactory.QueryInterface(iid, object);
+    return CLASS_E_CLASSNOTAVAILABLE;
 }
 
 HRESULT STDAPICALLTYPE DllCanUnloadNow() {

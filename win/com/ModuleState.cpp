@@ -3,9 +3,11 @@
 #include <memory>
 
 #include "keelson/RegisterKeelson.h"
+#include "src/app/OptionsPageComponent.h"
 #include "src/component/Component.h"
 #include "win/platform/RegistrySettingsStore.h"
 #include "win/platform/WinPlatform.h"
+#include "win/published/DispatchOptionsPage.h"
 
 namespace pwk::win {
 
@@ -17,7 +19,12 @@ struct Process {
     WinPlatform platform{settings, ModuleState::Module()};
     Component component{platform};
 
-    Process() { RegisterKeelson(platform.Factories(), platform); }
+    Process() {
+        RegisterKeelson(platform.Factories(), platform);
+        platform.WrapWith(OptionsPageProgID, [](IDispatch* page) {
+            return std::make_shared<DispatchOptionsPage>(ComPtr<IDispatch>(page));
+        });
+    }
 };
 
 }  // namespace

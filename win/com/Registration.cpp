@@ -73,26 +73,28 @@ HRESULT Result(LONG status) {
 HRESULT Registration::Register(Scope scope) {
     const Classes classes = ClassesFor(scope);
     const std::wstring module = ModulePath();
-    const std::wstring clsid = classes.prefix + L"CLSID\\" + ConnectClsidText;
     const std::wstring typeLib = classes.prefix + L"TypeLib\\" + TypeLibraryIdText + L"\\2.1";
     const std::wstring folder = std::filesystem::path(module).parent_path().wstring();
 
-    LONG status = Write(classes.root, clsid, ConnectClassName);
+    LONG status = ERROR_SUCCESS;
     const auto next = [&](auto write) {
         if (status == ERROR_SUCCESS) {
             status = write();
         }
     };
-    next([&] {
-        return Write(classes.root, clsid + L"\\InprocServer32", module,
-                     {{L"ThreadingModel", L"Apartment"}});
-    });
-    next([&] { return Write(classes.root, clsid + L"\\ProgID", ConnectProgID); });
-    next([&] { return Write(classes.root, clsid + L"\\TypeLib", TypeLibraryIdText); });
-    next([&] { return Write(classes.root, classes.prefix + ConnectProgID, ConnectClassName); });
-    next([&] {
-        return Write(classes.root, classes.prefix + ConnectProgID + L"\\CLSID", ConnectClsidText);
-    });
+    for (const ComponentClass& each : ComponentClasses) {
+        const std::wstring clsid = classes.prefix + L"CLSID\\" + each.ClsidText;
+        const std::wstring progId = classes.prefix + each.ProgID;
+        next([&] { return Write(classes.root, clsid, each.ProgID); });
+        next([&] {
+            return Write(classes.root, clsid + L"\\InprocServer32", module,
+                         {{L"ThreadingModel", L"Apartment"}});
+        });
+        next([&] { return Write(classes.root, clsid + L"\\ProgID", each.ProgID); });
+        next([&] { return Write(classes.root, clsid + L"\\TypeLib", TypeLibraryIdText); });
+        next([&] { return Write(classes.root, progId, each.ProgID); });
+        next([&] { return Write(classes.root, progId + L"\\CLSID", each.ClsidText); });
+    }
     next([&] { return Write(classes.root, typeLib, TypeLibraryDescription); });
     next([&] { return Write(classes.root, typeLib + L"\\FLAGS", L"0"); });
     next([&] { return Write(classes.root, typeLib + L"\\HELPDIR", folder); });
@@ -106,18 +108,17 @@ HRESULT Registration::Register(Scope scope) {
 HRESULT Registration::Unregister(Scope scope) {
     const Classes classes = ClassesFor(scope);
     LONG status = ERROR_SUCCESS;
-    for (const std::wstring& path :
-         {classes.prefix + L"CLSID\\" + ConnectClsidText, classes.prefix + ConnectProgID,
-          classes.prefix + L"TypeLib\\" + TypeLibraryIdText}) {
-        if (const LONG removed = RegistryKey::DeleteTree(classes.root, path);
-            removed != ERROR_SUCCESS) {
+    const auto remove = [&](HKEY root, const std::wstring& path) {
+        if (const LONG removed = RegistryKey::DeleteTree(root, path); removed != ERROR_SUCCESS) {
             status = removed;
         }
+    };
+    for (const ComponentClass& each : ComponentClasses) {
+        remove(classes.root, classes.prefix + L"CLSID\\" + each.ClsidText);
+        remove(classes.root, classes.prefix + each.ProgID);
     }
-    if (const LONG removed = RegistryKey::DeleteTree(HKEY_CURRENT_USER, AddinKey);
-        removed != ERROR_SUCCESS) {
-        status = removed;
-    }
+    remove(classes.root, classes.prefix + L"TypeLib\\" + TypeLibraryIdText);
+    remove(HKEY_CURRENT_USER, AddinKey);
     return Result(status);
 }
 

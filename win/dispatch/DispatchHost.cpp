@@ -1,9 +1,7 @@
 #include "win/dispatch/DispatchHost.h"
 
-#include "src/app/OptionsPageComponent.h"
 #include "src/host/MapiSession.h"
 #include "win/dispatch/DispatchAutomationObject.h"
-#include "win/dispatch/DispatchOptionsPage.h"
 #include "win/dispatch/WrapObject.h"
 
 pwk::Ref<pwk::host::Application> WrapApplication(IDispatch* application) {
@@ -22,9 +20,6 @@ std::shared_ptr<pwk::AutomationObject> WrapAutomationObject(const std::string& p
     }
     if (progId == pwk::host::MapiSessionProgID) {
         return pwk::win::WrapObject<pwk::host::MapiSession>(object).Shared();
-    }
-    if (progId == pwk::OptionsPageProgID) {
-        return std::make_shared<pwk::win::DispatchOptionsPage>(ComPtr<IDispatch>(object));
     }
     return std::make_shared<pwk::win::DispatchAutomationObject>(ComPtr<IDispatch>(object));
 }

@@ -15,7 +15,8 @@
 // it when the core does; nothing stays nothing.
 pwk::Ref<pwk::host::Application> WrapApplication(IDispatch* application);
 pwk::Ref<pwk::host::AddInInstance> WrapAddInInstance(IDispatch* addInInstance);
-// A component created by ProgID: the host's messaging library ("MAPI.Session") and the options
-// page component get their interfaces, any other is only held and handed on.
+// A component created by ProgID: the host's messaging library ("MAPI.Session") gets its
+// interface, any other is only held and handed on (the options page's adapter is the
+// component's own: win/published/DispatchOptionsPage, given to WinPlatform::WrapWith).
 std::shared_ptr<pwk::AutomationObject> WrapAutomationObject(const std::string& progId,
                                                             IDispatch* object);

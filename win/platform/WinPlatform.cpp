@@ -8,6 +8,7 @@
 
 #include "platform-support/DateFormat.h"
 #include "src/util/Failure.h"
+#include "win/dispatch/ComPtr.h"
 #include "win/dispatch/DispatchHost.h"
 #include "win/dispatch/WideText.h"
 #include "win/platform/ButtonDialog.h"
@@ -153,9 +154,11 @@ std::shared_ptr<AutomationObject> WinPlatform::CreateObject(const std::string& p
         throw Failure(FailureNumber::CannotCreateObject,
                       "ActiveX component can't create object: " + progId);
     }
-    auto wrapped = WrapAutomationObject(progId, object);
-    object->Release();
-    return wrapped;
+    // The reference CoCreateInstance gave is ours to drop, also when wrapping fails.
+    const ComPtr<IDispatch> owned = ComPtr<IDispatch>::Attach(object);
+    const auto wrapper = wrappers_.find(progId);
+    return wrapper != wrappers_.end() ? wrapper->second(object)
+                                      : WrapAutomationObject(progId, object);
 }
 
 std::wstring WinPlatform::ModuleFile() const {

@@ -1,9 +1,14 @@
 #pragma once
 
+#include <functional>
+#include <map>
+#include <memory>
 #include <string>
 
 #include "src/platform/ObjectFactories.h"
 #include "src/platform/Platform.h"
+
+struct IDispatch;
 
 namespace pwk::win {
 
@@ -21,6 +26,13 @@ class WinPlatform : public Platform {
     WinPlatform& operator=(const WinPlatform&) = delete;
 
     ObjectFactories& Factories() { return factories_; }
+    // How an object created through COM under `progId` is handed to the core; without one, as
+    // WrapAutomationObject does (the component's own adapters for objects it gives its own
+    // objects to are above this layer).
+    using Wrapper = std::function<std::shared_ptr<AutomationObject>(IDispatch* object)>;
+    void WrapWith(const std::string& progId, Wrapper wrapper) {
+        wrappers_[progId] = std::move(wrapper);
+    }
 
     int MsgBox(const std::string& text, int style, const std::string& title,
                const std::string& helpFile = "", int helpContext = 0) override;
@@ -55,6 +67,7 @@ class WinPlatform : public Platform {
     SettingsStore& settings_;
     void* module_;
     ObjectFactories factories_;
+    std::map<std::string, Wrapper> wrappers_;
     bool filterInstalled_ = false;
 };
 

@@ -35,6 +35,7 @@
 #include "win/dispatch/EventIds.h"
 #include "win/dispatch/PlainObject.h"
 #include "win/dispatch/WideText.h"
+#include "win/published/DispatchOptionsPage.h"
 
 using pwk::Failure;
 using pwk::Ref;
@@ -274,8 +275,8 @@ TEST_CASE("the options page is created by its ProgID, initialised and added to t
     {
         const ClassRegistration offered(pwk::OptionsPageProgID, [page] { return page; });
         const ComPtr<IDispatch> object = CreateByProgID(L"WicklineProps.PWKProps");
-        const auto component = std::dynamic_pointer_cast<pwk::OptionsPageComponent>(
-            WrapAutomationObject(pwk::OptionsPageProgID, object.Get()));
+        const std::shared_ptr<pwk::OptionsPageComponent> component =
+            std::make_shared<pwk::win::DispatchOptionsPage>(object);
         CHECK(static_cast<bool>(component));
         const auto app = ClientView(*host);
         if (component) {

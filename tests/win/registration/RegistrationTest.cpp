@@ -7,32 +7,17 @@
 #include <string>
 
 #include "tests/win/support/Check.h"
+#include "tests/win/support/ComponentCalls.h"
 #include "win/com/ComponentIds.h"
 #include "win/com/IDTExtensibility2.h"
 #include "win/platform/RegistryKey.h"
 
 using pwk::win::RegistryKey;
+using pwk::wintest::Regsvr32;
 
 namespace {
 
 std::wstring dllPath;
-
-DWORD Regsvr32(const std::wstring& arguments) {
-    std::wstring line = L"regsvr32.exe /s " + arguments;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
-        return 0xFFFFFFFF;
-    }
-    WaitForSingleObject(process.hProcess, 60000);
-    DWORD code = 0xFFFFFFFF;
-    GetExitCodeProcess(process.hProcess, &code);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return code;
-}
 
 std::wstring Quoted(const std::wstring& path) {
     return L"\"" + path + L"\"";
@@ -67,6 +52,29 @@ bool Creatable() {
     return true;
 }
 
+// The settings classes: ProgID to CLSID and back, in process, under `prefix` of `root`.
+void CheckSettingsClasses(HKEY root, const std::wstring& prefix) {
+    for (const auto& each : {pwk::win::RegSettingsClass, pwk::win::TrackedFoldersetsClass,
+                             pwk::win::TrackedFoldersetClass}) {
+        const std::wstring clsid = prefix + L"CLSID\\" + each.ClsidText;
+        const std::wstring progId(each.ProgID);
+        const std::wstring clsidText(each.ClsidText);
+        CHECK_EQ(Text(root, prefix + progId + L"\\CLSID"),
+                 std::string(clsidText.begin(), clsidText.end()));
+        CHECK_EQ(Text(root, clsid + L"\\ProgID"), std::string(progId.begin(), progId.end()));
+        CHECK_EQ(Text(root, clsid + L"\\InprocServer32", L"ThreadingModel"), "Apartment");
+    }
+}
+
+// None of the settings classes' keys is left under `prefix` of `root`.
+void CheckSettingsClassesGone(HKEY root, const std::wstring& prefix) {
+    for (const auto& each : {pwk::win::RegSettingsClass, pwk::win::TrackedFoldersetsClass,
+                             pwk::win::TrackedFoldersetClass}) {
+        CHECK(!RegistryKey::Exists(root, prefix + each.ProgID));
+        CHECK(!RegistryKey::Exists(root, prefix + L"CLSID\\" + each.ClsidText));
+    }
+}
+
 void CheckAddinEntry() {
     const auto addin = RegistryKey::Open(HKEY_CURRENT_USER, pwk::win::AddinKey);
     CHECK(addin.has_value());
@@ -92,6 +100,9 @@ TEST_CASE("plain regsvr32 registers the class for every user; /u removes every e
           std::string::npos);
     CHECK_EQ(Text(HKEY_CLASSES_ROOT, kTypeLibKey), "Parleywick Add-In");
     CheckAddinEntry();
+    CheckSettingsClasses(HKEY_CLASSES_ROOT, L"");
+    CHECK_EQ(Text(HKEY_CLASSES_ROOT, L"Wickline.RegSettings\\CLSID"),
+             "{DA3FEB39-7F81-430A-9F3C-378013702524}");
     // Created by ProgID as the host does; creating it runs the start-up.
     CHECK(Creatable());
     CoFreeUnusedLibraries();
@@ -101,6 +112,7 @@ TEST_CASE("plain regsvr32 registers the class for every user; /u removes every e
     CHECK(!RegistryKey::Exists(HKEY_CLASSES_ROOT, kClsidKey));
     CHECK(!RegistryKey::Exists(HKEY_CLASSES_ROOT, kTypeLibKey));
     CHECK(!RegistryKey::Exists(HKEY_CURRENT_USER, pwk::win::AddinKey));
+    CheckSettingsClassesGone(HKEY_CLASSES_ROOT, L"");
     CHECK(!Creatable());
 }
 
@@ -112,8 +124,11 @@ TEST_CASE("/i:user /n registers under the current user's classes only") {
     CHECK(!RegistryKey::Exists(HKEY_LOCAL_MACHINE, L"Software\\Classes\\Wickline.Connect"));
     CHECK(!RegistryKey::Exists(HKEY_LOCAL_MACHINE, L"Software\\Classes\\" + kClsidKey));
     CheckAddinEntry();
+    CheckSettingsClasses(HKEY_CURRENT_USER, L"Software\\Classes\\");
+    CheckSettingsClassesGone(HKEY_LOCAL_MACHINE, L"Software\\Classes\\");
 
     CHECK_EQ(Regsvr32(L"/u /i:user /n " + Quoted(dllPath)), 0UL);
+    CheckSettingsClassesGone(HKEY_CURRENT_USER, L"Software\\Classes\\");
     CHECK(!RegistryKey::Exists(HKEY_CURRENT_USER, L"Software\\Classes\\Wickline.Connect"));
     CHECK(!RegistryKey::Exists(HKEY_CURRENT_USER, L"Software\\Classes\\" + kClsidKey));
     CHECK(!RegistryKey::Exists(HKEY_CURRENT_USER, pwk::win::AddinKey));

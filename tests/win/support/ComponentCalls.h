@@ -3,6 +3,8 @@
 #include <objbase.h>
 #include <windows.h>
 
+#include <string>
+
 #include "win/com/ComponentIds.h"
 #include "win/com/IDTExtensibility2.h"
 #include "win/dispatch/ComPtr.h"
@@ -16,6 +18,25 @@ inline HRESULT CallExport(HMODULE dll, const char* name) {
     const auto entry =
         reinterpret_cast<EntryPoint>(reinterpret_cast<void*>(GetProcAddress(dll, name)));
     return entry == nullptr ? E_NOTIMPL : entry();
+}
+
+// Runs `regsvr32 /s` with `arguments` and waits for it; its exit code (0 success, 3 the DLL
+// could not be loaded), 0xFFFFFFFF when it could not be started.
+inline DWORD Regsvr32(const std::wstring& arguments) {
+    std::wstring line = L"regsvr32.exe /s " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        return 0xFFFFFFFF;
+    }
+    WaitForSingleObject(process.hProcess, 60000);
+    DWORD code = 0xFFFFFFFF;
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return code;
 }
 
 // The add-in as the host creates it: by its ProgID, in process, asked for IDTExtensibility2.

@@ -1,0 +1,211 @@
+// The component's settings classes created by ProgID from the registered DLL, as the options
+// page creates them, and used over IDispatch only. Usage: test_win_published <dll>
+#include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
+
+#include <map>
+#include <string>
+
+#include "src/util/Failure.h"
+#include "tests/win/support/Check.h"
+#include "tests/win/support/ComponentCalls.h"
+#include "win/automation/DispatchObject.h"
+#include "win/dispatch/PlainObject.h"
+#include "win/dispatch/WideText.h"
+#include "win/testhost/BoxAnswerer.h"
+
+namespace {
+
+using pwk::win::ComPtr;
+using pwk::win::DispatchCall;
+using pwk::win::DispatchObject;
+using pwk::win::Variant;
+
+// Each class numbers its members its own way: one adapter type per class.
+using Settings = pwk::win::PlainObject<struct SettingsKind>;
+using Foldersets = pwk::win::PlainObject<struct FoldersetsKind>;
+using Folderset = pwk::win::PlainObject<struct FoldersetKind>;
+
+std::wstring dllPath;
+
+ComPtr<IDispatch> Create(const wchar_t* progId) {
+    CLSID clsid{};
+    ComPtr<IDispatch> object;
+    if (SUCCEEDED(CLSIDFromProgID(progId, &clsid))) {
+        CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
+                         reinterpret_cast<void**>(object.Out()));
+    }
+    return object;
+}
+
+HRESULT CanUnloadNow() {
+    return pwk::wintest::CallExport(GetModuleHandleW(L"PWKCommon.dll"), "DllCanUnloadNow");
+}
+
+// A host namespace whose GetFolderFromID knows the folders "C1", "C2", "J" and "E" (any store)
+// and fails for any other, as the host does.
+struct HostNameSpace {
+    ComPtr<DispatchObject> nameSpace = DispatchObject::Make();
+    std::map<std::string, ComPtr<DispatchObject>> folders;
+
+    HostNameSpace() {
+        for (const char* id : {"C1", "C2", "J", "E"}) {
+            folders[id] = DispatchObject::Make();
+            folders[id]->Value("Name", std::string("Folder ") + id);
+        }
+        nameSpace->Member("GetFolderFromID", [this](DispatchCall& call) {
+            const auto found = folders.find(call.Arg(0).ToString());
+            if (found == folders.end()) {
+                DispatchCall::Fail(0x107, "The operation failed.");
+            }
+            call.Return(Variant(static_cast<IDispatch*>(found->second.Get())));
+        });
+    }
+    ~HostNameSpace() {
+        nameSpace->Clear();
+        for (auto& [id, folder] : folders) {
+            folder->Clear();
+        }
+    }
+    Variant Arg() const { return Variant(static_cast<IDispatch*>(nameSpace.Get())); }
+};
+
+Variant Of(const ComPtr<IDispatch>& object) {
+    return Variant(object.Get());
+}
+
+TEST_CASE("the settings' properties round-trip; numbers are checked for their width") {
+    {
+        const Settings settings(Of(Create(L"Wickline.RegSettings")));
+        CHECK_EQ(settings.Get("LogLevel").ToInt32(), 0);
+        settings.Put("loglevel", 7);  // names without regard to case
+        CHECK_EQ(settings.Get("LogLevel").ToInt32(), 7);
+        for (const char* flag : {"TrackUnlinkedEmail", "JournalEmails", "SaveLinksByRef",
+                                 "FirstRun", "TrackAppointments", "UseSentMailFolder"}) {
+            CHECK(!settings.Get(flag).ToBool());
+            settings.Put(flag, true);
+            CHECK(settings.Get(flag).ToBool());
+        }
+        settings.Put("PrevRunVersionMajor", -3);
+        CHECK_EQ(settings.Get("PrevRunVersionMajor").ToInt32(), -3);
+        // Older than the running add-in: an upgrade.
+        CHECK(settings.Call("JustUpgraded").ToBool());
+        settings.Put("PrevRunVersionMajor", 32767);
+        CHECK(!settings.Call("JustUpgraded").ToBool());
+        CHECK_FAILS(settings.Put("PrevRunVersionMinor", 70000), pwk::FailureNumber::Overflow);
+        CHECK_FAILS(settings.Put("LogLevel", "many"), pwk::FailureNumber::TypeMismatch);
+        CHECK_EQ(settings.Get("LogLevel").ToInt32(), 7);
+    }
+    CHECK_EQ(CanUnloadNow(), S_OK);
+}
+
+TEST_CASE("the settings' collection is assigned by reference and read back as the same object") {
+    {
+        const Settings settings(Of(Create(L"Wickline.RegSettings")));
+        CHECK(settings.Get("TrackedFoldersets").ToDispatch() == nullptr);
+        const ComPtr<IDispatch> sets = Create(L"Wickline.TrackedFoldersets");
+        settings.Put("TrackedFoldersets", sets.Get());
+        CHECK(settings.Get("TrackedFoldersets").ToDispatch() == sets.Get());
+        // Not one of ours: refused, and the collection stays.
+        const ComPtr<DispatchObject> foreign = DispatchObject::Make();
+        CHECK_FAILS(settings.Put("TrackedFoldersets", static_cast<IDispatch*>(foreign.Get())),
+                    pwk::FailureNumber::TypeMismatch);
+        CHECK(settings.Get("TrackedFoldersets").ToDispatch() == sets.Get());
+        CHECK_EQ(CanUnloadNow(), S_FALSE);
+    }
+    CHECK_EQ(CanUnloadNow(), S_OK);
+}
+
+TEST_CASE("the collection adds by identifiers, refuses a tracked or missing contacts folder") {
+    {
+        const HostNameSpace host;
+        const Foldersets sets(Of(Create(L"Wickline.TrackedFoldersets")));
+        CHECK_EQ(sets.Call("Count").ToInt32(), 0);
+        // RegIndex left out.
+        CHECK(sets.Call("AddByIDs", "C1", "S", "J", "S", "E", "S", host.Arg()).ToBool());
+        CHECK(!sets.Call("AddByIDs", "C1", "S", "J", "S", "E", "S", host.Arg()).ToBool());
+        CHECK_EQ(sets.Call("GetFailReason").ToString(),
+                 "A contact folder cannot be assigned to more than one tracked folderset");
+        CHECK(!sets.Call("AddByIDs", "C9", "S", "J", "S", "E", "S", host.Arg(), 4).ToBool());
+        CHECK_EQ(sets.Call("GetFailReason").ToString(),
+                 "The specified contact folder was not found");
+        CHECK_EQ(sets.Call("Count").ToInt32(), 1);
+        CHECK_EQ(sets.Call("nextRegIndex").ToInt32(), 1);
+
+        const Folderset first(sets.Call("Item", 1));
+        CHECK_EQ(first.Call("getContactFoldEntryID").ToString(), "C1");
+        CHECK_EQ(first.Call("ContactFolderName", host.Arg()).ToString(), "Folder C1");
+        CHECK(first.Get("JournMAPIFolder", host.Arg()).ToDispatch() == host.folders.at("J").Get());
+        CHECK(first.Call("MAPIFoldersExist", host.Arg()).ToBool());
+
+        // A folderset made by ProgID goes in as a copy; a foreign object is a type mismatch.
+        const ComPtr<IDispatch> made = Create(L"Wickline.TrackedFolderset");
+        const Folderset second(Of(made));
+        second.Call("SetIDs", "C2", "S", "J", "S", "E", "S", "", 5);
+        CHECK(sets.Call("Add", made.Get(), host.Arg()).ToBool());
+        CHECK_EQ(sets.Call("Count").ToInt32(), 2);
+        const ComPtr<DispatchObject> foreign = DispatchObject::Make();
+        CHECK_FAILS(sets.Call("Add", static_cast<IDispatch*>(foreign.Get()), host.Arg()),
+                    pwk::FailureNumber::TypeMismatch);
+
+        sets.Call("Remove", sets.Call("Item", 1).ToDispatch());
+        CHECK_EQ(sets.Call("Count").ToInt32(), 1);
+        CHECK_EQ(Folderset(sets.Call("Item", 1)).Call("getRegIndex").ToInt32(), 5);
+        sets.Call("Clear");
+        CHECK_EQ(sets.Call("Count").ToInt32(), 0);
+    }
+    CHECK_EQ(CanUnloadNow(), S_OK);
+}
+
+TEST_CASE("a failure crosses with its number and text; a foreign object is no settings object") {
+    {
+        const Foldersets sets(Of(Create(L"Wickline.TrackedFoldersets")));
+        {
+            // The collection reports the failure in the error dialog first, as every traced
+            // operation does; its default button gives up, and the failure goes to the caller.
+            const pwk::testhost::BoxAnswerer boxes;
+            try {
+                sets.Call("Item", 1);
+                CHECK(false);
+            } catch (const pwk::Failure& failure) {
+                CHECK_EQ(failure.Number, pwk::FailureNumber::SubscriptOutOfRange);
+                CHECK_EQ(failure.Description, std::string("Subscript out of range"));
+            }
+            CHECK_EQ(boxes.Answered().size(), std::size_t{1});
+        }
+        const Settings settings(Of(Create(L"Wickline.RegSettings")));
+        const ComPtr<DispatchObject> foreign = DispatchObject::Make();
+        foreign->Value("LogLevel", 3);
+        CHECK_FAILS(settings.Call("UpdateFrom", static_cast<IDispatch*>(foreign.Get()),
+                                  static_cast<IDispatch*>(nullptr)),
+                    pwk::FailureNumber::TypeMismatch);
+        CHECK_EQ(settings.Get("LogLevel").ToInt32(), 0);
+    }
+    CHECK_EQ(CanUnloadNow(), S_OK);
+}
+
+}  // namespace
+
+// The harness's main, with the component's path from the command line first. The component
+// is registered for the run and removed afterwards.
+int main() {
+    int argc = 0;
+    wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    if (argc < 2) {
+        std::printf("usage: test_win_published <path of PWKCommon.dll>\n");
+        return 2;
+    }
+    dllPath = std::wstring(L"\"") + argv[1] + L"\"";
+    LocalFree(argv);
+    if (pwk::wintest::Regsvr32(dllPath) != 0) {
+        std::printf("regsvr32 failed\n");
+        return 1;
+    }
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const int failed = pwk::wintest::RunAll();
+    CoFreeUnusedLibraries();
+    CoUninitialize();
+    pwk::wintest::Regsvr32(L"/u " + dllPath);
+    return failed;
+}

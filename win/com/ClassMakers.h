@@ -1,0 +1,16 @@
+#pragma once
+
+#include <unknwn.h>
+
+namespace pwk::win {
+
+// How each of the component's classes makes a new object for its class factory: each hands
+// over the new object's one reference. The settings classes make a new core object with the
+// process's one component, whose start-up runs first if no object has run it yet (their
+// operations report through its error library).
+IUnknown* MakeConnect();
+IUnknown* MakeRegSettings();
+IUnknown* MakeTrackedFoldersets();
+IUnknown* MakeTrackedFolderset();
+
+}  // namespace pwk::win
