@@ -65,18 +65,33 @@ void BM_TracedCallTracingOff(benchmark::State& state) {
 }
 BENCHMARK(BM_TracedCallTracingOff);
 
+// Traced calls inside a host event (an outermost procedure that stays open): the buffered cost
+// of a line.
 void BM_TracedCallTracingOn(benchmark::State& state) {
     Fixture fixture(true);
     int counter = 0;
+    fixture.keelson->ProcEnter("BenchModule", "Event");
     for (auto _ : state) {
         TracedProcedure(fixture.component, counter);
     }
+    fixture.keelson->ProcExit("BenchModule", "Event");
     // Each call writes an entry and an exit line.
     state.SetItemsProcessed(state.iterations() * 2);
     state.counters["lines_per_second"] = benchmark::Counter(
         static_cast<double>(state.iterations() * 2), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_TracedCallTracingOn);
+
+// One host event of a single traced call with tracing on: the event's end writes its trace to
+// the file.
+void BM_TracedEventTracingOn(benchmark::State& state) {
+    Fixture fixture(true);
+    int counter = 0;
+    for (auto _ : state) {
+        TracedProcedure(fixture.component, counter);
+    }
+}
+BENCHMARK(BM_TracedEventTracingOn);
 
 // A line the add-in logs on purpose is written to the file at once: the cost of one such write.
 void BM_LoggedLine(benchmark::State& state) {
@@ -109,6 +124,7 @@ bool EveryLineSurvivesShutdown() {
     {
         Fixture fixture(true);
         int counter = 0;
+        fixture.keelson->ProcEnter("BenchModule", "Event");
         for (int i = 0; i < kCalls; ++i) {
             TracedProcedure(fixture.component, counter);
         }

@@ -68,11 +68,18 @@ void Keelson::ProcExit(std::string_view module, std::string_view procedure) {
     }
     if (trace_) {
         TraceLine("< ", stack_.size(), module, procedure);
+        // The outermost procedure of a host event returned: the event's trace goes to the file
+        // now, so that whoever follows the log while reproducing a problem sees each event as
+        // it ends. Within an event the buffer still spares the file a write per line.
+        if (stack_.empty()) {
+            log_.Flush();
+        }
     }
 }
 
 // A line the add-in logs on purpose (a refused host, a repaired setting) is in the file at once,
-// for whoever reads the log while the host runs; only trace lines wait in the buffer.
+// for whoever reads the log while the host runs; only trace lines wait in the buffer, until
+// their event ends.
 void Keelson::LogText(const std::string& text) {
     WriteLine(text);
     log_.Flush();

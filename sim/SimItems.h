@@ -32,6 +32,8 @@ class SimItems : public SimBase<host::Items> {
 
     std::string AuditName() const override;
     void RaiseItemAdd(const std::shared_ptr<SimItemState>& item);
+    // How many sinks listen to ItemAdd.
+    std::size_t Listeners() const { return events_.Connected(); }
 
   private:
     SimFolder& LiveFolder() const;

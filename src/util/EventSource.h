@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <vector>
 
@@ -33,6 +34,9 @@ class EventSource {
             }
         });
     }
+
+    // How many sinks are connected.
+    std::size_t Connected() const { return slots_->size(); }
 
     // Calls `deliver(sink)` for every connected sink, in the order they connected.
     template <class Deliver>

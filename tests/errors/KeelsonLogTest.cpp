@@ -91,15 +91,20 @@ TEST_F(KeelsonLog, LinesCarryTheTimeAndClientLineBreaksBecomeLines) {
     EXPECT_EQ(log.find('\r'), std::string::npos);
 }
 
-TEST_F(KeelsonLog, ALoggedLineIsInTheFileAtOnceTraceLinesWaitForTheNextFlush) {
+TEST_F(KeelsonLog, ALoggedLineIsInTheFileAtOnceTraceLinesWaitForTheEndOfTheirEvent) {
     const std::string path = keelson->LogFileNativePath();
     keelson->LogText("Invalid version is: Outlook 11.0.5510");
     EXPECT_NE(ReadFile(path).find("Invalid version is: Outlook 11.0.5510"), std::string::npos);
     keelson->SetTrace(true);
     keelson->ProcEnter("Connect", "OnConnection");
+    keelson->ProcEnter("PWKAddinApp", "Init");
+    keelson->ProcExit("PWKAddinApp", "Init");
     EXPECT_EQ(ReadFile(path).find("Connect.OnConnection"), std::string::npos);
     keelson->LogText("next");
     EXPECT_NE(ReadFile(path).find("] > Connect.OnConnection\n"), std::string::npos);
+    // The outermost procedure's exit ends the host's event: its trace is in the file at once.
+    keelson->ProcExit("Connect", "OnConnection");
+    EXPECT_NE(ReadFile(path).find("] < Connect.OnConnection\n"), std::string::npos);
 }
 
 TEST_F(KeelsonLog, TraceIndentsByCallDepth) {

@@ -76,6 +76,17 @@ TEST(ScenarioSweep, RunsEveryKthCallAndRefusesAScenarioThatFailsAsItStands) {
                                 " runs (every 10th call), 0 faulty";
     EXPECT_NE(out.str().find(summary), std::string::npos) << out.str();
 
+    // A number of runs spreads them evenly: the stride is the calls divided by it, rounded up.
+    std::ostringstream spread;
+    Sweep::Options fewRuns{RunOptions{}, 1};
+    fewRuns.Runs = 4;
+    EXPECT_EQ(Sweep(spread, fewRuns).Run(kTwoStarts, "."), ExitStatus::Held) << spread.str();
+    const std::int64_t stride = (calls + 3) / 4;
+    EXPECT_NE(spread.str().find(std::to_string((calls + stride - 1) / stride) + " runs (every " +
+                                std::to_string(stride) + "th call)"),
+              std::string::npos)
+        << spread.str();
+
     std::ostringstream broken;
     EXPECT_EQ(Sweep(broken, {RunOptions{}, 10}).Run(kTwoStarts + "expect hooks 5 5\n", "."),
               ExitStatus::Failed);

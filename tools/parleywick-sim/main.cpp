@@ -24,11 +24,12 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: parleywick-sim [--mailbox FILE|demo] [--keep-going] [--fail-call N] [SCENARIO]\n"
-    "       parleywick-sim [--mailbox FILE|demo] --sweep[=K] SCENARIO\n"
+    "       parleywick-sim [--mailbox FILE|demo] --sweep[=K] [--sweep-runs=N] SCENARIO\n"
     "  Runs SCENARIO (one command a line; see docs/scenario-commands.md) on the simulated\n"
     "  host, or reads commands at a prompt when no scenario is given. --fail-call N fails\n"
     "  the N-th host call of the run. --sweep runs SCENARIO once per host call (every K-th)\n"
-    "  with that call failed and reports any failure reaching the host or anything held.\n"
+    "  with that call failed and reports any failure reaching the host or anything held;\n"
+    "  --sweep-runs=N spreads about N such runs evenly over the scenario's host calls.\n"
     "  Exit status: 0 every check held, 1 a check failed, 2 the scenario could not run.\n"
 #ifdef _WIN32
     "  --com (Windows): the host loads the installed component through COM instead of\n"
@@ -40,6 +41,7 @@ struct Arguments {
     pwk::scenario::RunOptions Options;
     std::string Scenario;
     std::optional<std::int64_t> SweepEvery;
+    std::int64_t SweepRuns = 0;
 };
 
 // A count of 1 or more, or nothing.
@@ -77,6 +79,9 @@ bool Parse(int argc, char** argv, Arguments& arguments) {
             arguments.SweepEvery = 1;
         } else if (argument.rfind("--sweep=", 0) == 0 && Count(argument.substr(8))) {
             arguments.SweepEvery = Count(argument.substr(8));
+        } else if (argument.rfind("--sweep-runs=", 0) == 0 && Count(argument.substr(13))) {
+            arguments.SweepEvery = arguments.SweepEvery.value_or(1);
+            arguments.SweepRuns = *Count(argument.substr(13));
         } else if (argument.rfind("-", 0) == 0 || !arguments.Scenario.empty()) {
             std::cerr << "parleywick-sim: unexpected argument \"" << argument << "\"\n" << kUsage;
             return false;
@@ -122,7 +127,8 @@ int main(int argc, char** argv) {
     if (arguments.SweepEvery) {
         std::ostringstream text;
         text << file.rdbuf();
-        pwk::scenario::Sweep sweep(std::cout, {arguments.Options, *arguments.SweepEvery});
+        pwk::scenario::Sweep sweep(std::cout,
+                                   {arguments.Options, *arguments.SweepEvery, arguments.SweepRuns});
         return sweep.Run(text.str(), base);
     }
     return run.RunScenario(file, base);

@@ -2,9 +2,12 @@
 
 #include "sim/SimApplication.h"
 #include "sim/SimExplorer.h"
+#include "sim/SimFolder.h"
 #include "sim/SimHost.h"
 #include "sim/SimInspector.h"
 #include "sim/SimItemState.h"
+#include "sim/SimItems.h"
+#include "sim/SimNameSpace.h"
 #include "sim/SimWindows.h"
 #include "src/app/PWKAddinApp.h"
 #include "src/startup/Connect.h"
@@ -71,7 +74,20 @@ std::string CommandRunner::AddInState() {
     }
     return "add-in: hooks " + std::to_string(app->HookedExplorerCount()) + " explorer(s), " +
            std::to_string(app->HookedInspectorCount()) + " inspector(s)" +
-           (app->HasSentItemsHook() ? " and Sent Items" : "") + "; " + Watching(WatchedWindow());
+           (SentItemsHooked() ? " and Sent Items" : "") + "; " + Watching(WatchedWindow());
+}
+
+// Whether the add-in listens to the Sent Items folder's new items, as the host sees it: a hook
+// given no folder by the host listens to nothing.
+bool CommandRunner::SentItemsHooked() {
+    if (ExternalAddIn* external = session_.External()) {
+        return session_.Started() && external->SeenHooks(session_.Host()).SentItems;
+    }
+    if (!session_.Started()) {
+        return false;
+    }
+    const auto sent = session_.Host().Mailbox().DefaultFolder(host::DefaultFolder::SentMail);
+    return sent && sent->ItemsObject().Listeners() > 0;
 }
 
 void CommandRunner::ExpectWatching(const Command& command) {

@@ -334,12 +334,7 @@ void CommandRunner::ExpectHookKeys(const Command& command) {
 }
 
 void CommandRunner::ExpectSentItemsHook(const Command& command) {
-    const auto connect = session_.AddIn();
-    const auto app = connect ? connect->AddinApp() : nullptr;
-    bool hooked = app && app->HasSentItemsHook();
-    if (ExternalAddIn* external = session_.External(); external && session_.Started()) {
-        hooked = external->SeenHooks(session_.Host()).SentItems;
-    }
+    const bool hooked = SentItemsHooked();
     const bool wanted = command.Args[0] == "yes";
     if (hooked != wanted) {
         throw ExpectationFailed(wanted ? "Sent Items hooked" : "Sent Items not hooked",

@@ -60,6 +60,7 @@ class CommandRunner {
     // windows it has hooked and the window it watches (AddInReport.cpp).
     void ReportAddIn();
     std::string AddInState();
+    bool SentItemsHooked();
     std::string ExternalAddInState(ExternalAddIn& external);
     // The window the add-in watches (null for none), and the transcript's words for it.
     const sim::SimObject* WatchedWindow();

@@ -56,7 +56,7 @@ void HostWatch::Baseline(sim::SimHost& host) {
 void HostWatch::TakeFolder(const std::shared_ptr<sim::SimFolder>& folder, Picture& picture) {
     for (const auto& item : folder->Contents()) {
         picture.Items[item.get().get()] =
-            ItemView{item.get(), folder->Path(), Describe::Item(*item)};
+            ItemView{item.get(), folder->Path(), Describe::Item(*item), picture.Items.size()};
     }
     for (const auto& sub : folder->Subfolders()) {
         TakeFolder(sub.get(), picture);
@@ -168,7 +168,8 @@ void HostWatch::ReportControls(const Picture& now, Transcript& transcript) const
 }
 
 void HostWatch::ReportItems(const Picture& now, Transcript& transcript) const {
-    for (const auto& [key, view] : now.Items) {
+    for (const auto& [key, viewPointer] : InOrder(now.Items)) {
+        const ItemView& view = *viewPointer;
         const auto old = last_.Items.find(key);
         if (old == last_.Items.end() || !Same(old->second.Item, view.Item)) {
             transcript.Event("+ " + view.Summary + " in \"" + view.Folder + "\"");
@@ -180,7 +181,8 @@ void HostWatch::ReportItems(const Picture& now, Transcript& transcript) const {
                              old->second.Summary);
         }
     }
-    for (const auto& [key, view] : last_.Items) {
+    for (const auto& [key, viewPointer] : InOrder(last_.Items)) {
+        const ItemView& view = *viewPointer;
         const auto still = now.Items.find(key);
         if (still == now.Items.end() || !Same(still->second.Item, view.Item)) {
             transcript.Event("- " + view.Summary + " leaves \"" + view.Folder + "\"");

@@ -38,6 +38,7 @@ class HostWatch {
         std::weak_ptr<sim::SimItemState> Item;
         std::string Folder;
         std::string Summary;
+        std::size_t Order = 0;  // folders in the mailbox's order, each folder's items in its order
     };
     struct ControlView {
         std::weak_ptr<sim::SimControlState> Control;
@@ -69,8 +70,8 @@ class HostWatch {
     // Returns the items that new inspectors show.
     std::vector<const void*> ReportWindows(const Picture& now, Transcript& transcript) const;
     void ReportControls(const Picture& now, Transcript& transcript) const;
-    // Windows or controls in their order on screen (the map's order is by address, which
-    // differs between runs).
+    // Windows or controls in their order on screen, items in the mailbox's order (the map's
+    // order is by address, which differs between runs and between programs).
     template <class View>
     static std::vector<std::pair<const void*, const View*>> InOrder(
         const std::map<const void*, View>& views);

@@ -1,5 +1,7 @@
 #include "tools/scenario/Sweep.h"
 
+#include <algorithm>
+
 #include <chrono>
 #include <sstream>
 
@@ -59,9 +61,12 @@ int Sweep::Run(const std::string& scenarioText, const std::filesystem::path& bas
     RunOptions failing = options_.Run;
     failing.KeepGoing = true;
     const std::int64_t calls = clean.Findings.HostCalls;
+    const std::int64_t every =
+        options_.Runs > 0 ? std::max<std::int64_t>(1, (calls + options_.Runs - 1) / options_.Runs)
+                          : options_.Every;
     int runs = 0;
     int faulty = 0;
-    for (std::int64_t n = 1; n <= calls; n += options_.Every) {
+    for (std::int64_t n = 1; n <= calls; n += every) {
         const std::string label = "host call " + std::to_string(n) + " failing";
         failing.FailCall = n;
         watchdog.Begin(label);
@@ -77,8 +82,8 @@ int Sweep::Run(const std::string& scenarioText, const std::filesystem::path& bas
     const auto seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
     out_ << "sweep: " << calls << " host calls, " << runs << " runs"
-         << (options_.Every > 1 ? " (every " + std::to_string(options_.Every) + "th call)" : "")
-         << ", " << faulty << " faulty, " << seconds << " s\n";
+         << (every > 1 ? " (every " + std::to_string(every) + "th call)" : "") << ", " << faulty
+         << " faulty, " << seconds << " s\n";
     return faulty == 0 ? ExitStatus::Held : ExitStatus::Failed;
 }
 

@@ -19,6 +19,8 @@ class Sweep {
     struct Options {
         RunOptions Run;          // the mailbox, as for a plain run
         std::int64_t Every = 1;  // sample every k-th call
+        // When set, `Every` is chosen so that about this many runs spread over the calls.
+        std::int64_t Runs = 0;
         int SecondsPerRun = 60;  // a run taking longer is a hang: the process ends
     };
 

@@ -60,6 +60,9 @@ ComExternalAddIn::ComExternalAddIn(std::string progId) : progId_(std::move(progI
     } catch (const Failure&) {
         // Nothing stored: as wanted.
     }
+    // Nor has it written a log there yet (the prefix's documents folder is this prefix's own).
+    std::error_code ignored;
+    std::filesystem::remove(std::filesystem::path(win::Widen(LogFile())), ignored);
 }
 
 ComExternalAddIn::~ComExternalAddIn() {
@@ -75,8 +78,10 @@ std::vector<std::string> ComExternalAddIn::SettingsDump(const std::string& appNa
     return store_->Dump(appName);
 }
 
-void ComExternalAddIn::BeginProcess(sim::SimHost& host, const std::set<std::string>& absent) {
+void ComExternalAddIn::BeginProcess(sim::SimHost& host, const std::set<std::string>& absent,
+                                    const std::string& commandLine) {
     offered_.clear();
+    commandLine_.Set(commandLine);
     if (absent.count(host::MapiSessionProgID) == 0) {
         offered_.push_back(std::make_unique<bridge::ClassRegistration>(host::MapiSessionProgID,
                                                                        host.MapiSessionFactory()));
@@ -89,6 +94,7 @@ void ComExternalAddIn::BeginProcess(sim::SimHost& host, const std::set<std::stri
 
 std::optional<std::string> ComExternalAddIn::EndProcess() {
     offered_.clear();
+    commandLine_.Restore();
     // The host process ends: a component no longer in use is unloaded, so that the next start
     // loads it afresh, as a new process of the host would. One that stays loaded still has
     // an object or a lock, or something pins its library.

@@ -9,6 +9,7 @@
 #include "tools/scenario/ExternalAddIn.h"
 #include "win/bridge/ClassRegistration.h"
 #include "win/platform/RegistrySettingsStore.h"
+#include "win/simrun/ProcessCommandLine.h"
 #include "win/testhost/BoxAnswerer.h"
 
 namespace pwk::simrun {
@@ -17,8 +18,9 @@ namespace pwk::simrun {
 // COM by its ProgID and connected to the simulated host's bridged objects. It reads and writes
 // the current user's registry store, shows real message boxes (each handed to the scenario's
 // answer while the component waits for it) and writes its log where it always does. Making one
-// clears the add-in's settings, as on a machine where it never ran; the log is left alone (under
-// Wine every prefix's documents folder is the user's home, so other runs may be writing it).
+// clears the add-in's settings and deletes its log at the default place, as on a machine where
+// it never ran (the Wine prefix's documents folder is the prefix's own, and Wine tests run one
+// at a time, so no other run is writing it).
 class ComExternalAddIn final : public scenario::ExternalAddIn {
   public:
     explicit ComExternalAddIn(std::string progId);
@@ -28,7 +30,8 @@ class ComExternalAddIn final : public scenario::ExternalAddIn {
     std::shared_ptr<SettingsStore> Settings() override { return store_; }
     std::string SettingsLocation() const override { return store_->Name(); }
     std::vector<std::string> SettingsDump(const std::string& appName) override;
-    void BeginProcess(sim::SimHost& host, const std::set<std::string>& absent) override;
+    void BeginProcess(sim::SimHost& host, const std::set<std::string>& absent,
+                      const std::string& commandLine) override;
     std::optional<std::string> EndProcess() override;
     void AnswerBoxes(BoxAnswer answer) override;
     Hooks SeenHooks(sim::SimHost& host) override;
@@ -44,6 +47,7 @@ class ComExternalAddIn final : public scenario::ExternalAddIn {
         std::make_shared<win::RegistrySettingsStore>();
     std::vector<std::unique_ptr<bridge::ClassRegistration>> offered_;
     std::unique_ptr<testhost::BoxAnswerer> boxes_;
+    ProcessCommandLine commandLine_;
 };
 
 }  // namespace pwk::simrun
