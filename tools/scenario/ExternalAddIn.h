@@ -36,9 +36,11 @@ class ExternalAddIn {
         std::vector<std::string> Buttons;
         std::string DefaultButton;
         bool Dialog = false;
+        bool FileChooser = false;  // the system's file-open dialog, titled Title
     };
     // Answers a box while the add-in is still inside the call that shows it: the caption of
-    // the button to press ("" for the default button).
+    // the button to press ("" for the default button); for a file chooser, the path of the file
+    // to open ("" cancels it).
     using BoxAnswer = std::function<std::string(const Box&)>;
     // What the host sees of the add-in's hooks: the windows and folders whose events it
     // listens to.

@@ -80,8 +80,12 @@ void Session::UseExternalAddIn(std::shared_ptr<ExternalAddIn> addIn) {
     store_ = external_->Settings();
     settingsLocation_ = external_->SettingsLocation();
     storeView_->UseStore(store_);
-    external_->AnswerBoxes(
-        [this](const ExternalAddIn::Box& box) { return platform_.ExternalBox(box); });
+    external_->AnswerBoxes([this](const ExternalAddIn::Box& box) {
+        if (box.FileChooser) {
+            return fileUtility_->ChooseFile(box.Title).value_or("");
+        }
+        return platform_.ExternalBox(box);
+    });
     addIns_.Register(AddInProgID, [this]() -> std::shared_ptr<AutomationObject> {
         auto made = external_->Create();
         addInCreated_ = made != nullptr;

@@ -51,6 +51,17 @@ std::wstring ServerFile(const std::string& progId) {
     return file;
 }
 
+// The file a scenario chooses exists on its machine: the dialog opens only a file that does.
+// One that is missing is made, empty, in the prefix.
+void MakeChosenFile(const std::string& path) {
+    const std::filesystem::path file(win::Widen(path));
+    std::error_code ignored;
+    if (!std::filesystem::exists(file, ignored)) {
+        std::filesystem::create_directories(file.parent_path(), ignored);
+        std::ofstream(file).close();
+    }
+}
+
 }  // namespace
 
 ComExternalAddIn::ComExternalAddIn(std::string progId) : progId_(std::move(progId)) {
@@ -117,8 +128,13 @@ void ComExternalAddIn::AnswerBoxes(BoxAnswer answer) {
     boxes_.reset();
     boxes_ = std::make_unique<testhost::BoxAnswerer>(
         [answer = std::move(answer)](const testhost::BoxAnswerer::Shown& shown) {
-            return answer(
-                Box{shown.Caption, shown.Text, shown.Buttons, shown.DefaultButton, shown.Dialog});
+            const std::string chosen =
+                answer(Box{shown.Caption, shown.Text, shown.Buttons, shown.DefaultButton,
+                           shown.Dialog, shown.FileDialog});
+            if (shown.FileDialog && !chosen.empty()) {
+                MakeChosenFile(chosen);
+            }
+            return chosen;
         });
 }
 

@@ -11,6 +11,10 @@ namespace {
 
 // The id of a message box's text control.
 constexpr int kTextControl = 0xFFFF;
+// The file name field of the system's file dialogs: a combo box (cmb13) in the explorer style,
+// an edit field (edt1) in the old one.
+constexpr int kFileNameCombo = 0x47C;
+constexpr int kFileNameEdit = 0x480;
 
 std::string TextOf(HWND window) {
     wchar_t buffer[2048] = {};
@@ -90,8 +94,18 @@ int DefaultButtonOf(HWND box) {
     return 0;
 }
 
-// The button to press: OK, else No, else Cancel, else the dialog's default button.
+// The file name field when `box` is a file dialog, else null.
+HWND FileNameField(HWND box) {
+    HWND field = GetDlgItem(box, kFileNameCombo);
+    return field != nullptr ? field : GetDlgItem(box, kFileNameEdit);
+}
+
+// The button to press: OK, else No, else Cancel, else the dialog's default button; a file
+// dialog is cancelled.
 int ButtonToPress(HWND box) {
+    if (FileNameField(box) != nullptr) {
+        return IDCANCEL;
+    }
     for (const int id : {IDOK, IDNO, IDCANCEL}) {
         if (GetDlgItem(box, id) != nullptr) {
             return id;
@@ -100,9 +114,24 @@ int ButtonToPress(HWND box) {
     return DefaultButtonOf(box);
 }
 
+// A file dialog gets the chooser's file typed into its name field and Open pressed, or Cancel
+// when the chooser names none.
+int ChosenFile(HWND field, const BoxAnswerer::Chooser& chooser, const std::string& caption) {
+    BoxAnswerer::Shown shown{caption, "", {"Open", "Cancel"}, "Open", false, true};
+    const std::string path = chooser(shown);
+    if (path.empty()) {
+        return IDCANCEL;
+    }
+    SetWindowTextW(field, win::Widen(path).c_str());
+    return IDOK;
+}
+
 // The button the chooser names, else the default one.
 int ChosenButton(HWND box, const BoxAnswerer::Chooser& chooser, const std::string& caption,
                  const std::string& text) {
+    if (HWND field = FileNameField(box)) {
+        return ChosenFile(field, chooser, caption);
+    }
     ButtonList list;
     EnumChildWindows(box, &CollectButton, reinterpret_cast<LPARAM>(&list));
     BoxAnswerer::Shown shown{caption, text, {}, {}, false};

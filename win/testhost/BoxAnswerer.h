@@ -14,7 +14,7 @@ namespace pwk::testhost {
 // Watches this process's windows for message boxes (dialog class "#32770") while it lives,
 // reads each box's caption and text, and answers it: OK where there is one, else No, else
 // Cancel, as a user who declines everything would; a dialog with none of them (the error
-// dialog) by its default button.
+// dialog) by its default button. A file-open dialog is cancelled, unless a chooser names a file.
 class BoxAnswerer {
   public:
     struct Box {
@@ -29,11 +29,13 @@ class BoxAnswerer {
         std::string Text;
         std::vector<std::string> Buttons;
         std::string DefaultButton;
-        bool Dialog = false;  // a dialog of the add-in's own buttons, not a system message box
+        bool Dialog = false;      // a dialog of the add-in's own buttons, not a system message box
+        bool FileDialog = false;  // the system's file-open dialog
     };
-    // Picks the caption of the button to press (empty: the default button). It runs on the
-    // watcher's thread while the thread that showed the box is still inside the call that
-    // shows it, and the box is pressed only when it returns.
+    // Picks the caption of the button to press (empty: the default button); for a file dialog
+    // the path of the file to open (empty: Cancel). It runs on the watcher's thread while the
+    // thread that showed the box is still inside the call that shows it, and the box is
+    // pressed only when it returns.
     using Chooser = std::function<std::string(const Shown&)>;
 
     BoxAnswerer();

@@ -4,14 +4,15 @@
 # transcripts. Only the differences docs/windows.md lists are taken out first:
 #  - line ends (Wine writes both programs' output with CR LF; taken out of both);
 #  - the icon and help file of a box or dialog, which only the add-in's call knows;
-#  - where the settings are kept (the runner's in-memory store, the component's registry branch).
+#  - where the settings are kept (the runner's in-memory store, the component's registry branch);
+#  - Wine's own messages ("wine: ..."), such as the file dialog's note on drive Z:'s label.
 # usage: compare-transcripts.sh WINE RUNNER COMPONENT SCENARIO WORKDIR
 set -u
 wine=$1 runner=$2 component=$3 scenario=$4 work=$5
 name=$(basename "$scenario" .scenario)
 mkdir -p "$work"
 normalize() {
-    sed -E -e 's/\r$//' -e 's/^( *(box|dialog) "[^"]*" \()(critical|question|exclamation|information|no icon); /\1/' \
+    sed -E -e 's/\r$//' -e '/^wine: /d' -e 's/^( *(box|dialog) "[^"]*" \()(critical|question|exclamation|information|no icon); /\1/' \
         -e 's/^( *(box|dialog) "[^"]*" \(.*); help [^)]*\)$/\1)/' \
         -e 's/^( *settings )\([^)]*\):/\1(STORE):/' "$1"
 }
