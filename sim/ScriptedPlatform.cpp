@@ -161,13 +161,27 @@ std::string ScriptedPlatform::NativePath(const std::string& path) {
     return MapHostPath(root_.string(), path);
 }
 
-void ScriptedPlatform::CheckNotFailing(const std::string& nativePath,
-                                       FileOperation operation) const {
+const ScriptedPlatform::FailingPath* ScriptedPlatform::FailingAt(const std::string& nativePath,
+                                                                 FileOperation operation) const {
     const auto found = failingPaths_.find(nativePath);
     if (found != failingPaths_.end() &&
         (found->second.Operation == FileOperation::Any || found->second.Operation == operation)) {
-        Raise(found->second.Number, nativePath);
+        return &found->second;
     }
+    return nullptr;
+}
+
+void ScriptedPlatform::CheckNotFailing(const std::string& nativePath,
+                                       FileOperation operation) const {
+    if (const FailingPath* failing = FailingAt(nativePath, operation)) {
+        Raise(failing->Number, nativePath);
+    }
+}
+
+std::optional<std::int32_t> ScriptedPlatform::PlannedFailure(const std::string& hostPath,
+                                                             FileOperation operation) {
+    const FailingPath* failing = FailingAt(NativePath(hostPath), operation);
+    return failing != nullptr ? std::optional<std::int32_t>(failing->Number) : std::nullopt;
 }
 
 void ScriptedPlatform::FileCopy(const std::string& source, const std::string& destination) {

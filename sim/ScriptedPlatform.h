@@ -64,6 +64,10 @@ class ScriptedPlatform : public Platform {
 
     const std::vector<MessageBoxRecord>& MessageBoxes() const { return boxes_; }
     const std::vector<HelpRequest>& HelpRequests() const { return helpRequests_; }
+    // A help request made from a box this platform did not show (a component's own box).
+    void RecordHelpRequest(std::string helpFile, int helpContext) {
+        helpRequests_.push_back({std::move(helpFile), helpContext});
+    }
     const std::vector<DialogRecord>& Dialogs() const { return dialogs_; }
     const std::vector<ShellRecord>& ShellCalls() const { return shellCalls_; }
 
@@ -75,6 +79,10 @@ class ScriptedPlatform : public Platform {
     void FailPath(const std::string& hostPath, std::int32_t number = 70,
                   FileOperation operation = FileOperation::Any);
     void ClearFailingPaths() { failingPaths_.clear(); }
+    // The number the planned failure of this operation on this host path raises, if one is
+    // planned (for a component that copies and deletes files itself).
+    std::optional<std::int32_t> PlannedFailure(const std::string& hostPath,
+                                               FileOperation operation);
 
     // Process.
     void SetCommandLine(std::string commandLine) { commandLine_ = std::move(commandLine); }
@@ -114,7 +122,13 @@ class ScriptedPlatform : public Platform {
     SettingsStore& Settings() override;
 
   private:
+    struct FailingPath {
+        std::int32_t Number = 0;
+        FileOperation Operation = FileOperation::Any;
+    };
+
     int DialogAnswer(const CustomDialog& dialog);
+    const FailingPath* FailingAt(const std::string& nativePath, FileOperation operation) const;
     void CheckNotFailing(const std::string& nativePath, FileOperation operation) const;
 
     std::filesystem::path root_;
@@ -125,10 +139,6 @@ class ScriptedPlatform : public Platform {
     std::vector<HelpRequest> helpRequests_;
     std::vector<DialogRecord> dialogs_;
     std::vector<ShellRecord> shellCalls_;
-    struct FailingPath {
-        std::int32_t Number = 0;
-        FileOperation Operation = FileOperation::Any;
-    };
     std::map<std::string, FailingPath> failingPaths_;  // by native path
     std::string commandLine_;
     Clock::time_point now_;

@@ -1,6 +1,7 @@
 #include "tools/scenario/ScenarioPlatform.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "src/util/Failure.h"
 #include "tools/scenario/BoxNames.h"
@@ -63,15 +64,18 @@ std::string ScenarioPlatform::ExternalBox(const ExternalAddIn::Box& box) {
         const bool standard = button == box.DefaultButton && button != "Help";
         buttons += (buttons.empty() ? "" : " ") + (standard ? "[" + button + "]" : button);
     }
-    transcript_.Event(std::string(box.Dialog ? "dialog" : "box") + " \"" + box.Title + "\" (" +
-                      buttons + ")");
-    transcript_.Block(box.Text);
+    // A box whose Help button was pressed is the same box, asked again.
+    if (!std::exchange(helpPressed_, false)) {
+        transcript_.Event(std::string(box.Dialog ? "dialog" : "box") + " \"" + box.Title + "\" (" +
+                          buttons + ")");
+        transcript_.Block(box.Text);
+        unchecked_.push_back({box.Title, box.Text, 0, 0});
+    }
     std::string chosen;
     if (!answers_.empty()) {
         const QueuedAnswer queued = answers_.front();
         answers_.pop_front();
-        if (queued.Answer != "Help" &&
-            std::find(box.Buttons.begin(), box.Buttons.end(), queued.Answer) != box.Buttons.end()) {
+        if (std::find(box.Buttons.begin(), box.Buttons.end(), queued.Answer) != box.Buttons.end()) {
             chosen = queued.Answer;
         } else {
             NoSuchButton(
@@ -80,9 +84,13 @@ std::string ScenarioPlatform::ExternalBox(const ExternalAddIn::Box& box) {
                 buttons);
         }
     }
+    if (chosen == "Help") {
+        // The help it opens is reported by the machine (ExternalHelp).
+        helpPressed_ = true;
+        return chosen;
+    }
     const std::string pressed = chosen.empty() ? box.DefaultButton : chosen;
     transcript_.Event("  -> " + pressed + (chosen.empty() ? " (default button)" : ""));
-    unchecked_.push_back({box.Title, box.Text, 0, 0});
     return chosen;
 }
 
@@ -134,13 +142,25 @@ void ScenarioPlatform::Shell(const std::string& commandLine, int windowStyle) {
     ScriptedPlatform::Shell(commandLine, windowStyle);
 }
 
+void ScenarioPlatform::ReportCopy(const std::string& source, const std::string& destination,
+                                  std::optional<std::int32_t> failure) {
+    transcript_.Event((failure ? "file copy failed (" + std::to_string(*failure) + "): "
+                               : std::string("file copied: ")) +
+                      source + " -> " + destination);
+}
+
+void ScenarioPlatform::ReportDelete(const std::string& path, std::optional<std::int32_t> failure) {
+    transcript_.Event((failure ? "file delete failed (" + std::to_string(*failure) + "): "
+                               : std::string("file deleted: ")) +
+                      path);
+}
+
 void ScenarioPlatform::FileCopy(const std::string& source, const std::string& destination) {
     try {
         ScriptedPlatform::FileCopy(source, destination);
-        transcript_.Event("file copied: " + source + " -> " + destination);
+        ReportCopy(source, destination, std::nullopt);
     } catch (const Failure& failure) {
-        transcript_.Event("file copy failed (" + std::to_string(failure.Number) + "): " + source +
-                          " -> " + destination);
+        ReportCopy(source, destination, failure.Number);
         throw;
     }
 }
@@ -148,11 +168,16 @@ void ScenarioPlatform::FileCopy(const std::string& source, const std::string& de
 void ScenarioPlatform::DeleteFile(const std::string& path) {
     try {
         ScriptedPlatform::DeleteFile(path);
-        transcript_.Event("file deleted: " + path);
+        ReportDelete(path, std::nullopt);
     } catch (const Failure& failure) {
-        transcript_.Event("file delete failed (" + std::to_string(failure.Number) + "): " + path);
+        ReportDelete(path, failure.Number);
         throw;
     }
+}
+
+void ScenarioPlatform::ExternalHelp(const std::string& helpFile, int helpContext) {
+    transcript_.Event("  -> Help: opens " + helpFile + " #" + std::to_string(helpContext));
+    RecordHelpRequest(helpFile, helpContext);
 }
 
 }  // namespace pwk::scenario

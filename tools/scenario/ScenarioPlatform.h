@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <optional>
 #include <string>
@@ -51,8 +52,8 @@ class ScenarioPlatform : public sim::ScriptedPlatform {
     // A box an external add-in shows on its own platform, while it waits for the answer: into
     // the transcript as the boxes shown here (without the style, which only the add-in knows),
     // answered from the `answer` commands as they are, to the checks. Returns the caption of
-    // the button to press, "" for the default one. Help is not pressed: the add-in's help
-    // request stays inside the component.
+    // the button to press, "" for the default one. After Help the same box is asked again;
+    // the help it opens comes through ExternalHelp.
     std::string ExternalBox(const ExternalAddIn::Box& box);
 
     int MsgBox(const std::string& text, int style, const std::string& title,
@@ -61,6 +62,14 @@ class ScenarioPlatform : public sim::ScriptedPlatform {
     void Shell(const std::string& commandLine, int windowStyle) override;
     void FileCopy(const std::string& source, const std::string& destination) override;
     void DeleteFile(const std::string& path) override;
+
+    // The transcript's lines for a copy or deletion, done (no number) or failed with a number.
+    void ReportCopy(const std::string& source, const std::string& destination,
+                    std::optional<std::int32_t> failure);
+    void ReportDelete(const std::string& path, std::optional<std::int32_t> failure);
+    // A box of an external add-in whose Help button was pressed: the help it opened, into the
+    // transcript as the Help answer of a box shown here, and recorded for the checks.
+    void ExternalHelp(const std::string& helpFile, int helpContext);
 
   private:
     struct QueuedAnswer {
@@ -84,6 +93,7 @@ class ScenarioPlatform : public sim::ScriptedPlatform {
     std::size_t helpMark_ = 0;
     std::size_t shellMark_ = 0;
     std::optional<std::pair<int, std::string>> problem_;
+    bool helpPressed_ = false;
 };
 
 }  // namespace pwk::scenario

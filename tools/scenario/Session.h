@@ -14,6 +14,7 @@
 #include "tools/scenario/RunFindings.h"
 #include "tools/scenario/ScenarioFileUtility.h"
 #include "tools/scenario/ScenarioPlatform.h"
+#include "tools/scenario/SessionMachine.h"
 
 namespace pwk {
 class Component;
@@ -133,6 +134,8 @@ class Session {
     std::vector<std::function<void(sim::FaultInjector&)>> plannedFaults_;
     std::optional<int> mailEditor_;
     std::set<std::string> absent_;
+    // The machine as an external add-in's own calls to the system meet it.
+    SessionMachine machine_{platform_, *fileUtility_, absent_};
     std::vector<std::pair<bool, LayoutEdit>> layoutEdits_;
     ObjectFactories addIns_;
     // One per start; the host, which holds the add-in, goes first.

@@ -19,26 +19,39 @@ void WinFiles::Delete(const std::string& path) {
     }
 }
 
-void WinFiles::Raise(unsigned long error, const std::string& path) {
-    std::int32_t number = FailureNumber::PathFileAccessError;
+std::int32_t WinFiles::NumberOf(unsigned long error) {
     switch (error) {
         case ERROR_FILE_NOT_FOUND:
-            number = FailureNumber::FileNotFound;
-            break;
+            return FailureNumber::FileNotFound;
         case ERROR_PATH_NOT_FOUND:
         case ERROR_INVALID_DRIVE:
         case ERROR_BAD_NETPATH:
-            number = FailureNumber::PathNotFound;
-            break;
+            return FailureNumber::PathNotFound;
         case ERROR_ACCESS_DENIED:
         case ERROR_SHARING_VIOLATION:
         case ERROR_LOCK_VIOLATION:
         case ERROR_WRITE_PROTECT:
-            number = FailureNumber::PermissionDenied;
-            break;
+            return FailureNumber::PermissionDenied;
         default:
-            break;
+            return FailureNumber::PathFileAccessError;
     }
+}
+
+unsigned long WinFiles::ErrorOf(std::int32_t number) {
+    switch (number) {
+        case FailureNumber::FileNotFound:
+            return ERROR_FILE_NOT_FOUND;
+        case FailureNumber::PathNotFound:
+            return ERROR_PATH_NOT_FOUND;
+        case FailureNumber::PermissionDenied:
+            return ERROR_ACCESS_DENIED;
+        default:
+            return ERROR_INVALID_NAME;
+    }
+}
+
+void WinFiles::Raise(unsigned long error, const std::string& path) {
+    const std::int32_t number = NumberOf(error);
     throw Failure(number, DescriptionOf(number) + ": " + path);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace pwk::win {
@@ -12,6 +13,9 @@ class WinFiles {
     static void Delete(const std::string& path);
     // The classic failure for a Win32 error code met while working on `path`.
     [[noreturn]] static void Raise(unsigned long error, const std::string& path);
+    // The classic number of a Win32 error code, and a Win32 error code that has that number.
+    static std::int32_t NumberOf(unsigned long error);
+    static unsigned long ErrorOf(std::int32_t number);
 };
 
 }  // namespace pwk::win

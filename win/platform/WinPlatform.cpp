@@ -1,8 +1,6 @@
 #include "win/platform/WinPlatform.h"
 
 #include <windows.h>
-// After windows.h, which it needs.
-#include <shellapi.h>
 
 #include <filesystem>
 
@@ -24,7 +22,8 @@ namespace pwk::win {
 
 namespace {
 
-// The help file of the box on screen: the box's Help button opens it at the box's context.
+// The help file of the box on screen: the box's Help button opens it at the box's context
+// (the help context the box was shown with comes back in the help request).
 // A plain pointer to the caller's text: a thread-local object with a destructor would pin this
 // library in the host's thread until the thread ends, so that it could never be unloaded.
 thread_local const wchar_t* helpFileOfBox = nullptr;
@@ -33,7 +32,8 @@ void CALLBACK OpenHelp(LPHELPINFO info) {
     if (helpFileOfBox == nullptr || *helpFileOfBox == L'\0' || info == nullptr) {
         return;
     }
-    ShellExecuteW(nullptr, L"open", helpFileOfBox, nullptr, nullptr, SW_SHOWNORMAL);
+    WinHelpW(GetActiveWindow(), helpFileOfBox, HELP_CONTEXT,
+             static_cast<ULONG_PTR>(info->dwContextId));
 }
 
 }  // namespace

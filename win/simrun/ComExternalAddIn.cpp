@@ -25,7 +25,6 @@
 #include "win/bridge/EventLinks.h"
 #include "win/dispatch/EventIds.h"
 #include "win/dispatch/WideText.h"
-#include "win/platform/WinFileUtility.h"
 #include "win/simrun/ComOptionsPage.h"
 #include "win/simrun/ComSettingsHandBack.h"
 
@@ -71,9 +70,6 @@ ComExternalAddIn::ComExternalAddIn(std::string progId) : progId_(std::move(progI
     } catch (const Failure&) {
         // Nothing stored: as wanted.
     }
-    // Nor has it written a log there yet (the prefix's documents folder is this prefix's own).
-    std::error_code ignored;
-    std::filesystem::remove(std::filesystem::path(win::Widen(LogFile())), ignored);
 }
 
 ComExternalAddIn::~ComExternalAddIn() {
@@ -90,9 +86,18 @@ std::vector<std::string> ComExternalAddIn::SettingsDump(const std::string& appNa
 }
 
 void ComExternalAddIn::BeginProcess(sim::SimHost& host, const std::set<std::string>& absent,
-                                    const std::string& commandLine) {
+                                    const std::string& commandLine,
+                                    scenario::ScenarioMachine& machine) {
     offered_.clear();
     commandLine_.Set(commandLine);
+    if (machine_ == nullptr) {
+        // Nor has it written a log yet where this machine has it written.
+        machine_ = &machine;
+        std::error_code ignored;
+        std::filesystem::remove(std::filesystem::path(win::Widen(LogFile())), ignored);
+    }
+    machine_ = &machine;
+    system_.Begin(ServerFile(progId_), machine);
     if (absent.count(host::MapiSessionProgID) == 0) {
         offered_.push_back(std::make_unique<bridge::ClassRegistration>(host::MapiSessionProgID,
                                                                        host.MapiSessionFactory()));
@@ -105,6 +110,7 @@ void ComExternalAddIn::BeginProcess(sim::SimHost& host, const std::set<std::stri
 
 std::optional<std::string> ComExternalAddIn::EndProcess() {
     offered_.clear();
+    system_.End();
     commandLine_.Restore();
     // The host process ends: a component no longer in use is unloaded, so that the next start
     // loads it afresh, as a new process of the host would. One that stays loaded still has
@@ -162,11 +168,14 @@ scenario::ExternalAddIn::Hooks ComExternalAddIn::SeenHooks(sim::SimHost& host) {
 }
 
 // Where the component writes its log: the folder and name of the "Logging" settings, else its
-// default name in the user's documents.
+// default name in the machine's documents folder, else in its own folder.
 std::string ComExternalAddIn::LogFile() {
     std::string folder = store_->GetSetting(ProductTitle, "Logging", "LogPath");
-    if (folder.empty()) {
-        folder = win::WinFileUtility().DefaultFolder();
+    if (folder.empty() && machine_ != nullptr) {
+        folder = machine_->DocumentsFolder();
+        if (folder.empty()) {
+            folder = machine_->ComponentFolder() + "\\";
+        }
     }
     std::string name = store_->GetSetting(ProductTitle, "Logging", "LogFilename");
     if (name.empty()) {

@@ -9,6 +9,7 @@
 #include "tools/scenario/ExternalAddIn.h"
 #include "win/bridge/ClassRegistration.h"
 #include "win/platform/RegistrySettingsStore.h"
+#include "win/simrun/ComponentSystem.h"
 #include "win/simrun/ProcessCommandLine.h"
 #include "win/testhost/BoxAnswerer.h"
 
@@ -17,10 +18,11 @@ namespace pwk::simrun {
 // The real component as the scenario runner's add-in (parleywick-sim --com): created through
 // COM by its ProgID and connected to the simulated host's bridged objects. It reads and writes
 // the current user's registry store, shows real message boxes (each handed to the scenario's
-// answer while the component waits for it) and writes its log where it always does. Making one
-// clears the add-in's settings and deletes its log at the default place, as on a machine where
-// it never ran (the Wine prefix's documents folder is the prefix's own, and Wine tests run one
-// at a time, so no other run is writing it).
+// answer while the component waits for it) and writes its log where the machine's folders say.
+// Its own calls to the system meet the scenario's machine (ComponentSystem). Making one clears
+// the add-in's settings, and the first host process deletes its log, as on a machine where it
+// never ran (the folders are the Wine prefix's own, and Wine tests run one at a time, so no
+// other run is writing it).
 class ComExternalAddIn final : public scenario::ExternalAddIn {
   public:
     explicit ComExternalAddIn(std::string progId);
@@ -31,7 +33,7 @@ class ComExternalAddIn final : public scenario::ExternalAddIn {
     std::string SettingsLocation() const override { return store_->Name(); }
     std::vector<std::string> SettingsDump(const std::string& appName) override;
     void BeginProcess(sim::SimHost& host, const std::set<std::string>& absent,
-                      const std::string& commandLine) override;
+                      const std::string& commandLine, scenario::ScenarioMachine& machine) override;
     std::optional<std::string> EndProcess() override;
     void AnswerBoxes(BoxAnswer answer) override;
     Hooks SeenHooks(sim::SimHost& host) override;
@@ -48,6 +50,8 @@ class ComExternalAddIn final : public scenario::ExternalAddIn {
     std::vector<std::unique_ptr<bridge::ClassRegistration>> offered_;
     std::unique_ptr<testhost::BoxAnswerer> boxes_;
     ProcessCommandLine commandLine_;
+    ComponentSystem system_;
+    scenario::ScenarioMachine* machine_ = nullptr;
 };
 
 }  // namespace pwk::simrun

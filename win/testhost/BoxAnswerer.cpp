@@ -188,10 +188,30 @@ void BoxAnswerer::Answer(HWND box) {
         answered_.push_back(
             Box{caption, text, button != nullptr ? CaptionOf(button) : std::string()});
     }
+    if (pressed == IDHELP && button != nullptr) {
+        PressHelp(box);
+        return;
+    }
     if (button != nullptr) {
         PostMessageW(box, WM_COMMAND, MAKEWPARAM(pressed, BN_CLICKED),
                      reinterpret_cast<LPARAM>(button));
     }
+}
+
+// A box's Help button asks for help and leaves the box up: the box gets the help request the
+// button makes (WM_HELP, handled by the thread that shows the box, which calls back whoever
+// showed it), and is answered once more afterwards.
+void BoxAnswerer::PressHelp(HWND box) {
+    HELPINFO help{};
+    help.cbSize = sizeof(help);
+    help.iContextType = HELPINFO_WINDOW;
+    help.iCtrlId = IDHELP;
+    help.hItemHandle = GetDlgItem(box, IDHELP);
+    GetCursorPos(&help.MousePos);
+    // Sent, not posted: when it returns the help has been asked for.
+    SendMessageW(box, WM_HELP, 0, reinterpret_cast<LPARAM>(&help));
+    std::lock_guard<std::mutex> lock(mutex_);
+    seen_.erase(std::remove(seen_.begin(), seen_.end(), box), seen_.end());
 }
 
 }  // namespace pwk::testhost

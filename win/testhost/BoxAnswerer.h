@@ -15,6 +15,7 @@ namespace pwk::testhost {
 // reads each box's caption and text, and answers it: OK where there is one, else No, else
 // Cancel, as a user who declines everything would; a dialog with none of them (the error
 // dialog) by its default button. A file-open dialog is cancelled, unless a chooser names a file.
+// A chooser that presses Help is asked again for the same box, which stays up.
 class BoxAnswerer {
   public:
     struct Box {
@@ -50,6 +51,7 @@ class BoxAnswerer {
     void Watch();
     static BOOL CALLBACK Visit(HWND window, LPARAM self);
     void Answer(HWND box);
+    void PressHelp(HWND box);
 
     Chooser chooser_;
     std::atomic<bool> stop_{false};

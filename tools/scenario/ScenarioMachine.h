@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "src/platform/Platform.h"
+
+namespace pwk::scenario {
+
+// The machine a host process runs on, as a component that calls the system itself meets it:
+// what the scenario scripts for the core's platform (the operating system's record, the clock,
+// the user's documents folder, the component's own folder, the files that fail, the programs it
+// starts and the help it asks for), answered the same way and reported into the same transcript.
+class ScenarioMachine {
+  public:
+    enum class FileOperation { Copy, Delete };
+
+    virtual ~ScenarioMachine() = default;
+
+    virtual std::optional<OsVersionInfo> OsVersion() = 0;
+    virtual Platform::Clock::time_point Now() = 0;
+    // The user's documents folder ("" when the machine has no file utility to name one), and
+    // the folder the component is installed in.
+    virtual std::string DocumentsFolder() = 0;
+    virtual std::string ComponentFolder() = 0;
+    // The number a copy or deletion of this path fails with by the scenario's plan, if any.
+    virtual std::optional<std::int32_t> PlannedFailure(const std::string& path,
+                                                       FileOperation operation) = 0;
+    // What became of a copy or deletion the component made: done (no number) or failed.
+    virtual void Copied(const std::string& source, const std::string& destination,
+                        std::optional<std::int32_t> failure) = 0;
+    virtual void Deleted(const std::string& path, std::optional<std::int32_t> failure) = 0;
+    // A program the component starts; false when the machine cannot start it.
+    virtual bool StartProgram(const std::string& commandLine, int windowStyle) = 0;
+    // The help the component opens for a box's Help button.
+    virtual void Help(const std::string& helpFile, int helpContext) = 0;
+};
+
+}  // namespace pwk::scenario

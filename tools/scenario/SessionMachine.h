@@ -1,0 +1,40 @@
+#pragma once
+
+#include <set>
+#include <string>
+
+#include "tools/scenario/ScenarioMachine.h"
+
+namespace pwk::scenario {
+
+class ScenarioFileUtility;
+class ScenarioPlatform;
+
+// The scenario's machine for an external component: the same answers and the same transcript
+// lines as the core gets from the scenario's platform and file utility; a file utility made
+// absent leaves the machine without a documents folder.
+class SessionMachine final : public ScenarioMachine {
+  public:
+    SessionMachine(ScenarioPlatform& platform, ScenarioFileUtility& fileUtility,
+                   const std::set<std::string>& absent)
+        : platform_(platform), fileUtility_(fileUtility), absent_(absent) {}
+
+    std::optional<OsVersionInfo> OsVersion() override;
+    Platform::Clock::time_point Now() override;
+    std::string DocumentsFolder() override;
+    std::string ComponentFolder() override;
+    std::optional<std::int32_t> PlannedFailure(const std::string& path,
+                                               FileOperation operation) override;
+    void Copied(const std::string& source, const std::string& destination,
+                std::optional<std::int32_t> failure) override;
+    void Deleted(const std::string& path, std::optional<std::int32_t> failure) override;
+    bool StartProgram(const std::string& commandLine, int windowStyle) override;
+    void Help(const std::string& helpFile, int helpContext) override;
+
+  private:
+    ScenarioPlatform& platform_;
+    ScenarioFileUtility& fileUtility_;
+    const std::set<std::string>& absent_;
+};
+
+}  // namespace pwk::scenario

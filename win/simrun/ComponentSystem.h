@@ -1,0 +1,37 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "tools/scenario/ScenarioMachine.h"
+
+namespace pwk::simrun {
+
+// The component's calls to the operating system that make up the machine it runs on, answered
+// by the scenario's machine while a host process lasts, so that a file means the same for the
+// component as for the core on the scenario's platform: the operating system's version record,
+// the clock, the user's documents folder and the component's own folder, file copies and
+// deletions (reported, failed as planned, else done on the prefix's files), the programs it
+// starts (reported, never started) and the help it opens (reported). Only the component's own
+// calls are answered (its import table is changed, no other module's), and only one component
+// at a time.
+class ComponentSystem {
+  public:
+    ComponentSystem() = default;
+    ComponentSystem(const ComponentSystem&) = delete;
+    ComponentSystem& operator=(const ComponentSystem&) = delete;
+    ~ComponentSystem() { End(); }
+
+    // Loads the component's library (the file COM loads it from) and sends its calls to
+    // `machine` from now on; the folders the machine names are made in the prefix. False
+    // when the library does not load.
+    bool Begin(const std::wstring& library, scenario::ScenarioMachine& machine);
+    // Lets go of the library (COM may then unload it) and of the machine.
+    void End();
+
+  private:
+    HMODULE module_ = nullptr;
+};
+
+}  // namespace pwk::simrun
