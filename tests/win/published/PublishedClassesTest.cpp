@@ -13,6 +13,7 @@
 #include "win/automation/DispatchObject.h"
 #include "win/dispatch/PlainObject.h"
 #include "win/dispatch/WideText.h"
+#include "win/published/SettingsObject.h"
 #include "win/testhost/BoxAnswerer.h"
 
 namespace {
@@ -182,6 +183,85 @@ TEST_CASE("a failure crosses with its number and text; a foreign object is no se
                     pwk::FailureNumber::TypeMismatch);
         CHECK_EQ(settings.Get("LogLevel").ToInt32(), 0);
     }
+    CHECK_EQ(CanUnloadNow(), S_OK);
+}
+
+// A page's sink for the settings' events: counts Updated, answers for the event interface.
+class UpdatedSink final : public IDispatch {
+  public:
+    int updates = 0;
+    ULONG references = 0;
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+        if (iid == IID_IUnknown || iid == IID_IDispatch ||
+            iid == pwk::win::SettingsObject::IID_RegSettingsEvents) {
+            *out = static_cast<IDispatch*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++references; }
+    ULONG STDMETHODCALLTYPE Release() override { return --references; }
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+        *count = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*,
+                                     EXCEPINFO*, UINT*) override {
+        if (member == pwk::win::SettingsObject::DispIdUpdated) {
+            ++updates;
+        }
+        return S_OK;
+    }
+};
+
+TEST_CASE("Updated reaches an advised sink after UpdateFrom, and nothing after Unadvise") {
+    UpdatedSink sink;
+    {
+        const ComPtr<IDispatch> live = Create(L"Wickline.RegSettings");
+        const Settings settings(Of(live));
+        ComPtr<IConnectionPointContainer> container;
+        CHECK(SUCCEEDED(live->QueryInterface(IID_IConnectionPointContainer,
+                                             reinterpret_cast<void**>(container.Out()))));
+        ComPtr<IConnectionPoint> point;
+        CHECK(SUCCEEDED(container->FindConnectionPoint(
+            pwk::win::SettingsObject::IID_RegSettingsEvents, point.Out())));
+        DWORD cookie = 0;
+        CHECK(SUCCEEDED(point->Advise(&sink, &cookie)));
+
+        // The copy of the foldersets asks the host's application for its namespace.
+        const HostNameSpace host;
+        const ComPtr<DispatchObject> app = DispatchObject::Make();
+        app->Member("GetNamespace", [&host](DispatchCall& call) { call.Return(host.Arg()); });
+        const Variant application(static_cast<IDispatch*>(app.Get()));
+
+        // An edited copy, as a page makes it: with a collection of its own.
+        const ComPtr<IDispatch> edited = Create(L"Wickline.RegSettings");
+        const ComPtr<IDispatch> sets = Create(L"Wickline.TrackedFoldersets");
+        Settings(Of(edited)).Put("TrackedFoldersets", sets.Get());
+        Settings(Of(edited)).Put("LogLevel", 4);
+        const pwk::testhost::BoxAnswerer boxes;
+        settings.Call("UpdateFrom", edited.Get(), application);
+        for (const auto& box : boxes.Answered()) {
+            std::printf("box: %s: %s\n", box.Caption.c_str(), box.Text.c_str());
+        }
+        CHECK(boxes.Answered().empty());
+        CHECK_EQ(sink.updates, 1);
+        CHECK_EQ(settings.Get("LogLevel").ToInt32(), 4);
+
+        CHECK(SUCCEEDED(point->Unadvise(cookie)));
+        CHECK_EQ(sink.references, ULONG{0});
+        settings.Call("UpdateFrom", edited.Get(), application);
+        CHECK_EQ(sink.updates, 1);
+        app->Clear();
+    }
+    CHECK_EQ(sink.references, ULONG{0});
     CHECK_EQ(CanUnloadNow(), S_OK);
 }
 
