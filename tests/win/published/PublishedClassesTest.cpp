@@ -13,6 +13,7 @@
 #include "win/automation/DispatchObject.h"
 #include "win/dispatch/PlainObject.h"
 #include "win/dispatch/WideText.h"
+#include "win/platform/RegistrySettingsStore.h"
 #include "win/published/SettingsObject.h"
 #include "win/testhost/BoxAnswerer.h"
 
@@ -71,6 +72,15 @@ struct HostNameSpace {
     }
     Variant Arg() const { return Variant(static_cast<IDispatch*>(nameSpace.Get())); }
 };
+
+// The current user's settings of the add-in, which the saving cases write, are removed.
+void ForgetSettings() {
+    try {
+        pwk::win::RegistrySettingsStore().DeleteApplication("Parleywick");
+    } catch (const pwk::Failure&) {
+        // None stored.
+    }
+}
 
 Variant Of(const ComPtr<IDispatch>& object) {
     return Variant(object.Get());
@@ -222,6 +232,7 @@ class UpdatedSink final : public IDispatch {
 };
 
 TEST_CASE("Updated reaches an advised sink after UpdateFrom, and nothing after Unadvise") {
+    ForgetSettings();
     UpdatedSink sink;
     {
         const ComPtr<IDispatch> live = Create(L"Wickline.RegSettings");
@@ -262,6 +273,53 @@ TEST_CASE("Updated reaches an advised sink after UpdateFrom, and nothing after U
         app->Clear();
     }
     CHECK_EQ(sink.references, ULONG{0});
+    ForgetSettings();
+    CHECK_EQ(CanUnloadNow(), S_OK);
+}
+
+TEST_CASE("what SaveReg and SaveToReg write, ReadReg and ReadFromReg read back; CopyFrom copies") {
+    ForgetSettings();
+    {
+        const HostNameSpace host;
+        const ComPtr<DispatchObject> app = DispatchObject::Make();
+        app->Member("GetNamespace", [&host](DispatchCall& call) { call.Return(host.Arg()); });
+        const Variant application(static_cast<IDispatch*>(app.Get()));
+        const pwk::testhost::BoxAnswerer boxes;
+
+        const ComPtr<IDispatch> sets = Create(L"Wickline.TrackedFoldersets");
+        const Foldersets written(Of(sets));
+        CHECK(written.Call("AddByIDs", "C1", "S", "J", "S", "E", "S", host.Arg()).ToBool());
+        CHECK(written.Call("AddByIDs", "C2", "S", "J", "S", "E", "S", host.Arg()).ToBool());
+        const Settings saved(Of(Create(L"Wickline.RegSettings")));
+        saved.Put("TrackedFoldersets", sets.Get());
+        saved.Put("LogLevel", 6);
+        saved.Put("JournalEmails", true);
+        saved.Call("SaveReg", application);
+
+        const Settings read(Of(Create(L"Wickline.RegSettings")));
+        read.Call("ReadReg", application);
+        CHECK_EQ(read.Get("LogLevel").ToInt32(), 6);
+        CHECK(read.Get("JournalEmails").ToBool());
+        const Foldersets readSets(read.Get("TrackedFoldersets"));
+        CHECK_EQ(readSets.Call("Count").ToInt32(), 2);
+        CHECK_EQ(Folderset(readSets.Call("Item", 2)).Call("getContactFoldEntryID").ToString(),
+                 "C2");
+
+        // The collection alone, under a section of its own, and a copy of what it read.
+        written.Call("Remove", written.Call("Item", 1).ToDispatch());
+        written.Call("SaveToReg", "Parleywick", "Test Foldersets");
+        const ComPtr<IDispatch> aloneObject = Create(L"Wickline.TrackedFoldersets");
+        const Foldersets alone(Of(aloneObject));
+        alone.Call("ReadFromReg", "Parleywick", host.Arg(), "Test Foldersets");
+        CHECK_EQ(alone.Call("Count").ToInt32(), 1);
+        const Foldersets copy(Of(Create(L"Wickline.TrackedFoldersets")));
+        CHECK(copy.Call("CopyFrom", aloneObject.Get(), host.Arg()).ToBool());
+        CHECK_EQ(copy.Call("Count").ToInt32(), 1);
+        CHECK_EQ(Folderset(copy.Call("Item", 1)).Call("getContactFoldEntryID").ToString(), "C2");
+        CHECK(boxes.Answered().empty());
+        app->Clear();
+    }
+    ForgetSettings();
     CHECK_EQ(CanUnloadNow(), S_OK);
 }
 
