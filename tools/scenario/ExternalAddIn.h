@@ -65,13 +65,13 @@ class ExternalAddIn {
     virtual std::shared_ptr<SettingsStore> Settings() = 0;
     virtual std::string SettingsLocation() const = 0;
     virtual std::vector<std::string> SettingsDump(const std::string& appName) = 0;
-    // A host process starts on `host`, started with `commandLine`: its machine offers the
-    // host's components by ProgID, except those made `absent`, and answers the add-in's own
-    // calls to the system as `machine` says. EndProcess withdraws them and
+    // A host process starts on `host`: its machine offers the host's components by ProgID,
+    // except those made `absent`, and answers the add-in's own calls to the system (the
+    // host's command line among them) as `machine` says. EndProcess withdraws them and
     // lets the add-in go as the process's end would: what stays of the add-in afterwards (its
     // library still loaded), or nothing.
     virtual void BeginProcess(sim::SimHost& host, const std::set<std::string>& absent,
-                              const std::string& commandLine, ScenarioMachine& machine) = 0;
+                              ScenarioMachine& machine) = 0;
     virtual std::optional<std::string> EndProcess() = 0;
     // From now on every box the add-in shows is handed to `answer`, one at a time.
     virtual void AnswerBoxes(BoxAnswer answer) = 0;

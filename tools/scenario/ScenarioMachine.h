@@ -9,7 +9,8 @@
 namespace pwk::scenario {
 
 // The machine a host process runs on, as a component that calls the system itself meets it:
-// what the scenario scripts for the core's platform (the operating system's record, the clock,
+// what the scenario scripts for the core's platform (the host's command line, the operating
+// system's record, the clock,
 // the user's documents folder, the component's own folder, the files that fail, the programs it
 // starts and the help it asks for), answered the same way and reported into the same transcript.
 class ScenarioMachine {
@@ -18,6 +19,8 @@ class ScenarioMachine {
 
     virtual ~ScenarioMachine() = default;
 
+    // The command line the host process was started with.
+    virtual std::string CommandLine() = 0;
     virtual std::optional<OsVersionInfo> OsVersion() = 0;
     virtual Platform::Clock::time_point Now() = 0;
     // The user's documents folder ("" when the machine has no file utility to name one), and

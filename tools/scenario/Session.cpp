@@ -255,7 +255,7 @@ void Session::Boot() {
     component_ = std::make_unique<Component>(platform_);
     host_ = std::move(host);
     if (external_) {
-        external_->BeginProcess(*host_, absent_, nextInfo_.CommandLine, machine_);
+        external_->BeginProcess(*host_, absent_, machine_);
     }
 }
 

@@ -6,6 +6,10 @@
 
 namespace pwk::scenario {
 
+std::string SessionMachine::CommandLine() {
+    return platform_.CommandLine();
+}
+
 std::optional<OsVersionInfo> SessionMachine::OsVersion() {
     return platform_.GetVersionEx();
 }

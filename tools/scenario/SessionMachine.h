@@ -19,6 +19,7 @@ class SessionMachine final : public ScenarioMachine {
                    const std::set<std::string>& absent)
         : platform_(platform), fileUtility_(fileUtility), absent_(absent) {}
 
+    std::string CommandLine() override;
     std::optional<OsVersionInfo> OsVersion() override;
     Platform::Clock::time_point Now() override;
     std::string DocumentsFolder() override;

@@ -86,10 +86,8 @@ std::vector<std::string> ComExternalAddIn::SettingsDump(const std::string& appNa
 }
 
 void ComExternalAddIn::BeginProcess(sim::SimHost& host, const std::set<std::string>& absent,
-                                    const std::string& commandLine,
                                     scenario::ScenarioMachine& machine) {
     offered_.clear();
-    commandLine_.Set(commandLine);
     if (machine_ == nullptr) {
         // Nor has it written a log yet where this machine has it written.
         machine_ = &machine;
@@ -111,7 +109,6 @@ void ComExternalAddIn::BeginProcess(sim::SimHost& host, const std::set<std::stri
 std::optional<std::string> ComExternalAddIn::EndProcess() {
     offered_.clear();
     system_.End();
-    commandLine_.Restore();
     // The host process ends: a component no longer in use is unloaded, so that the next start
     // loads it afresh, as a new process of the host would. One that stays loaded still has
     // an object or a lock, or something pins its library.

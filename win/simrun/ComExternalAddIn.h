@@ -10,7 +10,6 @@
 #include "win/bridge/ClassRegistration.h"
 #include "win/platform/RegistrySettingsStore.h"
 #include "win/simrun/ComponentSystem.h"
-#include "win/simrun/ProcessCommandLine.h"
 #include "win/testhost/BoxAnswerer.h"
 
 namespace pwk::simrun {
@@ -33,7 +32,7 @@ class ComExternalAddIn final : public scenario::ExternalAddIn {
     std::string SettingsLocation() const override { return store_->Name(); }
     std::vector<std::string> SettingsDump(const std::string& appName) override;
     void BeginProcess(sim::SimHost& host, const std::set<std::string>& absent,
-                      const std::string& commandLine, scenario::ScenarioMachine& machine) override;
+                      scenario::ScenarioMachine& machine) override;
     std::optional<std::string> EndProcess() override;
     void AnswerBoxes(BoxAnswer answer) override;
     Hooks SeenHooks(sim::SimHost& host) override;
@@ -49,7 +48,6 @@ class ComExternalAddIn final : public scenario::ExternalAddIn {
         std::make_shared<win::RegistrySettingsStore>();
     std::vector<std::unique_ptr<bridge::ClassRegistration>> offered_;
     std::unique_ptr<testhost::BoxAnswerer> boxes_;
-    ProcessCommandLine commandLine_;
     ComponentSystem system_;
     scenario::ScenarioMachine* machine_ = nullptr;
 };

@@ -24,6 +24,13 @@ std::string Text(const wchar_t* text) {
     return text != nullptr ? win::Narrow(text, wcslen(text)) : std::string();
 }
 
+// The text stays until the next call, as the caller reads it at once.
+LPWSTR WINAPI HostCommandLine() {
+    static std::wstring commandLine;
+    commandLine = win::Widen(machine->CommandLine());
+    return commandLine.data();
+}
+
 BOOL WINAPI VersionRecord(LPOSVERSIONINFOW info) {
     const std::optional<OsVersionInfo> os = machine->OsVersion();
     if (!os || info == nullptr) {
@@ -179,6 +186,7 @@ bool ComponentSystem::Begin(const std::wstring& library, scenario::ScenarioMachi
     MakeFolder(machine->DocumentsFolder());
     MakeFolder(machine->ComponentFolder());
     const ImportTable imports(module_);
+    imports.Replace("GetCommandLineW", reinterpret_cast<const void*>(&HostCommandLine));
     imports.Replace("GetVersionExW", reinterpret_cast<const void*>(&VersionRecord));
     imports.Replace("GetSystemTimeAsFileTime", reinterpret_cast<const void*>(&SystemTime));
     imports.Replace("GetSystemTimePreciseAsFileTime", reinterpret_cast<const void*>(&SystemTime));

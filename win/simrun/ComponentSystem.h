@@ -10,7 +10,8 @@ namespace pwk::simrun {
 
 // The component's calls to the operating system that make up the machine it runs on, answered
 // by the scenario's machine while a host process lasts, so that a file means the same for the
-// component as for the core on the scenario's platform: the operating system's version record,
+// component as for the core on the scenario's platform: the host's command line (the runner
+// is the host's process), the operating system's version record,
 // the clock, the user's documents folder and the component's own folder, file copies and
 // deletions (reported, failed as planned, else done on the prefix's files), the programs it
 // starts (reported, never started) and the help it opens (reported). Only the component's own
