@@ -15,21 +15,21 @@
 namespace pwk::sim {
 namespace {
 
-using Json = nlohmann::ordered_json;
+using OrderedJson = nlohmann::ordered_json;
 
-Json Link(const SimItemState& target) {
+OrderedJson Link(const SimItemState& target) {
     auto folder = target.Folder();
     if (folder && target.InFolder()) {
         const auto& contents = folder->Contents();
         auto at = std::ranges::find_if(
             contents, [&](const Owned<SimItemState>& item) { return item.get().get() == &target; });
-        return Json{{"folder", folder->Path()}, {"item", at - contents.begin() + 1}};
+        return OrderedJson{{"folder", folder->Path()}, {"item", at - contents.begin() + 1}};
     }
-    return Json{{"entryId", target.EntryId()}};
+    return OrderedJson{{"entryId", target.EntryId()}};
 }
 
-Json Item(SimItemState& item, host::ItemType folderType) {
-    Json json = Json::object();
+OrderedJson Item(SimItemState& item, host::ItemType folderType) {
+    OrderedJson json = OrderedJson::object();
     if (item.Kind() != folderType) {
         json["type"] = item.KindInfo().FileName;
     }
@@ -69,9 +69,9 @@ Json Item(SimItemState& item, host::ItemType folderType) {
     return json;
 }
 
-Json Folder(const SimFolder& folder, const SimStore& store) {
-    Json json = {{"name", folder.FolderName()},
-                 {"itemType", ItemKinds::Of(folder.DefaultType()).FileName}};
+OrderedJson Folder(const SimFolder& folder, const SimStore& store) {
+    OrderedJson json = {{"name", folder.FolderName()},
+                        {"itemType", ItemKinds::Of(folder.DefaultType()).FileName}};
     for (const auto& [kind, weak] : store.Defaults) {
         if (weak.lock().get() == &folder) {
             json["defaultFolder"] = MailboxNames::DefaultFolderName(kind);
@@ -90,21 +90,21 @@ Json Folder(const SimFolder& folder, const SimStore& store) {
 }  // namespace
 
 std::string MailboxDumper::Dump(const SimHost& host) {
-    Json stores = Json::array();
+    OrderedJson stores = OrderedJson::array();
     const SimStore* defaultStore = host.Mailbox().DefaultStore();
     for (const auto& store : host.Mailbox().Stores()) {
-        Json json = {{"name", store.Name}};
+        OrderedJson json = {{"name", store.Name}};
         if (&store == defaultStore) {
             json["default"] = true;
         }
         json["storeId"] = store.StoreId;
-        json["folders"] = Json::array();
+        json["folders"] = OrderedJson::array();
         for (const auto& folder : store.Top->Subfolders()) {
             json["folders"].push_back(Folder(*folder, store));
         }
         stores.push_back(json);
     }
-    return Json{{"stores", stores}}.dump(2) + "\n";
+    return OrderedJson{{"stores", stores}}.dump(2) + "\n";
 }
 
 }  // namespace pwk::sim

@@ -3,6 +3,7 @@
 // sender's folderset.
 #include <optional>
 
+#include "src/app/AddinAppModule.h"
 #include "src/app/PWKAddinApp.h"
 #include "src/component/Component.h"
 #include "src/errors/Procedure.h"
@@ -28,7 +29,6 @@
 namespace pwk {
 
 namespace {
-constexpr const char* kModule = "PWKAddinApp";
 constexpr const char* kFileChooserTitle = "Choose the file to link to the contact";
 
 // "<prefix>"<full name>".": the activity text naming the contact the action is for.
@@ -52,7 +52,8 @@ void PWKAddinApp::SetActivity(const std::string& text) {
 std::shared_ptr<TrackedFolderset> PWKAddinApp::GetTrackedFoldersetForContact(
     const Ref<host::ContactItem>& ctc) {
     std::shared_ptr<TrackedFolderset> result;
-    Procedure proc(component_, kModule, "GetTrackedFoldersetForContact", Boundary::Component);
+    Procedure proc(component_, kAddinAppModule, "GetTrackedFoldersetForContact",
+                   Boundary::Component);
     proc.Run([&] {
         if (!ctc) {
             return;
@@ -108,7 +109,7 @@ void PWKAddinApp::NewFileLink(const Ref<host::ContactItem>& contactItem) {
 // it, or closes it and nothing is kept. A contact outside the tracked folders gets nothing.
 void PWKAddinApp::NewContactJournalEntry(const JournalEntryAction& action,
                                          const Ref<host::ContactItem>& contactItem) {
-    Procedure proc(component_, kModule, action.procedure, Boundary::Component);
+    Procedure proc(component_, kAddinAppModule, action.procedure, Boundary::Component);
     proc.Run([&] {
         proc.Step([&] { SetActivity(ActivityFor(action.activityPrefix, contactItem)); });
         std::shared_ptr<TrackedFolderset> folderset;
@@ -148,7 +149,7 @@ std::string PWKAddinApp::ChooseFileToLink() {
 }
 
 void PWKAddinApp::NewEmail(const Ref<host::ContactItem>& contactItem) {
-    Procedure proc(component_, kModule, "NewEmail", Boundary::Component);
+    Procedure proc(component_, kAddinAppModule, "NewEmail", Boundary::Component);
     proc.Run([&] {
         proc.Step([&] {
             SetActivity(ActivityFor("Couldn't create new email for contact ", contactItem));
@@ -179,7 +180,7 @@ void PWKAddinApp::NewEmail(const Ref<host::ContactItem>& contactItem) {
 }
 
 void PWKAddinApp::NewAppointment(const Ref<host::ContactItem>& contactItem) {
-    Procedure proc(component_, kModule, "NewAppointment", Boundary::Component);
+    Procedure proc(component_, kAddinAppModule, "NewAppointment", Boundary::Component);
     proc.Run([&] {
         proc.Step([&] {
             SetActivity(ActivityFor("Couldn't create new appointment for contact ", contactItem));
@@ -202,7 +203,7 @@ void PWKAddinApp::NewAppointment(const Ref<host::ContactItem>& contactItem) {
 // Files a copy of a received mail in the e-mails folder of the folderset that holds its
 // sender's contact. No journal entry is written and no link added.
 void PWKAddinApp::LogIncoming(const Ref<host::MailItem>& mailItem) {
-    Procedure proc(component_, kModule, "LogIncoming", Boundary::Component);
+    Procedure proc(component_, kAddinAppModule, "LogIncoming", Boundary::Component);
     proc.Run([&] {
         proc.Step([&] { SetActivity("Couldn't log incoming message."); });
         std::string sender;

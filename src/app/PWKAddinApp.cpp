@@ -1,5 +1,6 @@
 #include "src/app/PWKAddinApp.h"
 
+#include "src/app/AddinAppModule.h"
 #include "src/component/Component.h"
 #include "src/errors/Procedure.h"
 #include "src/host/NameSpace.h"
@@ -10,8 +11,6 @@
 namespace pwk {
 
 namespace {
-constexpr const char* kModule = "PWKAddinApp";
-constexpr const char* kHelpFileName = "Parleywick.hlp";
 constexpr const char* kDevelopmentFolder = "C:\\VBProj\\Parleywick\\";
 constexpr int kWelcomeHelpContext = 210;
 constexpr const char* kCrLf = "\r\n";
@@ -28,7 +27,7 @@ PWKAddinApp::~PWKAddinApp() = default;
 
 void PWKAddinApp::Init(bool debugMode, bool /*outlookJustStarted*/,
                        const Ref<host::Application>& olApp, const std::string& progId) {
-    Procedure proc(component_, kModule, "Init", Boundary::Component);
+    Procedure proc(component_, kAddinAppModule, "Init", Boundary::Component);
     proc.Run([&] {
         proc.Step([&] { debugMode_ = debugMode; });
         proc.Step([&] { SetHelpFile(); });
@@ -99,7 +98,7 @@ void PWKAddinApp::AskedToQuit() {
 
 Ref<host::NameSpace> PWKAddinApp::dbgGetMapiNamespace() {
     Ref<host::NameSpace> result;
-    Procedure proc(component_, kModule, "dbgGetMapiNamespace", Boundary::Component);
+    Procedure proc(component_, kAddinAppModule, "dbgGetMapiNamespace", Boundary::Component);
     proc.Run([&] { result = olNamespace_; });
     return result;
 }

@@ -2,6 +2,7 @@
 // item goes to the sent-mail journal, and the add-in's page joins the options dialog.
 #include <optional>
 
+#include "src/app/AddinAppModule.h"
 #include "src/app/OptionsPageComponent.h"
 #include "src/app/PWKAddinApp.h"
 #include "src/component/ApplicationInfo.h"
@@ -15,9 +16,7 @@
 namespace pwk {
 
 namespace {
-constexpr const char* kModule = "PWKAddinApp";
 constexpr const char* kOptionsPagesAdd = "OutlookApp_OptionsPagesAdd";
-constexpr const char* kHelpFileName = "Parleywick.hlp";
 // What the error library makes of a component that cannot be created.
 constexpr std::int32_t kClassNotAvailable = static_cast<std::int32_t>(0x80040111u);
 }  // namespace
@@ -25,7 +24,7 @@ constexpr std::int32_t kClassNotAvailable = static_cast<std::int32_t>(0x80040111
 // A journal failure never blocks a send silently: the user decides, and No (the default)
 // keeps the mail.
 void PWKAddinApp::OutlookApp_ItemSend(const Ref<host::Item>& item, bool& cancel) {
-    Procedure proc(component_, kModule, "OutlookApp_ItemSend", Boundary::Host);
+    Procedure proc(component_, kAddinAppModule, "OutlookApp_ItemSend", Boundary::Host);
     proc.OnLeave([&] {
         cancel = false;
         const int answer = component_.platform().MsgBox(
@@ -47,7 +46,7 @@ void PWKAddinApp::OutlookApp_ItemSend(const Ref<host::Item>& item, bool& cancel)
 }
 
 void PWKAddinApp::OutlookApp_OptionsPagesAdd(const Ref<host::PropertyPages>& pages) {
-    Procedure proc(component_, kModule, kOptionsPagesAdd, Boundary::Host);
+    Procedure proc(component_, kAddinAppModule, kOptionsPagesAdd, Boundary::Host);
     proc.Run([&] {
         if (!component_.AddinIsRunning()) {
             return;
@@ -92,7 +91,7 @@ void PWKAddinApp::OutlookApp_OptionsPagesAdd(const Ref<host::PropertyPages>& pag
         if (number == kClassNotAvailable) {
             proc.Step([&] {
                 component_.Errors().LogText(std::string("Failed in ") + kOptionsPagesAdd +
-                                            " of module " + kModule + " one line " +
+                                            " of module " + kAddinAppModule + " one line " +
                                             std::to_string(line) +
                                             ", while trying to add the property page");
             });

@@ -1,6 +1,7 @@
 // The application object's registry of hooked windows.
 #include <limits>
 
+#include "src/app/AddinAppModule.h"
 #include "src/app/PWKAddinApp.h"
 #include "src/component/Component.h"
 #include "src/errors/Procedure.h"
@@ -22,7 +23,6 @@
 namespace pwk {
 
 namespace {
-constexpr const char* kModule = "PWKAddinApp";
 
 // Releases every hook of one collection, last first.
 template <class Hooks>
@@ -42,7 +42,7 @@ void KillOne(Procedure& proc, Hooks& hooks, const std::string& key) {
 }  // namespace
 
 void PWKAddinApp::pExplorers_NewExplorer(const Ref<host::Explorer>& explorer) {
-    Procedure proc(component_, kModule, "pExplorers_NewExplorer", Boundary::Host);
+    Procedure proc(component_, kAddinAppModule, "pExplorers_NewExplorer", Boundary::Host);
     proc.Run([&] {
         if (component_.AddinIsRunning()) {
             AddToHooked(explorer);
@@ -51,7 +51,7 @@ void PWKAddinApp::pExplorers_NewExplorer(const Ref<host::Explorer>& explorer) {
 }
 
 void PWKAddinApp::pInspectors_NewInspector(const Ref<host::Inspector>& inspector) {
-    Procedure proc(component_, kModule, "pInspectors_NewInspector", Boundary::Host);
+    Procedure proc(component_, kAddinAppModule, "pInspectors_NewInspector", Boundary::Host);
     proc.Run([&] {
         if (component_.AddinIsRunning()) {
             AddToHooked(inspector);
@@ -60,7 +60,7 @@ void PWKAddinApp::pInspectors_NewInspector(const Ref<host::Inspector>& inspector
 }
 
 void PWKAddinApp::AddToHooked(const Ref<host::HostObject>& window) {
-    Procedure proc(component_, kModule, "AddToHooked", Boundary::Internal);
+    Procedure proc(component_, kAddinAppModule, "AddToHooked", Boundary::Internal);
     proc.Run([&] {
         if (auto explorer = As<host::Explorer>(window)) {
             auto hook = std::make_shared<HookedExplorer>(component_);
@@ -105,17 +105,17 @@ std::int32_t PWKAddinApp::MakeInspectorIndex() {
 }
 
 void PWKAddinApp::ExplorerClosed(const std::string& key) {
-    Procedure proc(component_, kModule, "ExplorerClosed", Boundary::Component);
+    Procedure proc(component_, kAddinAppModule, "ExplorerClosed", Boundary::Component);
     proc.Run([&] { KillOne(proc, hookedExplorers_, key); });
 }
 
 void PWKAddinApp::InspectorClosed(const std::string& key) {
-    Procedure proc(component_, kModule, "InspectorClosed", Boundary::Component);
+    Procedure proc(component_, kAddinAppModule, "InspectorClosed", Boundary::Component);
     proc.Run([&] { KillOne(proc, hookedInspectors_, key); });
 }
 
 void PWKAddinApp::ReleaseHookedWindows() {
-    Procedure proc(component_, kModule, "ReleaseHookedWindows", Boundary::Component);
+    Procedure proc(component_, kAddinAppModule, "ReleaseHookedWindows", Boundary::Component);
     proc.Run([&] {
         KillAll(proc, hookedExplorers_);
         KillAll(proc, hookedInspectors_);
@@ -129,7 +129,7 @@ void PWKAddinApp::ReleaseHookedWindows() {
 }
 
 void PWKAddinApp::RefreshHookedWindows() {
-    Procedure proc(component_, kModule, "RefreshHookedWindows", Boundary::Component);
+    Procedure proc(component_, kAddinAppModule, "RefreshHookedWindows", Boundary::Component);
     proc.Run([&] {
         proc.Step([&] { ReleaseHookedWindows(); });
         // Counts are read once: a window opening meanwhile is hooked by its own event.
@@ -154,7 +154,8 @@ void PWKAddinApp::RefreshHookedWindows() {
 
 bool PWKAddinApp::IsTrackedFolder(const Ref<host::MAPIFolder>& contactFolder) {
     bool tracked = false;
-    Procedure proc(component_, kModule, "IsTrackedFolder", Boundary::Component, Severity::Minor);
+    Procedure proc(component_, kAddinAppModule, "IsTrackedFolder", Boundary::Component,
+                   Severity::Minor);
     proc.Run([&] {
         std::shared_ptr<TrackedFoldersets> foldersets;
         proc.Step([&] { foldersets = Deref(regSettings_.Get()).TrackedFoldersets(); });

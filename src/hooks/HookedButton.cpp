@@ -15,7 +15,7 @@
 namespace pwk {
 
 namespace {
-constexpr const char* kModule = "HookedButton";
+constexpr const char* kHookedButtonModule = "HookedButton";
 }  // namespace
 
 HookedButton::HookedButton(Component& component)
@@ -25,7 +25,7 @@ void HookedButton::Initialize(const std::shared_ptr<HookOwner>& addinApp, std::i
                               const Ref<host::CommandBarControl>& button,
                               const Ref<host::HostObject>& ownerWindow,
                               const Ref<host::CommandBarControl>& helperButton) {
-    Procedure proc(component_, kModule, "Initialize", Boundary::Component);
+    Procedure proc(component_, kHookedButtonModule, "Initialize", Boundary::Component);
     proc.Run([&] {
         proc.Step([&] {
             addinApp_ = addinApp;
@@ -66,7 +66,7 @@ void HookedButton::pMyButton_Click(const Ref<host::CommandBarButton>& ctrl,
     if (ctrl && ctrl.get() != pMyButton_.Get().get()) {
         return;
     }
-    Procedure proc(component_, kModule, "pMyButton_Click", Boundary::Host);
+    Procedure proc(component_, kHookedButtonModule, "pMyButton_Click", Boundary::Host);
     proc.Run([&] {
         Ref<host::ContactItem> contact;
         Ref<host::MailItem> mail;
@@ -131,7 +131,7 @@ void HookedButton::RunAction(const Ref<host::ContactItem>& contact,
 }
 
 void HookedButton::Kill() {
-    Procedure proc(component_, kModule, "Kill", Boundary::Component, Severity::Minor);
+    Procedure proc(component_, kHookedButtonModule, "Kill", Boundary::Component, Severity::Minor);
     proc.Run([&] {
         if (const Ref<host::CommandBarButton> button = pMyButton_.Get()) {
             // Names the button and its bar in the report of a failed removal.

@@ -17,7 +17,7 @@
 namespace pwk {
 
 namespace {
-constexpr const char* kModule = "HookedButtonSet";
+constexpr const char* kButtonSetModule = "HookedButtonSet";
 
 // The host's command that starts a mail to the selected or shown contact; the e-mail buttons
 // run it instead of their own action when the bar has it.
@@ -76,7 +76,7 @@ HookedButtonSet::HookedButtonSet(Component& component) : component_(component) {
 void HookedButtonSet::HookWindow(const Ref<host::HostObject>& windowToHook,
                                  const std::shared_ptr<HookOwner>& addinApp,
                                  const std::string& addinProgID) {
-    Procedure proc(component_, kModule, "HookWindow", Boundary::Internal);
+    Procedure proc(component_, kButtonSetModule, "HookWindow", Boundary::Internal);
     proc.Run([&] {
         const bool explorer = IsA<host::Explorer>(windowToHook);
         proc.Step([&] {
@@ -97,7 +97,7 @@ void HookedButtonSet::HookWindow(const Ref<host::HostObject>& windowToHook,
 }
 
 void HookedButtonSet::HookExplorer() {
-    Procedure proc(component_, kModule, "HookExplorer", Boundary::Internal);
+    Procedure proc(component_, kButtonSetModule, "HookExplorer", Boundary::Internal);
     proc.Run([&] {
         ownerIsExplorer_ = true;
         visible_ = true;
@@ -118,7 +118,7 @@ void HookedButtonSet::HookExplorer() {
 }
 
 void HookedButtonSet::HookInspector() {
-    Procedure proc(component_, kModule, "HookInspector", Boundary::Internal);
+    Procedure proc(component_, kButtonSetModule, "HookInspector", Boundary::Internal);
     proc.Run([&] {
         ownerIsExplorer_ = false;
         const auto inspector = As<host::Inspector>(window_);
@@ -224,7 +224,7 @@ void HookedButtonSet::AddToolbarButton(const Ref<host::CommandBar>& bar, std::in
 }
 
 void HookedButtonSet::SetEnabled(bool isEnabled) {
-    Procedure proc(component_, kModule, "Enabled [Let]", Boundary::Internal);
+    Procedure proc(component_, kButtonSetModule, "Enabled [Let]", Boundary::Internal);
     proc.Run([&] {
         enabled_ = isEnabled;
         for (const auto& wrapper : Buttons) {
@@ -234,7 +234,7 @@ void HookedButtonSet::SetEnabled(bool isEnabled) {
 }
 
 void HookedButtonSet::SetVisible(bool isVisible) {
-    Procedure proc(component_, kModule, "Visible [Let]", Boundary::Internal);
+    Procedure proc(component_, kButtonSetModule, "Visible [Let]", Boundary::Internal);
     proc.Run([&] {
         visible_ = isVisible;
         for (const auto& wrapper : Buttons) {
@@ -247,7 +247,7 @@ void HookedButtonSet::SetVisible(bool isVisible) {
 }
 
 void HookedButtonSet::SetMode(std::int32_t theMode) {
-    Procedure proc(component_, kModule, "Mode [Let]", Boundary::Internal);
+    Procedure proc(component_, kButtonSetModule, "Mode [Let]", Boundary::Internal);
     proc.RunUntraced([&] {
         mode_ = theMode;
         for (const auto& wrapper : Buttons) {
@@ -261,7 +261,7 @@ void HookedButtonSet::SetMode(std::int32_t theMode) {
 }
 
 void HookedButtonSet::ToPerson(const std::string& contactFullName) {
-    Procedure proc(component_, kModule, "ToPerson", Boundary::Internal);
+    Procedure proc(component_, kButtonSetModule, "ToPerson", Boundary::Internal);
     proc.Run([&] {
         for (const auto& wrapper : Buttons) {
             const Ref<host::CommandBarButton> button = wrapper->CommandBarButton();
@@ -284,7 +284,7 @@ Ref<host::Inspector> HookedButtonSet::OwnerInspector() const {
 }
 
 void HookedButtonSet::Kill() {
-    Procedure proc(component_, kModule, "Kill", Boundary::Internal);
+    Procedure proc(component_, kButtonSetModule, "Kill", Boundary::Internal);
     proc.Run([&] {
         for (auto wrapper = Buttons.rbegin(); wrapper != Buttons.rend(); ++wrapper) {
             Try([&] { (*wrapper)->Kill(); });

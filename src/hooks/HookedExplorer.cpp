@@ -19,7 +19,7 @@
 namespace pwk {
 
 namespace {
-constexpr const char* kModule = "HookedExplorer";
+constexpr const char* kExplorerModule = "HookedExplorer";
 
 std::string Upper(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
@@ -35,7 +35,7 @@ void HookedExplorer::Initialize(const Ref<host::Application>& olApp,
                                 const std::shared_ptr<HookOwner>& addinApp,
                                 const Ref<host::Explorer>& explorerToHook,
                                 const std::string& callbackKey) {
-    Procedure proc(component_, kModule, "Initialize", Boundary::Internal);
+    Procedure proc(component_, kExplorerModule, "Initialize", Boundary::Internal);
     proc.Run([&] {
         proc.Step([&] {
             olApp_ = olApp;
@@ -53,7 +53,7 @@ void HookedExplorer::Initialize(const Ref<host::Application>& olApp,
 }
 
 void HookedExplorer::Kill() {
-    Procedure proc(component_, kModule, "Kill", Boundary::Internal);
+    Procedure proc(component_, kExplorerModule, "Kill", Boundary::Internal);
     proc.Run([&] {
         proc.Step([&] {
             olApp_.reset();
@@ -68,12 +68,12 @@ void HookedExplorer::Kill() {
 void HookedExplorer::MyExplorer_Close() {
     // The registry kills and drops this hook while the event is delivered.
     const auto self = shared_from_this();
-    Procedure proc(component_, kModule, "MyExplorer_Close", Boundary::Host);
+    Procedure proc(component_, kExplorerModule, "MyExplorer_Close", Boundary::Host);
     proc.Run([&] { Deref(addinApp_).ExplorerClosed(callbackKey_); });
 }
 
 void HookedExplorer::MyExplorer_FolderSwitch() {
-    Procedure proc(component_, kModule, "MyExplorer_FolderSwitch", Boundary::Host);
+    Procedure proc(component_, kExplorerModule, "MyExplorer_FolderSwitch", Boundary::Host);
     proc.Run([&] {
         proc.Step([&] {
             if (buttonSet_) {
@@ -108,7 +108,7 @@ void HookedExplorer::MyExplorer_FolderSwitch() {
 }
 
 void HookedExplorer::MyExplorer_SelectionChange() {
-    Procedure proc(component_, kModule, "MyExplorer_SelectionChange", Boundary::Host);
+    Procedure proc(component_, kExplorerModule, "MyExplorer_SelectionChange", Boundary::Host);
     proc.Run([&] {
         if (!buttonSet_) {
             return;

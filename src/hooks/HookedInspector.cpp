@@ -20,7 +20,7 @@
 namespace pwk {
 
 namespace {
-constexpr const char* kModule = "HookedInspector";
+constexpr const char* kInspectorModule = "HookedInspector";
 // Every inspector looks for the same tag, so a Log button left on a bar is
 // found again.
 constexpr const char* kLogTag = "ACTION_Insp_LogIncoming";
@@ -36,7 +36,7 @@ void HookedInspector::Initialize(const Ref<host::Application>& olApp,
                                  const std::shared_ptr<HookOwner>& addinApp,
                                  const Ref<host::Inspector>& inspectorToHook,
                                  const std::string& callbackKey) {
-    Procedure proc(component_, kModule, "Initialize", Boundary::Internal);
+    Procedure proc(component_, kInspectorModule, "Initialize", Boundary::Internal);
     proc.Run([&] {
         proc.Step([&] {
             addinApp_ = addinApp;
@@ -114,7 +114,7 @@ void HookedInspector::HookLogButton(Procedure& proc) {
 }
 
 void HookedInspector::Kill() {
-    Procedure proc(component_, kModule, "Kill", Boundary::Internal);
+    Procedure proc(component_, kInspectorModule, "Kill", Boundary::Internal);
     proc.Run([&] {
         proc.Step([&] {
             myInspector_.Reset();
@@ -137,7 +137,7 @@ void HookedInspector::Kill() {
 void HookedInspector::MyInspector_Close() {
     // The registry kills and drops this hook while the event is delivered.
     const auto self = shared_from_this();
-    Procedure proc(component_, kModule, "MyInspector_Close", Boundary::Host);
+    Procedure proc(component_, kInspectorModule, "MyInspector_Close", Boundary::Host);
     proc.Run([&] { Deref(addinApp_).InspectorClosed(callbackKey_); });
 }
 
@@ -145,7 +145,7 @@ void HookedInspector::MyInspector_Close() {
 // save itself always goes ahead.
 void HookedInspector::MyAppointmentItem_Write(bool& /*cancel*/) {
     const auto self = shared_from_this();
-    Procedure proc(component_, kModule, "MyAppointmentItem_Write", Boundary::Host);
+    Procedure proc(component_, kInspectorModule, "MyAppointmentItem_Write", Boundary::Host);
     proc.Run([&] {
         bool tracking = false;
         proc.Step([&] { tracking = Deref(Deref(addinApp_).theRegSettings()).TrackAppointments(); });

@@ -12,6 +12,7 @@
 #include "src/host/MailItem.h"
 #include "src/host/MapiSession.h"
 #include "src/host/NameSpace.h"
+#include "src/journal/GlobalModule.h"
 #include "src/journal/ItemCast.h"
 #include "src/tracking/TrackedFolderset.h"
 #include "src/tracking/TrackedFoldersets.h"
@@ -19,7 +20,6 @@
 namespace pwk::PWKGlobal {
 
 namespace {
-constexpr const char* kModule = "PWKGlobal";
 
 // The e-mail fields in the order they are tried: a match on the first wins.
 constexpr std::array<std::string_view, 3> kEmailFields = {"Email1Address", "Email2Address",
@@ -43,7 +43,7 @@ Ref<host::ContactItem> FindPubContactByEmail(Component& component,
                                              const std::shared_ptr<TrackedFoldersets>& foldersets,
                                              const std::string& address, std::int32_t& index) {
     Ref<host::ContactItem> result;
-    Procedure proc(component, kModule, "FindPubContactByEmail", Boundary::Internal,
+    Procedure proc(component, kGlobalModule, "FindPubContactByEmail", Boundary::Internal,
                    Severity::Minor);
     proc.Run([&] {
         std::int32_t count = 0;
@@ -80,7 +80,7 @@ Ref<host::ContactItem> FindPubContactByEmail(Component& component,
 
 std::string GetFirstEmailAddress(Component& component, const Ref<host::ContactItem>& contact) {
     std::string result;
-    Procedure proc(component, kModule, "GetFirstEmailAddress", Boundary::Internal);
+    Procedure proc(component, kGlobalModule, "GetFirstEmailAddress", Boundary::Internal);
     proc.Run([&] {
         // Only the empty text counts as missing; the chosen field is read again for the result.
         if (!contact->Email1Address().empty()) {

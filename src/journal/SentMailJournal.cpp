@@ -19,6 +19,7 @@
 #include "src/host/Recipient.h"
 #include "src/host/Recipients.h"
 #include "src/journal/ContactLookup.h"
+#include "src/journal/GlobalModule.h"
 #include "src/journal/ItemCast.h"
 #include "src/tracking/RegSettings.h"
 #include "src/tracking/TrackedFolderset.h"
@@ -27,7 +28,6 @@
 namespace pwk::PWKGlobal {
 
 namespace {
-constexpr const char* kModule = "PWKGlobal";
 constexpr const char* kEntryType = "E-mail Message";
 constexpr const char* kAttachmentName = "Sent MailItem";
 
@@ -232,7 +232,7 @@ void HandleSentMail(const char* procedure, bool runsWithSentItemsFolder, Compone
                     const std::shared_ptr<RegSettings>& settings,
                     const std::shared_ptr<TrackedFoldersets>& foldersets,
                     const Ref<host::Item>& item) {
-    Procedure proc(component, kModule, procedure, Boundary::Internal);
+    Procedure proc(component, kGlobalModule, procedure, Boundary::Internal);
     SentMailFiling filing(component, proc, addinApp, nameSpace, settings, foldersets,
                           As<host::MailItem>(item));
     proc.OnLeave([&] { filing.CleanUp(); });
@@ -270,7 +270,7 @@ void AddRecipItemToContactHierarchy(Component& component, ContactHierarchy& hier
                                     const Ref<host::ContactItem>& contact,
                                     const std::shared_ptr<TrackedFolderset>& folderset,
                                     const Ref<host::NameSpace>& nameSpace) {
-    Procedure proc(component, kModule, "AddRecipItemToContactHierarchy", Boundary::Internal);
+    Procedure proc(component, kGlobalModule, "AddRecipItemToContactHierarchy", Boundary::Internal);
     proc.Run([&] {
         bool found = false;
         // Grouped by the e-mails folder's EntryID alone; every matching group takes the contact.

@@ -11,7 +11,7 @@
 namespace pwk {
 
 namespace {
-constexpr const char* kModule = "Connect";
+constexpr const char* kConnectModule = "Connect";
 }  // namespace
 
 Connect::Connect(Component& component)
@@ -25,7 +25,7 @@ Connect::~Connect() = default;
 
 void Connect::AddinInstance_OnConnection(const Ref<host::Application>& application, int connectMode,
                                          const Ref<host::AddInInstance>& addInInst) {
-    Procedure proc(component_, kModule, "AddinInstance_OnConnection", Boundary::Host);
+    Procedure proc(component_, kConnectModule, "AddinInstance_OnConnection", Boundary::Host);
     proc.Run([&] {
         if (!component_.ErrorFrameworkStarted) {
             return;
@@ -84,7 +84,7 @@ std::optional<bool> Connect::OutlookVersionOK() {
 }
 
 void Connect::AddinInstance_OnDisconnection(int /*removeMode*/) {
-    Procedure proc(component_, kModule, "AddinInstance_OnDisconnection", Boundary::Host);
+    Procedure proc(component_, kConnectModule, "AddinInstance_OnDisconnection", Boundary::Host);
     proc.Run([&] {
         // Unloaded while windows are still open (the user switched the add-in off): release
         // exactly as the last window's closing would, so nothing stays hooked.
@@ -117,7 +117,7 @@ bool HandOverWatch(Same& same, Other& other, SameWatch& sameWatch, OtherWatch& o
 }  // namespace
 
 void Connect::AnExplorerWindow_Close() {
-    Procedure proc(component_, kModule, "AnExplorerWindow_Close", Boundary::Host);
+    Procedure proc(component_, kConnectModule, "AnExplorerWindow_Close", Boundary::Host);
     proc.Run([&] {
         host::Application& app = Deref(implicitApp_);
         if (!HandOverWatch(*app.GetExplorers(), *app.GetInspectors(), anExplorerWindow_,
@@ -128,7 +128,7 @@ void Connect::AnExplorerWindow_Close() {
 }
 
 void Connect::AnInspectorWindow_Close() {
-    Procedure proc(component_, kModule, "AnInspectorWindow_Close", Boundary::Host);
+    Procedure proc(component_, kConnectModule, "AnInspectorWindow_Close", Boundary::Host);
     proc.Run([&] {
         host::Application& app = Deref(implicitApp_);
         if (!HandOverWatch(*app.GetInspectors(), *app.GetExplorers(), anInspectorWindow_,
@@ -146,7 +146,7 @@ void Connect::TellAddinAppToQuit() {
 }
 
 void Connect::AddinApp_Quit() {
-    Procedure proc(component_, kModule, "AddinApp_Quit", Boundary::Host);
+    Procedure proc(component_, kConnectModule, "AddinApp_Quit", Boundary::Host);
     proc.Run([&] { ReleaseOutlookObjects(); });
 }
 

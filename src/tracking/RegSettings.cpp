@@ -18,7 +18,7 @@ namespace pwk {
 
 namespace {
 
-constexpr const char* kModule = "RegSettings";
+constexpr const char* kRegSettingsModule = "RegSettings";
 using Role = SettingsLayout::Role;
 
 // Calls `use(member)` with the entry's pointer to member, if it has one.
@@ -38,7 +38,7 @@ void WithMember(const SettingsLayout::Entry& entry, Use&& use) {
 RegSettings::RegSettings(Component& component) : component_(component) {}
 
 void RegSettings::ReadReg(const Ref<host::Application>& olApp) {
-    Procedure proc(component_, kModule, "ReadReg", Boundary::Component);
+    Procedure proc(component_, kRegSettingsModule, "ReadReg", Boundary::Component);
     proc.Run([&] {
         // One snapshot of the store for the whole load: the values of one save, and a file
         // store opened and locked once instead of once per value.
@@ -73,7 +73,7 @@ void RegSettings::ReadEntries(Procedure& proc, const Ref<host::Application>& olA
 }
 
 void RegSettings::SaveReg(const Ref<host::Application>& olApp) {
-    Procedure proc(component_, kModule, "SaveReg", Boundary::Component);
+    Procedure proc(component_, kRegSettingsModule, "SaveReg", Boundary::Component);
     proc.Run([&] {
         const auto entries = SettingsLayout::Entries();
         // One batch: if the error library gives up half-way, or the process dies, the settings

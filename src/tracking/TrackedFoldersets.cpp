@@ -19,7 +19,7 @@ namespace pwk {
 
 namespace {
 
-constexpr const char* kModule = "TrackedFoldersets";
+constexpr const char* kFoldersetsModule = "TrackedFoldersets";
 
 std::string KeyOf(std::int32_t regIndex) {
     return std::to_string(regIndex);
@@ -63,7 +63,7 @@ TrackedFoldersets::TrackedFoldersets(Component& component) : component_(componen
 
 std::int32_t TrackedFoldersets::nextRegIndex() {
     std::int32_t result = 0;
-    Procedure proc(component_, kModule, "nextRegIndex", Boundary::Component);
+    Procedure proc(component_, kFoldersetsModule, "nextRegIndex", Boundary::Component);
     proc.Run([&] { result = nextRegIndex_; });
     return result;
 }
@@ -71,7 +71,7 @@ std::int32_t TrackedFoldersets::nextRegIndex() {
 std::string TrackedFoldersets::CopyFrom(const std::shared_ptr<TrackedFoldersets>& source,
                                         const Ref<host::NameSpace>& nameSpace) {
     std::string result;
-    Procedure proc(component_, kModule, "CopyFrom", Boundary::Component);
+    Procedure proc(component_, kFoldersetsModule, "CopyFrom", Boundary::Component);
     proc.Run([&] {
         proc.Step([&] { Clear(); });
         proc.Step([&] { nextRegIndex_ = Deref(source).nextRegIndex(); });
@@ -94,28 +94,28 @@ std::string TrackedFoldersets::CopyFrom(const std::shared_ptr<TrackedFoldersets>
 
 std::string TrackedFoldersets::GetFailReason() {
     std::string result;
-    Procedure proc(component_, kModule, "GetFailReason", Boundary::Component);
+    Procedure proc(component_, kFoldersetsModule, "GetFailReason", Boundary::Component);
     proc.Run([&] { result = failReason_; });
     return result;
 }
 
 std::int32_t TrackedFoldersets::Count() {
     std::int32_t result = 0;
-    Procedure proc(component_, kModule, "Count", Boundary::Component);
+    Procedure proc(component_, kFoldersetsModule, "Count", Boundary::Component);
     proc.Run([&] { result = entries_ ? entries_->Count() : 0; });
     return result;
 }
 
 std::shared_ptr<TrackedFolderset> TrackedFoldersets::Item(std::int32_t index) {
     std::shared_ptr<TrackedFolderset> result;
-    Procedure proc(component_, kModule, "Item", Boundary::Component);
+    Procedure proc(component_, kFoldersetsModule, "Item", Boundary::Component);
     proc.Run([&] { result = CopyOf(StoredAt(index)); });
     return result;
 }
 
 const TrackedFolderset& TrackedFoldersets::ItemView(std::int32_t index) {
     const TrackedFolderset* result = nullptr;
-    Procedure proc(component_, kModule, "Item", Boundary::Component);
+    Procedure proc(component_, kFoldersetsModule, "Item", Boundary::Component);
     proc.Run([&] { result = StoredAt(index).get(); });
     if (result == nullptr) {
         Raise(FailureNumber::ObjectNotSet);
@@ -125,7 +125,7 @@ const TrackedFolderset& TrackedFoldersets::ItemView(std::int32_t index) {
 
 std::shared_ptr<TrackedFolderset> TrackedFoldersets::ItemByRegIndex(std::int32_t index) {
     std::shared_ptr<TrackedFolderset> result;
-    Procedure proc(component_, kModule, "ItemByRegIndex", Boundary::Component);
+    Procedure proc(component_, kFoldersetsModule, "ItemByRegIndex", Boundary::Component);
     proc.Run([&] {
         // Only the upper bound is tested; an index in range but not in use is a missing key.
         if (!entries_ || index > nextRegIndex_) {
@@ -139,7 +139,7 @@ std::shared_ptr<TrackedFolderset> TrackedFoldersets::ItemByRegIndex(std::int32_t
 bool TrackedFoldersets::Add(const std::shared_ptr<TrackedFolderset>& folderset,
                             const Ref<host::NameSpace>& nameSpace) {
     bool result = false;
-    Procedure proc(component_, kModule, "Add", Boundary::Component);
+    Procedure proc(component_, kFoldersetsModule, "Add", Boundary::Component);
     proc.Run([&] {
         proc.Step([&] {
             if (!entries_) {
@@ -191,7 +191,7 @@ bool TrackedFoldersets::AddByIDs(const std::string& contactEntryID,
                                  const std::string& emailStoreID,
                                  const Ref<host::NameSpace>& nameSpace, std::int32_t /*regIndex*/) {
     bool result = false;
-    Procedure proc(component_, kModule, "AddByIDs", Boundary::Component);
+    Procedure proc(component_, kFoldersetsModule, "AddByIDs", Boundary::Component);
     proc.Run([&] {
         auto folderset = std::make_shared<TrackedFolderset>(component_);
         proc.Step([&] {
@@ -204,7 +204,7 @@ bool TrackedFoldersets::AddByIDs(const std::string& contactEntryID,
 }
 
 void TrackedFoldersets::Remove(const std::shared_ptr<TrackedFolderset>& folderset) {
-    Procedure proc(component_, kModule, "Remove", Boundary::Component);
+    Procedure proc(component_, kFoldersetsModule, "Remove", Boundary::Component);
     proc.Run([&] {
         proc.Step([&] {
             if (!entries_) {
@@ -227,20 +227,20 @@ void TrackedFoldersets::Remove(const std::shared_ptr<TrackedFolderset>& folderse
 }
 
 void TrackedFoldersets::RemoveByRegIndex(std::int32_t index) {
-    Procedure proc(component_, kModule, "RemoveByRegIndex", Boundary::Component);
+    Procedure proc(component_, kFoldersetsModule, "RemoveByRegIndex", Boundary::Component);
     // The copy equals the stored entry, and no other entry shares its contacts folder.
     proc.Run([&] { Remove(ItemByRegIndex(index)); });
 }
 
 void TrackedFoldersets::Clear() {
-    Procedure proc(component_, kModule, "Clear", Boundary::Component);
+    Procedure proc(component_, kFoldersetsModule, "Clear", Boundary::Component);
     proc.Run([&] { ReleaseEntries(); });
 }
 
 void TrackedFoldersets::ReadFromReg(const std::string& appName,
                                     const Ref<host::NameSpace>& nameSpace,
                                     const std::string& folderstoreSection) {
-    Procedure proc(component_, kModule, "ReadFromReg", Boundary::Component);
+    Procedure proc(component_, kFoldersetsModule, "ReadFromReg", Boundary::Component);
     proc.Run([&] {
         proc.Step([&] { Clear(); });
         SettingsStore& store = component_.platform().Settings();
@@ -302,7 +302,7 @@ void TrackedFoldersets::ReadFromReg(const std::string& appName,
 
 void TrackedFoldersets::SaveToReg(const std::string& appName,
                                   const std::string& folderstoreSection) {
-    Procedure proc(component_, kModule, "SaveToReg", Boundary::Component);
+    Procedure proc(component_, kFoldersetsModule, "SaveToReg", Boundary::Component);
     proc.Run([&] {
         SettingsStore& store = component_.platform().Settings();
         std::int32_t count = 0;

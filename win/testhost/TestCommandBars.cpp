@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "src/host/HostTypes.h"
+#include "src/util/Failure.h"
 #include "win/dispatch/EventIds.h"
 
 namespace pwk::testhost {
@@ -12,8 +13,6 @@ using win::ComPtr;
 using win::Variant;
 using ControlRow = std::vector<ComPtr<win::DispatchObject>>;
 
-constexpr std::int32_t kInvalidCall = 5;
-constexpr std::int32_t kIndexOutOfRange = 9;
 // The id of every control an add-in makes itself.
 constexpr std::int32_t kCustomId = 1;
 
@@ -22,7 +21,8 @@ Variant AsVariant(win::DispatchObject* object) {
 }
 
 [[noreturn]] void InvalidCall() {
-    win::DispatchCall::Fail(kInvalidCall, "Invalid procedure call or argument");
+    win::DispatchCall::Fail(FailureNumber::InvalidProcedureCall,
+                            "Invalid procedure call or argument");
 }
 
 // Where `control` stands in `list`; the list's size when it is not there (deleted).
@@ -155,7 +155,8 @@ ComPtr<win::DispatchObject> TestCommandBars::MakeControls(win::DispatchObject* b
         }
         const std::int32_t index = key.ToInt32();
         if (index < 1 || index > static_cast<std::int32_t>(list->size())) {
-            win::DispatchCall::Fail(kIndexOutOfRange, "Array index out of bounds.");
+            win::DispatchCall::Fail(FailureNumber::SubscriptOutOfRange,
+                                    "Array index out of bounds.");
         }
         call.Return(AsVariant((*list)[static_cast<std::size_t>(index - 1)].Get()));
     });

@@ -1,6 +1,7 @@
 #include "win/testhost/TestHostModel.h"
 
 #include "src/host/HostTypes.h"
+#include "src/util/Failure.h"
 #include "win/dispatch/EventIds.h"
 #include "win/dispatch/ObjectClass.h"
 
@@ -10,9 +11,6 @@ namespace {
 using win::ComPtr;
 using win::Variant;
 namespace EventIds = win::EventIds;
-
-constexpr std::int32_t kIndexOutOfRange = 9;
-constexpr std::int32_t kInvalidCall = 5;
 
 Variant Object(const ComPtr<win::DispatchObject>& object) {
     return Variant(static_cast<IDispatch*>(object.Get()));
@@ -53,7 +51,8 @@ TestHostModel::TestHostModel(const std::string& name, const std::string& version
         .Member("Item",
                 [this](win::DispatchCall& call) {
                     if (call.Arg(0).ToInt32() != 1) {
-                        win::DispatchCall::Fail(kIndexOutOfRange, "Array index out of bounds.");
+                        win::DispatchCall::Fail(FailureNumber::SubscriptOutOfRange,
+                                                "Array index out of bounds.");
                     }
                     call.Return(Object(explorer_));
                 })
@@ -61,7 +60,8 @@ TestHostModel::TestHostModel(const std::string& name, const std::string& version
     inspectors->Value("Count", 0)
         .Member("Item",
                 [](win::DispatchCall&) {
-                    win::DispatchCall::Fail(kIndexOutOfRange, "Array index out of bounds.");
+                    win::DispatchCall::Fail(FailureNumber::SubscriptOutOfRange,
+                                            "Array index out of bounds.");
                 })
         .Events(EventIds::Inspectors);
     explorer_->Object("CommandBars", bars_->Object())
@@ -76,7 +76,8 @@ TestHostModel::TestHostModel(const std::string& name, const std::string& version
         .Member("Item", [list = selected_](win::DispatchCall& call) {
             const std::int32_t index = call.Arg(0).ToInt32();
             if (index < 1 || index > static_cast<std::int32_t>(list->size())) {
-                win::DispatchCall::Fail(kIndexOutOfRange, "Array index out of bounds.");
+                win::DispatchCall::Fail(FailureNumber::SubscriptOutOfRange,
+                                        "Array index out of bounds.");
             }
             call.Return(Object((*list)[static_cast<std::size_t>(index - 1)]));
         });
@@ -84,7 +85,7 @@ TestHostModel::TestHostModel(const std::string& name, const std::string& version
                  [this](win::DispatchCall& call) {
                      const auto found = defaults_.find(call.Arg(0).ToInt32());
                      if (found == defaults_.end()) {
-                         win::DispatchCall::Fail(kInvalidCall,
+                         win::DispatchCall::Fail(FailureNumber::InvalidProcedureCall,
                                                  "Invalid procedure call or argument");
                      }
                      call.Return(Object(found->second));
@@ -129,7 +130,8 @@ ComPtr<win::DispatchObject> TestHostModel::MakeFolder(const std::string& name,
     items->Value("Count", 0)
         .Member("Item",
                 [](win::DispatchCall&) {
-                    win::DispatchCall::Fail(kIndexOutOfRange, "Array index out of bounds.");
+                    win::DispatchCall::Fail(FailureNumber::SubscriptOutOfRange,
+                                            "Array index out of bounds.");
                 })
         .Member(
             "Find",
