@@ -20,6 +20,8 @@
 #include "src/host/MapiSession.h"
 #include "src/resources/StringTable.h"
 #include "src/resources/Version.h"
+#include "src/tracking/DroppedFoldersets.h"
+#include "src/util/Failure.h"
 #include "tools/scenario/Lookup.h"
 #include "win/bridge/ComAddIn.h"
 #include "win/bridge/EventLinks.h"
@@ -66,11 +68,7 @@ void MakeChosenFile(const std::string& path) {
 
 ComExternalAddIn::ComExternalAddIn(std::string progId) : progId_(std::move(progId)) {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    try {
-        store_->DeleteApplication(ProductTitle);
-    } catch (const Failure&) {
-        // Nothing stored: as wanted.
-    }
+    ClearSettings();
     // Nor has it written a log there yet (the prefix's documents folder is this prefix's own).
     std::error_code ignored;
     std::filesystem::remove(std::filesystem::path(win::Widen(LogFile())), ignored);
@@ -87,6 +85,16 @@ std::shared_ptr<AutomationObject> ComExternalAddIn::Create() {
 
 std::vector<std::string> ComExternalAddIn::SettingsDump(const std::string& appName) {
     return store_->Dump(appName);
+}
+
+void ComExternalAddIn::ClearSettings() {
+    for (const char* appName : {ProductTitle, DroppedFoldersets::AppName}) {
+        try {
+            store_->DeleteApplication(appName);
+        } catch (const Failure&) {
+            // Nothing stored: as wanted.
+        }
+    }
 }
 
 void ComExternalAddIn::BeginProcess(sim::SimHost& host, const std::set<std::string>& absent,

@@ -18,9 +18,9 @@ namespace pwk::simrun {
 // COM by its ProgID and connected to the simulated host's bridged objects. It reads and writes
 // the current user's registry store, shows real message boxes (each handed to the scenario's
 // answer while the component waits for it) and writes its log where it always does. Making one
-// clears the add-in's settings and deletes its log at the default place, as on a machine where
-// it never ran (the Wine prefix's documents folder is the prefix's own, and Wine tests run one
-// at a time, so no other run is writing it).
+// clears the add-in's settings (and its recovery record) and deletes its log at the default
+// place, as on a machine where it never ran (the Wine prefix's documents folder is the prefix's
+// own, and Wine tests run one at a time, so no other run is writing it).
 class ComExternalAddIn final : public scenario::ExternalAddIn {
   public:
     explicit ComExternalAddIn(std::string progId);
@@ -30,6 +30,8 @@ class ComExternalAddIn final : public scenario::ExternalAddIn {
     std::shared_ptr<SettingsStore> Settings() override { return store_; }
     std::string SettingsLocation() const override { return store_->Name(); }
     std::vector<std::string> SettingsDump(const std::string& appName) override;
+    // The add-in's applications in the registry branch: its settings and its recovery record.
+    void ClearSettings() override;
     void BeginProcess(sim::SimHost& host, const std::set<std::string>& absent,
                       const std::string& commandLine) override;
     std::optional<std::string> EndProcess() override;
