@@ -12,12 +12,19 @@
 
 namespace pwk::scenario {
 
+namespace {
+// What the tool's reports call the store. Where it is kept (in memory, a file, the component's
+// registry branch) the `settings` line says; the reports read the same wherever it is, so that
+// a scenario's checks of them hold for the core and for the component alike.
+constexpr const char* kStoreName = "the scenario's store";
+}  // namespace
+
 void CommandRunner::Admin(const Command& command) {
     if (session_.Running()) {
         throw CommandError("the settings tool runs while the host is stopped (quit first)");
     }
     const settingstool::StoreAccess store(
-        session_.Store(), session_.SettingsLocation(),
+        session_.Store(), kStoreName,
         [this](const std::string& appName) { return session_.SettingsDump(appName); });
     const auto locate = [this](const std::string& name) {
         return MailboxSource::Locate(name, session_.BaseFolder()).string();

@@ -65,6 +65,9 @@ class ExternalAddIn {
     virtual std::shared_ptr<SettingsStore> Settings() = 0;
     virtual std::string SettingsLocation() const = 0;
     virtual std::vector<std::string> SettingsDump(const std::string& appName) = 0;
+    // Empties the add-in's store of everything the add-in keeps there, so that its settings
+    // start as a new store's would (`settings memory`).
+    virtual void ClearSettings() = 0;
     // A host process starts on `host`: its machine offers the host's components by ProgID,
     // except those made `absent`, and answers the add-in's own calls to the system (the
     // host's command line among them) as `machine` says. EndProcess withdraws them and

@@ -145,7 +145,11 @@ void Session::RequireOwnStore() const {
 
 void Session::UseMemorySettings() {
     RequireStopped("the settings store");
-    RequireOwnStore();
+    if (external_) {
+        // A new store, empty: for an add-in with a store of its own, that store emptied.
+        external_->ClearSettings();
+        return;
+    }
     store_ = std::make_shared<MemorySettingsStore>();
     settingsLocation_ = "memory";
     storeView_->UseStore(store_);

@@ -58,7 +58,9 @@ class Session {
 
     // Set-up; these fail (CommandError) while the host runs.
     void UseMailbox(const std::string& file);
+    // A new, empty store in memory; with an external add-in, its own store emptied.
     void UseMemorySettings();
+    // Refused with an external add-in, which keeps its settings where it always does.
     void UseSettingsFile(const std::string& file);
     sim::HostInfo& NextHostInfo();
     // The error library's debug-mode flag, now and for the error objects of later starts.
@@ -110,7 +112,7 @@ class Session {
 
   private:
     void RequireStopped(const std::string& what) const;
-    // Refuses to replace the settings store of an external add-in.
+    // Refuses to replace the settings store of an external add-in by another.
     void RequireOwnStore() const;
     std::filesystem::path Resolve(const std::string& file) const;
     Keelson* Library() const;

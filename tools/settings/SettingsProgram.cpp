@@ -5,7 +5,9 @@
 
 #include "sim/MailboxError.h"
 #include "src/util/Failure.h"
+#include "tools/settings/MailboxFolders.h"
 #include "tools/settings/SettingsCommand.h"
+#include "tools/settings/SettingsTool.h"
 #include "tools/settings/ToolError.h"
 
 namespace pwk::settingstool {
@@ -51,7 +53,13 @@ int SettingsProgram::Execute(const std::vector<std::string>& args, const StoreAc
         throw ToolError("--store is not taken here: the tool works on the store in use",
                         ToolError::Usage);
     }
-    RunOnStore(command, given, locate, out);
+    // The mailbox is read first: a bad mailbox file stops the run before the store is opened.
+    const std::unique_ptr<MailboxFolders> mailbox = OpenMailbox(command, locate);
+    if (given != nullptr) {
+        SettingsTool(*given, mailbox.get(), out).Run(command);
+    } else {
+        RunOnOwnStore(command, mailbox.get(), out);
+    }
     return 0;
 }
 

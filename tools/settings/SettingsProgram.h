@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -10,6 +11,7 @@
 
 namespace pwk::settingstool {
 
+class MailboxFolders;
 struct SettingsCommand;
 
 // The whole program behind parleywick-settings, so that tests run it as the administrator
@@ -31,13 +33,23 @@ class SettingsProgram {
   private:
     // Runs `action`, turning every refusal and failure into one message line and a status.
     static int Guarded(const std::function<int()>& action, std::ostream& err);
+    // Reads the mailbox (if one is asked for), then runs the command on the store `given`, or
+    // else on the program's own store.
     static int Execute(const std::vector<std::string>& args, const StoreAccess* given,
                        const Locate& locate, std::ostream& out);
-    // Opens the store (unless one is `given`) and the mailbox, if asked, and runs the command.
-    // One definition per platform: the SQLite file here (SqliteStoreRun.cpp), the registry on
-    // Windows.
-    static void RunOnStore(const SettingsCommand& command, const StoreAccess* given,
-                           const Locate& locate, std::ostream& out);
+
+    // Each build links one definition of each of the two below, so that each program gets the
+    // folder lookup and the store it is made for.
+    //
+    // The folders of the mailbox file `--mailbox` names (null without one): the file loaded into
+    // the simulated host (SimMailboxOpen.cpp; the Linux tool and the scenario runners), or a
+    // refusal (the Windows tool, which names folders by identifiers).
+    static std::unique_ptr<MailboxFolders> OpenMailbox(const SettingsCommand& command,
+                                                       const Locate& locate);
+    // Opens the program's own store and runs the command on it: the SQLite file
+    // (SqliteStoreRun.cpp), or on Windows the current user's registry store.
+    static void RunOnOwnStore(const SettingsCommand& command, const MailboxFolders* mailbox,
+                              std::ostream& out);
 };
 
 }  // namespace pwk::settingstool

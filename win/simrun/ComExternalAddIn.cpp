@@ -20,6 +20,8 @@
 #include "src/host/MapiSession.h"
 #include "src/resources/StringTable.h"
 #include "src/resources/Version.h"
+#include "src/tracking/DroppedFoldersets.h"
+#include "src/util/Failure.h"
 #include "tools/scenario/Lookup.h"
 #include "win/bridge/ComAddIn.h"
 #include "win/bridge/EventLinks.h"
@@ -65,11 +67,7 @@ void MakeChosenFile(const std::string& path) {
 
 ComExternalAddIn::ComExternalAddIn(std::string progId) : progId_(std::move(progId)) {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    try {
-        store_->DeleteApplication(ProductTitle);
-    } catch (const Failure&) {
-        // Nothing stored: as wanted.
-    }
+    ClearSettings();
 }
 
 ComExternalAddIn::~ComExternalAddIn() {
@@ -83,6 +81,16 @@ std::shared_ptr<AutomationObject> ComExternalAddIn::Create() {
 
 std::vector<std::string> ComExternalAddIn::SettingsDump(const std::string& appName) {
     return store_->Dump(appName);
+}
+
+void ComExternalAddIn::ClearSettings() {
+    for (const char* appName : {ProductTitle, DroppedFoldersets::AppName}) {
+        try {
+            store_->DeleteApplication(appName);
+        } catch (const Failure&) {
+            // Nothing stored: as wanted.
+        }
+    }
 }
 
 void ComExternalAddIn::BeginProcess(sim::SimHost& host, const std::set<std::string>& absent,

@@ -19,9 +19,9 @@ namespace pwk::simrun {
 // the current user's registry store, shows real message boxes (each handed to the scenario's
 // answer while the component waits for it) and writes its log where the machine's folders say.
 // Its own calls to the system meet the scenario's machine (ComponentSystem). Making one clears
-// the add-in's settings, and the first host process deletes its log, as on a machine where it
-// never ran (the folders are the Wine prefix's own, and Wine tests run one at a time, so no
-// other run is writing it).
+// the add-in's settings and its recovery record, and the first host process deletes its log, as
+// on a machine where it never ran (the folders are the Wine prefix's own, and Wine tests run one
+// at a time, so no other run is writing it).
 class ComExternalAddIn final : public scenario::ExternalAddIn {
   public:
     explicit ComExternalAddIn(std::string progId);
@@ -31,6 +31,8 @@ class ComExternalAddIn final : public scenario::ExternalAddIn {
     std::shared_ptr<SettingsStore> Settings() override { return store_; }
     std::string SettingsLocation() const override { return store_->Name(); }
     std::vector<std::string> SettingsDump(const std::string& appName) override;
+    // The add-in's applications in the registry branch: its settings and its recovery record.
+    void ClearSettings() override;
     void BeginProcess(sim::SimHost& host, const std::set<std::string>& absent,
                       scenario::ScenarioMachine& machine) override;
     std::optional<std::string> EndProcess() override;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstring>
 #include <filesystem>
 
 #include "win/dispatch/WideText.h"
@@ -58,6 +59,15 @@ void WINAPI SystemTime(LPFILETIME time) {
         kFrom1601;
     time->dwLowDateTime = static_cast<DWORD>(ticks & 0xFFFFFFFF);
     time->dwHighDateTime = static_cast<DWORD>(ticks >> 32);
+}
+
+// The runtime looks the precise clock up by name: it gets the scenario's clock too.
+FARPROC WINAPI FindProcedure(HMODULE module, LPCSTR name) {
+    const bool byName = (reinterpret_cast<ULONG_PTR>(name) >> 16) != 0;
+    if (byName && std::strcmp(name, "GetSystemTimePreciseAsFileTime") == 0) {
+        return reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&SystemTime));
+    }
+    return GetProcAddress(module, name);
 }
 
 HRESULT WINAPI KnownFolder(REFKNOWNFOLDERID id, DWORD flags, HANDLE token, PWSTR* path) {
@@ -190,6 +200,7 @@ bool ComponentSystem::Begin(const std::wstring& library, scenario::ScenarioMachi
     imports.Replace("GetVersionExW", reinterpret_cast<const void*>(&VersionRecord));
     imports.Replace("GetSystemTimeAsFileTime", reinterpret_cast<const void*>(&SystemTime));
     imports.Replace("GetSystemTimePreciseAsFileTime", reinterpret_cast<const void*>(&SystemTime));
+    imports.Replace("GetProcAddress", reinterpret_cast<const void*>(&FindProcedure));
     imports.Replace("SHGetKnownFolderPath", reinterpret_cast<const void*>(&KnownFolder));
     imports.Replace("GetModuleFileNameW", reinterpret_cast<const void*>(&ModuleFile));
     imports.Replace("CopyFileW", reinterpret_cast<const void*>(&CopyOne));

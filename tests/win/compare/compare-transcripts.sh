@@ -4,7 +4,8 @@
 # transcripts. Only the differences docs/windows.md lists are taken out first:
 #  - line ends (Wine writes both programs' output with CR LF; taken out of both);
 #  - the icon and help file of a box or dialog, which only the add-in's call knows;
-#  - where the settings are kept (the runner's in-memory store, the component's registry branch);
+#  - where the settings are kept (the runner's in-memory store, the component's registry branch),
+#    in `show settings` and in the line of a `settings` command;
 #  - Wine's own messages ("wine: ..."), such as the file dialog's note on drive Z:'s label.
 # usage: compare-transcripts.sh WINE RUNNER COMPONENT SCENARIO WORKDIR
 set -u
@@ -14,7 +15,8 @@ mkdir -p "$work"
 normalize() {
     sed -E -e 's/\r$//' -e '/^wine: /d' -e 's/^( *(box|dialog) "[^"]*" \()(critical|question|exclamation|information|no icon); /\1/' \
         -e 's/^( *(box|dialog) "[^"]*" \(.*); help [^)]*\)$/\1)/' \
-        -e 's/^( *settings )\([^)]*\):/\1(STORE):/' "$1"
+        -e 's/^( *settings )\([^)]*\):/\1(STORE):/' \
+        -e 's/^( *settings kept in ).*$/\1(STORE)/' "$1"
 }
 "$wine" regsvr32 /s "Z:$component" || exit 1
 "$wine" "$runner" --keep-going "Z:$scenario" > "$work/$name.core" 2>&1
