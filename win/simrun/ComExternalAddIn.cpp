@@ -96,13 +96,13 @@ void ComExternalAddIn::ClearSettings() {
 void ComExternalAddIn::BeginProcess(sim::SimHost& host, const std::set<std::string>& absent,
                                     scenario::ScenarioMachine& machine) {
     offered_.clear();
-    if (machine_ == nullptr) {
+    const bool firstProcess = machine_ == nullptr;
+    machine_ = &machine;
+    if (firstProcess) {
         // Nor has it written a log yet where this machine has it written.
-        machine_ = &machine;
         std::error_code ignored;
         std::filesystem::remove(std::filesystem::path(win::Widen(LogFile())), ignored);
     }
-    machine_ = &machine;
     system_.Begin(ServerFile(progId_), machine);
     if (absent.count(host::MapiSessionProgID) == 0) {
         offered_.push_back(std::make_unique<bridge::ClassRegistration>(host::MapiSessionProgID,
