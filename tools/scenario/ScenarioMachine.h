@@ -34,8 +34,8 @@ class ScenarioMachine {
     virtual void Copied(const std::string& source, const std::string& destination,
                         std::optional<std::int32_t> failure) = 0;
     virtual void Deleted(const std::string& path, std::optional<std::int32_t> failure) = 0;
-    // A program the component starts; false when the machine cannot start it.
-    virtual bool StartProgram(const std::string& commandLine, int windowStyle) = 0;
+    // A program the component starts (the scenario's machine starts every program it is given).
+    virtual void StartProgram(const std::string& commandLine, int windowStyle) = 0;
     // The help the component opens for a box's Help button.
     virtual void Help(const std::string& helpFile, int helpContext) = 0;
 };

@@ -42,9 +42,8 @@ void SessionMachine::Deleted(const std::string& path, std::optional<std::int32_t
     platform_.ReportDelete(path, failure);
 }
 
-bool SessionMachine::StartProgram(const std::string& commandLine, int windowStyle) {
+void SessionMachine::StartProgram(const std::string& commandLine, int windowStyle) {
     platform_.Shell(commandLine, windowStyle);
-    return true;
 }
 
 void SessionMachine::Help(const std::string& helpFile, int helpContext) {

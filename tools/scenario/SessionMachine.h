@@ -29,7 +29,7 @@ class SessionMachine final : public ScenarioMachine {
     void Copied(const std::string& source, const std::string& destination,
                 std::optional<std::int32_t> failure) override;
     void Deleted(const std::string& path, std::optional<std::int32_t> failure) override;
-    bool StartProgram(const std::string& commandLine, int windowStyle) override;
+    void StartProgram(const std::string& commandLine, int windowStyle) override;
     void Help(const std::string& helpFile, int helpContext) override;
 
   private:

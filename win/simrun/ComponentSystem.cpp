@@ -161,9 +161,7 @@ BOOL WINAPI StartProgram(LPCWSTR application, LPWSTR commandLine, LPSECURITY_ATT
     const int style = startup != nullptr && (startup->dwFlags & STARTF_USESHOWWINDOW) != 0
                           ? startup->wShowWindow
                           : SW_SHOWNORMAL;
-    if (!machine->StartProgram(line, style)) {
-        return Failed(ERROR_FILE_NOT_FOUND);
-    }
+    machine->StartProgram(line, style);
     process->hProcess = CreateEventW(nullptr, TRUE, TRUE, nullptr);
     process->hThread = CreateEventW(nullptr, TRUE, TRUE, nullptr);
     process->dwProcessId = 0;
@@ -185,11 +183,12 @@ void MakeFolder(const std::string& folder) {
 
 }  // namespace
 
-bool ComponentSystem::Begin(const std::wstring& library, scenario::ScenarioMachine& answering) {
+void ComponentSystem::Begin(const std::wstring& library, scenario::ScenarioMachine& answering) {
     End();
     module_ = LoadLibraryW(library.c_str());
     if (module_ == nullptr) {
-        return false;
+        // Not registered or not loadable: COM fails to create the component, and says so.
+        return;
     }
     component = module_;
     machine = &answering;
@@ -207,7 +206,6 @@ bool ComponentSystem::Begin(const std::wstring& library, scenario::ScenarioMachi
     imports.Replace("DeleteFileW", reinterpret_cast<const void*>(&DeleteOne));
     imports.Replace("CreateProcessW", reinterpret_cast<const void*>(&StartProgram));
     imports.Replace("WinHelpW", reinterpret_cast<const void*>(&OpenHelp));
-    return true;
 }
 
 void ComponentSystem::End() {

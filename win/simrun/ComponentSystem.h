@@ -25,9 +25,9 @@ class ComponentSystem {
     ~ComponentSystem() { End(); }
 
     // Loads the component's library (the file COM loads it from) and sends its calls to
-    // `machine` from now on; the folders the machine names are made in the prefix. False
-    // when the library does not load.
-    bool Begin(const std::wstring& library, scenario::ScenarioMachine& machine);
+    // `machine` from now on; the folders the machine names are made in the prefix. A library
+    // that does not load is left to COM, which then cannot create the component either.
+    void Begin(const std::wstring& library, scenario::ScenarioMachine& machine);
     // Lets go of the library (COM may then unload it) and of the machine.
     void End();
 
