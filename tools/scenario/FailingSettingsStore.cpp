@@ -1,6 +1,6 @@
 #include "tools/scenario/FailingSettingsStore.h"
 
-#include "src/util/Failure.h"
+#include "store/StoreFailure.h"
 
 namespace pwk::scenario {
 
@@ -27,43 +27,55 @@ void FailingSettingsStore::Clear() {
     removals_.reset();
 }
 
-void FailingSettingsStore::Check(std::optional<Plan>& plan, const std::string& what) {
+std::optional<std::int32_t> FailingSettingsStore::Take(Operation operation) {
+    std::optional<Plan>& plan = PlanOf(operation);
     if (!plan) {
-        return;
+        return std::nullopt;
     }
     const std::int32_t number = plan->Number;
     if (plan->Times && --*plan->Times <= 0) {
         plan.reset();
     }
-    throw Failure(number, "The settings store could not " + what, "SettingsStore");
+    return number;
+}
+
+// The plan's number is what the add-in is told; the reason is the registry's for a key it may
+// not touch (access denied), the same refusal the component's registry calls get under --com.
+void FailingSettingsStore::Check(Operation operation, const std::string& what) {
+    if (const auto number = Take(operation)) {
+        const StoreAction action = operation == Operation::Read   ? StoreAction::Read
+                                   : operation == Operation::Save ? StoreAction::Write
+                                                                  : StoreAction::Remove;
+        RaiseStoreFailure(*number, action, what, WindowsErrorReason(5));
+    }
 }
 
 std::string FailingSettingsStore::GetSetting(const std::string& appName, const std::string& section,
                                              const std::string& key,
                                              const std::string& defaultValue) {
-    Check(reads_, "read " + section + "\\" + key);
+    Check(Operation::Read, section + "\\" + key);
     return store_->GetSetting(appName, section, key, defaultValue);
 }
 
 std::vector<std::pair<std::string, std::string>> FailingSettingsStore::GetAllSettings(
     const std::string& appName, const std::string& section) {
-    Check(reads_, "read " + section);
+    Check(Operation::Read, section);
     return store_->GetAllSettings(appName, section);
 }
 
 void FailingSettingsStore::SaveSetting(const std::string& appName, const std::string& section,
                                        const std::string& key, const std::string& value) {
-    Check(saves_, "write " + section + "\\" + key);
+    Check(Operation::Save, section + "\\" + key);
     store_->SaveSetting(appName, section, key, value);
 }
 
 void FailingSettingsStore::DeleteSection(const std::string& appName, const std::string& section) {
-    Check(removals_, "remove " + section);
+    Check(Operation::Remove, section);
     store_->DeleteSection(appName, section);
 }
 
 void FailingSettingsStore::DeleteApplication(const std::string& appName) {
-    Check(removals_, "remove " + appName);
+    Check(Operation::Remove, appName);
     store_->DeleteApplication(appName);
 }
 

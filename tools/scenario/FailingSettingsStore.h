@@ -13,7 +13,7 @@ namespace pwk::scenario {
 
 // The settings store as the add-in sees it in a scenario: the session's store, with reads,
 // saves or removals failing while the scenario plans it, the way an unreadable or
-// write-protected store fails.
+// write-protected registry key fails (access denied, Windows error 5).
 class FailingSettingsStore : public SettingsStore {
   public:
     enum class Operation { Read, Save, Remove };
@@ -22,6 +22,8 @@ class FailingSettingsStore : public SettingsStore {
     // Every such operation from now on fails with `number`; only the next `times` when given.
     void Fail(Operation operation, std::int32_t number, std::optional<int> times);
     void Clear();
+    // The number the next such operation fails with by the plan, if any; counts it as done.
+    std::optional<std::int32_t> Take(Operation operation);
 
     std::string GetSetting(const std::string& appName, const std::string& section,
                            const std::string& key, const std::string& defaultValue = "") override;
@@ -40,7 +42,7 @@ class FailingSettingsStore : public SettingsStore {
         std::optional<int> Times;
     };
 
-    void Check(std::optional<Plan>& plan, const std::string& what);
+    void Check(Operation operation, const std::string& what);
 
     std::shared_ptr<SettingsStore> store_;
     std::optional<Plan>& PlanOf(Operation operation);

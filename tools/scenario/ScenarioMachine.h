@@ -5,14 +5,15 @@
 #include <string>
 
 #include "src/platform/Platform.h"
+#include "tools/scenario/FailingSettingsStore.h"
 
 namespace pwk::scenario {
 
 // The machine a host process runs on, as a component that calls the system itself meets it:
 // what the scenario scripts for the core's platform (the host's command line, the operating
-// system's record, the clock,
-// the user's documents folder, the component's own folder, the files that fail, the programs it
-// starts and the help it asks for), answered the same way and reported into the same transcript.
+// system's record, the clock, the user's documents folder, the component's own folder, the
+// files that fail, the settings store's planned failures, the programs it starts and the help it
+// asks for), answered the same way and reported into the same transcript.
 class ScenarioMachine {
   public:
     enum class FileOperation { Copy, Delete };
@@ -34,6 +35,10 @@ class ScenarioMachine {
     virtual void Copied(const std::string& source, const std::string& destination,
                         std::optional<std::int32_t> failure) = 0;
     virtual void Deleted(const std::string& path, std::optional<std::int32_t> failure) = 0;
+    // The number the next read, save or removal of the component's settings fails with by the
+    // scenario's plan, if any; asking counts the operation as done.
+    virtual std::optional<std::int32_t> PlannedStoreFailure(
+        FailingSettingsStore::Operation operation) = 0;
     // A program the component starts (the scenario's machine starts every program it is given).
     virtual void StartProgram(const std::string& commandLine, int windowStyle) = 0;
     // The help the component opens for a box's Help button.

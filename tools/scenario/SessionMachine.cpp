@@ -42,6 +42,11 @@ void SessionMachine::Deleted(const std::string& path, std::optional<std::int32_t
     platform_.ReportDelete(path, failure);
 }
 
+std::optional<std::int32_t> SessionMachine::PlannedStoreFailure(
+    FailingSettingsStore::Operation operation) {
+    return storeFaults_.Take(operation);
+}
+
 void SessionMachine::StartProgram(const std::string& commandLine, int windowStyle) {
     platform_.Shell(commandLine, windowStyle);
 }

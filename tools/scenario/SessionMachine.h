@@ -11,13 +11,17 @@ class ScenarioFileUtility;
 class ScenarioPlatform;
 
 // The scenario's machine for an external component: the same answers and the same transcript
-// lines as the core gets from the scenario's platform and file utility; a file utility made
-// absent leaves the machine without a documents folder.
+// lines as the core gets from the scenario's platform, file utility and settings store (whose
+// planned failures the component's registry calls meet); a file utility made absent leaves the
+// machine without a documents folder.
 class SessionMachine final : public ScenarioMachine {
   public:
     SessionMachine(ScenarioPlatform& platform, ScenarioFileUtility& fileUtility,
-                   const std::set<std::string>& absent)
-        : platform_(platform), fileUtility_(fileUtility), absent_(absent) {}
+                   FailingSettingsStore& storeFaults, const std::set<std::string>& absent)
+        : platform_(platform),
+          fileUtility_(fileUtility),
+          storeFaults_(storeFaults),
+          absent_(absent) {}
 
     std::string CommandLine() override;
     std::optional<OsVersionInfo> OsVersion() override;
@@ -29,12 +33,15 @@ class SessionMachine final : public ScenarioMachine {
     void Copied(const std::string& source, const std::string& destination,
                 std::optional<std::int32_t> failure) override;
     void Deleted(const std::string& path, std::optional<std::int32_t> failure) override;
+    std::optional<std::int32_t> PlannedStoreFailure(
+        FailingSettingsStore::Operation operation) override;
     void StartProgram(const std::string& commandLine, int windowStyle) override;
     void Help(const std::string& helpFile, int helpContext) override;
 
   private:
     ScenarioPlatform& platform_;
     ScenarioFileUtility& fileUtility_;
+    FailingSettingsStore& storeFaults_;
     const std::set<std::string>& absent_;
 };
 

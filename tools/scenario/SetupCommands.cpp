@@ -7,6 +7,7 @@
 #include "sim/SimItemState.h"
 #include "src/host/AddIn.h"
 #include "src/platform/SettingsStore.h"
+#include "src/util/Failure.h"
 #include "tools/scenario/CommandRunner.h"
 #include "tools/scenario/CommandTable.h"
 #include "tools/scenario/Lookup.h"
@@ -269,6 +270,11 @@ void CommandRunner::FailStore(const Command& command) {
                                 : what == "save" ? Operation::Save
                                                  : Operation::Remove;
     const std::int32_t number = command.Args.size() > 1 ? Lookup::Number32(command.Args[1]) : 5;
+    if (session_.External() && number != FailureNumber::InvalidProcedureCall) {
+        // The component's registry store reports whatever the registry refuses as 5.
+        throw CommandError("an external add-in's settings store fails with 5 only, not " +
+                           std::to_string(number));
+    }
     std::optional<int> times;
     if (command.Has("times")) {
         times = Lookup::Number32(command.Option("times"));

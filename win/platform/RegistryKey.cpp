@@ -19,8 +19,15 @@ void RegistryKey::Close() noexcept {
 }
 
 std::optional<RegistryKey> RegistryKey::Open(HKEY root, const std::wstring& path, REGSAM access) {
+    LONG status = ERROR_SUCCESS;
+    return Open(root, path, access, status);
+}
+
+std::optional<RegistryKey> RegistryKey::Open(HKEY root, const std::wstring& path, REGSAM access,
+                                             LONG& status) {
     HKEY key = nullptr;
-    if (RegOpenKeyExW(root, path.c_str(), 0, access, &key) != ERROR_SUCCESS) {
+    status = RegOpenKeyExW(root, path.c_str(), 0, access, &key);
+    if (status != ERROR_SUCCESS) {
         return std::nullopt;
     }
     return RegistryKey(key);
@@ -40,17 +47,19 @@ bool RegistryKey::Exists(HKEY root, const std::wstring& path) {
     return Open(root, path).has_value();
 }
 
-LONG RegistryKey::DeleteTree(HKEY root, const std::wstring& path) {
+LONG RegistryKey::Remove(HKEY root, const std::wstring& path) {
     const LONG status = RegDeleteTreeW(root, path.c_str());
-    if (status == ERROR_FILE_NOT_FOUND) {
-        return ERROR_SUCCESS;
-    }
     if (status != ERROR_SUCCESS) {
         return status;
     }
     // RegDeleteTreeW empties the key; the key itself goes with RegDeleteKeyW.
     const LONG removed = RegDeleteKeyW(root, path.c_str());
     return removed == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : removed;
+}
+
+LONG RegistryKey::DeleteTree(HKEY root, const std::wstring& path) {
+    const LONG status = Remove(root, path);
+    return status == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : status;
 }
 
 LONG RegistryKey::CopyTree(HKEY root, const std::wstring& source, const std::wstring& target) {

@@ -23,10 +23,15 @@ class RegistryKey {
     // Opens an existing key; nothing when it does not exist or cannot be opened.
     static std::optional<RegistryKey> Open(HKEY root, const std::wstring& path,
                                            REGSAM access = KEY_READ);
+    // The same, with the status of a failed open in `status`.
+    static std::optional<RegistryKey> Open(HKEY root, const std::wstring& path, REGSAM access,
+                                           LONG& status);
     // Opens the key, creating it and any missing parents; status in `status` on failure.
     static std::optional<RegistryKey> Create(HKEY root, const std::wstring& path, LONG& status);
     static bool Exists(HKEY root, const std::wstring& path);
-    // Removes the key with everything below it; ERROR_SUCCESS also when there was nothing.
+    // Removes the key with everything below it; ERROR_FILE_NOT_FOUND when there was none.
+    static LONG Remove(HKEY root, const std::wstring& path);
+    // The same, ERROR_SUCCESS also when there was nothing.
     static LONG DeleteTree(HKEY root, const std::wstring& path);
     // Replaces `target` with a copy of `source` (which must exist).
     static LONG CopyTree(HKEY root, const std::wstring& source, const std::wstring& target);

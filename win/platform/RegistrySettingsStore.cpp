@@ -4,6 +4,7 @@
 
 #include "src/util/Failure.h"
 #include "store/SectionPath.h"
+#include "store/StoreFailure.h"
 #include "win/dispatch/WideText.h"
 #include "win/platform/RegistryKey.h"
 
@@ -15,10 +16,23 @@ constexpr const wchar_t* kCompleteValue = L"Complete";
 constexpr const wchar_t* kAppsKey = L"\\Applications";
 constexpr const wchar_t* kListValue = L"Applications";
 
-[[noreturn]] void RaiseWriteFailure(LONG status, const std::string& what) {
-    throw Failure(FailureNumber::InvalidProcedureCall,
-                  "Invalid procedure call or argument: cannot write the settings " + what +
-                      " (Windows error " + std::to_string(status) + ")");
+// The settings statements raise 5 for whatever the registry refuses.
+[[noreturn]] void Refused(LONG status, StoreAction action, const std::string& what) {
+    RaiseStoreFailure(FailureNumber::InvalidProcedureCall, action, what,
+                      WindowsErrorReason(status));
+}
+
+// A section key opened for reading: nothing when it does not exist; any other refusal is a
+// failure, so that an unreadable store is never taken for an empty one (whose defaults the
+// next save would write over the user's settings).
+std::optional<RegistryKey> OpenToRead(HKEY root, const std::wstring& path,
+                                      const std::string& what) {
+    LONG status = ERROR_SUCCESS;
+    auto key = RegistryKey::Open(root, path, KEY_READ, status);
+    if (!key && status != ERROR_FILE_NOT_FOUND) {
+        Refused(status, StoreAction::Read, what);
+    }
+    return key;
 }
 
 // The text values of `key` itself, as name and value in stored spelling.
@@ -102,7 +116,7 @@ std::wstring RegistrySettingsStore::ApplicationPath(const std::string& appName, 
     LONG status = ERROR_SUCCESS;
     const auto list = RegistryKey::Create(root_, pending_, status);
     if (!list) {
-        RaiseWriteFailure(status, "batch");
+        Refused(status, StoreAction::Write, "the batch");
     }
     if (RegistryKey::Exists(root_, live)) {
         status = RegistryKey::CopyTree(root_, live, PendingCopy(folded));
@@ -113,7 +127,7 @@ std::wstring RegistrySettingsStore::ApplicationPath(const std::string& appName, 
         }
     }
     if (status != ERROR_SUCCESS) {
-        RaiseWriteFailure(status, "batch");
+        Refused(status, StoreAction::Write, "the batch");
     }
     touched_.insert(folded);
     return PendingCopy(folded);
@@ -130,7 +144,8 @@ std::string RegistrySettingsStore::GetSetting(const std::string& appName,
                                               const std::string& section, const std::string& key,
                                               const std::string& defaultValue) {
     SectionPath::RequireName(key, "key");
-    const auto sectionKey = RegistryKey::Open(root_, SectionPathOf(appName, section, false));
+    const auto sectionKey =
+        OpenToRead(root_, SectionPathOf(appName, section, false), section + "\\" + key);
     if (!sectionKey) {
         return defaultValue;
     }
@@ -140,7 +155,7 @@ std::string RegistrySettingsStore::GetSetting(const std::string& appName,
 
 std::vector<std::pair<std::string, std::string>> RegistrySettingsStore::GetAllSettings(
     const std::string& appName, const std::string& section) {
-    const auto sectionKey = RegistryKey::Open(root_, SectionPathOf(appName, section, false));
+    const auto sectionKey = OpenToRead(root_, SectionPathOf(appName, section, false), section);
     return sectionKey ? TextValues(*sectionKey)
                       : std::vector<std::pair<std::string, std::string>>{};
 }
@@ -151,23 +166,23 @@ void RegistrySettingsStore::SaveSetting(const std::string& appName, const std::s
     LONG status = ERROR_SUCCESS;
     const auto sectionKey =
         RegistryKey::Create(root_, SectionPathOf(appName, section, true), status);
-    if (!sectionKey) {
-        RaiseWriteFailure(status, "section \"" + section + "\"");
+    if (sectionKey) {
+        status = sectionKey->SetString(Widen(key), Widen(value));
     }
-    status = sectionKey->SetString(Widen(key), Widen(value));
     if (status != ERROR_SUCCESS) {
-        RaiseWriteFailure(status, "value \"" + key + "\"");
+        Refused(status, StoreAction::Write, section + "\\" + key);
     }
 }
 
 void RegistrySettingsStore::DeleteSection(const std::string& appName, const std::string& section) {
-    const std::wstring path = SectionPathOf(appName, section, false);
-    if (!RegistryKey::Exists(root_, path)) {
+    // One call, which says itself whether the section was there: a removal is never counted
+    // as a read of the section as well.
+    const LONG status = RegistryKey::Remove(root_, SectionPathOf(appName, section, true));
+    if (status == ERROR_FILE_NOT_FOUND) {
         SectionPath::RaiseMissing(appName, section);
     }
-    const LONG status = RegistryKey::DeleteTree(root_, SectionPathOf(appName, section, true));
     if (status != ERROR_SUCCESS) {
-        RaiseWriteFailure(status, "section \"" + section + "\"");
+        Refused(status, StoreAction::Remove, section);
     }
 }
 
@@ -190,7 +205,7 @@ void RegistrySettingsStore::DeleteApplication(const std::string& appName) {
         }
     }
     if (status != ERROR_SUCCESS) {
-        RaiseWriteFailure(status, "application \"" + appName + "\"");
+        Refused(status, StoreAction::Remove, appName);
     }
 }
 
@@ -256,7 +271,7 @@ void RegistrySettingsStore::MarkComplete() {
     const auto pending = RegistryKey::Create(root_, pending_, status);
     if (!pending) {
         DiscardPending();
-        RaiseWriteFailure(status, "batch");
+        Refused(status, StoreAction::Write, "the batch");
     }
     // The list first, the mark last: a pending key without the mark was never complete.
     status = pending->SetString(kListValue, JoinLines(touched_));
@@ -265,7 +280,7 @@ void RegistrySettingsStore::MarkComplete() {
     }
     if (status != ERROR_SUCCESS) {
         DiscardPending();
-        RaiseWriteFailure(status, "batch");
+        Refused(status, StoreAction::Write, "the batch");
     }
     RegFlushKey(pending->Handle());
 }

@@ -6,15 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "sim/SimApplication.h"
-#include "sim/SimExplorer.h"
-#include "sim/SimFolder.h"
 #include "sim/SimHost.h"
-#include "sim/SimInspector.h"
-#include "sim/SimItemState.h"
-#include "sim/SimItems.h"
-#include "sim/SimNameSpace.h"
-#include "sim/SimWindows.h"
 #include "src/app/OptionsPageComponent.h"
 #include "src/errors/LogFilePath.h"
 #include "src/host/MapiSession.h"
@@ -22,13 +14,11 @@
 #include "src/resources/Version.h"
 #include "src/tracking/DroppedFoldersets.h"
 #include "src/util/Failure.h"
-#include "tools/scenario/Lookup.h"
 #include "win/bridge/ComAddIn.h"
-#include "win/bridge/EventLinks.h"
-#include "win/dispatch/EventIds.h"
 #include "win/dispatch/WideText.h"
 #include "win/simrun/ComOptionsPage.h"
 #include "win/simrun/ComSettingsHandBack.h"
+#include "win/simrun/SeenHooks.h"
 
 namespace pwk::simrun {
 
@@ -150,26 +140,7 @@ void ComExternalAddIn::AnswerBoxes(BoxAnswer answer) {
 }
 
 scenario::ExternalAddIn::Hooks ComExternalAddIn::SeenHooks(sim::SimHost& host) {
-    const bridge::EventLinks& links = bridge::EventLinks::Instance();
-    Hooks hooks;
-    hooks.Application = links.Objects(win::EventIds::Application) > 0;
-    hooks.Explorers = static_cast<std::int64_t>(links.Objects(win::EventIds::Explorer));
-    hooks.Inspectors = static_cast<std::int64_t>(links.Objects(win::EventIds::Inspector));
-    if (const auto sent = host.Mailbox().DefaultFolder(host::DefaultFolder::SentMail)) {
-        hooks.SentItems = links.Sinks(sent->ItemsObject(), win::EventIds::Items) > 0;
-    }
-    // The watch connects to its window's events once more than the window's hook does.
-    const auto app = scenario::Lookup::App(host);
-    const auto watches = [&](const auto& windows, const IID& events) {
-        for (const auto& window : windows.All()) {
-            if (links.Sinks(*window.get(), events) >= 2) {
-                hooks.Watched = window.get().get();
-            }
-        }
-    };
-    watches(app->ExplorerList(), win::EventIds::Explorer);
-    watches(app->InspectorList(), win::EventIds::Inspector);
-    return hooks;
+    return simrun::SeenHooks(host);
 }
 
 // Where the component writes its log: the folder and name of the "Logging" settings, else its

@@ -9,6 +9,7 @@
 
 #include "win/dispatch/WideText.h"
 #include "win/platform/WinFiles.h"
+#include "win/simrun/ComponentRegistry.h"
 #include "win/simrun/ImportTable.h"
 
 namespace pwk::simrun {
@@ -206,6 +207,7 @@ void ComponentSystem::Begin(const std::wstring& library, scenario::ScenarioMachi
     imports.Replace("DeleteFileW", reinterpret_cast<const void*>(&DeleteOne));
     imports.Replace("CreateProcessW", reinterpret_cast<const void*>(&StartProgram));
     imports.Replace("WinHelpW", reinterpret_cast<const void*>(&OpenHelp));
+    AnswerRegistryCalls(imports, answering);
 }
 
 void ComponentSystem::End() {

@@ -13,7 +13,8 @@ namespace pwk::simrun {
 // component as for the core on the scenario's platform: the host's command line (the runner
 // is the host's process), the operating system's version record,
 // the clock, the user's documents folder and the component's own folder, file copies and
-// deletions (reported, failed as planned, else done on the prefix's files), the programs it
+// deletions (reported, failed as planned, else done on the prefix's files), its settings
+// (failed as the scenario plans the settings store to fail), the programs it
 // starts (reported, never started) and the help it opens (reported). Only the component's own
 // calls are answered (its import table is changed, no other module's), and only one component
 // at a time.

@@ -77,6 +77,31 @@ TEST_CASE("removing a section takes its subsections; a missing section or applic
     CHECK_FAILS(store.DeleteApplication("Parleywick"), 5);
 }
 
+TEST_CASE("a registry that refuses the store is a failure naming the value, never an empty store") {
+    // A root the registry does not know refuses every call (invalid handle, Windows error 6).
+    RegistrySettingsStore store(reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(0x7ff0)), kBase,
+                                kPending);
+    const auto description = [](const auto& statement) {
+        try {
+            statement();
+        } catch (const pwk::Failure& failure) {
+            return std::to_string(failure.Number) + " " + failure.Description + " [" +
+                   failure.Source + "]";
+        }
+        return std::string("no failure");
+    };
+    CHECK_EQ(description([&] { store.GetSetting("Parleywick", "Logging", "LogPath", "dflt"); }),
+             "5 The settings store could not read Logging\\LogPath (Windows error 6) "
+             "[SettingsStore]");
+    CHECK_EQ(description([&] { store.GetAllSettings("Parleywick", "Tracking"); }),
+             "5 The settings store could not read Tracking (Windows error 6) [SettingsStore]");
+    CHECK_EQ(description([&] { store.SaveSetting("Parleywick", "Logging", "LogLevel", "0"); }),
+             "5 The settings store could not write Logging\\LogLevel (Windows error 6) "
+             "[SettingsStore]");
+    CHECK_EQ(description([&] { store.DeleteSection("Parleywick", "Logging"); }),
+             "5 The settings store could not remove Logging (Windows error 6) [SettingsStore]");
+}
+
 TEST_CASE("a batch lands whole, or not at all when it fails") {
     Wipe();
     auto store = Fresh();
