@@ -333,10 +333,6 @@ void CommandRunner::Absent(const Command& command) {
         {"file-utility", {FileUtilityProgID, "the file utility"}},
     };
     const auto& [progId, name] = components.at(command.Args[0]);
-    if (progId == ErrorLibraryProgID) {
-        // The component carries its error library inside: it cannot be uninstalled apart.
-        RequireOwnAddIn("the error library");
-    }
     session_.MakeAbsent(progId);
     transcript_.Event(name + " (" + progId + ") is not installed");
 }

@@ -12,8 +12,9 @@ namespace pwk::scenario {
 // The machine a host process runs on, as a component that calls the system itself meets it:
 // what the scenario scripts for the core's platform (the host's command line, the operating
 // system's record, the clock, the user's documents folder, the component's own folder, the
-// files that fail, the settings store's planned failures, the programs it starts and the help it
-// asks for), answered the same way and reported into the same transcript.
+// classes installed, the files that fail, the settings store's planned failures, the programs
+// it starts and the help it asks for), answered the same way and reported into the same
+// transcript.
 class ScenarioMachine {
   public:
     enum class FileOperation { Copy, Delete };
@@ -28,6 +29,9 @@ class ScenarioMachine {
     // the folder the component is installed in.
     virtual std::string DocumentsFolder() = 0;
     virtual std::string ComponentFolder() = 0;
+    // Whether the machine has the class of `progId` installed (the scenario makes components
+    // absent).
+    virtual bool Installed(const std::string& progId) = 0;
     // The number a copy or deletion of this path fails with by the scenario's plan, if any.
     virtual std::optional<std::int32_t> PlannedFailure(const std::string& path,
                                                        FileOperation operation) = 0;

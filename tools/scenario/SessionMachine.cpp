@@ -26,6 +26,10 @@ std::string SessionMachine::ComponentFolder() {
     return platform_.AppPath();
 }
 
+bool SessionMachine::Installed(const std::string& progId) {
+    return absent_.count(progId) == 0;
+}
+
 std::optional<std::int32_t> SessionMachine::PlannedFailure(const std::string& path,
                                                            FileOperation operation) {
     return platform_.PlannedFailure(path, operation == FileOperation::Copy

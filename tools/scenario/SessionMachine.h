@@ -28,6 +28,7 @@ class SessionMachine final : public ScenarioMachine {
     Platform::Clock::time_point Now() override;
     std::string DocumentsFolder() override;
     std::string ComponentFolder() override;
+    bool Installed(const std::string& progId) override;
     std::optional<std::int32_t> PlannedFailure(const std::string& path,
                                                FileOperation operation) override;
     void Copied(const std::string& source, const std::string& destination,

@@ -2,10 +2,12 @@
 
 #include <memory>
 
+#include "keelson/Keelson.h"
 #include "src/component/Component.h"
 #include "src/startup/MStartup.h"
 #include "win/com/ConnectObject.h"
 #include "win/com/ModuleState.h"
+#include "win/published/ErrorObject.h"
 #include "win/published/FoldersetObject.h"
 #include "win/published/FoldersetsObject.h"
 #include "win/published/SettingsObject.h"
@@ -44,6 +46,11 @@ IUnknown* MakeTrackedFoldersets() {
 
 IUnknown* MakeTrackedFolderset() {
     return HandOver(FoldersetObject::Of(std::make_shared<TrackedFolderset>(StartedComponent())));
+}
+
+IUnknown* MakeErrorObject() {
+    return HandOver(
+        ErrorObject::Of(std::make_shared<Keelson>(ModuleState::TheComponent().platform())));
 }
 
 }  // namespace pwk::win

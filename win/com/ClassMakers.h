@@ -12,5 +12,8 @@ IUnknown* MakeConnect();
 IUnknown* MakeRegSettings();
 IUnknown* MakeTrackedFoldersets();
 IUnknown* MakeTrackedFolderset();
+// A new error library on the process's platform. Making one runs no start-up: start-up itself
+// makes the process's error library this way.
+IUnknown* MakeErrorObject();
 
 }  // namespace pwk::win

@@ -33,6 +33,13 @@ inline constexpr CLSID CLSID_TrackedFoldersets = {
 inline constexpr CLSID CLSID_TrackedFolderset = {
     0xA72F92CF, 0x5AA0, 0x4634, {0x81, 0xF9, 0xE4, 0x48, 0x7D, 0x35, 0x20, 0xFE}};
 
+// The error library's class: it ships in this file but stands apart from the add-in, as a
+// library of its own would, under its own ProgID; start-up creates it through COM by that
+// ProgID, so a broken registration of it is reported as a missing error library.
+// {0EBF22B9-9DBE-449A-A407-3DB289F45AE8}
+inline constexpr CLSID CLSID_ErrorObject = {
+    0x0EBF22B9, 0x9DBE, 0x449A, {0xA4, 0x07, 0x3D, 0xB2, 0x89, 0xF4, 0x5A, 0xE8}};
+
 // One class as the registry names it: ProgID (also the class's name) and CLSID.
 struct ComponentClass {
     const wchar_t* ProgID;
@@ -48,9 +55,12 @@ inline constexpr ComponentClass TrackedFoldersetsClass{L"Wickline.TrackedFolders
 inline constexpr ComponentClass TrackedFoldersetClass{L"Wickline.TrackedFolderset",
                                                       L"{A72F92CF-5AA0-4634-81F9-E4487D3520FE}",
                                                       &CLSID_TrackedFolderset};
+inline constexpr ComponentClass ErrorObjectClass{
+    L"Keelson6.ErrorObject", L"{0EBF22B9-9DBE-449A-A407-3DB289F45AE8}", &CLSID_ErrorObject};
 // Every class the component registers.
-inline constexpr std::array<ComponentClass, 4> ComponentClasses = {
-    ConnectClass, RegSettingsClass, TrackedFoldersetsClass, TrackedFoldersetClass};
+inline constexpr std::array<ComponentClass, 5> ComponentClasses = {
+    ConnectClass, RegSettingsClass, TrackedFoldersetsClass, TrackedFoldersetClass,
+    ErrorObjectClass};
 
 // The type library's identity: {2E2DA2B0-8353-45FE-A1B3-C9C92841AED0}, version 2.1.
 inline constexpr GUID LIBID_Parleywick = {

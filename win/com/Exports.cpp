@@ -24,6 +24,7 @@ ClassObject classObjects[] = {
     {pwk::win::CLSID_RegSettings, pwk::win::ClassFactory(pwk::win::MakeRegSettings)},
     {pwk::win::CLSID_TrackedFoldersets, pwk::win::ClassFactory(pwk::win::MakeTrackedFoldersets)},
     {pwk::win::CLSID_TrackedFolderset, pwk::win::ClassFactory(pwk::win::MakeTrackedFolderset)},
+    {pwk::win::CLSID_ErrorObject, pwk::win::ClassFactory(pwk::win::MakeErrorObject)},
 };
 
 }  // namespace

@@ -2,12 +2,14 @@
 
 #include <memory>
 
-#include "keelson/RegisterKeelson.h"
 #include "src/app/OptionsPageComponent.h"
 #include "src/component/Component.h"
+#include "src/errorlib/ErrorLibrary.h"
 #include "win/platform/RegistrySettingsStore.h"
 #include "win/platform/WinPlatform.h"
 #include "win/published/DispatchOptionsPage.h"
+#include "win/published/ErrorObject.h"
+#include "win/published/OwnObjects.h"
 
 namespace pwk::win {
 
@@ -20,7 +22,12 @@ struct Process {
     Component component{platform};
 
     Process() {
-        RegisterKeelson(platform.Factories(), platform);
+        // The error library is created through COM by its ProgID, as start-up creates a
+        // library of its own; the class is ours, so the object stands for one of our libraries
+        // (any other object registered under that ProgID is a type mismatch).
+        platform.WrapWith(ErrorLibraryProgID, [](IDispatch* object) {
+            return OwnObjects::Instance().CoreOf<ErrorLibrary>(object);
+        });
         platform.WrapWith(OptionsPageProgID, [](IDispatch* page) {
             return std::make_shared<DispatchOptionsPage>(ComPtr<IDispatch>(page));
         });

@@ -151,8 +151,7 @@ std::shared_ptr<AutomationObject> WinPlatform::CreateObject(const std::string& p
                                 : CoCreateInstance(clsid, nullptr, CLSCTX_ALL, IID_IDispatch,
                                                    reinterpret_cast<void**>(&object));
     if (FAILED(created) || object == nullptr) {
-        throw Failure(FailureNumber::CannotCreateObject,
-                      "ActiveX component can't create object: " + progId);
+        Raise(FailureNumber::CannotCreateObject, progId);
     }
     // The reference CoCreateInstance gave is ours to drop, also when wrapping fails.
     const ComPtr<IDispatch> owned = ComPtr<IDispatch>::Attach(object);

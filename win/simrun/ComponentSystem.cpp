@@ -89,6 +89,14 @@ HRESULT WINAPI KnownFolder(REFKNOWNFOLDERID id, DWORD flags, HANDLE token, PWSTR
     return S_OK;
 }
 
+// A class the machine does not have is not registered for the component either.
+HRESULT WINAPI ClassOf(LPCOLESTR progId, LPCLSID clsid) {
+    if (progId != nullptr && !machine->Installed(Text(progId))) {
+        return CO_E_CLASSSTRING;
+    }
+    return CLSIDFromProgID(progId, clsid);
+}
+
 // The component's own file is in the machine's component folder, under its real name.
 DWORD WINAPI ModuleFile(HMODULE module, LPWSTR buffer, DWORD size) {
     if (module != component) {
@@ -203,6 +211,7 @@ void ComponentSystem::Begin(const std::wstring& library, scenario::ScenarioMachi
     imports.Replace("GetProcAddress", reinterpret_cast<const void*>(&FindProcedure));
     imports.Replace("SHGetKnownFolderPath", reinterpret_cast<const void*>(&KnownFolder));
     imports.Replace("GetModuleFileNameW", reinterpret_cast<const void*>(&ModuleFile));
+    imports.Replace("CLSIDFromProgID", reinterpret_cast<const void*>(&ClassOf));
     imports.Replace("CopyFileW", reinterpret_cast<const void*>(&CopyOne));
     imports.Replace("DeleteFileW", reinterpret_cast<const void*>(&DeleteOne));
     imports.Replace("CreateProcessW", reinterpret_cast<const void*>(&StartProgram));

@@ -12,7 +12,8 @@ namespace pwk::simrun {
 // by the scenario's machine while a host process lasts, so that a file means the same for the
 // component as for the core on the scenario's platform: the host's command line (the runner
 // is the host's process), the operating system's version record,
-// the clock, the user's documents folder and the component's own folder, file copies and
+// the clock, the user's documents folder and the component's own folder, the classes it
+// creates by ProgID (those the scenario makes absent are not registered), file copies and
 // deletions (reported, failed as planned, else done on the prefix's files), its settings
 // (failed as the scenario plans the settings store to fail), the programs it
 // starts (reported, never started) and the help it opens (reported). Only the component's own

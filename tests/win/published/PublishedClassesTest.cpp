@@ -26,6 +26,7 @@ using pwk::win::Variant;
 
 // Each class numbers its members its own way: one adapter type per class.
 using Settings = pwk::win::PlainObject<struct SettingsKind>;
+using ErrorObject = pwk::win::PlainObject<struct ErrorObjectKind>;
 using Foldersets = pwk::win::PlainObject<struct FoldersetsKind>;
 using Folderset = pwk::win::PlainObject<struct FoldersetKind>;
 
@@ -320,6 +321,19 @@ TEST_CASE("what SaveReg and SaveToReg write, ReadReg and ReadFromReg read back; 
         app->Clear();
     }
     ForgetSettings();
+    CHECK_EQ(CanUnloadNow(), S_OK);
+}
+
+TEST_CASE("the error library is a class of its own, made by its ProgID and let go") {
+    {
+        const ComPtr<IDispatch> errors = Create(L"Keelson6.ErrorObject");
+        CHECK(errors);
+        const ErrorObject library(Of(errors));
+        // A library nobody has started: no log named yet, tracing off.
+        CHECK_EQ(library.Get("LogPath").ToString(), "");
+        CHECK(!library.Get("Trace").ToBool());
+        CHECK_EQ(CanUnloadNow(), S_FALSE);
+    }
     CHECK_EQ(CanUnloadNow(), S_OK);
 }
 
