@@ -3,9 +3,6 @@
 
 #ifdef _WIN32
 #include <io.h>
-
-#include "src/resources/Version.h"
-#include "win/simrun/ComExternalAddIn.h"
 #else
 #include <unistd.h>
 #endif
@@ -17,6 +14,7 @@
 #include <sstream>
 #include <string>
 
+#include "tools/scenario/ExternalAddIn.h"
 #include "tools/scenario/ScenarioRun.h"
 #include "tools/scenario/Sweep.h"
 
@@ -71,9 +69,7 @@ bool Parse(int argc, char** argv, Arguments& arguments) {
             arguments.Options.FailCall = Count(argv[++i]);
 #ifdef _WIN32
         } else if (argument == "--com") {
-            arguments.Options.External = [] {
-                return std::make_shared<pwk::simrun::ComExternalAddIn>(pwk::ConnectProgID);
-            };
+            arguments.Options.External = pwk::scenario::ComponentThroughCom;
 #endif
         } else if (argument == "--sweep") {
             arguments.SweepEvery = 1;

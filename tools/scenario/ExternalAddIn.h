@@ -87,4 +87,8 @@ class ExternalAddIn {
                                                            sim::SimHost& host) = 0;
 };
 
+// The shipped component, loaded by the host through COM (`--com`). Only the runner built for
+// Windows has it: that build defines this.
+std::shared_ptr<ExternalAddIn> ComponentThroughCom();
+
 }  // namespace pwk::scenario

@@ -177,3 +177,11 @@ std::unique_ptr<scenario::SettingsHandBack> ComExternalAddIn::PageSettings(
 }
 
 }  // namespace pwk::simrun
+
+namespace pwk::scenario {
+
+std::shared_ptr<ExternalAddIn> ComponentThroughCom() {
+    return std::make_shared<simrun::ComExternalAddIn>(ConnectProgID);
+}
+
+}  // namespace pwk::scenario
