@@ -115,7 +115,13 @@ HRESULT Registration::Unregister(Scope scope) {
     };
     for (const ComponentClass& each : ComponentClasses) {
         remove(classes.root, classes.prefix + L"CLSID\\" + each.ClsidText);
-        remove(classes.root, classes.prefix + each.ProgID);
+        // A ProgID that another component has taken over since is that component's.
+        const auto progId =
+            RegistryKey::Open(classes.root, classes.prefix + each.ProgID + L"\\CLSID");
+        const auto clsid = progId ? progId->GetString(L"") : std::nullopt;
+        if (!clsid || _wcsicmp(clsid->c_str(), each.ClsidText) == 0) {
+            remove(classes.root, classes.prefix + each.ProgID);
+        }
     }
     remove(classes.root, classes.prefix + L"TypeLib\\" + TypeLibraryIdText);
     remove(HKEY_CURRENT_USER, AddinKey);

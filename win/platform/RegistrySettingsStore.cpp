@@ -23,8 +23,7 @@ constexpr const wchar_t* kListValue = L"Applications";
 }
 
 // A section key opened for reading: nothing when it does not exist; any other refusal is a
-// failure, so that an unreadable store is never taken for an empty one (whose defaults the
-// next save would write over the user's settings).
+// failure the user is told of, never an empty section whose defaults go on silently.
 std::optional<RegistryKey> OpenToRead(HKEY root, const std::wstring& path,
                                       const std::string& what) {
     LONG status = ERROR_SUCCESS;
@@ -91,7 +90,16 @@ std::set<std::wstring> SplitLines(const std::wstring& joined) {
 
 RegistrySettingsStore::RegistrySettingsStore(HKEY root, std::wstring base, std::wstring pending)
     : root_(root), base_(std::move(base)), pending_(std::move(pending)) {
-    RecoverPending();
+    try {
+        RecoverPending();
+    } catch (const Failure&) {
+        // A batch that cannot be applied now stays recorded; the next batch applies it first.
+    }
+}
+
+std::wstring RegistrySettingsStore::Folded(const std::string& appName) {
+    // Names are compared as the registry compares them.
+    return Widen(SectionPath::Fold(appName));
 }
 
 std::wstring RegistrySettingsStore::PendingCopy(const std::wstring& appName) const {
@@ -105,8 +113,7 @@ std::wstring RegistrySettingsStore::ApplicationPath(const std::string& appName, 
     if (depth_ == 0) {
         return live;
     }
-    // Names are compared as the registry compares them.
-    const std::wstring folded = Widen(SectionPath::Fold(appName));
+    const std::wstring folded = Folded(appName);
     if (touched_.count(folded) != 0) {
         return PendingCopy(folded);
     }
@@ -118,7 +125,14 @@ std::wstring RegistrySettingsStore::ApplicationPath(const std::string& appName, 
     if (!list) {
         Refused(status, StoreAction::Write, "the batch");
     }
-    if (RegistryKey::Exists(root_, live)) {
+    // An application the registry will not show is not taken for a missing one: its empty copy
+    // would replace it.
+    LONG found = ERROR_SUCCESS;
+    const bool exists = RegistryKey::Open(root_, live, KEY_READ, found).has_value();
+    if (!exists && found != ERROR_FILE_NOT_FOUND) {
+        Refused(found, StoreAction::Read, appName);
+    }
+    if (exists) {
         status = RegistryKey::CopyTree(root_, live, PendingCopy(folded));
     } else {
         status = RegistryKey::DeleteTree(root_, PendingCopy(folded));
@@ -175,10 +189,15 @@ void RegistrySettingsStore::SaveSetting(const std::string& appName, const std::s
 }
 
 void RegistrySettingsStore::DeleteSection(const std::string& appName, const std::string& section) {
-    // One call, which says itself whether the section was there: a removal is never counted
-    // as a read of the section as well.
+    // The removal itself says whether the section was there. Inside a batch, a copy of the
+    // application made for a section that was missing goes again: the batch changed nothing.
+    const bool copied = depth_ > 0 && touched_.count(Folded(appName)) == 0;
     const LONG status = RegistryKey::Remove(root_, SectionPathOf(appName, section, true));
     if (status == ERROR_FILE_NOT_FOUND) {
+        if (copied) {
+            RegistryKey::DeleteTree(root_, PendingCopy(Folded(appName)));
+            touched_.erase(Folded(appName));
+        }
         SectionPath::RaiseMissing(appName, section);
     }
     if (status != ERROR_SUCCESS) {
@@ -249,7 +268,8 @@ void RegistrySettingsStore::Batch(const std::function<void()>& changes) {
         RegistryKey::DeleteTree(root_, undo);
         return;
     }
-    DiscardPending();
+    // A complete batch that could not be applied last time goes first.
+    RecoverPending();
     ++depth_;
     try {
         changes();
@@ -260,6 +280,7 @@ void RegistrySettingsStore::Batch(const std::function<void()>& changes) {
     }
     depth_ = 0;
     if (touched_.empty()) {
+        DiscardPending();
         return;
     }
     MarkComplete();
@@ -291,10 +312,14 @@ void RegistrySettingsStore::ApplyPending() {
     for (const std::wstring& name : touched_) {
         const std::wstring live = base_ + L"\\" + name;
         const auto copy = RegistryKey::Open(root_, PendingCopy(name));
-        if (copy && !copy->IsEmpty()) {
-            RegistryKey::CopyTree(root_, PendingCopy(name), live);
-        } else {
-            RegistryKey::DeleteTree(root_, live);
+        const LONG status = copy && !copy->IsEmpty()
+                                ? RegistryKey::CopyTree(root_, PendingCopy(name), live)
+                                : RegistryKey::DeleteTree(root_, live);
+        if (status != ERROR_SUCCESS) {
+            // The complete batch stays recorded, the only whole copy of these settings: the
+            // next batch, or the next store, applies it again.
+            touched_.clear();
+            Refused(status, StoreAction::Write, "the batch");
         }
     }
     DiscardPending();

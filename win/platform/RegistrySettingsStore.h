@@ -18,9 +18,9 @@ namespace pwk::win {
 // A batch works on copies: the first change to an application inside a batch copies that
 // application's key under the pending key, every read and change of the batch goes to the copy,
 // and at the end the pending key is marked complete before the copies replace the live keys.
-// A new store rolls a complete pending batch forward (the crash came while applying it) and
-// throws an incomplete one away (the crash came before it was recorded), so a crash never
-// leaves half a batch.
+// A new store, and every batch before it begins, rolls a complete pending batch forward (a
+// crash or a refusal of the registry came while applying it) and throws an incomplete one away
+// (the crash came before it was recorded), so a crash never leaves half a batch.
 class RegistrySettingsStore : public SettingsStore {
   public:
     static constexpr const wchar_t* ProgramSettings = L"Software\\VB and VBA Program Settings";
@@ -56,6 +56,7 @@ class RegistrySettingsStore : public SettingsStore {
     std::wstring ApplicationPath(const std::string& appName, bool forChange);
     std::wstring SectionPathOf(const std::string& appName, const std::string& section,
                                bool forChange);
+    static std::wstring Folded(const std::string& appName);
     std::wstring PendingCopy(const std::wstring& appName) const;
     void RecoverPending();
     void DiscardPending();

@@ -78,26 +78,24 @@ LSTATUS WINAPI OpenKey(HKEY parent, LPCWSTR sub, DWORD options, REGSAM access, P
     return status;
 }
 
+// A value is saved by opening its section for writing (made when missing) and setting the
+// value: the open is refused, as a protected key refuses it, so nothing is made either.
 LSTATUS WINAPI CreateKey(HKEY parent, LPCWSTR sub, DWORD reserved, LPWSTR type, DWORD options,
                          REGSAM access, const LPSECURITY_ATTRIBUTES security, PHKEY key,
                          LPDWORD disposition) {
+    const std::optional<std::wstring> path = PathOf(parent, sub);
+    if (Refused(path, Operation::Save)) {
+        return ERROR_ACCESS_DENIED;
+    }
     const LSTATUS status =
         RegCreateKeyExW(parent, sub, reserved, type, options, access, security, key, disposition);
-    Remember(status, PathOf(parent, sub), *key);
+    Remember(status, path, *key);
     return status;
 }
 
 LSTATUS WINAPI CloseKey(HKEY key) {
     openKeys.erase(key);
     return RegCloseKey(key);
-}
-
-LSTATUS WINAPI SetValue(HKEY key, LPCWSTR name, DWORD reserved, DWORD type, const BYTE* data,
-                        DWORD bytes) {
-    if (Refused(PathOf(key, nullptr), Operation::Save)) {
-        return ERROR_ACCESS_DENIED;
-    }
-    return RegSetValueExW(key, name, reserved, type, data, bytes);
 }
 
 LSTATUS WINAPI DeleteTree(HKEY key, LPCWSTR sub) {
@@ -115,7 +113,6 @@ void AnswerRegistryCalls(const ImportTable& imports, scenario::ScenarioMachine& 
     imports.Replace("RegOpenKeyExW", reinterpret_cast<const void*>(&OpenKey));
     imports.Replace("RegCreateKeyExW", reinterpret_cast<const void*>(&CreateKey));
     imports.Replace("RegCloseKey", reinterpret_cast<const void*>(&CloseKey));
-    imports.Replace("RegSetValueExW", reinterpret_cast<const void*>(&SetValue));
     imports.Replace("RegDeleteTreeW", reinterpret_cast<const void*>(&DeleteTree));
 }
 

@@ -52,10 +52,11 @@ bool Creatable() {
     return true;
 }
 
-// The settings classes: ProgID to CLSID and back, in process, under `prefix` of `root`.
+// The settings classes and the error library's: ProgID to CLSID and back, in process, under
+// `prefix` of `root`.
 void CheckSettingsClasses(HKEY root, const std::wstring& prefix) {
     for (const auto& each : {pwk::win::RegSettingsClass, pwk::win::TrackedFoldersetsClass,
-                             pwk::win::TrackedFoldersetClass}) {
+                             pwk::win::TrackedFoldersetClass, pwk::win::ErrorObjectClass}) {
         const std::wstring clsid = prefix + L"CLSID\\" + each.ClsidText;
         const std::wstring progId(each.ProgID);
         const std::wstring clsidText(each.ClsidText);
@@ -66,10 +67,10 @@ void CheckSettingsClasses(HKEY root, const std::wstring& prefix) {
     }
 }
 
-// None of the settings classes' keys is left under `prefix` of `root`.
+// None of those classes' keys is left under `prefix` of `root`.
 void CheckSettingsClassesGone(HKEY root, const std::wstring& prefix) {
     for (const auto& each : {pwk::win::RegSettingsClass, pwk::win::TrackedFoldersetsClass,
-                             pwk::win::TrackedFoldersetClass}) {
+                             pwk::win::TrackedFoldersetClass, pwk::win::ErrorObjectClass}) {
         CHECK(!RegistryKey::Exists(root, prefix + each.ProgID));
         CHECK(!RegistryKey::Exists(root, prefix + L"CLSID\\" + each.ClsidText));
     }
@@ -132,6 +133,21 @@ TEST_CASE("/i:user /n registers under the current user's classes only") {
     CHECK(!RegistryKey::Exists(HKEY_CURRENT_USER, L"Software\\Classes\\Wickline.Connect"));
     CHECK(!RegistryKey::Exists(HKEY_CURRENT_USER, L"Software\\Classes\\" + kClsidKey));
     CHECK(!RegistryKey::Exists(HKEY_CURRENT_USER, pwk::win::AddinKey));
+}
+
+TEST_CASE("/u leaves a ProgID that another component has taken over since") {
+    const std::wstring classes = L"Software\\Classes\\";
+    const std::wstring progId = classes + pwk::win::ErrorObjectClass.ProgID;
+    CHECK_EQ(Regsvr32(L"/i:user /n " + Quoted(dllPath)), 0UL);
+    LONG status = ERROR_SUCCESS;
+    if (const auto clsid = RegistryKey::Create(HKEY_CURRENT_USER, progId + L"\\CLSID", status)) {
+        clsid->SetString(L"", L"{11111111-2222-3333-4444-555555555555}");
+    }
+    CHECK_EQ(Regsvr32(L"/u /i:user /n " + Quoted(dllPath)), 0UL);
+    CHECK_EQ(Text(HKEY_CURRENT_USER, progId + L"\\CLSID"),
+             "{11111111-2222-3333-4444-555555555555}");
+    CHECK(!RegistryKey::Exists(HKEY_CURRENT_USER, classes + pwk::win::RegSettingsClass.ProgID));
+    RegistryKey::DeleteTree(HKEY_CURRENT_USER, progId);
 }
 
 TEST_CASE("regsvr32 reports a missing component file") {

@@ -37,6 +37,22 @@ class CrashingStore : public RegistrySettingsStore {
     void ApplyPending() override {}
 };
 
+// A store whose first application of a batch is refused, as the registry may refuse it.
+class RefusingStore : public RegistrySettingsStore {
+  public:
+    RefusingStore() : RegistrySettingsStore(HKEY_CURRENT_USER, kBase, kPending) {}
+    int refusals = 1;
+
+  protected:
+    void ApplyPending() override {
+        if (refusals > 0) {
+            --refusals;
+            throw pwk::Failure(5, "refused");
+        }
+        RegistrySettingsStore::ApplyPending();
+    }
+};
+
 std::string RawValue(const std::wstring& path, const std::wstring& name) {
     const auto key = RegistryKey::Open(HKEY_CURRENT_USER, path);
     if (!key) {
@@ -182,6 +198,35 @@ TEST_CASE("a crash before the batch is complete leaves the old settings whole") 
     auto reopened = Fresh();
     CHECK_EQ(reopened.GetSetting("Parleywick", "Tracked Foldersets\\Set1", "Index"), "1");
     CHECK_EQ(reopened.GetSetting("Parleywick", "Tracking", "FirstRun", "none"), "none");
+    CHECK(!RegistryKey::Exists(HKEY_CURRENT_USER, kPending));
+    Wipe();
+}
+
+TEST_CASE("a batch whose only change was the removal of a missing section records nothing") {
+    Wipe();
+    Fresh().SaveSetting("Parleywick", "Tracking", "FirstRun", "False");
+    CrashingStore crashing;  // records a complete batch, if there is one, and applies none
+    crashing.Batch([&] {
+        CHECK_FAILS(crashing.DeleteSection("Parleywick", "Nowhere"), 5);
+        CHECK_FAILS(crashing.DeleteSection("Elsewhere", "Nowhere"), 5);
+    });
+    CHECK(!RegistryKey::Exists(HKEY_CURRENT_USER, kPending));
+    CHECK_EQ(crashing.GetSetting("Parleywick", "Tracking", "FirstRun"), "False");
+    Wipe();
+}
+
+TEST_CASE("a batch the registry refuses to apply stays recorded and goes first next time") {
+    Wipe();
+    Fresh().SaveSetting("Parleywick", "Tracking", "FirstRun", "True");
+    RefusingStore store;
+    CHECK_FAILS(
+        store.Batch([&] { store.SaveSetting("Parleywick", "Tracking", "FirstRun", "False"); }), 5);
+    CHECK_EQ(store.GetSetting("Parleywick", "Tracking", "FirstRun"), "True");
+    CHECK(RegistryKey::Exists(HKEY_CURRENT_USER, kPending));
+    // The next batch applies the recorded one before its own changes.
+    store.Batch([&] { store.SaveSetting("Parleywick", "Version", "Major", "2"); });
+    CHECK_EQ(store.GetSetting("Parleywick", "Tracking", "FirstRun"), "False");
+    CHECK_EQ(store.GetSetting("Parleywick", "Version", "Major"), "2");
     CHECK(!RegistryKey::Exists(HKEY_CURRENT_USER, kPending));
     Wipe();
 }
