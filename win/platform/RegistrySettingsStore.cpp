@@ -86,11 +86,24 @@ std::set<std::wstring> SplitLines(const std::wstring& joined) {
     return names;
 }
 
+// Holds the lock while a batch is recorded or applied.
+class Entered {
+  public:
+    explicit Entered(BatchLock& lock) : lock_(lock) { lock_.Enter(); }
+    ~Entered() { lock_.Leave(); }
+    Entered(const Entered&) = delete;
+    Entered& operator=(const Entered&) = delete;
+
+  private:
+    BatchLock& lock_;
+};
+
 }  // namespace
 
 RegistrySettingsStore::RegistrySettingsStore(HKEY root, std::wstring base, std::wstring pending)
     : root_(root), base_(std::move(base)), pending_(std::move(pending)) {
     try {
+        const Entered entered(lock_);
         RecoverPending();
     } catch (const Failure&) {
         // A batch that cannot be applied now stays recorded; the next batch applies it first.
@@ -268,6 +281,7 @@ void RegistrySettingsStore::Batch(const std::function<void()>& changes) {
         RegistryKey::DeleteTree(root_, undo);
         return;
     }
+    const Entered entered(lock_);
     // A complete batch that could not be applied last time goes first.
     RecoverPending();
     ++depth_;

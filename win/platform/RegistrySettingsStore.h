@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "src/platform/SettingsStore.h"
+#include "win/platform/BatchLock.h"
 
 namespace pwk::win {
 
@@ -20,7 +21,9 @@ namespace pwk::win {
 // and at the end the pending key is marked complete before the copies replace the live keys.
 // A new store, and every batch before it begins, rolls a complete pending batch forward (a
 // crash or a refusal of the registry came while applying it) and throws an incomplete one away
-// (the crash came before it was recorded), so a crash never leaves half a batch.
+// (the crash came before it was recorded), so a crash never leaves half a batch. One program at
+// a time records or applies a batch (BatchLock): the add-in and the settings tool share the
+// pending key.
 class RegistrySettingsStore : public SettingsStore {
   public:
     static constexpr const wchar_t* ProgramSettings = L"Software\\VB and VBA Program Settings";
@@ -64,6 +67,7 @@ class RegistrySettingsStore : public SettingsStore {
     HKEY root_;
     std::wstring base_;
     std::wstring pending_;
+    BatchLock lock_{pending_};
     int depth_ = 0;
     std::set<std::wstring> touched_;  // applications copied in the running batch
 };

@@ -1,4 +1,6 @@
 #include <stdexcept>
+#include <string>
+#include <thread>
 
 #include "src/util/Failure.h"
 #include "tests/win/support/Check.h"
@@ -228,5 +230,43 @@ TEST_CASE("a batch the registry refuses to apply stays recorded and goes first n
     CHECK_EQ(store.GetSetting("Parleywick", "Tracking", "FirstRun"), "False");
     CHECK_EQ(store.GetSetting("Parleywick", "Version", "Major"), "2");
     CHECK(!RegistryKey::Exists(HKEY_CURRENT_USER, kPending));
+    Wipe();
+}
+
+TEST_CASE("a store made while another program records a batch waits, and takes nothing of it") {
+    Wipe();
+    Fresh().SaveSetting("Parleywick", "Version", "Major", "2");
+    const HANDLE inside = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    const HANDLE go = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::string writerFailure;
+    std::thread writer([&] {
+        try {
+            auto store = Fresh();
+            store.Batch([&] {
+                store.SaveSetting("Parleywick", "Tracking", "FirstRun", "False");
+                SetEvent(inside);
+                WaitForSingleObject(go, 5000);
+                store.SaveSetting("Parleywick", "Logging", "LogLevel", "3");
+            });
+        } catch (const pwk::Failure& failure) {
+            writerFailure = failure.Description;
+        }
+    });
+    WaitForSingleObject(inside, 5000);
+    // A new store recovers what a crash left: a half-recorded batch is thrown away, unless it
+    // is still being recorded. It gets time to do that harm before the writer goes on.
+    std::thread other([] { const auto recovering = Fresh(); });
+    Sleep(300);
+    SetEvent(go);
+    other.join();
+    writer.join();
+    CHECK_EQ(writerFailure, "");
+    auto store = Fresh();
+    CHECK_EQ(store.GetSetting("Parleywick", "Version", "Major", "lost"), "2");
+    CHECK_EQ(store.GetSetting("Parleywick", "Tracking", "FirstRun", "lost"), "False");
+    CHECK_EQ(store.GetSetting("Parleywick", "Logging", "LogLevel", "lost"), "3");
+    CHECK(!RegistryKey::Exists(HKEY_CURRENT_USER, kPending));
+    CloseHandle(inside);
+    CloseHandle(go);
     Wipe();
 }

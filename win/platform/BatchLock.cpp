@@ -1,0 +1,50 @@
+#include "win/platform/BatchLock.h"
+
+#include <algorithm>
+
+#include "src/util/Failure.h"
+#include "store/StoreFailure.h"
+
+namespace pwk::win {
+
+namespace {
+
+// A batch takes milliseconds; a program that keeps the lock this long has hung.
+constexpr DWORD kPatienceMs = 10000;
+
+std::wstring MutexName(std::wstring pendingKey) {
+    // A mutex name may not hold a backslash after its namespace.
+    std::replace(pendingKey.begin(), pendingKey.end(), L'\\', L'/');
+    return L"Local\\" + pendingKey;
+}
+
+}  // namespace
+
+BatchLock::BatchLock(const std::wstring& pendingKey)
+    : mutex_(CreateMutexW(nullptr, FALSE, MutexName(pendingKey).c_str())) {}
+
+BatchLock::~BatchLock() {
+    if (mutex_ != nullptr) {
+        CloseHandle(mutex_);
+    }
+}
+
+void BatchLock::Enter() {
+    if (mutex_ == nullptr) {
+        RaiseStoreFailure(FailureNumber::InvalidProcedureCall, StoreAction::Write, "the batch",
+                          WindowsErrorReason(static_cast<long>(ERROR_INVALID_HANDLE)));
+    }
+    const DWORD waited = WaitForSingleObject(mutex_, kPatienceMs);
+    if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {
+        RaiseStoreFailure(FailureNumber::InvalidProcedureCall, StoreAction::Write, "the batch",
+                          "another program is changing the settings");
+    }
+}
+
+void BatchLock::Leave() noexcept {
+    if (mutex_ != nullptr) {
+        ReleaseMutex(mutex_);
+    }
+}
+
+}  // namespace pwk::win
