@@ -13,7 +13,6 @@ namespace pwk::win {
 namespace {
 
 constexpr const wchar_t* kCompleteValue = L"Complete";
-constexpr const wchar_t* kAppsKey = L"\\Applications";
 constexpr const wchar_t* kListValue = L"Applications";
 
 // The settings statements raise 5 for whatever the registry refuses.
@@ -116,7 +115,7 @@ std::wstring RegistrySettingsStore::Folded(const std::string& appName) {
 }
 
 std::wstring RegistrySettingsStore::PendingCopy(const std::wstring& appName) const {
-    return pending_ + kAppsKey + L"\\" + appName;
+    return pending_ + PendingCopies + L"\\" + appName;
 }
 
 std::wstring RegistrySettingsStore::ApplicationPath(const std::string& appName, bool forChange) {
@@ -204,12 +203,13 @@ void RegistrySettingsStore::SaveSetting(const std::string& appName, const std::s
 void RegistrySettingsStore::DeleteSection(const std::string& appName, const std::string& section) {
     // The removal itself says whether the section was there. Inside a batch, a copy of the
     // application made for a section that was missing goes again: the batch changed nothing.
-    const bool copied = depth_ > 0 && touched_.count(Folded(appName)) == 0;
+    const std::wstring folded = Folded(appName);
+    const bool copied = depth_ > 0 && touched_.count(folded) == 0;
     const LONG status = RegistryKey::Remove(root_, SectionPathOf(appName, section, true));
     if (status == ERROR_FILE_NOT_FOUND) {
         if (copied) {
-            RegistryKey::DeleteTree(root_, PendingCopy(Folded(appName)));
-            touched_.erase(Folded(appName));
+            RegistryKey::DeleteTree(root_, PendingCopy(folded));
+            touched_.erase(folded);
         }
         SectionPath::RaiseMissing(appName, section);
     }
@@ -260,18 +260,18 @@ void RegistrySettingsStore::Batch(const std::function<void()>& changes) {
         // An inner batch undoes only its own changes: it keeps the copies as they stand.
         const std::wstring undo = pending_ + L"\\Undo" + std::to_wstring(depth_);
         const std::set<std::wstring> touchedBefore = touched_;
-        const bool hadCopies = RegistryKey::Exists(root_, pending_ + kAppsKey);
+        const bool hadCopies = RegistryKey::Exists(root_, pending_ + PendingCopies);
         if (hadCopies) {
-            RegistryKey::CopyTree(root_, pending_ + kAppsKey, undo);
+            RegistryKey::CopyTree(root_, pending_ + PendingCopies, undo);
         }
         ++depth_;
         try {
             changes();
         } catch (...) {
             --depth_;
-            RegistryKey::DeleteTree(root_, pending_ + kAppsKey);
+            RegistryKey::DeleteTree(root_, pending_ + PendingCopies);
             if (hadCopies) {
-                RegistryKey::CopyTree(root_, undo, pending_ + kAppsKey);
+                RegistryKey::CopyTree(root_, undo, pending_ + PendingCopies);
             }
             RegistryKey::DeleteTree(root_, undo);
             touched_ = touchedBefore;

@@ -28,6 +28,8 @@ class RegistrySettingsStore : public SettingsStore {
   public:
     static constexpr const wchar_t* ProgramSettings = L"Software\\VB and VBA Program Settings";
     static constexpr const wchar_t* PendingBatch = L"Software\\Parleywick\\Pending settings batch";
+    // Below the pending key: the batch's copy of each application it changes.
+    static constexpr const wchar_t* PendingCopies = L"\\Applications";
 
     explicit RegistrySettingsStore(HKEY root = HKEY_CURRENT_USER,
                                    std::wstring base = ProgramSettings,

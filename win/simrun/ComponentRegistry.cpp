@@ -49,7 +49,9 @@ bool IsSection(const std::optional<std::wstring>& path) {
     }
     for (const std::wstring& applications :
          {Lower(win::RegistrySettingsStore::ProgramSettings) + L"\\",
-          Lower(win::RegistrySettingsStore::PendingBatch) + L"\\applications\\"}) {
+          Lower(std::wstring(win::RegistrySettingsStore::PendingBatch) +
+                win::RegistrySettingsStore::PendingCopies) +
+              L"\\"}) {
         if (path->compare(0, applications.size(), applications) == 0) {
             const std::size_t level = path->find(L'\\', applications.size());
             return level != std::wstring::npos && level + 1 < path->size();
