@@ -6,7 +6,7 @@ set(PWK_WINE_ENVIRONMENT "WINEPREFIX=${PWK_WINE_PREFIX}" "WINEDEBUG=-all"
                          "WINEDLLOVERRIDES=mscoree,mshtml=")
 
 function(pwk_wine_fixture)
-  set(script ${PROJECT_SOURCE_DIR}/win/wine/prefix.sh)
+  set(script ${PROJECT_SOURCE_DIR}/winharness/wine/prefix.sh)
   add_test(NAME wine.prefix.setup COMMAND sh ${script} setup ${PWK_WINE_PREFIX})
   add_test(NAME wine.prefix.cleanup COMMAND sh ${script} cleanup ${PWK_WINE_PREFIX})
   set_tests_properties(wine.prefix.setup PROPERTIES FIXTURES_SETUP wine RESOURCE_LOCK wine

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "win/automation/DispatchCall.h"
-#include "win/dispatch/ComPtr.h"
+#include "win/combase/ComPtr.h"
 
 namespace pwk::win {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "win/dispatch/Variant.h"
+#include "win/combase/Variant.h"
 
 namespace pwk::win {
 

@@ -4,7 +4,7 @@
 #include <new>
 
 #include "src/util/Failure.h"
-#include "win/dispatch/WideText.h"
+#include "win/combase/WideText.h"
 
 namespace pwk::win {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <cctype>
 
-#include "win/dispatch/ComFailure.h"
-#include "win/dispatch/WideText.h"
+#include "win/combase/ComFailure.h"
+#include "win/combase/WideText.h"
 
 namespace pwk::win {
 

@@ -2,7 +2,7 @@
 
 #include <typeindex>
 
-#include "win/dispatch/ComFailure.h"
+#include "win/combase/ComFailure.h"
 #include "win/dispatch/DispIdCache.h"
 #include "win/dispatch/ObjectCache.h"
 

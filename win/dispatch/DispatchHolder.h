@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "src/util/Failure.h"
-#include "win/dispatch/ComPtr.h"
-#include "win/dispatch/Variant.h"
+#include "win/combase/ComPtr.h"
+#include "win/combase/Variant.h"
 
 namespace pwk::win {
 

@@ -4,7 +4,7 @@
 
 #include <cstddef>
 
-#include "win/dispatch/Variant.h"
+#include "win/combase/Variant.h"
 
 namespace pwk::win {
 

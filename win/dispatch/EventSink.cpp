@@ -2,8 +2,8 @@
 
 #include <ocidl.h>
 
-#include "win/dispatch/ComFailure.h"
-#include "win/dispatch/ComPtr.h"
+#include "win/combase/ComFailure.h"
+#include "win/combase/ComPtr.h"
 
 namespace pwk::win {
 

@@ -3,7 +3,7 @@
 #include <oaidl.h>
 
 #include "src/util/Ref.h"
-#include "win/dispatch/Variant.h"
+#include "win/combase/Variant.h"
 
 namespace pwk::host {
 class CommandBarControl;

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "win/dispatch/WideText.h"
+#include "win/combase/WideText.h"
 
 namespace pwk::win {
 

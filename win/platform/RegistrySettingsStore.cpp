@@ -5,7 +5,7 @@
 #include "src/util/Failure.h"
 #include "store/SectionPath.h"
 #include "store/StoreFailure.h"
-#include "win/dispatch/WideText.h"
+#include "win/combase/WideText.h"
 #include "win/platform/RegistryKey.h"
 
 namespace pwk::win {

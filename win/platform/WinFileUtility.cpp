@@ -5,7 +5,7 @@
 #include <commdlg.h>
 #include <shlobj.h>
 
-#include "win/dispatch/WideText.h"
+#include "win/combase/WideText.h"
 
 namespace pwk::win {
 

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "src/util/Failure.h"
-#include "win/dispatch/WideText.h"
+#include "win/combase/WideText.h"
 
 namespace pwk::win {
 

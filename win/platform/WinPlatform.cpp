@@ -6,9 +6,9 @@
 
 #include "platform-support/DateFormat.h"
 #include "src/util/Failure.h"
-#include "win/dispatch/ComPtr.h"
+#include "win/combase/ComPtr.h"
+#include "win/combase/WideText.h"
 #include "win/dispatch/DispatchHost.h"
-#include "win/dispatch/WideText.h"
 #include "win/platform/ButtonDialog.h"
 #include "win/platform/ExceptionFilter.h"
 #include "win/platform/WinFileUtility.h"

@@ -3,7 +3,7 @@
 #include <oaidl.h>
 
 #include "src/component/ApplicationInfo.h"
-#include "win/dispatch/ComPtr.h"
+#include "win/combase/ComPtr.h"
 
 namespace pwk::win {
 

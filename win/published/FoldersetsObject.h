@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "src/tracking/TrackedFoldersets.h"
-#include "win/dispatch/ComPtr.h"
+#include "win/combase/ComPtr.h"
 
 namespace pwk::win {
 

@@ -11,7 +11,7 @@
 
 #include "src/util/Failure.h"
 #include "win/automation/DispatchObject.h"
-#include "win/dispatch/ComPtr.h"
+#include "win/combase/ComPtr.h"
 
 namespace pwk::win {
 

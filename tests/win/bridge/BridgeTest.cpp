@@ -28,14 +28,14 @@
 #include "src/host/NameSpace.h"
 #include "src/host/PropertyPages.h"
 #include "tests/win/support/Check.h"
-#include "win/bridge/ClassRegistration.h"
-#include "win/bridge/EventLinks.h"
-#include "win/bridge/HostDispatch.h"
+#include "win/combase/WideText.h"
 #include "win/dispatch/DispatchHost.h"
 #include "win/dispatch/EventIds.h"
 #include "win/dispatch/PlainObject.h"
-#include "win/dispatch/WideText.h"
 #include "win/published/DispatchOptionsPage.h"
+#include "winharness/bridge/ClassRegistration.h"
+#include "winharness/bridge/EventLinks.h"
+#include "winharness/bridge/HostDispatch.h"
 
 using pwk::Failure;
 using pwk::Ref;

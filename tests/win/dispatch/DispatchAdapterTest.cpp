@@ -15,7 +15,7 @@
 #include "src/host/Selection.h"
 #include "tests/win/support/Check.h"
 #include "win/automation/DispatchObject.h"
-#include "win/dispatch/ComFailure.h"
+#include "win/combase/ComFailure.h"
 #include "win/dispatch/DispatchHost.h"
 #include "win/dispatch/EventIds.h"
 #include "win/dispatch/ObjectCache.h"

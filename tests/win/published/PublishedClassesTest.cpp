@@ -11,11 +11,11 @@
 #include "tests/win/support/Check.h"
 #include "tests/win/support/ComponentCalls.h"
 #include "win/automation/DispatchObject.h"
+#include "win/combase/WideText.h"
 #include "win/dispatch/PlainObject.h"
-#include "win/dispatch/WideText.h"
 #include "win/platform/RegistrySettingsStore.h"
 #include "win/published/SettingsObject.h"
-#include "win/testhost/BoxAnswerer.h"
+#include "winharness/testhost/BoxAnswerer.h"
 
 namespace {
 

@@ -35,13 +35,13 @@
 #include "store/MemorySettingsStore.h"
 #include "tests/win/support/Check.h"
 #include "tests/win/support/ComponentCalls.h"
-#include "win/bridge/ClassRegistration.h"
-#include "win/bridge/ComAddIn.h"
-#include "win/bridge/HostDispatch.h"
 #include "win/com/IDTExtensibility2.h"
-#include "win/dispatch/WideText.h"
+#include "win/combase/WideText.h"
 #include "win/platform/RegistrySettingsStore.h"
-#include "win/testhost/BoxAnswerer.h"
+#include "winharness/bridge/ClassRegistration.h"
+#include "winharness/bridge/ComAddIn.h"
+#include "winharness/bridge/HostDispatch.h"
+#include "winharness/testhost/BoxAnswerer.h"
 
 using pwk::bridge::ClassRegistration;
 using pwk::bridge::HostDispatch;

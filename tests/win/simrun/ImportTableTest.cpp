@@ -1,7 +1,7 @@
 #include <windows.h>
 
 #include "tests/win/support/Check.h"
-#include "win/simrun/ImportTable.h"
+#include "winharness/simrun/ImportTable.h"
 
 using pwk::simrun::ImportTable;
 

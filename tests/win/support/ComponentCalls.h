@@ -7,7 +7,7 @@
 
 #include "win/com/ComponentIds.h"
 #include "win/com/IDTExtensibility2.h"
-#include "win/dispatch/ComPtr.h"
+#include "win/combase/ComPtr.h"
 
 namespace pwk::wintest {
 

@@ -20,10 +20,10 @@
 #include "tests/win/support/Check.h"
 #include "tests/win/support/ComponentCalls.h"
 #include "win/com/IDTExtensibility2.h"
+#include "win/combase/WideText.h"
 #include "win/dispatch/EventIds.h"
-#include "win/dispatch/WideText.h"
-#include "win/testhost/BoxAnswerer.h"
-#include "win/testhost/TestHostModel.h"
+#include "winharness/testhost/BoxAnswerer.h"
+#include "winharness/testhost/TestHostModel.h"
 
 using pwk::testhost::BoxAnswerer;
 using pwk::testhost::TestHostModel;

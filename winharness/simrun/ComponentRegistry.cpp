@@ -1,0 +1,121 @@
+#include "winharness/simrun/ComponentRegistry.h"
+
+#include <cwctype>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "win/platform/RegistrySettingsStore.h"
+
+namespace pwk::simrun {
+
+namespace {
+
+using Operation = scenario::FailingSettingsStore::Operation;
+
+scenario::ScenarioMachine* registryMachine = nullptr;
+// The path below HKEY_CURRENT_USER of every key the component opened, in lower case.
+std::map<HKEY, std::wstring> openKeys;
+
+std::wstring Lower(std::wstring text) {
+    for (wchar_t& c : text) {
+        c = static_cast<wchar_t>(std::towlower(c));
+    }
+    return text;
+}
+
+// The path of `sub` below `parent`; nothing when the parent is not a key the component opened
+// from the current user's branch.
+std::optional<std::wstring> PathOf(HKEY parent, LPCWSTR sub) {
+    std::wstring path;
+    if (parent != HKEY_CURRENT_USER) {
+        const auto known = openKeys.find(parent);
+        if (known == openKeys.end()) {
+            return std::nullopt;
+        }
+        path = known->second;
+    }
+    if (sub != nullptr && *sub != L'\0') {
+        path += (path.empty() ? L"" : L"\\") + Lower(sub);
+    }
+    return path;
+}
+
+// A section of an application's settings, live or in the batch's copy: a key at least one
+// level below an application's key.
+bool IsSection(const std::optional<std::wstring>& path) {
+    if (!path) {
+        return false;
+    }
+    for (const std::wstring& applications :
+         {Lower(win::RegistrySettingsStore::ProgramSettings) + L"\\",
+          Lower(std::wstring(win::RegistrySettingsStore::PendingBatch) +
+                win::RegistrySettingsStore::PendingCopies) +
+              L"\\"}) {
+        if (path->compare(0, applications.size(), applications) == 0) {
+            const std::size_t level = path->find(L'\\', applications.size());
+            return level != std::wstring::npos && level + 1 < path->size();
+        }
+    }
+    return false;
+}
+
+bool Refused(const std::optional<std::wstring>& path, Operation operation) {
+    return IsSection(path) && registryMachine->PlannedStoreFailure(operation).has_value();
+}
+
+void Remember(LSTATUS status, const std::optional<std::wstring>& path, HKEY key) {
+    if (status == ERROR_SUCCESS && path) {
+        openKeys[key] = *path;
+    }
+}
+
+LSTATUS WINAPI OpenKey(HKEY parent, LPCWSTR sub, DWORD options, REGSAM access, PHKEY key) {
+    const std::optional<std::wstring> path = PathOf(parent, sub);
+    if (Refused(path, Operation::Read)) {
+        return ERROR_ACCESS_DENIED;
+    }
+    const LSTATUS status = RegOpenKeyExW(parent, sub, options, access, key);
+    Remember(status, path, *key);
+    return status;
+}
+
+// A value is saved by opening its section for writing (made when missing) and setting the
+// value: the open is refused, as a protected key refuses it, so nothing is made either.
+LSTATUS WINAPI CreateKey(HKEY parent, LPCWSTR sub, DWORD reserved, LPWSTR type, DWORD options,
+                         REGSAM access, const LPSECURITY_ATTRIBUTES security, PHKEY key,
+                         LPDWORD disposition) {
+    const std::optional<std::wstring> path = PathOf(parent, sub);
+    if (Refused(path, Operation::Save)) {
+        return ERROR_ACCESS_DENIED;
+    }
+    const LSTATUS status =
+        RegCreateKeyExW(parent, sub, reserved, type, options, access, security, key, disposition);
+    Remember(status, path, *key);
+    return status;
+}
+
+LSTATUS WINAPI CloseKey(HKEY key) {
+    openKeys.erase(key);
+    return RegCloseKey(key);
+}
+
+LSTATUS WINAPI DeleteTree(HKEY key, LPCWSTR sub) {
+    if (Refused(PathOf(key, sub), Operation::Remove)) {
+        return ERROR_ACCESS_DENIED;
+    }
+    return RegDeleteTreeW(key, sub);
+}
+
+}  // namespace
+
+void AnswerRegistryCalls(const ImportTable& imports, scenario::ScenarioMachine& answering) {
+    registryMachine = &answering;
+    openKeys.clear();
+    imports.Replace("RegOpenKeyExW", reinterpret_cast<const void*>(&OpenKey));
+    imports.Replace("RegCreateKeyExW", reinterpret_cast<const void*>(&CreateKey));
+    imports.Replace("RegCloseKey", reinterpret_cast<const void*>(&CloseKey));
+    imports.Replace("RegDeleteTreeW", reinterpret_cast<const void*>(&DeleteTree));
+}
+
+}  // namespace pwk::simrun
