@@ -1,6 +1,5 @@
 #include "src/errors/Procedure.h"
 
-#include <new>
 #include <string>
 
 #include "src/component/Component.h"
@@ -24,16 +23,6 @@ void Procedure::Exit() {
     if (auto* library = traced_ ? Library() : nullptr) {
         library->ProcExit(module_, procedure_);
     }
-}
-
-Failure Procedure::AsFailure(const std::exception& caught) {
-    if (const auto* failure = dynamic_cast<const Failure*>(&caught)) {
-        return *failure;
-    }
-    if (dynamic_cast<const std::bad_alloc*>(&caught) != nullptr) {
-        return Failure(FailureNumber::OutOfMemory, DescriptionOf(FailureNumber::OutOfMemory));
-    }
-    return Failure(FailureNumber::InvalidProcedureCall, caught.what());
 }
 
 Procedure::Outcome Procedure::OnFailure(const Failure& failure) {

@@ -99,9 +99,6 @@ class Procedure {
     // what it half made, or ask the user. Failures inside it are ignored.
     void OnLeave(std::function<void()> cleanup) { onLeave_ = std::move(cleanup); }
 
-    // The failure a caught exception stands for: a Failure as it is, a foreign one by its kind.
-    static Failure AsFailure(const std::exception& caught);
-
     std::string_view Module() const { return module_; }
     std::string_view Name() const { return procedure_; }
 

@@ -1,5 +1,7 @@
 #include "src/util/Failure.h"
 
+#include <new>
+
 namespace pwk {
 
 std::string DescriptionOf(std::int32_t number) {
@@ -35,6 +37,16 @@ std::string DescriptionOf(std::int32_t number) {
 
 void Raise(std::int32_t number, const std::string& source) {
     throw Failure(number, DescriptionOf(number), source);
+}
+
+Failure AsFailure(const std::exception& caught) {
+    if (const auto* failure = dynamic_cast<const Failure*>(&caught)) {
+        return *failure;
+    }
+    if (dynamic_cast<const std::bad_alloc*>(&caught) != nullptr) {
+        return Failure(FailureNumber::OutOfMemory, DescriptionOf(FailureNumber::OutOfMemory));
+    }
+    return Failure(FailureNumber::InvalidProcedureCall, caught.what());
 }
 
 }  // namespace pwk

@@ -49,4 +49,8 @@ std::string DescriptionOf(std::int32_t number);
 // Raises the failure `number` with its classic description.
 [[noreturn]] void Raise(std::int32_t number, const std::string& source = "");
 
+// The failure a caught exception stands for: a Failure as it is, a foreign one by its kind
+// (std::bad_alloc 7, out of memory; any other 5 with its own text).
+Failure AsFailure(const std::exception& caught);
+
 }  // namespace pwk

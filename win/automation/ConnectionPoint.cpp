@@ -1,11 +1,16 @@
 #include "win/automation/ConnectionPoint.h"
 
+#include "win/combase/ComBoundary.h"
+
 namespace pwk::win {
 
-ConnectionPoint::ConnectionPoint(IConnectionPointContainer* owner, const IID& events, Binder binder)
+template <class Lifetime>
+ConnectionPoint<Lifetime>::ConnectionPoint(IConnectionPointContainer* owner, const IID& events,
+                                           Binder binder)
     : owner_(owner), events_(events), binder_(std::move(binder)) {}
 
-HRESULT ConnectionPoint::Fire(DISPID member, std::vector<VARIANT> args) {
+template <class Lifetime>
+HRESULT ConnectionPoint<Lifetime>::Fire(DISPID member, std::vector<VARIANT> args) {
     std::vector<VARIANT> reversed(args.rbegin(), args.rend());
     DISPPARAMS params{reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
     // A sink may disconnect while it handles the event: call a snapshot.
@@ -21,59 +26,45 @@ HRESULT ConnectionPoint::Fire(DISPID member, std::vector<VARIANT> args) {
     return result;
 }
 
-HRESULT ConnectionPoint::QueryInterface(REFIID iid, void** object) {
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IConnectionPoint)) {
-        *object = static_cast<IConnectionPoint*>(this);
-        AddRef();
-        return S_OK;
+template <class Lifetime>
+HRESULT ConnectionPoint<Lifetime>::GetConnectionInterface(IID* iid) {
+    if (iid == nullptr) {
+        return E_POINTER;
     }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG ConnectionPoint::Release() {
-    const ULONG left = --references_;
-    if (left == 0) {
-        delete this;
-    }
-    return left;
-}
-
-HRESULT ConnectionPoint::GetConnectionInterface(IID* iid) {
     *iid = events_;
     return S_OK;
 }
 
-HRESULT ConnectionPoint::GetConnectionPointContainer(IConnectionPointContainer** owner) {
-    *owner = owner_;
-    owner_->AddRef();
+template <class Lifetime>
+HRESULT ConnectionPoint<Lifetime>::GetConnectionPointContainer(IConnectionPointContainer** owner) {
+    if (owner == nullptr) {
+        return E_POINTER;
+    }
+    *owner = ComPtr<IConnectionPointContainer>(owner_).Detach();
     return S_OK;
 }
 
-HRESULT ConnectionPoint::Advise(IUnknown* sink, DWORD* cookie) {
+template <class Lifetime>
+HRESULT ConnectionPoint<Lifetime>::Advise(IUnknown* sink, DWORD* cookie) {
     if (sink == nullptr || cookie == nullptr) {
         return E_POINTER;
     }
-    win::ComPtr<IDispatch> events;
-    if (FAILED(sink->QueryInterface(events_, reinterpret_cast<void**>(events.Out())))) {
+    const ComPtr<IDispatch> events = ComPtr<IUnknown>(sink).AsDispInterface(events_);
+    if (!events) {
         return CONNECT_E_CANNOTCONNECT;
     }
-    Connection link;
-    if (binder_) {
-        const HRESULT bound = binder_(events, link);
-        if (FAILED(bound)) {
-            return bound;
+    return Guarded([&] {
+        Connection link = binder_ ? binder_(events) : Connection();
+        sinks_.emplace(nextCookie_, events);
+        if (binder_) {
+            links_.emplace(nextCookie_, std::move(link));
         }
-    }
-    *cookie = nextCookie_++;
-    sinks_.emplace(*cookie, std::move(events));
-    if (binder_) {
-        links_.emplace(*cookie, std::move(link));
-    }
-    return S_OK;
+        *cookie = nextCookie_++;
+    });
 }
 
-HRESULT ConnectionPoint::Unadvise(DWORD cookie) {
+template <class Lifetime>
+HRESULT ConnectionPoint<Lifetime>::Unadvise(DWORD cookie) {
     // The link goes first, so that no event reaches a sink being let go; it is taken out of
     // the table before it ends, since ending it may call back.
     if (const auto found = links_.find(cookie); found != links_.end()) {
@@ -84,9 +75,16 @@ HRESULT ConnectionPoint::Unadvise(DWORD cookie) {
     return sinks_.erase(cookie) == 1 ? S_OK : CONNECT_E_NOCONNECTION;
 }
 
-HRESULT ConnectionPoint::EnumConnections(IEnumConnections** connections) {
-    *connections = nullptr;
+template <class Lifetime>
+HRESULT ConnectionPoint<Lifetime>::EnumConnections(IEnumConnections** connections) {
+    if (connections != nullptr) {
+        *connections = nullptr;
+    }
     return E_NOTIMPL;
 }
+
+// The component's objects and a program's own (the test hosts, the bridge).
+template class ConnectionPoint<ServerLifetime>;
+template class ConnectionPoint<ProgramLifetime>;
 
 }  // namespace pwk::win

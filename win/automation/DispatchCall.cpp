@@ -1,6 +1,9 @@
 #include "win/automation/DispatchCall.h"
 
+#include <utility>
+
 #include "src/util/Failure.h"
+#include "win/combase/ComPtr.h"
 
 namespace pwk::win {
 
@@ -37,21 +40,16 @@ void DispatchCall::Assign(std::size_t index, const win::Variant& value) {
         return;
     }
     if (arg != nullptr && V_VT(arg) == (VT_BYREF | VT_DISPATCH)) {
-        IDispatch* object = value.ToDispatch();
-        if (object != nullptr) {
-            object->AddRef();
-        }
-        if (IDispatch* old = *V_DISPATCHREF(arg)) {
-            old->Release();
-        }
-        *V_DISPATCHREF(arg) = object;
+        ComPtr<IDispatch> object(value.ToDispatch());
+        // The reference the argument held goes with the one it is replaced by.
+        ComPtr<IDispatch>::Attach(std::exchange(*V_DISPATCHREF(arg), object.Detach()));
         return;
     }
     Raise(FailureNumber::TypeMismatch);
 }
 
 void DispatchCall::Fail(std::int32_t number, const std::string& text) {
-    throw DispatchFailure{number, text};
+    throw Failure(number, text);
 }
 
 }  // namespace pwk::win

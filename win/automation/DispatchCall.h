@@ -3,20 +3,12 @@
 #include <oaidl.h>
 
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "win/combase/Variant.h"
 
 namespace pwk::win {
-
-// A failure a bridged member raises: reaches the caller as an automation exception carrying
-// the number (as the host's own errors do) and the text.
-struct DispatchFailure {
-    std::int32_t Number;
-    std::string Text;
-};
 
 // One call of a bridged member: its arguments in declared order, and its answer.
 class DispatchCall {
@@ -32,6 +24,7 @@ class DispatchCall {
     // VT_DISPATCH, the latter taking an object or nothing); a type mismatch (13) for an
     // argument passed by value or of another type.
     void Assign(std::size_t index, const win::Variant& value);
+    // Fails the call with `number` and `text`, raised by the object (a Failure without a source).
     [[noreturn]] static void Fail(std::int32_t number, const std::string& text);
 
   private:

@@ -1,9 +1,10 @@
 #include "win/automation/DispatchObject.h"
 
 #include <cctype>
-#include <new>
 
 #include "src/util/Failure.h"
+#include "win/combase/ComBoundary.h"
+#include "win/combase/NoTypeInfo.h"
 #include "win/combase/WideText.h"
 
 namespace pwk::win {
@@ -16,33 +17,14 @@ std::string Lower(std::string text) {
     return text;
 }
 
-BSTR Bstr(const std::string& text) {
-    const std::wstring wide = win::Widen(text);
-    return SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
-}
-
-HRESULT Raised(EXCEPINFO* exception, std::int32_t number, const std::string& text,
-               const std::string& source) {
-    if (exception != nullptr) {
-        *exception = EXCEPINFO{};
-        exception->scode = MAKE_HRESULT(SEVERITY_ERROR, FACILITY_CONTROL, number);
-        exception->bstrSource = Bstr(source);
-        exception->bstrDescription = Bstr(text);
-    }
-    return DISP_E_EXCEPTION;
-}
-
 }  // namespace
 
-win::ComPtr<DispatchObject> DispatchObject::Make() {
-    return win::ComPtr<DispatchObject>::Attach(new DispatchObject());
-}
-
-DispatchObject::~DispatchObject() {
-    for (ConnectionPoint* point : points_) {
+template <class Lifetime>
+BasicDispatchObject<Lifetime>::~BasicDispatchObject() {
+    for (const auto& point : points_) {
         point->Clear();
-        point->Release();
     }
+    points_.clear();
     members_.clear();
     values_.clear();
     if (gone_) {
@@ -50,12 +32,16 @@ DispatchObject::~DispatchObject() {
     }
 }
 
-DispatchObject& DispatchObject::Member(const std::string& name, Handler handler) {
+template <class Lifetime>
+auto BasicDispatchObject<Lifetime>::Member(const std::string& name, Handler handler)
+    -> BasicDispatchObject& {
     members_.push_back(Entry{Lower(name), std::move(handler)});
     return *this;
 }
 
-DispatchObject& DispatchObject::Value(const std::string& name, const win::Variant& value) {
+template <class Lifetime>
+auto BasicDispatchObject<Lifetime>::Value(const std::string& name, const Variant& value)
+    -> BasicDispatchObject& {
     const std::string key = Lower(name);
     values_[key] = value;
     return Member(name, [this, key](DispatchCall& call) {
@@ -67,55 +53,67 @@ DispatchObject& DispatchObject::Value(const std::string& name, const win::Varian
     });
 }
 
-DispatchObject& DispatchObject::Object(const std::string& name,
-                                       const win::ComPtr<DispatchObject>& object) {
-    return Value(name, win::Variant(static_cast<IDispatch*>(object.Get())));
+template <class Lifetime>
+auto BasicDispatchObject<Lifetime>::Object(const std::string& name,
+                                           const ComPtr<BasicDispatchObject>& object)
+    -> BasicDispatchObject& {
+    return Value(name, Variant(static_cast<IDispatch*>(object.Get())));
 }
 
-DispatchObject& DispatchObject::Events(const IID& events) {
-    points_.push_back(new ConnectionPoint(this, events));
+template <class Lifetime>
+auto BasicDispatchObject<Lifetime>::Events(const IID& events) -> BasicDispatchObject& {
+    points_.push_back(MakeCom<ConnectionPoint<Lifetime>>(this, events));
     return *this;
 }
 
-DispatchObject& DispatchObject::Source(std::string source) {
+template <class Lifetime>
+auto BasicDispatchObject<Lifetime>::Source(std::string source) -> BasicDispatchObject& {
     source_ = std::move(source);
     return *this;
 }
 
-DispatchObject& DispatchObject::WhenGone(std::function<void()> gone) {
+template <class Lifetime>
+auto BasicDispatchObject<Lifetime>::WhenGone(std::function<void()> gone) -> BasicDispatchObject& {
     gone_ = std::move(gone);
     return *this;
 }
 
-void DispatchObject::Assign(const std::string& name, const win::Variant& value) {
+template <class Lifetime>
+void BasicDispatchObject<Lifetime>::Assign(const std::string& name, const Variant& value) {
     values_[Lower(name)] = value;
 }
 
-HRESULT DispatchObject::Fire(const IID& events, DISPID member, std::vector<VARIANT> args) {
-    ConnectionPoint* point = PointOf(events);
+template <class Lifetime>
+HRESULT BasicDispatchObject<Lifetime>::Fire(const IID& events, DISPID member,
+                                            std::vector<VARIANT> args) {
+    ConnectionPoint<Lifetime>* point = PointOf(points_, events);
     return point == nullptr ? S_OK : point->Fire(member, std::move(args));
 }
 
-void DispatchObject::Clear() {
-    for (ConnectionPoint* point : points_) {
+template <class Lifetime>
+void BasicDispatchObject<Lifetime>::Clear() {
+    for (const auto& point : points_) {
         point->Clear();
     }
     members_.clear();
     values_.clear();
 }
 
-const win::Variant& DispatchObject::ValueOf(const std::string& name) const {
-    static const win::Variant nothing;
+template <class Lifetime>
+const Variant& BasicDispatchObject<Lifetime>::ValueOf(const std::string& name) const {
+    static const Variant nothing;
     const auto found = values_.find(Lower(name));
     return found == values_.end() ? nothing : found->second;
 }
 
-std::size_t DispatchObject::Connected(const IID& events) const {
-    const ConnectionPoint* point = PointOf(events);
+template <class Lifetime>
+std::size_t BasicDispatchObject<Lifetime>::Connected(const IID& events) const {
+    const ConnectionPoint<Lifetime>* point = PointOf(points_, events);
     return point == nullptr ? 0 : point->Connected();
 }
 
-int DispatchObject::Lookups(const std::string& name) const {
+template <class Lifetime>
+int BasicDispatchObject<Lifetime>::Lookups(const std::string& name) const {
     for (const Entry& entry : members_) {
         if (entry.Name == Lower(name)) {
             return entry.Lookups;
@@ -124,53 +122,34 @@ int DispatchObject::Lookups(const std::string& name) const {
     return 0;
 }
 
-ConnectionPoint* DispatchObject::PointOf(const IID& events) const {
-    for (ConnectionPoint* point : points_) {
-        IID iid;
-        point->GetConnectionInterface(&iid);
-        if (IsEqualIID(iid, events)) {
-            return point;
-        }
+template <class Lifetime>
+void* BasicDispatchObject<Lifetime>::InterfaceOf(REFIID iid) {
+    if (IsEqualIID(iid, __uuidof(IConnectionPointContainer)) && points_.empty()) {
+        return nullptr;
     }
-    return nullptr;
+    return this->Listed(iid);
 }
 
-HRESULT DispatchObject::QueryInterface(REFIID iid, void** object) {
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch)) {
-        *object = static_cast<IDispatch*>(this);
-    } else if (IsEqualIID(iid, IID_IConnectionPointContainer) && !points_.empty()) {
-        *object = static_cast<IConnectionPointContainer*>(this);
-    } else {
-        *object = nullptr;
-        return E_NOINTERFACE;
+template <class Lifetime>
+HRESULT BasicDispatchObject<Lifetime>::GetTypeInfoCount(UINT* count) {
+    return NoTypeInfoCount(count);
+}
+
+template <class Lifetime>
+HRESULT BasicDispatchObject<Lifetime>::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
+    return NoTypeInfo(info);
+}
+
+template <class Lifetime>
+HRESULT BasicDispatchObject<Lifetime>::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
+                                                     DISPID* ids) {
+    if (names == nullptr || ids == nullptr) {
+        return E_POINTER;
     }
-    AddRef();
-    return S_OK;
-}
-
-ULONG DispatchObject::Release() {
-    const ULONG left = --references_;
-    if (left == 0) {
-        delete this;
-    }
-    return left;
-}
-
-HRESULT DispatchObject::GetTypeInfoCount(UINT* count) {
-    *count = 0;
-    return S_OK;
-}
-
-HRESULT DispatchObject::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
-    *info = nullptr;
-    return E_NOTIMPL;
-}
-
-HRESULT DispatchObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
     HRESULT result = S_OK;
     for (UINT i = 0; i < count; ++i) {
         ids[i] = DISPID_UNKNOWN;
-        const std::string name = Lower(win::Narrow(names[i], wcslen(names[i])));
+        const std::string name = Lower(Narrow(names[i], wcslen(names[i])));
         for (std::size_t m = 0; m < members_.size(); ++m) {
             if (members_[m].Name == name) {
                 ++members_[m].Lookups;
@@ -184,45 +163,41 @@ HRESULT DispatchObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
     return result;
 }
 
-HRESULT DispatchObject::Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPARAMS* params,
-                               VARIANT* result, EXCEPINFO* exception, UINT*) {
+template <class Lifetime>
+HRESULT BasicDispatchObject<Lifetime>::Invoke(DISPID member, REFIID, LCID, WORD flags,
+                                              DISPPARAMS* params, VARIANT* result,
+                                              EXCEPINFO* exception, UINT*) {
     if (member < 1 || static_cast<std::size_t>(member) > members_.size()) {
         return DISP_E_MEMBERNOTFOUND;
+    }
+    if (params == nullptr) {
+        return E_POINTER;
     }
     if (result != nullptr) {
         VariantInit(result);
     }
-    // The handler may replace the table (Clear): keep it alive through the call.
-    const Handler handler = members_[static_cast<std::size_t>(member) - 1].Handle;
-    try {
+    return GuardedInvoke(source_, exception, [&] {
+        // The handler may replace the table (Clear): keep it alive through the call.
+        const Handler handler = members_[static_cast<std::size_t>(member) - 1].Handle;
         DispatchCall call(flags, *params, result);
         handler(call);
-        return S_OK;
-    } catch (const DispatchFailure& failure) {
-        return Raised(exception, failure.Number, failure.Text, source_);
-    } catch (const Failure& failure) {
-        return Raised(exception, failure.Number, failure.Description,
-                      failure.Source.empty() ? source_ : failure.Source);
-    } catch (const std::bad_alloc&) {
-        return E_OUTOFMEMORY;
-    } catch (...) {
-        return E_UNEXPECTED;
-    }
+    });
 }
 
-HRESULT DispatchObject::EnumConnectionPoints(IEnumConnectionPoints** points) {
-    *points = nullptr;
+template <class Lifetime>
+HRESULT BasicDispatchObject<Lifetime>::EnumConnectionPoints(IEnumConnectionPoints** points) {
+    if (points != nullptr) {
+        *points = nullptr;
+    }
     return E_NOTIMPL;
 }
 
-HRESULT DispatchObject::FindConnectionPoint(REFIID iid, IConnectionPoint** point) {
-    ConnectionPoint* found = PointOf(iid);
-    *point = found;
-    if (found == nullptr) {
-        return CONNECT_E_NOCONNECTION;
-    }
-    found->AddRef();
-    return S_OK;
+template <class Lifetime>
+HRESULT BasicDispatchObject<Lifetime>::FindConnectionPoint(REFIID iid, IConnectionPoint** point) {
+    return FindPoint(points_, iid, point);
 }
+
+template class BasicDispatchObject<ServerLifetime>;
+template class BasicDispatchObject<ProgramLifetime>;
 
 }  // namespace pwk::win

@@ -23,34 +23,29 @@ Component& StartedComponent() {
     return component;
 }
 
-// The one reference of `object`, handed over.
-IUnknown* HandOver(ComPtr<IDispatch> object) {
-    IUnknown* unknown = nullptr;
-    object->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&unknown));
-    return unknown;
-}
-
 }  // namespace
 
-IUnknown* MakeConnect() {
-    return static_cast<IDTExtensibility2*>(new ConnectObject());
+ComPtr<IUnknown> MakeConnect() {
+    return MakeCom<ConnectObject>().As<IUnknown>();
 }
 
-IUnknown* MakeRegSettings() {
-    return HandOver(SettingsObject::Of(std::make_shared<RegSettings>(StartedComponent())));
+ComPtr<IUnknown> MakeRegSettings() {
+    return SettingsObject::Of(std::make_shared<RegSettings>(StartedComponent())).As<IUnknown>();
 }
 
-IUnknown* MakeTrackedFoldersets() {
-    return HandOver(FoldersetsObject::Of(std::make_shared<TrackedFoldersets>(StartedComponent())));
+ComPtr<IUnknown> MakeTrackedFoldersets() {
+    return FoldersetsObject::Of(std::make_shared<TrackedFoldersets>(StartedComponent()))
+        .As<IUnknown>();
 }
 
-IUnknown* MakeTrackedFolderset() {
-    return HandOver(FoldersetObject::Of(std::make_shared<TrackedFolderset>(StartedComponent())));
+ComPtr<IUnknown> MakeTrackedFolderset() {
+    return FoldersetObject::Of(std::make_shared<TrackedFolderset>(StartedComponent()))
+        .As<IUnknown>();
 }
 
-IUnknown* MakeErrorObject() {
-    return HandOver(
-        ErrorObject::Of(std::make_shared<Keelson>(ModuleState::TheComponent().platform())));
+ComPtr<IUnknown> MakeErrorObject() {
+    return ErrorObject::Of(std::make_shared<Keelson>(ModuleState::TheComponent().platform()))
+        .As<IUnknown>();
 }
 
 }  // namespace pwk::win

@@ -2,18 +2,19 @@
 
 #include <unknwn.h>
 
+#include "win/combase/ComPtr.h"
+
 namespace pwk::win {
 
-// How each of the component's classes makes a new object for its class factory: each hands
-// over the new object's one reference. The settings classes make a new core object with the
-// process's one component, whose start-up runs first if no object has run it yet (their
-// operations report through its error library).
-IUnknown* MakeConnect();
-IUnknown* MakeRegSettings();
-IUnknown* MakeTrackedFoldersets();
-IUnknown* MakeTrackedFolderset();
+// How each of the component's classes makes a new object for its class factory. The settings
+// classes make a new core object with the process's one component, whose start-up runs first
+// if no object has run it yet (their operations report through its error library).
+ComPtr<IUnknown> MakeConnect();
+ComPtr<IUnknown> MakeRegSettings();
+ComPtr<IUnknown> MakeTrackedFoldersets();
+ComPtr<IUnknown> MakeTrackedFolderset();
 // A new error library on the process's platform. Making one runs no start-up: start-up itself
 // makes the process's error library this way.
-IUnknown* MakeErrorObject();
+ComPtr<IUnknown> MakeErrorObject();
 
 }  // namespace pwk::win

@@ -4,22 +4,17 @@
 
 #include "src/startup/Connect.h"
 #include "win/com/IDTExtensibility2.h"
+#include "win/combase/ComObject.h"
 
 namespace pwk::win {
 
 // The COM object the host creates by ProgID: IDTExtensibility2 over the core's Connect. The
 // host's Application and add-in record are wrapped into the core's host model here; every call
 // answers S_OK, since the core's handlers never pass a failure to the host.
-class ConnectObject final : public IDTExtensibility2 {
+class ConnectObject final : public ComObject<ServerLifetime, IDTExtensibility2> {
   public:
     // Creating it runs the component's start-up (Main) if this is the process's first object.
     ConnectObject();
-    ConnectObject(const ConnectObject&) = delete;
-    ConnectObject& operator=(const ConnectObject&) = delete;
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
 
     // No type information: the host calls through IDTExtensibility2's own slots.
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
@@ -36,9 +31,8 @@ class ConnectObject final : public IDTExtensibility2 {
     HRESULT STDMETHODCALLTYPE OnBeginShutdown(SAFEARRAY** custom) override;
 
   private:
-    ~ConnectObject();
+    ~ConnectObject() override;
 
-    LONG references_ = 1;
     std::unique_ptr<Connect> core_;
 };
 

@@ -3,28 +3,31 @@
 
 #include <cwchar>
 
-#include "win/com/ClassFactory.h"
 #include "win/com/ClassMakers.h"
 #include "win/com/ComponentIds.h"
 #include "win/com/ModuleState.h"
 #include "win/com/Registration.h"
+#include "win/combase/ClassFactory.h"
 
 using pwk::win::ModuleState;
 using pwk::win::Registration;
 
 namespace {
 
+// Class objects live as long as the DLL.
+using Factory = pwk::win::ClassFactory<pwk::win::ServerStaticLifetime>;
+
 struct ClassObject {
     const CLSID& clsid;
-    pwk::win::ClassFactory factory;
+    Factory factory;
 };
 
 ClassObject classObjects[] = {
-    {pwk::win::CLSID_Connect, pwk::win::ClassFactory(pwk::win::MakeConnect)},
-    {pwk::win::CLSID_RegSettings, pwk::win::ClassFactory(pwk::win::MakeRegSettings)},
-    {pwk::win::CLSID_TrackedFoldersets, pwk::win::ClassFactory(pwk::win::MakeTrackedFoldersets)},
-    {pwk::win::CLSID_TrackedFolderset, pwk::win::ClassFactory(pwk::win::MakeTrackedFolderset)},
-    {pwk::win::CLSID_ErrorObject, pwk::win::ClassFactory(pwk::win::MakeErrorObject)},
+    {pwk::win::CLSID_Connect, Factory(pwk::win::MakeConnect)},
+    {pwk::win::CLSID_RegSettings, Factory(pwk::win::MakeRegSettings)},
+    {pwk::win::CLSID_TrackedFoldersets, Factory(pwk::win::MakeTrackedFoldersets)},
+    {pwk::win::CLSID_TrackedFolderset, Factory(pwk::win::MakeTrackedFolderset)},
+    {pwk::win::CLSID_ErrorObject, Factory(pwk::win::MakeErrorObject)},
 };
 
 }  // namespace

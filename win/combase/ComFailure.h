@@ -8,9 +8,13 @@
 
 namespace pwk::win {
 
-// What a failing late-bound call becomes: the number a script would see (the low word of an
-// automation error the object raised, the classic number of the common COM failures, else the
-// HRESULT itself) and the object's own text when it gave one. Frees the texts of `exception`.
+// What a failing COM call becomes, the inverse of the boundary (ComBoundary.h). From an
+// automation exception: its wCode, else the number its scode carries (the low word of an
+// automation error, any other HRESULT as itself), with the object's text and source (`member`
+// when it names none). From a plain HRESULT: the number of an automation error, the classic
+// number a script sees for the common COM failures (type mismatch, bad index, out of memory,
+// member not found ...), else the HRESULT itself with the system's text. Frees the texts of
+// `exception`.
 Failure FailureOf(HRESULT result, EXCEPINFO* exception = nullptr, const std::string& member = "");
 
 // Raises FailureOf(...) unless `result` succeeded.

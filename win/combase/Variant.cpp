@@ -4,6 +4,8 @@
 #include <utility>
 
 #include "src/util/Failure.h"
+#include "win/combase/Bstr.h"
+#include "win/combase/ComPtr.h"
 #include "win/combase/WideText.h"
 
 namespace pwk::win {
@@ -29,9 +31,8 @@ Variant::Variant(Missing) : Variant() {
 }
 
 Variant::Variant(const std::string& text) : Variant() {
-    const std::wstring wide = Widen(text);
     value_.vt = VT_BSTR;
-    value_.bstrVal = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
+    value_.bstrVal = Bstr(text).Detach();
 }
 
 Variant::Variant(const char* text) : Variant(std::string(text)) {}
@@ -53,10 +54,7 @@ Variant::Variant(host::Date date) : Variant() {
 
 Variant::Variant(IDispatch* object) : Variant() {
     value_.vt = VT_DISPATCH;
-    value_.pdispVal = object;
-    if (object) {
-        object->AddRef();
-    }
+    value_.pdispVal = ComPtr<IDispatch>(object).Detach();
 }
 
 Variant::Variant(const Variant& other) : Variant() {

@@ -10,7 +10,7 @@ namespace pwk::win {
 
 DispatchHolder::DispatchHolder(ComPtr<IDispatch> object) : object_(std::move(object)) {
     // The identity is only compared, never called: the object's own reference keeps it valid.
-    identity_ = object_.As<IUnknown>(IID_IUnknown).Get();
+    identity_ = object_.As<IUnknown>().Get();
 }
 
 DispatchHolder::~DispatchHolder() {

@@ -2,21 +2,22 @@
 
 #include <ocidl.h>
 
+#include "win/combase/ComBoundary.h"
 #include "win/combase/ComFailure.h"
 #include "win/combase/ComPtr.h"
+#include "win/combase/NoTypeInfo.h"
 
 namespace pwk::win {
 
 Connection EventSink::Advise(IDispatch* source, const IID& events, Handlers handlers) {
-    const auto container =
-        ComPtr<IDispatch>(source).As<IConnectionPointContainer>(IID_IConnectionPointContainer);
+    const auto container = ComPtr<IDispatch>(source).As<IConnectionPointContainer>();
     if (!container) {
         throw FailureOf(E_NOINTERFACE, nullptr, "Advise");
     }
     ComPtr<IConnectionPoint> point;
     Check(container->FindConnectionPoint(events, point.Out()), "Advise");
     // The sink starts with one reference, ours; after Advise the host's is the only one left.
-    auto sink = ComPtr<IDispatch>::Attach(new EventSink(events, std::move(handlers)));
+    const auto sink = MakeCom<EventSink>(events, std::move(handlers));
     DWORD cookie = 0;
     Check(point->Advise(sink.Get(), &cookie), "Advise");
     return Connection([point, cookie]() mutable {
@@ -25,44 +26,16 @@ Connection EventSink::Advise(IDispatch* source, const IID& events, Handlers hand
     });
 }
 
-HRESULT EventSink::QueryInterface(REFIID iid, void** object) {
-    if (object == nullptr) {
-        return E_POINTER;
-    }
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) ||
-        IsEqualIID(iid, events_)) {
-        *object = static_cast<IDispatch*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG EventSink::AddRef() {
-    return ++references_;
-}
-
-ULONG EventSink::Release() {
-    const ULONG left = --references_;
-    if (left == 0) {
-        delete this;
-    }
-    return left;
+void* EventSink::InterfaceOf(REFIID iid) {
+    return IsEqualIID(iid, events_) ? static_cast<IDispatch*>(this) : Listed(iid);
 }
 
 HRESULT EventSink::GetTypeInfoCount(UINT* count) {
-    if (count != nullptr) {
-        *count = 0;
-    }
-    return S_OK;
+    return NoTypeInfoCount(count);
 }
 
 HRESULT EventSink::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
-    if (info != nullptr) {
-        *info = nullptr;
-    }
-    return E_NOTIMPL;
+    return NoTypeInfo(info);
 }
 
 HRESULT EventSink::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) {
@@ -76,14 +49,12 @@ HRESULT EventSink::Invoke(DISPID member, REFIID, LCID, WORD, DISPPARAMS* params,
         return S_OK;
     }
     // Keep the sink alive through a handler that ends its own connection.
-    AddRef();
-    try {
+    const ComPtr<IDispatch> self(this);
+    // The handlers report their own failures; the host is answered S_OK whatever one raised.
+    Guarded([&] {
         EventArgs args(*params);
         found->second(args);
-    } catch (...) {
-        // The handlers report their own failures; the host never sees one.
-    }
-    Release();
+    });
     return S_OK;
 }
 

@@ -2,19 +2,20 @@
 
 #include <oaidl.h>
 
-#include <atomic>
 #include <functional>
 #include <map>
 
 #include "src/util/Connection.h"
+#include "win/combase/ComObject.h"
 #include "win/dispatch/EventArgs.h"
 
 namespace pwk::win {
 
 // The add-in's end of one event interface of one host object: a COM object the host calls
 // through IDispatch::Invoke with the event's member number. Events nobody handles are
-// answered and dropped; a handler never passes a failure back to the host.
-class EventSink final : public IDispatch {
+// answered and dropped; a handler never passes a failure back to the host. The host holds the
+// sink while it is connected, which keeps the component loaded.
+class EventSink final : public ComObject<ServerLifetime, IDispatch> {
   public:
     using Handler = std::function<void(EventArgs&)>;
     using Handlers = std::map<DISPID, Handler>;
@@ -23,9 +24,9 @@ class EventSink final : public IDispatch {
     // (and the host lets go of the sink) when the returned Connection goes.
     static Connection Advise(IDispatch* source, const IID& events, Handlers handlers);
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
+    EventSink(const IID& events, Handlers handlers)
+        : events_(events), handlers_(std::move(handlers)) {}
+
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override;
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
@@ -35,11 +36,10 @@ class EventSink final : public IDispatch {
                                      UINT* argError) override;
 
   private:
-    EventSink(const IID& events, Handlers handlers)
-        : events_(events), handlers_(std::move(handlers)) {}
-    ~EventSink() = default;
+    ~EventSink() override = default;
+    // The host asks the sink for the event interface itself.
+    void* InterfaceOf(REFIID iid) override;
 
-    std::atomic<ULONG> references_{1};
     IID events_;
     Handlers handlers_;
 };

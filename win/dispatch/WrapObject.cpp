@@ -42,7 +42,7 @@ namespace {
 // The live adapter of `object` if it is already a T, else a new adapter of class `Adapter`.
 template <class T>
 std::shared_ptr<T> Known(IDispatch* object) {
-    const auto identity = ComPtr<IDispatch>(object).As<IUnknown>(IID_IUnknown);
+    const auto identity = ComPtr<IDispatch>(object).As<IUnknown>();
     return std::dynamic_pointer_cast<T>(ObjectCache::Instance().Find(identity.Get()));
 }
 

@@ -23,18 +23,14 @@ std::wstring MutexName(std::wstring pendingKey) {
 BatchLock::BatchLock(const std::wstring& pendingKey)
     : mutex_(CreateMutexW(nullptr, FALSE, MutexName(pendingKey).c_str())) {}
 
-BatchLock::~BatchLock() {
-    if (mutex_ != nullptr) {
-        CloseHandle(mutex_);
-    }
-}
+BatchLock::~BatchLock() = default;
 
 void BatchLock::Enter() {
-    if (mutex_ == nullptr) {
+    if (!mutex_) {
         RaiseStoreFailure(FailureNumber::InvalidProcedureCall, StoreAction::Write, "the batch",
                           WindowsErrorReason(static_cast<long>(ERROR_INVALID_HANDLE)));
     }
-    const DWORD waited = WaitForSingleObject(mutex_, kPatienceMs);
+    const DWORD waited = WaitForSingleObject(mutex_.Get(), kPatienceMs);
     if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {
         RaiseStoreFailure(FailureNumber::InvalidProcedureCall, StoreAction::Write, "the batch",
                           "another program is changing the settings");
@@ -42,8 +38,8 @@ void BatchLock::Enter() {
 }
 
 void BatchLock::Leave() noexcept {
-    if (mutex_ != nullptr) {
-        ReleaseMutex(mutex_);
+    if (mutex_) {
+        ReleaseMutex(mutex_.Get());
     }
 }
 

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "win/combase/Unique.h"
+
 namespace pwk::win {
 
 // Lets one program at a time record or apply a batch of settings under one pending key: the
@@ -24,7 +26,7 @@ class BatchLock {
     void Leave() noexcept;
 
   private:
-    HANDLE mutex_ = nullptr;
+    UniqueHandle mutex_;
 };
 
 }  // namespace pwk::win

@@ -5,18 +5,17 @@
 #include <commdlg.h>
 #include <shlobj.h>
 
+#include "win/combase/Unique.h"
 #include "win/combase/WideText.h"
 
 namespace pwk::win {
 
 std::string WinFileUtility::DefaultFolder() {
-    wchar_t* folder = nullptr;
-    std::string result;
-    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Documents, 0, nullptr, &folder))) {
-        result = Narrow(folder, wcslen(folder));
+    TaskMemory<wchar_t> folder;
+    if (FAILED(SHGetKnownFolderPath(FOLDERID_Documents, 0, nullptr, folder.Out()))) {
+        return {};
     }
-    CoTaskMemFree(folder);
-    return result;
+    return Narrow(folder.Get(), wcslen(folder.Get()));
 }
 
 std::optional<std::string> WinFileUtility::ChooseFile(const std::string& title) {

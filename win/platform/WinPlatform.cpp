@@ -7,6 +7,7 @@
 #include "platform-support/DateFormat.h"
 #include "src/util/Failure.h"
 #include "win/combase/ComPtr.h"
+#include "win/combase/Unique.h"
 #include "win/combase/WideText.h"
 #include "win/dispatch/DispatchHost.h"
 #include "win/platform/ButtonDialog.h"
@@ -90,8 +91,9 @@ void WinPlatform::Shell(const std::string& commandLine, int windowStyle) {
         // The classic Shell reports any program it cannot start as not found.
         throw Failure(FailureNumber::FileNotFound, "File not found: " + commandLine);
     }
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    // Nothing waits for the program: its handles go at once.
+    const UniqueHandle thread(process.hThread);
+    const UniqueHandle started(process.hProcess);
 }
 
 void WinPlatform::FileCopy(const std::string& source, const std::string& destination) {
@@ -144,20 +146,15 @@ std::shared_ptr<AutomationObject> WinPlatform::CreateObject(const std::string& p
         // Not one of the component's own: ask COM.
     }
     CLSID clsid{};
-    IDispatch* object = nullptr;
-    const HRESULT found = CLSIDFromProgID(Widen(progId).c_str(), &clsid);
-    const HRESULT created = FAILED(found)
-                                ? found
-                                : CoCreateInstance(clsid, nullptr, CLSCTX_ALL, IID_IDispatch,
-                                                   reinterpret_cast<void**>(&object));
-    if (FAILED(created) || object == nullptr) {
+    const ComPtr<IDispatch> object = SUCCEEDED(CLSIDFromProgID(Widen(progId).c_str(), &clsid))
+                                         ? ComPtr<IDispatch>::Create(clsid, CLSCTX_ALL)
+                                         : ComPtr<IDispatch>();
+    if (!object) {
         Raise(FailureNumber::CannotCreateObject, progId);
     }
-    // The reference CoCreateInstance gave is ours to drop, also when wrapping fails.
-    const ComPtr<IDispatch> owned = ComPtr<IDispatch>::Attach(object);
     const auto wrapper = wrappers_.find(progId);
-    return wrapper != wrappers_.end() ? wrapper->second(object)
-                                      : WrapAutomationObject(progId, object);
+    return wrapper != wrappers_.end() ? wrapper->second(object.Get())
+                                      : WrapAutomationObject(progId, object.Get());
 }
 
 std::wstring WinPlatform::ModuleFile() const {

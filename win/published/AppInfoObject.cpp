@@ -7,7 +7,7 @@
 namespace pwk::win {
 namespace {
 
-void AddReadOnly(DispatchObject& object, const char* name, const Variant& value) {
+void AddReadOnly(ServerObject& object, const char* name, const Variant& value) {
     object.Member(name, [value](DispatchCall& call) {
         RefusePut(call);
         call.Return(value);
@@ -18,7 +18,7 @@ void AddReadOnly(DispatchObject& object, const char* name, const Variant& value)
 
 ComPtr<IDispatch> AppInfoObject::Of(const ApplicationInfo& info) {
     const auto held = std::make_shared<ApplicationInfo>(info);
-    return OwnObjects::Instance().Publish(held, [&info](DispatchObject& object) {
+    return OwnObjects::Instance().Publish(held, [&info](ServerObject& object) {
         object.Source(Source);
         AddReadOnly(object, "Title", info.Title);
         AddReadOnly(object, "Path", info.Path);

@@ -5,7 +5,7 @@
 namespace pwk::win {
 
 ComPtr<IDispatch> ErrorObject::Of(const std::shared_ptr<ErrorLibrary>& errors) {
-    return OwnObjects::Instance().Publish(errors, [&errors](DispatchObject& object) {
+    return OwnObjects::Instance().Publish(errors, [&errors](ServerObject& object) {
         object.Source(Source);
         object.Member("LogText",
                       [errors](DispatchCall& call) { errors->LogText(TextArg(call, 0)); });

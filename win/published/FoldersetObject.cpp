@@ -14,27 +14,26 @@ using Text = const std::string& (TrackedFolderset::*)() const;
 using Folder = Ref<host::MAPIFolder> (TrackedFolderset::*)(const Ref<host::NameSpace>&) const;
 using FolderName = std::string (TrackedFolderset::*)(const Ref<host::NameSpace>&);
 
-void AddText(DispatchObject& object, const char* name, const Folderset& folderset, Text text) {
+void AddText(ServerObject& object, const char* name, const Folderset& folderset, Text text) {
     object.Member(name,
                   [folderset, text](DispatchCall& call) { call.Return(((*folderset).*text)()); });
 }
 
-void AddFolder(DispatchObject& object, const char* name, const Folderset& folderset,
-               Folder folder) {
+void AddFolder(ServerObject& object, const char* name, const Folderset& folderset, Folder folder) {
     object.Member(name, [folderset, folder](DispatchCall& call) {
         const Ref<host::MAPIFolder> found = ((*folderset).*folder)(NameSpaceArg(call, 0));
         call.Return(Variant(DispatchOf(found.get())));
     });
 }
 
-void AddFolderName(DispatchObject& object, const char* name, const Folderset& folderset,
+void AddFolderName(ServerObject& object, const char* name, const Folderset& folderset,
                    FolderName folderName) {
     object.Member(name, [folderset, folderName](DispatchCall& call) {
         call.Return(((*folderset).*folderName)(NameSpaceArg(call, 0)));
     });
 }
 
-void Build(DispatchObject& object, const Folderset& folderset) {
+void Build(ServerObject& object, const Folderset& folderset) {
     object.Source(FoldersetObject::Source);
     object.Member("CopyFrom", [folderset](DispatchCall& call) {
         folderset->CopyFrom(OwnArg<TrackedFolderset>(call, 0));
@@ -72,7 +71,7 @@ void Build(DispatchObject& object, const Folderset& folderset) {
 
 ComPtr<IDispatch> FoldersetObject::Of(const std::shared_ptr<TrackedFolderset>& folderset) {
     return OwnObjects::Instance().Publish(
-        folderset, [&folderset](DispatchObject& object) { Build(object, folderset); });
+        folderset, [&folderset](ServerObject& object) { Build(object, folderset); });
 }
 
 }  // namespace pwk::win

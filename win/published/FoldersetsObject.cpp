@@ -6,7 +6,7 @@
 namespace pwk::win {
 namespace {
 
-void Build(DispatchObject& object, const std::shared_ptr<TrackedFoldersets>& sets) {
+void Build(ServerObject& object, const std::shared_ptr<TrackedFoldersets>& sets) {
     object.Source(FoldersetsObject::Source);
     object.Member("nextRegIndex",
                   [sets](DispatchCall& call) { call.Return(sets->nextRegIndex()); });
@@ -51,7 +51,7 @@ void Build(DispatchObject& object, const std::shared_ptr<TrackedFoldersets>& set
 
 ComPtr<IDispatch> FoldersetsObject::Of(const std::shared_ptr<TrackedFoldersets>& foldersets) {
     return OwnObjects::Instance().Publish(
-        foldersets, [&foldersets](DispatchObject& object) { Build(object, foldersets); });
+        foldersets, [&foldersets](ServerObject& object) { Build(object, foldersets); });
 }
 
 }  // namespace pwk::win

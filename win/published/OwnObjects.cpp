@@ -13,9 +13,9 @@ ComPtr<IDispatch> OwnObjects::Publish(std::shared_ptr<const void> core, std::typ
     if (const auto live = byCore_.find(key); live != byCore_.end()) {
         return ComPtr<IDispatch>(live->second);
     }
-    ComPtr<DispatchObject> object = DispatchObject::Make();
+    ComPtr<ServerObject> object = ServerObject::Make();
     build(*object.Get());
-    IUnknown* identity = static_cast<IDispatch*>(object.Get());
+    IUnknown* identity = object->Identity();
     object->WhenGone([this, identity] { Forget(identity); });
     byCore_.emplace(key, object.Get());
     byIdentity_.emplace(identity, Entry{std::move(core), type});
@@ -23,7 +23,7 @@ ComPtr<IDispatch> OwnObjects::Publish(std::shared_ptr<const void> core, std::typ
 }
 
 std::shared_ptr<const void> OwnObjects::Find(IDispatch* object, std::type_index type) const {
-    const ComPtr<IUnknown> identity = ComPtr<IDispatch>(object).As<IUnknown>(IID_IUnknown);
+    const ComPtr<IUnknown> identity = ComPtr<IDispatch>(object).As<IUnknown>();
     const auto found = byIdentity_.find(identity.Get());
     if (found == byIdentity_.end() || found->second.type != type) {
         return nullptr;

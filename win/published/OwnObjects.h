@@ -24,7 +24,7 @@ namespace pwk::win {
 // its core object). Used on the apartment's one thread only.
 class OwnObjects {
   public:
-    using Build = std::function<void(DispatchObject&)>;
+    using Build = std::function<void(ServerObject&)>;
 
     static OwnObjects& Instance();
 
@@ -78,7 +78,7 @@ class OwnObjects {
     void Forget(IUnknown* identity);
 
     std::unordered_map<IUnknown*, Entry> byIdentity_;
-    std::unordered_map<CoreKey, DispatchObject*, CoreKeyHash> byCore_;
+    std::unordered_map<CoreKey, ServerObject*, CoreKeyHash> byCore_;
 };
 
 }  // namespace pwk::win

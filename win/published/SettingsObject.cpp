@@ -11,7 +11,7 @@ using Settings = std::shared_ptr<RegSettings>;
 // Passes the settings' Updated on to the object's connection point while the object lives.
 class UpdatedForwarder final : public RegSettingsEvents {
   public:
-    UpdatedForwarder(RegSettings& settings, DispatchObject& object)
+    UpdatedForwarder(RegSettings& settings, ServerObject& object)
         : object_(object), connection_(settings.Advise(*this)) {}
     void Updated() override {
         // A client's sink that fails is its own business: the settings have their new values.
@@ -19,12 +19,12 @@ class UpdatedForwarder final : public RegSettingsEvents {
     }
 
   private:
-    DispatchObject& object_;  // owns this forwarder (through its members)
+    ServerObject& object_;  // owns this forwarder (through its members)
     Connection connection_;
 };
 
 template <class T>
-void AddProperty(DispatchObject& object, const char* name, const Settings& settings,
+void AddProperty(ServerObject& object, const char* name, const Settings& settings,
                  T (RegSettings::*get)() const, void (RegSettings::*set)(T)) {
     object.Member(name, [settings, get, set](DispatchCall& call) {
         if (!call.IsPut()) {
@@ -39,7 +39,7 @@ void AddProperty(DispatchObject& object, const char* name, const Settings& setti
     });
 }
 
-void Build(DispatchObject& object, const Settings& settings) {
+void Build(ServerObject& object, const Settings& settings) {
     using S = RegSettings;
     object.Source(SettingsObject::Source).Events(SettingsObject::IID_RegSettingsEvents);
     const auto forwarder = std::make_shared<UpdatedForwarder>(*settings, object);
@@ -84,7 +84,7 @@ void Build(DispatchObject& object, const Settings& settings) {
 
 ComPtr<IDispatch> SettingsObject::Of(const std::shared_ptr<RegSettings>& settings) {
     return OwnObjects::Instance().Publish(
-        settings, [&settings](DispatchObject& object) { Build(object, settings); });
+        settings, [&settings](ServerObject& object) { Build(object, settings); });
 }
 
 }  // namespace pwk::win

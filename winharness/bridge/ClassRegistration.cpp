@@ -2,24 +2,31 @@
 
 #include <objbase.h>
 
+#include "src/util/Failure.h"
+#include "win/combase/ClassFactory.h"
 #include "win/combase/ComPtr.h"
 #include "win/combase/WideText.h"
-#include "winharness/bridge/BridgeClassFactory.h"
+#include "win/platform/RegistryKey.h"
+#include "winharness/bridge/HostDispatch.h"
 
 namespace pwk::bridge {
 namespace {
 
 bool WriteDefault(const std::wstring& path, const std::wstring& value) {
-    HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key,
-                        nullptr) != ERROR_SUCCESS) {
-        return false;
-    }
-    const auto bytes = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
-    const LONG written = RegSetValueExW(key, nullptr, 0, REG_SZ,
-                                        reinterpret_cast<const BYTE*>(value.c_str()), bytes);
-    RegCloseKey(key);
-    return written == ERROR_SUCCESS;
+    LONG status = ERROR_SUCCESS;
+    const auto key = win::RegistryKey::Create(HKEY_CLASSES_ROOT, path, status);
+    return key && key->SetString(L"", value) == ERROR_SUCCESS;
+}
+
+// The class object: a bridge of what `factory` makes; nothing made is a failure to create.
+win::ComPtr<IClassFactory> ClassObject(ObjectFactories::Factory factory) {
+    return win::MakeCom<win::ClassFactory<win::ProgramLifetime>>([factory = std::move(factory)] {
+        const win::ComPtr<IDispatch> made = HostDispatch::Of(factory ? factory() : nullptr);
+        if (!made) {
+            throw Failure(static_cast<std::int32_t>(E_FAIL), "The host made nothing");
+        }
+        return made.As<IUnknown>();
+    });
 }
 
 }  // namespace
@@ -35,8 +42,7 @@ ClassRegistration::ClassRegistration(const std::string& progId, ObjectFactories:
     const bool keys = WriteDefault(progId_ + L"\\CLSID", clsidText_) &&
                       WriteDefault(L"CLSID\\" + clsidText_, progId_) &&
                       WriteDefault(L"CLSID\\" + clsidText_ + L"\\ProgID", progId_);
-    const auto classObject =
-        win::ComPtr<IClassFactory>::Attach(new BridgeClassFactory(std::move(factory)));
+    const auto classObject = ClassObject(std::move(factory));
     const bool offered = SUCCEEDED(CoRegisterClassObject(
         clsid, classObject.Get(), CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &cookie_));
     registered_ = keys && offered;
@@ -47,8 +53,8 @@ ClassRegistration::~ClassRegistration() {
         CoRevokeClassObject(cookie_);
     }
     if (!clsidText_.empty()) {
-        RegDeleteTreeW(HKEY_CLASSES_ROOT, progId_.c_str());
-        RegDeleteTreeW(HKEY_CLASSES_ROOT, (L"CLSID\\" + clsidText_).c_str());
+        win::RegistryKey::DeleteTree(HKEY_CLASSES_ROOT, progId_);
+        win::RegistryKey::DeleteTree(HKEY_CLASSES_ROOT, L"CLSID\\" + clsidText_);
     }
 }
 

@@ -9,13 +9,11 @@ namespace pwk::bridge {
 
 std::shared_ptr<ComAddIn> ComAddIn::Create(const std::string& progId) {
     CLSID clsid{};
-    win::ComPtr<win::IDTExtensibility2> addIn;
-    if (FAILED(CLSIDFromProgID(win::Widen(progId).c_str(), &clsid)) ||
-        FAILED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, win::IID_IDTExtensibility2,
-                                reinterpret_cast<void**>(addIn.Out())))) {
+    if (FAILED(CLSIDFromProgID(win::Widen(progId).c_str(), &clsid))) {
         return nullptr;
     }
-    return std::make_shared<ComAddIn>(std::move(addIn));
+    auto addIn = win::ComPtr<win::IDTExtensibility2>::Create(clsid);
+    return addIn ? std::make_shared<ComAddIn>(std::move(addIn)) : nullptr;
 }
 
 void ComAddIn::OnConnection(const Ref<host::Application>& application, int connectMode,

@@ -3,47 +3,36 @@
 #include <olectl.h>
 
 #include "src/util/Failure.h"
-#include "win/automation/ConnectionPoint.h"
 #include "win/automation/DispatchCall.h"
+#include "win/combase/ComBoundary.h"
+#include "win/combase/NoTypeInfo.h"
 #include "win/combase/WideText.h"
 #include "winharness/bridge/BridgeCache.h"
 #include "winharness/bridge/BridgeKind.h"
 #include "winharness/bridge/EventLinks.h"
-#include "winharness/bridge/HostFailure.h"
 
 namespace pwk::bridge {
 namespace {
 
-// Answered by bridges only, to find the host object behind an argument.
-// {3CF64B6A-C9EC-47EE-A68C-E5854E3D8833}
-constexpr IID IID_HostDispatch = {
-    0x3CF64B6A, 0xC9EC, 0x47EE, {0xA6, 0x8C, 0xE5, 0x85, 0x4E, 0x3D, 0x88, 0x33}};
-
 // Connects a client's sink to the host object's events of one interface, for as long as the
 // object lives; the host's failure becomes the Advise's answer. EventLinks knows of the link
 // while it lasts.
-win::ConnectionPoint::Binder Binder(std::weak_ptr<AutomationObject> object,
-                                    const BridgeKind::Events& events) {
-    return [object = std::move(object), bind = events.Connect, iid = events.Interface](
-               const win::ComPtr<IDispatch>& sink, Connection& connection) -> HRESULT {
+win::ConnectionPoint<win::ProgramLifetime>::Binder Binder(std::weak_ptr<AutomationObject> object,
+                                                          const BridgeKind::Events& events) {
+    return [object = std::move(object), bind = events.Connect,
+            iid = events.Interface](const win::ComPtr<IDispatch>& sink) {
         const auto live = object.lock();
         if (!live) {
-            return CONNECT_E_CANNOTCONNECT;
+            throw Failure(static_cast<std::int32_t>(CONNECT_E_CANNOTCONNECT),
+                          "The host object is gone");
         }
-        try {
-            auto link = std::make_shared<Connection>(bind(*live, sink));
-            const void* key = BridgeCache::KeyOf(*live);
-            EventLinks::Instance().Linked(key, iid);
-            connection = Connection([link, key, iid] {
-                link->Disconnect();
-                EventLinks::Instance().Unlinked(key, iid);
-            });
-            return S_OK;
-        } catch (const Failure& failure) {
-            return HResultOf(failure);
-        } catch (...) {
-            return E_UNEXPECTED;
-        }
+        auto link = std::make_shared<Connection>(bind(*live, sink));
+        const void* key = BridgeCache::KeyOf(*live);
+        EventLinks::Instance().Linked(key, iid);
+        return Connection([link, key, iid] {
+            link->Disconnect();
+            EventLinks::Instance().Unlinked(key, iid);
+        });
     };
 }
 
@@ -56,18 +45,12 @@ win::ComPtr<IDispatch> HostDispatch::Of(const std::shared_ptr<AutomationObject>&
     if (HostDispatch* known = BridgeCache::Instance().Find(BridgeCache::KeyOf(*object))) {
         return win::ComPtr<IDispatch>(known);
     }
-    return win::ComPtr<IDispatch>::Attach(new HostDispatch(object, BridgeKind::Of(*object)));
+    return win::MakeCom<HostDispatch>(object, BridgeKind::Of(*object));
 }
 
 std::shared_ptr<AutomationObject> HostDispatch::ObjectOf(IDispatch* dispatch) {
-    HostDispatch* bridge = nullptr;
-    if (dispatch == nullptr ||
-        FAILED(dispatch->QueryInterface(IID_HostDispatch, reinterpret_cast<void**>(&bridge)))) {
-        return nullptr;
-    }
-    auto object = bridge->object_;
-    bridge->Release();
-    return object;
+    const auto bridge = win::ComPtr<IDispatch>(dispatch).As<IHostBridge>();
+    return bridge ? bridge->HostObject() : nullptr;
 }
 
 std::size_t HostDispatch::Live() {
@@ -78,57 +61,27 @@ HostDispatch::HostDispatch(std::shared_ptr<AutomationObject> object, const Bridg
     : object_(std::move(object)), kind_(kind) {
     BridgeCache::Instance().Remember(BridgeCache::KeyOf(*object_), this);
     for (const BridgeKind::Events& events : kind_.EventInterfaces) {
-        points_.push_back(
-            new win::ConnectionPoint(this, events.Interface, Binder(object_, events)));
+        points_.push_back(win::MakeCom<Point>(this, events.Interface, Binder(object_, events)));
     }
 }
 
 HostDispatch::~HostDispatch() {
     BridgeCache::Instance().Forget(BridgeCache::KeyOf(*object_), this);
-    for (win::ConnectionPoint* point : points_) {
-        point->Release();
-    }
 }
 
-HRESULT HostDispatch::QueryInterface(REFIID iid, void** object) {
-    if (object == nullptr) {
-        return E_POINTER;
+void* HostDispatch::InterfaceOf(REFIID iid) {
+    if (IsEqualIID(iid, __uuidof(IConnectionPointContainer)) && points_.empty()) {
+        return nullptr;
     }
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch)) {
-        *object = static_cast<IDispatch*>(this);
-    } else if (IsEqualIID(iid, IID_IConnectionPointContainer) && !points_.empty()) {
-        *object = static_cast<IConnectionPointContainer*>(this);
-    } else if (IsEqualIID(iid, IID_HostDispatch)) {
-        *object = this;
-    } else {
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    AddRef();
-    return S_OK;
-}
-
-ULONG HostDispatch::Release() {
-    const ULONG left = --references_;
-    if (left == 0) {
-        delete this;
-    }
-    return left;
+    return Listed(iid);
 }
 
 HRESULT HostDispatch::GetTypeInfoCount(UINT* count) {
-    if (count == nullptr) {
-        return E_POINTER;
-    }
-    *count = 0;
-    return S_OK;
+    return win::NoTypeInfoCount(count);
 }
 
 HRESULT HostDispatch::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
-    if (info != nullptr) {
-        *info = nullptr;
-    }
-    return E_NOTIMPL;
+    return win::NoTypeInfo(info);
 }
 
 HRESULT HostDispatch::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
@@ -165,20 +118,15 @@ HRESULT HostDispatch::Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPARAMS
     if (call.IsPut() && call.Count() == 0) {
         return DISP_E_PARAMNOTFOUND;
     }
-    // The client holds this bridge through the call; the host object is held by it.
-    try {
+    // The client holds this bridge through the call; the host object is held by it. A host
+    // failure names its own source, if any.
+    return win::GuardedInvoke("", exception, [&] {
         if (call.IsPut()) {
             found->Write(*object_, call.Arg(call.Count() - 1));
         } else {
             call.Return(found->Read(*object_, call));
         }
-        return S_OK;
-    } catch (const Failure& failure) {
-        return ReportFailure(failure, exception);
-    } catch (const std::exception& error) {
-        return ReportFailure(Failure(static_cast<std::int32_t>(E_UNEXPECTED), error.what()),
-                             exception);
-    }
+    });
 }
 
 HRESULT HostDispatch::EnumConnectionPoints(IEnumConnectionPoints** points) {
@@ -189,20 +137,7 @@ HRESULT HostDispatch::EnumConnectionPoints(IEnumConnectionPoints** points) {
 }
 
 HRESULT HostDispatch::FindConnectionPoint(REFIID iid, IConnectionPoint** point) {
-    if (point == nullptr) {
-        return E_POINTER;
-    }
-    *point = nullptr;
-    for (win::ConnectionPoint* candidate : points_) {
-        IID events;
-        candidate->GetConnectionInterface(&events);
-        if (IsEqualIID(events, iid)) {
-            candidate->AddRef();
-            *point = candidate;
-            return S_OK;
-        }
-    }
-    return CONNECT_E_NOCONNECTION;
+    return win::FindPoint(points_, iid, point);
 }
 
 }  // namespace pwk::bridge

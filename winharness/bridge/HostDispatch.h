@@ -2,16 +2,14 @@
 
 #include <ocidl.h>
 
-#include <atomic>
 #include <memory>
 #include <vector>
 
 #include "src/platform/AutomationObject.h"
+#include "win/automation/ConnectionPoint.h"
+#include "win/combase/ComObject.h"
 #include "win/combase/ComPtr.h"
-
-namespace pwk::win {
-class ConnectionPoint;
-}
+#include "winharness/bridge/HostBridge.h"
 
 namespace pwk::bridge {
 
@@ -25,7 +23,8 @@ struct BridgeKind;
 // same COM object. The bridge holds its host object and lets go of it when the last COM
 // reference goes; the table that finds the live bridge of an object holds neither. So the
 // host's reference audit sees exactly what the client still holds.
-class HostDispatch final : public IDispatch, public IConnectionPointContainer {
+class HostDispatch final : public win::ComObject<win::ProgramLifetime, IDispatch,
+                                                 IConnectionPointContainer, IHostBridge> {
   public:
     // The bridge of `object`, made when it has none; null for nothing.
     static win::ComPtr<IDispatch> Of(const std::shared_ptr<AutomationObject>& object);
@@ -34,9 +33,8 @@ class HostDispatch final : public IDispatch, public IConnectionPointContainer {
     // How many bridges are alive.
     static std::size_t Live();
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-    ULONG STDMETHODCALLTYPE Release() override;
+    HostDispatch(std::shared_ptr<AutomationObject> object, const BridgeKind& kind);
+
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override;
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
@@ -46,15 +44,18 @@ class HostDispatch final : public IDispatch, public IConnectionPointContainer {
                                      UINT* argError) override;
     HRESULT STDMETHODCALLTYPE EnumConnectionPoints(IEnumConnectionPoints** points) override;
     HRESULT STDMETHODCALLTYPE FindConnectionPoint(REFIID iid, IConnectionPoint** point) override;
+    std::shared_ptr<AutomationObject> STDMETHODCALLTYPE HostObject() override { return object_; }
 
   private:
-    HostDispatch(std::shared_ptr<AutomationObject> object, const BridgeKind& kind);
-    ~HostDispatch();
+    using Point = win::ConnectionPoint<win::ProgramLifetime>;
 
-    std::atomic<ULONG> references_{1};
+    ~HostDispatch() override;
+    // An object of a kind without events is no connection point container.
+    void* InterfaceOf(REFIID iid) override;
+
     std::shared_ptr<AutomationObject> object_;
     const BridgeKind& kind_;
-    std::vector<win::ConnectionPoint*> points_;
+    std::vector<win::ComPtr<Point>> points_;
 };
 
 }  // namespace pwk::bridge

@@ -16,19 +16,14 @@ namespace {
 // A new object of the component's class `progId`, as a page makes one.
 win::Variant Created(const std::string& progId) {
     CLSID clsid{};
-    IDispatch* object = nullptr;
-    const HRESULT found = CLSIDFromProgID(win::Widen(progId).c_str(), &clsid);
-    const HRESULT created =
-        FAILED(found) ? found
-                      : CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
-                                         reinterpret_cast<void**>(&object));
-    if (FAILED(created) || object == nullptr) {
+    const auto object = SUCCEEDED(CLSIDFromProgID(win::Widen(progId).c_str(), &clsid))
+                            ? win::ComPtr<IDispatch>::Create(clsid)
+                            : win::ComPtr<IDispatch>();
+    if (!object) {
         throw Failure(FailureNumber::CannotCreateObject,
                       "ActiveX component can't create object: " + progId);
     }
-    win::Variant value(object);
-    object->Release();
-    return value;
+    return win::Variant(object.Get());
 }
 
 }  // namespace

@@ -194,16 +194,16 @@ void MakeFolder(const std::string& folder) {
 
 void ComponentSystem::Begin(const std::wstring& library, scenario::ScenarioMachine& answering) {
     End();
-    module_ = LoadLibraryW(library.c_str());
-    if (module_ == nullptr) {
+    module_ = win::UniqueModule(LoadLibraryW(library.c_str()));
+    if (!module_) {
         // Not registered or not loadable: COM fails to create the component, and says so.
         return;
     }
-    component = module_;
+    component = module_.Get();
     machine = &answering;
     MakeFolder(machine->DocumentsFolder());
     MakeFolder(machine->ComponentFolder());
-    const ImportTable imports(module_);
+    const ImportTable imports(module_.Get());
     imports.Replace("GetCommandLineW", reinterpret_cast<const void*>(&HostCommandLine));
     imports.Replace("GetVersionExW", reinterpret_cast<const void*>(&VersionRecord));
     imports.Replace("GetSystemTimeAsFileTime", reinterpret_cast<const void*>(&SystemTime));
@@ -220,10 +220,7 @@ void ComponentSystem::Begin(const std::wstring& library, scenario::ScenarioMachi
 }
 
 void ComponentSystem::End() {
-    if (module_ != nullptr) {
-        FreeLibrary(module_);
-        module_ = nullptr;
-    }
+    module_ = win::UniqueModule();
 }
 
 }  // namespace pwk::simrun

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "tools/scenario/ScenarioMachine.h"
+#include "win/combase/Unique.h"
 
 namespace pwk::simrun {
 
@@ -24,7 +25,6 @@ class ComponentSystem {
     ComponentSystem() = default;
     ComponentSystem(const ComponentSystem&) = delete;
     ComponentSystem& operator=(const ComponentSystem&) = delete;
-    ~ComponentSystem() { End(); }
 
     // Loads the component's library (the file COM loads it from) and sends its calls to
     // `machine` from now on; the folders the machine names are made in the prefix. A library
@@ -34,7 +34,7 @@ class ComponentSystem {
     void End();
 
   private:
-    HMODULE module_ = nullptr;
+    win::UniqueModule module_;
 };
 
 }  // namespace pwk::simrun

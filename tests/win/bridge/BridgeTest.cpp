@@ -4,8 +4,6 @@
 // mailbox file>
 #include <windows.h>
 
-#include <shellapi.h>
-
 #include <string>
 #include <vector>
 
@@ -28,6 +26,7 @@
 #include "src/host/NameSpace.h"
 #include "src/host/PropertyPages.h"
 #include "tests/win/support/Check.h"
+#include "tests/win/support/CommandLine.h"
 #include "win/combase/WideText.h"
 #include "win/dispatch/DispatchHost.h"
 #include "win/dispatch/EventIds.h"
@@ -54,11 +53,7 @@ struct Apartment {
 };
 
 std::string MailboxPath() {
-    int argc = 0;
-    wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-    const std::string path = argc >= 2 ? pwk::win::Narrow(argv[1]) : "demo-mailbox.json";
-    LocalFree(argv);
-    return path;
+    return pwk::win::Narrow(pwk::wintest::Argument(1, L"demo-mailbox.json"));
 }
 
 // A host with the mailbox and an explorer on its Inbox.
@@ -213,12 +208,10 @@ TEST_CASE("events reach the client's sink, Cancel goes back, and the host sees t
 
 ComPtr<IDispatch> CreateByProgID(const wchar_t* progId) {
     CLSID clsid{};
-    ComPtr<IDispatch> object;
-    if (SUCCEEDED(CLSIDFromProgID(progId, &clsid))) {
-        CoCreateInstance(clsid, nullptr, CLSCTX_ALL, IID_IDispatch,
-                         reinterpret_cast<void**>(object.Out()));
+    if (FAILED(CLSIDFromProgID(progId, &clsid))) {
+        return {};
     }
-    return object;
+    return ComPtr<IDispatch>::Create(clsid, CLSCTX_ALL);
 }
 
 TEST_CASE("the messaging library is created by its ProgID and reads the host's messages") {

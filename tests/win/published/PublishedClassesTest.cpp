@@ -1,16 +1,17 @@
 // The component's settings classes created by ProgID from the registered DLL, as the options
 // page creates them, and used over IDispatch only. Usage: test_win_published <dll>
 #include <windows.h>
-// After windows.h, which it needs.
-#include <shellapi.h>
 
 #include <map>
 #include <string>
 
 #include "src/util/Failure.h"
 #include "tests/win/support/Check.h"
+#include "tests/win/support/CommandLine.h"
 #include "tests/win/support/ComponentCalls.h"
 #include "win/automation/DispatchObject.h"
+#include "win/combase/ComObject.h"
+#include "win/combase/NoTypeInfo.h"
 #include "win/combase/WideText.h"
 #include "win/dispatch/PlainObject.h"
 #include "win/platform/RegistrySettingsStore.h"
@@ -34,12 +35,10 @@ std::wstring dllPath;
 
 ComPtr<IDispatch> Create(const wchar_t* progId) {
     CLSID clsid{};
-    ComPtr<IDispatch> object;
-    if (SUCCEEDED(CLSIDFromProgID(progId, &clsid))) {
-        CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
-                         reinterpret_cast<void**>(object.Out()));
+    if (FAILED(CLSIDFromProgID(progId, &clsid))) {
+        return {};
     }
-    return object;
+    return ComPtr<IDispatch>::Create(clsid);
 }
 
 HRESULT CanUnloadNow() {
@@ -198,28 +197,16 @@ TEST_CASE("a failure crosses with its number and text; a foreign object is no se
 }
 
 // A page's sink for the settings' events: counts Updated, answers for the event interface.
-class UpdatedSink final : public IDispatch {
+class UpdatedSink final : public pwk::win::ComObject<pwk::win::ProgramLifetime, IDispatch> {
   public:
     int updates = 0;
-    ULONG references = 0;
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        if (iid == IID_IUnknown || iid == IID_IDispatch ||
-            iid == pwk::win::SettingsObject::IID_RegSettingsEvents) {
-            *out = static_cast<IDispatch*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references; }
-    ULONG STDMETHODCALLTYPE Release() override { return --references; }
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-        *count = 0;
-        return S_OK;
+        return pwk::win::NoTypeInfoCount(count);
     }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** info) override {
+        return pwk::win::NoTypeInfo(info);
+    }
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
         return E_NOTIMPL;
     }
@@ -230,22 +217,28 @@ class UpdatedSink final : public IDispatch {
         }
         return S_OK;
     }
+
+  private:
+    void* InterfaceOf(REFIID iid) override {
+        return IsEqualIID(iid, pwk::win::SettingsObject::IID_RegSettingsEvents)
+                   ? static_cast<IDispatch*>(this)
+                   : Listed(iid);
+    }
 };
 
 TEST_CASE("Updated reaches an advised sink after UpdateFrom, and nothing after Unadvise") {
     ForgetSettings();
-    UpdatedSink sink;
+    const auto sink = pwk::win::MakeCom<UpdatedSink>();
     {
         const ComPtr<IDispatch> live = Create(L"Wickline.RegSettings");
         const Settings settings(Of(live));
-        ComPtr<IConnectionPointContainer> container;
-        CHECK(SUCCEEDED(live->QueryInterface(IID_IConnectionPointContainer,
-                                             reinterpret_cast<void**>(container.Out()))));
+        const auto container = live.As<IConnectionPointContainer>();
+        CHECK(container);
         ComPtr<IConnectionPoint> point;
         CHECK(SUCCEEDED(container->FindConnectionPoint(
             pwk::win::SettingsObject::IID_RegSettingsEvents, point.Out())));
         DWORD cookie = 0;
-        CHECK(SUCCEEDED(point->Advise(&sink, &cookie)));
+        CHECK(SUCCEEDED(point->Advise(sink.Get(), &cookie)));
 
         // The copy of the foldersets asks the host's application for its namespace.
         const HostNameSpace host;
@@ -264,16 +257,16 @@ TEST_CASE("Updated reaches an advised sink after UpdateFrom, and nothing after U
             std::printf("box: %s: %s\n", box.Caption.c_str(), box.Text.c_str());
         }
         CHECK(boxes.Answered().empty());
-        CHECK_EQ(sink.updates, 1);
+        CHECK_EQ(sink->updates, 1);
         CHECK_EQ(settings.Get("LogLevel").ToInt32(), 4);
 
         CHECK(SUCCEEDED(point->Unadvise(cookie)));
-        CHECK_EQ(sink.references, ULONG{0});
+        CHECK_EQ(sink->References(), ULONG{1});
         settings.Call("UpdateFrom", edited.Get(), application);
-        CHECK_EQ(sink.updates, 1);
+        CHECK_EQ(sink->updates, 1);
         app->Clear();
     }
-    CHECK_EQ(sink.references, ULONG{0});
+    CHECK_EQ(sink->References(), ULONG{1});
     ForgetSettings();
     CHECK_EQ(CanUnloadNow(), S_OK);
 }
@@ -342,14 +335,12 @@ TEST_CASE("the error library is a class of its own, made by its ProgID and let g
 // The harness's main, with the component's path from the command line first. The component
 // is registered for the run and removed afterwards.
 int main() {
-    int argc = 0;
-    wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-    if (argc < 2) {
+    const std::wstring path = pwk::wintest::Argument(1);
+    if (path.empty()) {
         std::printf("usage: test_win_published <path of PWKCommon.dll>\n");
         return 2;
     }
-    dllPath = std::wstring(L"\"") + argv[1] + L"\"";
-    LocalFree(argv);
+    dllPath = L"\"" + path + L"\"";
     if (pwk::wintest::Regsvr32(dllPath) != 0) {
         std::printf("regsvr32 failed\n");
         return 1;

@@ -1,12 +1,11 @@
 // The component registers itself through regsvr32, as an administrator would: for every user
 // (plain regsvr32) and for the current user (/i:user /n). Usage: test_win_registration <dll>
 #include <windows.h>
-// After windows.h, which it needs.
-#include <shellapi.h>
 
 #include <string>
 
 #include "tests/win/support/Check.h"
+#include "tests/win/support/CommandLine.h"
 #include "tests/win/support/ComponentCalls.h"
 #include "win/com/ComponentIds.h"
 #include "win/com/IDTExtensibility2.h"
@@ -37,19 +36,7 @@ const std::wstring kTypeLibKey =
     std::wstring(L"TypeLib\\") + pwk::win::TypeLibraryIdText + L"\\2.1";
 
 bool Creatable() {
-    CLSID clsid{};
-    if (FAILED(CLSIDFromProgID(pwk::win::ConnectProgID, &clsid))) {
-        return false;
-    }
-    pwk::win::IDTExtensibility2* addIn = nullptr;
-    const HRESULT created =
-        CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, pwk::win::IID_IDTExtensibility2,
-                         reinterpret_cast<void**>(&addIn));
-    if (FAILED(created) || addIn == nullptr) {
-        return false;
-    }
-    addIn->Release();
-    return true;
+    return static_cast<bool>(pwk::wintest::CreateAddIn());
 }
 
 // The settings classes and the error library's: ProgID to CLSID and back, in process, under
@@ -156,14 +143,11 @@ TEST_CASE("regsvr32 reports a missing component file") {
 
 // The harness's main, with the component's path from the command line first.
 int main() {
-    int argc = 0;
-    wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-    if (argc < 2) {
+    dllPath = pwk::wintest::Argument(1);
+    if (dllPath.empty()) {
         std::printf("usage: test_win_registration <path of PWKCommon.dll>\n");
         return 2;
     }
-    dllPath = argv[1];
-    LocalFree(argv);
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     const int failed = pwk::wintest::RunAll();
     CoUninitialize();

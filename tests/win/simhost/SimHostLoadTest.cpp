@@ -7,8 +7,6 @@
 // The cases run in order and share the loaded component.
 #include <windows.h>
 
-#include <shellapi.h>
-
 #include <string>
 #include <vector>
 
@@ -34,6 +32,7 @@
 #include "src/startup/Connect.h"
 #include "store/MemorySettingsStore.h"
 #include "tests/win/support/Check.h"
+#include "tests/win/support/CommandLine.h"
 #include "tests/win/support/ComponentCalls.h"
 #include "win/com/IDTExtensibility2.h"
 #include "win/combase/WideText.h"
@@ -48,20 +47,13 @@ using pwk::bridge::HostDispatch;
 using pwk::testhost::BoxAnswerer;
 using pwk::win::ComPtr;
 using pwk::win::IDTExtensibility2;
+using pwk::wintest::Argument;
 using pwk::wintest::CallExport;
 using pwk::wintest::CreateAddIn;
 namespace host = pwk::host;
 namespace sim = pwk::sim;
 
 namespace {
-
-std::wstring Argument(int index, const wchar_t* otherwise) {
-    int argc = 0;
-    wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-    const std::wstring value = argc > index ? argv[index] : otherwise;
-    LocalFree(argv);
-    return value;
-}
 
 // A host process: the mailbox, an explorer on the Inbox, the user's clock as on Linux.
 std::unique_ptr<sim::SimHost> StartHost() {

@@ -4,11 +4,13 @@
 
 #include "src/util/Failure.h"
 #include "tests/win/support/Check.h"
+#include "win/combase/Unique.h"
 #include "win/platform/RegistryKey.h"
 #include "win/platform/RegistrySettingsStore.h"
 
 using pwk::win::RegistryKey;
 using pwk::win::RegistrySettingsStore;
+using pwk::win::UniqueHandle;
 
 namespace {
 
@@ -236,8 +238,10 @@ TEST_CASE("a batch the registry refuses to apply stays recorded and goes first n
 TEST_CASE("a store made while another program records a batch waits, and takes nothing of it") {
     Wipe();
     Fresh().SaveSetting("Parleywick", "Version", "Major", "2");
-    const HANDLE inside = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    const HANDLE go = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    const UniqueHandle insideEvent(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    const UniqueHandle goEvent(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    const HANDLE inside = insideEvent.Get();
+    const HANDLE go = goEvent.Get();
     std::string writerFailure;
     std::thread writer([&] {
         try {
@@ -266,7 +270,5 @@ TEST_CASE("a store made while another program records a batch waits, and takes n
     CHECK_EQ(store.GetSetting("Parleywick", "Tracking", "FirstRun", "lost"), "False");
     CHECK_EQ(store.GetSetting("Parleywick", "Logging", "LogLevel", "lost"), "3");
     CHECK(!RegistryKey::Exists(HKEY_CURRENT_USER, kPending));
-    CloseHandle(inside);
-    CloseHandle(go);
     Wipe();
 }

@@ -8,6 +8,7 @@
 #include "win/com/ComponentIds.h"
 #include "win/com/IDTExtensibility2.h"
 #include "win/combase/ComPtr.h"
+#include "win/combase/Unique.h"
 
 namespace pwk::wintest {
 
@@ -31,11 +32,11 @@ inline DWORD Regsvr32(const std::wstring& arguments) {
                         &startup, &process)) {
         return 0xFFFFFFFF;
     }
-    WaitForSingleObject(process.hProcess, 60000);
+    const win::UniqueHandle thread(process.hThread);
+    const win::UniqueHandle started(process.hProcess);
+    WaitForSingleObject(started.Get(), 60000);
     DWORD code = 0xFFFFFFFF;
-    GetExitCodeProcess(process.hProcess, &code);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    GetExitCodeProcess(started.Get(), &code);
     return code;
 }
 
@@ -43,12 +44,10 @@ inline DWORD Regsvr32(const std::wstring& arguments) {
 // Nothing when it is not registered or cannot be made.
 inline win::ComPtr<win::IDTExtensibility2> CreateAddIn() {
     CLSID clsid;
-    win::ComPtr<win::IDTExtensibility2> addIn;
-    if (SUCCEEDED(CLSIDFromProgID(win::ConnectProgID, &clsid))) {
-        CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, win::IID_IDTExtensibility2,
-                         reinterpret_cast<void**>(addIn.Out()));
+    if (FAILED(CLSIDFromProgID(win::ConnectProgID, &clsid))) {
+        return {};
     }
-    return addIn;
+    return win::ComPtr<win::IDTExtensibility2>::Create(clsid);
 }
 
 }  // namespace pwk::wintest

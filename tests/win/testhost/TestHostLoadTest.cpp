@@ -5,7 +5,6 @@
 // and share the loaded component.
 #include <windows.h>
 
-#include <shellapi.h>
 #include <shlobj.h>
 
 #include <cwchar>
@@ -18,6 +17,7 @@
 
 #include "src/host/HostTypes.h"
 #include "tests/win/support/Check.h"
+#include "tests/win/support/CommandLine.h"
 #include "tests/win/support/ComponentCalls.h"
 #include "win/com/IDTExtensibility2.h"
 #include "win/combase/WideText.h"
@@ -110,11 +110,7 @@ std::string LogText() {
 
 // The component's path: the program's argument.
 std::wstring ComponentPath() {
-    int argc = 0;
-    wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-    const std::wstring path = argc >= 2 ? argv[1] : L"PWKCommon.dll";
-    LocalFree(argv);
-    return path;
+    return pwk::wintest::Argument(1, L"PWKCommon.dll");
 }
 
 HMODULE component = nullptr;
