@@ -65,14 +65,16 @@ HRESULT ConnectionPoint<Lifetime>::Advise(IUnknown* sink, DWORD* cookie) {
 
 template <class Lifetime>
 HRESULT ConnectionPoint<Lifetime>::Unadvise(DWORD cookie) {
-    // The link goes first, so that no event reaches a sink being let go; it is taken out of
-    // the table before it ends, since ending it may call back.
-    if (const auto found = links_.find(cookie); found != links_.end()) {
-        Connection ending = std::move(found->second);
-        links_.erase(found);
-        ending.Disconnect();
-    }
-    return sinks_.erase(cookie) == 1 ? S_OK : CONNECT_E_NOCONNECTION;
+    return Guarded([&] {
+        // The link goes first, so that no event reaches a sink being let go; it is taken out
+        // of the table before it ends, since ending it may call back.
+        if (const auto found = links_.find(cookie); found != links_.end()) {
+            Connection ending = std::move(found->second);
+            links_.erase(found);
+            ending.Disconnect();
+        }
+        return sinks_.erase(cookie) == 1 ? S_OK : CONNECT_E_NOCONNECTION;
+    });
 }
 
 template <class Lifetime>

@@ -4,7 +4,6 @@
 
 #include "src/util/Failure.h"
 #include "win/combase/ComBoundary.h"
-#include "win/combase/NoTypeInfo.h"
 #include "win/combase/WideText.h"
 
 namespace pwk::win {
@@ -131,36 +130,28 @@ void* BasicDispatchObject<Lifetime>::InterfaceOf(REFIID iid) {
 }
 
 template <class Lifetime>
-HRESULT BasicDispatchObject<Lifetime>::GetTypeInfoCount(UINT* count) {
-    return NoTypeInfoCount(count);
-}
-
-template <class Lifetime>
-HRESULT BasicDispatchObject<Lifetime>::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
-    return NoTypeInfo(info);
-}
-
-template <class Lifetime>
 HRESULT BasicDispatchObject<Lifetime>::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
                                                      DISPID* ids) {
     if (names == nullptr || ids == nullptr) {
         return E_POINTER;
     }
-    HRESULT result = S_OK;
-    for (UINT i = 0; i < count; ++i) {
-        ids[i] = DISPID_UNKNOWN;
-        const std::string name = Lower(Narrow(names[i], wcslen(names[i])));
-        for (std::size_t m = 0; m < members_.size(); ++m) {
-            if (members_[m].Name == name) {
-                ++members_[m].Lookups;
-                ids[i] = static_cast<DISPID>(m + 1);
+    return Guarded([&] {
+        HRESULT result = S_OK;
+        for (UINT i = 0; i < count; ++i) {
+            ids[i] = DISPID_UNKNOWN;
+            const std::string name = Lower(Narrow(names[i], wcslen(names[i])));
+            for (std::size_t m = 0; m < members_.size(); ++m) {
+                if (members_[m].Name == name) {
+                    ++members_[m].Lookups;
+                    ids[i] = static_cast<DISPID>(m + 1);
+                }
+            }
+            if (ids[i] == DISPID_UNKNOWN) {
+                result = DISP_E_UNKNOWNNAME;
             }
         }
-        if (ids[i] == DISPID_UNKNOWN) {
-            result = DISP_E_UNKNOWNNAME;
-        }
-    }
-    return result;
+        return result;
+    });
 }
 
 template <class Lifetime>

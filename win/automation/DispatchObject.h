@@ -9,8 +9,8 @@
 
 #include "win/automation/ConnectionPoint.h"
 #include "win/automation/DispatchCall.h"
-#include "win/combase/ComObject.h"
 #include "win/combase/ComPtr.h"
+#include "win/combase/UntypedDispatch.h"
 #include "win/combase/Variant.h"
 
 namespace pwk::win {
@@ -22,7 +22,8 @@ namespace pwk::win {
 // `Lifetime` says whether the object keeps its module loaded: the component's own objects do
 // (ServerObject), a test host's do not (DispatchObject).
 template <class Lifetime>
-class BasicDispatchObject final : public ComObject<Lifetime, IDispatch, IConnectionPointContainer> {
+class BasicDispatchObject final
+    : public UntypedDispatch<Lifetime, IDispatch, IConnectionPointContainer> {
   public:
     using Handler = std::function<void(DispatchCall&)>;
 
@@ -55,8 +56,6 @@ class BasicDispatchObject final : public ComObject<Lifetime, IDispatch, IConnect
     // How often a client asked for the number of `name`.
     int Lookups(const std::string& name) const;
 
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override;
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
                                             DISPID* ids) override;
     HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID iid, LCID locale, WORD flags,

@@ -2,7 +2,6 @@
 
 #include "win/com/ModuleState.h"
 #include "win/combase/ComBoundary.h"
-#include "win/combase/NoTypeInfo.h"
 #include "win/dispatch/DispatchHost.h"
 
 namespace pwk::win {
@@ -10,14 +9,6 @@ namespace pwk::win {
 ConnectObject::ConnectObject() : core_(std::make_unique<Connect>(ModuleState::TheComponent())) {}
 
 ConnectObject::~ConnectObject() = default;
-
-HRESULT ConnectObject::GetTypeInfoCount(UINT* count) {
-    return NoTypeInfoCount(count);
-}
-
-HRESULT ConnectObject::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
-    return NoTypeInfo(info);
-}
 
 HRESULT ConnectObject::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) {
     return DISP_E_UNKNOWNNAME;

@@ -4,21 +4,19 @@
 
 #include "src/startup/Connect.h"
 #include "win/com/IDTExtensibility2.h"
-#include "win/combase/ComObject.h"
+#include "win/combase/UntypedDispatch.h"
 
 namespace pwk::win {
 
 // The COM object the host creates by ProgID: IDTExtensibility2 over the core's Connect. The
 // host's Application and add-in record are wrapped into the core's host model here; every call
 // answers S_OK, since the core's handlers never pass a failure to the host.
-class ConnectObject final : public ComObject<ServerLifetime, IDTExtensibility2> {
+class ConnectObject final : public UntypedDispatch<ServerLifetime, IDTExtensibility2> {
   public:
     // Creating it runs the component's start-up (Main) if this is the process's first object.
     ConnectObject();
 
     // No type information: the host calls through IDTExtensibility2's own slots.
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** info) override;
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override;
     HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
                                      UINT*) override;

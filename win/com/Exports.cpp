@@ -8,7 +8,9 @@
 #include "win/com/ModuleState.h"
 #include "win/com/Registration.h"
 #include "win/combase/ClassFactory.h"
+#include "win/combase/ComBoundary.h"
 
+using pwk::win::Guarded;
 using pwk::win::ModuleState;
 using pwk::win::Registration;
 
@@ -60,11 +62,11 @@ HRESULT STDAPICALLTYPE DllCanUnloadNow() {
 }
 
 HRESULT STDAPICALLTYPE DllRegisterServer() {
-    return Registration::Register(Registration::Scope::Machine);
+    return Guarded([] { return Registration::Register(Registration::Scope::Machine); });
 }
 
 HRESULT STDAPICALLTYPE DllUnregisterServer() {
-    return Registration::Unregister(Registration::Scope::Machine);
+    return Guarded([] { return Registration::Unregister(Registration::Scope::Machine); });
 }
 
 // regsvr32 /i:user /n registers for the current user only (/u with it unregisters); any other
@@ -73,7 +75,8 @@ HRESULT STDAPICALLTYPE DllInstall(BOOL install, LPCWSTR commandLine) {
     const bool user = commandLine != nullptr && _wcsicmp(commandLine, L"user") == 0;
     const Registration::Scope scope =
         user ? Registration::Scope::User : Registration::Scope::Machine;
-    return install ? Registration::Register(scope) : Registration::Unregister(scope);
+    return Guarded(
+        [&] { return install ? Registration::Register(scope) : Registration::Unregister(scope); });
 }
 
 }  // extern "C"

@@ -31,17 +31,22 @@ HRESULT Raised(const Failure& failure, const std::string& source, EXCEPINFO* exc
 HRESULT HResultOfCaught() noexcept;
 HRESULT RaisedCaught(const std::string& source, EXCEPINFO* exception) noexcept;
 
-// Runs `body` at a COM boundary: its own HRESULT (or S_OK for a body that answers nothing),
-// or the HRESULT of the failure it raised.
+// What `body` answers: its own HRESULT, or S_OK for a body that answers nothing.
+template <class Body>
+HRESULT Answer(Body& body) {
+    if constexpr (std::is_void_v<decltype(body())>) {
+        body();
+        return S_OK;
+    } else {
+        return body();
+    }
+}
+
+// Runs `body` at a COM boundary: what it answers, or the HRESULT of the failure it raised.
 template <class Body>
 HRESULT Guarded(Body&& body) noexcept {
     try {
-        if constexpr (std::is_void_v<decltype(body())>) {
-            body();
-            return S_OK;
-        } else {
-            return body();
-        }
+        return Answer(body);
     } catch (...) {
         return HResultOfCaught();
     }
@@ -51,8 +56,7 @@ HRESULT Guarded(Body&& body) noexcept {
 template <class Body>
 HRESULT GuardedInvoke(const std::string& source, EXCEPINFO* exception, Body&& body) noexcept {
     try {
-        body();
-        return S_OK;
+        return Answer(body);
     } catch (...) {
         return RaisedCaught(source, exception);
     }

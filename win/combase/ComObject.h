@@ -17,7 +17,8 @@ namespace pwk::win {
 // exactly those, by the IIDs their types carry (__uuidof), together with IUnknown (the first
 // interface, the object's identity) and IDispatch under any interface built on it. One atomic
 // count; `Lifetime` says what the last Release does and whether the object keeps its module
-// loaded (Lifetime.h). An object starts with one reference, its maker's (MakeCom).
+// loaded (Lifetime.h). An object starts with one reference, its maker's (MakeCom). An IDispatch
+// without type information derives from UntypedDispatch, which adds those answers.
 template <class Lifetime, class First, class... Rest>
 class ComObject : public First, public Rest... {
   public:

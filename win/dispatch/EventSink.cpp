@@ -5,7 +5,6 @@
 #include "win/combase/ComBoundary.h"
 #include "win/combase/ComFailure.h"
 #include "win/combase/ComPtr.h"
-#include "win/combase/NoTypeInfo.h"
 
 namespace pwk::win {
 
@@ -28,14 +27,6 @@ Connection EventSink::Advise(IDispatch* source, const IID& events, Handlers hand
 
 void* EventSink::InterfaceOf(REFIID iid) {
     return IsEqualIID(iid, events_) ? static_cast<IDispatch*>(this) : Listed(iid);
-}
-
-HRESULT EventSink::GetTypeInfoCount(UINT* count) {
-    return NoTypeInfoCount(count);
-}
-
-HRESULT EventSink::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
-    return NoTypeInfo(info);
 }
 
 HRESULT EventSink::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) {

@@ -6,7 +6,7 @@
 #include <map>
 
 #include "src/util/Connection.h"
-#include "win/combase/ComObject.h"
+#include "win/combase/UntypedDispatch.h"
 #include "win/dispatch/EventArgs.h"
 
 namespace pwk::win {
@@ -15,7 +15,7 @@ namespace pwk::win {
 // through IDispatch::Invoke with the event's member number. Events nobody handles are
 // answered and dropped; a handler never passes a failure back to the host. The host holds the
 // sink while it is connected, which keeps the component loaded.
-class EventSink final : public ComObject<ServerLifetime, IDispatch> {
+class EventSink final : public UntypedDispatch<ServerLifetime, IDispatch> {
   public:
     using Handler = std::function<void(EventArgs&)>;
     using Handlers = std::map<DISPID, Handler>;
@@ -27,8 +27,6 @@ class EventSink final : public ComObject<ServerLifetime, IDispatch> {
     EventSink(const IID& events, Handlers handlers)
         : events_(events), handlers_(std::move(handlers)) {}
 
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override;
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
                                             DISPID* ids) override;
     HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID iid, LCID locale, WORD flags,

@@ -5,7 +5,6 @@
 #include "src/util/Failure.h"
 #include "win/automation/DispatchCall.h"
 #include "win/combase/ComBoundary.h"
-#include "win/combase/NoTypeInfo.h"
 #include "win/combase/WideText.h"
 #include "winharness/bridge/BridgeCache.h"
 #include "winharness/bridge/BridgeKind.h"
@@ -76,27 +75,21 @@ void* HostDispatch::InterfaceOf(REFIID iid) {
     return Listed(iid);
 }
 
-HRESULT HostDispatch::GetTypeInfoCount(UINT* count) {
-    return win::NoTypeInfoCount(count);
-}
-
-HRESULT HostDispatch::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
-    return win::NoTypeInfo(info);
-}
-
 HRESULT HostDispatch::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
     if (names == nullptr || ids == nullptr) {
         return E_POINTER;
     }
-    HRESULT result = S_OK;
-    for (UINT i = 0; i < count; ++i) {
-        const auto id = kind_.Members.IdOf(win::Narrow(names[i], wcslen(names[i])));
-        ids[i] = id.value_or(DISPID_UNKNOWN);
-        if (!id) {
-            result = DISP_E_UNKNOWNNAME;
+    return win::Guarded([&] {
+        HRESULT result = S_OK;
+        for (UINT i = 0; i < count; ++i) {
+            const auto id = kind_.Members.IdOf(win::Narrow(names[i], wcslen(names[i])));
+            ids[i] = id.value_or(DISPID_UNKNOWN);
+            if (!id) {
+                result = DISP_E_UNKNOWNNAME;
+            }
         }
-    }
-    return result;
+        return result;
+    });
 }
 
 HRESULT HostDispatch::Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPARAMS* params,
@@ -111,21 +104,22 @@ HRESULT HostDispatch::Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPARAMS
     if (result != nullptr) {
         VariantInit(result);
     }
-    win::DispatchCall call(flags, *params, result);
-    if (call.IsPut() && !found->Write) {
-        return DISP_E_MEMBERNOTFOUND;
-    }
-    if (call.IsPut() && call.Count() == 0) {
-        return DISP_E_PARAMNOTFOUND;
-    }
     // The client holds this bridge through the call; the host object is held by it. A host
     // failure names its own source, if any.
     return win::GuardedInvoke("", exception, [&] {
+        win::DispatchCall call(flags, *params, result);
+        if (call.IsPut() && !found->Write) {
+            return DISP_E_MEMBERNOTFOUND;
+        }
+        if (call.IsPut() && call.Count() == 0) {
+            return DISP_E_PARAMNOTFOUND;
+        }
         if (call.IsPut()) {
             found->Write(*object_, call.Arg(call.Count() - 1));
         } else {
             call.Return(found->Read(*object_, call));
         }
+        return S_OK;
     });
 }
 

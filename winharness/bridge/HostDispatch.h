@@ -7,8 +7,8 @@
 
 #include "src/platform/AutomationObject.h"
 #include "win/automation/ConnectionPoint.h"
-#include "win/combase/ComObject.h"
 #include "win/combase/ComPtr.h"
+#include "win/combase/UntypedDispatch.h"
 #include "winharness/bridge/HostBridge.h"
 
 namespace pwk::bridge {
@@ -23,8 +23,8 @@ struct BridgeKind;
 // same COM object. The bridge holds its host object and lets go of it when the last COM
 // reference goes; the table that finds the live bridge of an object holds neither. So the
 // host's reference audit sees exactly what the client still holds.
-class HostDispatch final : public win::ComObject<win::ProgramLifetime, IDispatch,
-                                                 IConnectionPointContainer, IHostBridge> {
+class HostDispatch final : public win::UntypedDispatch<win::ProgramLifetime, IDispatch,
+                                                       IConnectionPointContainer, IHostBridge> {
   public:
     // The bridge of `object`, made when it has none; null for nothing.
     static win::ComPtr<IDispatch> Of(const std::shared_ptr<AutomationObject>& object);
@@ -35,8 +35,6 @@ class HostDispatch final : public win::ComObject<win::ProgramLifetime, IDispatch
 
     HostDispatch(std::shared_ptr<AutomationObject> object, const BridgeKind& kind);
 
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override;
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
                                             DISPID* ids) override;
     HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID iid, LCID locale, WORD flags,

@@ -24,7 +24,7 @@ namespace {
 const HRESULT apartment = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
 
 constexpr std::int32_t kUnspecified = static_cast<std::int32_t>(E_FAIL);  // -2147467259
-constexpr std::int32_t kNotFound = -2147221233;                         // 0x8004010F
+constexpr std::int32_t kNotFound = -2147221233;                           // 0x8004010F
 
 using Caller = pwk::win::PlainObject<struct CallerKind>;
 
@@ -89,7 +89,8 @@ TEST_CASE("a failure that names no source is raised by the object; an empty text
               "Wickline.RegSettings");
 }
 
-TEST_CASE("foreign exceptions: bad_alloc is 7, another exception 5 with its text, else E_UNEXPECTED") {
+TEST_CASE(
+    "foreign exceptions: bad_alloc is 7, another exception 5 with its text, else E_UNEXPECTED") {
     CheckSame(CallFailure([] { throw std::bad_alloc(); }), 7, "Out of memory",
               "Wickline.RegSettings");
     CheckSame(CallFailure([] { throw std::runtime_error("map::at"); }), 5, "map::at",

@@ -10,9 +10,8 @@
 #include "win/combase/ClassFactory.h"
 #include "win/combase/ComObject.h"
 #include "win/combase/ModuleCount.h"
-#include "win/combase/NoTypeInfo.h"
+#include "win/combase/UntypedDispatch.h"
 
-using pwk::win::ComObject;
 using pwk::win::ComPtr;
 using pwk::win::IDTExtensibility2;
 using pwk::win::MakeCom;
@@ -22,14 +21,9 @@ namespace {
 
 // An add-in with events: two interfaces, one of them built on IDispatch.
 template <class Lifetime>
-class AddIn final : public ComObject<Lifetime, IDTExtensibility2, IConnectionPointContainer> {
+class AddIn final
+    : public pwk::win::UntypedDispatch<Lifetime, IDTExtensibility2, IConnectionPointContainer> {
   public:
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-        return pwk::win::NoTypeInfoCount(count);
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** info) override {
-        return pwk::win::NoTypeInfo(info);
-    }
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
         return DISP_E_UNKNOWNNAME;
     }
@@ -55,12 +49,12 @@ class AddIn final : public ComObject<Lifetime, IDTExtensibility2, IConnectionPoi
 using ServerAddIn = AddIn<pwk::win::ServerLifetime>;
 using ProgramAddIn = AddIn<pwk::win::ProgramLifetime>;
 
+// The pointer QueryInterface hands out for `iid` (its reference given back); null when refused.
 void* Query(IUnknown* object, const IID& iid) {
     void* found = reinterpret_cast<void*>(1);
-    if (FAILED(object->QueryInterface(iid, &found))) {
-        return found;
+    if (SUCCEEDED(object->QueryInterface(iid, &found))) {
+        ComPtr<IUnknown>::Attach(static_cast<IUnknown*>(found));
     }
-    static_cast<IUnknown*>(found)->Release();
     return found;
 }
 

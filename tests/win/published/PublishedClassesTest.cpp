@@ -10,8 +10,7 @@
 #include "tests/win/support/CommandLine.h"
 #include "tests/win/support/ComponentCalls.h"
 #include "win/automation/DispatchObject.h"
-#include "win/combase/ComObject.h"
-#include "win/combase/NoTypeInfo.h"
+#include "win/combase/UntypedDispatch.h"
 #include "win/combase/WideText.h"
 #include "win/dispatch/PlainObject.h"
 #include "win/platform/RegistrySettingsStore.h"
@@ -197,16 +196,10 @@ TEST_CASE("a failure crosses with its number and text; a foreign object is no se
 }
 
 // A page's sink for the settings' events: counts Updated, answers for the event interface.
-class UpdatedSink final : public pwk::win::ComObject<pwk::win::ProgramLifetime, IDispatch> {
+class UpdatedSink final : public pwk::win::UntypedDispatch<pwk::win::ProgramLifetime, IDispatch> {
   public:
     int updates = 0;
 
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-        return pwk::win::NoTypeInfoCount(count);
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** info) override {
-        return pwk::win::NoTypeInfo(info);
-    }
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
         return E_NOTIMPL;
     }

@@ -35,6 +35,7 @@
 #include "tests/win/support/CommandLine.h"
 #include "tests/win/support/ComponentCalls.h"
 #include "win/com/IDTExtensibility2.h"
+#include "win/combase/Unique.h"
 #include "win/combase/WideText.h"
 #include "win/platform/RegistrySettingsStore.h"
 #include "winharness/bridge/ClassRegistration.h"
@@ -180,13 +181,13 @@ bool SendLinkedMail(sim::SimHost& host) {
     return host.Send(mail->AsItem());
 }
 
-HMODULE component = nullptr;
+pwk::win::UniqueModule component;
 
 TEST_CASE("the component registers itself") {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    component = LoadLibraryW(Argument(1, L"PWKCommon.dll").c_str());
-    CHECK(component != nullptr);
-    CHECK(CallExport(component, "DllRegisterServer") == S_OK);
+    component = pwk::win::UniqueModule(LoadLibraryW(Argument(1, L"PWKCommon.dll").c_str()));
+    CHECK(component);
+    CHECK(CallExport(component.Get(), "DllRegisterServer") == S_OK);
 }
 
 TEST_CASE(
@@ -305,9 +306,9 @@ TEST_CASE(
 
 TEST_CASE("the component can unload and unregisters itself") {
     CoFreeUnusedLibraries();
-    CHECK(CallExport(component, "DllCanUnloadNow") == S_OK);
-    CHECK(CallExport(component, "DllUnregisterServer") == S_OK);
-    FreeLibrary(component);
+    CHECK(CallExport(component.Get(), "DllCanUnloadNow") == S_OK);
+    CHECK(CallExport(component.Get(), "DllUnregisterServer") == S_OK);
+    component = pwk::win::UniqueModule();
     CoUninitialize();
 }
 

@@ -20,6 +20,7 @@
 #include "tests/win/support/CommandLine.h"
 #include "tests/win/support/ComponentCalls.h"
 #include "win/com/IDTExtensibility2.h"
+#include "win/combase/Unique.h"
 #include "win/combase/WideText.h"
 #include "win/dispatch/EventIds.h"
 #include "winharness/testhost/BoxAnswerer.h"
@@ -113,13 +114,13 @@ std::wstring ComponentPath() {
     return pwk::wintest::Argument(1, L"PWKCommon.dll");
 }
 
-HMODULE component = nullptr;
+pwk::win::UniqueModule component;
 
 TEST_CASE("the component registers itself") {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    component = LoadLibraryW(ComponentPath().c_str());
-    CHECK(component != nullptr);
-    CHECK(CallExport(component, "DllRegisterServer") == S_OK);
+    component = pwk::win::UniqueModule(LoadLibraryW(ComponentPath().c_str()));
+    CHECK(component);
+    CHECK(CallExport(component.Get(), "DllRegisterServer") == S_OK);
     // A first start: no settings stored, and no log of an earlier run to find lines in.
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\Parleywick");
     std::error_code ignored;
@@ -237,7 +238,7 @@ TEST_CASE("the open explorer is hooked, follows what the user does and is left a
     CHECK(AllGivenBack(host, before));
     // No box: nothing failed that the user would have been told of.
     CHECK(boxes.Answered().empty());
-    CHECK(CallExport(component, "DllCanUnloadNow") == S_OK);
+    CHECK(CallExport(component.Get(), "DllCanUnloadNow") == S_OK);
 }
 
 TEST_CASE("a refused host gets its two log lines and keeps every reference") {
@@ -329,9 +330,9 @@ TEST_CASE("after an upgrade the log is erased while the add-in writes it, and st
 
 TEST_CASE("the component can unload and unregisters itself") {
     CoFreeUnusedLibraries();
-    CHECK(CallExport(component, "DllCanUnloadNow") == S_OK);
-    CHECK(CallExport(component, "DllUnregisterServer") == S_OK);
-    FreeLibrary(component);
+    CHECK(CallExport(component.Get(), "DllCanUnloadNow") == S_OK);
+    CHECK(CallExport(component.Get(), "DllUnregisterServer") == S_OK);
+    component = pwk::win::UniqueModule();
     CoUninitialize();
 }
 
