@@ -1,7 +1,6 @@
 #include "src/tracking/RegSettings.h"
 
 #include <type_traits>
-#include <variant>
 #include <vector>
 
 #include "src/component/Component.h"

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <variant>
 
 #include "src/tracking/SettingsLayout.h"
 #include "src/tracking/TextConversion.h"
