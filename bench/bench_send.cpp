@@ -98,7 +98,8 @@ class SendBench {
     void AddinSend(const Ref<host::MailItem>& mail) {
         bool cancel = false;
         const auto settings = app->theRegSettings();
-        PWKGlobal::ItemSendHandler(harness.component, *app, app->dbgGetMapiNamespace(), settings,
+        PWKGlobal::ItemSendHandler(harness.component, app->TrackedFolders(),
+                                   app->dbgGetMapiNamespace(), settings,
                                    settings->TrackedFoldersets(), mail, cancel);
     }
 

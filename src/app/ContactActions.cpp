@@ -49,43 +49,6 @@ void PWKAddinApp::SetActivity(const std::string& text) {
     component_.Errors().SetActivity(text);
 }
 
-std::shared_ptr<TrackedFolderset> PWKAddinApp::GetTrackedFoldersetForContact(
-    const Ref<host::ContactItem>& ctc) {
-    std::shared_ptr<TrackedFolderset> result;
-    Procedure proc(component_, kAddinAppModule, "GetTrackedFoldersetForContact",
-                   Boundary::Component);
-    proc.Run([&] {
-        if (!ctc) {
-            return;
-        }
-        proc.Step([&] { SetActivity(""); });
-        Ref<host::MAPIFolder> holder;
-        proc.Step([&] { holder = As<host::MAPIFolder>(ctc->Parent()); });
-        std::shared_ptr<TrackedFoldersets> foldersets;
-        std::int32_t count = 0;
-        proc.Step([&] {
-            foldersets = Deref(regSettings_.Get()).TrackedFoldersets();
-            count = Deref(foldersets).Count();
-        });
-        for (std::int32_t i = 1; i <= count && !result; ++i) {
-            std::shared_ptr<TrackedFolderset> candidate;
-            Ref<host::MAPIFolder> folder;
-            proc.Step([&] {
-                candidate = foldersets->Item(i);
-                folder = candidate->ContactMAPIFolder(olNamespace_);
-            });
-            // Identifiers first, then the name; each compared only when the one before matched.
-            proc.Step([&] {
-                if (folder->EntryID() == holder->EntryID() &&
-                    folder->StoreID() == holder->StoreID() && folder->Name() == holder->Name()) {
-                    result = candidate;
-                }
-            });
-        }
-    });
-    return result;
-}
-
 void PWKAddinApp::NewPhoneCall(const Ref<host::ContactItem>& contactItem) {
     static constexpr JournalEntryAction action{
         "NewPhoneCall", "Couldn't create new phone call for contact ", "Phone Call", false};

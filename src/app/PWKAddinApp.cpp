@@ -103,6 +103,10 @@ Ref<host::NameSpace> PWKAddinApp::dbgGetMapiNamespace() {
     return result;
 }
 
+TrackedFolderLookup PWKAddinApp::TrackedFolders() {
+    return TrackedFolderLookup(component_, kAddinAppModule, regSettings_.Get(), olNamespace_);
+}
+
 void PWKAddinApp::RegSettings_Updated() {
     regSettings_->SaveReg(outlookApp_.Get());
     RefreshHookedWindows();

@@ -11,7 +11,6 @@
 #include "src/host/Events.h"
 #include "src/host/Explorers.h"
 #include "src/host/Inspectors.h"
-#include "src/journal/JournalOwner.h"
 #include "src/tracking/RegSettings.h"
 #include "src/tracking/RegSettingsEvents.h"
 #include "src/util/EventSource.h"
@@ -61,6 +60,9 @@ class PWKAddinApp : public std::enable_shared_from_this<PWKAddinApp>,
     const std::string& ProgID() const override { return progId_; }
     std::shared_ptr<RegSettings> theRegSettings() const override { return regSettings_.Get(); }
     Ref<host::NameSpace> dbgGetMapiNamespace() override;
+    // The tracked-folder questions over the settings and namespace held now, traced as this
+    // object's procedures.
+    TrackedFolderLookup TrackedFolders() override;
     bool DebugMode() const { return debugMode_; }
 
     // The window registry.
@@ -70,7 +72,11 @@ class PWKAddinApp : public std::enable_shared_from_this<PWKAddinApp>,
     void InspectorClosed(const std::string& key) override;
     void RefreshHookedWindows();
     void ReleaseHookedWindows();
-    bool IsTrackedFolder(const Ref<host::MAPIFolder>& contactFolder) override;
+    // The lookup's question offered as this object's own, for callers of the application
+    // object; the hooks and the journal ask TrackedFolders() themselves.
+    bool IsTrackedFolder(const Ref<host::MAPIFolder>& contactFolder) {
+        return TrackedFolders().IsTrackedFolder(contactFolder);
+    }
 
     // What the registry holds, for its owner's checks: the keys in order of hooking.
     std::vector<std::string> HookedExplorerKeys() const { return hookedExplorers_.Keys(); }
@@ -81,7 +87,9 @@ class PWKAddinApp : public std::enable_shared_from_this<PWKAddinApp>,
 
     // The contact actions behind the command buttons (ContactActions.cpp).
     std::shared_ptr<TrackedFolderset> GetTrackedFoldersetForContact(
-        const Ref<host::ContactItem>& ctc) override;
+        const Ref<host::ContactItem>& ctc) {
+        return TrackedFolders().GetTrackedFoldersetForContact(ctc);
+    }
     void NewPhoneCall(const Ref<host::ContactItem>& contactItem) override;
     void NewEmail(const Ref<host::ContactItem>& contactItem) override;
     void NewJournalEntry(const Ref<host::ContactItem>& contactItem) override;
@@ -97,7 +105,7 @@ class PWKAddinApp : public std::enable_shared_from_this<PWKAddinApp>,
     void pExplorers_NewExplorer(const Ref<host::Explorer>& explorer);
     void pInspectors_NewInspector(const Ref<host::Inspector>& inspector);
     void RegSettings_Updated();
-    // Send interception and the options page (SendInterception.cpp).
+    // Send interception (SendInterception.cpp) and the options page (OptionsPagesAdd.cpp).
     void OutlookApp_ItemSend(const Ref<host::Item>& item, bool& cancel);
     void OutlookApp_OptionsPagesAdd(const Ref<host::PropertyPages>& pages);
 

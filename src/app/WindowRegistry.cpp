@@ -16,8 +16,6 @@
 #include "src/host/MAPIFolder.h"
 #include "src/host/MailItem.h"
 #include "src/host/NameSpace.h"
-#include "src/tracking/TrackedFolderset.h"
-#include "src/tracking/TrackedFoldersets.h"
 #include "src/util/Ref.h"
 
 namespace pwk {
@@ -150,32 +148,6 @@ void PWKAddinApp::RefreshHookedWindows() {
                 Deref(olNamespace_).GetDefaultFolder(host::DefaultFolder::SentMail));
         });
     });
-}
-
-bool PWKAddinApp::IsTrackedFolder(const Ref<host::MAPIFolder>& contactFolder) {
-    bool tracked = false;
-    Procedure proc(component_, kAddinAppModule, "IsTrackedFolder", Boundary::Component,
-                   Severity::Minor);
-    proc.Run([&] {
-        std::shared_ptr<TrackedFoldersets> foldersets;
-        proc.Step([&] { foldersets = Deref(regSettings_.Get()).TrackedFoldersets(); });
-        if (!foldersets) {
-            return;
-        }
-        std::int32_t count = 0;
-        proc.Step([&] { count = foldersets->Count(); });
-        for (std::int32_t i = 1; i <= count && !tracked; ++i) {
-            proc.Step([&] {
-                const auto found = foldersets->ItemView(i).ContactMAPIFolder(olNamespace_);
-                host::MAPIFolder& folder = Deref(found);
-                host::MAPIFolder& candidate = Deref(contactFolder);
-                tracked = folder.Name() == candidate.Name() &&
-                          folder.EntryID() == candidate.EntryID() &&
-                          folder.StoreID() == candidate.StoreID();
-            });
-        }
-    });
-    return tracked;
 }
 
 }  // namespace pwk

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "src/journal/JournalOwner.h"
+#include "src/tracking/TrackedFolderLookup.h"
 #include "src/util/Ref.h"
 
 namespace pwk {
@@ -11,24 +11,26 @@ namespace pwk {
 class RegSettings;
 
 namespace host {
+class Application;
 class ContactItem;
 class MailItem;
-class MAPIFolder;
 class NameSpace;
 }  // namespace host
 
 // What the window hooks ask of the add-in's application object, which owns them: the ProgID
-// their buttons carry, the settings, the namespace, the folder test, where to report that
-// their window closed, the contact actions behind the buttons, and (as the journal's owner)
-// what the appointment journal needs. The application object implements it; a hook holds it
+// their buttons carry, the settings, the host application and namespace, the tracked-folder
+// questions over the current settings, where to report that their window closed, and the
+// contact actions behind the buttons. The application object implements it; a hook holds it
 // strongly until it is killed, and the application object's release order breaks that cycle.
-class HookOwner : public JournalOwner {
+class HookOwner {
   public:
     virtual ~HookOwner() = default;
 
     virtual const std::string& ProgID() const = 0;
     virtual std::shared_ptr<RegSettings> theRegSettings() const = 0;
+    virtual Ref<host::Application> OutlookApplication() = 0;
     virtual Ref<host::NameSpace> dbgGetMapiNamespace() = 0;
+    virtual TrackedFolderLookup TrackedFolders() = 0;
     virtual void ExplorerClosed(const std::string& key) = 0;
     virtual void InspectorClosed(const std::string& key) = 0;
 

@@ -90,7 +90,7 @@ void HookedExplorer::MyExplorer_FolderSwitch() {
         HookedButtonSet& set = Deref(buttonSet_);
         if (kind == host::ItemType::Contact) {
             bool tracked = false;
-            proc.Step([&] { tracked = Deref(addinApp_).IsTrackedFolder(folder); });
+            proc.Step([&] { tracked = Deref(addinApp_).TrackedFolders().IsTrackedFolder(folder); });
             if (tracked) {
                 proc.Step([&] { set.SetMode(ButtonMode::Contact); });
                 proc.Step([&] { set.SetVisible(true); });
@@ -150,7 +150,7 @@ void HookedExplorer::MyExplorer_SelectionChange() {
             bool trackedContact = false;
             Ref<host::ContactItem> contact;
             proc.Step([&] {
-                const bool tracked = Deref(addinApp_).IsTrackedFolder(folder);
+                const bool tracked = Deref(addinApp_).TrackedFolders().IsTrackedFolder(folder);
                 contact = As<host::ContactItem>(selection->Item(1));
                 trackedContact = tracked && contact;
             });

@@ -29,8 +29,8 @@ void HookedFolder::Items_ItemAdd(const Ref<host::Item>& item) {
         }
         HookOwner& app = Deref(addinApp_);
         const auto settings = app.theRegSettings();
-        PWKGlobal::SentMailAddHandler(component_, app, app.dbgGetMapiNamespace(), settings,
-                                      Deref(settings).TrackedFoldersets(), item);
+        PWKGlobal::SentMailAddHandler(component_, app.TrackedFolders(), app.dbgGetMapiNamespace(),
+                                      settings, Deref(settings).TrackedFoldersets(), item);
     });
 }
 

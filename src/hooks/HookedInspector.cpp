@@ -52,7 +52,7 @@ void HookedInspector::Initialize(const Ref<host::Application>& olApp,
             bool tracked = false;
             proc.Step([&] {
                 const auto folder = As<host::MAPIFolder>(contact->Parent());
-                tracked = folder && Deref(addinApp_).IsTrackedFolder(folder);
+                tracked = folder && Deref(addinApp_).TrackedFolders().IsTrackedFolder(folder);
             });
             if (tracked) {
                 // The set stays enabled and shown, in contact mode, for the window's
@@ -153,8 +153,9 @@ void HookedInspector::MyAppointmentItem_Write(bool& /*cancel*/) {
             return;
         }
         proc.Step([&] {
+            HookOwner& app = Deref(addinApp_);
             PWKGlobal::AppointmentSaveHandler(component_, myAppointmentItem_.Get(),
-                                              Deref(addinApp_));
+                                              app.TrackedFolders(), app.OutlookApplication());
         });
         proc.Step([&] { myAppointmentItem_.Reset(); });
     });

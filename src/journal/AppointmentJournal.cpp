@@ -12,6 +12,7 @@
 #include "src/host/MAPIFolder.h"
 #include "src/host/NameSpace.h"
 #include "src/journal/ItemCast.h"
+#include "src/tracking/TrackedFolderLookup.h"
 #include "src/tracking/TrackedFolderset.h"
 
 namespace pwk::PWKGlobal {
@@ -21,7 +22,8 @@ constexpr const char* kMeetingType = "Meeting";
 }  // namespace
 
 void AppointmentSaveHandler(Component& component, const Ref<host::AppointmentItem>& appointment,
-                            JournalOwner& addinApp) {
+                            const TrackedFolderLookup& trackedFolders,
+                            const Ref<host::Application>& application) {
     Procedure proc(component, "PWKGlobal", "AppointmentSaveHandler", Boundary::Internal);
     proc.Run([&] {
         std::int32_t count = 0;
@@ -46,14 +48,13 @@ void AppointmentSaveHandler(Component& component, const Ref<host::AppointmentIte
                 passOver = !contact;
             });
             unlessPassedOver([&] {
-                passOver = !addinApp.IsTrackedFolder(As<host::MAPIFolder>(contact->Parent()));
+                passOver = !trackedFolders.IsTrackedFolder(As<host::MAPIFolder>(contact->Parent()));
             });
             unlessPassedOver([&] {
-                folderset = addinApp.GetTrackedFoldersetForContact(contact);
+                folderset = trackedFolders.GetTrackedFoldersetForContact(contact);
                 passOver = !folderset;
             });
-            unlessPassedOver(
-                [&] { nameSpace = addinApp.OutlookApplication()->GetNamespace("MAPI"); });
+            unlessPassedOver([&] { nameSpace = application->GetNamespace("MAPI"); });
             unlessPassedOver([&] {
                 const Ref<host::MAPIFolder> journal = folderset->JournMAPIFolder(nameSpace);
                 entry = ItemAs<host::JournalItem>(

@@ -1,13 +1,14 @@
 #pragma once
 
-#include "src/journal/JournalOwner.h"
 #include "src/util/Ref.h"
 
 namespace pwk {
 
 class Component;
+class TrackedFolderLookup;
 
 namespace host {
+class Application;
 class AppointmentItem;
 }  // namespace host
 
@@ -17,7 +18,8 @@ namespace PWKGlobal {
 // that lives in a tracked contacts folder: one entry per contact, in link order, written into
 // the journal folder of the contact's folderset and linked to that contact alone.
 void AppointmentSaveHandler(Component& component, const Ref<host::AppointmentItem>& appointment,
-                            JournalOwner& addinApp);
+                            const TrackedFolderLookup& trackedFolders,
+                            const Ref<host::Application>& application);
 
 }  // namespace PWKGlobal
 }  // namespace pwk

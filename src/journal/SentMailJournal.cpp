@@ -22,6 +22,7 @@
 #include "src/journal/GlobalModule.h"
 #include "src/journal/ItemCast.h"
 #include "src/tracking/RegSettings.h"
+#include "src/tracking/TrackedFolderLookup.h"
 #include "src/tracking/TrackedFolderset.h"
 #include "src/tracking/TrackedFoldersets.h"
 
@@ -37,13 +38,13 @@ using Contacts = std::vector<Ref<host::ContactItem>>;
 // group under way, which a failure deletes again.
 class SentMailFiling {
   public:
-    SentMailFiling(Component& component, Procedure& proc, JournalOwner& addinApp,
+    SentMailFiling(Component& component, Procedure& proc, const TrackedFolderLookup& trackedFolders,
                    const Ref<host::NameSpace>& nameSpace,
                    const std::shared_ptr<RegSettings>& settings,
                    const std::shared_ptr<TrackedFoldersets>& foldersets, Ref<host::MailItem> mail)
         : component_(component),
           proc_(proc),
-          addinApp_(addinApp),
+          trackedFolders_(trackedFolders),
           nameSpace_(nameSpace),
           settings_(settings),
           foldersets_(foldersets),
@@ -131,13 +132,13 @@ class SentMailFiling {
             }
             bool tracked = false;
             proc_.Step([&] {
-                tracked = addinApp_.IsTrackedFolder(As<host::MAPIFolder>(contact->Parent()));
+                tracked = trackedFolders_.IsTrackedFolder(As<host::MAPIFolder>(contact->Parent()));
             });
             if (!tracked) {
                 continue;
             }
             std::shared_ptr<TrackedFolderset> folderset;
-            proc_.Step([&] { folderset = addinApp_.GetTrackedFoldersetForContact(contact); });
+            proc_.Step([&] { folderset = trackedFolders_.GetTrackedFoldersetForContact(contact); });
             if (folderset) {
                 FileCopy(folderset, Contacts{contact});
             }
@@ -215,7 +216,7 @@ class SentMailFiling {
 
     Component& component_;
     Procedure& proc_;
-    JournalOwner& addinApp_;
+    const TrackedFolderLookup& trackedFolders_;
     const Ref<host::NameSpace>& nameSpace_;
     const std::shared_ptr<RegSettings>& settings_;
     const std::shared_ptr<TrackedFoldersets>& foldersets_;
@@ -228,12 +229,13 @@ class SentMailFiling {
 
 // The two handlers differ only in their name and in the setting that selects them.
 void HandleSentMail(const char* procedure, bool runsWithSentItemsFolder, Component& component,
-                    JournalOwner& addinApp, const Ref<host::NameSpace>& nameSpace,
+                    const TrackedFolderLookup& trackedFolders,
+                    const Ref<host::NameSpace>& nameSpace,
                     const std::shared_ptr<RegSettings>& settings,
                     const std::shared_ptr<TrackedFoldersets>& foldersets,
                     const Ref<host::Item>& item) {
     Procedure proc(component, kGlobalModule, procedure, Boundary::Internal);
-    SentMailFiling filing(component, proc, addinApp, nameSpace, settings, foldersets,
+    SentMailFiling filing(component, proc, trackedFolders, nameSpace, settings, foldersets,
                           As<host::MailItem>(item));
     proc.OnLeave([&] { filing.CleanUp(); });
     proc.Run([&] {
@@ -248,22 +250,22 @@ void HandleSentMail(const char* procedure, bool runsWithSentItemsFolder, Compone
 
 }  // namespace
 
-void ItemSendHandler(Component& component, JournalOwner& addinApp,
+void ItemSendHandler(Component& component, const TrackedFolderLookup& trackedFolders,
                      const Ref<host::NameSpace>& nameSpace,
                      const std::shared_ptr<RegSettings>& settings,
                      const std::shared_ptr<TrackedFoldersets>& foldersets,
                      const Ref<host::Item>& item, bool& /*cancel*/) {
-    HandleSentMail("ItemSendHandler", false, component, addinApp, nameSpace, settings, foldersets,
-                   item);
+    HandleSentMail("ItemSendHandler", false, component, trackedFolders, nameSpace, settings,
+                   foldersets, item);
 }
 
-void SentMailAddHandler(Component& component, JournalOwner& addinApp,
+void SentMailAddHandler(Component& component, const TrackedFolderLookup& trackedFolders,
                         const Ref<host::NameSpace>& nameSpace,
                         const std::shared_ptr<RegSettings>& settings,
                         const std::shared_ptr<TrackedFoldersets>& foldersets,
                         const Ref<host::Item>& item) {
-    HandleSentMail("SentMailAddHandler", true, component, addinApp, nameSpace, settings, foldersets,
-                   item);
+    HandleSentMail("SentMailAddHandler", true, component, trackedFolders, nameSpace, settings,
+                   foldersets, item);
 }
 
 void AddRecipItemToContactHierarchy(Component& component, ContactHierarchy& hierarchy,

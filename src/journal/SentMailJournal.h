@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "src/journal/JournalOwner.h"
 #include "src/journal/RecipContactHeirarchyItem.h"
 #include "src/util/Ref.h"
 
@@ -10,6 +9,7 @@ namespace pwk {
 
 class Component;
 class RegSettings;
+class TrackedFolderLookup;
 class TrackedFolderset;
 class TrackedFoldersets;
 
@@ -27,14 +27,14 @@ namespace PWKGlobal {
 // an unlinked one (when unlinked mail is tracked) for the contacts its recipients' addresses
 // find, grouped by e-mails folder, and gets linked to them. Runs in the send itself when the
 // sent-items folder is not used; never cancels the send.
-void ItemSendHandler(Component& component, JournalOwner& addinApp,
+void ItemSendHandler(Component& component, const TrackedFolderLookup& trackedFolders,
                      const Ref<host::NameSpace>& nameSpace,
                      const std::shared_ptr<RegSettings>& settings,
                      const std::shared_ptr<TrackedFoldersets>& foldersets,
                      const Ref<host::Item>& item, bool& cancel);
 
 // The same, for a mail arriving in the sent-items folder, when that folder is used.
-void SentMailAddHandler(Component& component, JournalOwner& addinApp,
+void SentMailAddHandler(Component& component, const TrackedFolderLookup& trackedFolders,
                         const Ref<host::NameSpace>& nameSpace,
                         const std::shared_ptr<RegSettings>& settings,
                         const std::shared_ptr<TrackedFoldersets>& foldersets,

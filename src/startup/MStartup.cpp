@@ -10,6 +10,7 @@
 #include "src/platform/MessageBoxStyle.h"
 #include "src/platform/SettingsStore.h"
 #include "src/resources/StringTable.h"
+#include "src/tracking/SettingsLayout.h"
 #include "src/util/Ref.h"
 
 namespace pwk::MStartup {
@@ -37,8 +38,10 @@ std::shared_ptr<ErrorLibrary> CreateErrorObject(Platform& platform) {
 LogSettings ReadLogSettings(Platform& platform, ErrorLibrary& errors) {
     LogSettings settings;
     const std::string application = platform.AppTitle();
-    Procedure::Ignoring(
-        [&] { settings.Path = platform.Settings().GetSetting(application, "Logging", "LogPath"); });
+    Procedure::Ignoring([&] {
+        settings.Path = platform.Settings().GetSetting(application, SettingsLayout::Logging,
+                                                       SettingsLayout::LogPath);
+    });
     if (settings.Path.empty()) {
         Procedure::Ignoring([&] {
             auto utility = As<FileUtility>(platform.CreateObject(FileUtilityProgID));
@@ -46,7 +49,8 @@ LogSettings ReadLogSettings(Platform& platform, ErrorLibrary& errors) {
         });
     }
     Procedure::Ignoring([&] {
-        settings.Filename = platform.Settings().GetSetting(application, "Logging", "LogFilename");
+        settings.Filename = platform.Settings().GetSetting(application, SettingsLayout::Logging,
+                                                           SettingsLayout::LogFilename);
     });
     if (settings.Filename.empty()) {
         settings.Filename = LoadResString(StringId::DefaultLogFilename);

@@ -1,7 +1,6 @@
 #include "src/tracking/RegSettings.h"
 
 #include <type_traits>
-#include <variant>
 #include <vector>
 
 #include "src/component/Component.h"
@@ -20,18 +19,6 @@ namespace {
 
 constexpr const char* kRegSettingsModule = "RegSettings";
 using Role = SettingsLayout::Role;
-
-// Calls `use(member)` with the entry's pointer to member, if it has one.
-template <class Use>
-void WithMember(const SettingsLayout::Entry& entry, Use&& use) {
-    std::visit(
-        [&](auto member) {
-            if constexpr (!std::is_same_v<decltype(member), std::monostate>) {
-                use(member);
-            }
-        },
-        entry.property);
-}
 
 }  // namespace
 
@@ -61,7 +48,7 @@ void RegSettings::ReadEntries(Procedure& proc, const Ref<host::Application>& olA
         }
         // Each value is one statement: one that cannot be read or converted leaves its
         // property as it was when the error library says to go on.
-        WithMember(entry, [&](auto member) {
+        SettingsLayout::WithMember(entry, [&](auto member) {
             proc.Step([&] {
                 auto& property = this->*member;
                 const std::string fallback = entry.Default ? entry.Default : ToText(property);
@@ -115,7 +102,7 @@ void RegSettings::SaveEntry(const SettingsLayout::Entry& entry, const std::strin
             Write(entry.Section, entry.Key, std::to_string(component_.version().*entry.Running));
             return;
         case Role::Option:
-            WithMember(entry, [&](auto member) {
+            SettingsLayout::WithMember(entry, [&](auto member) {
                 Write(entry.Section, entry.Key, ToText(this->*member));
             });
             return;
@@ -153,7 +140,7 @@ void RegSettings::CopySettings(const std::shared_ptr<RegSettings>& newSettings,
             trackedFoldersets_->CopyFrom(sourceFoldersets, nameSpace);
         } else if (entry.role == Role::Option || entry.role == Role::Version) {
             // FirstRun stays: it describes this process's start, not the edited settings.
-            WithMember(entry, [&](auto member) { this->*member = from.*member; });
+            SettingsLayout::WithMember(entry, [&](auto member) { this->*member = from.*member; });
         }
     }
 }

@@ -102,7 +102,8 @@ class ButtonSetTest : public ::testing::Test {
     std::shared_ptr<ActivityLibrary> library = std::make_shared<ActivityLibrary>();
     Component component{platform};
     sim::SimHost host;
-    std::shared_ptr<test::RecordingHookOwner> owner = std::make_shared<test::RecordingHookOwner>();
+    std::shared_ptr<test::RecordingHookOwner> owner =
+        std::make_shared<test::RecordingHookOwner>(component);
     std::shared_ptr<sim::SimItemState> aiko, ben;
 };
 

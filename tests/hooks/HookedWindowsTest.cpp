@@ -9,6 +9,8 @@
 #include "src/component/Component.h"
 #include "src/hooks/HookedExplorer.h"
 #include "src/hooks/HookedInspector.h"
+#include "src/tracking/RegSettings.h"
+#include "src/tracking/TrackedFoldersets.h"
 #include "tests/hooks/RecordingHookOwner.h"
 #include "tests/sim/SimTestMailbox.h"
 #include "tests/support/AddinControls.h"
@@ -42,6 +44,18 @@ class HookedWindowsTest : public ::testing::Test {
         hook->Initialize(host.Application(), owner, window, "1");
         return hook;
     }
+    // The owner's settings track the public customers' folderset.
+    void TrackPublicCustomers() {
+        const auto folder = [&](const char* name) {
+            return host.Folder(std::string("Acme Public/Customers/") + name);
+        };
+        owner->settings = std::make_shared<RegSettings>(component);
+        owner->settings->SetTrackedFoldersets(std::make_shared<TrackedFoldersets>(component));
+        ASSERT_TRUE(owner->settings->TrackedFoldersets()->AddByIDs(
+            folder("Contacts")->EntryId(), folder("Contacts")->StoreId(),
+            folder("Journal")->EntryId(), folder("Journal")->StoreId(),
+            folder("E-mails")->EntryId(), folder("E-mails")->StoreId(), owner->nameSpace));
+    }
     // The state of our control of that caption: "shown enabled", "hidden disabled"..., or
     // "none".
     static std::string State(const sim::SimWindowState& window, const std::string& caption) {
@@ -60,7 +74,8 @@ class HookedWindowsTest : public ::testing::Test {
     std::shared_ptr<test::FakeErrorLibrary> library = std::make_shared<test::FakeErrorLibrary>();
     Component component{platform};
     sim::SimHost host;
-    std::shared_ptr<test::RecordingHookOwner> owner = std::make_shared<test::RecordingHookOwner>();
+    std::shared_ptr<test::RecordingHookOwner> owner =
+        std::make_shared<test::RecordingHookOwner>(component);
 };
 
 TEST_F(HookedWindowsTest, InboxIsKnownByEntryIdAndStoreIdTogether) {
@@ -100,7 +115,7 @@ TEST_F(HookedWindowsTest, SelectionInAFolderThatCannotBeAskedEndsQuietlyWithButt
 
 TEST_F(HookedWindowsTest, KilledHooksLeaveNoButtonAndHoldNothing) {
     auto contacts = host.OpenExplorer(sim::test::PublicContacts);
-    owner->trackedEntryIds = {host.Folder(sim::test::PublicContacts)->EntryId()};
+    TrackPublicCustomers();
     auto contact = sim::test::PutContact(host, "Aiko Tanaka", "aiko@kestrel.example");
     auto inspector = host.OpenItem(contact->AsItem());
     const auto explorerHook = HookExplorer(contacts);

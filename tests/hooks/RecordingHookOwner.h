@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "src/component/Component.h"
 #include "src/hooks/HookOwner.h"
 #include "src/host/Application.h"
 #include "src/host/ContactItem.h"
@@ -11,16 +12,18 @@
 #include "src/host/MailItem.h"
 #include "src/host/NameSpace.h"
 #include "src/tracking/RegSettings.h"
+#include "src/tracking/TrackedFolderLookup.h"
 
 namespace pwk::test {
 
-// An application object for the hooks alone: tracks the folders it is told to, and records
-// every action and close notification as "NewPhoneCall Aiko Tanaka", "LogIncoming <subject>",
-// "ExplorerClosed 1".
+// An application object for the hooks alone: asks its settings' foldersets which folders are
+// tracked, and records every action and close notification as "NewPhoneCall Aiko Tanaka",
+// "LogIncoming <subject>", "ExplorerClosed 1".
 class RecordingHookOwner : public HookOwner {
   public:
+    explicit RecordingHookOwner(Component& component) : component_(component) {}
+
     std::string progId = "Wickline.Connect";
-    std::vector<std::string> trackedEntryIds;
     std::vector<std::string> calls;
     std::shared_ptr<RegSettings> settings;
     Ref<host::NameSpace> nameSpace;
@@ -29,18 +32,8 @@ class RecordingHookOwner : public HookOwner {
     const std::string& ProgID() const override { return progId; }
     std::shared_ptr<RegSettings> theRegSettings() const override { return settings; }
     Ref<host::NameSpace> dbgGetMapiNamespace() override { return nameSpace; }
-    bool IsTrackedFolder(const Ref<host::MAPIFolder>& contactFolder) override {
-        const std::string id = contactFolder->EntryID();
-        for (const auto& tracked : trackedEntryIds) {
-            if (tracked == id) {
-                return true;
-            }
-        }
-        return false;
-    }
-    std::shared_ptr<TrackedFolderset> GetTrackedFoldersetForContact(
-        const Ref<host::ContactItem>& /*ctc*/) override {
-        return nullptr;
+    TrackedFolderLookup TrackedFolders() override {
+        return TrackedFolderLookup(component_, "PWKAddinApp", settings, nameSpace);
     }
     Ref<host::Application> OutlookApplication() override { return application; }
     void ExplorerClosed(const std::string& key) override {
@@ -62,6 +55,8 @@ class RecordingHookOwner : public HookOwner {
     void Record(const std::string& action, const Ref<host::ContactItem>& contact) {
         calls.push_back(action + " " + contact->FullName());
     }
+
+    Component& component_;
 };
 
 }  // namespace pwk::test

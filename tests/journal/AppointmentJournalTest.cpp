@@ -39,7 +39,9 @@ class AppointmentJournal : public ::testing::Test {
         return As<host::AppointmentItem>(item);
     }
     void Save(const Ref<host::AppointmentItem>& appointment) {
-        PWKGlobal::AppointmentSaveHandler(harness.component, appointment, *harness.App());
+        PWKGlobal::AppointmentSaveHandler(harness.component, appointment,
+                                          harness.App()->TrackedFolders(),
+                                          harness.App()->OutlookApplication());
     }
 
     test::JournalHarness harness;

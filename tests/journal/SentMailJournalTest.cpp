@@ -24,7 +24,7 @@ class SentMailJournal : public ::testing::Test {
         settings->SetUseSentMailFolder(false);
         settings->SetJournalEmails(true);
         bool cancel = false;
-        PWKGlobal::ItemSendHandler(harness.component, *harness.App(),
+        PWKGlobal::ItemSendHandler(harness.component, harness.App()->TrackedFolders(),
                                    harness.App()->dbgGetMapiNamespace(), settings,
                                    settings->TrackedFoldersets(), item, cancel);
         return cancel;

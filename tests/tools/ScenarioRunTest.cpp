@@ -4,6 +4,7 @@
 #include <sstream>
 #include <string>
 
+#include "src/tracking/SettingsLayout.h"
 #include "tests/support/TempFolder.h"
 #include "tools/scenario/ScenarioRun.h"
 
@@ -234,6 +235,35 @@ TEST(ScenarioSessions, APlannedHostFailureShowsTheErrorLibrarysDialog) {
         << outcome.Transcript;
     EXPECT_TRUE(outcome.Says("dialog \"Parleywick\"")) << outcome.Transcript;
     EXPECT_TRUE(outcome.Says("Where: PWKAddinApp.RefreshHookedWindows")) << outcome.Transcript;
+}
+
+// The options page's switches are the layout's: each is turned by the name the layout gives it
+// and saved under its key, and an unknown name is refused with the layout's list.
+TEST(ScenarioOptions, EverySwitchTheLayoutNamesIsTurnedByThatNameAndSaved) {
+    std::string listed;
+    for (const SettingsLayout::Entry& entry : SettingsLayout::Entries()) {
+        if (!entry.IsSwitch()) {
+            continue;
+        }
+        const std::string name = entry.PropertyName();
+        listed += (listed.empty() ? "" : ", ") + name;
+        const std::string stored =
+            std::string("expect setting ") + entry.Section + " " + entry.Key + " ";
+        const Outcome outcome =
+            RunText(std::string(kSettled) + "start\noption " + name + " off\n" + stored +
+                    "False\noption " + name + " on\n" + stored + "True\nquit\n");
+        EXPECT_EQ(outcome.Status, ExitStatus::Held) << outcome.Transcript;
+        EXPECT_TRUE(outcome.Says("the options page hands back " + name + " on"))
+            << outcome.Transcript;
+    }
+    EXPECT_EQ(listed,
+              "TrackUnlinkedEmail, JournalEmails, SaveLinksByRef, TrackAppointments, "
+              "UseSentMailFolder");
+
+    const Outcome refused = RunText(std::string(kSettled) + "start\noption FirstRun on\n");
+    EXPECT_EQ(refused.Status, ExitStatus::Error);
+    EXPECT_TRUE(refused.Says("there is no option \"FirstRun\" (" + listed + ")"))
+        << refused.Transcript;
 }
 
 TEST(ScenarioPrompt, ABadLineIsReportedAndTheNextOneRuns) {

@@ -219,6 +219,19 @@ TEST_F(TrackedFoldersetsTest, RemoveMatchesOnFoldersAndAttachDirNotOnIndex) {
     EXPECT_EQ(sets.Item(1)->getContactFoldEntryID(), "C1");
 }
 
+TEST_F(TrackedFoldersetsTest, ARemovedFoldersetMayBeAddedAgainWhileOthersStay) {
+    for (int n = 1; n <= 3; ++n) {
+        ASSERT_TRUE(AddTripleByIDs(sets, n));
+    }
+    // Another entry stays each time, so the contacts folder is forgotten one by one, not with
+    // the whole collection.
+    sets.Remove(sets.Item(1));
+    EXPECT_TRUE(AddTripleByIDs(sets, 1)) << sets.GetFailReason();
+    sets.RemoveByRegIndex(1);
+    EXPECT_TRUE(AddTripleByIDs(sets, 2)) << sets.GetFailReason();
+    EXPECT_EQ(sets.Count(), 3);
+}
+
 TEST_F(TrackedFoldersetsTest, RemoveOnAnEmptyCollectionDoesNothing) {
     sets.Remove(Triple(1));
     EXPECT_EQ(sets.Count(), 0);

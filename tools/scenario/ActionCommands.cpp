@@ -3,7 +3,6 @@
 #include <chrono>
 #include <functional>
 #include <map>
-#include <set>
 
 #include "sim/SimApplication.h"
 #include "sim/SimControlState.h"
@@ -24,6 +23,7 @@
 #include "src/platform/FileUtility.h"
 #include "src/startup/Connect.h"
 #include "src/tracking/RegSettings.h"
+#include "src/tracking/SettingsLayout.h"
 #include "src/util/Failure.h"
 #include "src/util/Ref.h"
 #include "tools/scenario/CommandRunner.h"
@@ -37,6 +37,21 @@
 #include "tools/scenario/Transcript.h"
 
 namespace pwk::scenario {
+
+namespace {
+
+// The switches the options page can turn on and off, as the layout names them.
+std::string SwitchNames() {
+    std::string names;
+    for (const SettingsLayout::Entry& entry : SettingsLayout::Entries()) {
+        if (entry.IsSwitch()) {
+            names += (names.empty() ? "" : ", ") + std::string(entry.PropertyName());
+        }
+    }
+    return names;
+}
+
+}  // namespace
 
 void CommandRunner::Explorer(const Command& command) {
     Act();
@@ -400,13 +415,8 @@ void CommandRunner::Untrack(const Command& command) {
 void CommandRunner::Option(const Command& command) {
     Act();
     const std::string& name = command.Args[0];
-    static const std::set<std::string> switches{"TrackUnlinkedEmail", "JournalEmails",
-                                                "SaveLinksByRef", "TrackAppointments",
-                                                "UseSentMailFolder"};
-    if (switches.count(name) == 0) {
-        throw CommandError("there is no option \"" + name +
-                           "\" (TrackUnlinkedEmail, JournalEmails, SaveLinksByRef, "
-                           "TrackAppointments, UseSentMailFolder)");
+    if (SettingsLayout::FindSwitch(name) == nullptr) {
+        throw CommandError("there is no option \"" + name + "\" (" + SwitchNames() + ")");
     }
     HandBackSettings([&](SettingsHandBack& settings) {
         settings.SetSwitch(name, command.Args[1] == "on");

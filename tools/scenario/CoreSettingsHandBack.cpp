@@ -1,11 +1,12 @@
 #include "tools/scenario/CoreSettingsHandBack.h"
 
-#include <map>
+#include <type_traits>
 #include <utility>
 
 #include "src/host/Application.h"
 #include "src/host/NameSpace.h"
 #include "src/tracking/RegSettings.h"
+#include "src/tracking/SettingsLayout.h"
 #include "src/tracking/TrackedFoldersets.h"
 #include "tools/scenario/ScenarioError.h"
 
@@ -44,17 +45,15 @@ void CoreSettingsHandBack::RemoveFolderset(std::int32_t position) {
 }
 
 void CoreSettingsHandBack::SetSwitch(const std::string& name, bool on) {
-    static const std::map<std::string, void (RegSettings::*)(bool)> switches{
-        {"TrackUnlinkedEmail", &RegSettings::SetTrackUnlinkedEmail},
-        {"JournalEmails", &RegSettings::SetJournalEmails},
-        {"SaveLinksByRef", &RegSettings::SetSaveLinksByRef},
-        {"TrackAppointments", &RegSettings::SetTrackAppointments},
-        {"UseSentMailFolder", &RegSettings::SetUseSentMailFolder}};
-    const auto found = switches.find(name);
-    if (found == switches.end()) {
+    const SettingsLayout::Entry* entry = SettingsLayout::FindSwitch(name);
+    if (entry == nullptr) {
         throw CommandError("the settings have no switch \"" + name + "\"");
     }
-    ((*copy_).*found->second)(on);
+    SettingsLayout::WithMember(*entry, [&](auto member) {
+        if constexpr (std::is_same_v<decltype(member), bool RegSettings::*>) {
+            (*copy_).*member = on;
+        }
+    });
 }
 
 void CoreSettingsHandBack::HandBack() {

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <variant>
 
 #include "src/tracking/SettingsLayout.h"
 #include "src/tracking/TextConversion.h"
@@ -20,8 +19,8 @@ std::vector<SettingKey> SettingKey::All() {
             keys.push_back({entry.Section, entry.Key, Kind::Text});
         } else if (entry.role == Role::Option) {
             // FirstRun and Version record the add-in's own saves; the foldersets have commands.
-            const bool isSwitch = std::holds_alternative<bool RegSettings::*>(entry.property);
-            keys.push_back({entry.Section, entry.Key, isSwitch ? Kind::Switch : Kind::Number});
+            keys.push_back(
+                {entry.Section, entry.Key, entry.IsSwitch() ? Kind::Switch : Kind::Number});
         }
     }
     std::stable_sort(keys.begin(), keys.end(),

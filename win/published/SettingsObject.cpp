@@ -1,5 +1,9 @@
 #include "win/published/SettingsObject.h"
 
+#include <cstdint>
+#include <type_traits>
+
+#include "src/tracking/SettingsLayout.h"
 #include "win/published/FoldersetsObject.h"
 #include "win/published/PublishedArgs.h"
 
@@ -23,50 +27,45 @@ class UpdatedForwarder final : public RegSettingsEvents {
     Connection connection_;
 };
 
-template <class T>
-void AddProperty(ServerObject& object, const char* name, const Settings& settings,
-                 T (RegSettings::*get)() const, void (RegSettings::*set)(T)) {
-    object.Member(name, [settings, get, set](DispatchCall& call) {
-        if (!call.IsPut()) {
-            call.Return(((*settings).*get)());
-        } else if constexpr (std::is_same_v<T, bool>) {
-            ((*settings).*set)(call.Arg(0).ToBool());
-        } else if constexpr (std::is_same_v<T, std::int16_t>) {
-            ((*settings).*set)(ShortArg(call, 0));
-        } else {
-            ((*settings).*set)(NumberArg(call, 0));
-        }
+// A property of the layout, under its name there, read and assigned as its type.
+void AddProperty(ServerObject& object, const SettingsLayout::Entry& entry,
+                 const Settings& settings) {
+    SettingsLayout::WithMember(entry, [&](auto member) {
+        object.Member(entry.PropertyName(), [settings, member](DispatchCall& call) {
+            auto& property = (*settings).*member;
+            using T = std::remove_reference_t<decltype(property)>;
+            if (!call.IsPut()) {
+                call.Return(property);
+            } else if constexpr (std::is_same_v<T, bool>) {
+                property = call.Arg(0).ToBool();
+            } else if constexpr (std::is_same_v<T, std::int16_t>) {
+                property = ShortArg(call, 0);
+            } else {
+                property = NumberArg(call, 0);
+            }
+        });
     });
 }
 
 void Build(ServerObject& object, const Settings& settings) {
-    using S = RegSettings;
     object.Source(SettingsObject::Source).Events(SettingsObject::IID_RegSettingsEvents);
     const auto forwarder = std::make_shared<UpdatedForwarder>(*settings, object);
-    AddProperty(object, "LogLevel", settings, &S::LogLevel, &S::SetLogLevel);
-    // Read as the collection's object; assigned (put or putref) a collection object, or nothing.
-    object.Member("TrackedFoldersets", [settings](DispatchCall& call) {
-        if (call.IsPut()) {
-            settings->SetTrackedFoldersets(OwnArg<TrackedFoldersets>(call, 0));
-        } else {
-            call.Return(Variant(FoldersetsObject::Of(settings->TrackedFoldersets()).Get()));
+    // The properties in the layout's order; a value kept for start-up has none.
+    for (const SettingsLayout::Entry& entry : SettingsLayout::Entries()) {
+        if (entry.role == SettingsLayout::Role::Foldersets) {
+            // Read as the collection's object; assigned (put or putref) a collection object,
+            // or nothing.
+            object.Member(entry.PropertyName(), [settings](DispatchCall& call) {
+                if (call.IsPut()) {
+                    settings->SetTrackedFoldersets(OwnArg<TrackedFoldersets>(call, 0));
+                } else {
+                    call.Return(Variant(FoldersetsObject::Of(settings->TrackedFoldersets()).Get()));
+                }
+            });
+        } else if (entry.PropertyName() != nullptr) {
+            AddProperty(object, entry, settings);
         }
-    });
-    AddProperty(object, "TrackUnlinkedEmail", settings, &S::TrackUnlinkedEmail,
-                &S::SetTrackUnlinkedEmail);
-    AddProperty(object, "JournalEmails", settings, &S::JournalEmails, &S::SetJournalEmails);
-    AddProperty(object, "SaveLinksByRef", settings, &S::SaveLinksByRef, &S::SetSaveLinksByRef);
-    AddProperty(object, "FirstRun", settings, &S::FirstRun, &S::SetFirstRun);
-    AddProperty(object, "PrevRunVersionMajor", settings, &S::PrevRunVersionMajor,
-                &S::SetPrevRunVersionMajor);
-    AddProperty(object, "PrevRunVersionMinor", settings, &S::PrevRunVersionMinor,
-                &S::SetPrevRunVersionMinor);
-    AddProperty(object, "PrevRunVersionRevision", settings, &S::PrevRunVersionRevision,
-                &S::SetPrevRunVersionRevision);
-    AddProperty(object, "TrackAppointments", settings, &S::TrackAppointments,
-                &S::SetTrackAppointments);
-    AddProperty(object, "UseSentMailFolder", settings, &S::UseSentMailFolder,
-                &S::SetUseSentMailFolder);
+    }
     // The two operations that raise Updated hold the forwarder, so it goes with the members.
     object.Member("ReadReg", [settings, forwarder](DispatchCall& call) {
         settings->ReadReg(ApplicationArg(call, 0));

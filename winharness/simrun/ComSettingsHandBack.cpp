@@ -4,6 +4,7 @@
 #include "sim/SimHost.h"
 #include "sim/SimItemState.h"
 #include "sim/SimNameSpace.h"
+#include "src/tracking/SettingsLayout.h"
 #include "src/util/Failure.h"
 #include "tools/scenario/Lookup.h"
 #include "win/combase/WideText.h"
@@ -39,7 +40,7 @@ void ComSettingsHandBack::Copy() {
 }
 
 ComSettingsHandBack::Foldersets ComSettingsHandBack::CopiedFoldersets() const {
-    return Foldersets(copy_->Get("TrackedFoldersets"));
+    return Foldersets(copy_->Get(SettingsLayout::FoldersetsName));
 }
 
 bool ComSettingsHandBack::AddFolderset(const FolderIds& ids) {

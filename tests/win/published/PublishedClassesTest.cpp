@@ -5,6 +5,7 @@
 #include <map>
 #include <string>
 
+#include "src/tracking/SettingsLayout.h"
 #include "src/util/Failure.h"
 #include "tests/win/support/Check.h"
 #include "tests/win/support/CommandLine.h"
@@ -106,6 +107,41 @@ TEST_CASE("the settings' properties round-trip; numbers are checked for their wi
         CHECK_FAILS(settings.Put("PrevRunVersionMinor", 70000), pwk::FailureNumber::Overflow);
         CHECK_FAILS(settings.Put("LogLevel", "many"), pwk::FailureNumber::TypeMismatch);
         CHECK_EQ(settings.Get("LogLevel").ToInt32(), 7);
+    }
+    CHECK_EQ(CanUnloadNow(), S_OK);
+}
+
+// Whether the object answers a read of `name`: a member it lacks fails the call.
+bool Answers(const Settings& object, const char* name) {
+    try {
+        (void)object.Get(name);
+        return true;
+    } catch (const pwk::Failure&) {
+        return false;
+    }
+}
+
+// The object's members come from the settings layout: a name the layout gives that the object
+// lacks, or a switch it cannot turn, fails here.
+TEST_CASE("every property the settings layout names is there, and every switch turns") {
+    {
+        const Settings settings(Of(Create(L"Wickline.RegSettings")));
+        int switches = 0;
+        for (const pwk::SettingsLayout::Entry& entry : pwk::SettingsLayout::Entries()) {
+            const char* name = entry.PropertyName();
+            if (name == nullptr) {
+                continue;
+            }
+            CHECK(Answers(settings, name));
+            if (entry.IsSwitch()) {
+                ++switches;
+                settings.Put(name, true);
+                CHECK(settings.Get(name).ToBool());
+                settings.Put(name, false);
+                CHECK(!settings.Get(name).ToBool());
+            }
+        }
+        CHECK_EQ(switches, 5);
     }
     CHECK_EQ(CanUnloadNow(), S_OK);
 }
