@@ -41,6 +41,7 @@ class SettingsLayout {
         std::int16_t Version::*Running = nullptr;
     };
 
+    // The table (SettingsLayoutEntries.cpp).
     static std::span<const Entry> Entries();
 };
 
