@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Refuses an include that points up or sideways: every folder of the product stands on a floor
-# and a file may include only its own folder, the floors below it and system headers. Inside a
+# Refuses an include that points up or sideways: every folder of the tree stands on a floor and
+# a file may include only its own folder, the floors below it and system headers. Inside a
 # folder, includes between units (X.h with X.cpp) may not close a loop. Windows headers stay in
-# the Windows shell and its harness. In the core, a host reference may not be held unchecked.
+# the Windows shell, its harness and its tests. In the core, a host reference may not be held
+# unchecked.
 # Usage: tools/check-floors.sh [SOURCE_DIR]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -45,7 +46,8 @@ python3 "$here/check-floors.py" "$root" /dev/stdin --windows "${windows[@]}" <<'
 # The Windows test harness.
 19 winharness/bridge winharness/testhost
 20 winharness/simrun
-# Not product: what the tests, benchmarks and fuzz targets share, then each of them.
+# Not product: what the tests, benchmarks and fuzz targets share (the simulated host's tests
+# lend their test mailbox to the hooks' tests), then each of them.
 21 tests/support tests/win/support fuzz
 22 tests/sim
 23 tests/* tests/win/* bench fuzz/*
