@@ -4,8 +4,8 @@
 Usage: check-floors.py ROOT TABLE --windows PATH...
 
 TABLE is a file of lines "FLOOR FOLDER..." ('#' starts a comment). A folder written "dir/*"
-makes each subfolder of dir a folder of its own at that floor. A file belongs to the folder of
-the nearest table entry above it. A quoted include names a project file from the root and must
+makes each subfolder of dir a folder of its own at that floor; any other folder that holds a
+source file needs a line of its own, a subfolder too. A quoted include names a project file from the root and must
 point into the file's own folder or into a lower floor; an include in angle brackets is a
 system header, and a Windows header is refused outside the --windows paths. Inside a folder,
 the includes between units (X.h and X.cpp are one unit) must not close a loop.
@@ -57,15 +57,10 @@ def project_files(root):
 
 
 def folder_of(path, floors):
-    """The table's folder that holds the file, or None."""
-    directory = os.path.dirname(path)
-    while directory:
-        if directory in floors:
-            return directory
-        parent = os.path.dirname(directory)
-        if parent + "/*" in floors:
-            return directory
-        directory = parent
+    """The file's folder, or None when the table gives that folder no floor."""
+    folder = os.path.dirname(path)
+    if folder in floors or os.path.dirname(folder) + "/*" in floors:
+        return folder
     return None
 
 

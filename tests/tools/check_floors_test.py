@@ -73,6 +73,10 @@ class Floors(unittest.TestCase):
                            "src/newplace/New.h: the folder src/newplace/ has no floor; "
                            "give it one in the table in tools/check-floors.sh")
 
+    def test_a_subfolder_needs_a_floor_of_its_own(self):
+        self.assertRefused({"sim/parts/Part.h": "#pragma once\n"},
+                           "sim/parts/Part.h: the folder sim/parts/ has no floor")
+
     def test_an_include_of_no_file_is_refused(self):
         self.assertRefused({"sim/B.h": '#include "sim/Gone.h"\n'}, '"sim/Gone.h" names no file')
 
