@@ -2,20 +2,20 @@
 
 #include <utility>
 
-#include "sim/SimObject.h"
+#include "sim/AuditedObject.h"
 
 namespace pwk::sim {
 
 namespace {
 
 // Our own `object` is one of the references counted.
-long OutsideReferences(const std::shared_ptr<SimObject>& object) {
+long OutsideReferences(const std::shared_ptr<AuditedObject>& object) {
     return object.use_count() - 1 - object->HostRefs();
 }
 
 }  // namespace
 
-void ObjectAudit::Register(const std::shared_ptr<SimObject>& object) {
+void ObjectAudit::Register(const std::shared_ptr<AuditedObject>& object) {
     if (objects_.size() >= pruneAt_) {
         Prune();
         pruneAt_ = 2 * objects_.size() + 1024;

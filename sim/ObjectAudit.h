@@ -7,7 +7,7 @@
 
 namespace pwk::sim {
 
-class SimObject;
+class AuditedObject;
 
 // One host object that something outside the host still holds.
 struct HeldObject {
@@ -38,7 +38,7 @@ struct Release {
 // dropped before a connection ends is listed before it, and one dropped after it, after.
 class ObjectAudit {
   public:
-    void Register(const std::shared_ptr<SimObject>& object);
+    void Register(const std::shared_ptr<AuditedObject>& object);
     // Every live object held from outside, in the order the objects were made.
     std::vector<HeldObject> Held();
 
@@ -50,7 +50,7 @@ class ObjectAudit {
 
   private:
     struct Entry {
-        std::weak_ptr<SimObject> Object;
+        std::weak_ptr<AuditedObject> Object;
         long Outside = 0;    // outside references at the last look
         std::string Type{};  // as the object was named when last seen held
         std::string Name{};

@@ -3,7 +3,7 @@
 #include <memory>
 #include <utility>
 
-#include "sim/SimObject.h"
+#include "sim/AuditedObject.h"
 
 namespace pwk::sim {
 
@@ -34,7 +34,7 @@ class Owned {
   private:
     void Count(int delta) {
         if (object_) {
-            static_cast<const SimObject&>(*object_).hostRefs_ += delta;
+            static_cast<const AuditedObject&>(*object_).hostRefs_ += delta;
         }
     }
 

@@ -4,9 +4,10 @@
 #include <algorithm>
 
 #include "sim/HostError.h"
-#include "sim/SimButton.h"
 #include "sim/SimCommandBarControls.h"
-#include "sim/SimPopup.h"
+#include "sim/SimControlState.h"
+#include "sim/SimWorld.h"
+#include "src/host/CommandBarControl.h"
 #include "src/host/HostTypes.h"
 
 namespace pwk::sim {
@@ -23,7 +24,7 @@ bool Matches(SimControlState& control, const host::FindControlQuery& query) {
 
 SimCommandBar::SimCommandBar(std::shared_ptr<SimCore> core, std::string name,
                              std::weak_ptr<SimObject> window)
-    : SimBase<host::CommandBar>(std::move(core)),
+    : SimBase<host::CommandBar, ControlHolder>(std::move(core)),
       name_(std::move(name)),
       window_(std::move(window)) {}
 
@@ -59,20 +60,7 @@ SimCommandBarControls& SimCommandBar::ControlsObject() {
 std::shared_ptr<SimControlState> SimCommandBar::AddControl(const ControlSpec& spec, bool temporary,
                                                            std::optional<std::int32_t> before) {
     const std::size_t position = CheckedPosition(before);
-    std::shared_ptr<SimControlState> control;
-    if (spec.Type == host::ControlType::Button) {
-        control = MakeSim<SimButton>(CorePtr());
-    } else if (spec.Type == host::ControlType::Popup) {
-        auto popup = MakeSim<SimPopup>(CorePtr());
-        popup->Spec = spec;
-        popup->MakeMenu(window_);
-        for (const auto& item : spec.Controls) {
-            popup->Menu().AddControl(item, false, std::nullopt);
-        }
-        control = popup;
-    } else {
-        Raise(FailureNumber::InvalidProcedureCall, "CommandBarControls.Add");
-    }
+    std::shared_ptr<SimControlState> control = Core().world().MakeControl(spec, window_);
     control->Spec = spec;
     control->Spec.Controls.clear();
     control->Temporary = temporary;
@@ -123,8 +111,8 @@ void SimCommandBar::MarkDeleted() {
 void SimCommandBar::ForEachControl(const std::function<void(SimControlState&)>& visit) const {
     for (const auto& control : controls_) {
         visit(*control);
-        if (auto popup = As<SimPopup>(control.get())) {
-            popup->Menu().ForEachControl(visit);
+        if (const SimCommandBar* menu = control->Submenu()) {
+            menu->ForEachControl(visit);
         }
     }
 }
@@ -143,9 +131,9 @@ std::shared_ptr<SimControlState> SimCommandBar::Find(const host::FindControlQuer
         if (Matches(*control, query)) {
             return control.get();
         }
-        auto popup = As<SimPopup>(control.get());
-        if (query.Recursive && popup) {
-            if (auto found = popup->Menu().Find(query)) {
+        const SimCommandBar* menu = control->Submenu();
+        if (query.Recursive && menu) {
+            if (auto found = menu->Find(query)) {
                 return found;
             }
         }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "sim/CommandBarLayout.h"
+#include "sim/ControlHolder.h"
 #include "sim/Owned.h"
 #include "sim/SimBase.h"
 #include "src/host/CommandBar.h"
@@ -22,7 +23,7 @@ class SimCommandBarControls;
 //
 // FindControl returns the first control, in bar order, that matches every criterion given;
 // with Recursive the menus of popups are searched too, each right after its popup.
-class SimCommandBar : public SimBase<host::CommandBar> {
+class SimCommandBar : public SimBase<host::CommandBar, ControlHolder> {
   public:
     SimCommandBar(std::shared_ptr<SimCore> core, std::string name, std::weak_ptr<SimObject> window);
     ~SimCommandBar() override;
@@ -33,17 +34,14 @@ class SimCommandBar : public SimBase<host::CommandBar> {
 
     std::string AuditName() const override { return name_; }
     void Rename(std::string name) { name_ = std::move(name); }
-    std::shared_ptr<SimObject> Window() const { return window_.lock(); }
-    const std::vector<Owned<SimControlState>>& ControlList() const { return controls_; }
+    std::shared_ptr<SimObject> Window() const override { return window_.lock(); }
+    const std::vector<Owned<SimControlState>>& ControlList() const override { return controls_; }
     SimCommandBarControls& ControlsObject();
 
-    // Makes a control from `spec` (with its menu, for a popup) and puts it before position
-    // `before` (at the end when not given); fails (5) for a position outside 1..Count+1 and
-    // for control types other than buttons and popups.
     std::shared_ptr<SimControlState> AddControl(const ControlSpec& spec, bool temporary,
-                                                std::optional<std::int32_t> before);
-    void Place(SimControlState& control, std::optional<std::int32_t> before);
-    void Take(SimControlState& control);
+                                                std::optional<std::int32_t> before) override;
+    void Place(SimControlState& control, std::optional<std::int32_t> before) override;
+    void Take(SimControlState& control) override;
     std::vector<ControlSpec> Persistent() const;
     void MarkDeleted();
     // Every control on the bar and in its menus, depth first.

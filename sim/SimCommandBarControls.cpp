@@ -1,8 +1,8 @@
 #include "sim/SimCommandBarControls.h"
 #include "src/util/Ref.h"
 
+#include "sim/ControlHolder.h"
 #include "sim/HostError.h"
-#include "sim/SimCommandBar.h"
 #include "sim/SimControlState.h"
 #include "src/host/CommandBarControl.h"
 
@@ -51,7 +51,7 @@ Ref<host::CommandBarControl> SimCommandBarControls::Add(int type, std::optional<
     return LiveBar().AddControl(spec, temporary, before)->Self<host::CommandBarControl>();
 }
 
-SimCommandBar& SimCommandBarControls::LiveBar() const {
+ControlHolder& SimCommandBarControls::LiveBar() const {
     auto bar = bar_.lock();
     if (!bar || !bar->Valid()) {
         throw Failure(HostError::OperationFailed, "The command bar is gone.", "CommandBarControls");

@@ -8,14 +8,14 @@
 
 namespace pwk::sim {
 
-class SimCommandBar;
+class ControlHolder;
 
 // The controls of a bar or a menu, numbered from 1; a missing one fails with 5, as the host's
 // command bars do. Add takes buttons (1) and popups (10); a new control has Id 1 unless an Id
 // is given, which makes it a copy of that host command.
 class SimCommandBarControls : public SimBase<host::CommandBarControls> {
   public:
-    SimCommandBarControls(std::shared_ptr<SimCore> core, std::weak_ptr<SimCommandBar> bar)
+    SimCommandBarControls(std::shared_ptr<SimCore> core, std::weak_ptr<ControlHolder> bar)
         : SimBase<host::CommandBarControls>(std::move(core)), bar_(std::move(bar)) {}
 
     std::int32_t Count() override;
@@ -25,9 +25,9 @@ class SimCommandBarControls : public SimBase<host::CommandBarControls> {
                                      std::optional<std::int32_t> before, bool temporary) override;
 
   private:
-    SimCommandBar& LiveBar() const;
+    ControlHolder& LiveBar() const;
 
-    std::weak_ptr<SimCommandBar> bar_;
+    std::weak_ptr<ControlHolder> bar_;
 };
 
 }  // namespace pwk::sim

@@ -1,9 +1,10 @@
 #include "sim/SimControlState.h"
 #include "src/util/Ref.h"
 
+#include "sim/ControlHolder.h"
 #include "sim/HostError.h"
-#include "sim/SimCommandBar.h"
 #include "sim/SimWorld.h"
+#include "src/host/CommandBar.h"
 #include "src/host/HostObject.h"
 
 namespace pwk::sim {
@@ -20,7 +21,7 @@ void SimControlState::MarkDeleted() {
 void SimControlState::MoveNow(const Ref<host::CommandBar>& bar,
                               std::optional<std::int32_t> before) {
     auto own = Bar();
-    std::shared_ptr<SimCommandBar> target = bar ? As<SimCommandBar>(bar.Shared()) : own;
+    std::shared_ptr<ControlHolder> target = bar ? As<ControlHolder>(bar.Shared()) : own;
     if (!target || !own) {
         Raise(FailureNumber::InvalidProcedureCall, "CommandBarControl.Move");
     }
@@ -48,7 +49,7 @@ Ref<host::HostObject> SimControlState::ParentBar() const {
         throw Failure(HostError::OperationFailed, "The control is on no bar.",
                       "CommandBarControl.Parent");
     }
-    return bar;
+    return bar->Self<host::HostObject>();
 }
 
 }  // namespace pwk::sim

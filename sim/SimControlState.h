@@ -17,6 +17,7 @@ class HostObject;
 
 namespace pwk::sim {
 
+class ControlHolder;
 class SimCommandBar;
 
 // What every command-bar control holds, whatever its type.
@@ -25,8 +26,8 @@ class SimControlState : public SimObject {
     ControlSpec Spec;  // the control's properties (its menu, for a popup, lives in the popup)
     bool Temporary = false;
 
-    std::shared_ptr<SimCommandBar> Bar() const { return bar_.lock(); }
-    void SetBar(const std::weak_ptr<SimCommandBar>& bar) { bar_ = bar; }
+    std::shared_ptr<ControlHolder> Bar() const { return bar_.lock(); }
+    void SetBar(const std::weak_ptr<ControlHolder>& bar) { bar_ = bar; }
     // The window the control belongs to (through its bar, and its popups' bars).
     std::shared_ptr<SimObject> Window() const;
 
@@ -35,6 +36,8 @@ class SimControlState : public SimObject {
     // The control, and its menu for a popup, without temporary controls.
     virtual ControlSpec Persistent() const { return Spec; }
     virtual void CaptionChanged() {}
+    // The menu of a popup, whose controls stand on a bar of its own; none for other controls.
+    virtual SimCommandBar* Submenu() const { return nullptr; }
     // Delivers Click to the control's own sinks (buttons only).
     virtual void RaiseClick(const Ref<host::CommandBarButton>& /*clicked*/,
                             bool& /*cancelDefault*/) {}
@@ -52,7 +55,7 @@ class SimControlState : public SimObject {
     using SimObject::SimObject;
 
   private:
-    std::weak_ptr<SimCommandBar> bar_;
+    std::weak_ptr<ControlHolder> bar_;
 };
 
 }  // namespace pwk::sim

@@ -15,7 +15,7 @@ namespace pwk::sim {
 
 SimFolder::SimFolder(std::shared_ptr<SimCore> core, std::string storeName, std::string storeId,
                      std::string name, host::ItemType defaultType)
-    : SimBase<host::MAPIFolder>(std::move(core)),
+    : SimBase<host::MAPIFolder, ItemHolder>(std::move(core)),
       storeName_(std::move(storeName)),
       storeId_(std::move(storeId)),
       name_(std::move(name)),

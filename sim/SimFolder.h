@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "sim/FolderIndex.h"
+#include "sim/ItemHolder.h"
 #include "sim/Owned.h"
 #include "sim/SimBase.h"
 #include "src/host/MAPIFolder.h"
@@ -18,7 +19,7 @@ class SimItems;
 
 // A folder of a store: its subfolders and its items in folder order, with the index that
 // Items.Find uses.
-class SimFolder : public SimBase<host::MAPIFolder> {
+class SimFolder : public SimBase<host::MAPIFolder, ItemHolder> {
   public:
     SimFolder(std::shared_ptr<SimCore> core, std::string storeName, std::string storeId,
               std::string name, host::ItemType defaultType);
@@ -37,13 +38,12 @@ class SimFolder : public SimBase<host::MAPIFolder> {
 
     const std::string& FolderName() const { return name_; }
     void Rename(std::string name) { name_ = std::move(name); }
-    // The full path, store name first: "Acme Public/Customers/Contacts".
-    std::string Path() const;
-    const std::string& StoreName() const { return storeName_; }
-    const std::string& StoreId() const { return storeId_; }
+    std::string Path() const override;
+    const std::string& StoreName() const override { return storeName_; }
+    const std::string& StoreId() const override { return storeId_; }
     const std::string& EntryId() const { return entryId_; }
     void SetEntryId(std::string entryId);
-    host::ItemType DefaultType() const { return defaultType_; }
+    host::ItemType DefaultType() const override { return defaultType_; }
 
     // The top folder of a store has the namespace as its parent.
     void SetParent(std::weak_ptr<host::HostObject> parent, std::weak_ptr<SimFolder> folder);
@@ -55,16 +55,13 @@ class SimFolder : public SimBase<host::MAPIFolder> {
     // The folder, its subfolders and their items stop working, as deleted ones do.
     void MarkDeleted();
 
-    const std::vector<Owned<SimItemState>>& Contents() const { return items_; }
-    // Takes the item in at the end; raises ItemAdd once the host is idle when `notify`.
-    void Insert(const std::shared_ptr<SimItemState>& item, bool notify);
-    void Remove(SimItemState& item);
+    const std::vector<Owned<SimItemState>>& Contents() const override { return items_; }
+    void Insert(const std::shared_ptr<SimItemState>& item, bool notify) override;
+    void Remove(SimItemState& item) override;
     void Reindex(SimItemState& item, const std::string& field, const std::string& from,
-                 const std::string& to);
-    // The first item in folder order whose text field equals `value`, letter case ignored:
-    // through the index for the indexed fields, by a scan for the others.
+                 const std::string& to) override;
     std::shared_ptr<SimItemState> FindFirst(const std::string& field,
-                                            const std::string& value) const;
+                                            const std::string& value) const override;
     SimItems& ItemsObject();
 
   private:

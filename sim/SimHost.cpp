@@ -9,6 +9,7 @@
 #include "sim/SimApplication.h"
 #include "sim/SimCommandBar.h"
 #include "sim/SimCommandBars.h"
+#include "sim/SimControlFactory.h"
 #include "sim/SimControlState.h"
 #include "sim/SimExplorer.h"
 #include "sim/SimFolder.h"
@@ -426,6 +427,19 @@ void SimHost::Click(SimControlState& control) {
     if (control.Spec.BuiltIn && !cancel && control.Valid()) {
         RunCommand(control);
     }
+}
+
+std::shared_ptr<SimItemState> SimHost::NewItem(host::ItemType type) {
+    return SimItemFactory::New(core_, type);
+}
+
+std::shared_ptr<SimItemState> SimHost::BlankItem(host::ItemType type) {
+    return SimItemFactory::Blank(core_, type);
+}
+
+std::shared_ptr<SimControlState> SimHost::MakeControl(const ControlSpec& spec,
+                                                      const std::weak_ptr<SimObject>& window) {
+    return SimControlFactory::Make(core_, spec, window);
 }
 
 std::string SimHost::NextItemKey() {

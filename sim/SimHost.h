@@ -151,6 +151,10 @@ class SimHost : public SimWorld {
     void Post(std::function<void()> notification) override;
     void Display(SimItemState& item, bool modal) override;
     void Click(SimControlState& control) override;
+    std::shared_ptr<SimItemState> NewItem(host::ItemType type) override;
+    std::shared_ptr<SimItemState> BlankItem(host::ItemType type) override;
+    std::shared_ptr<SimControlState> MakeControl(const ControlSpec& spec,
+                                                 const std::weak_ptr<SimObject>& window) override;
     host::Date Now() override { return info_.Now; }
     std::string NextItemKey() override;
 

@@ -3,11 +3,6 @@
 
 #include "sim/HostError.h"
 #include "sim/HostIds.h"
-#include "sim/SimAttachments.h"
-#include "sim/SimFolder.h"
-#include "sim/SimItemFactory.h"
-#include "sim/SimLinks.h"
-#include "sim/SimRecipients.h"
 #include "sim/SimWorld.h"
 #include "src/host/Item.h"
 
@@ -68,7 +63,7 @@ void SimItemState::SaveNow() {
     if (cancel) {
         return;
     }
-    SimFolder& folder = LiveFolder();
+    ItemHolder& folder = LiveFolder();
     if (entryId_.empty()) {
         AssignEntryId(folder);
     }
@@ -85,25 +80,17 @@ void SimItemState::DeleteNow() {
 }
 
 std::shared_ptr<SimItemState> SimItemState::CopyNow() {
-    SimFolder& folder = LiveFolder();
-    auto copy = SimItemFactory::Blank(CorePtr(), kind_);
+    ItemHolder& folder = LiveFolder();
+    auto copy = Core().world().BlankItem(kind_);
     copy->fields_ = fields_;
     copy->sent_ = sent_;
-    if (links_) {
-        copy->LinksObject().CopyFrom(*links_);
-    }
-    if (recipients_) {
-        copy->RecipientsObject().CopyFrom(*recipients_);
-    }
-    if (attachments_) {
-        copy->AttachmentsObject().CopyFrom(*attachments_);
-    }
+    CopyPartsTo(*copy);
     copy->AssignEntryId(folder);
     folder.Insert(copy, true);
     return copy;
 }
 
-void SimItemState::MoveNow(const std::shared_ptr<SimFolder>& folder) {
+void SimItemState::MoveNow(const std::shared_ptr<ItemHolder>& folder) {
     if (!folder || !folder->Valid()) {
         throw Failure(HostError::NotFound, "The target folder does not exist.", "Move");
     }
@@ -120,27 +107,6 @@ void SimItemState::MoveNow(const std::shared_ptr<SimFolder>& folder) {
     folder->Insert(Self<SimItemState>(), true);
 }
 
-SimLinks& SimItemState::LinksObject() {
-    if (!links_) {
-        links_ = MakeSim<SimLinks>(CorePtr());
-    }
-    return *links_;
-}
-
-SimRecipients& SimItemState::RecipientsObject() {
-    if (!recipients_) {
-        recipients_ = MakeSim<SimRecipients>(CorePtr());
-    }
-    return *recipients_;
-}
-
-SimAttachments& SimItemState::AttachmentsObject() {
-    if (!attachments_) {
-        attachments_ = MakeSim<SimAttachments>(CorePtr());
-    }
-    return *attachments_;
-}
-
 Ref<host::Item> SimItemState::AsItem() {
     return Self<host::Item>();
 }
@@ -150,12 +116,12 @@ std::string SimItemState::AuditName() const {
     return fullName.empty() ? TextField("Subject") : fullName;
 }
 
-void SimItemState::AssignEntryId(const SimFolder& folder) {
+void SimItemState::AssignEntryId(const ItemHolder& folder) {
     entryId_ =
         HostIds::ItemEntryID(folder.StoreName(), folder.Path(), Core().world().NextItemKey());
 }
 
-SimFolder& SimItemState::LiveFolder() const {
+ItemHolder& SimItemState::LiveFolder() const {
     auto folder = Folder();
     if (!folder || !folder->Valid()) {
         throw Failure(HostError::NotFound, "The item's folder does not exist.", AuditType());

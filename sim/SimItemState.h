@@ -6,8 +6,8 @@
 #include <string>
 #include <variant>
 
+#include "sim/ItemHolder.h"
 #include "sim/ItemKinds.h"
-#include "sim/Owned.h"
 #include "sim/SimObject.h"
 #include "src/host/Events.h"
 #include "src/host/HostTypes.h"
@@ -21,7 +21,6 @@ class Item;
 
 namespace pwk::sim {
 
-class SimFolder;
 class SimLinks;
 class SimRecipients;
 class SimAttachments;
@@ -29,8 +28,8 @@ class SimAttachments;
 using FieldValue = std::variant<std::string, host::Date, std::int32_t>;
 
 // What every simulated item holds, whatever its kind: its fields, its folder, its identifier,
-// its links, recipients and attachments, and the verbs the host runs on it. The item classes
-// add the members of their interface on top.
+// and the verbs the host runs on it. The item classes add the members of their interface on
+// top, and keep the item's links, recipients and attachments (SimItemBase).
 class SimItemState : public SimObject {
   public:
     ~SimItemState() override;
@@ -48,8 +47,8 @@ class SimItemState : public SimObject {
     const std::map<std::string, FieldValue>& Fields() const { return fields_; }
 
     // The folder that holds the item or, for a new item, the one it will be saved to.
-    std::shared_ptr<SimFolder> Folder() const { return folder_.lock(); }
-    void SetFolder(const std::shared_ptr<SimFolder>& folder) { folder_ = folder; }
+    std::shared_ptr<ItemHolder> Folder() const { return folder_.lock(); }
+    void SetFolder(const std::shared_ptr<ItemHolder>& folder) { folder_ = folder; }
     Ref<host::HostObject> ParentObject() const;
     bool InFolder() const { return inFolder_; }
     const std::string& EntryId() const { return entryId_; }
@@ -66,11 +65,12 @@ class SimItemState : public SimObject {
     void SaveNow();
     void DeleteNow();
     std::shared_ptr<SimItemState> CopyNow();
-    void MoveNow(const std::shared_ptr<SimFolder>& folder);
+    void MoveNow(const std::shared_ptr<ItemHolder>& folder);
 
-    SimLinks& LinksObject();
-    SimRecipients& RecipientsObject();
-    SimAttachments& AttachmentsObject();
+    // Made when first asked for.
+    virtual SimLinks& LinksObject() = 0;
+    virtual SimRecipients& RecipientsObject() = 0;
+    virtual SimAttachments& AttachmentsObject() = 0;
     EventSource<host::ItemEvents>& WriteEvents() { return writeEvents_; }
 
     Ref<host::Item> AsItem();
@@ -79,20 +79,20 @@ class SimItemState : public SimObject {
   protected:
     SimItemState(std::shared_ptr<SimCore> core, host::ItemType kind);
 
+    // Gives `copy` copies of the links, recipients and attachments this item has.
+    virtual void CopyPartsTo(SimItemState& copy) const = 0;
+
   private:
-    void AssignEntryId(const SimFolder& folder);
-    SimFolder& LiveFolder() const;
+    void AssignEntryId(const ItemHolder& folder);
+    ItemHolder& LiveFolder() const;
 
     host::ItemType kind_;
     std::map<std::string, FieldValue> fields_;
-    std::weak_ptr<SimFolder> folder_;
+    std::weak_ptr<ItemHolder> folder_;
     bool inFolder_ = false;
     std::uint64_t sequence_ = 0;
     std::string entryId_;
     bool sent_ = false;
-    Owned<SimLinks> links_;
-    Owned<SimRecipients> recipients_;
-    Owned<SimAttachments> attachments_;
     EventSource<host::ItemEvents> writeEvents_;
 };
 

@@ -3,14 +3,14 @@
 
 #include "sim/FindFilter.h"
 #include "sim/HostError.h"
+#include "sim/ItemHolder.h"
 #include "sim/SimCollection.h"
-#include "sim/SimFolder.h"
-#include "sim/SimItemFactory.h"
 #include "sim/SimItemState.h"
+#include "sim/SimWorld.h"
 
 namespace pwk::sim {
 
-SimItems::SimItems(std::shared_ptr<SimCore> core, std::weak_ptr<SimFolder> folder)
+SimItems::SimItems(std::shared_ptr<SimCore> core, std::weak_ptr<ItemHolder> folder)
     : SimBase<host::Items>(std::move(core)), folder_(std::move(folder)) {}
 
 std::int32_t SimItems::Count() {
@@ -43,9 +43,9 @@ Ref<host::Item> SimItems::Add(std::optional<host::ItemType> type) {
     if (EnterGetter("Add")) {
         return nullptr;
     }
-    SimFolder& folder = LiveFolder();
-    auto item = SimItemFactory::New(CorePtr(), type.value_or(folder.DefaultType()));
-    item->SetFolder(folder.Self<SimFolder>());
+    ItemHolder& folder = LiveFolder();
+    auto item = Core().world().NewItem(type.value_or(folder.DefaultType()));
+    item->SetFolder(folder.Self<ItemHolder>());
     return item->AsItem();
 }
 
@@ -64,7 +64,7 @@ void SimItems::RaiseItemAdd(const std::shared_ptr<SimItemState>& item) {
     Core().Raise(events_, "Items.ItemAdd", [&](host::ItemsEvents& sink) { sink.ItemAdd(added); });
 }
 
-SimFolder& SimItems::LiveFolder() const {
+ItemHolder& SimItems::LiveFolder() const {
     auto folder = folder_.lock();
     if (!folder || !folder->Valid()) {
         throw Failure(HostError::NotFound, "The folder has been deleted.", "Items");

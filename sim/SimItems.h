@@ -9,7 +9,7 @@
 
 namespace pwk::sim {
 
-class SimFolder;
+class ItemHolder;
 class SimItemState;
 
 // The items of one folder, as the host hands them out: one object per folder.
@@ -22,7 +22,7 @@ class SimItemState;
 // is not valid".
 class SimItems : public SimBase<host::Items> {
   public:
-    SimItems(std::shared_ptr<SimCore> core, std::weak_ptr<SimFolder> folder);
+    SimItems(std::shared_ptr<SimCore> core, std::weak_ptr<ItemHolder> folder);
 
     std::int32_t Count() override;
     Ref<host::Item> Item(std::int32_t index) override;
@@ -36,9 +36,9 @@ class SimItems : public SimBase<host::Items> {
     std::size_t Listeners() const { return events_.Connected(); }
 
   private:
-    SimFolder& LiveFolder() const;
+    ItemHolder& LiveFolder() const;
 
-    std::weak_ptr<SimFolder> folder_;
+    std::weak_ptr<ItemHolder> folder_;
     EventSource<host::ItemsEvents> events_;
 };
 

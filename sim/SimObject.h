@@ -7,29 +7,17 @@
 #include <string_view>
 #include <utility>
 
+#include "sim/AuditedObject.h"
 #include "sim/SimCore.h"
 #include "src/util/Ref.h"
 
 namespace pwk::sim {
 
-template <class T>
-class Owned;
-
 // Base of every object of the simulated host. Every member of every host object starts with
 // Enter("Member"): the one place where calls are counted, planned failures are raised, and
 // objects that are gone (a closed window, a deleted control or item) refuse to work.
-class SimObject : public std::enable_shared_from_this<SimObject> {
+class SimObject : public std::enable_shared_from_this<SimObject>, public AuditedObject {
   public:
-    SimObject(const SimObject&) = delete;
-    SimObject& operator=(const SimObject&) = delete;
-    virtual ~SimObject() = default;
-
-    // The type and name the audit lists the object under.
-    virtual std::string AuditType() const = 0;
-    virtual std::string AuditName() const { return {}; }
-    // How many references the host itself keeps to the object.
-    int HostRefs() const { return hostRefs_; }
-
     // From now on every member fails with `number`.
     void Invalidate(std::int32_t number, std::string description);
     bool Valid() const { return !invalid_; }
@@ -71,9 +59,6 @@ class SimObject : public std::enable_shared_from_this<SimObject> {
     }
 
   private:
-    template <class T>
-    friend class Owned;
-
     struct Invalid {
         std::int32_t number;
         std::string description;
@@ -82,7 +67,6 @@ class SimObject : public std::enable_shared_from_this<SimObject> {
     bool EnterCall(std::string_view member, bool objectGetter) const;
 
     std::shared_ptr<SimCore> core_;
-    mutable int hostRefs_ = 0;
     std::optional<Invalid> invalid_;
 };
 

@@ -23,6 +23,7 @@ class SimPopup : public SimControl<host::CommandBarPopup> {
     // Made after construction, since the menu refers back to the popup.
     void MakeMenu(const std::weak_ptr<SimObject>& window);
     SimCommandBar& Menu() const { return *menu_; }
+    SimCommandBar* Submenu() const override { return menu_.get().get(); }
 
     void MarkDeleted() override;
     ControlSpec Persistent() const override;

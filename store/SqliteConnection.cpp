@@ -2,9 +2,8 @@
 
 #include <sqlite3.h>
 
-#include <cerrno>
-
 #include "src/util/Failure.h"
+#include "store/SqliteFailure.h"
 
 namespace pwk {
 
@@ -12,27 +11,6 @@ namespace {
 
 // How long a write waits for another program that holds the file before giving up.
 constexpr int BusyTimeoutMilliseconds = 3000;
-
-std::int32_t FailureNumberFor(int rc, int systemErrno) {
-    switch (rc & 0xff) {
-        case SQLITE_PERM:
-        case SQLITE_READONLY:
-        case SQLITE_AUTH:
-        case SQLITE_BUSY:
-        case SQLITE_LOCKED:
-            return FailureNumber::PermissionDenied;
-        case SQLITE_CANTOPEN:
-            if (systemErrno == EACCES || systemErrno == EPERM || systemErrno == EROFS) {
-                return FailureNumber::PermissionDenied;
-            }
-            if (systemErrno == ENOENT || systemErrno == ENOTDIR) {
-                return FailureNumber::PathNotFound;
-            }
-            return FailureNumber::PathFileAccessError;
-        default:
-            return FailureNumber::PathFileAccessError;
-    }
-}
 
 }  // namespace
 
@@ -81,7 +59,7 @@ void SqliteConnection::Run(const std::string& sql, const char* doing) {
 }
 
 SqliteStatement SqliteConnection::Prepare(const char* sql) {
-    return SqliteStatement(*this, Cached(sql));
+    return SqliteStatement(path_, Cached(sql));
 }
 
 sqlite3_stmt* SqliteConnection::Cached(const char* sql) {
@@ -107,19 +85,7 @@ bool SqliteConnection::ReadOnly() const {
 }
 
 void SqliteConnection::Fail(int rc, const std::string& doing) const {
-    const int systemErrno = db_ == nullptr ? 0 : sqlite3_system_errno(db_);
-    const std::int32_t number = FailureNumberFor(rc, systemErrno);
-    std::string detail = sqlite3_errstr(rc);
-    if (db_ != nullptr) {
-        const std::string message = sqlite3_errmsg(db_);
-        if (message != detail) {
-            detail += ": " + message;
-        }
-    }
-    throw Failure(number,
-                  DescriptionOf(number) + ": cannot use the settings file \"" + path_ + "\" (" +
-                      detail + ") while " + doing + "; the file was left as it is",
-                  "SqliteSettingsStore");
+    RaiseSqliteFailure(db_, path_, rc, doing);
 }
 
 void SqliteConnection::FailContent(const std::string& problem) const {

@@ -2,12 +2,12 @@
 
 #include <sqlite3.h>
 
-#include "store/SqliteConnection.h"
+#include "store/SqliteFailure.h"
 
 namespace pwk {
 
-SqliteStatement::SqliteStatement(SqliteConnection& connection, sqlite3_stmt* statement)
-    : connection_(connection), statement_(statement) {}
+SqliteStatement::SqliteStatement(const std::string& path, sqlite3_stmt* statement)
+    : path_(path), statement_(statement) {}
 
 SqliteStatement::~SqliteStatement() {
     sqlite3_reset(statement_);
@@ -19,7 +19,7 @@ SqliteStatement& SqliteStatement::Bind(const std::string& text) {
     const int rc = sqlite3_bind_text64(statement_, bound_, text.data(), text.size(),
                                        SQLITE_TRANSIENT, SQLITE_UTF8);
     if (rc != SQLITE_OK) {
-        connection_.Fail(rc, "binding a value");
+        RaiseSqliteFailure(sqlite3_db_handle(statement_), path_, rc, "binding a value");
     }
     return *this;
 }
@@ -32,7 +32,7 @@ bool SqliteStatement::Step() {
     if (rc == SQLITE_DONE) {
         return false;
     }
-    connection_.Fail(rc, "running a query");
+    RaiseSqliteFailure(sqlite3_db_handle(statement_), path_, rc, "running a query");
 }
 
 std::string SqliteStatement::Text(int column) const {

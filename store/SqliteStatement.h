@@ -6,13 +6,13 @@ struct sqlite3_stmt;
 
 namespace pwk {
 
-class SqliteConnection;
-
 // One use of a prepared (cached) statement: binds parameters in order, steps through the
 // rows, and resets the statement when the use ends so that the cache can hand it out again.
+// A failure names the settings file `path`, which the connection that prepared the statement
+// holds for longer than any use of it.
 class SqliteStatement {
   public:
-    SqliteStatement(SqliteConnection& connection, sqlite3_stmt* statement);
+    SqliteStatement(const std::string& path, sqlite3_stmt* statement);
     ~SqliteStatement();
     SqliteStatement(const SqliteStatement&) = delete;
     SqliteStatement& operator=(const SqliteStatement&) = delete;
@@ -23,7 +23,7 @@ class SqliteStatement {
     std::string Text(int column) const;
 
   private:
-    SqliteConnection& connection_;
+    const std::string& path_;
     sqlite3_stmt* statement_;
     int bound_ = 0;
 };

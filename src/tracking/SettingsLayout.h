@@ -57,6 +57,7 @@ class SettingsLayout {
         bool IsSwitch() const;
     };
 
+    // The table (SettingsLayoutEntries.cpp).
     static std::span<const Entry> Entries();
     // The switch whose property has that name, exactly as spelled; nothing when there is none.
     static const Entry* FindSwitch(std::string_view name);

@@ -15,7 +15,8 @@ namespace pwk::win {
 
 // The adapter of a host object as the add-in's interface T: the same adapter for the same
 // object while one lives; nothing stays nothing (and raises 91 when used). Items are told apart
-// by their Class, command-bar controls by their Type. Defined for every interface of the host.
+// by their Class, command-bar controls by their Type. Defined for every interface of the host
+// in AdapterFactory.cpp, above the adapters that call it.
 template <class T>
 Ref<T> WrapObject(IDispatch* object);
 

@@ -44,6 +44,7 @@ Ref<T> ObjectArgAs(const win::DispatchCall& call, std::size_t index) {
 }
 
 // A host object as the value of a call: its bridge; nothing as a null object.
+// (Both are defined in Bridging.cpp, above the bridge they make and read.)
 win::Variant Bridged(const std::shared_ptr<AutomationObject>& object);
 
 }  // namespace pwk::bridge

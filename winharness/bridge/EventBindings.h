@@ -1,6 +1,8 @@
 #pragma once
 
-#include "winharness/bridge/BridgeKind.h"
+#include "src/platform/AutomationObject.h"
+#include "src/util/Connection.h"
+#include "win/combase/ComPtr.h"
 
 namespace pwk::bridge {
 

@@ -1,5 +1,7 @@
+// The crossings BridgeArgs.h declares, between host objects and their bridges. They make and
+// read bridges, so they stand above HostDispatch; the member tables that call them, below it,
+// see only BridgeArgs.h.
 #include "winharness/bridge/BridgeArgs.h"
-
 #include "winharness/bridge/HostDispatch.h"
 
 namespace pwk::bridge {

@@ -1,5 +1,5 @@
-#include "win/dispatch/WrapObject.h"
-
+// WrapObject for every interface of the host: the one place that knows every adapter class,
+// so it stands above them all; the adapters reach it through WrapObject.h alone.
 #include "win/dispatch/DispatchAddInInstance.h"
 #include "win/dispatch/DispatchAddressEntry.h"
 #include "win/dispatch/DispatchApplication.h"
@@ -35,6 +35,7 @@
 #include "win/dispatch/DispatchTaskItem.h"
 #include "win/dispatch/ObjectCache.h"
 #include "win/dispatch/PlainObject.h"
+#include "win/dispatch/WrapObject.h"
 
 namespace pwk::win {
 namespace {

@@ -1,8 +1,9 @@
-#include "src/tracking/SettingsLayout.h"
-
+// SettingsLayout's table. Its entries point into RegSettings's members, so the table stands
+// above RegSettings, which reads the layout through SettingsLayout.h.
 #include <string_view>
 
 #include "src/tracking/RegSettings.h"
+#include "src/tracking/SettingsLayout.h"
 #include "src/tracking/TrackedFoldersets.h"
 
 namespace pwk {
