@@ -29,7 +29,7 @@ Outcome RunOnce(const std::string& text, const std::filesystem::path& baseFolder
     return outcome;
 }
 
-const char* Describe(Sweep::Answers answers) {
+const char* AnswersText(Sweep::Answers answers) {
     switch (answers) {
         case Sweep::Answers::AsScripted:
             break;
@@ -110,7 +110,7 @@ int Sweep::Run(const std::string& scenarioText, const std::filesystem::path& bas
     out_ << "sweep: " << calls << " host calls, " << runs << " runs"
          << (every > 1 ? " (every " + std::to_string(every) + "th call)" : "") << ", " << faulty
          << " faulty" << (known > 0 ? " (and " + std::to_string(known) + " known faults)" : "")
-         << ", " << seconds << " s, " << Describe(options_.Answering) << "\n";
+         << ", " << seconds << " s, " << AnswersText(options_.Answering) << "\n";
     return faulty == 0 ? ExitStatus::Held : ExitStatus::Failed;
 }
 
