@@ -1,6 +1,7 @@
 #include "tools/scenario/SweepSettingsCheck.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <map>
 #include <set>
 #include <utility>
@@ -173,8 +174,10 @@ class CommandCheck {
         if (count == after_.end()) {
             missing.push_back(countName);
         } else {
-            const int foldersets = std::atoi(count->second.c_str());
-            for (int position = 1; position <= foldersets; ++position) {
+            // The first position short of an identifier is enough to tell: a hostile count
+            // is not walked to its end.
+            const long long foldersets = std::atoll(count->second.c_str());
+            for (long long position = 1; position <= foldersets && missing.empty(); ++position) {
                 for (const std::string& section : IdentifierSections()) {
                     if (after_.count(section + "|" + std::to_string(position)) == 0) {
                         missing.push_back(section + "|" + std::to_string(position));
