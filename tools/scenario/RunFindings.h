@@ -33,6 +33,8 @@ struct RunFindings {
     // When asked for (RunOptions::RecordSettings): the store before the first command and after
     // each, for a sweep to hold a failing run's settings against the clean run's.
     std::vector<StoredSettings> SettingsAfterCommands;
+    // When asked for (Session::NameCallsOfRun): every host call's "Type.Member", in order.
+    std::vector<std::string> CallNames;
 
     bool Clean() const {
         return Escaped.empty() && HeldAfterQuit.empty() && StillLoaded.empty() && HalfFiled.empty();

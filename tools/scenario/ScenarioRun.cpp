@@ -79,6 +79,9 @@ int ScenarioRun::RunScenario(std::istream& in, const std::filesystem::path& base
         if (options_.FailCall) {
             session.FailCallOfRun(*options_.FailCall);
         }
+        if (options_.RecordSettings) {
+            session.NameCallsOfRun();
+        }
         try {
             ApplyOptions(session, options_);
             CommandRunner runner(session, transcript);

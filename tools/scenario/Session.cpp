@@ -109,6 +109,9 @@ void Session::EndProcess() {
     }
     callsOfEndedProcesses_ += host_->Faults().Calls();
     findings_.HostCalls = callsOfEndedProcesses_;
+    for (std::string& name : host_->Faults().TakeLog()) {
+        findings_.CallNames.push_back(std::move(name));
+    }
     CheckFiling();
     if (host_->Running()) {
         findings_.HeldAfterQuit.push_back("the host did not shut down");
@@ -269,6 +272,9 @@ void Session::Boot() {
     }
     for (const auto& plan : std::exchange(plannedFaults_, {})) {
         plan(host->Faults());
+    }
+    if (nameCalls_) {
+        host->Faults().StartLog();
     }
     if (failCallOfRun_ && *failCallOfRun_ > callsOfEndedProcesses_) {
         host->Faults().FailNthCallKept(*failCallOfRun_ - callsOfEndedProcesses_,

@@ -86,6 +86,8 @@ class Session {
     void PlanFault(std::function<void(sim::FaultInjector&)> plan);
     // The n-th host call of the whole run (1 = the first) fails, in whichever start it falls.
     void FailCallOfRun(std::int64_t n) { failCallOfRun_ = n; }
+    // Every host call of the run goes by name into the findings' CallNames.
+    void NameCallsOfRun() { nameCalls_ = true; }
     RunFindings& Findings() { return findings_; }
     void Quit();
     bool Running() const;
@@ -129,6 +131,7 @@ class Session {
     std::filesystem::path baseFolder_;
     RunFindings& findings_;
     std::optional<std::int64_t> failCallOfRun_;
+    bool nameCalls_ = false;
     std::int64_t callsOfEndedProcesses_ = 0;
     ScenarioPlatform platform_;
     std::shared_ptr<ScenarioFileUtility> fileUtility_;

@@ -4,8 +4,10 @@
 
 #include <chrono>
 #include <sstream>
+#include <utility>
 
 #include "tools/scenario/RunWatchdog.h"
+#include "tools/scenario/SweepFilingCheck.h"
 #include "tools/scenario/SweepSettingsCheck.h"
 
 namespace pwk::scenario {
@@ -35,6 +37,25 @@ const char* AnswersText(Sweep::Answers answers) {
             break;
     }
     return "boxes answered as scripted";
+}
+
+// What a failing run showed, against the clean run: the findings that count, and the known
+// faults, shown apart.
+struct Verdict {
+    RunFindings Counted;
+    std::vector<std::string> KnownHalfFiled;
+    SweepSettingsCheck::Result Settings;
+};
+
+Verdict Judge(const RunFindings& clean, const RunFindings& failing, const std::string& failedCall) {
+    Verdict verdict{
+        failing,
+        {},
+        SweepSettingsCheck::Compare(clean.SettingsAfterCommands, failing.SettingsAfterCommands)};
+    if (SweepFilingCheck::KnownFault(failedCall)) {
+        verdict.KnownHalfFiled = std::exchange(verdict.Counted.HalfFiled, {});
+    }
+    return verdict;
 }
 
 void Report(std::ostream& out, const std::string& label, const RunFindings& findings) {
@@ -84,23 +105,32 @@ int Sweep::Run(const std::string& scenarioText, const std::filesystem::path& bas
     int faulty = 0;
     int known = 0;
     for (std::int64_t n = 1; n <= calls; n += every) {
-        const std::string label = "host call " + std::to_string(n) + " failing";
+        // The failed call is the clean run's n-th: the runs are the same up to it.
+        const auto& names = clean.Findings.CallNames;
+        const std::string member = n <= static_cast<std::int64_t>(names.size())
+                                       ? names[static_cast<std::size_t>(n - 1)]
+                                       : "";
+        const std::string label = "host call " + std::to_string(n) +
+                                  (member.empty() ? "" : " (" + member + ")") + " failing";
         failing.FailCall = n;
         watchdog.Begin(label);
         const Outcome outcome = RunOnce(scenarioText, baseFolder, failing);
         watchdog.End();
         ++runs;
-        const auto settings = SweepSettingsCheck::Compare(clean.Findings.SettingsAfterCommands,
-                                                          outcome.Findings.SettingsAfterCommands);
+        const Verdict verdict = Judge(clean.Findings, outcome.Findings, member);
         const std::string where = label + " (parleywick-sim --fail-call " + std::to_string(n) + ")";
-        if (!outcome.Findings.Clean() || !settings.Findings.empty()) {
+        if (!verdict.Counted.Clean() || !verdict.Settings.Findings.empty()) {
             ++faulty;
-            Report(out_, where, outcome.Findings);
-            for (const std::string& finding : settings.Findings) {
+            Report(out_, where, verdict.Counted);
+            for (const std::string& finding : verdict.Settings.Findings) {
                 out_ << "sweep: " << where << ": settings " << finding << "\n";
             }
         }
-        for (const std::string& finding : settings.Known) {
+        for (const std::string& finding : verdict.KnownHalfFiled) {
+            ++known;
+            out_ << "sweep: " << where << ": known fault: half-filed: " << finding << "\n";
+        }
+        for (const std::string& finding : verdict.Settings.Known) {
             ++known;
             out_ << "sweep: " << where << ": known fault: settings " << finding << "\n";
         }
