@@ -47,9 +47,10 @@ python3 "$here/check-floors.py" "$root" /dev/stdin --windows "${windows[@]}" <<'
 19 winharness/bridge winharness/testhost
 20 winharness/simrun
 # Not product: what the tests, benchmarks and fuzz targets share (the simulated host's tests
-# lend their test mailbox to the hooks' tests), then each of them.
+# lend their test mailbox to the hooks' tests, the store's its contract to the registry store's
+# Wine test), then each of them.
 21 tests/support tests/win/support fuzz
-22 tests/sim
+22 tests/sim tests/store
 23 tests/* tests/win/* bench fuzz/*
 TABLE
 

@@ -76,6 +76,27 @@ TEST_F(SentMailJournal, AFailureTakesAwayOnlyWhatWasMadeForTheGroupUnderWay) {
     EXPECT_NE(log.find("in PWKGlobal.ItemSendHandler"), std::string::npos);
 }
 
+// A linked mail is filed contact by contact: once one contact's copy and entry are finished, a
+// failure looking up the next link must not take them away again.
+TEST_F(SentMailJournal, AFailedLinkLookupLeavesTheContactsFiledBeforeItWhole) {
+    harness.Track("Public/Customers");
+    harness.Track("Public/Partners");
+    auto mail = MailTo({});
+    for (const char* folder : {"Public/Customers/Contacts", "Public/Partners/Contacts"}) {
+        harness.host.AddLink(mail, harness.host.Folder(folder)->Contents()[0].get()->AsItem());
+    }
+    // The second contact is gone by the time the mail is sent: its link leads nowhere.
+    harness.host.DeleteFolder("Public/Partners/Contacts");
+    EXPECT_THROW(Send(mail), Failure);
+
+    ASSERT_EQ(harness.Contents("Public/Customers/E-mails").size(), 1u);
+    ASSERT_EQ(harness.Contents("Public/Customers/Journal").size(), 1u);
+    const auto& attachments = harness.At("Public/Customers/Journal", 1).AttachmentsObject().All();
+    ASSERT_EQ(attachments.size(), 1u);
+    EXPECT_EQ(attachments[0].Source, harness.At("Public/Customers/E-mails", 1).EntryId());
+    EXPECT_TRUE(harness.Contents("Public/Partners/E-mails").empty());
+}
+
 TEST_F(SentMailJournal, TheLogNamesTheJournalStepUnderWayAndWhatItWorkedOn) {
     harness.Track("Public/Customers");
     harness.host.Faults().FailMember("Items.Add", 5, 1);

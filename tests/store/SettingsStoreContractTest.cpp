@@ -1,235 +1,107 @@
-// The behaviour every settings backend shares, run against each of them.
-#include <gmock/gmock.h>
+// The store contract (SettingsStoreContractCases.cpp) and random sequences against a plain model,
+// over the memory and SQLite stores.
 #include <gtest/gtest.h>
 
-#include "src/util/Failure.h"
+#include <functional>
+#include <memory>
+#include <ostream>
+#include <tuple>
+
 #include "store/MemorySettingsStore.h"
 #include "store/SqliteSettingsStore.h"
+#include "tests/store/RandomStoreSequence.h"
+#include "tests/store/SettingsStoreContract.h"
 #include "tests/support/TempFolder.h"
 
 namespace pwk {
+namespace contract {
+// Failures name the case rather than its bytes.
+void PrintTo(const ContractCase& contractCase, std::ostream* out) {
+    *out << contractCase.Name;
+}
+}  // namespace contract
+
 namespace {
 
-using ::testing::ElementsAre;
-using ::testing::HasSubstr;
-using ::testing::IsEmpty;
+using contract::ContractCase;
+using contract::ContractStore;
 
-struct MemoryBackend {
-    MemorySettingsStore store;
-};
+template <typename ConcreteStore>
+class Backend : public ContractStore {
+  public:
+    SettingsStore& Store() override { return Concrete(); }
+    std::vector<std::string> Dump(const std::string& appName) override {
+        return Concrete().Dump(appName);
+    }
+    bool SectionExists(const std::string& appName, const std::string& section) override {
+        return Concrete().SectionExists(appName, section);
+    }
 
-struct SqliteBackend {
-    test::TempFolder folder;
-    SqliteSettingsStore store{folder / "config/parleywick/settings.db"};
-};
-
-template <typename Backend>
-class SettingsStoreContract : public ::testing::Test {
   protected:
-    Backend backend;
-    decltype(backend.store)& store = backend.store;
+    virtual ConcreteStore& Concrete() = 0;
+};
 
-    // The failure number `action` raises, or 0 when it raises none.
-    template <typename Action>
-    static std::int32_t FailureOf(Action action) {
-        try {
-            action();
-        } catch (const Failure& failure) {
-            return failure.Number;
-        }
-        return 0;
+class MemoryBackend : public Backend<MemorySettingsStore> {
+    MemorySettingsStore& Concrete() override { return store_; }
+    MemorySettingsStore store_;
+};
+
+class SqliteBackend : public Backend<SqliteSettingsStore> {
+    SqliteSettingsStore& Concrete() override { return store_; }
+    test::TempFolder folder_;
+    SqliteSettingsStore store_{folder_ / "config/parleywick/settings.db"};
+};
+
+struct Kind {
+    const char* Name;
+    std::function<std::unique_ptr<ContractStore>()> Make;
+};
+void PrintTo(const Kind& kind, std::ostream* out) {
+    *out << kind.Name;
+}
+const Kind kMemory{"Memory", [] { return std::make_unique<MemoryBackend>(); }};
+const Kind kSqlite{"Sqlite", [] { return std::make_unique<SqliteBackend>(); }};
+
+class GTestChecks : public contract::ContractChecks {
+  public:
+    void Fail(const char* file, int line, const std::string& what) override {
+        ADD_FAILURE_AT(file, line) << what;
     }
 };
 
-using Backends = ::testing::Types<MemoryBackend, SqliteBackend>;
-TYPED_TEST_SUITE(SettingsStoreContract, Backends);
+class SettingsStoreContract : public ::testing::TestWithParam<std::tuple<Kind, ContractCase>> {};
 
-constexpr const char* App = "Parleywick";
-
-TYPED_TEST(SettingsStoreContract, MissingSectionOrKeyGivesTheDefault) {
-    EXPECT_EQ(this->store.GetSetting(App, "Logging", "LogPath", "fallback"), "fallback");
-    this->store.SaveSetting(App, "Logging", "LogLevel", "3");
-    EXPECT_EQ(this->store.GetSetting(App, "Logging", "LogPath", "fallback"), "fallback");
-    EXPECT_EQ(this->store.GetSetting(App, "Logging", "LogPath"), "");
-    EXPECT_EQ(this->store.GetSetting("Other", "Logging", "LogLevel", "none"), "none");
+TEST_P(SettingsStoreContract, Holds) {
+    const auto& [kind, contractCase] = GetParam();
+    const auto store = kind.Make();
+    GTestChecks checks;
+    contractCase.Run(*store, checks);
 }
 
-TYPED_TEST(SettingsStoreContract, StoredValueIsNotReplacedByTheDefault) {
-    this->store.SaveSetting(App, "Tracking", "JournalEmails", "");
-    EXPECT_EQ(this->store.GetSetting(App, "Tracking", "JournalEmails", "True"), "");
+INSTANTIATE_TEST_SUITE_P(Stores, SettingsStoreContract,
+                         ::testing::Combine(::testing::Values(kMemory, kSqlite),
+                                            ::testing::ValuesIn(contract::ContractCases())),
+                         [](const auto& param) {
+                             return std::string(std::get<0>(param.param).Name) + "_" +
+                                    std::get<1>(param.param).Name;
+                         });
+
+class RandomStoreSequence : public ::testing::TestWithParam<std::tuple<Kind, std::uint32_t>> {};
+
+TEST_P(RandomStoreSequence, MatchesThePlainModel) {
+    const auto& [kind, seed] = GetParam();
+    const auto store = kind.Make();
+    GTestChecks checks;
+    contract::RunRandomStoreSequence(*store, checks, seed, 500);
 }
 
-TYPED_TEST(SettingsStoreContract, ValuesComeBackExactly) {
-    const std::string awkward = "C:\\Logs\\a|b=c \"q\" \xC3\xA9\n\ttail ";
-    this->store.SaveSetting(App, "Logging", "LogPath", awkward);
-    this->store.SaveSetting(App, "Logging", "Long", std::string(100000, 'x'));
-    EXPECT_EQ(this->store.GetSetting(App, "Logging", "LogPath"), awkward);
-    EXPECT_EQ(this->store.GetSetting(App, "Logging", "Long").size(), 100000u);
-}
-
-TYPED_TEST(SettingsStoreContract, SavingAgainReplacesTheValue) {
-    this->store.SaveSetting(App, "Tracking", "SaveLinksByRef", "False");
-    this->store.SaveSetting(App, "Tracking", "SaveLinksByRef", "True");
-    EXPECT_THAT(this->store.Dump(App), ElementsAre("Tracking|SaveLinksByRef=True"));
-}
-
-TYPED_TEST(SettingsStoreContract, NamesCompareWithoutCaseAndKeepTheFirstSpelling) {
-    this->store.SaveSetting(App, "Tracked Foldersets\\Contacts", "EntryID", "00AB");
-    this->store.SaveSetting("PARLEYWICK", "TRACKED FOLDERSETS\\contacts", "ENTRYID", "00ab");
-    this->store.SaveSetting(App, "tracked foldersets\\Journal", "StoreID", "11");
-
-    EXPECT_EQ(this->store.GetSetting("parleywick", "Tracked Foldersets\\CONTACTS", "entryid"),
-              "00ab");
-    EXPECT_THAT(this->store.Dump(App), ElementsAre("Tracked Foldersets\\Contacts|EntryID=00ab",
-                                                   "Tracked Foldersets\\Journal|StoreID=11"));
-}
-
-TYPED_TEST(SettingsStoreContract, SavingANestedSectionCreatesEveryLevel) {
-    this->store.SaveSetting(App, "A\\B\\C", "k", "v");
-    EXPECT_TRUE(this->store.SectionExists(App, "A"));
-    EXPECT_TRUE(this->store.SectionExists(App, "a\\b"));
-    EXPECT_TRUE(this->store.SectionExists(App, "A\\B\\C"));
-    EXPECT_FALSE(this->store.SectionExists(App, "B"));
-    EXPECT_EQ(this->store.GetSetting(App, "A\\B", "k", "none"), "none");
-}
-
-TYPED_TEST(SettingsStoreContract, DeletingASectionRemovesEverythingBelowIt) {
-    this->store.SaveSetting(App, "Tracked Foldersets", "Count", "2");
-    this->store.SaveSetting(App, "Tracked Foldersets\\1\\Contacts", "EntryID", "a");
-    this->store.SaveSetting(App, "Tracked Foldersets\\2", "Dir", "d");
-    // Names that share the prefix without being inside the section must survive.
-    this->store.SaveSetting(App, "Tracked Foldersets 2", "k", "x");
-    this->store.SaveSetting(App, "Tracked Foldersets]", "k", "y");
-    this->store.SaveSetting(App, "Tracking", "JournalEmails", "True");
-
-    this->store.DeleteSection(App, "TRACKED FOLDERSETS");
-
-    EXPECT_FALSE(this->store.SectionExists(App, "Tracked Foldersets\\1"));
-    EXPECT_FALSE(this->store.SectionExists(App, "Tracked Foldersets"));
-    EXPECT_THAT(this->store.Dump(App),
-                ElementsAre("Tracked Foldersets 2|k=x", "Tracked Foldersets]|k=y",
-                            "Tracking|JournalEmails=True"));
-}
-
-TYPED_TEST(SettingsStoreContract, DeletingAnInnerLevelKeepsItsParent) {
-    this->store.SaveSetting(App, "A\\B\\C", "k", "1");
-    this->store.SaveSetting(App, "A", "k", "2");
-    this->store.DeleteSection(App, "A\\B");
-    EXPECT_TRUE(this->store.SectionExists(App, "A"));
-    EXPECT_FALSE(this->store.SectionExists(App, "A\\B\\C"));
-    EXPECT_THAT(this->store.Dump(App), ElementsAre("A|k=2"));
-}
-
-TYPED_TEST(SettingsStoreContract, DeletingAMissingSectionFailsAndChangesNothing) {
-    this->store.SaveSetting(App, "Logging", "LogLevel", "1");
-    try {
-        this->store.DeleteSection(App, "Version");
-        FAIL() << "no failure";
-    } catch (const Failure& failure) {
-        EXPECT_EQ(failure.Number, FailureNumber::InvalidProcedureCall);
-        EXPECT_THAT(failure.Description, HasSubstr("\"Version\""));
-    }
-    EXPECT_EQ(this->FailureOf([&] { this->store.DeleteSection("Nobody", "Logging"); }), 5);
-    EXPECT_EQ(this->FailureOf([&] { this->store.DeleteSection(App, "Logging\\Deeper"); }), 5);
-    EXPECT_THAT(this->store.Dump(App), ElementsAre("Logging|LogLevel=1"));
-}
-
-TYPED_TEST(SettingsStoreContract, DeletingTheApplicationRemovesOnlyIt) {
-    this->store.SaveSetting(App, "Version", "Major", "2");
-    this->store.SaveSetting(App, "Tracking\\Deep", "k", "v");
-    this->store.SaveSetting("Neighbour", "Version", "Major", "9");
-
-    this->store.DeleteApplication("parleywick");
-
-    EXPECT_THAT(this->store.Dump(App), IsEmpty());
-    EXPECT_THAT(this->store.Dump(), ElementsAre("Neighbour|Version|Major=9"));
-    EXPECT_EQ(this->FailureOf([&] { this->store.DeleteApplication(App); }), 5);
-}
-
-TYPED_TEST(SettingsStoreContract, AnApplicationWhoseLastSectionWasDeletedHasNothingToDelete) {
-    this->store.SaveSetting(App, "Version", "Major", "2");
-    this->store.DeleteSection(App, "Version");
-    EXPECT_EQ(this->FailureOf([&] { this->store.DeleteApplication(App); }), 5);
-    EXPECT_EQ(this->FailureOf([&] { this->store.DeleteApplication("Never"); }), 5);
-}
-
-TYPED_TEST(SettingsStoreContract, EmptyNamesAreRejected) {
-    EXPECT_EQ(this->FailureOf([&] { this->store.SaveSetting(App, "", "k", "v"); }), 5);
-    EXPECT_EQ(this->FailureOf([&] { this->store.SaveSetting(App, "A\\\\B", "k", "v"); }), 5);
-    EXPECT_EQ(this->FailureOf([&] { this->store.SaveSetting(App, "A\\", "k", "v"); }), 5);
-    EXPECT_EQ(this->FailureOf([&] { this->store.SaveSetting(App, "A", "", "v"); }), 5);
-    EXPECT_EQ(this->FailureOf([&] { this->store.SaveSetting("", "A", "k", "v"); }), 5);
-    EXPECT_EQ(this->FailureOf([&] { this->store.GetSetting(App, "", "k"); }), 5);
-    EXPECT_THAT(this->store.Dump(), IsEmpty());
-}
-
-TYPED_TEST(SettingsStoreContract, AFailingBatchLeavesEverythingAsItWas) {
-    this->store.SaveSetting(App, "Logging", "LogLevel", "1");
-    this->store.SaveSetting(App, "Tracked Foldersets\\1", "Dir", "old");
-    const auto before = this->store.Dump();
-
-    const std::int32_t number = this->FailureOf([&] {
-        this->store.Batch([&] {
-            this->store.DeleteApplication(App);
-            this->store.SaveSetting(App, "Logging", "LogLevel", "2");
-            this->store.SaveSetting(App, "New", "k", "v");
-            this->store.DeleteSection(App, "Missing");  // fails: the whole batch goes
-        });
-    });
-
-    EXPECT_EQ(number, 5);
-    EXPECT_EQ(this->store.Dump(), before);
-}
-
-TYPED_TEST(SettingsStoreContract, ABatchThatSucceedsKeepsEveryChange) {
-    this->store.SaveSetting(App, "Logging", "LogLevel", "1");
-    this->store.Batch([&] {
-        this->store.DeleteApplication(App);
-        // A removal that fails inside the batch and is ignored by the caller costs nothing.
-        EXPECT_EQ(this->FailureOf([&] { this->store.DeleteSection(App, "Tracking"); }), 5);
-        this->store.SaveSetting(App, "Logging", "LogLevel", "2");
-    });
-    EXPECT_THAT(this->store.Dump(App), ElementsAre("Logging|LogLevel=2"));
-}
-
-TYPED_TEST(SettingsStoreContract, AFailureThrownThroughNestedBatchesUndoesThemAll) {
-    this->store.SaveSetting(App, "S", "k", "old");
-    const std::int32_t number = this->FailureOf([&] {
-        this->store.Batch([&] {
-            this->store.SaveSetting(App, "S", "k", "outer");
-            this->store.Batch([&] {
-                this->store.SaveSetting(App, "S", "k", "inner");
-                throw Failure(13, "Type mismatch");
-            });
-        });
-    });
-    EXPECT_EQ(number, 13);
-    EXPECT_THAT(this->store.Dump(App), ElementsAre("S|k=old"));
-}
-
-TYPED_TEST(SettingsStoreContract, AnInnerBatchFailureCaughtInsideUndoesOnlyTheInnerBatch) {
-    this->store.Batch([&] {
-        this->store.SaveSetting(App, "S", "outer", "1");
-        EXPECT_EQ(this->FailureOf([&] {
-            this->store.Batch([&] {
-                this->store.SaveSetting(App, "S", "inner", "1");
-                throw Failure(6, "Overflow");
-            });
-        }),
-                  6);
-        this->store.SaveSetting(App, "S", "after", "1");
-    });
-    EXPECT_THAT(this->store.Dump(App), ElementsAre("S|after=1", "S|outer=1"));
-}
-
-TYPED_TEST(SettingsStoreContract, ANonFailureExceptionAlsoRollsBack) {
-    EXPECT_THROW(this->store.Batch([&] {
-        this->store.SaveSetting(App, "S", "k", "v");
-        throw std::runtime_error("boom");
-    }),
-                 std::runtime_error);
-    EXPECT_FALSE(this->store.SectionExists(App, "S"));
-}
+INSTANTIATE_TEST_SUITE_P(Stores, RandomStoreSequence,
+                         ::testing::Combine(::testing::Values(kMemory, kSqlite),
+                                            ::testing::Range(1u, 7u)),
+                         [](const auto& param) {
+                             return std::string(std::get<0>(param.param).Name) + "_seed" +
+                                    std::to_string(std::get<1>(param.param));
+                         });
 
 }  // namespace
 }  // namespace pwk

@@ -33,6 +33,7 @@ std::optional<std::int32_t> FailingSettingsStore::Take(Operation operation) {
         return std::nullopt;
     }
     const std::int32_t number = plan->Number;
+    ++refusals_;
     if (plan->Times && --*plan->Times <= 0) {
         plan.reset();
     }

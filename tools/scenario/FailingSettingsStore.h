@@ -24,6 +24,8 @@ class FailingSettingsStore : public SettingsStore {
     void Clear();
     // The number the next such operation fails with by the plan, if any; counts it as done.
     std::optional<std::int32_t> Take(Operation operation);
+    // How many operations the plans have failed so far.
+    std::int64_t Refusals() const { return refusals_; }
 
     std::string GetSetting(const std::string& appName, const std::string& section,
                            const std::string& key, const std::string& defaultValue = "") override;
@@ -50,6 +52,7 @@ class FailingSettingsStore : public SettingsStore {
     std::optional<Plan> reads_;
     std::optional<Plan> saves_;
     std::optional<Plan> removals_;
+    std::int64_t refusals_ = 0;
 };
 
 }  // namespace pwk::scenario

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "src/tracking/DroppedFoldersets.h"
 #include "tools/scenario/CommandRunner.h"
 #include "tools/scenario/ScenarioError.h"
 #include "tools/scenario/ScenarioParser.h"
@@ -34,6 +35,11 @@ void Summarize(Transcript& transcript, const Tally& tally) {
         transcript.Event("== FAILED: " + std::to_string(tally.Failed) + " failure(s), " +
                          std::to_string(tally.Checks) + " checks run");
     }
+}
+
+StoredSettings Stored(Session& session, const Command& command) {
+    return {command.Line, command.Name, session.StoreFaults().Refusals(), session.SettingsDump(),
+            session.SettingsDump(DroppedFoldersets::AppName)};
 }
 
 void ApplyOptions(Session& session, const RunOptions& options) {
@@ -73,12 +79,22 @@ int ScenarioRun::RunScenario(std::istream& in, const std::filesystem::path& base
         if (options_.FailCall) {
             session.FailCallOfRun(*options_.FailCall);
         }
+        if (options_.RecordSettings) {
+            session.NameCallsOfRun();
+        }
         try {
             ApplyOptions(session, options_);
             CommandRunner runner(session, transcript);
+            auto& stored = findings_.SettingsAfterCommands;
+            if (options_.RecordSettings) {
+                stored.push_back(Stored(session, Command{}));
+            }
             for (const Command& command : commands) {
                 const bool held = runner.Run(command);
                 tally.Count(command, held);
+                if (options_.RecordSettings) {
+                    stored.push_back(Stored(session, command));
+                }
                 if (!held && !options_.KeepGoing) {
                     transcript.Event("== stopped at line " + std::to_string(command.Line) +
                                      " (--keep-going runs on)");

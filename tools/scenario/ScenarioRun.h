@@ -24,6 +24,9 @@ struct RunOptions {
     std::optional<std::int64_t> FailCall;
     // --com: each session's host loads this external add-in instead of the core's Connect.
     std::function<std::shared_ptr<ExternalAddIn>()> External;
+    // Keep the settings store's content before the first command and after each, and the name
+    // of every host call in order (a sweep, to judge its runs and name their failed calls).
+    bool RecordSettings = false;
 };
 
 // The exit statuses of a run.

@@ -1,5 +1,6 @@
 #include "tools/scenario/Session.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <utility>
@@ -16,6 +17,8 @@
 #include "src/host/MapiSession.h"
 #include "src/platform/FileUtility.h"
 #include "src/startup/Connect.h"
+#include "src/tracking/SettingsLayout.h"
+#include "src/tracking/TextConversion.h"
 #include "src/util/Failure.h"
 #include "store/MemorySettingsStore.h"
 #include "tools/scenario/ExternalAddIn.h"
@@ -30,6 +33,7 @@ namespace {
 // Where the file utility tells start-up to put the log when no setting says otherwise.
 constexpr const char* kDefaultLogFolder = "C:\\Documents and Settings\\Pat Jones\\Parleywick";
 constexpr const char* kAddInDescription = "Parleywick ";
+constexpr const char* kJournalEmailsKey = "JournalEmails";
 }  // namespace
 
 Session::Session(Transcript& transcript, std::filesystem::path baseFolder, RunFindings& findings)
@@ -105,6 +109,10 @@ void Session::EndProcess() {
     }
     callsOfEndedProcesses_ += host_->Faults().Calls();
     findings_.HostCalls = callsOfEndedProcesses_;
+    for (std::string& name : host_->Faults().TakeLog()) {
+        findings_.CallNames.push_back(std::move(name));
+    }
+    CheckFiling();
     if (host_->Running()) {
         findings_.HeldAfterQuit.push_back("the host did not shut down");
         return;
@@ -115,6 +123,21 @@ void Session::EndProcess() {
     for (const auto& object : host_->HeldObjects()) {
         findings_.HeldAfterQuit.push_back(object.Type + " \"" + object.Name + "\" x" +
                                           std::to_string(object.Holders));
+    }
+}
+
+void Session::CheckFiling() {
+    if (filingChecked_ || !host_) {
+        return;
+    }
+    filingChecked_ = true;
+    const auto settings = SettingsDump();
+    const std::string journaling =
+        std::string(SettingsLayout::Tracking) + "|" + kJournalEmailsKey + "=" + BooleanText(true);
+    const bool journalEmails =
+        std::find(settings.begin(), settings.end(), journaling) != settings.end();
+    for (std::string& unfiled : filing_.Check(*host_, journalEmails)) {
+        findings_.HalfFiled.push_back(std::move(unfiled));
     }
 }
 
@@ -239,6 +262,8 @@ void Session::Boot() {
     if (mailbox_) {
         MailboxSource::Load(*mailbox_, *host);
     }
+    filing_.Begin(*host);
+    filingChecked_ = false;
     if (mailEditor_) {
         host->SetMailEditor(*mailEditor_);
     }
@@ -247,6 +272,9 @@ void Session::Boot() {
     }
     for (const auto& plan : std::exchange(plannedFaults_, {})) {
         plan(host->Faults());
+    }
+    if (nameCalls_) {
+        host->Faults().StartLog();
     }
     if (failCallOfRun_ && *failCallOfRun_ > callsOfEndedProcesses_) {
         host->Faults().FailNthCallKept(*failCallOfRun_ - callsOfEndedProcesses_,
@@ -295,6 +323,7 @@ void Session::Quit() {
         throw CommandError("the host is not running");
     }
     host_->Quit();
+    CheckFiling();
 }
 
 std::vector<std::string> Session::SettingsDump(const std::string& appName) const {

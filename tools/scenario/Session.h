@@ -15,6 +15,7 @@
 #include "tools/scenario/ScenarioFileUtility.h"
 #include "tools/scenario/ScenarioPlatform.h"
 #include "tools/scenario/SessionMachine.h"
+#include "tools/scenario/SweepFilingCheck.h"
 
 namespace pwk {
 class Component;
@@ -85,6 +86,8 @@ class Session {
     void PlanFault(std::function<void(sim::FaultInjector&)> plan);
     // The n-th host call of the whole run (1 = the first) fails, in whichever start it falls.
     void FailCallOfRun(std::int64_t n) { failCallOfRun_ = n; }
+    // Every host call of the run goes by name into the findings' CallNames.
+    void NameCallsOfRun() { nameCalls_ = true; }
     RunFindings& Findings() { return findings_; }
     void Quit();
     bool Running() const;
@@ -117,13 +120,18 @@ class Session {
     std::filesystem::path Resolve(const std::string& file) const;
     Keelson* Library() const;
     // The current host process is over: its calls join the run's count, and anything of it
-    // still held is a finding.
+    // still held, or left half-filed in its folders, is a finding.
     void EndProcess();
+    // What the process left half-filed in its folders, judged once, as it quits (or ends):
+    // whether e-mails were journaled is read from the store as it leaves it, before the
+    // scenario's next edits.
+    void CheckFiling();
 
     Transcript& transcript_;
     std::filesystem::path baseFolder_;
     RunFindings& findings_;
     std::optional<std::int64_t> failCallOfRun_;
+    bool nameCalls_ = false;
     std::int64_t callsOfEndedProcesses_ = 0;
     ScenarioPlatform platform_;
     std::shared_ptr<ScenarioFileUtility> fileUtility_;
@@ -145,6 +153,8 @@ class Session {
     std::unique_ptr<sim::SimHost> host_;
     std::weak_ptr<Connect> connect_;
     bool addInCreated_ = false;
+    SweepFilingCheck filing_;
+    bool filingChecked_ = false;
     std::shared_ptr<ExternalAddIn> external_;
 };
 

@@ -13,15 +13,22 @@ namespace pwk::scenario {
 // that call failed (or every `Every`-th: calls 1, 1+Every, 1+2*Every ...), each run in this
 // process and carried on past failed checks. A failed call may well fail the scenario's checks;
 // what no run may do is let a failure reach the host, leave anything of the host held when a
-// host process ends, crash or hang. Prints one line per faulty run and a summary.
+// host process ends, leave sent mail half-filed (SweepFilingCheck) or the settings store in a
+// state the clean run's does not allow (SweepSettingsCheck), crash or hang. Prints one line per
+// finding of a faulty run and a summary.
 class Sweep {
   public:
+    // How the runs' boxes are answered. Today one way: as the scenario scripts them, else with
+    // the box's default button.
+    enum class Answers { AsScripted };
+
     struct Options {
         RunOptions Run;          // the mailbox, as for a plain run
         std::int64_t Every = 1;  // sample every k-th call
         // When set, `Every` is chosen so that about this many runs spread over the calls.
         std::int64_t Runs = 0;
         int SecondsPerRun = 60;  // a run taking longer is a hang: the process ends
+        Answers Answering = Answers::AsScripted;
     };
 
     Sweep(std::ostream& out, Options options);
