@@ -230,7 +230,8 @@ void FreshMachine() {
     }
     RegistryKey::DeleteTree(HKEY_CURRENT_USER,
                             L"Software\\VB and VBA Program Settings\\Parleywick");
-    RegistryKey::DeleteTree(HKEY_CURRENT_USER, pwk::win::AddinKey);
+    RemoveEntries(HKEY_CURRENT_USER);
+    RemoveEntries(HKEY_LOCAL_MACHINE);
 }
 
 bool AddinEntry() {
