@@ -1,4 +1,4 @@
-# Cross-build for 64-bit Windows with mingw-w64 (posix thread model). The Windows tests run this
+# Cross-build for 64-bit Windows with mingw-w64 (win32 thread model). The Windows tests run this
 # build under Wine.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)

@@ -53,7 +53,34 @@ std::error_code AppendOnlyFile::Append(const char* data, std::size_t size) const
     return error;
 }
 
+// Level by level with the system's calls: std::filesystem's folder functions import functions
+// of the C runtime (_wstat64) that the msvcrt.dll of Windows 2000 does not have.
+std::error_code AppendOnlyFile::MakeFolders() const {
+    std::filesystem::path folder;
+    for (const std::filesystem::path& part : path_.parent_path()) {
+        folder /= part;
+        if (!folder.has_relative_path() || CreateDirectoryW(folder.c_str(), nullptr)) {
+            continue;  // a drive or a share's root, or a folder made now
+        }
+        const DWORD error = GetLastError();
+        const DWORD attributes = GetFileAttributesW(folder.c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+            return {static_cast<int>(error), std::system_category()};
+        }
+    }
+    return {};
+}
+
 #else
+
+std::error_code AppendOnlyFile::MakeFolders() const {
+    const std::filesystem::path parent = path_.parent_path();
+    std::error_code error;
+    if (!parent.empty() && !std::filesystem::is_directory(parent, error)) {
+        std::filesystem::create_directories(parent, error);
+    }
+    return error;
+}
 
 std::error_code AppendOnlyFile::Append(const char* data, std::size_t size) const noexcept {
     const int file = ::open(path_.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);

@@ -28,6 +28,9 @@ class AppendOnlyFile {
     // opened or not all bytes were written; with `size` 0 the file is only created if missing.
     std::error_code Append(const char* data, std::size_t size) const noexcept;
 
+    // Makes the file's folder and every missing folder above it; no error when it exists.
+    std::error_code MakeFolders() const;
+
     const std::filesystem::path& Path() const { return path_; }
 
   private:

@@ -17,14 +17,10 @@ std::string Utf8(const std::filesystem::path& path) {
 bool LogWriter::Open(const std::string& path, std::string& error) {
     Close();
     AppendOnlyFile file(path);
-    const std::filesystem::path parent = file.Path().parent_path();
-    std::error_code folderError;
-    if (!parent.empty() && !std::filesystem::is_directory(parent, folderError)) {
-        std::filesystem::create_directories(parent, folderError);
-        if (folderError) {
-            error = "cannot create the folder " + Utf8(parent) + ": " + folderError.message();
-            return false;
-        }
+    if (const std::error_code folderError = file.MakeFolders()) {
+        error = "cannot create the folder " + Utf8(file.Path().parent_path()) + ": " +
+                folderError.message();
+        return false;
     }
     if (const std::error_code openError = file.Append(nullptr, 0)) {
         error = openError.message();

@@ -1,10 +1,8 @@
 #pragma once
 
 #include <chrono>
-#include <condition_variable>
-#include <mutex>
+#include <memory>
 #include <string>
-#include <thread>
 
 namespace pwk::scenario {
 
@@ -23,16 +21,11 @@ class RunWatchdog {
     void End();
 
   private:
-    void Watch();
+    // What ends a run that outlives the limit: a thread waiting on a condition variable, or on
+    // Windows (whose toolchain here has no std::thread) a timer of the system's.
+    class Alarm;
 
-    std::chrono::seconds limit_;
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    std::string label_;
-    bool running_ = false;
-    bool stopping_ = false;
-    std::chrono::steady_clock::time_point started_;
-    std::thread thread_;
+    std::unique_ptr<Alarm> alarm_;
 };
 
 }  // namespace pwk::scenario

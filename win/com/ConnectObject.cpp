@@ -2,6 +2,7 @@
 
 #include "win/com/ModuleState.h"
 #include "win/combase/ComBoundary.h"
+#include "win/combase/Variant.h"
 #include "win/dispatch/DispatchHost.h"
 
 namespace pwk::win {
@@ -10,13 +11,58 @@ ConnectObject::ConnectObject() : core_(std::make_unique<Connect>(ModuleState::Th
 
 ConnectObject::~ConnectObject() = default;
 
-HRESULT ConnectObject::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) {
-    return DISP_E_UNKNOWNNAME;
+HRESULT ConnectObject::GetIDsOfNames(REFIID /*iid*/, LPOLESTR* names, UINT count, LCID /*locale*/,
+                                     DISPID* ids) {
+    if (!typeInfo_) {
+        ComPtr<ITypeLib> library;
+        if (FAILED(LoadTypeLibEx(ModuleState::Path().c_str(), REGKIND_NONE, library.Out())) ||
+            FAILED(library->GetTypeInfoOfGuid(__uuidof(IDTExtensibility2), typeInfo_.Out()))) {
+            return DISP_E_UNKNOWNNAME;
+        }
+    }
+    return typeInfo_->GetIDsOfNames(names, count, ids);
 }
 
-HRESULT ConnectObject::Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
-                              UINT*) {
-    return DISP_E_MEMBERNOTFOUND;
+// The members by the numbers the host publishes: OnConnection(Application, ConnectMode,
+// AddInInst, custom) 1, OnDisconnection(RemoveMode, custom) 2, OnAddInsUpdate 3,
+// OnStartupComplete 4, OnBeginShutdown 5, each with the custom array last, which is not used.
+HRESULT ConnectObject::Invoke(DISPID member, REFIID /*iid*/, LCID /*locale*/, WORD flags,
+                              DISPPARAMS* params, VARIANT* /*result*/, EXCEPINFO* /*exception*/,
+                              UINT* argError) {
+    constexpr UINT kArgs[] = {4, 2, 1, 1, 1};
+    if (member < 1 || member > 5 || (flags & DISPATCH_METHOD) == 0) {
+        return DISP_E_MEMBERNOTFOUND;
+    }
+    if (params == nullptr || params->cArgs != kArgs[member - 1]) {
+        return DISP_E_BADPARAMCOUNT;
+    }
+    Variant first;
+    Variant second;
+    Variant third;
+    const auto arg = [&](UINT position, VARTYPE type, Variant& value) {
+        return DispGetParam(params, position, type, value.Get(), argError);
+    };
+    HRESULT status = S_OK;
+    switch (member) {
+        case 1:
+            if (SUCCEEDED(status = arg(0, VT_DISPATCH, first)) &&
+                SUCCEEDED(status = arg(1, VT_I4, second)) &&
+                SUCCEEDED(status = arg(2, VT_DISPATCH, third))) {
+                status = OnConnection(first.Get()->pdispVal, second.Get()->lVal,
+                                      third.Get()->pdispVal, nullptr);
+            }
+            return status;
+        case 2:
+            return SUCCEEDED(status = arg(0, VT_I4, first))
+                       ? OnDisconnection(first.Get()->lVal, nullptr)
+                       : status;
+        case 3:
+            return OnAddInsUpdate(nullptr);
+        case 4:
+            return OnStartupComplete(nullptr);
+        default:
+            return OnBeginShutdown(nullptr);
+    }
 }
 
 // The core reports its own failures; the host is answered S_OK whatever escapes, even a failure

@@ -4,6 +4,7 @@
 
 #include "src/startup/Connect.h"
 #include "win/com/IDTExtensibility2.h"
+#include "win/combase/ComPtr.h"
 #include "win/combase/UntypedDispatch.h"
 
 namespace pwk::win {
@@ -16,10 +17,13 @@ class ConnectObject final : public UntypedDispatch<ServerLifetime, IDTExtensibil
     // Creating it runs the component's start-up (Main) if this is the process's first object.
     ConnectObject();
 
-    // No type information: the host calls through IDTExtensibility2's own slots.
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override;
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
-                                     UINT*) override;
+    // The host calls through IDTExtensibility2's own slots; a client that binds late finds the
+    // same members by the names and numbers of the type library (resource 1 of this file).
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
+                                            DISPID* ids) override;
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID iid, LCID locale, WORD flags,
+                                     DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception,
+                                     UINT* argError) override;
 
     HRESULT STDMETHODCALLTYPE OnConnection(IDispatch* application, int connectMode,
                                            IDispatch* addInInst, SAFEARRAY** custom) override;
@@ -32,6 +36,7 @@ class ConnectObject final : public UntypedDispatch<ServerLifetime, IDTExtensibil
     ~ConnectObject() override;
 
     std::unique_ptr<Connect> core_;
+    ComPtr<ITypeInfo> typeInfo_;  // read at the first GetIDsOfNames
 };
 
 }  // namespace pwk::win

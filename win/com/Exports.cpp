@@ -69,12 +69,21 @@ HRESULT STDAPICALLTYPE DllUnregisterServer() {
     return Guarded([] { return Registration::Unregister(Registration::Scope::Machine); });
 }
 
-// regsvr32 /i:user /n registers for the current user only (/u with it unregisters); any other
-// command line means every user, as DllRegisterServer.
+// regsvr32 /i:user /n registers for the current user only (/u with it unregisters);
+// regsvr32 /i:addin /n writes (/u: removes) only the current user's add-in entry, the logon
+// command of the machine-wide package; any other command line means every user, as
+// DllRegisterServer.
 HRESULT STDAPICALLTYPE DllInstall(BOOL install, LPCWSTR commandLine) {
-    const bool user = commandLine != nullptr && _wcsicmp(commandLine, L"user") == 0;
+    const auto is = [commandLine](const wchar_t* command) {
+        return commandLine != nullptr && _wcsicmp(commandLine, command) == 0;
+    };
+    if (is(L"addin")) {
+        return Guarded([&] {
+            return install ? Registration::RegisterAddin() : Registration::UnregisterAddin();
+        });
+    }
     const Registration::Scope scope =
-        user ? Registration::Scope::User : Registration::Scope::Machine;
+        is(L"user") ? Registration::Scope::User : Registration::Scope::Machine;
     return Guarded(
         [&] { return install ? Registration::Register(scope) : Registration::Unregister(scope); });
 }

@@ -36,6 +36,12 @@ struct Process {
 
 }  // namespace
 
+std::wstring ModuleState::Path() {
+    wchar_t path[MAX_PATH * 2] = L"";
+    GetModuleFileNameW(module_, path, static_cast<DWORD>(std::size(path)));
+    return path;
+}
+
 Component& ModuleState::TheComponent() {
     static const std::unique_ptr<Process> process = std::make_unique<Process>();
     return process->component;

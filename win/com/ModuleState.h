@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "win/combase/ModuleCount.h"
 
 namespace pwk {
@@ -16,6 +18,8 @@ class ModuleState {
   public:
     static void Attach(HMODULE module) { module_ = module; }
     static HMODULE Module() { return module_; }
+    // The DLL's own file.
+    static std::wstring Path();
 
     // No object of the component lives and no client holds a lock on it (every object that
     // faces COM counts itself, by its lifetime: win/combase/Lifetime.h).

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 
+#include "src/resources/Version.h"
 #include "win/com/ComponentIds.h"
 #include "win/com/ModuleState.h"
 #include "win/platform/RegistryKey.h"
@@ -21,12 +22,6 @@ Classes ClassesFor(Registration::Scope scope) {
         return {HKEY_CURRENT_USER, L"Software\\Classes\\"};
     }
     return {HKEY_CLASSES_ROOT, L""};
-}
-
-std::wstring ModulePath() {
-    wchar_t path[MAX_PATH * 2] = L"";
-    GetModuleFileNameW(ModuleState::Module(), path, static_cast<DWORD>(std::size(path)));
-    return path;
 }
 
 // Writes the default value and the named ones of one key; stops at the first failure.
@@ -64,6 +59,14 @@ LONG WriteAddinEntry() {
     return status;
 }
 
+// A type library's version is the component's major.minor.
+std::wstring TypeLibraryVersion() {
+    return std::to_wstring(ComponentVersion.Major) + L"." + std::to_wstring(ComponentVersion.Minor);
+}
+
+// The library's key names the platform it describes.
+constexpr const wchar_t* TypeLibraryPlatform = sizeof(void*) == 8 ? L"win64" : L"win32";
+
 HRESULT Result(LONG status) {
     return status == ERROR_SUCCESS ? S_OK : HRESULT_FROM_WIN32(static_cast<DWORD>(status));
 }
@@ -72,8 +75,9 @@ HRESULT Result(LONG status) {
 
 HRESULT Registration::Register(Scope scope) {
     const Classes classes = ClassesFor(scope);
-    const std::wstring module = ModulePath();
-    const std::wstring typeLib = classes.prefix + L"TypeLib\\" + TypeLibraryIdText + L"\\2.1";
+    const std::wstring module = ModuleState::Path();
+    const std::wstring typeLib =
+        classes.prefix + L"TypeLib\\" + TypeLibraryIdText + L"\\" + TypeLibraryVersion();
     const std::wstring folder = std::filesystem::path(module).parent_path().wstring();
 
     LONG status = ERROR_SUCCESS;
@@ -96,6 +100,8 @@ HRESULT Registration::Register(Scope scope) {
         next([&] { return Write(classes.root, progId + L"\\CLSID", each.ClsidText); });
     }
     next([&] { return Write(classes.root, typeLib, TypeLibraryDescription); });
+    // The library is resource 1 of this file, for any locale (0).
+    next([&] { return Write(classes.root, typeLib + L"\\0\\" + TypeLibraryPlatform, module); });
     next([&] { return Write(classes.root, typeLib + L"\\FLAGS", L"0"); });
     next([&] { return Write(classes.root, typeLib + L"\\HELPDIR", folder); });
     next(WriteAddinEntry);
@@ -126,6 +132,14 @@ HRESULT Registration::Unregister(Scope scope) {
     remove(classes.root, classes.prefix + L"TypeLib\\" + TypeLibraryIdText);
     remove(HKEY_CURRENT_USER, AddinKey);
     return Result(status);
+}
+
+HRESULT Registration::RegisterAddin() {
+    return Result(WriteAddinEntry());
+}
+
+HRESULT Registration::UnregisterAddin() {
+    return Result(RegistryKey::DeleteTree(HKEY_CURRENT_USER, AddinKey));
 }
 
 }  // namespace pwk::win

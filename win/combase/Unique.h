@@ -55,7 +55,7 @@ struct FreeModule {
 // INVALID_HANDLE_VALUE (files) are not to be kept here: it is not null.
 using UniqueHandle = Unique<HANDLE, CloseKernelHandle>;
 // Memory a system call allocated for its answer with LocalAlloc (FormatMessage,
-// CommandLineToArgvW) or CoTaskMemAlloc (SHGetKnownFolderPath).
+// CommandLineToArgvW) or CoTaskMemAlloc (a COM call's out parameter).
 template <class T>
 using LocalMemory = Unique<T*, FreeLocalMemory>;
 template <class T>

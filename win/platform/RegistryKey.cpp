@@ -47,14 +47,25 @@ bool RegistryKey::Exists(HKEY root, const std::wstring& path) {
     return Open(root, path).has_value();
 }
 
+// The system's tree calls (RegDeleteTreeW, RegCopyTreeW) came with Windows Vista; these walks
+// do the same with calls that Windows 2000 has.
 LONG RegistryKey::Remove(HKEY root, const std::wstring& path) {
-    const LONG status = RegDeleteTreeW(root, path.c_str());
-    if (status != ERROR_SUCCESS) {
-        return status;
+    // Opened with the right to delete it: a key that may not go is refused before anything
+    // below it goes.
+    LONG status = ERROR_SUCCESS;
+    {
+        const auto key = Open(root, path, KEY_READ | DELETE, status);
+        if (!key) {
+            return status;
+        }
+        // Deleting shifts the numbering: the first subkey is taken until there is none.
+        for (auto names = key->SubkeyNames(); !names.empty(); names = key->SubkeyNames()) {
+            if (status = Remove(key->Handle(), names.front()); status != ERROR_SUCCESS) {
+                return status;
+            }
+        }
     }
-    // RegDeleteTreeW empties the key; the key itself goes with RegDeleteKeyW.
-    const LONG removed = RegDeleteKeyW(root, path.c_str());
-    return removed == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : removed;
+    return RegDeleteKeyW(root, path.c_str());
 }
 
 LONG RegistryKey::DeleteTree(HKEY root, const std::wstring& path) {
@@ -75,7 +86,41 @@ LONG RegistryKey::CopyTree(HKEY root, const std::wstring& source, const std::wst
     if (!to) {
         return status;
     }
-    return RegCopyTreeW(from->Handle(), nullptr, to->Handle());
+    return CopyInto(*from, *to);
+}
+
+LONG RegistryKey::CopyInto(const RegistryKey& from, const RegistryKey& to) {
+    DWORD longestName = 0;
+    DWORD largestData = 0;
+    LONG status = RegQueryInfoKeyW(from.key_, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                   nullptr, &longestName, &largestData, nullptr, nullptr);
+    std::vector<wchar_t> name(longestName + 1);
+    std::vector<BYTE> data(largestData + 1);
+    for (DWORD index = 0; status == ERROR_SUCCESS; ++index) {
+        auto nameLength = static_cast<DWORD>(name.size());
+        auto dataSize = static_cast<DWORD>(data.size());
+        DWORD type = 0;
+        status = RegEnumValueW(from.key_, index, name.data(), &nameLength, nullptr, &type,
+                               data.data(), &dataSize);
+        if (status == ERROR_NO_MORE_ITEMS) {
+            status = ERROR_SUCCESS;
+            break;
+        }
+        if (status == ERROR_SUCCESS) {
+            status = RegSetValueExW(to.key_, name.data(), 0, type, data.data(), dataSize);
+        }
+    }
+    for (const std::wstring& subkey : from.SubkeyNames()) {
+        if (status != ERROR_SUCCESS) {
+            break;
+        }
+        const auto child = Open(from.key_, subkey, KEY_READ, status);
+        const auto copy = child ? Create(to.key_, subkey, status) : std::nullopt;
+        if (copy) {
+            status = CopyInto(*child, *copy);
+        }
+    }
+    return status;
 }
 
 std::optional<std::wstring> RegistryKey::GetString(const std::wstring& name) const {

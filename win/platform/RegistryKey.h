@@ -51,6 +51,8 @@ class RegistryKey {
   private:
     explicit RegistryKey(HKEY key) : key_(key) {}
     void Close() noexcept;
+    // Copies the values and the subkeys of `from` into `to`, which is taken as empty.
+    static LONG CopyInto(const RegistryKey& from, const RegistryKey& to);
 
     HKEY key_ = nullptr;
 };

@@ -5,17 +5,17 @@
 #include <commdlg.h>
 #include <shlobj.h>
 
-#include "win/combase/Unique.h"
 #include "win/combase/WideText.h"
 
 namespace pwk::win {
 
 std::string WinFileUtility::DefaultFolder() {
-    TaskMemory<wchar_t> folder;
-    if (FAILED(SHGetKnownFolderPath(FOLDERID_Documents, 0, nullptr, folder.Out()))) {
+    // The CSIDL call, not the known-folder one of Windows Vista: both name the same folder.
+    wchar_t folder[MAX_PATH] = L"";
+    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, folder))) {
         return {};
     }
-    return Narrow(folder.Get(), wcslen(folder.Get()));
+    return Narrow(folder, wcslen(folder));
 }
 
 std::optional<std::string> WinFileUtility::ChooseFile(const std::string& title) {

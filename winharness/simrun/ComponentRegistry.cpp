@@ -3,6 +3,7 @@
 #include <cwctype>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 
 #include "win/platform/RegistrySettingsStore.h"
@@ -16,6 +17,8 @@ using Operation = scenario::FailingSettingsStore::Operation;
 scenario::ScenarioMachine* registryMachine = nullptr;
 // The path below HKEY_CURRENT_USER of every key the component opened, in lower case.
 std::map<HKEY, std::wstring> openKeys;
+// The keys opened by a removal's walk, below which every open is the same removal's.
+std::set<HKEY> removalKeys;
 
 std::wstring Lower(std::wstring text) {
     for (wchar_t& c : text) {
@@ -70,13 +73,26 @@ void Remember(LSTATUS status, const std::optional<std::wstring>& path, HKEY key)
     }
 }
 
+// The store reads and saves a section by opening it by its path from the user's branch; the
+// tree walks of its own copies and removals open each key below the one above it, and pass. A
+// removal opens the key it removes with the right to delete it: the first such open of a walk,
+// not one below another such key, is the removal.
+bool RemovalWalk(HKEY parent) {
+    return removalKeys.count(parent) != 0;
+}
+
 LSTATUS WINAPI OpenKey(HKEY parent, LPCWSTR sub, DWORD options, REGSAM access, PHKEY key) {
     const std::optional<std::wstring> path = PathOf(parent, sub);
-    if (Refused(path, Operation::Read)) {
+    const bool removal = (access & DELETE) != 0;
+    if (removal ? !RemovalWalk(parent) && Refused(path, Operation::Remove)
+                : parent == HKEY_CURRENT_USER && Refused(path, Operation::Read)) {
         return ERROR_ACCESS_DENIED;
     }
     const LSTATUS status = RegOpenKeyExW(parent, sub, options, access, key);
     Remember(status, path, *key);
+    if (status == ERROR_SUCCESS && removal) {
+        removalKeys.insert(*key);
+    }
     return status;
 }
 
@@ -86,7 +102,7 @@ LSTATUS WINAPI CreateKey(HKEY parent, LPCWSTR sub, DWORD reserved, LPWSTR type, 
                          REGSAM access, const LPSECURITY_ATTRIBUTES security, PHKEY key,
                          LPDWORD disposition) {
     const std::optional<std::wstring> path = PathOf(parent, sub);
-    if (Refused(path, Operation::Save)) {
+    if (parent == HKEY_CURRENT_USER && Refused(path, Operation::Save)) {
         return ERROR_ACCESS_DENIED;
     }
     const LSTATUS status =
@@ -97,14 +113,8 @@ LSTATUS WINAPI CreateKey(HKEY parent, LPCWSTR sub, DWORD reserved, LPWSTR type, 
 
 LSTATUS WINAPI CloseKey(HKEY key) {
     openKeys.erase(key);
+    removalKeys.erase(key);
     return RegCloseKey(key);
-}
-
-LSTATUS WINAPI DeleteTree(HKEY key, LPCWSTR sub) {
-    if (Refused(PathOf(key, sub), Operation::Remove)) {
-        return ERROR_ACCESS_DENIED;
-    }
-    return RegDeleteTreeW(key, sub);
 }
 
 }  // namespace
@@ -112,10 +122,10 @@ LSTATUS WINAPI DeleteTree(HKEY key, LPCWSTR sub) {
 void AnswerRegistryCalls(const ImportTable& imports, scenario::ScenarioMachine& answering) {
     registryMachine = &answering;
     openKeys.clear();
+    removalKeys.clear();
     imports.Replace("RegOpenKeyExW", reinterpret_cast<const void*>(&OpenKey));
     imports.Replace("RegCreateKeyExW", reinterpret_cast<const void*>(&CreateKey));
     imports.Replace("RegCloseKey", reinterpret_cast<const void*>(&CloseKey));
-    imports.Replace("RegDeleteTreeW", reinterpret_cast<const void*>(&DeleteTree));
 }
 
 }  // namespace pwk::simrun

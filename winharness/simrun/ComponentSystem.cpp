@@ -71,21 +71,15 @@ FARPROC WINAPI FindProcedure(HMODULE module, LPCSTR name) {
     return GetProcAddress(module, name);
 }
 
-HRESULT WINAPI KnownFolder(REFKNOWNFOLDERID id, DWORD flags, HANDLE token, PWSTR* path) {
-    if (!IsEqualGUID(id, FOLDERID_Documents)) {
-        return SHGetKnownFolderPath(id, flags, token, path);
+HRESULT WINAPI Folder(HWND owner, int folder, HANDLE token, DWORD flags, LPWSTR path) {
+    if ((folder & ~CSIDL_FLAG_MASK) != CSIDL_PERSONAL) {
+        return SHGetFolderPathW(owner, folder, token, flags, path);
     }
-    *path = nullptr;
-    const std::wstring folder = win::Widen(machine->DocumentsFolder());
-    if (folder.empty()) {
+    const std::wstring documents = win::Widen(machine->DocumentsFolder());
+    if (documents.empty() || documents.size() >= MAX_PATH) {
         return E_FAIL;
     }
-    const std::size_t bytes = (folder.size() + 1) * sizeof(wchar_t);
-    *path = static_cast<PWSTR>(CoTaskMemAlloc(bytes));
-    if (*path == nullptr) {
-        return E_OUTOFMEMORY;
-    }
-    std::copy_n(folder.c_str(), folder.size() + 1, *path);
+    std::copy_n(documents.c_str(), documents.size() + 1, path);
     return S_OK;
 }
 
@@ -209,7 +203,7 @@ void ComponentSystem::Begin(const std::wstring& library, scenario::ScenarioMachi
     imports.Replace("GetSystemTimeAsFileTime", reinterpret_cast<const void*>(&SystemTime));
     imports.Replace("GetSystemTimePreciseAsFileTime", reinterpret_cast<const void*>(&SystemTime));
     imports.Replace("GetProcAddress", reinterpret_cast<const void*>(&FindProcedure));
-    imports.Replace("SHGetKnownFolderPath", reinterpret_cast<const void*>(&KnownFolder));
+    imports.Replace("SHGetFolderPathW", reinterpret_cast<const void*>(&Folder));
     imports.Replace("GetModuleFileNameW", reinterpret_cast<const void*>(&ModuleFile));
     imports.Replace("CLSIDFromProgID", reinterpret_cast<const void*>(&ClassOf));
     imports.Replace("CopyFileW", reinterpret_cast<const void*>(&CopyOne));

@@ -1,7 +1,6 @@
 #include "winharness/testhost/BoxAnswerer.h"
 
 #include <algorithm>
-#include <chrono>
 #include <utility>
 
 #include "win/combase/WideText.h"
@@ -31,18 +30,18 @@ BoxAnswerer::BoxAnswerer(Chooser chooser)
 
 BoxAnswerer::~BoxAnswerer() {
     stop_ = true;
-    watcher_.join();
+    watcher_.Join();
 }
 
 std::vector<BoxAnswerer::Box> BoxAnswerer::Answered() const {
-    std::lock_guard<std::mutex> lock(mutex_);
+    const harness::Lock::Held held(lock_);
     return answered_;
 }
 
 void BoxAnswerer::Watch() {
     while (!stop_) {
         EnumWindows(&BoxAnswerer::Visit, reinterpret_cast<LPARAM>(this));
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        Sleep(50);
     }
 }
 
@@ -171,7 +170,7 @@ int ChosenButton(HWND box, const BoxAnswerer::Chooser& chooser, const std::strin
 
 void BoxAnswerer::Answer(HWND box) {
     {
-        std::lock_guard<std::mutex> lock(mutex_);
+        const harness::Lock::Held held(lock_);
         for (HWND seen : seen_) {
             if (seen == box) {
                 return;
@@ -184,7 +183,7 @@ void BoxAnswerer::Answer(HWND box) {
     const int pressed = chooser_ ? ChosenButton(box, chooser_, caption, text) : ButtonToPress(box);
     HWND button = pressed != 0 ? GetDlgItem(box, pressed) : nullptr;
     {
-        std::lock_guard<std::mutex> lock(mutex_);
+        const harness::Lock::Held held(lock_);
         answered_.push_back(
             Box{caption, text, button != nullptr ? CaptionOf(button) : std::string()});
     }
@@ -210,7 +209,7 @@ void BoxAnswerer::PressHelp(HWND box) {
     GetCursorPos(&help.MousePos);
     // Sent, not posted: when it returns the help has been asked for.
     SendMessageW(box, WM_HELP, 0, reinterpret_cast<LPARAM>(&help));
-    std::lock_guard<std::mutex> lock(mutex_);
+    const harness::Lock::Held held(lock_);
     seen_.erase(std::remove(seen_.begin(), seen_.end(), box), seen_.end());
 }
 

@@ -4,10 +4,11 @@
 
 #include <atomic>
 #include <functional>
-#include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
+
+#include "winharness/thread/Lock.h"
+#include "winharness/thread/Thread.h"
 
 namespace pwk::testhost {
 
@@ -55,10 +56,10 @@ class BoxAnswerer {
 
     Chooser chooser_;
     std::atomic<bool> stop_{false};
-    mutable std::mutex mutex_;
+    mutable harness::Lock lock_;
     std::vector<Box> answered_;
     std::vector<HWND> seen_;
-    std::thread watcher_;
+    harness::Thread watcher_;
 };
 
 }  // namespace pwk::testhost

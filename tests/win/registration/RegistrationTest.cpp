@@ -122,6 +122,17 @@ TEST_CASE("/i:user /n registers under the current user's classes only") {
     CHECK(!RegistryKey::Exists(HKEY_CURRENT_USER, pwk::win::AddinKey));
 }
 
+TEST_CASE("/i:addin /n writes the current user's add-in entry and nothing else; /u takes it") {
+    CHECK_EQ(Regsvr32(L"/i:addin /n " + Quoted(dllPath)), 0UL);
+    CheckAddinEntry();
+    CheckSettingsClassesGone(HKEY_CURRENT_USER, L"Software\\Classes\\");
+    CheckSettingsClassesGone(HKEY_LOCAL_MACHINE, L"Software\\Classes\\");
+    CHECK(!RegistryKey::Exists(HKEY_CLASSES_ROOT, kClsidKey));
+    CHECK(!RegistryKey::Exists(HKEY_CLASSES_ROOT, kTypeLibKey));
+    CHECK_EQ(Regsvr32(L"/u /i:addin /n " + Quoted(dllPath)), 0UL);
+    CHECK(!RegistryKey::Exists(HKEY_CURRENT_USER, pwk::win::AddinKey));
+}
+
 TEST_CASE("/u leaves a ProgID that another component has taken over since") {
     const std::wstring classes = L"Software\\Classes\\";
     const std::wstring progId = classes + pwk::win::ErrorObjectClass.ProgID;

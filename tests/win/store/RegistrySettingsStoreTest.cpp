@@ -1,12 +1,12 @@
 #include <stdexcept>
 #include <string>
-#include <thread>
 
 #include "src/util/Failure.h"
 #include "tests/win/support/Check.h"
 #include "win/combase/Unique.h"
 #include "win/platform/RegistryKey.h"
 #include "win/platform/RegistrySettingsStore.h"
+#include "winharness/thread/Thread.h"
 
 using pwk::win::RegistryKey;
 using pwk::win::RegistrySettingsStore;
@@ -243,7 +243,7 @@ TEST_CASE("a store made while another program records a batch waits, and takes n
     const HANDLE inside = insideEvent.Get();
     const HANDLE go = goEvent.Get();
     std::string writerFailure;
-    std::thread writer([&] {
+    pwk::harness::Thread writer([&] {
         try {
             auto store = Fresh();
             store.Batch([&] {
@@ -259,11 +259,11 @@ TEST_CASE("a store made while another program records a batch waits, and takes n
     WaitForSingleObject(inside, 5000);
     // A new store recovers what a crash left: a half-recorded batch is thrown away, unless it
     // is still being recorded. It gets time to do that harm before the writer goes on.
-    std::thread other([] { const auto recovering = Fresh(); });
+    pwk::harness::Thread other([] { const auto recovering = Fresh(); });
     Sleep(300);
     SetEvent(go);
-    other.join();
-    writer.join();
+    other.Join();
+    writer.Join();
     CHECK_EQ(writerFailure, "");
     auto store = Fresh();
     CHECK_EQ(store.GetSetting("Parleywick", "Version", "Major", "lost"), "2");

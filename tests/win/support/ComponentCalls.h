@@ -21,10 +21,9 @@ inline HRESULT CallExport(HMODULE dll, const char* name) {
     return entry == nullptr ? E_NOTIMPL : entry();
 }
 
-// Runs `regsvr32 /s` with `arguments` and waits for it; its exit code (0 success, 3 the DLL
-// could not be loaded), 0xFFFFFFFF when it could not be started.
-inline DWORD Regsvr32(const std::wstring& arguments) {
-    std::wstring line = L"regsvr32.exe /s " + arguments;
+// Runs the command line and waits for it (a minute at most); its exit code, 0xFFFFFFFF when it
+// could not be started.
+inline DWORD Run(std::wstring line) {
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
@@ -38,6 +37,12 @@ inline DWORD Regsvr32(const std::wstring& arguments) {
     DWORD code = 0xFFFFFFFF;
     GetExitCodeProcess(started.Get(), &code);
     return code;
+}
+
+// Runs `regsvr32 /s` with `arguments` and waits for it; its exit code (0 success, 3 the DLL
+// could not be loaded).
+inline DWORD Regsvr32(const std::wstring& arguments) {
+    return Run(L"regsvr32.exe /s " + arguments);
 }
 
 // The add-in as the host creates it: by its ProgID, in process, asked for IDTExtensibility2.

@@ -23,6 +23,7 @@
 #include "win/combase/Unique.h"
 #include "win/combase/WideText.h"
 #include "win/dispatch/EventIds.h"
+#include "win/platform/RegistryKey.h"
 #include "winharness/testhost/BoxAnswerer.h"
 #include "winharness/testhost/TestHostModel.h"
 
@@ -122,7 +123,8 @@ TEST_CASE("the component registers itself") {
     CHECK(component);
     CHECK(CallExport(component.Get(), "DllRegisterServer") == S_OK);
     // A first start: no settings stored, and no log of an earlier run to find lines in.
-    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\Parleywick");
+    pwk::win::RegistryKey::DeleteTree(HKEY_CURRENT_USER,
+                                      L"Software\\VB and VBA Program Settings\\Parleywick");
     std::error_code ignored;
     std::filesystem::remove(LogPath(), ignored);
 }
@@ -270,11 +272,12 @@ TEST_CASE("after an upgrade the log is erased while the add-in writes it, and st
     // The settings of the version before, and a log that holds lines of its time.
     const std::pair<const wchar_t*, const wchar_t*> version[] = {
         {L"Major", L"2"}, {L"Minor", L"0"}, {L"Revision", L"300"}};
+    LONG status = ERROR_SUCCESS;
+    const auto section = pwk::win::RegistryKey::Create(
+        HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\Parleywick\\Version", status);
+    CHECK(section.has_value());
     for (const auto& [name, value] : version) {
-        CHECK(RegSetKeyValueW(
-                  HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\Parleywick\\Version",
-                  name, REG_SZ, value,
-                  static_cast<DWORD>((wcslen(value) + 1) * sizeof(wchar_t))) == ERROR_SUCCESS);
+        CHECK(section && section->SetString(name, value) == ERROR_SUCCESS);
     }
     std::ofstream(LogPath(), std::ios::binary | std::ios::app) << "a line of the version before\n";
     CHECK(LogText().find("a line of the version before") != std::string::npos);
