@@ -10,8 +10,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 root=${1:-$here/..}
 
 # Windows headers belong to the Windows shell, its harness and its tests; the error log opens
-# its file with one branch per system.
-windows=(win/ winharness/ tests/win/ keelson/AppendOnlyFile.cpp)
+# its file and the sweep's watchdog times a run with one branch per system.
+windows=(win/ winharness/ tests/win/ keelson/AppendOnlyFile.cpp tools/scenario/RunWatchdog.cpp)
 
 bad=0
 # FLOOR FOLDER...: a folder includes only itself and lower floors; "dir/*" gives each subfolder
@@ -33,25 +33,28 @@ python3 "$here/check-floors.py" "$root" /dev/stdin --windows "${windows[@]}" <<'
 10 platform-support store keelson
 # The platforms and the simulated host.
 11 posix sim
-# The Windows shell, PWKCommon.dll.
-12 win/combase
+# The Windows shell, PWKCommon.dll (the C runtime's stand-ins and the resources include nothing
+# of ours).
+12 win/combase win/runtime
 13 win/dispatch win/automation
 14 win/platform win/published
-15 win/com
+15 win/com win/resources
 # The tools: the settings tool's commands, then its registry store on Windows and the scenario
 # runner, then the programs.
 16 tools/settings
 17 tools/scenario win/settings
 18 tools/parleywick-sim tools/parleywick-settings
-# The Windows test harness.
-19 winharness/bridge winharness/testhost
-20 winharness/simrun
+# The Windows test harness: its threads, then the bridge and the test host, then the runner's
+# machine.
+19 winharness/thread
+20 winharness/bridge winharness/testhost
+21 winharness/simrun
 # Not product: what the tests, benchmarks and fuzz targets share (the simulated host's tests
 # lend their test mailbox to the hooks' tests, the store's its contract to the registry store's
 # Wine test), then each of them.
-21 tests/support tests/win/support fuzz
-22 tests/sim tests/store
-23 tests/* tests/win/* bench fuzz/*
+22 tests/support tests/win/support fuzz
+23 tests/sim tests/store
+24 tests/* tests/win/* bench fuzz/*
 TABLE
 
 # A host getter may hand back nothing; the core holds host objects only through the checked
