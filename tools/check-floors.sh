@@ -13,7 +13,7 @@ declare -A floor=(
     [component]=3
     [errors]=4
     [tracking]=5
-    [journal]=6
+    [journal]=6 [options]=6
     [hooks]=7
     [app]=8
     [startup]=9
