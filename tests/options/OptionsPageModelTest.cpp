@@ -7,7 +7,7 @@
 #include "src/tracking/RegSettings.h"
 #include "src/tracking/TrackedFoldersets.h"
 #include "tests/support/TempFolder.h"
-#include "tests/tracking/TrackingTestBase.h"
+#include "tests/support/TrackingTestBase.h"
 
 namespace pwk::test {
 namespace {
