@@ -22,7 +22,6 @@ namespace pwk {
 
 namespace {
 
-using Role = SettingsLayout::Role;
 using Flag = bool RegSettings::*;
 
 constexpr const char* kLogPath = "LogPath";
@@ -32,10 +31,8 @@ constexpr const char* kLogFilename = "LogFilename";
 template <class Visit>
 void ForEachSwitch(Visit visit) {
     for (const SettingsLayout::Entry& entry : SettingsLayout::Entries()) {
-        if (entry.role == Role::Option) {
-            if (const Flag* member = std::get_if<Flag>(&entry.property)) {
-                visit(entry.Key, *member);
-            }
+        if (entry.IsSwitch()) {
+            visit(entry.PropertyName(), std::get<Flag>(entry.property));
         }
     }
 }

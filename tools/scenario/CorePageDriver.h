@@ -1,5 +1,10 @@
 #pragma once
 
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "sim/SimOptionsPage.h"
 #include "tools/scenario/PageDriver.h"
 
 namespace pwk::scenario {
@@ -7,7 +12,17 @@ namespace pwk::scenario {
 // The page's logic of the simulated machine's options page, called directly.
 class CorePageDriver final : public PageDriver {
   public:
-    explicit CorePageDriver(OptionsPageModel& model) : model_(model) {}
+    // `page` has been initialized with the live settings (its Model is there).
+    explicit CorePageDriver(std::shared_ptr<const sim::SimOptionsPage> page)
+        : page_(std::move(page)), model_(*page_->Model()) {}
+
+    About Describe() override {
+        const auto& with = *page_->InitializedWith();
+        const Version& version = with.Info.Version;
+        return About{sim::SimOptionsPage::Caption, with.HelpFile, with.Info.Title,
+                     std::to_string(version.Major) + "." + std::to_string(version.Minor) + "." +
+                         std::to_string(version.Revision)};
+    }
 
     std::vector<Row> Rows() override { return model_.Rows(); }
     std::vector<Switch> Switches() override { return model_.Switches(); }
@@ -28,6 +43,7 @@ class CorePageDriver final : public PageDriver {
     std::string Message() override { return model_.Message(); }
 
   private:
+    std::shared_ptr<const sim::SimOptionsPage> page_;  // the dialog's, kept while driven
     OptionsPageModel& model_;
 };
 

@@ -17,7 +17,18 @@ class PageDriver {
     using Row = OptionsPageModel::Row;
     using Switch = OptionsPageModel::Switch;
 
+    // What the page says of itself: its caption, the help file its GetPageInfo names, and the
+    // add-in it belongs to as the application information it was given names it.
+    struct About {
+        std::string Caption;
+        std::string HelpFile;
+        std::string Title;
+        std::string Version;  // "2.1.158"
+    };
+
     virtual ~PageDriver() = default;
+
+    virtual About Describe() = 0;
 
     virtual std::vector<Row> Rows() = 0;
     virtual std::vector<Switch> Switches() = 0;
