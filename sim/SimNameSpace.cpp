@@ -58,6 +58,19 @@ Ref<host::MAPIFolder> SimNameSpace::GetFolderFromID(const std::string& entryId,
     return folder;
 }
 
+Ref<host::MAPIFolder> SimNameSpace::PickFolder() {
+    if (EnterGetter("PickFolder") || picks_.empty()) {
+        return nullptr;
+    }
+    auto picked = std::move(picks_.front());
+    picks_.pop_front();
+    return picked;
+}
+
+void SimNameSpace::PlanPicks(std::vector<std::shared_ptr<SimFolder>> picks) {
+    picks_.assign(picks.begin(), picks.end());
+}
+
 std::shared_ptr<SimFolder> SimNameSpace::AddStore(const std::string& name,
                                                   std::optional<std::string> storeId) {
     for (const auto& store : stores_) {

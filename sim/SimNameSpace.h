@@ -1,5 +1,6 @@
 #pragma once
 
+#include <deque>
 #include <memory>
 #include <optional>
 #include <string>
@@ -27,6 +28,11 @@ class SimNameSpace : public SimBase<host::NameSpace> {
     Ref<host::MAPIFolder> GetDefaultFolder(int folderKind) override;
     Ref<host::MAPIFolder> GetFolderFromID(const std::string& entryId,
                                           const std::string& storeId) override;
+    // The picker answers what PlanPicks planned, one folder a call; with nothing planned the
+    // user cancels.
+    Ref<host::MAPIFolder> PickFolder() override;
+    // What the user chooses in the next folder pickers, in order; an empty entry cancels.
+    void PlanPicks(std::vector<std::shared_ptr<SimFolder>> picks);
 
     // Adds a store; its identifier is derived from its name unless one is given.
     std::shared_ptr<SimFolder> AddStore(const std::string& name,
@@ -49,6 +55,7 @@ class SimNameSpace : public SimBase<host::NameSpace> {
     std::vector<SimStore> stores_;
     std::optional<std::size_t> defaultStore_;
     mutable FolderDirectory directory_;
+    std::deque<std::shared_ptr<SimFolder>> picks_;
 };
 
 }  // namespace pwk::sim

@@ -24,7 +24,7 @@ python3 "$here/check-floors.py" "$root" /dev/stdin --windows "${windows[@]}" <<'
 3  src/component
 4  src/errors
 5  src/tracking
-6  src/journal
+6  src/journal src/options
 7  src/hooks
 8  src/app
 9  src/startup

@@ -20,6 +20,9 @@ class NameSpace : public HostObject {
     // Fails when the identifiers name no folder.
     virtual Ref<MAPIFolder> GetFolderFromID(const std::string& entryId,
                                             const std::string& storeId) = 0;
+    // The mail client's own folder picker: the folder the user chose, or nothing when the user
+    // cancelled.
+    virtual Ref<MAPIFolder> PickFolder() = 0;
 };
 
 }  // namespace pwk::host

@@ -253,7 +253,7 @@ TEST(ScenarioOptions, EverySwitchTheLayoutNamesIsTurnedByThatNameAndSaved) {
             RunText(std::string(kSettled) + "start\noption " + name + " off\n" + stored +
                     "False\noption " + name + " on\n" + stored + "True\nquit\n");
         EXPECT_EQ(outcome.Status, ExitStatus::Held) << outcome.Transcript;
-        EXPECT_TRUE(outcome.Says("the options page hands back " + name + " on"))
+        EXPECT_TRUE(outcome.Says("the user switches " + name + " on on the options page"))
             << outcome.Transcript;
     }
     EXPECT_EQ(listed,

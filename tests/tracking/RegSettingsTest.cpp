@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <functional>
 
-#include "tests/tracking/TrackingTestBase.h"
+#include "tests/support/TrackingTestBase.h"
 
 namespace pwk {
 namespace {

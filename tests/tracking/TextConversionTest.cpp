@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "src/util/Failure.h"
-#include "tests/tracking/TrackingTestBase.h"
+#include "tests/support/TrackingTestBase.h"
 
 namespace pwk {
 namespace {

@@ -8,7 +8,7 @@
 #include "src/host/MAPIFolder.h"
 #include "src/tracking/RegSettings.h"
 #include "src/tracking/TrackedFoldersets.h"
-#include "tests/tracking/TrackingTestBase.h"
+#include "tests/support/TrackingTestBase.h"
 
 namespace pwk {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "sim/HostError.h"
 #include "src/host/MAPIFolder.h"
-#include "tests/tracking/TrackingTestBase.h"
+#include "tests/support/TrackingTestBase.h"
 
 namespace pwk {
 namespace {

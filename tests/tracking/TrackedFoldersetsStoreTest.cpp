@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "tests/tracking/TrackingTestBase.h"
+#include "tests/support/TrackingTestBase.h"
 
 namespace pwk {
 namespace {

@@ -4,7 +4,7 @@
 #include <functional>
 #include <limits>
 
-#include "tests/tracking/TrackingTestBase.h"
+#include "tests/support/TrackingTestBase.h"
 
 namespace pwk {
 namespace {

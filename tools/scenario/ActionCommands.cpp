@@ -12,7 +12,6 @@
 #include "sim/SimInspector.h"
 #include "sim/SimItemState.h"
 #include "sim/SimNameSpace.h"
-#include "sim/SimOptionsPage.h"
 #include "sim/SimWindows.h"
 #include "src/app/OptionsPageComponent.h"
 #include "src/app/PWKAddinApp.h"
@@ -23,11 +22,9 @@
 #include "src/platform/FileUtility.h"
 #include "src/startup/Connect.h"
 #include "src/tracking/RegSettings.h"
-#include "src/tracking/SettingsLayout.h"
 #include "src/util/Failure.h"
 #include "src/util/Ref.h"
 #include "tools/scenario/CommandRunner.h"
-#include "tools/scenario/CoreSettingsHandBack.h"
 #include "tools/scenario/DateArgument.h"
 #include "tools/scenario/Describe.h"
 #include "tools/scenario/ExternalAddIn.h"
@@ -37,21 +34,6 @@
 #include "tools/scenario/Transcript.h"
 
 namespace pwk::scenario {
-
-namespace {
-
-// The switches the options page can turn on and off, as the layout names them.
-std::string SwitchNames() {
-    std::string names;
-    for (const SettingsLayout::Entry& entry : SettingsLayout::Entries()) {
-        if (entry.IsSwitch()) {
-            names += (names.empty() ? "" : ", ") + std::string(entry.PropertyName());
-        }
-    }
-    return names;
-}
-
-}  // namespace
 
 void CommandRunner::Explorer(const Command& command) {
     Act();
@@ -245,91 +227,6 @@ void CommandRunner::Deliver(const Command& command) {
     session_.Host().DeliverMail(mail);
 }
 
-void CommandRunner::Options(const Command& /*command*/) {
-    Act();
-    OpenOptionsDialog();
-}
-
-// Opens the options dialog and lists the pages add-ins put in; returns the add-in's own page
-// when it is among them and was initialised.
-std::shared_ptr<sim::SimOptionsPage> CommandRunner::OpenOptionsDialog() {
-    const auto pages = session_.Host().OpenOptionsDialog();
-    lastPages_ = pages.size();
-    transcript_.Event("options dialog: " + std::to_string(pages.size()) +
-                      (pages.size() == 1 ? " page" : " pages") + " from add-ins");
-    std::shared_ptr<sim::SimOptionsPage> ours;
-    for (const auto& page : pages) {
-        auto optionsPage = std::dynamic_pointer_cast<sim::SimOptionsPage>(page.Page);
-        const bool initialized = optionsPage && optionsPage->InitializedWith();
-        // A page added without a caption shows its own.
-        const std::string caption =
-            page.Caption.empty() && optionsPage ? sim::SimOptionsPage::Caption : page.Caption;
-        std::string line = "  page \"" + caption + "\"";
-        if (initialized) {
-            const auto& with = *optionsPage->InitializedWith();
-            line += std::string(" (") + OptionsPageProgID + ", initialized with " +
-                    (with.Application.lock() ? "the host" : "no host") + ", " +
-                    (PageSettings(*optionsPage) ? "the live settings" : "other settings") +
-                    ", help file \"" + with.HelpFile + "\", " +
-                    (with.ErrorObjectGiven ? "the error object" : "no error object") + ", " +
-                    with.Info.Title + " " + std::to_string(with.Info.Version.Major) + "." +
-                    std::to_string(with.Info.Version.Minor) + "." +
-                    std::to_string(with.Info.Version.Revision) + ")";
-            ours = optionsPage;
-        }
-        transcript_.Event(line);
-    }
-    return ours;
-}
-
-// The settings the add-in gave its page: the core's live object when the core runs in this
-// process (any other object counts as none), else what the external add-in passed through COM.
-std::unique_ptr<SettingsHandBack> CommandRunner::PageSettings(const sim::SimOptionsPage& page) {
-    if (ExternalAddIn* external = session_.External()) {
-        return external->PageSettings(page, session_.Host());
-    }
-    const auto& with = page.InitializedWith();
-    const auto settings = with ? with->Settings.lock() : nullptr;
-    const auto connect = session_.AddIn();
-    const auto app = connect ? connect->AddinApp() : nullptr;
-    if (!settings || !app || settings != app->theRegSettings()) {
-        return nullptr;
-    }
-    sim::SimHost& host = session_.Host();
-    return std::make_unique<CoreSettingsHandBack>(settings, *session_.CurrentComponent(),
-                                                  host.Application(),
-                                                  Lookup::App(host)->MailboxPtr());
-}
-
-// The options page's way of handing back settings, as a user edits them there: a copy of the
-// live settings the page was given, changed by `edit`, handed to the live ones' UpdateFrom.
-// `edit` answers false when the page refuses the change (and has said why); nothing changes
-// then.
-void CommandRunner::HandBackSettings(const std::function<bool(SettingsHandBack&)>& edit) {
-    if (!session_.External()) {
-        const auto connect = session_.AddIn();
-        const auto addinApp = connect ? connect->AddinApp() : nullptr;
-        if (!addinApp || !addinApp->theRegSettings()) {
-            throw CommandError("the add-in is not running, so it has no settings to change");
-        }
-    }
-    const auto page = OpenOptionsDialog();
-    const auto settings = page ? PageSettings(*page) : nullptr;
-    if (!settings) {
-        transcript_.Event("the options dialog has no Parleywick page: nothing changes");
-        return;
-    }
-    try {
-        settings->Copy();
-        if (edit(*settings)) {
-            settings->HandBack();
-        }
-    } catch (const Failure& failure) {
-        transcript_.Event("the options page reports failure " + std::to_string(failure.Number) +
-                          ": " + failure.Description);
-    }
-}
-
 // What a user types into the open item's text fields.
 void CommandRunner::Type(const Command& command) {
     Act();
@@ -375,54 +272,6 @@ void CommandRunner::AddInOn(const Command& command) {
                       " on in the host's add-in list (connection mode " + std::to_string(mode) +
                       ")");
     session_.LoadAddIn(mode);
-}
-
-void CommandRunner::Track(const Command& command) {
-    Act();
-    const auto contacts = Folder(command.Args[0]);
-    const auto journal = Folder(command.Args[1]);
-    const auto emails = Folder(command.Args[2]);
-    const SettingsHandBack::FolderIds ids{contacts->EntryId(), contacts->StoreId(),
-                                          journal->EntryId(),  journal->StoreId(),
-                                          emails->EntryId(),   emails->StoreId()};
-    HandBackSettings([&](SettingsHandBack& settings) {
-        if (!settings.AddFolderset(ids)) {
-            transcript_.Event("the options page refuses the folderset: " + settings.FailReason());
-            return false;
-        }
-        transcript_.Event("the options page hands back " + std::to_string(settings.Count()) +
-                          " tracked folderset(s)");
-        return true;
-    });
-}
-
-void CommandRunner::Untrack(const Command& command) {
-    Act();
-    const std::int32_t position = Lookup::Number32(command.Args[0]);
-    HandBackSettings([&](SettingsHandBack& settings) {
-        const std::int32_t count = settings.Count();
-        if (position < 1 || position > count) {
-            throw CommandError("there is no tracked folderset " + command.Args[0] + " (" +
-                               std::to_string(count) + " are tracked)");
-        }
-        settings.RemoveFolderset(position);
-        transcript_.Event("the options page hands back " + std::to_string(settings.Count()) +
-                          " tracked folderset(s)");
-        return true;
-    });
-}
-
-void CommandRunner::Option(const Command& command) {
-    Act();
-    const std::string& name = command.Args[0];
-    if (SettingsLayout::FindSwitch(name) == nullptr) {
-        throw CommandError("there is no option \"" + name + "\" (" + SwitchNames() + ")");
-    }
-    HandBackSettings([&](SettingsHandBack& settings) {
-        settings.SetSwitch(name, command.Args[1] == "on");
-        transcript_.Event("the options page hands back " + name + " " + command.Args[1]);
-        return true;
-    });
 }
 
 }  // namespace pwk::scenario

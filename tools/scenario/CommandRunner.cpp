@@ -94,6 +94,7 @@ const std::map<std::string, CommandRunner::Handler>& CommandRunner::Handlers() {
         {"expect log-lines", &CommandRunner::ExpectLogLines},
         {"expect sent", &CommandRunner::ExpectSent},
         {"expect pages", &CommandRunner::ExpectPages},
+        {"expect page-message", &CommandRunner::ExpectPageMessage},
         {"expect failed-calls", &CommandRunner::ExpectFailedCalls},
         {"expect cancelled", &CommandRunner::ExpectCancelled},
         {"expect hooks", &CommandRunner::ExpectHooks},

@@ -26,7 +26,7 @@ namespace pwk::scenario {
 
 class ExternalAddIn;
 class Session;
-class SettingsHandBack;
+class PageDriver;
 class Transcript;
 
 // Runs scenario commands on a session, one at a time: echoes the command, carries it out,
@@ -120,7 +120,7 @@ class CommandRunner {
     void Track(const Command& command);
     void Option(const Command& command);
     void Untrack(const Command& command);
-    void HandBackSettings(const std::function<bool(SettingsHandBack&)>& edit);
+    void EditOnPage(const std::function<bool(PageDriver&)>& edit);
 
     // Looking (ShowCommands.cpp).
     void ShowFolder(const Command& command);
@@ -148,6 +148,7 @@ class CommandRunner {
     void ExpectLogLines(const Command& command);
     void ExpectSent(const Command& command);
     void ExpectPages(const Command& command);
+    void ExpectPageMessage(const Command& command);
     void ExpectFailedCalls(const Command& command);
     void ExpectCancelled(const Command& command);
     void ExpectHooks(const Command& command);
@@ -163,9 +164,9 @@ class CommandRunner {
     std::shared_ptr<sim::SimInspector> CurrentInspector();
     std::shared_ptr<sim::SimWindowState> FrontWindow();
     std::shared_ptr<sim::SimItemState> InspectorItem();
-    std::shared_ptr<sim::SimOptionsPage> OpenOptionsDialog();
-    // The way back to the settings `page` was initialized with; null when it got none.
-    std::unique_ptr<SettingsHandBack> PageSettings(const sim::SimOptionsPage& page);
+    std::unique_ptr<PageDriver> OpenOptionsDialog();
+    std::unique_ptr<PageDriver> PageDriverOf(const std::shared_ptr<AutomationObject>& page);
+    void ShowPage(PageDriver& page);
     std::shared_ptr<sim::SimFolder> Folder(const std::string& path);
     std::string Where(const sim::SimWindowState& window);
 
@@ -175,6 +176,7 @@ class CommandRunner {
     WindowFocus focus_;
     std::optional<bool> lastSendWent_;
     std::optional<std::size_t> lastPages_;
+    std::string lastPageMessage_;  // what the options page said at the last change on it
     bool echo_ = true;
     std::string lastAddInState_;
     std::optional<std::string> lastAdminOutput_;

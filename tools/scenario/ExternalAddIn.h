@@ -10,7 +10,7 @@
 
 #include "src/platform/AutomationObject.h"
 #include "tools/scenario/ScenarioMachine.h"
-#include "tools/scenario/SettingsHandBack.h"
+#include "tools/scenario/PageDriver.h"
 
 namespace pwk {
 class SettingsStore;
@@ -81,10 +81,9 @@ class ExternalAddIn {
     virtual Hooks SeenHooks(sim::SimHost& host) = 0;
     // The add-in's log as written so far ("" when there is none).
     virtual std::string LogText() = 0;
-    // The way back to the settings the add-in gave its options page `page` (the simulated
-    // machine's page) in its Initialize; null when it gave none.
-    virtual std::unique_ptr<SettingsHandBack> PageSettings(const AutomationObject& page,
-                                                           sim::SimHost& host) = 0;
+    // The add-in's own options page `page`, as the host's options dialog holds it, driven the
+    // way a user works it; null when `page` is another add-in's.
+    virtual std::unique_ptr<PageDriver> PageOf(const std::shared_ptr<AutomationObject>& page) = 0;
 };
 
 // The shipped component, loaded by the host through COM (`--com`). Only the runner built for

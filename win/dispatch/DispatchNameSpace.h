@@ -16,6 +16,9 @@ class DispatchNameSpace final : public DispatchAdapter<host::NameSpace> {
                                           const std::string& storeId) override {
         return CallObject<host::MAPIFolder>("GetFolderFromID", entryId, storeId);
     }
+    Ref<host::MAPIFolder> PickFolder() override {
+        return CallObject<host::MAPIFolder>("PickFolder");
+    }
 };
 
 }  // namespace pwk::win

@@ -78,9 +78,13 @@ MemberTable NameSpaceMembers() {
                                      return Bridged(mapi.GetDefaultFolder(NumberArg(call, 0)));
                                  })
         .Method<host::NameSpace>(
-            "GetFolderFromID", [](host::NameSpace& mapi, const win::DispatchCall& call) {
+            "GetFolderFromID",
+            [](host::NameSpace& mapi, const win::DispatchCall& call) {
                 return Bridged(mapi.GetFolderFromID(TextArg(call, 0), TextArg(call, 1)));
-            });
+            })
+        .Method<host::NameSpace>("PickFolder", [](host::NameSpace& mapi, const win::DispatchCall&) {
+            return Bridged(mapi.PickFolder());
+        });
     return table;
 }
 
