@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <system_error>
 
 #include "platform-support/DateFormat.h"
 #include "platform-support/MessageBoxButtons.h"
@@ -118,6 +119,11 @@ int PosixPlatform::ShowDialog(const CustomDialog& dialog) {
 void PosixPlatform::Shell(const std::string& commandLine, int /*windowStyle: no windows here*/) {
     ShellCommand::Start(ShellCommand::ForCommandLine(
         commandLine, [this](const std::string& path) { return NativePath(path); }));
+}
+
+bool PosixPlatform::FolderExists(const std::string& path) {
+    std::error_code error;
+    return !path.empty() && std::filesystem::is_directory(NativePath(path), error);
 }
 
 std::string PosixPlatform::NativePath(const std::string& path) {

@@ -48,6 +48,7 @@ class PosixPlatform : public Platform {
     std::string NativePath(const std::string& path) override;
     void FileCopy(const std::string& source, const std::string& destination) override;
     void DeleteFile(const std::string& path) override;
+    bool FolderExists(const std::string& path) override;
 
     std::string CommandLine() override { return commandLine_; }
     Clock::time_point Now() override { return Clock::now(); }

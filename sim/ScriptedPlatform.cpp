@@ -3,8 +3,10 @@
 #include <stdlib.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <random>
 #include <stdexcept>
+#include <system_error>
 
 #include "platform-support/DateFormat.h"
 #include "platform-support/MessageBoxButtons.h"
@@ -155,6 +157,11 @@ int ScriptedPlatform::ShowDialog(const CustomDialog& dialog) {
 
 void ScriptedPlatform::Shell(const std::string& commandLine, int windowStyle) {
     shellCalls_.push_back({commandLine, windowStyle});
+}
+
+bool ScriptedPlatform::FolderExists(const std::string& path) {
+    std::error_code error;
+    return !path.empty() && std::filesystem::is_directory(NativePath(path), error);
 }
 
 std::string ScriptedPlatform::NativePath(const std::string& path) {

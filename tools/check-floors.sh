@@ -34,27 +34,28 @@ python3 "$here/check-floors.py" "$root" /dev/stdin --windows "${windows[@]}" <<'
 # The platforms and the simulated host.
 11 posix sim
 # The Windows shell, PWKCommon.dll (the C runtime's stand-ins and the resources include nothing
-# of ours).
+# of ours); the options page stands on the component's own objects.
 12 win/combase win/runtime
 13 win/dispatch win/automation
 14 win/platform win/published
-15 win/com win/resources
+15 win/optionspage
+16 win/com win/resources
 # The tools: the settings tool's commands, then its registry store on Windows and the scenario
 # runner, then the programs.
-16 tools/settings
-17 tools/scenario win/settings
-18 tools/parleywick-sim tools/parleywick-settings
+17 tools/settings
+18 tools/scenario win/settings
+19 tools/parleywick-sim tools/parleywick-settings
 # The Windows test harness: its threads, then the bridge and the test host, then the runner's
 # machine.
-19 winharness/thread
-20 winharness/bridge winharness/testhost
-21 winharness/simrun
+20 winharness/thread
+21 winharness/bridge winharness/testhost
+22 winharness/simrun
 # Not product: what the tests, benchmarks and fuzz targets share (the simulated host's tests
 # lend their test mailbox to the hooks' tests, the store's its contract to the registry store's
 # Wine test), then each of them.
-22 tests/support tests/win/support fuzz
-23 tests/sim tests/store
-24 tests/* tests/win/* bench fuzz/*
+23 tests/support tests/win/support fuzz
+24 tests/sim tests/store
+25 tests/* tests/win/* bench fuzz/*
 TABLE
 
 # A host getter may hand back nothing; the core holds host objects only through the checked

@@ -17,6 +17,8 @@ inline constexpr const char* BadLogLevel = "The log level must be a whole number
 inline constexpr const char* BadLogText = "The log folder and file name must be one line of text.";
 inline constexpr const char* BadLogFilename = "The log file name cannot contain a folder: ";
 inline constexpr const char* SaveFailed = "The settings were not saved: ";
+inline constexpr const char* NoSettings =
+    "The add-in gave this page no settings: there is nothing to change here.";
 inline constexpr const char* HostFailed = "The mail client could not show the folder: ";
 
 }  // namespace pwk::PageTexts

@@ -48,9 +48,8 @@ class Platform {
     virtual std::string NativePath(const std::string& path) = 0;
     virtual void FileCopy(const std::string& source, const std::string& destination) = 0;
     virtual void DeleteFile(const std::string& path) = 0;
-    // True when the host path names a folder on this machine (by default, where NativePath
-    // puts it).
-    virtual bool FolderExists(const std::string& path);
+    // True when the host path names a folder on this machine (where NativePath puts it).
+    virtual bool FolderExists(const std::string& path) = 0;
 
     virtual std::string CommandLine() = 0;
     virtual Clock::time_point Now() = 0;

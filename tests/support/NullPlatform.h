@@ -1,5 +1,8 @@
 #pragma once
 
+#include <filesystem>
+#include <system_error>
+
 #include "src/platform/Platform.h"
 #include "src/util/Failure.h"
 
@@ -16,6 +19,11 @@ class NullPlatform : public Platform {
     std::string NativePath(const std::string& path) override { return path; }
     void FileCopy(const std::string&, const std::string&) override { Raise(5); }
     void DeleteFile(const std::string&) override { Raise(5); }
+    // Host paths are this machine's own here.
+    bool FolderExists(const std::string& path) override {
+        std::error_code error;
+        return !path.empty() && std::filesystem::is_directory(path, error);
+    }
     std::string CommandLine() override { return ""; }
     Clock::time_point Now() override { return {}; }
     std::string DateTimeText(Clock::time_point) override { return ""; }

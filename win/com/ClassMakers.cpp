@@ -5,8 +5,10 @@
 #include "keelson/Keelson.h"
 #include "src/component/Component.h"
 #include "src/startup/MStartup.h"
+#include "win/com/ComponentIds.h"
 #include "win/com/ConnectObject.h"
 #include "win/com/ModuleState.h"
+#include "win/optionspage/OptionsPageObject.h"
 #include "win/published/ErrorObject.h"
 #include "win/published/FoldersetObject.h"
 #include "win/published/FoldersetsObject.h"
@@ -45,6 +47,11 @@ ComPtr<IUnknown> MakeTrackedFolderset() {
 
 ComPtr<IUnknown> MakeErrorObject() {
     return ErrorObject::Of(std::make_shared<Keelson>(ModuleState::TheComponent().platform()))
+        .As<IUnknown>();
+}
+
+ComPtr<IUnknown> MakeOptionsPage() {
+    return MakeCom<OptionsPageObject>(ModuleState::TheComponent(), CLSID_OptionsPage)
         .As<IUnknown>();
 }
 

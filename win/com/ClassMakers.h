@@ -16,5 +16,7 @@ ComPtr<IUnknown> MakeTrackedFolderset();
 // A new error library on the process's platform. Making one runs no start-up: start-up itself
 // makes the process's error library this way.
 ComPtr<IUnknown> MakeErrorObject();
+// The options page, on the process's component; its logic waits for the add-in's Initialize.
+ComPtr<IUnknown> MakeOptionsPage();
 
 }  // namespace pwk::win

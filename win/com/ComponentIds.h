@@ -33,6 +33,12 @@ inline constexpr CLSID CLSID_TrackedFoldersets = {
 inline constexpr CLSID CLSID_TrackedFolderset = {
     0xA72F92CF, 0x5AA0, 0x4634, {0x81, 0xF9, 0xE4, 0x48, 0x7D, 0x35, 0x20, 0xFE}};
 
+// The add-in's page of the host's options dialog, which the add-in creates by this ProgID
+// whenever the dialog opens.
+// {EEBC601D-2F4C-4E39-8F49-9586793DC35C}
+inline constexpr CLSID CLSID_OptionsPage = {
+    0xEEBC601D, 0x2F4C, 0x4E39, {0x8F, 0x49, 0x95, 0x86, 0x79, 0x3D, 0xC3, 0x5C}};
+
 // The error library's class: it ships in this file but stands apart from the add-in, as a
 // library of its own would, under its own ProgID; start-up creates it through COM by that
 // ProgID, so a broken registration of it is reported as a missing error library.
@@ -57,10 +63,12 @@ inline constexpr ComponentClass TrackedFoldersetClass{L"Wickline.TrackedFolderse
                                                       &CLSID_TrackedFolderset};
 inline constexpr ComponentClass ErrorObjectClass{
     L"Keelson6.ErrorObject", L"{0EBF22B9-9DBE-449A-A407-3DB289F45AE8}", &CLSID_ErrorObject};
+inline constexpr ComponentClass OptionsPageClass{
+    L"WicklineProps.PWKProps", L"{EEBC601D-2F4C-4E39-8F49-9586793DC35C}", &CLSID_OptionsPage};
 // Every class the component registers.
-inline constexpr std::array<ComponentClass, 5> ComponentClasses = {
-    ConnectClass, RegSettingsClass, TrackedFoldersetsClass, TrackedFoldersetClass,
-    ErrorObjectClass};
+inline constexpr std::array<ComponentClass, 6> ComponentClasses = {
+    ConnectClass,          RegSettingsClass, TrackedFoldersetsClass,
+    TrackedFoldersetClass, ErrorObjectClass, OptionsPageClass};
 
 // The type library's identity: {2E2DA2B0-8353-45FE-A1B3-C9C92841AED0}, version 2.1.
 inline constexpr GUID LIBID_Parleywick = {

@@ -30,6 +30,7 @@ ClassObject classObjects[] = {
     {pwk::win::CLSID_TrackedFoldersets, Factory(pwk::win::MakeTrackedFoldersets)},
     {pwk::win::CLSID_TrackedFolderset, Factory(pwk::win::MakeTrackedFolderset)},
     {pwk::win::CLSID_ErrorObject, Factory(pwk::win::MakeErrorObject)},
+    {pwk::win::CLSID_OptionsPage, Factory(pwk::win::MakeOptionsPage)},
 };
 
 }  // namespace

@@ -104,6 +104,14 @@ void WinPlatform::DeleteFile(const std::string& path) {
     WinFiles::Delete(path);
 }
 
+bool WinPlatform::FolderExists(const std::string& path) {
+    if (path.empty()) {
+        return false;
+    }
+    const DWORD attributes = GetFileAttributesW(Widen(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 std::string WinPlatform::CommandLine() {
     return Narrow(GetCommandLineW(), wcslen(GetCommandLineW()));
 }

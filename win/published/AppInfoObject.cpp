@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "win/dispatch/PlainObject.h"
 #include "win/published/PublishedArgs.h"
 
 namespace pwk::win {
@@ -27,6 +28,16 @@ ComPtr<IDispatch> AppInfoObject::Of(const ApplicationInfo& info) {
         AddReadOnly(object, "Revision", std::int32_t{info.Version.Revision});
         AddReadOnly(object, "HelpFile", info.HelpFile);
     });
+}
+
+ApplicationInfo AppInfoObject::Read(const Variant& object) {
+    const PlainObject<struct ApplicationInfoKind> info(object);
+    const auto part = [&](const char* name) {
+        return static_cast<std::int16_t>(info.Get(name).ToInt32());
+    };
+    return ApplicationInfo{info.Get("Title").ToString(), info.Get("Path").ToString(),
+                           Version{part("Major"), part("Minor"), part("Revision")},
+                           info.Get("HelpFile").ToString()};
 }
 
 }  // namespace pwk::win

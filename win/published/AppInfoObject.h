@@ -4,6 +4,7 @@
 
 #include "src/component/ApplicationInfo.h"
 #include "win/combase/ComPtr.h"
+#include "win/combase/Variant.h"
 
 namespace pwk::win {
 
@@ -15,6 +16,9 @@ class AppInfoObject {
     static constexpr const char* Source = "Wickline.ApplicationInfo";
 
     static ComPtr<IDispatch> Of(const ApplicationInfo& info);
+    // What such an object says, read late-bound (it may come from another module's copy of
+    // this class); fails as its members fail, 91 for nothing.
+    static ApplicationInfo Read(const Variant& object);
 };
 
 }  // namespace pwk::win

@@ -92,7 +92,8 @@ MemberTable PropertyPagesMembers() {
     MemberTable table;
     table.Method<host::PropertyPages>(
         "Add", [](host::PropertyPages& pages, const win::DispatchCall& call) {
-            pages.Add(ObjectArg(call, 0), TextArg(call, 1));
+            // A page is the adding component's own object.
+            pages.Add(AnyObjectArg(call, 0), TextArg(call, 1));
         });
     return table;
 }

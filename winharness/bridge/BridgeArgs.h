@@ -29,7 +29,11 @@ using win::TextArg;
 // mismatch when it is an object the bridge did not hand out.
 std::shared_ptr<AutomationObject> ObjectArg(const win::DispatchCall& call, std::size_t index);
 
-// The same, as the host interface T; a type mismatch when the object is no T.
+// The same, but an object the bridge did not hand out is taken as the caller's own
+// (ForeignObject.h): what the host keeps of a component's object it is given.
+std::shared_ptr<AutomationObject> AnyObjectArg(const win::DispatchCall& call, std::size_t index);
+
+// The same as ObjectArg, as the host interface T; a type mismatch when the object is no T.
 template <class T>
 Ref<T> ObjectArgAs(const win::DispatchCall& call, std::size_t index) {
     const auto object = ObjectArg(call, index);

@@ -2,24 +2,29 @@
 // read bridges, so they stand above HostDispatch; the member tables that call them, below it,
 // see only BridgeArgs.h.
 #include "winharness/bridge/BridgeArgs.h"
+#include "winharness/bridge/ForeignObject.h"
 #include "winharness/bridge/HostDispatch.h"
 
 namespace pwk::bridge {
 
-std::shared_ptr<AutomationObject> ObjectArg(const win::DispatchCall& call, std::size_t index) {
+std::shared_ptr<AutomationObject> AnyObjectArg(const win::DispatchCall& call, std::size_t index) {
     const win::Variant value = call.Arg(index);
-    if (value.IsMissing()) {
-        return nullptr;
-    }
-    IDispatch* object = value.ToDispatch();
+    IDispatch* object = value.IsMissing() ? nullptr : value.ToDispatch();
     if (object == nullptr) {
         return nullptr;
     }
-    auto host = HostDispatch::ObjectOf(object);
-    if (!host) {
+    if (auto host = HostDispatch::ObjectOf(object)) {
+        return host;
+    }
+    return std::make_shared<ForeignObject>(win::ComPtr<IDispatch>(object));
+}
+
+std::shared_ptr<AutomationObject> ObjectArg(const win::DispatchCall& call, std::size_t index) {
+    auto object = AnyObjectArg(call, index);
+    if (dynamic_cast<const ForeignObject*>(object.get()) != nullptr) {
         Raise(FailureNumber::TypeMismatch);
     }
-    return host;
+    return object;
 }
 
 win::Variant Bridged(const std::shared_ptr<AutomationObject>& object) {

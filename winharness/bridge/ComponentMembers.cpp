@@ -4,8 +4,8 @@
 #include "src/host/MapiSession.h"
 #include "win/automation/DispatchObject.h"
 #include "win/dispatch/PlainObject.h"
+#include "win/published/AppInfoObject.h"
 #include "winharness/bridge/BridgeArgs.h"
-#include "winharness/bridge/ForeignOptionsPage.h"
 #include "winharness/bridge/KindMembers.h"
 
 // windows.h names the message-queue function GetMessage too; here it is the session's method.
@@ -45,44 +45,16 @@ MemberTable MapiMessageMembers() {
     return table;
 }
 
-namespace {
-
-// An object argument as the caller passed it (by reference or not); null for nothing.
-win::ComPtr<IDispatch> ForeignArg(const win::DispatchCall& call, std::size_t index) {
-    const win::Variant value = call.Arg(index);
-    return value.IsMissing() ? win::ComPtr<IDispatch>()
-                             : win::ComPtr<IDispatch>(value.ToDispatch());
-}
-
-// The component's application-information object: its title, folder, version and help file.
-ApplicationInfo InfoOf(const win::Variant& value) {
-    const win::PlainObject<struct ApplicationInfoKind> info(value);
-    const auto part = [&](const char* name) {
-        return static_cast<std::int16_t>(info.Get(name).ToInt32());
-    };
-    return ApplicationInfo{info.Get("Title").ToString(), info.Get("Path").ToString(),
-                           Version{part("Major"), part("Minor"), part("Revision")},
-                           info.Get("HelpFile").ToString()};
-}
-
-}  // namespace
-
 // Initialize(Application, Settings, HelpFile, ErrorObject, AppInfo), the error object passed by
-// reference. A page that takes the component's own objects gets them as they came.
+// reference. The component's live settings and error object are automation objects of the
+// component, which no C++ type of this process stands for: a page here gets neither.
 MemberTable OptionsPageMembers() {
     MemberTable table;
     table.Method<OptionsPageComponent>(
         "Initialize", [](OptionsPageComponent& page, const win::DispatchCall& call) {
-            const auto application = ObjectArgAs<host::Application>(call, 0);
-            const std::string helpFile = TextArg(call, 2);
-            const ApplicationInfo info = InfoOf(call.Arg(4));
-            if (auto* foreign = dynamic_cast<ForeignOptionsPage*>(&page)) {
-                foreign->InitializeForeign(application, ForeignArg(call, 1), helpFile,
-                                           ForeignArg(call, 3), info);
-                return;
-            }
             std::shared_ptr<ErrorLibrary> noErrorObject;
-            page.Initialize(application, nullptr, helpFile, noErrorObject, info);
+            page.Initialize(ObjectArgAs<host::Application>(call, 0), nullptr, TextArg(call, 2),
+                            noErrorObject, win::AppInfoObject::Read(call.Arg(4)));
         });
     return table;
 }

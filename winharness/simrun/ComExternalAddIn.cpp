@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "sim/SimHost.h"
-#include "src/app/OptionsPageComponent.h"
+#include "sim/SimItemState.h"
 #include "src/errors/LogFilePath.h"
 #include "src/host/MapiSession.h"
 #include "src/resources/StringTable.h"
@@ -16,8 +16,8 @@
 #include "src/util/Failure.h"
 #include "win/combase/WideText.h"
 #include "winharness/bridge/ComAddIn.h"
-#include "winharness/simrun/ComOptionsPage.h"
-#include "winharness/simrun/ComSettingsHandBack.h"
+#include "winharness/bridge/ForeignObject.h"
+#include "winharness/simrun/ComPageDriver.h"
 #include "winharness/simrun/SeenHooks.h"
 
 namespace pwk::simrun {
@@ -98,10 +98,6 @@ void ComExternalAddIn::BeginProcess(sim::SimHost& host, const std::set<std::stri
         offered_.push_back(std::make_unique<bridge::ClassRegistration>(host::MapiSessionProgID,
                                                                        host.MapiSessionFactory()));
     }
-    if (absent.count(OptionsPageProgID) == 0) {
-        offered_.push_back(std::make_unique<bridge::ClassRegistration>(
-            OptionsPageProgID, [] { return std::make_shared<ComOptionsPage>(); }));
-    }
 }
 
 std::optional<std::string> ComExternalAddIn::EndProcess() {
@@ -167,13 +163,13 @@ std::string ComExternalAddIn::LogText() {
     return text.str();
 }
 
-std::unique_ptr<scenario::SettingsHandBack> ComExternalAddIn::PageSettings(
-    const AutomationObject& page, sim::SimHost& host) {
-    const auto* ours = dynamic_cast<const ComOptionsPage*>(&page);
-    if (ours == nullptr || !ours->Settings()) {
+std::unique_ptr<scenario::PageDriver> ComExternalAddIn::PageOf(
+    const std::shared_ptr<AutomationObject>& page) {
+    const auto* foreign = dynamic_cast<const bridge::ForeignObject*>(page.get());
+    if (foreign == nullptr || !ComPageDriver::IsComponentPage(foreign->Dispatch())) {
         return nullptr;
     }
-    return std::make_unique<ComSettingsHandBack>(ours->Settings(), host);
+    return std::make_unique<ComPageDriver>(foreign->Dispatch());
 }
 
 }  // namespace pwk::simrun

@@ -39,8 +39,9 @@ class ComExternalAddIn final : public scenario::ExternalAddIn {
     void AnswerBoxes(BoxAnswer answer) override;
     Hooks SeenHooks(sim::SimHost& host) override;
     std::string LogText() override;
-    std::unique_ptr<scenario::SettingsHandBack> PageSettings(const AutomationObject& page,
-                                                             sim::SimHost& host) override;
+    // The component's own page, driven through its members; null for any other page.
+    std::unique_ptr<scenario::PageDriver> PageOf(
+        const std::shared_ptr<AutomationObject>& page) override;
 
   private:
     std::string LogFile();
