@@ -1,12 +1,10 @@
 #include "sim/MailboxLoader.h"
 
-#include <filesystem>
-#include <fstream>
 #include <nlohmann/json.hpp>
 #include <set>
-#include <sstream>
 #include <vector>
 
+#include "platform-support/WholeFile.h"
 #include "sim/HostIds.h"
 #include "sim/JsonLimits.h"
 #include "sim/MailboxError.h"
@@ -384,17 +382,13 @@ Json Parse(const std::string& text, const std::string& source) {
 }  // namespace
 
 void MailboxLoader::LoadFile(SimHost& host, const std::string& path) {
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) {
-        throw MailboxError(path + ": a folder, not a mailbox file");
+    std::string text;
+    try {
+        text = WholeFile("mailbox file", MaxFileBytes).Read(path);
+    } catch (const WholeFile::Refused& refused) {
+        throw MailboxError(refused.what());
     }
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        throw MailboxError(path + ": the file cannot be read");
-    }
-    std::ostringstream text;
-    text << file.rdbuf();
-    LoadText(host, text.str(), path);
+    LoadText(host, text, path);
 }
 
 void MailboxLoader::LoadText(SimHost& host, const std::string& text, const std::string& source) {

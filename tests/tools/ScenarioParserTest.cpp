@@ -115,6 +115,26 @@ TEST(ScenarioLineErrors, NumbersAndChoicesAreChecked) {
     EXPECT_NE(ErrorOf("fail-call 3 0x123456789").find("must be a whole number"), std::string::npos);
 }
 
+TEST(ScenarioLineErrors, PlacesCountFromOneAndCountsFromNothing) {
+    EXPECT_NE(ErrorOf("expect item Acme/Contacts 0 FullName=x")
+                  .find("expect item: N must be at least 1, not 0"),
+              std::string::npos);
+    EXPECT_NE(ErrorOf("untrack -1").find("N must be at least 1, not -1"), std::string::npos);
+    EXPECT_NE(ErrorOf("expect hooks 1 -1").find("INSPECTORS must be at least 0, not -1"),
+              std::string::npos);
+    EXPECT_NE(ErrorOf("fail Items.Find times=-3").find("fail: times must be at least 1, not -3"),
+              std::string::npos);
+    EXPECT_NE(ErrorOf("nothing Items.Find times=0").find("times must be at least 1"),
+              std::string::npos);
+    EXPECT_NE(ErrorOf("expect log x times=many").find("times must be a whole number"),
+              std::string::npos);
+    EXPECT_NE(ErrorOf("fail-call 0").find("N must be at least 1, not 0"), std::string::npos);
+    // None of something is a count a check may ask for.
+    EXPECT_EQ(Parse("expect log x times=0").Option("times"), "0");
+    EXPECT_EQ(Parse("expect count Acme/Contacts 0").Args[1], "0");
+    EXPECT_EQ(Parse("fail Items.Find -2147467259 times=2").Option("times"), "2");
+}
+
 TEST(ScenarioLineErrors, OptionsAreCheckedByName) {
     EXPECT_NE(ErrorOf("start folder=Inbox").find("start takes no option \"folder\""),
               std::string::npos);

@@ -109,6 +109,13 @@ TEST_F(SettingsToolFoldersets, AddByIdentifiersRefusesEmptyEntryIDsAndIdsNotInTh
     std::string message;
     EXPECT_EQ(Refusal({"add-ids", "ce", "cs", "", "js", "ee", "es"}, &message), ToolError::Refused);
     EXPECT_EQ(message, "the journal folder's EntryID is empty");
+    EXPECT_EQ(Refusal({"add-ids", "ce\n", "cs", "je", "js", "ee", "es"}, &message),
+              ToolError::Refused);
+    EXPECT_EQ(message, "the contacts folder's EntryID holds a line break");
+    EXPECT_EQ(Refusal({"add-ids", "ce", "cs", "je", "js", "ee", "e\rs"}, &message),
+              ToolError::Refused);
+    EXPECT_EQ(message, "the e-mails folder's StoreID holds a line break");
+    EXPECT_TRUE(store.Dump(App).empty());
 
     const FolderIds contacts = FixedMailbox::IdsOf(std::string(Customers) + "/Contacts");
     const FolderIds journal = FixedMailbox::IdsOf(std::string(Customers) + "/Journal");

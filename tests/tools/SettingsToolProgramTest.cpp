@@ -89,6 +89,11 @@ TEST_F(SettingsToolProgram, HostileInputFilesGetOneLocatedMessage) {
                              ": line 2, column 13: the number 1e+3000 is too large\n");
     EXPECT_EQ(Run({"--store", file, "list", "--mailbox", folder.Path()}), 1);
     EXPECT_NE(err.str().find("a folder, not a mailbox file"), std::string::npos);
+    // An endless stream ends at once with one line instead of a read that never ends.
+    EXPECT_EQ(Run({"--store", file, "list", "--mailbox", "/dev/zero"}), 1);
+    EXPECT_EQ(err.str(),
+              "parleywick-settings: /dev/zero: not a plain file (a device, a pipe or "
+              "a socket), so not a mailbox file\n");
 }
 
 }  // namespace

@@ -8,17 +8,20 @@
 #endif
 
 #include <cstdint>
-#include <fstream>
 #include <iostream>
 #include <optional>
 #include <sstream>
 #include <string>
 
+#include "platform-support/WholeFile.h"
 #include "tools/scenario/ExternalAddIn.h"
 #include "tools/scenario/ScenarioRun.h"
 #include "tools/scenario/Sweep.h"
 
 namespace {
+
+// The most a scenario file may hold; the largest of the project's is a few kilobytes.
+constexpr std::uintmax_t kMaxScenarioBytes = 16 * 1024 * 1024;
 
 constexpr const char* kUsage =
     "usage: parleywick-sim [--mailbox FILE|demo] [--keep-going] [--fail-call N] [SCENARIO]\n"
@@ -114,18 +117,19 @@ int main(int argc, char** argv) {
 #endif
         return run.RunInteractive(std::cin, typed);
     }
-    std::ifstream file(arguments.Scenario);
-    if (!file) {
-        std::cerr << "parleywick-sim: cannot read the scenario \"" << arguments.Scenario << "\"\n";
+    std::string text;
+    try {
+        text = pwk::WholeFile("scenario file", kMaxScenarioBytes).Read(arguments.Scenario);
+    } catch (const pwk::WholeFile::Refused& refused) {
+        std::cerr << "parleywick-sim: cannot read the scenario: " << refused.what() << "\n";
         return pwk::scenario::ExitStatus::Error;
     }
     const std::filesystem::path base = std::filesystem::absolute(arguments.Scenario).parent_path();
     if (arguments.SweepEvery) {
-        std::ostringstream text;
-        text << file.rdbuf();
         pwk::scenario::Sweep sweep(std::cout,
                                    {arguments.Options, *arguments.SweepEvery, arguments.SweepRuns});
-        return sweep.Run(text.str(), base);
+        return sweep.Run(text, base);
     }
+    std::istringstream file(text);
     return run.RunScenario(file, base);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <string>
 
 #include "tools/scenario/ScenarioError.h"
 
@@ -10,11 +11,21 @@ namespace pwk::scenario {
 namespace {
 
 ArgSpec Text(std::string name) {
-    return ArgSpec{std::move(name), {}, false};
+    return ArgSpec{std::move(name), {}, false, {}};
 }
 
 ArgSpec Number(std::string name) {
-    return ArgSpec{std::move(name), {}, true};
+    return ArgSpec{std::move(name), {}, true, {}};
+}
+
+// A place in a list, counted from 1.
+ArgSpec Position(std::string name) {
+    return ArgSpec{std::move(name), {}, true, 1};
+}
+
+// How many of something there are.
+ArgSpec Count(std::string name) {
+    return ArgSpec{std::move(name), {}, true, 0};
 }
 
 ArgSpec Choice(std::vector<std::string> choices) {
@@ -22,7 +33,7 @@ ArgSpec Choice(std::vector<std::string> choices) {
     for (const std::string& choice : choices) {
         name += (name.empty() ? "" : "|") + choice;
     }
-    return ArgSpec{name, std::move(choices), false};
+    return ArgSpec{name, std::move(choices), false, {}};
 }
 
 // A command with `required` of `args` needed.
@@ -45,6 +56,12 @@ CommandSpec Repeating(CommandSpec spec) {
 
 CommandSpec AnyKeys(CommandSpec spec) {
     spec.AnyKeys = true;
+    return spec;
+}
+
+// The command's `times=N` option counts, from `least`.
+CommandSpec Times(CommandSpec spec, std::int64_t least) {
+    spec.NumberKeys.push_back(ArgSpec{"times", {}, true, least});
     return spec;
 }
 
@@ -115,7 +132,7 @@ std::vector<CommandSpec> StandardSpecs() {
         Spec("click", {Text("CAPTION")}, 1, {}, "click CAPTION", "click a control of the window"),
         Spec("toolbar", {Text("BAR")}, 1, {}, "toolbar BAR",
              "turn on a bar the window lacks (as the host's default has it)"),
-        Spec("close", {Choice({"explorer", "inspector"}), Number("N")}, 0, {},
+        Spec("close", {Choice({"explorer", "inspector"}), Position("N")}, 0, {},
              "close [explorer|inspector [N]]", "close the window (or the one named)"),
         Spec("deliver", {}, 0, {"from", "name", "subject", "body"},
              "deliver from=ADDRESS [name=TEXT] subject=TEXT [body=TEXT]",
@@ -129,7 +146,7 @@ std::vector<CommandSpec> StandardSpecs() {
              "track CONTACTS|- JOURNAL|- EMAILS|- [attach=FOLDER]",
              "on the options page, add a tracked folderset of three folders picked in the "
              "host's picker (-: the user cancels the picker), then OK"),
-        Spec("untrack", {Number("N")}, 1, {}, "untrack N",
+        Spec("untrack", {Position("N")}, 1, {}, "untrack N",
              "on the options page, remove the n-th tracked folderset, then OK"),
         Spec("option", {Text("NAME"), Choice({"on", "off"})}, 2, {}, "option NAME on|off",
              "switch an option as the options page hands settings back"),
@@ -144,18 +161,21 @@ std::vector<CommandSpec> StandardSpecs() {
         Repeating(Spec("note", {Text("TEXT")}, 1, {}, "note TEXT ...",
                        "write a line into the transcript")),
         // Faults.
-        Spec("fail", {Text("MEMBER"), Number("NUMBER")}, 1, {"times"},
-             "fail MEMBER [NUMBER] [times=N]", "every call of a host member fails"),
-        Spec("nothing", {Text("MEMBER")}, 1, {"times"}, "nothing MEMBER [times=N]",
-             "a host member that hands back an object hands back nothing"),
-        Spec("fail-call", {Number("N"), Number("NUMBER")}, 1, {}, "fail-call N [NUMBER]",
+        Times(Spec("fail", {Text("MEMBER"), Number("NUMBER")}, 1, {"times"},
+                   "fail MEMBER [NUMBER] [times=N]", "every call of a host member fails"),
+              1),
+        Times(Spec("nothing", {Text("MEMBER")}, 1, {"times"}, "nothing MEMBER [times=N]",
+                   "a host member that hands back an object hands back nothing"),
+              1),
+        Spec("fail-call", {Position("N"), Number("NUMBER")}, 1, {}, "fail-call N [NUMBER]",
              "the n-th host call from now fails"),
         Spec("fail-file", {Text("PATH"), Number("NUMBER")}, 1, {"on"},
              "fail-file PATH [NUMBER] [on=copy|delete]",
              "copying or deleting that file fails (or only one of the two)"),
-        Spec("fail-store", {Choice({"read", "save", "remove"}), Number("NUMBER")}, 1, {"times"},
-             "fail-store read|save|remove [NUMBER] [times=N]",
-             "reading, saving or removing settings fails"),
+        Times(Spec("fail-store", {Choice({"read", "save", "remove"}), Number("NUMBER")}, 1,
+                   {"times"}, "fail-store read|save|remove [NUMBER] [times=N]",
+                   "reading, saving or removing settings fails"),
+              1),
         Spec("fail-clear", {}, 0, {}, "fail-clear", "no planned failures any more"),
         // Looking.
         Repeating(Spec("admin", {Text("ARGUMENT")}, 1, {}, "admin COMMAND [ARGUMENT ...]",
@@ -182,9 +202,9 @@ std::vector<CommandSpec> StandardSpecs() {
              "help was asked for with that file and context"),
         Spec("expect program", {Text("COMMANDLINE")}, 1, {}, "expect program COMMANDLINE",
              "the last action started a program with that command line"),
-        Spec("expect count", {Text("FOLDER"), Number("N")}, 2, {}, "expect count FOLDER N",
+        Spec("expect count", {Text("FOLDER"), Count("N")}, 2, {}, "expect count FOLDER N",
              "how many items a folder holds"),
-        AnyKeys(Spec("expect item", {Text("FOLDER"), Number("N")}, 2, {},
+        AnyKeys(Spec("expect item", {Text("FOLDER"), Position("N")}, 2, {},
                      "expect item FOLDER N FIELD=VALUE ...", "fields of the n-th item")),
         Spec("expect button",
              {Text("CAPTION"), Choice({"shown", "hidden", "enabled", "disabled"}),
@@ -198,25 +218,27 @@ std::vector<CommandSpec> StandardSpecs() {
              "expect setting SECTION KEY VALUE", "a stored setting"),
         Spec("expect no-setting", {Text("SECTION"), Text("KEY")}, 2, {},
              "expect no-setting SECTION KEY", "the setting is not stored"),
-        Spec("expect log", {Text("TEXT")}, 1, {"times", "in"},
-             "expect log TEXT [times=N] [in=start]",
-             "a line of the log holds the text (exactly N lines do; in=start: of this start)"),
+        Times(
+            Spec("expect log", {Text("TEXT")}, 1, {"times", "in"},
+                 "expect log TEXT [times=N] [in=start]",
+                 "a line of the log holds the text (exactly N lines do; in=start: of this start)"),
+            0),
         Spec("expect no-log", {Text("TEXT")}, 1, {"in"}, "expect no-log TEXT [in=start]",
              "no line of the log (of this start) holds the text"),
-        Spec("expect log-lines", {Number("N")}, 1, {}, "expect log-lines N",
+        Spec("expect log-lines", {Count("N")}, 1, {}, "expect log-lines N",
              "lines this host process has written to the log"),
         Spec("expect sent", {}, 0, {}, "expect sent", "the last send went"),
-        Spec("expect pages", {Number("N")}, 1, {}, "expect pages N",
+        Spec("expect pages", {Count("N")}, 1, {}, "expect pages N",
              "the last options dialog had N pages from add-ins"),
         Spec("expect page-message", {Text("TEXT")}, 1, {}, "expect page-message TEXT",
              "the options page's message at the last change on it holds the text (\"\": "
              "it said nothing)"),
-        Spec("expect failed-calls", {Number("N")}, 1, {}, "expect failed-calls N",
+        Spec("expect failed-calls", {Count("N")}, 1, {}, "expect failed-calls N",
              "N planned host call failures have been raised since the host started"),
         Spec("expect cancelled", {}, 0, {}, "expect cancelled", "the last send was cancelled"),
-        Spec("expect hooks", {Number("EXPLORERS"), Number("INSPECTORS")}, 2, {},
+        Spec("expect hooks", {Count("EXPLORERS"), Count("INSPECTORS")}, 2, {},
              "expect hooks EXPLORERS INSPECTORS", "windows the add-in has hooked"),
-        Spec("expect watching", {Choice({"explorer", "inspector", "none"}), Number("N")}, 1, {},
+        Spec("expect watching", {Choice({"explorer", "inspector", "none"}), Position("N")}, 1, {},
              "expect watching explorer|inspector|none [N]",
              "the window the add-in watches (N: its place in the host's list)"),
         Repeating(Spec("expect hook-keys", {Choice({"explorer", "inspector"}), Text("KEY")}, 1, {},
@@ -248,6 +270,12 @@ bool IsNumber(const std::string& text) {
     }
     const std::size_t from = !text.empty() && text.front() == '-' ? 1 : 0;
     return text.size() - from <= 10 && AllOf(text, from, false);
+}
+
+// The value of a text IsNumber accepted.
+std::int64_t ValueOf(const std::string& text) {
+    const bool hex = text.rfind("0x", 0) == 0 || text.rfind("0X", 0) == 0;
+    return std::stoll(hex ? text.substr(2) : text, nullptr, hex ? 16 : 10);
 }
 
 std::string Lower(std::string text) {
@@ -301,6 +329,11 @@ void CommandTable::CheckArg(const CommandSpec& spec, const ArgSpec& arg, const s
         throw CommandError(spec.Name + ": " + arg.Name + " must be a whole number, not \"" + value +
                            "\" (usage: " + spec.Usage + ")");
     }
+    if (arg.Least && ValueOf(value) < *arg.Least) {
+        throw CommandError(spec.Name + ": " + arg.Name + " must be at least " +
+                           std::to_string(*arg.Least) + ", not " + value +
+                           " (usage: " + spec.Usage + ")");
+    }
     if (!arg.Choices.empty() &&
         std::find(arg.Choices.begin(), arg.Choices.end(), value) == arg.Choices.end()) {
         throw CommandError(spec.Name + ": \"" + value + "\" is not one of " + arg.Name +
@@ -329,6 +362,11 @@ Command CommandTable::Resolve(const std::vector<Token>& tokens) const {
         }
         if (!command.Options.emplace(*token.Key, token.Value).second) {
             throw CommandError(spec.Name + ": option \"" + *token.Key + "\" is given twice");
+        }
+        for (const ArgSpec& key : spec.NumberKeys) {
+            if (key.Name == *token.Key) {
+                CheckArg(spec, key, token.Value);
+            }
         }
     }
     const std::size_t count = command.Args.size();

@@ -235,10 +235,7 @@ void CommandRunner::Nothing(const Command& command) {
 }
 
 void CommandRunner::FailCall(const Command& command) {
-    const std::int64_t n = Lookup::Number(command.Args[0]);
-    if (n < 1) {
-        throw CommandError("fail-call counts from 1 (the next host call)");
-    }
+    const std::int64_t n = Lookup::Number(command.Args[0]);  // from 1, the next host call
     const std::int32_t number =
         command.Args.size() > 1 ? Lookup::Number32(command.Args[1]) : kDefaultFailure;
     session_.PlanFault([=](sim::FaultInjector& faults) { faults.FailNthCall(n, number); });

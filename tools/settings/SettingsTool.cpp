@@ -94,6 +94,15 @@ void SettingsTool::AddIds(const std::vector<std::string>& ids) {
         if (folder.EntryID.empty()) {
             throw ToolError(std::string("the ") + label + " folder's EntryID is empty");
         }
+        // An identifier is one line, as the host gives it: a line break in one would be kept
+        // and never match a folder again.
+        for (const auto& [name, id] :
+             {std::pair{"EntryID", &folder.EntryID}, std::pair{"StoreID", &folder.StoreID}}) {
+            if (id->find_first_of("\r\n") != std::string::npos) {
+                throw ToolError(std::string("the ") + label + " folder's " + name +
+                                " holds a line break");
+            }
+        }
         if (mailbox_ != nullptr && !mailbox_->PathOf(folder)) {
             throw ToolError(std::string("the ") + label + " folder (EntryID=" + folder.EntryID +
                             " StoreID=" + folder.StoreID + ") is not in " + mailbox_->Name());

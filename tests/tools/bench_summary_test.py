@@ -1,0 +1,61 @@
+#!/usr/bin/env python3
+"""tools/bench-summary.py on small result files: its verdict is the exit status ./dev bench
+passes on, so a missed goal or a failed benchmark must fail it."""
+
+import json
+import os
+import subprocess
+import sys
+import tempfile
+import unittest
+
+SCRIPT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools",
+                      "bench-summary.py")
+
+
+def result(name, measured, goal, held):
+    return {"name": name, "run_type": "iteration", "goal": goal, "measured": measured,
+            "goal_held": 1 if held else 0,
+            "label": f"goal: < {goal} ms ({'held' if held else 'MISSED'})"}
+
+
+class BenchSummary(unittest.TestCase):
+    def summarise(self, *benchmarks):
+        with tempfile.TemporaryDirectory() as folder:
+            path = os.path.join(folder, "bench.json")
+            table = os.path.join(folder, "goals.md")
+            with open(path, "w") as file:
+                json.dump({"benchmarks": list(benchmarks)}, file)
+            run = subprocess.run([sys.executable, SCRIPT, "--markdown", table, path],
+                                 capture_output=True, text=True)
+            with open(table) as file:
+                return run.returncode, run.stdout, file.read()
+
+    def test_every_goal_held_passes_and_the_markdown_has_a_row_each(self):
+        status, screen, markdown = self.summarise(result("BM_A", 5, 10, True),
+                                                  result("BM_B", 1, 2, True),
+                                                  {"name": "BM_NoGoal", "run_type": "iteration"})
+        self.assertEqual(status, 0, screen)
+        self.assertIn("BM_A", screen)
+        self.assertNotIn("BM_NoGoal", screen)
+        self.assertEqual(len(markdown.splitlines()), 4)
+        self.assertIn("| BM_B | < 2 ms | 1 | 0.50 | held |", markdown)
+
+    def test_a_missed_goal_fails_the_summary(self):
+        status, screen, markdown = self.summarise(result("BM_A", 5, 10, True),
+                                                  result("BM_Slow", 30, 10, False))
+        self.assertEqual(status, 1)
+        self.assertIn("MISSED", screen)
+        self.assertIn("| BM_Slow | < 10 ms | 30 | 3.00 | MISSED |", markdown)
+
+    def test_a_benchmark_that_failed_fails_the_summary_with_its_reason(self):
+        status, screen, _ = self.summarise(
+            result("BM_A", 5, 10, True),
+            {"name": "BM_Broken", "run_type": "iteration", "error_occurred": True,
+             "error_message": "the add-in did not hook every explorer and inspector"})
+        self.assertEqual(status, 1)
+        self.assertIn("did not hook every explorer", screen)
+
+
+if __name__ == "__main__":
+    unittest.main()
