@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "src/platform/AutomationObject.h"
-#include "tools/scenario/ScenarioMachine.h"
 #include "tools/scenario/PageDriver.h"
+#include "tools/scenario/ScenarioMachine.h"
 
 namespace pwk {
 class SettingsStore;

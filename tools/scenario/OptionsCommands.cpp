@@ -66,8 +66,8 @@ std::unique_ptr<PageDriver> CommandRunner::OpenOptionsDialog() {
             const PageDriver::About about = driver->Describe();
             // A page added without a caption shows its own.
             line += (page.Caption.empty() ? about.Caption : page.Caption) + "\" (" +
-                    OptionsPageProgID + ", help file \"" + about.HelpFile + "\", " +
-                    about.Title + " " + about.Version + ")";
+                    OptionsPageProgID + ", help file \"" + about.HelpFile + "\", " + about.Title +
+                    " " + about.Version + ")";
         } else {
             line += page.Caption + "\"";
         }
@@ -139,7 +139,8 @@ void CommandRunner::EditOnPage(const std::function<bool(PageDriver&)>& edit) {
             transcript_.Event("the user cancels the options dialog: nothing changes");
             return;
         }
-        transcript_.Event(std::string("the user presses OK") + (page->Dirty() ? "" : ", no change"));
+        transcript_.Event(std::string("the user presses OK") +
+                          (page->Dirty() ? "" : ", no change"));
         const bool applied = page->Apply();
         lastPageMessage_ = page->Message();
         if (!applied) {
@@ -147,7 +148,8 @@ void CommandRunner::EditOnPage(const std::function<bool(PageDriver&)>& edit) {
             transcript_.Event("the page keeps its changes; the user cancels the options dialog");
             return;
         }
-        transcript_.Event("the options page applies " + Plural(page->Rows().size(), "tracked folderset"));
+        transcript_.Event("the options page applies " +
+                          Plural(page->Rows().size(), "tracked folderset"));
     } catch (const Failure& failure) {
         transcript_.Event("the options page reports failure " + std::to_string(failure.Number) +
                           ": " + failure.Description);
@@ -163,7 +165,8 @@ void CommandRunner::Track(const Command& command) {
     for (std::size_t i = 0; i < 3; ++i) {
         const bool cancel = command.Args[i] == "-";
         picks.push_back(cancel ? nullptr : Folder(command.Args[i]));
-        picked += (i == 0 ? "" : ", ") + (cancel ? std::string("cancels") : "\"" + command.Args[i] + "\"");
+        picked += (i == 0 ? "" : ", ") +
+                  (cancel ? std::string("cancels") : "\"" + command.Args[i] + "\"");
     }
     const std::string attachDir = command.Option("attach");
     EditOnPage([&](PageDriver& page) {
@@ -206,8 +209,9 @@ void CommandRunner::Option(const Command& command) {
 void CommandRunner::ExpectPageMessage(const Command& command) {
     if (lastPageMessage_.find(command.Args[0]) == std::string::npos ||
         (command.Args[0].empty() && !lastPageMessage_.empty())) {
-        throw ExpectationFailed("the options page said \"" + command.Args[0] + "\"",
-                                lastPageMessage_.empty() ? "nothing" : "\"" + lastPageMessage_ + "\"");
+        throw ExpectationFailed(
+            "the options page said \"" + command.Args[0] + "\"",
+            lastPageMessage_.empty() ? "nothing" : "\"" + lastPageMessage_ + "\"");
     }
 }
 

@@ -53,9 +53,8 @@ Session::Session(Transcript& transcript, std::filesystem::path baseFolder, RunFi
     platform_.Factories().Register(FileUtilityProgID, [utility = fileUtility_] { return utility; });
     // The page runs its logic with the add-in's component, as the real page shares the
     // add-in's process and settings store.
-    platform_.Factories().Register(OptionsPageProgID, [this] {
-        return std::make_shared<sim::SimOptionsPage>(*component_);
-    });
+    platform_.Factories().Register(
+        OptionsPageProgID, [this] { return std::make_shared<sim::SimOptionsPage>(*component_); });
     addIns_.Register(AddInProgID, [this]() -> std::shared_ptr<AutomationObject> {
         auto connect = std::make_shared<Connect>(*component_);
         connect_ = connect;
