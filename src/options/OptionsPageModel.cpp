@@ -248,10 +248,29 @@ bool OptionsPageModel::Apply() {
     try {
         live_->UpdateFrom(copy_, application_);
     } catch (const Failure& failure) {
-        // Saved, but the running add-in did not take the settings: it will at its next start.
+        // The running add-in did not take the settings (it keeps them as they were): the store
+        // goes back to them too, so that the page's "not saved" is true and no later save of
+        // the add-in writes its values over the page's. If that fails as well, the store keeps
+        // the page's settings whole, for the add-in's next start.
+        try {
+            SaveLive();
+        } catch (const Failure&) {
+        }
         return Refuse(PageTexts::SaveFailed + failure.Description);
     }
     return Load();
+}
+
+void OptionsPageModel::SaveLive() {
+    SettingsStore& store = component_.platform().Settings();
+    store.Batch([&] {
+        // The log location as it was loaded; an empty one goes with the save, which keeps only
+        // stored values that say something.
+        store.SaveSetting(ProductTitle, SettingsLayout::Logging, kLogPath, loaded_->LogPath);
+        store.SaveSetting(ProductTitle, SettingsLayout::Logging, kLogFilename,
+                          loaded_->LogFilename);
+        live_->SaveReg(application_);
+    });
 }
 
 void OptionsPageModel::SaveCopy() {

@@ -128,16 +128,16 @@ bool RegSettings::JustUpgraded() const {
 
 void RegSettings::CopySettings(const std::shared_ptr<RegSettings>& newSettings,
                                const Ref<host::Application>& olApp) {
-    // Taken before this object's collection is replaced, so that copying from itself keeps
-    // its foldersets.
+    // The copy of the foldersets, the only part that asks the host, is made before anything of
+    // this object changes: a host failure leaves these settings as they were, never half
+    // replaced (the options page saves before it hands its settings over).
     const RegSettings& from = Deref(newSettings);
-    const auto sourceFoldersets = from.TrackedFoldersets();
+    auto foldersets = std::make_shared<pwk::TrackedFoldersets>(component_);
+    // A folderset that fails validation is simply missing from the copy.
+    foldersets->CopyFrom(from.TrackedFoldersets(), Deref(olApp).GetNamespace("MAPI"));
     for (const SettingsLayout::Entry& entry : SettingsLayout::Entries()) {
         if (entry.role == Role::Foldersets) {
-            trackedFoldersets_ = std::make_shared<pwk::TrackedFoldersets>(component_);
-            const auto nameSpace = Deref(olApp).GetNamespace("MAPI");
-            // A folderset that fails validation is simply missing from the copy.
-            trackedFoldersets_->CopyFrom(sourceFoldersets, nameSpace);
+            trackedFoldersets_ = foldersets;
         } else if (entry.role == Role::Option || entry.role == Role::Version) {
             // FirstRun stays: it describes this process's start, not the edited settings.
             SettingsLayout::WithMember(entry, [&](auto member) { this->*member = from.*member; });

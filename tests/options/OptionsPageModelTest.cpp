@@ -180,6 +180,23 @@ TEST_F(OptionsPageModelTest, ARefusedSaveLeavesEverythingAsItWasAndThePageDirty)
     EXPECT_EQ(sink.updates, 1);
 }
 
+TEST_F(OptionsPageModelTest, AHostFailureInTheHandOverLeavesTheAddInAndTheStoreAsTheyWere) {
+    live->SaveReg(application);
+    const auto before = store().Dump(App);
+    ASSERT_TRUE(page.SetSwitch("JournalEmails", true));
+    ASSERT_TRUE(page.SetLogLocation("C:\\Logs", "Team"));
+    // The page's save asks nothing of the host; the hand-over's copy of the foldersets does.
+    host.Faults().FailMember("Application.GetNamespace", 5, 1);
+
+    EXPECT_FALSE(page.Apply());
+    EXPECT_EQ(page.Message().rfind("The settings were not saved: ", 0), 0u) << page.Message();
+    EXPECT_TRUE(page.Dirty());
+    EXPECT_FALSE(live->JournalEmails());
+    EXPECT_EQ(live->TrackedFoldersets()->Count(), 2) << "the live foldersets, not half replaced";
+    EXPECT_EQ(store().Dump(App), before) << "the store back to what the add-in runs with";
+    EXPECT_EQ(sink.updates, 0);
+}
+
 TEST_F(OptionsPageModelTest, PicksTheThreeFoldersWithTheHostsPicker) {
     host.Mailbox().PlanPicks({Folder("Contacts 3"), Folder("Journal 3"), Folder("Emails 3")});
     ASSERT_TRUE(page.AddPicked("")) << page.Message();

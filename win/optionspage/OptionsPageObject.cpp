@@ -4,15 +4,21 @@
 #include "win/combase/ComBoundary.h"
 #include "win/optionspage/PageBinding.h"
 #include "win/optionspage/PageMembers.h"
+#include "win/optionspage/PageWindow.h"
 
 namespace pwk::win {
 
 OptionsPageObject::OptionsPageObject(Component& component, const CLSID& clsid)
     : clsid_(clsid),
       binding_(std::make_shared<PageBinding>(component)),
-      members_(MakePageMembers(binding_)) {}
+      members_(MakePageMembers(binding_)),
+      window_(std::make_unique<PageWindow>(binding_)) {
+    binding_->WhenChanged([this] { Changed(); });
+}
 
 OptionsPageObject::~OptionsPageObject() {
+    binding_->WhenChanged(nullptr);
+    window_->Destroy();
     binding_->Unbind();
 }
 
@@ -20,7 +26,33 @@ void* OptionsPageObject::InterfaceOf(REFIID iid) {
     if (IsEqualIID(iid, IID_IPersist)) {
         return static_cast<IPersistStreamInit*>(this);
     }
+    if (IsEqualIID(iid, IID_IOleWindow)) {
+        return static_cast<IOleInPlaceObject*>(this);
+    }
+    if (IsEqualIID(iid, IID_IViewObject)) {
+        return static_cast<IViewObject2*>(this);
+    }
     return Listed(iid);
+}
+
+void OptionsPageObject::Changed() {
+    window_->Refresh();
+    if (const auto site = PageSite()) {
+        site->OnStatusChange();
+    }
+}
+
+ComPtr<HostPropertyPageSite> OptionsPageObject::PageSite() const {
+    if (!clientSite_) {
+        return {};
+    }
+    ComPtr<IOleContainer> container;
+    if (SUCCEEDED(clientSite_->GetContainer(container.Out())) && container) {
+        if (auto site = container.As<HostPropertyPageSite>()) {
+            return site;
+        }
+    }
+    return clientSite_.As<HostPropertyPageSite>();
 }
 
 HRESULT OptionsPageObject::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
@@ -56,7 +88,12 @@ HRESULT OptionsPageObject::get_Dirty(VARIANT_BOOL* dirty) {
 }
 
 HRESULT OptionsPageObject::Apply() {
-    Guarded([&] { binding_->Edit([](OptionsPageModel& model) { return model.Apply(); }); });
+    Guarded([&] {
+        if (!binding_->Edit([](OptionsPageModel& model) { return model.Apply(); }) &&
+            binding_->Model() != nullptr) {
+            window_->Tell(binding_->Message());
+        }
+    });
     return S_OK;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "win/combase/WideText.h"
+#include "win/platform/DialogTemplate.h"
 
 namespace pwk::win {
 
@@ -18,59 +19,6 @@ constexpr WORD kTipsId = 91;
 constexpr short kButtonWidth = 60;
 constexpr short kButtonHeight = 14;
 constexpr short kMargin = 7;
-
-// A DLGTEMPLATE and its items, laid out as the system reads them: WORD-aligned texts, each
-// item DWORD-aligned.
-class Template {
-  public:
-    void Header(DWORD style, WORD items, short width, short height, const std::wstring& title) {
-        Dword(style);
-        Dword(0);  // extended style
-        Word(items);
-        Word(0);  // x
-        Word(0);  // y
-        Word(static_cast<WORD>(width));
-        Word(static_cast<WORD>(height));
-        Word(0);  // no menu
-        Word(0);  // the standard dialog class
-        Text(title);
-        Word(9);  // point size of the font below (DS_SETFONT)
-        Text(L"MS Shell Dlg");
-    }
-    void Item(DWORD style, short x, short y, short cx, short cy, WORD id, WORD classAtom,
-              const std::wstring& text) {
-        while (words_.size() % 2 != 0) {
-            Word(0);
-        }
-        Dword(style | WS_CHILD | WS_VISIBLE);
-        Dword(0);
-        Word(static_cast<WORD>(x));
-        Word(static_cast<WORD>(y));
-        Word(static_cast<WORD>(cx));
-        Word(static_cast<WORD>(cy));
-        Word(id);
-        Word(0xFFFF);
-        Word(classAtom);
-        Text(text);
-        Word(0);  // no creation data
-    }
-    const DLGTEMPLATE* Get() const { return reinterpret_cast<const DLGTEMPLATE*>(words_.data()); }
-
-  private:
-    void Word(WORD w) { words_.push_back(w); }
-    void Dword(DWORD d) {
-        Word(LOWORD(d));
-        Word(HIWORD(d));
-    }
-    void Text(const std::wstring& text) {
-        words_.insert(words_.end(), text.begin(), text.end());
-        Word(0);
-    }
-    std::vector<WORD> words_;
-};
-
-constexpr WORD kButtonAtom = 0x0080;
-constexpr WORD kStaticAtom = 0x0082;
 
 INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
@@ -127,21 +75,21 @@ int ButtonDialog::Show(const CustomDialog& dialog) {
     const short tipsTop = static_cast<short>(textTop + textHeight);
     const short height = static_cast<short>(tipsTop + tipsHeight + kButtonHeight + 2 * kMargin);
 
-    Template dlg;
-    dlg.Header(DS_MODALFRAME | DS_SETFONT | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU,
-               static_cast<WORD>(count + 3), width, height, Widen(dialog.Title));
+    DialogTemplate dlg(DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU,
+                       static_cast<WORD>(count + 3), width, height, Widen(dialog.Title), 9,
+                       L"MS Shell Dlg");
     dlg.Item(SS_LEFT | SS_NOPREFIX, kMargin, frameTop, textWidth, frameHeight, kFrameId,
-             kStaticAtom, frame);
-    dlg.Item(SS_LEFT | SS_NOPREFIX, kMargin, textTop, textWidth, textHeight, kTextId, kStaticAtom,
-             text);
-    dlg.Item(SS_LEFT | SS_NOPREFIX, kMargin, tipsTop, textWidth, tipsHeight, kTipsId, kStaticAtom,
-             tips);
+             DialogTemplate::Static, frame);
+    dlg.Item(SS_LEFT | SS_NOPREFIX, kMargin, textTop, textWidth, textHeight, kTextId,
+             DialogTemplate::Static, text);
+    dlg.Item(SS_LEFT | SS_NOPREFIX, kMargin, tipsTop, textWidth, tipsHeight, kTipsId,
+             DialogTemplate::Static, tips);
     short x = static_cast<short>(width - kMargin - rowWidth);
     for (short i = 0; i < count; ++i) {
         const DWORD kind = i == dialog.DefaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
         dlg.Item(kind | WS_TABSTOP, x, static_cast<short>(height - kMargin - kButtonHeight),
-                 kButtonWidth, kButtonHeight, static_cast<WORD>(kFirstButtonId + i), kButtonAtom,
-                 Widen(buttons[static_cast<std::size_t>(i)]));
+                 kButtonWidth, kButtonHeight, static_cast<WORD>(kFirstButtonId + i),
+                 DialogTemplate::Button, Widen(buttons[static_cast<std::size_t>(i)]));
         x = static_cast<short>(x + kButtonWidth + kMargin);
     }
     const INT_PTR chosen =

@@ -2,6 +2,7 @@
 
 #include "src/host/HostTypes.h"
 #include "src/util/Failure.h"
+#include "win/automation/CallArgs.h"
 #include "win/dispatch/EventIds.h"
 #include "win/dispatch/ObjectClass.h"
 
@@ -90,6 +91,15 @@ TestHostModel::TestHostModel(const std::string& name, const std::string& version
                      }
                      call.Return(Object(found->second));
                  })
+        .Member("PickFolder",
+                [list = picks_](win::DispatchCall& call) {
+                    if (list->empty()) {
+                        call.Return(Variant(static_cast<IDispatch*>(nullptr)));
+                        return;
+                    }
+                    call.Return(Object(list->front()));
+                    list->erase(list->begin());
+                })
         .Member("GetFolderFromID", [this](win::DispatchCall& call) {
             for (const auto& [kind, folder] : defaults_) {
                 if (folder->ValueOf("EntryID").ToString() == call.Arg(0).ToString()) {
@@ -181,6 +191,28 @@ HRESULT TestHostModel::ShowFolder(std::int32_t defaultFolder) {
     const HRESULT switched = explorer_->Fire(EventIds::Explorer, EventIds::FolderSwitch, {});
     const HRESULT selected = explorer_->Fire(EventIds::Explorer, EventIds::SelectionChange, {});
     return FAILED(switched) ? switched : selected;
+}
+
+void TestHostModel::PlanPicks(std::vector<std::int32_t> defaultFolders) {
+    picks_->clear();
+    for (const std::int32_t folder : defaultFolders) {
+        picks_->push_back(defaults_.at(folder));
+    }
+}
+
+std::vector<ComPtr<IDispatch>> TestHostModel::OpenOptionsDialog() {
+    auto added = std::make_shared<std::vector<ComPtr<IDispatch>>>();
+    auto pages = Make(-1);
+    pages->Member(
+        "Add", [added](win::DispatchCall& call) { added->push_back(win::DispatchArg(call, 0)); });
+    VARIANT argument;
+    VariantInit(&argument);
+    argument.vt = VT_DISPATCH;
+    argument.pdispVal = pages.Get();
+    application_->Fire(EventIds::Application, EventIds::OptionsPagesAdd, {argument});
+    // The dialog has taken the pages: the collection is done with.
+    pages->Clear();
+    return *added;
 }
 
 }  // namespace pwk::testhost

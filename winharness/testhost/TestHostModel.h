@@ -37,6 +37,13 @@ class TestHostModel {
     HRESULT Select(std::vector<win::ComPtr<win::DispatchObject>> items);
     HRESULT ShowFolder(std::int32_t defaultFolder);
 
+    // The folders the user picks, one for each of the next NameSpace.PickFolder calls (by
+    // their default folder numbers); a pick beyond them is cancelled (Nothing).
+    void PlanPicks(std::vector<std::int32_t> defaultFolders);
+    // The user opens Tools > Options: OptionsPagesAdd with the dialog's pages collection; the
+    // pages add-ins added to it, in order.
+    std::vector<win::ComPtr<IDispatch>> OpenOptionsDialog();
+
     // Every object the host made so far, for its reference count.
     const std::vector<win::ComPtr<win::DispatchObject>>& Objects() const { return objects_; }
 
@@ -55,6 +62,7 @@ class TestHostModel {
     win::ComPtr<win::DispatchObject> addInInstance_;
     std::map<std::int32_t, win::ComPtr<win::DispatchObject>> defaults_;  // by DefaultFolder
     ObjectList selected_ = std::make_shared<std::vector<win::ComPtr<win::DispatchObject>>>();
+    ObjectList picks_ = std::make_shared<std::vector<win::ComPtr<win::DispatchObject>>>();
     std::unique_ptr<TestCommandBars> bars_;
     int received_ = 0;
 };

@@ -305,11 +305,9 @@ TEST_CASE(
 }
 
 TEST_CASE("the component can unload and unregisters itself") {
-    CoFreeUnusedLibraries();
-    CHECK(CallExport(component.Get(), "DllCanUnloadNow") == S_OK);
-    CHECK(CallExport(component.Get(), "DllUnregisterServer") == S_OK);
-    component = pwk::win::UniqueModule();
-    CoUninitialize();
+    const auto end = pwk::wintest::EndComponent(component);
+    CHECK(end.CanUnload == S_OK);
+    CHECK(end.Unregistered == S_OK);
 }
 
 }  // namespace

@@ -21,6 +21,22 @@ inline HRESULT CallExport(HMODULE dll, const char* name) {
     return entry == nullptr ? E_NOTIMPL : entry();
 }
 
+// The end of a test program's use of the component it loaded: unused libraries freed, then
+// whether it can unload (DllCanUnloadNow) and what its unregistration answered; the library is
+// let go and COM ends on this thread.
+struct ComponentEnd {
+    HRESULT CanUnload;
+    HRESULT Unregistered;
+};
+inline ComponentEnd EndComponent(win::UniqueModule& component) {
+    CoFreeUnusedLibraries();
+    const ComponentEnd end{CallExport(component.Get(), "DllCanUnloadNow"),
+                           CallExport(component.Get(), "DllUnregisterServer")};
+    component = win::UniqueModule();
+    CoUninitialize();
+    return end;
+}
+
 // Runs the command line and waits for it (a minute at most); its exit code, 0xFFFFFFFF when it
 // could not be started.
 inline DWORD Run(std::wstring line) {

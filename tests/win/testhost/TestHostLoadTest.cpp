@@ -19,6 +19,7 @@
 #include "tests/win/support/Check.h"
 #include "tests/win/support/CommandLine.h"
 #include "tests/win/support/ComponentCalls.h"
+#include "tests/win/support/HostChecks.h"
 #include "win/com/IDTExtensibility2.h"
 #include "win/combase/Unique.h"
 #include "win/combase/WideText.h"
@@ -32,60 +33,18 @@ using pwk::testhost::TestHostModel;
 using pwk::win::ComPtr;
 using pwk::win::DispatchObject;
 using pwk::win::IDTExtensibility2;
+using pwk::wintest::AllGivenBack;
 using pwk::wintest::CallExport;
+using pwk::wintest::Captions;
 using pwk::wintest::CreateAddIn;
+using pwk::wintest::ReferencesOf;
+using pwk::wintest::StandardBar;
 namespace EventIds = pwk::win::EventIds;
 
 namespace {
 
 constexpr int kStartup = 1;
 constexpr int kHostShutdown = 0;
-
-std::vector<ULONG> ReferencesOf(const TestHostModel& host) {
-    std::vector<ULONG> counts;
-    for (const auto& object : host.Objects()) {
-        counts.push_back(object->References());
-    }
-    return counts;
-}
-
-// True when every object the host had at `before` is back at its count then, and every object
-// made since (the add-in's buttons) is held by nobody but the host's own record of it: taken
-// off its bar and let go of.
-bool AllGivenBack(const TestHostModel& host, const std::vector<ULONG>& before) {
-    bool back = true;
-    for (std::size_t i = 0; i < host.Objects().size(); ++i) {
-        const ULONG expected = i < before.size() ? before[i] : 1;
-        if (host.Objects()[i]->References() != expected) {
-            std::printf("object %zu: %lu references, %lu expected\n", i,
-                        host.Objects()[i]->References(), expected);
-            back = false;
-        }
-    }
-    return back;
-}
-
-// The controls on the explorer's "Standard" bar: all of them, or those the add-in put there.
-std::vector<ComPtr<DispatchObject>> StandardBar(const TestHostModel& host, bool addInsOnly) {
-    std::vector<ComPtr<DispatchObject>> controls;
-    for (const auto& control : host.CommandBars().Controls("Standard")) {
-        if (!addInsOnly || !control->ValueOf("BuiltIn").ToBool()) {
-            controls.push_back(control);
-        }
-    }
-    return controls;
-}
-
-// The captions of `controls` (those shown only, if asked), joined by "|".
-std::string Captions(const std::vector<ComPtr<DispatchObject>>& controls, bool shownOnly = false) {
-    std::string captions;
-    for (const auto& control : controls) {
-        if (!shownOnly || control->ValueOf("Visible").ToBool()) {
-            captions += (captions.empty() ? "" : "|") + control->ValueOf("Caption").ToString();
-        }
-    }
-    return captions;
-}
 
 bool IsEnabled(const std::vector<ComPtr<DispatchObject>>& controls, const std::string& caption) {
     for (const auto& control : controls) {
@@ -332,11 +291,9 @@ TEST_CASE("after an upgrade the log is erased while the add-in writes it, and st
 }
 
 TEST_CASE("the component can unload and unregisters itself") {
-    CoFreeUnusedLibraries();
-    CHECK(CallExport(component.Get(), "DllCanUnloadNow") == S_OK);
-    CHECK(CallExport(component.Get(), "DllUnregisterServer") == S_OK);
-    component = pwk::win::UniqueModule();
-    CoUninitialize();
+    const auto end = pwk::wintest::EndComponent(component);
+    CHECK(end.CanUnload == S_OK);
+    CHECK(end.Unregistered == S_OK);
 }
 
 }  // namespace
