@@ -19,8 +19,11 @@
 #include "tests/win/support/ConnectedAddIn.h"
 #include "tests/win/support/HostChecks.h"
 #include "tests/win/support/PageControls.h"
+#include "win/automation/DispatchObject.h"
 #include "win/combase/Unique.h"
+#include "win/combase/Variant.h"
 #include "win/combase/WideText.h"
+#include "win/dispatch/PlainObject.h"
 #include "win/platform/RegistryKey.h"
 #include "winharness/testhost/BoxAnswerer.h"
 #include "winharness/testhost/TestHostModel.h"
@@ -33,6 +36,7 @@ using pwk::testhost::BoxAnswerer;
 using pwk::testhost::TestHostModel;
 using pwk::testhost::TestOptionsDialog;
 using pwk::win::ComPtr;
+using pwk::win::Variant;
 using pwk::wintest::CallExport;
 using pwk::wintest::Cell;
 using pwk::wintest::Checked;
@@ -167,6 +171,39 @@ TEST_CASE("a user tracks a folderset on the page, switches journaling on and app
         std::printf("box answered: [%s] %s\n", box.Caption.c_str(), box.Text.c_str());
     }
     CHECK(pwk::wintest::AllGivenBack(host, before));
+}
+
+TEST_CASE("a page given settings that are not the add-in's own has none and changes nothing") {
+    TestHostModel host("Outlook", "10.0.0.2627");
+    const auto stored = Setting(L"Tracking", L"JournalEmails");
+    const auto foreignSettings = pwk::win::DispatchObject::Make();
+    const auto info = pwk::win::DispatchObject::Make();
+    info->Value("Title", "Parleywick").Value("Path", "C:\\Parleywick").Value("Major", 2);
+    info->Value("Minor", 1).Value("Revision", 158).Value("HelpFile", "Parleywick.hlp");
+    {
+        CLSID clsid{};
+        CHECK(SUCCEEDED(CLSIDFromProgID(L"WicklineProps.PWKProps", &clsid)));
+        const auto object = ComPtr<IDispatch>::Create(clsid);
+        CHECK(static_cast<bool>(object));
+        if (!object) {
+            return;
+        }
+        const pwk::win::PlainObject<struct PageKind> page{Variant(object.Get())};
+        page.Call("Initialize", Variant(static_cast<IDispatch*>(&host.Application())),
+                  Variant(static_cast<IDispatch*>(foreignSettings.Get())), "Parleywick.hlp",
+                  Variant(), Variant(static_cast<IDispatch*>(info.Get())));
+        CHECK(!page.Get("Loaded").ToBool());
+        CHECK_EQ(page.Get("AppVersion").ToString(), std::string("2.1.158"));
+        CHECK_EQ(page.Get("FoldersetCount").ToInt32(), 0);
+        CHECK(!page.Call("SetSwitch", "JournalEmails", true).ToBool());
+        CHECK_EQ(page.Get("Message").ToString(),
+                 std::string("The add-in gave this page no settings: there is nothing to change "
+                             "here."));
+        CHECK(!page.Call("Apply").ToBool());
+        CHECK(!page.Get("Dirty").ToBool());
+    }
+    CHECK_EQ(foreignSettings->References(), ULONG{1});
+    CHECK(Setting(L"Tracking", L"JournalEmails") == stored);
 }
 
 TEST_CASE("the component can unload and unregisters itself") {
