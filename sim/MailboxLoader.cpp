@@ -4,7 +4,6 @@
 #include <set>
 #include <vector>
 
-#include "platform-support/WholeFile.h"
 #include "sim/HostIds.h"
 #include "sim/JsonLimits.h"
 #include "sim/MailboxError.h"
@@ -18,6 +17,7 @@
 #include "sim/SimNameSpace.h"
 #include "sim/SimRecipients.h"
 #include "sim/UserActionError.h"
+#include "sim/WholeFile.h"
 
 namespace pwk::sim {
 namespace {

@@ -13,7 +13,7 @@
 #include <sstream>
 #include <string>
 
-#include "platform-support/WholeFile.h"
+#include "sim/WholeFile.h"
 #include "tools/scenario/ExternalAddIn.h"
 #include "tools/scenario/ScenarioRun.h"
 #include "tools/scenario/Sweep.h"
@@ -119,8 +119,8 @@ int main(int argc, char** argv) {
     }
     std::string text;
     try {
-        text = pwk::WholeFile("scenario file", kMaxScenarioBytes).Read(arguments.Scenario);
-    } catch (const pwk::WholeFile::Refused& refused) {
+        text = pwk::sim::WholeFile("scenario file", kMaxScenarioBytes).Read(arguments.Scenario);
+    } catch (const pwk::sim::WholeFile::Refused& refused) {
         std::cerr << "parleywick-sim: cannot read the scenario: " << refused.what() << "\n";
         return pwk::scenario::ExitStatus::Error;
     }

@@ -1,10 +1,10 @@
-#include "platform-support/WholeFile.h"
+#include "sim/WholeFile.h"
 
 #include <array>
 #include <fstream>
 #include <system_error>
 
-namespace pwk {
+namespace pwk::sim {
 
 std::string WholeFile::Read(const std::filesystem::path& path) const {
     const std::string name = path.string();
@@ -42,4 +42,4 @@ std::string WholeFile::Read(const std::filesystem::path& path) const {
     return text;
 }
 
-}  // namespace pwk
+}  // namespace pwk::sim

@@ -4,10 +4,10 @@
 #include <fstream>
 #include <string>
 
-#include "platform-support/WholeFile.h"
+#include "sim/WholeFile.h"
 #include "tests/support/TempFolder.h"
 
-namespace pwk {
+namespace pwk::sim {
 namespace {
 
 std::string RefusalOf(const WholeFile& reader, const std::filesystem::path& path) {
@@ -20,7 +20,7 @@ std::string RefusalOf(const WholeFile& reader, const std::filesystem::path& path
 }
 
 TEST(WholeFile, ReadsAPlainFileUpToItsLimitAndRefusesOneByteMore) {
-    test::TempFolder folder;
+    pwk::test::TempFolder folder;
     const std::filesystem::path path = folder / "box.json";
     std::ofstream(path, std::ios::binary) << std::string(10, 'x');
     EXPECT_EQ(WholeFile("mailbox file", 10).Read(path), std::string(10, 'x'));
@@ -34,7 +34,7 @@ TEST(WholeFile, ReadsAPlainFileUpToItsLimitAndRefusesOneByteMore) {
 }
 
 TEST(WholeFile, RefusesWhatIsNotAPlainFileWithoutWaitingOnIt) {
-    test::TempFolder folder;
+    pwk::test::TempFolder folder;
     const WholeFile reader("mailbox file", 1024);
     EXPECT_EQ(RefusalOf(reader, "/dev/zero"),
               "/dev/zero: not a plain file (a device, a pipe or a socket), so not a mailbox file");
@@ -48,4 +48,4 @@ TEST(WholeFile, RefusesWhatIsNotAPlainFileWithoutWaitingOnIt) {
 }
 
 }  // namespace
-}  // namespace pwk
+}  // namespace pwk::sim

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace pwk {
+namespace pwk::sim {
 
 // A file a user names for a tool to read whole (a mailbox, a scenario). Only a plain file is
 // read, and only up to the size the tool states, so a device, a pipe or a runaway file ends
@@ -29,4 +29,4 @@ class WholeFile {
     std::uintmax_t limit_;
 };
 
-}  // namespace pwk
+}  // namespace pwk::sim
