@@ -14,8 +14,10 @@ constexpr int BusyTimeoutMilliseconds = 3000;
 
 }  // namespace
 
-SqliteConnection::SqliteConnection(std::string path, bool create) : path_(std::move(path)) {
-    const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0);
+SqliteConnection::SqliteConnection(std::string path, Open how) : path_(std::move(path)) {
+    const int flags = how == Open::ReadingOnly ? SQLITE_OPEN_READONLY
+                      : how == Open::Create    ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE
+                                               : SQLITE_OPEN_READWRITE;
     const int rc = sqlite3_open_v2(path_.c_str(), &db_, flags, nullptr);
     if (rc != SQLITE_OK) {
         try {

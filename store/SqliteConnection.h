@@ -15,8 +15,12 @@ namespace pwk {
 // closest to the cause (70 permission denied or locked, 76 folder missing, 75 anything else).
 class SqliteConnection {
   public:
-    // Opens an existing file, or creates it when `create` is set.
-    SqliteConnection(std::string path, bool create);
+    enum class Open {
+        Existing,    // an existing file, for reading and writing where the file allows it
+        Create,      // the same, made when it does not exist
+        ReadingOnly  // an existing file, never written (nor its journal mode changed)
+    };
+    SqliteConnection(std::string path, Open how);
     ~SqliteConnection();
     SqliteConnection(const SqliteConnection&) = delete;
     SqliteConnection& operator=(const SqliteConnection&) = delete;

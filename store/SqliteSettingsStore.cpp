@@ -45,8 +45,17 @@ std::int64_t PragmaNumber(SqliteConnection& connection, const char* sql) {
 
 }  // namespace
 
-SqliteSettingsStore::SqliteSettingsStore(const std::optional<std::string>& path)
-    : path_(SettingsFileLocation::Resolve(path)) {}
+SqliteSettingsStore::SqliteSettingsStore(const std::optional<std::string>& path, Access access)
+    : path_(SettingsFileLocation::Resolve(path)), access_(access) {}
+
+void SqliteSettingsStore::RequireWritable() const {
+    if (access_ == Access::ReadingOnly) {
+        throw Failure(FailureNumber::PermissionDenied,
+                      DescriptionOf(FailureNumber::PermissionDenied) + ": the settings file \"" +
+                          path_ + "\" is open for reading only",
+                      "SqliteSettingsStore");
+    }
+}
 
 SqliteSettingsStore::~SqliteSettingsStore() = default;
 
@@ -86,6 +95,7 @@ std::vector<std::pair<std::string, std::string>> SqliteSettingsStore::GetAllSett
 
 void SqliteSettingsStore::SaveSetting(const std::string& appName, const std::string& section,
                                       const std::string& key, const std::string& value) {
+    RequireWritable();
     SectionPath::RequireName(appName, "application");
     SectionPath::RequireName(key, "key");
     const std::vector<std::string> levels = SectionPath::Levels(section);
@@ -159,6 +169,7 @@ void SqliteSettingsStore::StoreValue(SqliteConnection& connection, const std::st
 }
 
 void SqliteSettingsStore::DeleteSection(const std::string& appName, const std::string& section) {
+    RequireWritable();
     SectionPath::RequireName(appName, "application");
     const std::string folded = SectionPath::Fold(SectionPath::Levels(section).back());
     const std::string app = SectionPath::Fold(appName);
@@ -188,6 +199,7 @@ void SqliteSettingsStore::DeleteSection(const std::string& appName, const std::s
 }
 
 void SqliteSettingsStore::DeleteApplication(const std::string& appName) {
+    RequireWritable();
     SectionPath::RequireName(appName, "application");
     const std::string app = SectionPath::Fold(appName);
     if (Connection(false) == nullptr) {
@@ -208,6 +220,7 @@ void SqliteSettingsStore::DeleteApplication(const std::string& appName) {
 }
 
 void SqliteSettingsStore::Batch(const std::function<void()>& changes) {
+    RequireWritable();
     SqliteConnection& connection = *Connection(true);
     // A nested batch is a savepoint, so that its failure undoes just its own changes (and,
     // thrown on through the outer batches, everything); only the outermost batch commits.
@@ -354,7 +367,7 @@ SqliteConnection* SqliteSettingsStore::Connection(bool create) {
     namespace fs = std::filesystem;
     std::error_code error;
     const bool exists = fs::exists(path_, error);
-    if (!exists && !create) {
+    if ((!exists && !create) || emptyToRead_) {
         return nullptr;
     }
     if (!exists) {
@@ -378,7 +391,11 @@ SqliteConnection* SqliteSettingsStore::Connection(bool create) {
     }
     std::unique_ptr<SqliteConnection> connection;
     try {
-        connection = std::make_unique<SqliteConnection>(path_, !exists);
+        using Open = SqliteConnection::Open;
+        connection = std::make_unique<SqliteConnection>(path_, access_ == Access::ReadingOnly
+                                                                   ? Open::ReadingOnly
+                                                               : exists ? Open::Existing
+                                                                        : Open::Create);
     } catch (const Failure& failure) {
         // SQLite reports the read-only retry after a refused create ("not found"): in a folder
         // that is there, a new file that cannot be made is a folder that may not be written.
@@ -400,6 +417,10 @@ SqliteConnection* SqliteSettingsStore::Connection(bool create) {
         connection_.reset();
         throw;
     }
+    if (emptyToRead_) {
+        connection_.reset();
+        return nullptr;
+    }
     return connection_.get();
 }
 
@@ -415,6 +436,12 @@ void SqliteSettingsStore::PrepareSchema() {
     const std::int64_t version = PragmaNumber(connection, "PRAGMA user_version");
     const std::int64_t tables = PragmaNumber(connection, "SELECT count(*) FROM sqlite_schema");
     if (id == 0 && version == 0 && tables == 0) {
+        // An empty file (made by another program, or by a copy that was cut short) is laid
+        // out by the first write; read only, it is an empty store.
+        if (access_ == Access::ReadingOnly) {
+            emptyToRead_ = true;
+            return;
+        }
         CreateSchema();
         UseWriteAheadLog();
         return;
@@ -441,9 +468,9 @@ void SqliteSettingsStore::PrepareSchema() {
 void SqliteSettingsStore::UseWriteAheadLog() {
     SqliteConnection& connection = *connection_;
     // Readers then never wait for a writer, and a commit costs one append instead of a
-    // rewritten journal and two syncs. The mode is kept in the file; one we may not write
-    // keeps the mode it has.
-    if (!connection.ReadOnly()) {
+    // rewritten journal and two syncs. The mode is kept in the file; one we may not write, or
+    // only read, keeps the mode it has.
+    if (!connection.ReadOnly() && access_ == Access::ReadWrite) {
         connection.Execute("PRAGMA journal_mode = WAL", "switching it to write-ahead logging");
     }
 }

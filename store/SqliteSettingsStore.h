@@ -23,7 +23,12 @@ class SqliteConnection;
 // rewritten or replaced.
 class SqliteSettingsStore : public SettingsStore {
   public:
-    explicit SqliteSettingsStore(const std::optional<std::string>& path = std::nullopt);
+    // Reading only: the file is opened read-only and no byte of it changes, nor its journal
+    // mode; an empty or missing file reads as an empty store; every change is refused.
+    enum class Access { ReadWrite, ReadingOnly };
+
+    explicit SqliteSettingsStore(const std::optional<std::string>& path = std::nullopt,
+                                 Access access = Access::ReadWrite);
     ~SqliteSettingsStore() override;
 
     std::string GetSetting(const std::string& appName, const std::string& section,
@@ -64,7 +69,12 @@ class SqliteSettingsStore : public SettingsStore {
     void StoreValue(SqliteConnection& connection, const std::string& app,
                     const std::string& section, const std::string& key, const std::string& value);
 
+    // Refuses a change to a store opened for reading only.
+    void RequireWritable() const;
+
     std::string path_;
+    Access access_;
+    bool emptyToRead_ = false;  // read only, the file was found empty: it reads as no store
     std::unique_ptr<SqliteConnection> connection_;
     int depth_ = 0;          // open batches
     bool readOpen_ = false;  // a snapshot's read transaction is open

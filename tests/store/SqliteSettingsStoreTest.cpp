@@ -12,6 +12,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <map>
 
 #include "src/util/Failure.h"
 #include "tests/support/TempFolder.h"
@@ -98,6 +99,60 @@ TEST_F(SqliteSettingsStoreTest, ReadingAStoreThatDoesNotExistCreatesNothing) {
     EXPECT_THROW(store.DeleteSection(App, "Logging"), Failure);
     EXPECT_THROW(store.DeleteApplication(App), Failure);
     EXPECT_FALSE(std::filesystem::exists(folder / "new"));
+}
+
+// The folder's files and their bytes: a store opened for reading leaves every one as it was,
+// and leaves no journal or shared-memory file behind.
+std::map<std::string, std::string> FolderBytes(const std::filesystem::path& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        files[entry.path().filename().string()] = ReadBytes(entry.path().string());
+    }
+    return files;
+}
+
+TEST_F(SqliteSettingsStoreTest, AStoreOpenedForReadingChangesNoByteWhateverTheFileIs) {
+    using Access = SqliteSettingsStore::Access;
+    // An empty file reads as an empty store and stays empty (no schema is written into it).
+    WriteBytes(path, "");
+    {
+        SqliteSettingsStore store(path, Access::ReadingOnly);
+        EXPECT_EQ(store.GetSetting(App, "Logging", "LogLevel", "d"), "d");
+        EXPECT_TRUE(store.Dump(App).empty());
+        try {
+            store.SaveSetting(App, "Logging", "LogLevel", "3");
+            ADD_FAILURE() << "a store opened for reading took a write";
+        } catch (const Failure& failure) {
+            EXPECT_EQ(failure.Number, FailureNumber::PermissionDenied);
+            EXPECT_THAT(failure.Description,
+                        HasSubstr("\"" + path + "\" is open for reading only"));
+        }
+        EXPECT_THROW(store.Batch([] {}), Failure);
+        EXPECT_THROW(store.DeleteApplication(App), Failure);
+    }
+    EXPECT_EQ(FolderBytes(folder.Path()),
+              (std::map<std::string, std::string>{{"settings.db", ""}}));
+
+    // A store written before write-ahead logging keeps its rollback journal: reading it does
+    // not switch its mode, which is kept in the file's header, and makes no file beside it.
+    std::filesystem::remove(path);
+    SqliteSettingsStore(path).SaveSetting(App, "Logging", "LogLevel", "3");
+    RawSql(path, "PRAGMA journal_mode = DELETE");
+    const auto ExpectReadOnly = [&] {
+        SqliteSettingsStore store(path, Access::ReadingOnly);
+        EXPECT_EQ(store.GetSetting(App, "Logging", "LogLevel"), "3");
+        store.Snapshot([&] { EXPECT_EQ(store.Dump(App).size(), 1u); });
+    };
+    const auto before = FolderBytes(folder.Path());
+    ExpectReadOnly();
+    EXPECT_EQ(FolderBytes(folder.Path()), before);
+
+    // The add-in's own store, in write-ahead logging: the file's bytes stay (SQLite's readers
+    // share the log's index in a file beside it, which the next writer removes).
+    SqliteSettingsStore(path).SaveSetting(App, "Logging", "LogLevel", "3");
+    const std::string walBefore = ReadBytes(path);
+    ExpectReadOnly();
+    EXPECT_EQ(ReadBytes(path), walBefore);
 }
 
 TEST_F(SqliteSettingsStoreTest, TheFirstWriteCreatesTheFolderAndTheFile) {

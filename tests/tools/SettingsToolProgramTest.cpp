@@ -67,6 +67,24 @@ TEST_F(SettingsToolProgram, ACorruptStoreIsReportedInTheStoresWordsAndLeftUntouc
     EXPECT_EQ(Contents(file), before);
 }
 
+TEST_F(SettingsToolProgram, CommandsThatOnlyReadChangeNoByteOfTheStore) {
+    ASSERT_EQ(Run({"--store", file, "add-ids", "ce", "cs", "je", "js", "ee", "es"}), 0)
+        << err.str();
+    ASSERT_EQ(Run({"--store", file, "set", "LogLevel", "3"}), 0) << err.str();
+    const std::string before = Contents(file);
+
+    for (const char* command : {"show", "list", "dropped"}) {
+        EXPECT_EQ(Run({"--store", file, command}), 0) << command << ": " << err.str();
+        EXPECT_EQ(Contents(file), before) << command;
+    }
+    // An empty file is not laid out by a reading command; a writing one does it.
+    std::ofstream(file, std::ios::binary | std::ios::trunc).flush();
+    EXPECT_EQ(Run({"--store", file, "list"}), 0) << err.str();
+    EXPECT_EQ(Contents(file), "");
+    EXPECT_EQ(Run({"--store", file, "set", "LogLevel", "2"}), 0) << err.str();
+    EXPECT_NE(Contents(file), "");
+}
+
 TEST_F(SettingsToolProgram, ExitStatusTellsAWrongCommandLineFromARefusal) {
     EXPECT_EQ(Run({"--store", file, "frobnicate"}), 2);
     EXPECT_EQ(err.str(), "parleywick-settings: unknown command \"frobnicate\" (see --help)\n");

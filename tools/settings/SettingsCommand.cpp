@@ -15,32 +15,33 @@ struct CommandForm {
     const char* Name;
     std::size_t Arguments;
     enum { NoMailbox, MailboxOptional, MailboxRequired } Mailbox;
+    bool ReadsOnly;  // the store is opened for reading only
     const char* Synopsis;
     const char* Description;
 };
 
 constexpr std::array<CommandForm, 8> kForms = {{
-    {"show", 0, CommandForm::NoMailbox, "show",
+    {"show", 0, CommandForm::NoMailbox, true, "show",
      "Prints every value stored under \"Parleywick\", section by section."},
-    {"list", 0, CommandForm::MailboxOptional, "list [--mailbox FILE]",
+    {"list", 0, CommandForm::MailboxOptional, true, "list [--mailbox FILE]",
      "Lists the tracked foldersets by position with their six identifiers; with a\n"
      "mailbox, also the folder each pair names, or \"(not found)\"."},
-    {"add", 3, CommandForm::MailboxRequired, "add --mailbox FILE CONTACTS JOURNAL EMAILS",
+    {"add", 3, CommandForm::MailboxRequired, false, "add --mailbox FILE CONTACTS JOURNAL EMAILS",
      "Tracks a contacts folder with its journal and e-mails folders, given as folder\n"
      "paths of the mailbox (\"Acme Public/Customers/Contacts\")."},
-    {"add-ids", 6, CommandForm::MailboxOptional,
+    {"add-ids", 6, CommandForm::MailboxOptional, false,
      "add-ids [--mailbox FILE] CEID CSID JEID JSID EEID ESID",
      "The same by identifiers: EntryID and StoreID of the contacts, journal and\n"
      "e-mails folders. With a mailbox, each pair must name one of its folders."},
-    {"remove", 1, CommandForm::NoMailbox, "remove N",
+    {"remove", 1, CommandForm::NoMailbox, false, "remove N",
      "Stops tracking the folderset at position N; the others are renumbered."},
-    {"set", 2, CommandForm::NoMailbox, "set KEY VALUE",
+    {"set", 2, CommandForm::NoMailbox, false, "set KEY VALUE",
      "Sets a tracking switch (true or false), LogLevel (a whole number), LogPath or\n"
      "LogFilename (text)."},
-    {"dropped", 0, CommandForm::MailboxOptional, "dropped [--mailbox FILE]",
+    {"dropped", 0, CommandForm::MailboxOptional, true, "dropped [--mailbox FILE]",
      "Lists the foldersets the add-in dropped because it could not resolve them (or\n"
      "found them stored after \"Count\"), with when and why, numbered for restore."},
-    {"restore", 1, CommandForm::MailboxOptional, "restore [--mailbox FILE] N|all",
+    {"restore", 1, CommandForm::MailboxOptional, false, "restore [--mailbox FILE] N|all",
      "Tracks dropped folderset N (or all of them) again, at the end of the list. With a\n"
      "mailbox, one whose folders are not in it is refused; without, the add-in checks\n"
      "at its next start and drops it again if it still cannot resolve it."},
@@ -121,6 +122,10 @@ std::string SettingsCommand::HelpText() {
         "\n"
         "Exit status: 0 done, 1 refused or the store failed, 2 wrong command line.\n";
     return text;
+}
+
+bool SettingsCommand::ReadsOnly() const {
+    return !Help && FormOf(Name).ReadsOnly;
 }
 
 SettingsCommand SettingsCommand::Parse(const std::vector<std::string>& args) {

@@ -20,6 +20,9 @@ struct SettingsCommand {
     // of arguments, and a mailbox given to a command that does not use one or missing where
     // one is needed.
     static SettingsCommand Parse(const std::vector<std::string>& args);
+    // Whether the command only reads the store (show, list, dropped): it then opens the store
+    // so that nothing of it can change.
+    bool ReadsOnly() const;
     // What --help prints: every command, the keys of set, the options and exit statuses.
     static std::string HelpText();
 };
