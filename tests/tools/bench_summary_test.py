@@ -2,6 +2,7 @@
 """tools/bench-summary.py on small result files: its verdict is the exit status ./dev bench
 passes on, so a missed goal or a failed benchmark must fail it."""
 
+import importlib.util
 import json
 import os
 import subprocess
@@ -55,6 +56,23 @@ class BenchSummary(unittest.TestCase):
              "error_message": "the add-in did not hook every explorer and inspector"})
         self.assertEqual(status, 1)
         self.assertIn("did not hook every explorer", screen)
+
+    def test_the_plot_takes_one_line_per_store_in_order_of_foldersets(self):
+        spec = importlib.util.spec_from_file_location("bench_summary", SCRIPT)
+        summary = importlib.util.module_from_spec(spec)
+        spec.loader.exec_module(summary)
+        rows = [result("BM_StartUp/sqlite:1/foldersets:1000/manual_time", 90, 100, True),
+                result("BM_StartUp/sqlite:1/foldersets:10/manual_time", 4, 10, True),
+                result("BM_StartUp/sqlite:0/foldersets:10/manual_time", 2, 10, True),
+                dict(result("BM_StartUp/sqlite:0/foldersets:10/manual_time_mean", 9, 10, True),
+                     run_type="aggregate"),
+                result("BM_StartUpGrowth/iterations:3/manual_time", 1.2, 1.3, True)]
+        with tempfile.TemporaryDirectory() as folder:
+            path = os.path.join(folder, "bench.json")
+            with open(path, "w") as file:
+                json.dump({"benchmarks": rows}, file)
+            self.assertEqual(summary.startup_points([path]),
+                             {"SQLite store": [(10, 4), (1000, 90)], "memory store": [(10, 2)]})
 
 
 if __name__ == "__main__":
