@@ -120,16 +120,15 @@ TEST(SweepSettings, TheOldContentTheCleanRunsOrACompleteSaveWithARecordPass) {
     EXPECT_TRUE(Judge(clean, After(9, Saved({}), record)).Findings.empty());
 }
 
-TEST(SweepSettings, AFoldersetGoneWithoutARecordIsAFindingKnownOnlyForTheOptionsPage) {
+TEST(SweepSettings, AFoldersetGoneWithoutARecordIsAFindingAtStartAndOnThePage) {
     const auto clean = After(9, Saved(kOneFolderset));
-    const auto atStart = Judge(clean, After(9, Saved({})));
-    ASSERT_EQ(atStart.Findings.size(), 1u);
-    EXPECT_EQ(atStart.Findings[0],
-              "after line 9: the folderset of contacts folder C1 is gone, and "
-              "not in the recovery record");
-    const auto onThePage = Judge(clean, After(9, Saved({}), {}, "option"));
-    EXPECT_TRUE(onThePage.Findings.empty());
-    EXPECT_EQ(onThePage.Known.size(), 1u);
+    for (const char* command : {"start", "option", "track"}) {
+        const auto judged = Judge(clean, After(9, Saved({}), {}, command));
+        ASSERT_EQ(judged.Findings.size(), 1u) << command;
+        EXPECT_EQ(judged.Findings[0],
+                  "after line 9: the folderset of contacts folder C1 is gone, and "
+                  "not in the recovery record");
+    }
 }
 
 TEST(SweepSettings, AValueWrittenOverOrLeftOutIsAFinding) {

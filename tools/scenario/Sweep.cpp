@@ -130,10 +130,6 @@ int Sweep::Run(const std::string& scenarioText, const std::filesystem::path& bas
             ++known;
             out_ << "sweep: " << where << ": known fault: half-filed: " << finding << "\n";
         }
-        for (const std::string& finding : verdict.Settings.Known) {
-            ++known;
-            out_ << "sweep: " << where << ": known fault: settings " << finding << "\n";
-        }
     }
     const auto seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();

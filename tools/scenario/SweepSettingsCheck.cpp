@@ -125,7 +125,6 @@ class CommandCheck {
           recoveryBefore_(Parse(before.Recovery)),
           recoveryAfter_(Parse(after.Recovery)),
           prefix_("after line " + std::to_string(after.Line) + ": "),
-          command_(after.Command),
           refused_(after.StoreRefusals != before.StoreRefusals) {}
 
     void AddTo(SweepSettingsCheck::Result& result) {
@@ -139,23 +138,13 @@ class CommandCheck {
             CheckFoldersets();
         }
         CheckRecoveryRecords();
-        for (auto& [finding, known] : findings_) {
-            (known ? result.Known : result.Findings).push_back(std::move(finding));
+        for (std::string& finding : findings_) {
+            result.Findings.push_back(std::move(finding));
         }
     }
 
   private:
-    void Finding(const std::string& text, bool known = false) {
-        findings_.emplace_back(prefix_ + text, known);
-    }
-
-    // Known fault: an options-page hand-back (track, untrack, option) starts from a copy of
-    // the live settings, and TrackedFoldersets::CopyFrom stops at the first folderset whose
-    // folder lookup fails: that folderset and every one after it are gone from the save, with
-    // no recovery record and no message.
-    bool KnownFoldersetLoss() const {
-        return command_ == "track" || command_ == "untrack" || command_ == "option";
-    }
+    void Finding(const std::string& text) { findings_.push_back(prefix_ + text); }
 
     // Everything a save writes, and all six identifiers of every folderset it counts.
     void CheckComplete() {
@@ -224,8 +213,7 @@ class CommandCheck {
                 Foldersets(cleanBefore_).count(folderset) != 0 && cleanNow.count(folderset) == 0;
             if (now.count(folderset) == 0 && recorded.count(folderset) == 0 && !cleanRunDropped) {
                 Finding("the folderset of contacts folder " + folderset.front() +
-                            " is gone, and not in the recovery record",
-                        KnownFoldersetLoss());
+                        " is gone, and not in the recovery record");
             }
         }
     }
@@ -248,9 +236,8 @@ class CommandCheck {
     Values cleanBefore_, cleanAfter_, before_, after_;
     Values cleanRecoveryBefore_, cleanRecoveryAfter_, recoveryBefore_, recoveryAfter_;
     std::string prefix_;
-    std::string command_;
     bool refused_;
-    std::vector<std::pair<std::string, bool>> findings_;  // with whether it is known
+    std::vector<std::string> findings_;
 };
 
 }  // namespace
