@@ -131,6 +131,28 @@ TEST(SweepSettings, AFoldersetGoneWithoutARecordIsAFindingAtStartAndOnThePage) {
     }
 }
 
+TEST(SweepSettings, AnUntrackThatTookAnotherFoldersetMayLoseOneAndNoMore) {
+    const std::vector<std::string> second = {
+        "Tracked Foldersets\\Contacts\\EntryID|1=C2", "Tracked Foldersets\\Contacts\\StoreID|1=S",
+        "Tracked Foldersets\\Journals\\EntryID|1=J2", "Tracked Foldersets\\Journals\\StoreID|1=S",
+        "Tracked Foldersets\\Emails\\EntryID|1=E2",   "Tracked Foldersets\\Emails\\StoreID|1=S"};
+    std::vector<std::string> both = kOneFolderset;
+    for (std::string line : second) {
+        both.push_back(line.replace(line.find("|1="), 3, "|2="));
+    }
+    const auto before = After(0, Saved(both));
+    // The clean run removed the first; this one the second, as the page listed it first.
+    const auto clean = After(9, Saved(second), {}, "untrack");
+    EXPECT_TRUE(
+        Judge(clean, After(9, Saved(kOneFolderset), {}, "untrack"), before).Findings.empty());
+    // Not on another command: there no folderset goes without a record.
+    EXPECT_EQ(Judge(clean, After(9, Saved(kOneFolderset), {}, "option"), before).Findings.size(),
+              1u);
+    const auto bothGone = Judge(clean, After(9, Saved({}), {}, "untrack"), before);
+    ASSERT_EQ(bothGone.Findings.size(), 1u);
+    EXPECT_NE(bothGone.Findings[0].find("contacts folder C2 is gone"), std::string::npos);
+}
+
 TEST(SweepSettings, AValueWrittenOverOrLeftOutIsAFinding) {
     const auto clean = After(9, Saved(kOneFolderset));
     const auto overwritten = Judge(clean, After(9, Saved(kOneFolderset, "False")));

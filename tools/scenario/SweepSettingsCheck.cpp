@@ -125,6 +125,7 @@ class CommandCheck {
           recoveryBefore_(Parse(before.Recovery)),
           recoveryAfter_(Parse(after.Recovery)),
           prefix_("after line " + std::to_string(after.Line) + ": "),
+          command_(after.Command),
           refused_(after.StoreRefusals != before.StoreRefusals) {}
 
     void AddTo(SweepSettingsCheck::Result& result) {
@@ -203,18 +204,35 @@ class CommandCheck {
     void CheckFoldersets() {
         const auto now = Foldersets(after_);
         const auto recorded = Recorded(recoveryAfter_);
+        const auto cleanBefore = Foldersets(cleanBefore_);
         const auto cleanNow = Foldersets(cleanAfter_);
         auto owed = Foldersets(before_);
         if (before_ == cleanBefore_) {
             owed.insert(cleanNow.begin(), cleanNow.end());
         }
-        for (const Folderset& folderset : owed) {
-            const bool cleanRunDropped =
-                Foldersets(cleanBefore_).count(folderset) != 0 && cleanNow.count(folderset) == 0;
-            if (now.count(folderset) == 0 && recorded.count(folderset) == 0 && !cleanRunDropped) {
-                Finding("the folderset of contacts folder " + folderset.front() +
-                        " is gone, and not in the recovery record");
+        // The user removes by position (untrack N): when this run's list differs (a track
+        // refused earlier, a folderset the page could not validate and recorded), the removal
+        // takes another folderset. As many may go as the clean run removed, no more.
+        std::size_t removable = 0;
+        if (command_ == "untrack") {
+            for (const Folderset& folderset : cleanBefore) {
+                removable += cleanNow.count(folderset) == 0 ? 1 : 0;
             }
+        }
+        std::vector<Folderset> lost;
+        for (const Folderset& folderset : owed) {
+            if (now.count(folderset) != 0 || recorded.count(folderset) != 0) {
+                continue;
+            }
+            if (cleanBefore.count(folderset) != 0 && cleanNow.count(folderset) == 0) {
+                removable -= removable > 0 ? 1 : 0;  // gone in the clean run too
+            } else {
+                lost.push_back(folderset);
+            }
+        }
+        for (std::size_t i = removable; i < lost.size(); ++i) {
+            Finding("the folderset of contacts folder " + lost[i].front() +
+                    " is gone, and not in the recovery record");
         }
     }
 
@@ -236,6 +254,7 @@ class CommandCheck {
     Values cleanBefore_, cleanAfter_, before_, after_;
     Values cleanRecoveryBefore_, cleanRecoveryAfter_, recoveryBefore_, recoveryAfter_;
     std::string prefix_;
+    std::string command_;
     bool refused_;
     std::vector<std::string> findings_;
 };
