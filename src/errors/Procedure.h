@@ -63,19 +63,20 @@ class Procedure {
         Run(body);
     }
 
-    // One statement of the body.
+    // One statement of the body. True when it ran to its end, false when the error library
+    // said to go on past its failure: what it was to produce is then unknown.
     template <class Statement>
-    void Step(Statement&& statement) {
+    bool Step(Statement&& statement) {
         for (;;) {
             Outcome outcome;
             try {
                 statement();
-                return;
+                return true;
             } catch (const std::exception& caught) {
                 outcome = OnFailure(AsFailure(caught));
             }
             if (outcome == Outcome::Continue) {
-                return;
+                return false;
             }
             if (outcome == Outcome::Leave) {
                 throw LeaveSignal{this};

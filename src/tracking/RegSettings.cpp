@@ -1,5 +1,7 @@
 #include "src/tracking/RegSettings.h"
 
+#include <algorithm>
+#include <string_view>
 #include <type_traits>
 #include <vector>
 
@@ -9,6 +11,7 @@
 #include "src/host/NameSpace.h"
 #include "src/platform/SettingsStore.h"
 #include "src/resources/Version.h"
+#include "src/tracking/DroppedFoldersets.h"
 #include "src/tracking/SettingsLayout.h"
 #include "src/tracking/TextConversion.h"
 #include "src/util/Ref.h"
@@ -35,26 +38,38 @@ void RegSettings::ReadReg(const Ref<host::Application>& olApp) {
 }
 
 void RegSettings::ReadEntries(Procedure& proc, const Ref<host::Application>& olApp) {
-    for (const SettingsLayout::Entry& entry : SettingsLayout::Entries()) {
+    const auto entries = SettingsLayout::Entries();
+    unread_.assign(entries.size(), std::nullopt);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const SettingsLayout::Entry& entry = entries[i];
         if (entry.role == Role::Foldersets) {
             proc.Step(
                 [&] { trackedFoldersets_ = std::make_shared<pwk::TrackedFoldersets>(component_); });
             Ref<host::NameSpace> nameSpace;
             proc.Step([&] { nameSpace = Deref(olApp).GetNamespace("MAPI"); });
-            proc.Step([&] {
+            const bool read = proc.Step([&] {
                 Deref(trackedFoldersets_).ReadFromReg(ProductTitle, nameSpace, entry.Section);
             });
+            if (!read || trackedFoldersets_ == nullptr || trackedFoldersets_->Unread()) {
+                unread_[i] = "";
+            }
+            if (trackedFoldersets_ != nullptr) {
+                AddUnkept(trackedFoldersets_->TakeUnkept());
+            }
             continue;
         }
         // Each value is one statement: one that cannot be read or converted leaves its
-        // property as it was when the error library says to go on.
+        // property as it was when the error library says to go on, and is unknown.
         SettingsLayout::WithMember(entry, [&](auto member) {
-            proc.Step([&] {
-                auto& property = this->*member;
+            auto& property = this->*member;
+            const bool read = proc.Step([&] {
                 const std::string fallback = entry.Default ? entry.Default : ToText(property);
                 property = FromStoredText<std::remove_reference_t<decltype(property)>>(
                     entry.Section, entry.Key, Read(entry.Section, entry.Key, fallback));
             });
+            if (!read) {
+                unread_[i] = ToText(property);
+            }
         });
     }
 }
@@ -62,35 +77,53 @@ void RegSettings::ReadEntries(Procedure& proc, const Ref<host::Application>& olA
 void RegSettings::SaveReg(const Ref<host::Application>& olApp) {
     Procedure proc(component_, kRegSettingsModule, "SaveReg", Boundary::Component);
     proc.Run([&] {
-        const auto entries = SettingsLayout::Entries();
-        // One batch: if the error library gives up half-way, or the process dies, the settings
-        // saved last time are still there as a whole.
-        proc.Step([&] {
-            Store().Batch([&] {
-                std::vector<std::string> kept(entries.size());
-                for (std::size_t i = 0; i < entries.size(); ++i) {
-                    if (entries[i].role == Role::Kept) {
-                        proc.Step([&] { kept[i] = Read(entries[i].Section, entries[i].Key, ""); });
-                    }
-                }
-                proc.Step([&] { ClearStoredSettings(olApp); });
-                for (std::size_t i = 0; i < entries.size(); ++i) {
-                    const SettingsLayout::Entry& entry = entries[i];
-                    // Empty counts as unset for start-up, so only kept values that say
-                    // something return.
-                    if (entry.role != Role::Kept || !kept[i].empty()) {
-                        proc.Step([&] { SaveEntry(entry, kept[i]); });
-                    }
-                }
+        if (Unread(FoldersetsEntry())) {
+            proc.Step([&] {
+                component_.Errors().LogText(
+                    "WARNING: The tracked foldersets could not all be read; the save leaves "
+                    "them as stored");
             });
+        }
+        // One batch, all or nothing, also when the user goes on past a failure inside: going on
+        // continues after the whole save, so the settings saved last time stay whole.
+        proc.Step([&] {
+            Store().Batch([&] { SaveAll(olApp); });
+            unkept_.clear();
         });
     });
+}
+
+void RegSettings::SaveAll(const Ref<host::Application>& olApp) {
+    const auto entries = SettingsLayout::Entries();
+    // What this save leaves as stored: values it does not know (a value kept for start-up
+    // whose read fails now is one of them).
+    std::vector<bool> left(entries.size());
+    std::vector<std::string> kept(entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (entries[i].role == Role::Kept) {
+            left[i] = Procedure::Ignoring([&] {
+                          kept[i] = Read(entries[i].Section, entries[i].Key, "");
+                      }).has_value();
+        } else {
+            left[i] = Unread(i);
+        }
+    }
+    for (const DroppedFolderset& dropped : unkept_) {
+        DroppedFoldersets::Keep(Store(), dropped);
+    }
+    ClearStoredSettings(olApp, left);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        // Empty counts as unset for start-up, so only kept values that say something return.
+        if (!left[i] && (entries[i].role != Role::Kept || !kept[i].empty())) {
+            SaveEntry(entries[i], kept[i]);
+        }
+    }
 }
 
 void RegSettings::SaveEntry(const SettingsLayout::Entry& entry, const std::string& kept) {
     switch (entry.role) {
         case Role::Foldersets:
-            Deref(trackedFoldersets_).SaveToReg(ProductTitle, entry.Section);
+            Deref(trackedFoldersets_).Write(Store(), ProductTitle, entry.Section);
             return;
         case Role::Kept:
             Write(entry.Section, entry.Key, kept);
@@ -116,6 +149,10 @@ void RegSettings::UpdateFrom(const std::shared_ptr<RegSettings>& newSettings,
 }
 
 bool RegSettings::JustUpgraded() const {
+    // A version that could not be read tells nothing: the log stays.
+    if (VersionUnread()) {
+        return false;
+    }
     const Version running = component_.version();
     if (running.Major != prevRunVersionMajor_) {
         return running.Major > prevRunVersionMajor_;
@@ -133,26 +170,101 @@ void RegSettings::CopySettings(const std::shared_ptr<RegSettings>& newSettings,
     // replaced (the options page saves before it hands its settings over).
     const RegSettings& from = Deref(newSettings);
     auto foldersets = std::make_shared<pwk::TrackedFoldersets>(component_);
-    // A folderset that fails validation is simply missing from the copy.
+    // A folderset that fails validation is missing from the copy, and waits for the next
+    // save's recovery record.
     foldersets->CopyFrom(from.TrackedFoldersets(), Deref(olApp).GetNamespace("MAPI"));
-    for (const SettingsLayout::Entry& entry : SettingsLayout::Entries()) {
+    const auto entries = SettingsLayout::Entries();
+    unread_.resize(entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const SettingsLayout::Entry& entry = entries[i];
+        const auto fromUnread = i < from.unread_.size() ? from.unread_[i] : std::nullopt;
         if (entry.role == Role::Foldersets) {
             trackedFoldersets_ = foldersets;
+            unread_[i] = fromUnread;
         } else if (entry.role == Role::Option || entry.role == Role::Version) {
             // FirstRun stays: it describes this process's start, not the edited settings.
+            // What the other object did not know, this one does not either.
             SettingsLayout::WithMember(entry, [&](auto member) { this->*member = from.*member; });
+            unread_[i] = fromUnread;
+        }
+    }
+    AddUnkept(from.unkept_);
+    AddUnkept(foldersets->TakeUnkept());
+}
+
+void RegSettings::ClearStoredSettings(const Ref<host::Application>& /*olApp*/,
+                                      const std::vector<bool>& left) {
+    // A section is removed only when the save knows everything it holds.
+    const auto entries = SettingsLayout::Entries();
+    const auto known = [&](std::string_view section) {
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            if (left[i] && (section.empty() || section == entries[i].Section)) {
+                return false;
+            }
+        }
+        return true;
+    };
+    // A section that is not there cannot be removed; that is fine, the next one is tried.
+    SettingsStore& store = Store();
+    for (const char* section : {SettingsLayout::Logging, pwk::TrackedFoldersets::DefaultSection,
+                                SettingsLayout::Tracking}) {
+        if (known(section)) {
+            Procedure::Ignoring([&] { store.DeleteSection(ProductTitle, section); });
+        }
+    }
+    if (known("")) {
+        Procedure::Ignoring([&] { store.DeleteApplication(ProductTitle); });
+    }
+}
+
+void RegSettings::AddUnkept(const std::vector<DroppedFolderset>& dropped) {
+    for (const DroppedFolderset& record : dropped) {
+        const auto section = DroppedFoldersets::RecordSection(record);
+        const bool known = std::any_of(unkept_.begin(), unkept_.end(), [&](const auto& held) {
+            return DroppedFoldersets::RecordSection(held) == section;
+        });
+        if (!known) {
+            unkept_.push_back(record);
         }
     }
 }
 
-void RegSettings::ClearStoredSettings(const Ref<host::Application>& /*olApp*/) {
-    // A section that is not there cannot be removed; that is fine, the next one is tried.
-    SettingsStore& store = Store();
-    Procedure::Ignoring([&] { store.DeleteSection(ProductTitle, SettingsLayout::Logging); });
-    Procedure::Ignoring(
-        [&] { store.DeleteSection(ProductTitle, pwk::TrackedFoldersets::DefaultSection); });
-    Procedure::Ignoring([&] { store.DeleteSection(ProductTitle, SettingsLayout::Tracking); });
-    Procedure::Ignoring([&] { store.DeleteApplication(ProductTitle); });
+bool RegSettings::Unread(std::size_t entry) const {
+    const auto entries = SettingsLayout::Entries();
+    if (entries[entry].role == Role::Version) {
+        // The version's parts go together: one unread leaves all three as stored.
+        return VersionUnread();
+    }
+    if (entry >= unread_.size() || !unread_[entry]) {
+        return false;
+    }
+    const SettingsLayout::Entry& layout = entries[entry];
+    if (layout.role != Role::Option) {
+        return true;
+    }
+    // An option changed since (by the user, on the options page) is known again.
+    bool unchanged = true;
+    SettingsLayout::WithMember(
+        layout, [&](auto member) { unchanged = ToText(this->*member) == *unread_[entry]; });
+    return unchanged;
+}
+
+bool RegSettings::VersionUnread() const {
+    const auto entries = SettingsLayout::Entries();
+    for (std::size_t i = 0; i < unread_.size(); ++i) {
+        if (entries[i].role == Role::Version && unread_[i]) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::size_t RegSettings::FoldersetsEntry() {
+    const auto entries = SettingsLayout::Entries();
+    return static_cast<std::size_t>(
+        std::find_if(entries.begin(), entries.end(),
+                     [](const auto& entry) { return entry.role == Role::Foldersets; }) -
+        entries.begin());
 }
 
 void RegSettings::RaiseUpdated() {

@@ -2,8 +2,11 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "src/tracking/DroppedFolderset.h"
 #include "src/tracking/RegSettingsEvents.h"
 #include "src/tracking/SettingsLayout.h"
 #include "src/tracking/TrackedFoldersets.h"
@@ -57,14 +60,17 @@ class RegSettings {
     // Updated.
     void ReadReg(const Ref<host::Application>& olApp);
     // Replaces everything stored under the product title by the current settings, in one batch
-    // of the store. Keeps the log location stored by hand; records the running version and
-    // that this was not the first run. Changes no property.
+    // of the store, all or nothing. Keeps the log location stored by hand and every value whose
+    // read failed (unknown, not default) unless changed since; writes the recovery records of
+    // foldersets dropped meanwhile; records the running version and that this was not the
+    // first run. Changes no property.
     void SaveReg(const Ref<host::Application>& olApp);
     // Takes over `newSettings` (its foldersets validated against the host; FirstRun kept),
     // then raises Updated. Failures pass to the caller, and Updated is then not raised.
     void UpdateFrom(const std::shared_ptr<RegSettings>& newSettings,
                     const Ref<host::Application>& olApp);
-    // True when the running add-in is newer than the one that saved the settings last.
+    // True when the running add-in is newer than the one that saved the settings last; false
+    // when that version could not be read.
     bool JustUpgraded() const;
 
     Connection Advise(RegSettingsEvents& sink) { return updated_.Advise(sink); }
@@ -77,7 +83,17 @@ class RegSettings {
     void ReadEntries(Procedure& proc, const Ref<host::Application>& olApp);
     void CopySettings(const std::shared_ptr<RegSettings>& newSettings,
                       const Ref<host::Application>& olApp);
-    void ClearStoredSettings(const Ref<host::Application>& olApp);
+    // SaveReg's batch: the recovery records owed, then every value this object knows.
+    void SaveAll(const Ref<host::Application>& olApp);
+    // Removes the stored sections, all but those holding a value the save leaves (`left`, by
+    // layout entry).
+    void ClearStoredSettings(const Ref<host::Application>& olApp, const std::vector<bool>& left);
+    void AddUnkept(const std::vector<DroppedFolderset>& dropped);
+    // The layout entry's value could not be read and has not been changed since: a save
+    // leaves it as stored.
+    bool Unread(std::size_t entry) const;
+    bool VersionUnread() const;
+    static std::size_t FoldersetsEntry();
     void SaveEntry(const SettingsLayout::Entry& entry, const std::string& kept);
     void RaiseUpdated();
 
@@ -98,6 +114,11 @@ class RegSettings {
     std::int16_t prevRunVersionRevision_ = 0;
     bool trackAppointments_ = false;
     bool useSentMailFolder_ = false;
+    // By layout entry: the value's text when its read failed (unknown, not default); for the
+    // foldersets, empty text when the list was not read whole.
+    std::vector<std::optional<std::string>> unread_;
+    // Dropped foldersets the recovery record does not hold yet: the next save writes them.
+    std::vector<DroppedFolderset> unkept_;
     EventSource<RegSettingsEvents> updated_;
 };
 

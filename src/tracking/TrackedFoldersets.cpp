@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <utility>
 #include <vector>
 
 #include "src/component/Component.h"
@@ -20,6 +21,7 @@ namespace pwk {
 namespace {
 
 constexpr const char* kFoldersetsModule = "TrackedFoldersets";
+constexpr const char* kKeptBySave = "; to be kept for recovery by the next save";
 
 std::string KeyOf(std::int32_t regIndex) {
     return std::to_string(regIndex);
@@ -38,23 +40,26 @@ void LogSkipped(Component& component, std::int32_t count, std::int64_t skipped) 
                                " positions hold nothing and were skipped");
 }
 
-// Keeps a dropped folderset in the recovery record (six empty identifiers hold nothing to
-// keep) and names it in the log.
-void Drop(Component& component, const StoredIDs& ids, std::int32_t position,
-          const std::string& warning, const std::string& reason) {
+// The record of a folderset dropped from `position`, as the recovery record keeps it.
+DroppedFolderset RecordOf(Component& component, const StoredIDs& ids, std::int32_t position,
+                          const std::string& reason) {
     TrackedFolderset folderset(component);
     folderset.SetIDs(ids[0], ids[1], ids[2], ids[3], ids[4], ids[5], "", position);
     Platform& platform = component.platform();
-    const DroppedFolderset dropped = DroppedFoldersets::Of(
-        folderset, position, platform.FormatDate(platform.Now(), DroppedFoldersets::WhenFormat),
-        reason);
-    const bool empty =
-        std::all_of(ids.begin(), ids.end(), [](const auto& id) { return id.empty(); });
-    if (!empty) {
-        DroppedFoldersets::Keep(platform.Settings(), dropped);
-    }
+    return DroppedFoldersets::Of(folderset, position,
+                                 platform.FormatDate(platform.Now(), DroppedFoldersets::WhenFormat),
+                                 reason);
+}
+
+bool HoldsNothing(const DroppedFolderset& dropped) {
+    return std::all_of(dropped.IDs.begin(), dropped.IDs.end(),
+                       [](const auto& id) { return id.empty(); });
+}
+
+void LogDropped(Component& component, const DroppedFolderset& dropped, const std::string& warning,
+                const char* kept) {
     component.Errors().LogText(warning + ": " + DroppedFoldersets::Describe(dropped) + ": " +
-                               reason + (empty ? "" : "; kept for recovery"));
+                               dropped.Reason + (HoldsNothing(dropped) ? "" : kept));
 }
 
 }  // namespace
@@ -77,17 +82,25 @@ std::string TrackedFoldersets::CopyFrom(const std::shared_ptr<TrackedFoldersets>
         proc.Step([&] { nextRegIndex_ = Deref(source).nextRegIndex(); });
         std::int32_t count = 0;
         proc.Step([&] { count = Deref(source).Count(); });
+        bool whole = true;
         for (std::int32_t i = 1; i <= count; ++i) {
             auto copy = std::make_shared<TrackedFolderset>(component_);
-            proc.Step([&] { copy->CopyFrom(Deref(source).Item(i)); });
+            if (!proc.Step([&] { copy->CopyFrom(Deref(source).Item(i)); })) {
+                whole = false;
+                continue;
+            }
             bool added = false;
             proc.Step([&] { added = Add(copy, nameSpace); });
             if (!added) {
-                // What was copied so far stays; GetFailReason tells why the rest did not.
-                return;
+                // A folder lookup that fails now must not cost the folderset, nor the ones
+                // after it: it waits for the next save, which puts it in the recovery record.
+                whole = false;
+                proc.Step([&] { Unkept(*copy, i); });
             }
         }
-        result = "True";
+        if (whole) {
+            result = "True";
+        }
     });
     return result;
 }
@@ -241,11 +254,13 @@ void TrackedFoldersets::ReadFromReg(const std::string& appName,
                                     const Ref<host::NameSpace>& nameSpace,
                                     const std::string& folderstoreSection) {
     Procedure proc(component_, kFoldersetsModule, "ReadFromReg", Boundary::Component);
+    unread_ = true;
     proc.Run([&] {
         proc.Step([&] { Clear(); });
         SettingsStore& store = component_.platform().Settings();
+        bool whole = true;
         std::int32_t count = 0;
-        proc.Step([&] {
+        whole &= proc.Step([&] {
             count = FromStoredText<std::int32_t>(
                 folderstoreSection, FoldersetLayout::CountKey,
                 store.GetSetting(appName, folderstoreSection, FoldersetLayout::CountKey, "0"));
@@ -253,36 +268,48 @@ void TrackedFoldersets::ReadFromReg(const std::string& appName,
         // A position that holds nothing reads as six empty identifiers, which no host
         // resolves: only the stored positions are walked, however high "Count" is.
         std::vector<std::int32_t> positions;
-        proc.Step([&] {
+        whole &= proc.Step([&] {
             positions = FoldersetLayout::StoredPositions(store, appName, folderstoreSection);
         });
         const auto afterCount = std::upper_bound(positions.begin(), positions.end(), count);
         const std::int64_t skipped =
             std::max<std::int64_t>(count, 0) - (afterCount - positions.begin());
-        if (skipped > 0) {
+        if (whole && skipped > 0) {
             proc.Step([&] { LogSkipped(component_, count, skipped); });
         }
         for (auto position = positions.begin(); position != positions.end(); ++position) {
             const std::int32_t i = *position;
             StoredIDs ids;
             std::size_t next = 0;
+            bool read = true;
             for (const FoldersetLayout::Folder& folder : FoldersetLayout::Folders) {
                 for (const std::string& section : {folder.EntryIDSection(folderstoreSection),
                                                    folder.StoreIDSection(folderstoreSection)}) {
-                    proc.Step([&] {
+                    read &= proc.Step([&] {
                         ids[next] = store.GetSetting(appName, section, std::to_string(i), "");
                     });
                     ++next;
                 }
             }
+            if (!read) {
+                // Half its identifiers are no folderset to load or to record: it stays as
+                // stored, and so does the list (see Unread).
+                whole = false;
+                continue;
+            }
+            const auto drop = [&](const std::string& reason, const char* warning) {
+                DroppedFolderset dropped;
+                if (proc.Step([&] { dropped = RecordOf(component_, ids, i, reason); })) {
+                    Drop(proc, dropped, warning);
+                } else {
+                    whole = false;
+                }
+            };
             if (position >= afterCount) {
                 // Never loaded, and the save that follows a load would lose it.
-                proc.Step([&] {
-                    Drop(component_, ids, i,
-                         "WARNING: A TrackedFolderset is stored after its Count",
-                         "stored after the last position \"Count\" names (" +
-                             std::to_string(count) + ")");
-                });
+                drop("stored after the last position \"Count\" names (" + std::to_string(count) +
+                         ")",
+                     "WARNING: A TrackedFolderset is stored after its Count");
                 continue;
             }
             bool added = false;
@@ -291,41 +318,66 @@ void TrackedFoldersets::ReadFromReg(const std::string& appName,
             });
             if (!added) {
                 // Missing folders or a repeated contacts folder: the folderset is dropped.
-                proc.Step([&] {
-                    Drop(component_, ids, i, "WARNING: Some TrackedFoldersets could not be found",
-                         failReason_);
-                });
+                drop(failReason_, "WARNING: Some TrackedFoldersets could not be found");
             }
         }
+        unread_ = !whole;
     });
+}
+
+std::vector<DroppedFolderset> TrackedFoldersets::TakeUnkept() {
+    return std::exchange(unkept_, {});
+}
+
+void TrackedFoldersets::Drop(Procedure& proc, const DroppedFolderset& dropped,
+                             const std::string& warning) {
+    if (HoldsNothing(dropped)) {
+        LogDropped(component_, dropped, warning, "");
+        return;
+    }
+    // The record is written at once, so that a load alone keeps it; when the store refuses
+    // and the user goes on, the next save writes it in one batch with the list that lacks it.
+    if (proc.Step([&] { DroppedFoldersets::Keep(component_.platform().Settings(), dropped); })) {
+        LogDropped(component_, dropped, warning, "; kept for recovery");
+        return;
+    }
+    unkept_.push_back(dropped);
+    LogDropped(component_, dropped, warning, kKeptBySave);
+}
+
+void TrackedFoldersets::Unkept(const TrackedFolderset& folderset, std::int32_t position) {
+    Platform& platform = component_.platform();
+    DroppedFolderset dropped = DroppedFoldersets::Of(
+        folderset, position, platform.FormatDate(platform.Now(), DroppedFoldersets::WhenFormat),
+        failReason_);
+    LogDropped(component_, dropped, "WARNING: A TrackedFolderset could not be copied", kKeptBySave);
+    unkept_.push_back(std::move(dropped));
 }
 
 void TrackedFoldersets::SaveToReg(const std::string& appName,
                                   const std::string& folderstoreSection) {
     Procedure proc(component_, kFoldersetsModule, "SaveToReg", Boundary::Component);
     proc.Run([&] {
+        // Whole or not at all: going on past a refused write must not leave half a list.
         SettingsStore& store = component_.platform().Settings();
-        std::int32_t count = 0;
-        proc.Step([&] {
-            count = Count();
-            store.SaveSetting(appName, folderstoreSection, FoldersetLayout::CountKey,
-                              std::to_string(count));
-        });
-        for (std::int32_t i = 1; i <= count; ++i) {
-            std::shared_ptr<TrackedFolderset> folderset;
-            proc.Step([&] { folderset = Item(i); });
-            for (const FoldersetLayout::Folder& folder : FoldersetLayout::Folders) {
-                const auto write = [&](const std::string& section, FoldersetLayout::Getter get) {
-                    proc.Step([&] {
-                        store.SaveSetting(appName, section, std::to_string(i),
-                                          (Deref(folderset).*get)());
-                    });
-                };
-                write(folder.EntryIDSection(folderstoreSection), folder.EntryID);
-                write(folder.StoreIDSection(folderstoreSection), folder.StoreID);
-            }
-        }
+        proc.Step([&] { store.Batch([&] { Write(store, appName, folderstoreSection); }); });
     });
+}
+
+void TrackedFoldersets::Write(SettingsStore& store, const std::string& appName,
+                              const std::string& folderstoreSection) {
+    const std::int32_t count = entries_ ? entries_->Count() : 0;
+    store.SaveSetting(appName, folderstoreSection, FoldersetLayout::CountKey,
+                      std::to_string(count));
+    for (std::int32_t i = 1; i <= count; ++i) {
+        const TrackedFolderset& folderset = *entries_->Item(i);
+        for (const FoldersetLayout::Folder& folder : FoldersetLayout::Folders) {
+            store.SaveSetting(appName, folder.EntryIDSection(folderstoreSection), std::to_string(i),
+                              (folderset.*folder.EntryID)());
+            store.SaveSetting(appName, folder.StoreIDSection(folderstoreSection), std::to_string(i),
+                              (folderset.*folder.StoreID)());
+        }
+    }
 }
 
 TrackedFoldersets::ContactKey TrackedFoldersets::ContactKeyOf(const TrackedFolderset& folderset) {

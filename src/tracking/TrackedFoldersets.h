@@ -7,7 +7,9 @@
 #include <string_view>
 #include <unordered_set>
 #include <utility>
+#include <vector>
 
+#include "src/tracking/DroppedFolderset.h"
 #include "src/tracking/TrackedFolderset.h"
 #include "src/util/KeyedCollection.h"
 #include "src/util/Ref.h"
@@ -15,6 +17,8 @@
 namespace pwk {
 
 class Component;
+class Procedure;
+class SettingsStore;
 
 namespace host {
 class NameSpace;
@@ -59,13 +63,23 @@ class TrackedFoldersets {
     void RemoveByRegIndex(std::int32_t index);
     void Clear();
 
-    // Loads from the settings store, dropping (with a warning line in the log) every stored
-    // folderset that cannot be added any more.
+    // Loads from the settings store, dropping (with a warning line in the log, and into the
+    // recovery record) every stored folderset that cannot be added any more.
     void ReadFromReg(const std::string& appName, const Ref<host::NameSpace>& nameSpace,
                      const std::string& folderstoreSection = DefaultSection);
-    // Writes Count and the six identifiers of every entry, numbered 1 to Count.
+    // True when the last ReadFromReg went on past a failed read (or did not finish): the
+    // collection may lack foldersets that are stored, so a save must not write it over them.
+    bool Unread() const { return unread_; }
+    // The foldersets dropped (by ReadFromReg or CopyFrom) that are not in the recovery record
+    // yet; the caller's next save writes them, in the batch that writes the list without them.
+    std::vector<DroppedFolderset> TakeUnkept();
+    // Writes Count and the six identifiers of every entry, numbered 1 to Count, in one batch.
     void SaveToReg(const std::string& appName,
                    const std::string& folderstoreSection = DefaultSection);
+    // SaveToReg's writes, untraced, for a caller that saves more in the same batch: the first
+    // refused write throws.
+    void Write(SettingsStore& store, const std::string& appName,
+               const std::string& folderstoreSection);
 
   private:
     using Entries = KeyedCollection<std::shared_ptr<TrackedFolderset>>;
@@ -85,6 +99,11 @@ class TrackedFoldersets {
     const std::shared_ptr<TrackedFolderset>& StoredAt(std::int32_t index);
     std::shared_ptr<TrackedFolderset> CopyOf(const std::shared_ptr<TrackedFolderset>& entry) const;
     void ReleaseEntries();
+    // Records a folderset ReadFromReg drops, or leaves it to the next save when the store
+    // refuses and the user goes on.
+    void Drop(Procedure& proc, const DroppedFolderset& dropped, const std::string& warning);
+    // A folderset CopyFrom refused, for the next save's recovery record.
+    void Unkept(const TrackedFolderset& folderset, std::int32_t position);
 
     Component& component_;
     // Absent (not just empty) on a new collection, after Clear and after the last removal.
@@ -94,6 +113,8 @@ class TrackedFoldersets {
     std::unordered_set<ContactKey, ContactKeyHash> contactFolders_;
     std::string failReason_;
     std::int32_t nextRegIndex_ = 0;
+    bool unread_ = false;
+    std::vector<DroppedFolderset> unkept_;
 };
 
 }  // namespace pwk

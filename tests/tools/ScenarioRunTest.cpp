@@ -237,6 +237,19 @@ TEST(ScenarioSessions, APlannedHostFailureShowsTheErrorLibrarysDialog) {
     EXPECT_TRUE(outcome.Says("Where: PWKAddinApp.RefreshHookedWindows")) << outcome.Transcript;
 }
 
+TEST(ScenarioSessions, IgnoringReportsAnswersOnlyTheUnscriptedErrorDialogsIgnore) {
+    const std::string text =
+        std::string(kSettled) + "fail NameSpace.GetDefaultFolder times=2\nanswer Abort\nstart\n";
+    RunOptions options;
+    options.IgnoreReports = true;
+    const Outcome ignoring = RunText(text, options);
+    const auto first = ignoring.Transcript.find("  -> Abort\n");
+    ASSERT_NE(first, std::string::npos) << ignoring.Transcript;
+    EXPECT_NE(ignoring.Transcript.find("  -> Ignore\n", first), std::string::npos)
+        << ignoring.Transcript;
+    EXPECT_FALSE(RunText(text).Says("-> Ignore"));
+}
+
 // The options page's switches are the layout's: each is turned by the name the layout gives it
 // and saved under its key, and an unknown name is refused with the layout's list.
 TEST(ScenarioOptions, EverySwitchTheLayoutNamesIsTurnedByThatNameAndSaved) {

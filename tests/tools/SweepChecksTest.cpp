@@ -120,16 +120,37 @@ TEST(SweepSettings, TheOldContentTheCleanRunsOrACompleteSaveWithARecordPass) {
     EXPECT_TRUE(Judge(clean, After(9, Saved({}), record)).Findings.empty());
 }
 
-TEST(SweepSettings, AFoldersetGoneWithoutARecordIsAFindingKnownOnlyForTheOptionsPage) {
+TEST(SweepSettings, AFoldersetGoneWithoutARecordIsAFindingAtStartAndOnThePage) {
     const auto clean = After(9, Saved(kOneFolderset));
-    const auto atStart = Judge(clean, After(9, Saved({})));
-    ASSERT_EQ(atStart.Findings.size(), 1u);
-    EXPECT_EQ(atStart.Findings[0],
-              "after line 9: the folderset of contacts folder C1 is gone, and "
-              "not in the recovery record");
-    const auto onThePage = Judge(clean, After(9, Saved({}), {}, "option"));
-    EXPECT_TRUE(onThePage.Findings.empty());
-    EXPECT_EQ(onThePage.Known.size(), 1u);
+    for (const char* command : {"start", "option", "track"}) {
+        const auto judged = Judge(clean, After(9, Saved({}), {}, command));
+        ASSERT_EQ(judged.Findings.size(), 1u) << command;
+        EXPECT_EQ(judged.Findings[0],
+                  "after line 9: the folderset of contacts folder C1 is gone, and "
+                  "not in the recovery record");
+    }
+}
+
+TEST(SweepSettings, AnUntrackThatTookAnotherFoldersetMayLoseOneAndNoMore) {
+    const std::vector<std::string> second = {
+        "Tracked Foldersets\\Contacts\\EntryID|1=C2", "Tracked Foldersets\\Contacts\\StoreID|1=S",
+        "Tracked Foldersets\\Journals\\EntryID|1=J2", "Tracked Foldersets\\Journals\\StoreID|1=S",
+        "Tracked Foldersets\\Emails\\EntryID|1=E2",   "Tracked Foldersets\\Emails\\StoreID|1=S"};
+    std::vector<std::string> both = kOneFolderset;
+    for (std::string line : second) {
+        both.push_back(line.replace(line.find("|1="), 3, "|2="));
+    }
+    const auto before = After(0, Saved(both));
+    // The clean run removed the first; this one the second, as the page listed it first.
+    const auto clean = After(9, Saved(second), {}, "untrack");
+    EXPECT_TRUE(
+        Judge(clean, After(9, Saved(kOneFolderset), {}, "untrack"), before).Findings.empty());
+    // Not on another command: there no folderset goes without a record.
+    EXPECT_EQ(Judge(clean, After(9, Saved(kOneFolderset), {}, "option"), before).Findings.size(),
+              1u);
+    const auto bothGone = Judge(clean, After(9, Saved({}), {}, "untrack"), before);
+    ASSERT_EQ(bothGone.Findings.size(), 1u);
+    EXPECT_NE(bothGone.Findings[0].find("contacts folder C2 is gone"), std::string::npos);
 }
 
 TEST(SweepSettings, AValueWrittenOverOrLeftOutIsAFinding) {

@@ -9,6 +9,7 @@
 namespace pwk {
 namespace {
 
+using ::testing::AllOf;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
@@ -183,7 +184,7 @@ TEST_F(TrackedFoldersetsStoreTest, CountBeyondThirtyTwoBitsOverflowsAndContinuin
     EXPECT_EQ(store().GetSetting(App, "Tracked Foldersets", "Count"), "99999999999");
 }
 
-TEST_F(TrackedFoldersetsStoreTest, FailingReadOfOneValueDropsOnlyThatFolderset) {
+TEST_F(TrackedFoldersetsStoreTest, FailingReadOfOneValueLeavesThatFoldersetAsStored) {
     StoreTriples({1, 2});
     // Operations: Count, six listings, then six reads per folderset; fail the second
     // folderset's journal ID.
@@ -191,8 +192,44 @@ TEST_F(TrackedFoldersetsStoreTest, FailingReadOfOneValueDropsOnlyThatFolderset) 
     errors->actions = {Continue};
     sets.ReadFromReg(App, nameSpace);
     EXPECT_EQ(Contacts(), (std::vector<std::string>{"C1"}));
-    EXPECT_THAT(errors->logLines, ElementsAre(StartsWith(Warning)));
+    // Half its identifiers are no record: nothing is dropped, and the list is not whole.
+    EXPECT_TRUE(errors->logLines.empty());
+    EXPECT_TRUE(store().Dump(Recovery).empty());
+    EXPECT_TRUE(sets.Unread());
     EXPECT_EQ(HandledFailures(), 1);
+
+    sets.ReadFromReg(App, nameSpace);
+    EXPECT_FALSE(sets.Unread());
+}
+
+TEST_F(TrackedFoldersetsStoreTest, RefusedRecoveryRecordContinuedIsOwedToTheNextSave) {
+    StoreTriples({1, 2});
+    DeleteFolder("J1");
+    // Count, six listings, twelve reads, then the record's first write.
+    store().FailOperation(1 + 6 + 12 + 1);
+    errors->actions = {Continue};
+    sets.ReadFromReg(App, nameSpace);
+    EXPECT_EQ(Contacts(), (std::vector<std::string>{"C2"}));
+    EXPECT_TRUE(store().Dump(Recovery).empty());
+    EXPECT_THAT(errors->logLines,
+                ElementsAre(AllOf(StartsWith(Warning), HasSubstr("by the next save"))));
+    EXPECT_FALSE(sets.Unread());
+    const auto unkept = sets.TakeUnkept();
+    ASSERT_EQ(unkept.size(), 1u);
+    EXPECT_EQ(unkept[0].IDs[2], "J1");
+}
+
+TEST_F(TrackedFoldersetsStoreTest, RefusedWriteContinuedLeavesTheSavedListWhole) {
+    StoreTriples({3});
+    for (int n = 1; n <= 2; ++n) {
+        ASSERT_TRUE(sets.AddByIDs("C" + std::to_string(n), "S", "J1", "S", "E1", "S", nameSpace));
+    }
+    const auto before = store().Dump();
+    store().FailOperation(4);  // Count, then the first folderset's contacts StoreID
+    errors->actions = {Continue};
+    sets.SaveToReg(App);
+    EXPECT_EQ(HandledFailures(), 1);
+    EXPECT_EQ(store().Dump(), before);
 }
 
 }  // namespace

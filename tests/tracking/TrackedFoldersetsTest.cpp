@@ -270,17 +270,26 @@ TEST_F(TrackedFoldersetsTest, CopyFromKeepsIndexesAndTheSourceCounter) {
     EXPECT_EQ(sets.nextRegIndex(), 3);  // lowered from 4 to the source's
 }
 
-TEST_F(TrackedFoldersetsTest, CopyFromStopsAtTheFirstRefusedFolderset) {
+TEST_F(TrackedFoldersetsTest, CopyFromGoesPastARefusedFoldersetAndOwesItsRecoveryRecord) {
     auto source = std::make_shared<TrackedFoldersets>(component);
     for (int n = 1; n <= 3; ++n) {
         ASSERT_TRUE(AddTripleByIDs(*source, n));
     }
     DeleteFolder("J2");
     EXPECT_EQ(sets.CopyFrom(source, nameSpace), "");
-    ASSERT_EQ(sets.Count(), 1);
+    ASSERT_EQ(sets.Count(), 2);
     EXPECT_EQ(sets.Item(1)->getContactFoldEntryID(), "C1");
-    EXPECT_EQ(sets.GetFailReason(), "The specified contact folder was not found");
+    EXPECT_EQ(sets.Item(2)->getContactFoldEntryID(), "C3");
+    EXPECT_EQ(sets.Item(2)->getRegIndex(), 2);
     EXPECT_EQ(source->Count(), 3);
+    // The copy writes nothing; the refused one waits for its owner's next save.
+    const auto unkept = sets.TakeUnkept();
+    ASSERT_EQ(unkept.size(), 1u);
+    EXPECT_EQ(unkept[0].IDs[0], "C2");
+    EXPECT_EQ(unkept[0].Position, 2);
+    EXPECT_EQ(unkept[0].Reason, "The specified contact folder was not found");
+    EXPECT_TRUE(sets.TakeUnkept().empty());
+    EXPECT_TRUE(store().Dump().empty());
 }
 
 TEST_F(TrackedFoldersetsTest, CopyFromNothingFailsThroughTheProtocolAfterClearing) {

@@ -25,12 +25,14 @@ constexpr std::uintmax_t kMaxScenarioBytes = 16 * 1024 * 1024;
 
 constexpr const char* kUsage =
     "usage: parleywick-sim [--mailbox FILE|demo] [--keep-going] [--fail-call N] [SCENARIO]\n"
-    "       parleywick-sim [--mailbox FILE|demo] --sweep[=K] [--sweep-runs=N] SCENARIO\n"
+    "       parleywick-sim [--mailbox FILE|demo] --sweep[=K] [--sweep-runs=N] [--sweep-ignore]\n"
+    "                      SCENARIO\n"
     "  Runs SCENARIO (one command a line; see docs/scenario-commands.md) on the simulated\n"
     "  host, or reads commands at a prompt when no scenario is given. --fail-call N fails\n"
     "  the N-th host call of the run. --sweep runs SCENARIO once per host call (every K-th)\n"
     "  with that call failed and reports any failure reaching the host or anything held;\n"
-    "  --sweep-runs=N spreads about N such runs evenly over the scenario's host calls.\n"
+    "  --sweep-runs=N spreads about N such runs evenly over the scenario's host calls;\n"
+    "  --sweep-ignore answers every error report the scenario does not answer with Ignore.\n"
     "  Exit status: 0 every check held, 1 a check failed, 2 the scenario could not run.\n"
 #ifdef _WIN32
     "  --com (Windows): the host loads the installed component through COM instead of\n"
@@ -43,6 +45,7 @@ struct Arguments {
     std::string Scenario;
     std::optional<std::int64_t> SweepEvery;
     std::int64_t SweepRuns = 0;
+    pwk::scenario::Sweep::Answers SweepAnswers = pwk::scenario::Sweep::Answers::AsScripted;
 };
 
 // A count of 1 or more, or nothing.
@@ -81,6 +84,9 @@ bool Parse(int argc, char** argv, Arguments& arguments) {
         } else if (argument.rfind("--sweep-runs=", 0) == 0 && Count(argument.substr(13))) {
             arguments.SweepEvery = arguments.SweepEvery.value_or(1);
             arguments.SweepRuns = *Count(argument.substr(13));
+        } else if (argument == "--sweep-ignore") {
+            arguments.SweepEvery = arguments.SweepEvery.value_or(1);
+            arguments.SweepAnswers = pwk::scenario::Sweep::Answers::Ignore;
         } else if (argument.rfind("-", 0) == 0 || !arguments.Scenario.empty()) {
             std::cerr << "parleywick-sim: unexpected argument \"" << argument << "\"\n" << kUsage;
             return false;
@@ -126,8 +132,10 @@ int main(int argc, char** argv) {
     }
     const std::filesystem::path base = std::filesystem::absolute(arguments.Scenario).parent_path();
     if (arguments.SweepEvery) {
-        pwk::scenario::Sweep sweep(std::cout,
-                                   {arguments.Options, *arguments.SweepEvery, arguments.SweepRuns});
+        pwk::scenario::Sweep::Options options{arguments.Options, *arguments.SweepEvery,
+                                              arguments.SweepRuns};
+        options.Answering = arguments.SweepAnswers;
+        pwk::scenario::Sweep sweep(std::cout, options);
         return sweep.Run(text, base);
     }
     std::istringstream file(text);

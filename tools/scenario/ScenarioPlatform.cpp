@@ -109,7 +109,13 @@ std::string DialogButtons(const CustomDialog& dialog) {
 
 bool ScenarioPlatform::PrepareDialogAnswer(const CustomDialog& dialog) {
     if (answers_.empty()) {
-        return false;
+        constexpr const char* ignore = "Ignore";
+        if (!ignoreReports_ || std::find(dialog.Buttons.begin(), dialog.Buttons.end(), ignore) ==
+                                   dialog.Buttons.end()) {
+            return false;
+        }
+        QueueDialogAnswer(ignore);
+        return true;
     }
     const QueuedAnswer queued = answers_.front();
     answers_.pop_front();

@@ -38,6 +38,9 @@ class ScenarioPlatform : public sim::ScriptedPlatform {
         answers_.push_back({std::move(answer), line});
     }
     std::size_t UnusedAnswers() const { return answers_.size(); }
+    // From now on an error dialog with no answer queued is answered Ignore, where it has that
+    // button, instead of with its default button.
+    void IgnoreUnansweredReports() { ignoreReports_ = true; }
 
     // Called before each user action: the boxes and help requests of the last action start
     // afresh.
@@ -89,6 +92,7 @@ class ScenarioPlatform : public sim::ScriptedPlatform {
 
     Transcript& transcript_;
     std::deque<QueuedAnswer> answers_;
+    bool ignoreReports_ = false;
     std::deque<ShownBox> unchecked_;
     std::size_t helpMark_ = 0;
     std::size_t shellMark_ = 0;

@@ -82,6 +82,9 @@ int ScenarioRun::RunScenario(std::istream& in, const std::filesystem::path& base
         if (options_.RecordSettings) {
             session.NameCallsOfRun();
         }
+        if (options_.IgnoreReports) {
+            session.Platform().IgnoreUnansweredReports();
+        }
         try {
             ApplyOptions(session, options_);
             CommandRunner runner(session, transcript);

@@ -27,6 +27,9 @@ struct RunOptions {
     // Keep the settings store's content before the first command and after each, and the name
     // of every host call in order (a sweep, to judge its runs and name their failed calls).
     bool RecordSettings = false;
+    // An error report the scenario does not answer is answered Ignore, as users answer it,
+    // instead of with its default button (a sweep's second pass).
+    bool IgnoreReports = false;
 };
 
 // The exit statuses of a run.

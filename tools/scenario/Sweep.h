@@ -18,9 +18,10 @@ namespace pwk::scenario {
 // finding of a faulty run and a summary.
 class Sweep {
   public:
-    // How the runs' boxes are answered. Today one way: as the scenario scripts them, else with
-    // the box's default button.
-    enum class Answers { AsScripted };
+    // How the failing runs' boxes are answered: as the scenario scripts them, else with the
+    // box's default button; or so, but with every unscripted error report answered Ignore,
+    // since Ignore is what users press. The clean run always answers as scripted.
+    enum class Answers { AsScripted, Ignore };
 
     struct Options {
         RunOptions Run;          // the mailbox, as for a plain run

@@ -139,23 +139,13 @@ class CommandCheck {
             CheckFoldersets();
         }
         CheckRecoveryRecords();
-        for (auto& [finding, known] : findings_) {
-            (known ? result.Known : result.Findings).push_back(std::move(finding));
+        for (std::string& finding : findings_) {
+            result.Findings.push_back(std::move(finding));
         }
     }
 
   private:
-    void Finding(const std::string& text, bool known = false) {
-        findings_.emplace_back(prefix_ + text, known);
-    }
-
-    // Known fault: an options-page hand-back (track, untrack, option) starts from a copy of
-    // the live settings, and TrackedFoldersets::CopyFrom stops at the first folderset whose
-    // folder lookup fails: that folderset and every one after it are gone from the save, with
-    // no recovery record and no message.
-    bool KnownFoldersetLoss() const {
-        return command_ == "track" || command_ == "untrack" || command_ == "option";
-    }
+    void Finding(const std::string& text) { findings_.push_back(prefix_ + text); }
 
     // Everything a save writes, and all six identifiers of every folderset it counts.
     void CheckComplete() {
@@ -214,19 +204,35 @@ class CommandCheck {
     void CheckFoldersets() {
         const auto now = Foldersets(after_);
         const auto recorded = Recorded(recoveryAfter_);
+        const auto cleanBefore = Foldersets(cleanBefore_);
         const auto cleanNow = Foldersets(cleanAfter_);
         auto owed = Foldersets(before_);
         if (before_ == cleanBefore_) {
             owed.insert(cleanNow.begin(), cleanNow.end());
         }
-        for (const Folderset& folderset : owed) {
-            const bool cleanRunDropped =
-                Foldersets(cleanBefore_).count(folderset) != 0 && cleanNow.count(folderset) == 0;
-            if (now.count(folderset) == 0 && recorded.count(folderset) == 0 && !cleanRunDropped) {
-                Finding("the folderset of contacts folder " + folderset.front() +
-                            " is gone, and not in the recovery record",
-                        KnownFoldersetLoss());
+        // The user removes by position (untrack N): when this run's list differs (a track
+        // refused earlier, a folderset the page could not validate and recorded), the removal
+        // takes another folderset. As many may go as the clean run removed, no more.
+        std::size_t removable = 0;
+        if (command_ == "untrack") {
+            for (const Folderset& folderset : cleanBefore) {
+                removable += cleanNow.count(folderset) == 0 ? 1 : 0;
             }
+        }
+        std::vector<Folderset> lost;
+        for (const Folderset& folderset : owed) {
+            if (now.count(folderset) != 0 || recorded.count(folderset) != 0) {
+                continue;
+            }
+            if (cleanBefore.count(folderset) != 0 && cleanNow.count(folderset) == 0) {
+                removable -= removable > 0 ? 1 : 0;  // gone in the clean run too
+            } else {
+                lost.push_back(folderset);
+            }
+        }
+        for (std::size_t i = removable; i < lost.size(); ++i) {
+            Finding("the folderset of contacts folder " + lost[i].front() +
+                    " is gone, and not in the recovery record");
         }
     }
 
@@ -250,7 +256,7 @@ class CommandCheck {
     std::string prefix_;
     std::string command_;
     bool refused_;
-    std::vector<std::pair<std::string, bool>> findings_;  // with whether it is known
+    std::vector<std::string> findings_;
 };
 
 }  // namespace
