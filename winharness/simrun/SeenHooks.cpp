@@ -62,8 +62,8 @@ void CollectClosed(bool explorers, const IID& events, const bridge::EventLinks& 
         const auto* state = dynamic_cast<const sim::SimWindowState*>(object.get());
         const auto listed = [&](const Window& window) { return window.State == state; };
         if (state != nullptr && std::none_of(found.begin(), found.begin() + open, listed)) {
-            found.push_back(
-                {state, explorers, links.Sinks(*object, events), HasListenedButtons(*state, links)});
+            found.push_back({state, explorers, links.Sinks(*object, events),
+                             HasListenedButtons(*state, links)});
         }
     }
 }
