@@ -42,7 +42,7 @@ void CALLBACK OpenHelp(LPHELPINFO info) {
 
 WinPlatform::WinPlatform(SettingsStore& settings, void* module)
     : settings_(settings), module_(module) {
-    factories_.Register(FileUtilityProgID, [] { return std::make_shared<WinFileUtility>(); });
+    factories_.Register(FileUtilityProgID, [] { return WinFileUtility::Create(); });
 }
 
 WinPlatform::~WinPlatform() {

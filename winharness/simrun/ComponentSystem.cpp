@@ -7,6 +7,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "src/platform/FileUtility.h"
 #include "win/combase/WideText.h"
 #include "win/platform/TestSwitches.h"
 #include "win/platform/WinFiles.h"
@@ -63,11 +64,17 @@ void WINAPI SystemTime(LPFILETIME time) {
     time->dwHighDateTime = static_cast<DWORD>(ticks >> 32);
 }
 
-// The runtime looks the precise clock up by name: it gets the scenario's clock too.
+// The runtime looks the precise clock up by name: it gets the scenario's clock too. The file
+// utility looks up the system's Open dialog, which a machine without the utility lacks.
 FARPROC WINAPI FindProcedure(HMODULE module, LPCSTR name) {
     const bool byName = (reinterpret_cast<ULONG_PTR>(name) >> 16) != 0;
     if (byName && std::strcmp(name, "GetSystemTimePreciseAsFileTime") == 0) {
         return reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&SystemTime));
+    }
+    if (byName && std::strcmp(name, "GetOpenFileNameW") == 0 &&
+        !machine->Installed(FileUtilityProgID)) {
+        SetLastError(ERROR_PROC_NOT_FOUND);
+        return nullptr;
     }
     return GetProcAddress(module, name);
 }
