@@ -72,6 +72,9 @@ std::int32_t NumberFor(const std::error_code& error) {
 
 ScriptedPlatform::ScriptedPlatform() : ScriptedPlatform(MakeTempRoot()) {
     ownsRoot_ = true;
+    // A machine has its system drive, whatever else it lacks: a copy to "C:\" goes through
+    // even when nothing was written on that drive yet.
+    fs::create_directories(NativePath("C:\\"));
 }
 
 ScriptedPlatform::ScriptedPlatform(std::filesystem::path root)

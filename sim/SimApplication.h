@@ -39,6 +39,8 @@ class SimApplication : public SimBase<host::Application> {
     SimExplorers& ExplorerList() const { return *explorers_; }
     SimInspectors& InspectorList() const { return *inspectors_; }
     SimNameSpace& Mailbox() const { return *namespace_; }
+    // How many sinks listen to the application's events.
+    std::size_t Listeners() const { return events_.Connected(); }
     const std::shared_ptr<SimNameSpace>& MailboxPtr() const { return namespace_.get(); }
 
     std::shared_ptr<SimItemState> NewItem(host::ItemType type);

@@ -88,6 +88,14 @@ TEST(ScriptedPlatformFiles, CopyOverwritesAndDeleteRemoves) {
     EXPECT_FALSE(fs::exists(platform.NativePath("C:\\a.log")));
 }
 
+TEST(ScriptedPlatformFiles, AFreshMachineHasItsSystemDriveOnly) {
+    ScriptedPlatform platform;
+    WriteFile(platform.NativePath("D:\\Pat\\Logs\\PWK"), "log");
+    platform.FileCopy("D:\\Pat\\Logs\\PWK", "C:\\backup.log");
+    EXPECT_TRUE(fs::exists(platform.NativePath("C:\\backup.log")));
+    EXPECT_EQ(FailureNumberOf([&] { platform.FileCopy("C:\\backup.log", "E:\\backup.log"); }), 76);
+}
+
 TEST(ScriptedPlatformFiles, FailuresCarryClassicNumbers) {
     ScriptedPlatform platform;
     WriteFile(platform.NativePath("C:\\a.log"), "x");

@@ -33,9 +33,15 @@ std::string CommandRunner::ExternalAddInState(ExternalAddIn& external) {
     if (!host.AddInLoaded(Session::AddInProgID)) {
         return "add-in: let go by the host";
     }
-    const ExternalAddIn::Hooks hooks = external.SeenHooks(host);
+    return Summary(external.SeenHooks(host), !host.HeldObjects().empty());
+}
+
+// One rule both ways, by what the host sees: an add-in that listens to none of the
+// application's events is inert while it holds something of the host (its start-up ended
+// early), else it released everything; one that listens has its hooks counted.
+std::string CommandRunner::Summary(const ExternalAddIn::Hooks& hooks, bool holdsHost) {
     if (!hooks.Application) {
-        return host.HeldObjects().empty() ? "add-in: released everything" : "add-in: inert";
+        return holdsHost ? "add-in: inert" : "add-in: released everything";
     }
     return "add-in: hooks " + std::to_string(hooks.Explorers) + " explorer(s), " +
            std::to_string(hooks.Inspectors) + " inspector(s)" +
@@ -69,12 +75,13 @@ std::string CommandRunner::AddInState() {
         return session_.AddInCreated() ? "add-in: let go by the host" : "";
     }
     const auto app = connect->AddinApp();
-    if (!app) {
-        return connect->HoldsHost() ? "add-in: inert" : "add-in: released everything";
-    }
-    return "add-in: hooks " + std::to_string(app->HookedExplorerCount()) + " explorer(s), " +
-           std::to_string(app->HookedInspectorCount()) + " inspector(s)" +
-           (SentItemsHooked() ? " and Sent Items" : "") + "; " + Watching(WatchedWindow());
+    ExternalAddIn::Hooks hooks;
+    hooks.Application = app && session_.Started() && Lookup::App(session_.Host())->Listeners() > 0;
+    hooks.Explorers = app ? app->HookedExplorerCount() : 0;
+    hooks.Inspectors = app ? app->HookedInspectorCount() : 0;
+    hooks.SentItems = SentItemsHooked();
+    hooks.Watched = WatchedWindow();
+    return Summary(hooks, connect->HoldsHost());
 }
 
 // Whether the add-in listens to the Sent Items folder's new items, as the host sees it: a hook

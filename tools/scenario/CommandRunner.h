@@ -7,6 +7,7 @@
 #include <string>
 
 #include "tools/scenario/Command.h"
+#include "tools/scenario/ExternalAddIn.h"
 #include "tools/scenario/HostWatch.h"
 #include "tools/scenario/WindowFocus.h"
 
@@ -24,7 +25,6 @@ namespace pwk {}  // namespace pwk
 
 namespace pwk::scenario {
 
-class ExternalAddIn;
 class Session;
 class PageDriver;
 class Transcript;
@@ -62,6 +62,7 @@ class CommandRunner {
     std::string AddInState();
     bool SentItemsHooked();
     std::string ExternalAddInState(ExternalAddIn& external);
+    std::string Summary(const ExternalAddIn::Hooks& hooks, bool holdsHost);
     // The window the add-in watches (null for none), and the transcript's words for it.
     const sim::SimObject* WatchedWindow();
     std::string Watching(const sim::SimObject* window);

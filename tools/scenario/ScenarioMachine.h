@@ -13,8 +13,8 @@ namespace pwk::scenario {
 // what the scenario scripts for the core's platform (the host's command line, the operating
 // system's record, the clock, the user's documents folder, the component's own folder, the
 // classes installed, the files that fail, the settings store's planned failures, the programs
-// it starts and the help it asks for), answered the same way and reported into the same
-// transcript.
+// it starts and the help it asks for, debug mode and unattended execution), answered the same way
+// and reported into the same transcript.
 class ScenarioMachine {
   public:
     enum class FileOperation { Copy, Delete };
@@ -47,6 +47,10 @@ class ScenarioMachine {
     virtual void StartProgram(const std::string& commandLine, int windowStyle) = 0;
     // The help the component opens for a box's Help button.
     virtual void Help(const std::string& helpFile, int helpContext) = 0;
+    // The error library's debug mode and unattended execution, which only a test machine
+    // turns on for the component.
+    virtual bool DebugMode() = 0;
+    virtual bool Unattended() = 0;
 };
 
 }  // namespace pwk::scenario

@@ -145,7 +145,7 @@ class Session {
     std::optional<int> mailEditor_;
     std::set<std::string> absent_;
     // The machine as an external add-in's own calls to the system meet it.
-    SessionMachine machine_{platform_, *fileUtility_, *storeView_, absent_};
+    SessionMachine machine_{platform_, *fileUtility_, *storeView_, absent_, debugMode_};
     std::vector<std::pair<bool, LayoutEdit>> layoutEdits_;
     ObjectFactories addIns_;
     // One per start; the host, which holds the add-in, goes first.

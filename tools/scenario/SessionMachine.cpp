@@ -10,6 +10,10 @@ std::string SessionMachine::CommandLine() {
     return platform_.CommandLine();
 }
 
+bool SessionMachine::Unattended() {
+    return platform_.AppUnattended();
+}
+
 std::optional<OsVersionInfo> SessionMachine::OsVersion() {
     return platform_.GetVersionEx();
 }

@@ -17,11 +17,13 @@ class ScenarioPlatform;
 class SessionMachine final : public ScenarioMachine {
   public:
     SessionMachine(ScenarioPlatform& platform, ScenarioFileUtility& fileUtility,
-                   FailingSettingsStore& storeFaults, const std::set<std::string>& absent)
+                   FailingSettingsStore& storeFaults, const std::set<std::string>& absent,
+                   const bool& debugMode)
         : platform_(platform),
           fileUtility_(fileUtility),
           storeFaults_(storeFaults),
-          absent_(absent) {}
+          absent_(absent),
+          debugMode_(debugMode) {}
 
     std::string CommandLine() override;
     std::optional<OsVersionInfo> OsVersion() override;
@@ -38,12 +40,15 @@ class SessionMachine final : public ScenarioMachine {
         FailingSettingsStore::Operation operation) override;
     void StartProgram(const std::string& commandLine, int windowStyle) override;
     void Help(const std::string& helpFile, int helpContext) override;
+    bool DebugMode() override { return debugMode_; }
+    bool Unattended() override;
 
   private:
     ScenarioPlatform& platform_;
     ScenarioFileUtility& fileUtility_;
     FailingSettingsStore& storeFaults_;
     const std::set<std::string>& absent_;
+    const bool& debugMode_;
 };
 
 }  // namespace pwk::scenario

@@ -84,24 +84,14 @@ void CommandRunner::HostOs(const Command& command) {
     session_.Platform().SetVersionInfo(info);
 }
 
-// Both flags belong to the component's own error library and platform: an external add-in
-// keeps them off (it is built to be used, not debugged, and it runs attended), and nothing of
-// the runner reaches them. Turning one on there would change nothing but the transcript's
-// expectations, so it is refused; turning it off is what the add-in has already.
+// Both flags belong to the error library: the core's is told at once, the component's reads
+// them from its machine when its error library is made at start.
 void CommandRunner::DebugMode(const Command& command) {
-    const bool on = command.Args[0] == "on";
-    if (on) {
-        RequireOwnAddIn("the error library's debug mode");
-    }
-    session_.SetDebugMode(on);
+    session_.SetDebugMode(command.Args[0] == "on");
 }
 
 void CommandRunner::Unattended(const Command& command) {
-    const bool on = command.Args[0] == "on";
-    if (on) {
-        RequireOwnAddIn("the unattended-execution setting");
-    }
-    session_.Platform().SetUnattended(on);
+    session_.Platform().SetUnattended(command.Args[0] == "on");
 }
 
 void CommandRunner::HostWithoutBar(const Command& command) {

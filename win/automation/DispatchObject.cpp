@@ -39,6 +39,17 @@ auto BasicDispatchObject<Lifetime>::Member(const std::string& name, Handler hand
 }
 
 template <class Lifetime>
+auto BasicDispatchObject<Lifetime>::Default(const std::string& name) -> BasicDispatchObject& {
+    const std::string key = Lower(name);
+    for (std::size_t i = 0; i < members_.size(); ++i) {
+        if (members_[i].Name == key) {
+            default_ = static_cast<DISPID>(i + 1);
+        }
+    }
+    return *this;
+}
+
+template <class Lifetime>
 auto BasicDispatchObject<Lifetime>::Value(const std::string& name, const Variant& value)
     -> BasicDispatchObject& {
     const std::string key = Lower(name);
@@ -158,6 +169,9 @@ template <class Lifetime>
 HRESULT BasicDispatchObject<Lifetime>::Invoke(DISPID member, REFIID, LCID, WORD flags,
                                               DISPPARAMS* params, VARIANT* result,
                                               EXCEPINFO* exception, UINT*) {
+    if (member == DISPID_VALUE && (flags & DISPATCH_PROPERTYGET) != 0) {
+        member = default_;
+    }
     if (member < 1 || static_cast<std::size_t>(member) > members_.size()) {
         return DISP_E_MEMBERNOTFOUND;
     }

@@ -33,6 +33,9 @@ class BasicDispatchObject final
     BasicDispatchObject& Member(const std::string& name, Handler handler);
     // A property holding a value: reads answer it, writes replace it.
     BasicDispatchObject& Value(const std::string& name, const Variant& value);
+    // The member `name` (added before) also answers DISPID_VALUE: the object's default value,
+    // its text where a client takes the object as a text.
+    BasicDispatchObject& Default(const std::string& name);
     // A property answering an object.
     BasicDispatchObject& Object(const std::string& name, const ComPtr<BasicDispatchObject>& object);
     BasicDispatchObject& Events(const IID& events);
@@ -75,6 +78,7 @@ class BasicDispatchObject final
         int Lookups = 0;
     };
     std::vector<Entry> members_;  // a member's number is its index + 1
+    DISPID default_ = DISPID_UNKNOWN;
     std::map<std::string, Variant> values_;
     std::vector<ComPtr<ConnectionPoint<Lifetime>>> points_;
     std::string source_ = "Test host";

@@ -9,6 +9,7 @@
 #include "win/com/ConnectObject.h"
 #include "win/com/ModuleState.h"
 #include "win/optionspage/OptionsPageObject.h"
+#include "win/platform/TestSwitches.h"
 #include "win/published/ErrorObject.h"
 #include "win/published/FoldersetObject.h"
 #include "win/published/FoldersetsObject.h"
@@ -46,8 +47,9 @@ ComPtr<IUnknown> MakeTrackedFolderset() {
 }
 
 ComPtr<IUnknown> MakeErrorObject() {
-    return ErrorObject::Of(std::make_shared<Keelson>(ModuleState::TheComponent().platform()))
-        .As<IUnknown>();
+    auto library = std::make_shared<Keelson>(ModuleState::TheComponent().platform());
+    library->SetDebugMode(TestSwitchOn(kDebugModeVariable));
+    return ErrorObject::Of(std::move(library)).As<IUnknown>();
 }
 
 ComPtr<IUnknown> MakeOptionsPage() {

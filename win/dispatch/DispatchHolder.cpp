@@ -23,9 +23,18 @@ void DispatchHolder::Put(const std::string& name, Variant value) const {
     Invoke(DISPATCH_PROPERTYPUT, name, std::move(args), true);
 }
 
+Variant DispatchHolder::DefaultValue() const {
+    return InvokeId(DISPID_VALUE, DISPATCH_PROPERTYGET, "Value", {}, false);
+}
+
 Variant DispatchHolder::Invoke(WORD flags, const std::string& name, std::vector<Variant> args,
                                bool put) const {
-    const DISPID id = DispIdCache::Instance().Lookup(object_.Get(), typeid(*this), name);
+    return InvokeId(DispIdCache::Instance().Lookup(object_.Get(), typeid(*this), name), flags, name,
+                    std::move(args), put);
+}
+
+Variant DispatchHolder::InvokeId(DISPID id, WORD flags, const std::string& name,
+                                 std::vector<Variant> args, bool put) const {
     // Arguments go last to first; trailing left-out ones are not passed at all.
     while (!args.empty() && args.back().IsMissing()) {
         args.pop_back();

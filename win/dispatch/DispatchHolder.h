@@ -35,10 +35,15 @@ class DispatchHolder {
         return Invoke(DISPATCH_METHOD, name, {Variant(std::forward<Args>(args))...});
     }
     void Put(const std::string& name, Variant value) const;
+    // The object's default value (DISPID_VALUE, read as a property): its text where a client
+    // takes the object as a text.
+    Variant DefaultValue() const;
 
   private:
     Variant Invoke(WORD flags, const std::string& name, std::vector<Variant> args,
                    bool put = false) const;
+    Variant InvokeId(DISPID id, WORD flags, const std::string& name, std::vector<Variant> args,
+                     bool put) const;
 
     ComPtr<IDispatch> object_;
     IUnknown* identity_ = nullptr;

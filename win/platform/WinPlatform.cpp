@@ -12,6 +12,7 @@
 #include "win/dispatch/DispatchHost.h"
 #include "win/platform/ButtonDialog.h"
 #include "win/platform/ExceptionFilter.h"
+#include "win/platform/TestSwitches.h"
 #include "win/platform/WinFileUtility.h"
 #include "win/platform/WinFiles.h"
 
@@ -41,7 +42,7 @@ void CALLBACK OpenHelp(LPHELPINFO info) {
 
 WinPlatform::WinPlatform(SettingsStore& settings, void* module)
     : settings_(settings), module_(module) {
-    factories_.Register(FileUtilityProgID, [] { return std::make_shared<WinFileUtility>(); });
+    factories_.Register(FileUtilityProgID, [] { return WinFileUtility::Create(); });
 }
 
 WinPlatform::~WinPlatform() {
@@ -110,6 +111,10 @@ bool WinPlatform::FolderExists(const std::string& path) {
     }
     const DWORD attributes = GetFileAttributesW(Widen(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+bool WinPlatform::AppUnattended() {
+    return TestSwitchOn(kUnattendedVariable);
 }
 
 std::string WinPlatform::CommandLine() {

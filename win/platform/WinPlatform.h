@@ -60,7 +60,8 @@ class WinPlatform : public Platform {
     std::string AppTitle() override { return "Parleywick"; }
     std::string AppPath() override;
     std::string AppExeName() override;
-    bool AppUnattended() override { return false; }
+    // Off in the shipped component; a test machine turns it on (TestSwitches.h).
+    bool AppUnattended() override;
 
     SettingsStore& Settings() override { return settings_; }
 

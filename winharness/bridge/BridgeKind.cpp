@@ -1,5 +1,7 @@
 #include "winharness/bridge/BridgeKind.h"
 
+#include <type_traits>
+
 #include "src/app/OptionsPageComponent.h"
 #include "src/host/AddIn.h"
 #include "src/host/AddressEntry.h"
@@ -14,6 +16,7 @@
 #include "src/host/ContactItem.h"
 #include "src/host/Explorer.h"
 #include "src/host/Explorers.h"
+#include "src/host/HostObject.h"
 #include "src/host/Inspector.h"
 #include "src/host/Inspectors.h"
 #include "src/host/Items.h"
@@ -47,8 +50,14 @@ bool Is(const AutomationObject& object) {
     return dynamic_cast<const T*>(&object) != nullptr;
 }
 
+// Every host object answers its text value as its default value, as the host's objects do.
 template <class T>
 Candidate Kind(std::string name, MemberTable members, std::vector<BridgeKind::Events> events = {}) {
+    if constexpr (std::is_base_of_v<host::HostObject, T>) {
+        members.AddValue([](AutomationObject& object, const win::DispatchCall&) {
+            return win::Variant(dynamic_cast<const host::HostObject&>(object).Text());
+        });
+    }
     return Candidate{&Is<T>, BridgeKind{std::move(name), std::move(members), std::move(events)}};
 }
 

@@ -4,7 +4,9 @@
 
 #include <cstddef>
 #include <map>
+#include <memory>
 #include <utility>
+#include <vector>
 
 #include "src/platform/AutomationObject.h"
 
@@ -17,14 +19,19 @@ class EventLinks {
   public:
     static EventLinks& Instance();
 
-    // `object` is the object's key (BridgeCache::KeyOf): the link may outlive the object.
-    void Linked(const void* object, const IID& events);
-    void Unlinked(const void* object, const IID& events);
+    // `key` is the object's key (BridgeCache::KeyOf): the link may outlive the object, which
+    // the record does not hold.
+    void Linked(const std::shared_ptr<AutomationObject>& object, const void* key,
+                const IID& events);
+    void Unlinked(const void* key, const IID& events);
 
     // How many sinks are connected to `object`'s `events`.
     std::size_t Sinks(const AutomationObject& object, const IID& events) const;
     // How many objects have a sink connected to their `events`.
     std::size_t Objects(const IID& events) const;
+    // The objects still alive that have a sink connected to their `events`, windows the host
+    // has closed among them.
+    std::vector<std::shared_ptr<AutomationObject>> LiveObjects(const IID& events) const;
 
   private:
     struct Key {
@@ -32,7 +39,11 @@ class EventLinks {
         IID Events;
         bool operator<(const Key& other) const;
     };
-    std::map<Key, std::size_t> links_;
+    struct Link {
+        std::size_t Sinks = 0;
+        std::weak_ptr<AutomationObject> Object;
+    };
+    std::map<Key, Link> links_;
 };
 
 }  // namespace pwk::bridge

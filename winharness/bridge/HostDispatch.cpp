@@ -27,7 +27,7 @@ win::ConnectionPoint<win::ProgramLifetime>::Binder Binder(std::weak_ptr<Automati
         }
         auto link = std::make_shared<Connection>(bind(*live, sink));
         const void* key = BridgeCache::KeyOf(*live);
-        EventLinks::Instance().Linked(key, iid);
+        EventLinks::Instance().Linked(live, key, iid);
         return Connection([link, key, iid] {
             link->Disconnect();
             EventLinks::Instance().Unlinked(key, iid);

@@ -9,6 +9,11 @@ MemberTable& MemberTable::Add(const std::string& name, Reader read, Writer write
     return *this;
 }
 
+MemberTable& MemberTable::AddValue(Reader read) {
+    members_[DISPID_VALUE] = Member{std::move(read), {}};
+    return *this;
+}
+
 const MemberTable::Member* MemberTable::Find(DISPID id) const {
     const auto found = members_.find(id);
     return found == members_.end() ? nullptr : &found->second;

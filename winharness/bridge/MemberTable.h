@@ -29,6 +29,8 @@ class MemberTable {
     };
 
     MemberTable& Add(const std::string& name, Reader read, Writer write = {});
+    // The object's default value (DISPID_VALUE), read only.
+    MemberTable& AddValue(Reader read);
     // The member under that number; null when the kind has none.
     const Member* Find(DISPID id) const;
     // The number of `name` when the kind has such a member.

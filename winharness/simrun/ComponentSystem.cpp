@@ -7,7 +7,9 @@
 #include <cstring>
 #include <filesystem>
 
+#include "src/platform/FileUtility.h"
 #include "win/combase/WideText.h"
+#include "win/platform/TestSwitches.h"
 #include "win/platform/WinFiles.h"
 #include "winharness/simrun/ComponentRegistry.h"
 #include "winharness/simrun/ImportTable.h"
@@ -62,11 +64,17 @@ void WINAPI SystemTime(LPFILETIME time) {
     time->dwHighDateTime = static_cast<DWORD>(ticks >> 32);
 }
 
-// The runtime looks the precise clock up by name: it gets the scenario's clock too.
+// The runtime looks the precise clock up by name: it gets the scenario's clock too. The file
+// utility looks up the system's Open dialog, which a machine without the utility lacks.
 FARPROC WINAPI FindProcedure(HMODULE module, LPCSTR name) {
     const bool byName = (reinterpret_cast<ULONG_PTR>(name) >> 16) != 0;
     if (byName && std::strcmp(name, "GetSystemTimePreciseAsFileTime") == 0) {
         return reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&SystemTime));
+    }
+    if (byName && std::strcmp(name, "GetOpenFileNameW") == 0 &&
+        !machine->Installed(FileUtilityProgID)) {
+        SetLastError(ERROR_PROC_NOT_FOUND);
+        return nullptr;
     }
     return GetProcAddress(module, name);
 }
@@ -177,6 +185,30 @@ BOOL WINAPI OpenHelp(HWND, LPCWSTR file, UINT command, ULONG_PTR data) {
     return TRUE;
 }
 
+// The test switches of the component's error library are the machine's; any other variable
+// is the process's.
+DWORD WINAPI Environment(LPCWSTR name, LPWSTR buffer, DWORD size) {
+    std::optional<bool> on;
+    if (name != nullptr && wcscmp(name, win::kDebugModeVariable) == 0) {
+        on = machine->DebugMode();
+    } else if (name != nullptr && wcscmp(name, win::kUnattendedVariable) == 0) {
+        on = machine->Unattended();
+    }
+    if (!on) {
+        return GetEnvironmentVariableW(name, buffer, size);
+    }
+    if (!*on) {
+        SetLastError(ERROR_ENVVAR_NOT_FOUND);
+        return 0;
+    }
+    if (size < 2) {
+        return 2;
+    }
+    buffer[0] = L'1';
+    buffer[1] = L'\0';
+    return 1;
+}
+
 void MakeFolder(const std::string& folder) {
     if (!folder.empty()) {
         std::error_code ignored;
@@ -210,6 +242,7 @@ void ComponentSystem::Begin(const std::wstring& library, scenario::ScenarioMachi
     imports.Replace("DeleteFileW", reinterpret_cast<const void*>(&DeleteOne));
     imports.Replace("CreateProcessW", reinterpret_cast<const void*>(&StartProgram));
     imports.Replace("WinHelpW", reinterpret_cast<const void*>(&OpenHelp));
+    imports.Replace("GetEnvironmentVariableW", reinterpret_cast<const void*>(&Environment));
     AnswerRegistryCalls(imports, answering);
 }
 

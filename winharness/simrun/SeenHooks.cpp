@@ -1,5 +1,6 @@
 #include "winharness/simrun/SeenHooks.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "sim/SimApplication.h"
@@ -52,6 +53,21 @@ void Collect(const List& windows, bool explorers, const IID& events,
     }
 }
 
+// Windows the host has closed while the add-in stays connected to them, after the open ones:
+// a watch left on a closed window is still the add-in's watch.
+void CollectClosed(bool explorers, const IID& events, const bridge::EventLinks& links,
+                   std::vector<Window>& found) {
+    const std::size_t open = found.size();
+    for (const auto& object : links.LiveObjects(events)) {
+        const auto* state = dynamic_cast<const sim::SimWindowState*>(object.get());
+        const auto listed = [&](const Window& window) { return window.State == state; };
+        if (state != nullptr && std::none_of(found.begin(), found.begin() + open, listed)) {
+            found.push_back({state, explorers, links.Sinks(*object, events),
+                             HasListenedButtons(*state, links)});
+        }
+    }
+}
+
 }  // namespace
 
 scenario::ExternalAddIn::Hooks SeenHooks(sim::SimHost& host) {
@@ -64,7 +80,9 @@ scenario::ExternalAddIn::Hooks SeenHooks(sim::SimHost& host) {
     const auto app = scenario::Lookup::App(host);
     std::vector<Window> windows;
     Collect(app->ExplorerList(), true, win::EventIds::Explorer, links, windows);
+    CollectClosed(true, win::EventIds::Explorer, links, windows);
     Collect(app->InspectorList(), false, win::EventIds::Inspector, links, windows);
+    CollectClosed(false, win::EventIds::Inspector, links, windows);
 
     const Window* watched = nullptr;
     for (const Window& window : windows) {
@@ -81,18 +99,18 @@ scenario::ExternalAddIn::Hooks SeenHooks(sim::SimHost& host) {
         }
         watched = watchOnly;
     }
-    // Windows the host has closed count too while the add-in stays connected to them.
-    std::size_t openExplorers = 0;
+    // A link whose window is gone counts as a hook too.
+    std::size_t explorers = 0;
     for (const Window& window : windows) {
-        openExplorers += window.Explorer ? 1 : 0;
+        explorers += window.Explorer ? 1 : 0;
         if (&window != watchOnly) {
             ++(window.Explorer ? hooks.Explorers : hooks.Inspectors);
         }
     }
     hooks.Explorers +=
-        static_cast<std::int64_t>(links.Objects(win::EventIds::Explorer) - openExplorers);
+        static_cast<std::int64_t>(links.Objects(win::EventIds::Explorer) - explorers);
     hooks.Inspectors += static_cast<std::int64_t>(links.Objects(win::EventIds::Inspector) -
-                                                  (windows.size() - openExplorers));
+                                                  (windows.size() - explorers));
     hooks.Watched = watched != nullptr ? watched->State : nullptr;
     return hooks;
 }

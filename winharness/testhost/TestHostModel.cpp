@@ -82,6 +82,7 @@ TestHostModel::TestHostModel(const std::string& name, const std::string& version
             }
             call.Return(Object((*list)[static_cast<std::size_t>(index - 1)]));
         });
+    mapi->Value("Type", "MAPI").Default("Type");
     mapi->Member("GetDefaultFolder",
                  [this](win::DispatchCall& call) {
                      const auto found = defaults_.find(call.Arg(0).ToInt32());
@@ -136,7 +137,8 @@ ComPtr<win::DispatchObject> TestHostModel::MakeFolder(const std::string& name,
         .Value("StoreID", "STORE-1")
         .Value("DefaultItemType", itemType)
         .Object("Parent", parent)
-        .Object("Items", items);
+        .Object("Items", items)
+        .Default("Name");
     items->Value("Count", 0)
         .Member("Item",
                 [](win::DispatchCall&) {

@@ -31,6 +31,12 @@ setup)
         wineserver -p
         touch "$WINEPREFIX/.pwk-ready"
     fi
+    # The scenario's machine has every drive letter (the core's platform maps each one to a
+    # folder of its own): so does the prefix, D: to Y: each a folder beside drive_c.
+    for letter in d e f g h i j k l m n o p q r s t u v w x y; do
+        mkdir -p "$WINEPREFIX/drive_$letter"
+        ln -sfn "../drive_$letter" "$WINEPREFIX/dosdevices/$letter:"
+    done
     # Starts the prefix's services here, where their output goes to the log; started by the
     # first test instead, they would hold ctest's pipe open.
     wineboot

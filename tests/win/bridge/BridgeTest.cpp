@@ -16,6 +16,7 @@
 #include "sim/SimOptionsPage.h"
 #include "src/app/OptionsPageComponent.h"
 #include "src/component/ApplicationInfo.h"
+#include "src/host/AddressEntry.h"
 #include "src/host/Application.h"
 #include "src/host/ContactItem.h"
 #include "src/host/Explorers.h"
@@ -25,6 +26,8 @@
 #include "src/host/MapiSession.h"
 #include "src/host/NameSpace.h"
 #include "src/host/PropertyPages.h"
+#include "src/host/Recipient.h"
+#include "src/host/Recipients.h"
 #include "tests/win/support/Check.h"
 #include "tests/win/support/CommandLine.h"
 #include "win/combase/WideText.h"
@@ -122,6 +125,32 @@ TEST_CASE("a host object is one COM object while its bridge lives, and is let go
         CHECK(!host->HeldObjects().empty());
     }
     CHECK_EQ(HostDispatch::Live(), std::size_t{0});
+    CHECK(NothingHeld(*host));
+}
+
+TEST_CASE("an object's text value is its default value, read from the host through the bridge") {
+    const Apartment com;
+    auto host = MakeHost();
+    {
+        const auto app = ClientView(*host);
+        const auto inbox = app->GetNamespace("MAPI")->GetDefaultFolder(host::DefaultFolder::Inbox);
+        const auto top = As<host::MAPIFolder>(inbox->Parent());
+        CHECK_EQ(top->Text(), std::string("Mailbox - Pat Jones"));
+        CHECK_EQ(Ref<host::HostObject>(top->Parent())->Text(), std::string("MAPI"));
+        const auto mail = As<host::MailItem>(inbox->GetItems()->Item(1));
+        const auto entry = mail->GetRecipients()->Item(1)->GetAddressEntry();
+        CHECK_EQ(entry->Text(), std::string("Pat Jones"));
+        // The default value is read only, and its failure is the host's.
+        const ComPtr<IDispatch> bridge = HostDispatch::Of(host->Application().Shared());
+        pwk::win::Variant value(std::string("x"));
+        DISPID named = DISPID_PROPERTYPUT;
+        DISPPARAMS put{value.Get(), &named, 1, 1};
+        CHECK_EQ(bridge->Invoke(DISPID_VALUE, IID_NULL, 0, DISPATCH_PROPERTYPUT, &put, nullptr,
+                                nullptr, nullptr),
+                 DISP_E_MEMBERNOTFOUND);
+        host->Faults().FailMember("AddressEntry.Name", -2147467259, 1);
+        CHECK_EQ(FailureOf([&] { (void)entry->Text(); }).Number, -2147467259);
+    }
     CHECK(NothingHeld(*host));
 }
 

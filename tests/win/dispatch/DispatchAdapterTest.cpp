@@ -59,8 +59,8 @@ struct Host {
             .Value("Selection", Variant(static_cast<IDispatch*>(selection.Get())))
             .Member("CommandBars", [](DispatchCall& call) { call.Return(Variant()); })
             .Events(EventIds::Explorer);
-        folder->Value("Class", 2).Value("Name", "Inbox").Object("Parent", mapi);
-        mapi->Value("Class", 1);
+        folder->Value("Class", 2).Value("Name", "Inbox").Object("Parent", mapi).Default("Name");
+        mapi->Value("Class", 1).Value("Type", "MAPI").Default("Type");
         selection->Value("Count", 2).Member("Item", [this](DispatchCall& call) {
             DispatchObject* item = call.Arg(0).ToInt32() == 1 ? mail.Get() : contact.Get();
             call.Return(Variant(static_cast<IDispatch*>(item)));
@@ -121,6 +121,9 @@ TEST_CASE("values convert at the boundary, items are told apart by class") {
     auto folder = explorer->CurrentFolder();
     CHECK(folder->Name() == "Inbox");
     CHECK(pwk::Ref<host::HostObject>(folder->Parent())->Text() == "MAPI");
+    // A text value is the host's default member; an object without one cannot be a text.
+    CHECK(folder->Text() == "Inbox");
+    CHECK_FAILS(mail->Text(), 438);  // the object does not support the member
 }
 
 TEST_CASE("the application's type is read from its class") {
