@@ -85,33 +85,20 @@ TEST_F(CErrorClientTest, DiagnosticsForWindows2000BeforeInit) {
                                   applicationLines));
 }
 
-TEST_F(CErrorClientTest, DiagnosticsForWindows98SecondEditionUseTheLow16BitsOfTheBuild) {
-    platform.SetVersionInfo(Os(1, 4, 10, 67766446, " A "));
-    EXPECT_EQ(Diagnostics(), Join({"Operating System\r\n", "  Platform       = Windows 98",
-                                   "  Version        = 4.10", "  Build          = 2222 A \r\n"},
-                                  applicationLines));
-}
-
-TEST_F(CErrorClientTest, NtPlatformNames) {
-    const std::vector<std::pair<std::uint32_t, std::string>> cases = {
-        {0, "Windows 2000"}, {1, "Whistler"}, {2, "Windows NT"}};
-    for (const auto& [minor, name] : cases) {
+// Windows 98 Second Edition's build (the low 16 bits, then the service-pack text) is in
+// host-identity.scenario.
+TEST_F(CErrorClientTest, PlatformNamesOfBothFamilies) {
+    const struct {
+        std::uint32_t PlatformId, Major, Minor;
+        std::string Name;
+    } cases[] = {{2, 5, 0, "Windows 2000"}, {2, 5, 1, "Whistler"},     {2, 5, 2, "Windows NT"},
+                 {2, 4, 0, "Windows NT"},   {1, 4, 0, "Windows 95"},   {1, 4, 10, "Windows 98"},
+                 {1, 4, 90, "Windows Me"},  {1, 4, 3, "Unknown Win32"}};
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.Name);
         library->logLines.clear();
-        platform.SetVersionInfo(Os(2, 5, minor, 1, ""));
-        EXPECT_EQ(Diagnostics().at(1), "  Platform       = " + name);
-    }
-    library->logLines.clear();
-    platform.SetVersionInfo(Os(2, 4, 0, 1381, ""));
-    EXPECT_EQ(Diagnostics().at(1), "  Platform       = Windows NT");
-}
-
-TEST_F(CErrorClientTest, Windows9xPlatformNames) {
-    const std::vector<std::pair<std::uint32_t, std::string>> cases = {
-        {0, "Windows 95"}, {10, "Windows 98"}, {90, "Windows Me"}, {3, "Unknown Win32"}};
-    for (const auto& [minor, name] : cases) {
-        library->logLines.clear();
-        platform.SetVersionInfo(Os(1, 4, minor, 1, ""));
-        EXPECT_EQ(Diagnostics().at(1), "  Platform       = " + name);
+        platform.SetVersionInfo(Os(row.PlatformId, row.Major, row.Minor, 1, ""));
+        EXPECT_EQ(Diagnostics().at(1), "  Platform       = " + row.Name);
     }
 }
 

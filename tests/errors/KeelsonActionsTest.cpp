@@ -27,14 +27,40 @@ class KeelsonActions : public KeelsonFixture {
     bool secondRan = false;
 };
 
-TEST_F(KeelsonActions, UnansweredDialogAbortsTheProcedure) {
-    RunHostProcedure();
-    ASSERT_EQ(platform.Dialogs().size(), 1u);
-    EXPECT_EQ(LastDialog().Buttons, (std::vector<std::string>{"Abort", "Ignore", "End"}));
-    EXPECT_EQ(LastDialog().Title, "Parleywick");
-    EXPECT_EQ(LastDialog().Icon, MsgBoxStyle::Critical);
-    EXPECT_FALSE(secondRan);
-    EXPECT_EQ(client->Count("EndApplication"), 0);
+// Each button of the dialog: unanswered it aborts the procedure, Ignore goes on with the next
+// statement, End ends the application through the client, Retry (debug mode only) runs the
+// failed statement again.
+TEST_F(KeelsonActions, EachAnswerOfTheDialogActsOnTheProcedure) {
+    const std::vector<std::string> buttons = {"Abort", "Ignore", "End"};
+    const std::vector<std::string> debugButtons = {"Abort", "Retry", "Ignore", "End"};
+    const struct {
+        std::string Answer;
+        bool Debug;
+        int Attempts;
+        bool SecondRan;
+        int Ended;
+    } cases[] = {{"", false, 1, false, 0},
+                 {"Ignore", false, 1, true, 0},
+                 {"Retry", true, 2, true, 0},
+                 {"End", false, 1, false, 1}};  // last: the application has ended
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.Answer);
+        const int endedBefore = client->Count("EndApplication");
+        attempts = 0;
+        secondRan = false;
+        keelson->SetDebugMode(row.Debug);
+        if (!row.Answer.empty()) {
+            platform.QueueDialogAnswer(row.Answer);
+        }
+        RunHostProcedure();
+        EXPECT_EQ(LastDialog().Buttons, row.Debug ? debugButtons : buttons);
+        EXPECT_EQ(LastDialog().Title, "Parleywick");
+        EXPECT_EQ(LastDialog().Icon, MsgBoxStyle::Critical);
+        EXPECT_EQ(attempts, row.Attempts);
+        EXPECT_EQ(secondRan, row.SecondRan);
+        EXPECT_EQ(client->Count("EndApplication") - endedBefore, row.Ended);
+    }
+    EXPECT_NE(LogContents().find("  Action: 3 (end application)"), std::string::npos);
 }
 
 TEST_F(KeelsonActions, DialogShowsTheClientsWordingAndTheStep) {
@@ -47,30 +73,6 @@ TEST_F(KeelsonActions, DialogShowsTheClientsWordingAndTheStep) {
     EXPECT_NE(text.find("While: Hooking the explorer"), std::string::npos);
     EXPECT_NE(text.find("Client suggestion"), std::string::npos);
     EXPECT_NE(text.find("Client notes"), std::string::npos);
-}
-
-TEST_F(KeelsonActions, IgnoreContinuesWithTheNextStatement) {
-    platform.QueueDialogAnswer("Ignore");
-    RunHostProcedure();
-    EXPECT_EQ(attempts, 1);
-    EXPECT_TRUE(secondRan);
-}
-
-TEST_F(KeelsonActions, EndCallsTheClientsEndApplicationAndLeaves) {
-    platform.QueueDialogAnswer("End");
-    RunHostProcedure();
-    EXPECT_FALSE(secondRan);
-    EXPECT_EQ(client->Count("EndApplication"), 1);
-    EXPECT_NE(LogContents().find("  Action: 3 (end application)"), std::string::npos);
-}
-
-TEST_F(KeelsonActions, RetryIsOfferedInDebugModeOnlyAndRetriesTheStatement) {
-    keelson->SetDebugMode(true);
-    platform.QueueDialogAnswer("Retry");
-    RunHostProcedure();
-    EXPECT_EQ(LastDialog().Buttons, (std::vector<std::string>{"Abort", "Retry", "Ignore", "End"}));
-    EXPECT_EQ(attempts, 2);
-    EXPECT_TRUE(secondRan);
 }
 
 TEST_F(KeelsonActions, UnattendedShowsNothingAndLeaves) {

@@ -1,5 +1,8 @@
 // The button set and its buttons on the simulated host's windows, driven by a recording
-// application object: placement, tags, states, tooltips, clicks and removal.
+// application object: placement, tags, states, clicks and removal. The tooltips naming the
+// contact, the e-mail button without the host's command and an explorer hooked again once its
+// bar exists are in explorer-buttons, inspector-buttons, contact-actions and
+// explorer-retry.scenario.
 #include <gtest/gtest.h>
 
 #include "sim/SimCommandBar.h"
@@ -160,20 +163,6 @@ TEST_F(ButtonSetTest, InspectorGetsActionsMenuItemsOnTopAndToolbarButtonsLast) {
     EXPECT_EQ(Ours(Menu(*menuOnly)).size(), 5u);
 }
 
-TEST_F(ButtonSetTest, ExplorerWithoutStandardBarIsHookedAgainOnceTheBarExists) {
-    const auto defaults = host.ExplorerLayout();
-    std::erase_if(host.ExplorerLayout().Bars,
-                  [](const sim::BarSpec& b) { return b.Name == "Standard"; });
-    const auto explorer = host.OpenExplorer(sim::test::PublicContacts);
-    const auto set = Hook(explorer);
-    EXPECT_TRUE(set->Buttons.empty());
-    EXPECT_TRUE(set->RetryHook);
-
-    explorer->Bars().AddBar(defaults.Bars[1], explorer);
-    set->HookWindow(explorer, owner, owner->progId);
-    EXPECT_EQ(Ours(Bar(*explorer, "Standard")).size(), 6u);
-}
-
 TEST_F(ButtonSetTest, ControlLeftWithTheBareTagIsAdoptedUnchanged) {
     sim::ControlSpec leftOver;
     leftOver.Caption = "Old Phone";
@@ -218,18 +207,6 @@ TEST_F(ButtonSetTest, ModeChoosesTheButtonsVisibleShowsAndModeNeverShows) {
     set->SetEnabled(false);
     for (const auto& c : Controls(bar)) {
         EXPECT_EQ(c.Enabled, c.OnAction.empty()) << c.Caption;
-    }
-}
-
-TEST_F(ButtonSetTest, ToPersonNamesTheContactAndAnEmptyNameRestoresTheCaptions) {
-    const auto inspector = host.OpenItem(aiko->AsItem());
-    const auto set = Hook(inspector);
-    set->ToPerson("Aiko Tanaka");
-    EXPECT_EQ(Controls(Menu(*inspector))[3].Tooltip, "New Note for Contact to Aiko Tanaka");
-    EXPECT_EQ(set->Buttons.back()->CommandBarButton()->TooltipText(), "Appointment to Aiko Tanaka");
-    set->ToPerson("");
-    for (const auto& button : set->Buttons) {
-        EXPECT_EQ(button->CommandBarButton()->TooltipText(), button->CommandBarButton()->Caption());
     }
 }
 
@@ -305,17 +282,6 @@ TEST_F(ButtonSetTest, ClickHandsTheOneSelectedContactOrMailToItsAction) {
     ClickOn(*inbox, "Log");
     ClickOn(*inbox, "Phone Call");
     EXPECT_EQ(owner->calls, Texts{"LogIncoming Invoice 42"});
-}
-
-TEST_F(ButtonSetTest, WithoutTheHostCommandTheEmailButtonCallsNewEmail) {
-    for (auto& bar : host.InspectorLayout().Bars) {
-        std::erase_if(bar.Controls, [](const sim::ControlSpec& c) { return c.Id == 1978; });
-    }
-    const auto inspector = host.OpenItem(aiko->AsItem());
-    const auto set = Hook(inspector);
-    ClickOn(*inspector, "Email");
-    ClickOn(*inspector, "New Note for Contact");
-    EXPECT_EQ(owner->calls, (Texts{"NewEmail Aiko Tanaka", "NewJournalEntry Aiko Tanaka"}));
 }
 
 TEST_F(ButtonSetTest, WindowsOtherThanExplorersAndInspectorsAreRefused) {

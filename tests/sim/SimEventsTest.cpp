@@ -62,37 +62,34 @@ class SimEventsTest : public ::testing::Test {
     Log log;
 };
 
-TEST_F(SimEventsTest, SendRaisesItemSendThenClosesTheWindowThenAddsToSentItems) {
-    auto mail = host.ComposeMail("Quote");
-    host.AddRecipient(mail->AsItem(), "wile@acme.example");
-    AppSink app(log);
-    InspectorSink window(log);
-    ItemsSink sent(log, "Sent Items");
-    auto c1 = host.Application()->Advise(app);
-    auto c2 = host.InspectorOf(mail->AsItem())->Advise(window);
-    auto c3 = host.Folder("Mailbox - Pat Jones/Sent Items")->GetItems()->Advise(sent);
+// A send raises ItemSend, then closes the window, then adds to Sent Items; a cancel in ItemSend
+// keeps the mail open and unsent.
+TEST_F(SimEventsTest, SendRaisesItemSendThenClosesTheWindowThenAddsToSentItemsUnlessCancelled) {
+    for (const bool cancel : {false, true}) {
+        SCOPED_TRACE(cancel ? "cancelled" : "sent");
+        log.clear();
+        auto mail = host.ComposeMail("Quote");
+        host.AddRecipient(mail->AsItem(), "wile@acme.example");
+        AppSink app(log);
+        app.cancel = cancel;
+        InspectorSink window(log);
+        ItemsSink sent(log, "Sent Items");
+        auto c1 = host.Application()->Advise(app);
+        auto c2 = host.InspectorOf(mail->AsItem())->Advise(window);
+        auto c3 = host.Folder("Mailbox - Pat Jones/Sent Items")->GetItems()->Advise(sent);
 
-    EXPECT_TRUE(host.Send(mail->AsItem()));
+        EXPECT_EQ(host.Send(mail->AsItem()), !cancel);
 
-    EXPECT_EQ(log, (Log{"ItemSend Quote", "Inspector.Close", "Sent Items.ItemAdd Quote"}));
-    EXPECT_EQ(mail->Folder(), host.Folder("Mailbox - Pat Jones/Sent Items"));
-    EXPECT_FALSE(mail->EntryId().empty());
-}
-
-TEST_F(SimEventsTest, CancelledSendKeepsTheMailOpenAndUnsent) {
-    auto mail = host.ComposeMail("Draft");
-    host.AddRecipient(mail->AsItem(), "wile@acme.example");
-    AppSink app(log);
-    app.cancel = true;
-    ItemsSink sent(log, "Sent Items");
-    auto c1 = host.Application()->Advise(app);
-    auto c3 = host.Folder("Mailbox - Pat Jones/Sent Items")->GetItems()->Advise(sent);
-
-    EXPECT_FALSE(host.Send(mail->AsItem()));
-
-    EXPECT_EQ(log, (Log{"ItemSend Draft"}));
-    EXPECT_NE(host.InspectorOf(mail->AsItem()), nullptr);
-    EXPECT_FALSE(mail->Sent());
+        if (cancel) {
+            EXPECT_EQ(log, (Log{"ItemSend Quote"}));
+            EXPECT_NE(host.InspectorOf(mail->AsItem()), nullptr);
+            EXPECT_FALSE(mail->Sent());
+        } else {
+            EXPECT_EQ(log, (Log{"ItemSend Quote", "Inspector.Close", "Sent Items.ItemAdd Quote"}));
+            EXPECT_EQ(mail->Folder(), host.Folder("Mailbox - Pat Jones/Sent Items"));
+            EXPECT_FALSE(mail->EntryId().empty());
+        }
+    }
 }
 
 TEST_F(SimEventsTest, ItemAddWaitsUntilTheHostIsIdleAndSkipsItemsThatLeftTheFolder) {
@@ -129,31 +126,9 @@ TEST_F(SimEventsTest, SwitchingFolderRaisesFolderSwitchThenSelectionChange) {
     EXPECT_EQ(explorer->GetSelection()->Count(), 0);
 }
 
-TEST_F(SimEventsTest, HandlerThatDisconnectsItselfStillLetsTheOthersHearTheEvent) {
-    struct Sink : host::ExplorerEvents {
-        Log* log;
-        std::string name;
-        Connection* own = nullptr;
-        Connection* other = nullptr;
-        Sink(Log& l, std::string n) : log(&l), name(std::move(n)) {}
-        void SelectionChange() override {
-            log->push_back(name);
-            if (own) {
-                own->Disconnect();
-            }
-        }
-    } first(log, "first"), second(log, "second");
-    Connection c1 = explorer->Advise(first);
-    Connection c2 = explorer->Advise(second);
-    first.own = &c1;
-
-    host.Select(explorer, {});
-    host.Select(explorer, {});
-
-    EXPECT_EQ(log, (Log{"first", "second", "second"}));
-}
-
-TEST_F(SimEventsTest, HandlerThatDisconnectsALaterSinkStopsItsDelivery) {
+// A handler that disconnects a sink during an event: itself, and the others still hear it; a
+// later sink, and its delivery stops at once.
+TEST_F(SimEventsTest, HandlerThatDisconnectsASinkStopsOnlyThatSinksDelivery) {
     struct Sink : host::ExplorerEvents {
         Log* log;
         std::string name;
@@ -165,14 +140,20 @@ TEST_F(SimEventsTest, HandlerThatDisconnectsALaterSinkStopsItsDelivery) {
                 victim->Disconnect();
             }
         }
-    } first(log, "first"), second(log, "second");
-    Connection c1 = explorer->Advise(first);
-    Connection c2 = explorer->Advise(second);
-    first.victim = &c2;
+    };
+    for (const bool itself : {true, false}) {
+        SCOPED_TRACE(itself ? "itself" : "the later sink");
+        log.clear();
+        Sink first(log, "first"), second(log, "second");
+        Connection c1 = explorer->Advise(first);
+        Connection c2 = explorer->Advise(second);
+        first.victim = itself ? &c1 : &c2;
 
-    host.Select(explorer, {});
+        host.Select(explorer, {});
+        host.Select(explorer, {});
 
-    EXPECT_EQ(log, (Log{"first"}));
+        EXPECT_EQ(log, itself ? (Log{"first", "second", "second"}) : (Log{"first", "first"}));
+    }
 }
 
 TEST_F(SimEventsTest, NewWindowsAreAnnouncedAlreadyCounted) {

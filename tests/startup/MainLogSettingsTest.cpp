@@ -66,14 +66,5 @@ TEST_F(MainLogSettings, NoSettingsStoreAndAFailingFileUtilityStillStart) {
     EXPECT_EQ(alone.Errors().LogFilename(), "PWK");
 }
 
-TEST_F(MainLogSettings, ViewLogPathHasOneBackslashWhenTheStoredFolderHasNone) {
-    store.SaveSetting("Parleywick", "Logging", "LogPath", "D:\\Logs");
-    MStartup::Main(component);
-    std::int16_t index = 1;
-    component.ErrorClient()->CustomClick(index);
-    ASSERT_EQ(platform.ShellCalls().size(), 1u);
-    EXPECT_EQ(platform.ShellCalls()[0].CommandLine, "Notepad.exe D:\\Logs\\PWK");
-}
-
 }  // namespace
 }  // namespace pwk::test

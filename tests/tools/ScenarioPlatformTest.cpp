@@ -31,16 +31,6 @@ TEST_F(ScenarioPlatformTest, WithoutAnAnswerTheDefaultButtonIsTaken) {
     EXPECT_NE(out.str().find("  -> No (default button)"), std::string::npos) << out.str();
 }
 
-TEST_F(ScenarioPlatformTest, AnswersAreTakenInOrderOneBoxAfterTheOther) {
-    platform.QueueScenarioAnswer("Yes", 3);
-    platform.QueueScenarioAnswer("OK", 4);
-    EXPECT_EQ(Ask(YesNo | DefaultButton2), MsgBoxResult::Yes);
-    EXPECT_EQ(Ask(OkOnly), MsgBoxResult::OK);
-    EXPECT_EQ(platform.UnusedAnswers(), 0u);
-    EXPECT_FALSE(platform.TakeProblem());
-    EXPECT_NE(out.str().find("  -> Yes\n"), std::string::npos) << out.str();
-}
-
 TEST_F(ScenarioPlatformTest, HelpIsPressedThenTheBoxIsAnsweredAgain) {
     platform.QueueScenarioAnswer("Help", 2);
     EXPECT_EQ(Ask(OkOnly | Information | MsgBoxHelpButton, "Welcome"), MsgBoxResult::OK);

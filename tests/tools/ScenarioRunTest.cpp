@@ -45,44 +45,40 @@ constexpr const char* kSettled =
     "setting Version Minor 1\n"
     "setting Version Revision 158\n";
 
-TEST(ScenarioErrors, AMalformedLineStopsTheRunBeforeAnythingRuns) {
-    const Outcome outcome = RunText("mailbox demo\nstart\nexpect hooks x 0\nquit\n");
-    EXPECT_EQ(outcome.Status, ExitStatus::Error);
-    EXPECT_TRUE(outcome.Says("error: line 3: expect hooks: EXPLORERS must be a whole number"))
-        << outcome.Transcript;
-    EXPECT_FALSE(outcome.Says("starts")) << outcome.Transcript;
-}
-
-TEST(ScenarioErrors, AnUnknownFolderEndsTheRunWithItsLine) {
-    const Outcome outcome =
-        RunText(std::string(kSettled) + "start\nexplorer \"Acme Public/Nowhere\"\nquit\n");
-    EXPECT_EQ(outcome.Status, ExitStatus::Error);
-    EXPECT_TRUE(outcome.Says("error: line 7: There is no folder \"Acme Public/Nowhere\"."))
-        << outcome.Transcript;
-    EXPECT_FALSE(outcome.Says("8> quit")) << outcome.Transcript;
-}
-
-TEST(ScenarioErrors, AnUnknownItemOrControlEndsTheRunWithItsLine) {
-    const Outcome item =
-        RunText(std::string(kSettled) +
-                "start\nopen \"Nobody Known\" in=\"Acme Public/Customers/Contacts\"\n");
-    EXPECT_EQ(item.Status, ExitStatus::Error);
-    EXPECT_TRUE(
-        item.Says("error: line 7: there is no item \"Nobody Known\" in "
-                  "\"Acme Public/Customers/Contacts\""))
-        << item.Transcript;
-
-    const Outcome position =
-        RunText(std::string(kSettled) + "start\nopen 9 in=\"Mailbox - Pat Jones/Inbox\"\n");
-    EXPECT_TRUE(
-        position.Says("error: line 7: \"Mailbox - Pat Jones/Inbox\" holds 3 items; there "
-                      "is no item 9"))
-        << position.Transcript;
-
-    const Outcome control = RunText(std::string(kSettled) + "start\nclick \"Send Fax\"\n");
-    EXPECT_EQ(control.Status, ExitStatus::Error);
-    EXPECT_TRUE(control.Says("error: line 7: explorer #1 has no control \"Send Fax\""))
-        << control.Transcript;
+// A line that cannot run ends the run with its line number, and nothing after it runs.
+TEST(ScenarioErrors, ABadLineEndsTheRunWithItsNumberAndNothingAfterItRuns) {
+    const std::string settled = kSettled;
+    const struct {
+        std::string Text, Says, NeverRuns;
+    } cases[] = {
+        // Malformed: found before anything runs.
+        {"mailbox demo\nstart\nexpect hooks x 0\nquit\n",
+         "error: line 3: expect hooks: EXPLORERS must be a whole number", "starts"},
+        {settled + "start\nexplorer \"Acme Public/Nowhere\"\nquit\n",
+         "error: line 7: There is no folder \"Acme Public/Nowhere\".", "8> quit"},
+        {settled + "start\nopen \"Nobody Known\" in=\"Acme Public/Customers/Contacts\"\nquit\n",
+         "error: line 7: there is no item \"Nobody Known\" in \"Acme Public/Customers/Contacts\"",
+         "8> quit"},
+        {settled + "start\nopen 9 in=\"Mailbox - Pat Jones/Inbox\"\nquit\n",
+         "error: line 7: \"Mailbox - Pat Jones/Inbox\" holds 3 items; there is no item 9",
+         "8> quit"},
+        {settled + "start\nclick \"Send Fax\"\nquit\n",
+         "error: line 7: explorer #1 has no control \"Send Fax\"", "8> quit"},
+        // The first box of a first start is the welcome box: OK and Help only.
+        {"mailbox demo\nanswer Yes\nstart\nexpect hooks 1 0\n",
+         "error: line 2: the answer Yes met the box \"Welcome\", which has no such button ([OK] "
+         "Help)",
+         "4> expect"},
+        {settled + "start\nexpect item \"Mailbox - Pat Jones/Inbox\" 1 Colour=red\nquit\n",
+         "error: line 7: MailItem \"Order 4471 delivered\" has no field Colour", "8> quit"},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.Text);
+        const Outcome outcome = RunText(row.Text);
+        EXPECT_EQ(outcome.Status, ExitStatus::Error);
+        EXPECT_TRUE(outcome.Says(row.Says)) << outcome.Transcript;
+        EXPECT_FALSE(outcome.Says(row.NeverRuns)) << outcome.Transcript;
+    }
 }
 
 TEST(ScenarioErrors, ABadMailboxFileIsReportedWhereItIsNamed) {
@@ -113,25 +109,6 @@ TEST(ScenarioErrors, ABadMailboxOptionIsReportedBeforeTheFirstLine) {
     EXPECT_TRUE(
         outcome.Says("error: --mailbox: the mailbox file \"/nonexistent/mailbox.json\" "
                      "does not exist"))
-        << outcome.Transcript;
-}
-
-TEST(ScenarioErrors, AnAnswerThatIsNoButtonOfItsBoxIsReportedAtTheAnswer) {
-    // The first box of a first start is the welcome box: OK and Help only.
-    const Outcome outcome = RunText("mailbox demo\nanswer Yes\nstart\nexpect hooks 1 0\n");
-    EXPECT_EQ(outcome.Status, ExitStatus::Error);
-    EXPECT_TRUE(
-        outcome.Says("error: line 2: the answer Yes met the box \"Welcome\", which has no "
-                     "such button ([OK] Help)"))
-        << outcome.Transcript;
-}
-
-TEST(ScenarioErrors, AFieldAnItemDoesNotHaveIsAnError) {
-    const Outcome outcome = RunText(
-        std::string(kSettled) + "start\nexpect item \"Mailbox - Pat Jones/Inbox\" 1 Colour=red\n");
-    EXPECT_EQ(outcome.Status, ExitStatus::Error);
-    EXPECT_TRUE(
-        outcome.Says("error: line 7: MailItem \"Order 4471 delivered\" has no field Colour"))
         << outcome.Transcript;
 }
 

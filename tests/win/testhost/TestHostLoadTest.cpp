@@ -19,8 +19,8 @@
 #include "tests/win/support/Check.h"
 #include "tests/win/support/CommandLine.h"
 #include "tests/win/support/ComponentCalls.h"
+#include "tests/win/support/ConnectedAddIn.h"
 #include "tests/win/support/HostChecks.h"
-#include "win/com/IDTExtensibility2.h"
 #include "win/combase/Unique.h"
 #include "win/combase/WideText.h"
 #include "win/dispatch/EventIds.h"
@@ -32,19 +32,15 @@ using pwk::testhost::BoxAnswerer;
 using pwk::testhost::TestHostModel;
 using pwk::win::ComPtr;
 using pwk::win::DispatchObject;
-using pwk::win::IDTExtensibility2;
 using pwk::wintest::AllGivenBack;
 using pwk::wintest::CallExport;
 using pwk::wintest::Captions;
-using pwk::wintest::CreateAddIn;
+using pwk::wintest::ConnectedAddIn;
 using pwk::wintest::ReferencesOf;
 using pwk::wintest::StandardBar;
 namespace EventIds = pwk::win::EventIds;
 
 namespace {
-
-constexpr int kStartup = 1;
-constexpr int kHostShutdown = 0;
 
 bool IsEnabled(const std::vector<ComPtr<DispatchObject>>& controls, const std::string& caption) {
     for (const auto& control : controls) {
@@ -95,15 +91,8 @@ TEST_CASE("a host that passes the version test is connected, answered and given 
     const std::vector<ULONG> before = ReferencesOf(host);
     BoxAnswerer boxes;
     {
-        ComPtr<IDTExtensibility2> addIn = CreateAddIn();
-        CHECK(static_cast<bool>(addIn));
-        if (!addIn) {
-            return;
-        }
-        SAFEARRAY* custom = nullptr;
-        CHECK(addIn->OnConnection(&host.Application(), kStartup, &host.AddInInstance(), &custom) ==
-              S_OK);
-        CHECK(addIn->OnStartupComplete(&custom) == S_OK);
+        ConnectedAddIn addIn(host);
+        CHECK(addIn.Connected());
         // Connected: the application's and the window collections' events are advised, the
         // welcome box of a first start was shown and answered.
         CHECK(host.Application().Connected(EventIds::Application) == 1);
@@ -129,8 +118,7 @@ TEST_CASE("a host that passes the version test is connected, answered and given 
               S_OK);
         CHECK(cancelFlag == VARIANT_FALSE);
 
-        CHECK(addIn->OnBeginShutdown(&custom) == S_OK);
-        CHECK(addIn->OnDisconnection(kHostShutdown, &custom) == S_OK);
+        CHECK(addIn.Disconnect());
         CHECK(host.Application().Connected(EventIds::Application) == 0);
         CHECK(host.Explorer().Connected(EventIds::Explorer) == 0);
     }
@@ -144,15 +132,8 @@ TEST_CASE("the open explorer is hooked, follows what the user does and is left a
     const std::vector<ULONG> before = ReferencesOf(host);
     BoxAnswerer boxes;
     {
-        ComPtr<IDTExtensibility2> addIn = CreateAddIn();
-        CHECK(static_cast<bool>(addIn));
-        if (!addIn) {
-            return;
-        }
-        SAFEARRAY* custom = nullptr;
-        CHECK(addIn->OnConnection(&host.Application(), kStartup, &host.AddInInstance(), &custom) ==
-              S_OK);
-        CHECK(addIn->OnStartupComplete(&custom) == S_OK);
+        ConnectedAddIn addIn(host);
+        CHECK(addIn.Connected());
 
         // Two sinks on the explorer's events: the add-in watches the first window it finds for
         // its closing (the last window closing lets go of the host), and hooks every explorer.
@@ -188,8 +169,7 @@ TEST_CASE("the open explorer is hooked, follows what the user does and is left a
 
         // Disconnected: the explorer's and the buttons' events are unadvised and the buttons
         // are off the bar.
-        CHECK(addIn->OnBeginShutdown(&custom) == S_OK);
-        CHECK(addIn->OnDisconnection(kHostShutdown, &custom) == S_OK);
+        CHECK(addIn.Disconnect());
         CHECK_EQ(host.Explorer().Connected(EventIds::Explorer), std::size_t{0});
         for (const auto& button : buttons) {
             CHECK_EQ(button->Connected(EventIds::CommandBarButton), std::size_t{0});
@@ -207,17 +187,11 @@ TEST_CASE("a refused host gets its two log lines and keeps every reference") {
     const std::vector<ULONG> before = ReferencesOf(host);
     BoxAnswerer boxes;
     {
-        ComPtr<IDTExtensibility2> addIn = CreateAddIn();
-        CHECK(static_cast<bool>(addIn));
-        if (!addIn) {
-            return;
-        }
-        SAFEARRAY* custom = nullptr;
-        CHECK(addIn->OnConnection(&host.Application(), kStartup, &host.AddInInstance(), &custom) ==
-              S_OK);
+        ConnectedAddIn addIn(host, false);
+        CHECK(addIn.Connected());
         CHECK(host.Application().Connected(EventIds::Application) == 0);
         CHECK(host.Explorer().Connected(EventIds::Explorer) == 0);
-        CHECK(addIn->OnDisconnection(kHostShutdown, &custom) == S_OK);
+        CHECK(addIn.Disconnect());
     }
     CHECK(AllGivenBack(host, before));
     CHECK(boxes.Answered().empty());
@@ -245,17 +219,9 @@ TEST_CASE("after an upgrade the log is erased while the add-in writes it, and st
     const std::vector<ULONG> before = ReferencesOf(upgraded);
     BoxAnswerer boxes;
     {
-        ComPtr<IDTExtensibility2> addIn = CreateAddIn();
-        CHECK(static_cast<bool>(addIn));
-        if (!addIn) {
-            return;
-        }
-        SAFEARRAY* custom = nullptr;
-        CHECK(addIn->OnConnection(&upgraded.Application(), kStartup, &upgraded.AddInInstance(),
-                                  &custom) == S_OK);
-        CHECK(addIn->OnStartupComplete(&custom) == S_OK);
-        CHECK(addIn->OnBeginShutdown(&custom) == S_OK);
-        CHECK(addIn->OnDisconnection(kHostShutdown, &custom) == S_OK);
+        ConnectedAddIn addIn(upgraded);
+        CHECK(addIn.Connected());
+        CHECK(addIn.Disconnect());
     }
     CHECK(AllGivenBack(upgraded, before));
     // The question was answered No (no backup), and the deletion worked: nothing else was shown,
@@ -272,15 +238,9 @@ TEST_CASE("after an upgrade the log is erased while the add-in writes it, and st
     // holding nothing of the erased one.
     TestHostModel refused("Outlook", "11.0.5510");
     {
-        ComPtr<IDTExtensibility2> addIn = CreateAddIn();
-        CHECK(static_cast<bool>(addIn));
-        if (!addIn) {
-            return;
-        }
-        SAFEARRAY* custom = nullptr;
-        CHECK(addIn->OnConnection(&refused.Application(), kStartup, &refused.AddInInstance(),
-                                  &custom) == S_OK);
-        CHECK(addIn->OnDisconnection(kHostShutdown, &custom) == S_OK);
+        ConnectedAddIn addIn(refused, false);
+        CHECK(addIn.Connected());
+        CHECK(addIn.Disconnect());
     }
     const std::string log = LogText();
     CHECK(log.find("a line of the version before") == std::string::npos);
