@@ -20,25 +20,24 @@ std::int32_t StartFailure(Keelson& keelson, std::string* description = nullptr) 
     return 0;
 }
 
-TEST(KeelsonStart, OpensLogPathPlusFilenameCreatingFolders) {
-    sim::ScriptedPlatform platform;
-    Keelson keelson(platform);
-    keelson.SetLogPath("C:\\Program Files\\Parleywick");
-    keelson.SetLogFilename("PWK");
-    keelson.Start();
-    EXPECT_EQ(keelson.LogFileNativePath(),
-              platform.NativePath("C:\\Program Files\\Parleywick\\PWK"));
-    EXPECT_TRUE(fs::exists(keelson.LogFileNativePath()));
-}
-
-TEST(KeelsonStart, AddsNoSecondBackslashAndAppendsTheDateInItsFormat) {
-    sim::ScriptedPlatform platform;
-    Keelson keelson(platform);
-    keelson.SetLogPath("C:\\Logs\\");
-    keelson.SetLogFilename("PWK");
-    keelson.SetDateFormat("yyyymmdd");
-    keelson.Start();
-    EXPECT_EQ(keelson.LogFileNativePath(), platform.NativePath("C:\\Logs\\PWK20261205"));
+// The log is the folder plus the file name, with one backslash between them and the date in
+// its format after the name; missing folders are made.
+TEST(KeelsonStart, OpensLogPathPlusFilenameAndDateCreatingFolders) {
+    const struct {
+        std::string Folder, DateFormat, Expected;
+    } cases[] = {{"C:\\Program Files\\Parleywick", "", "C:\\Program Files\\Parleywick\\PWK"},
+                 {"C:\\Logs\\", "yyyymmdd", "C:\\Logs\\PWK20261205"}};
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.Folder);
+        sim::ScriptedPlatform platform;
+        Keelson keelson(platform);
+        keelson.SetLogPath(row.Folder);
+        keelson.SetLogFilename("PWK");
+        keelson.SetDateFormat(row.DateFormat);
+        keelson.Start();
+        EXPECT_EQ(keelson.LogFileNativePath(), platform.NativePath(row.Expected));
+        EXPECT_TRUE(fs::exists(keelson.LogFileNativePath()));
+    }
 }
 
 TEST(KeelsonStart, UnusableFolderIsAClearFailure) {
