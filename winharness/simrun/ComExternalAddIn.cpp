@@ -90,8 +90,10 @@ void ComExternalAddIn::BeginProcess(sim::SimHost& host, const std::set<std::stri
     machine_ = &machine;
     if (firstProcess) {
         // Nor has it written a log yet where this machine has it written.
-        std::error_code ignored;
-        std::filesystem::remove(std::filesystem::path(win::Widen(LogFile())), ignored);
+        for (const std::string& file : {LogFiles().first, LogFiles().second}) {
+            std::error_code ignored;
+            std::filesystem::remove(std::filesystem::path(win::Widen(file)), ignored);
+        }
     }
     system_.Begin(ServerFile(progId_), machine);
     if (absent.count(host::MapiSessionProgID) == 0) {
@@ -140,20 +142,36 @@ scenario::ExternalAddIn::Hooks ComExternalAddIn::SeenHooks(sim::SimHost& host) {
 }
 
 // Where the component writes its log: the folder and name of the "Logging" settings, else its
-// default name in the machine's documents folder, else in its own folder.
+// default name in the machine's documents folder, else in its own folder. A value the component
+// could not read when it started (the scenario's store refusing it) it took as unset, though the
+// store holds it: of the file the settings name and the default one, the one written last is
+// the one the component writes.
 std::string ComExternalAddIn::LogFile() {
-    std::string folder = store_->GetSetting(ProductTitle, "Logging", "LogPath");
-    if (folder.empty() && machine_ != nullptr) {
-        folder = machine_->DocumentsFolder();
-        if (folder.empty()) {
-            folder = machine_->ComponentFolder() + "\\";
+    const auto [named, unnamed] = LogFiles();
+    std::error_code namedError;
+    std::error_code unnamedError;
+    const auto namedTime =
+        std::filesystem::last_write_time(std::filesystem::path(win::Widen(named)), namedError);
+    const auto unnamedTime =
+        std::filesystem::last_write_time(std::filesystem::path(win::Widen(unnamed)), unnamedError);
+    const bool unnamedIsNewer = !unnamedError && (namedError || unnamedTime > namedTime);
+    return unnamedIsNewer ? unnamed : named;
+}
+
+std::pair<std::string, std::string> ComExternalAddIn::LogFiles() {
+    const std::string folder = store_->GetSetting(ProductTitle, "Logging", "LogPath");
+    const std::string name = store_->GetSetting(ProductTitle, "Logging", "LogFilename");
+    std::string defaultFolder;
+    if (machine_ != nullptr) {
+        defaultFolder = machine_->DocumentsFolder();
+        if (defaultFolder.empty()) {
+            defaultFolder = machine_->ComponentFolder() + "\\";
         }
     }
-    std::string name = store_->GetSetting(ProductTitle, "Logging", "LogFilename");
-    if (name.empty()) {
-        name = LoadResString(StringId::DefaultLogFilename);
-    }
-    return LogFilePath(folder, name);
+    const std::string defaultName = LoadResString(StringId::DefaultLogFilename);
+    const std::string named =
+        LogFilePath(folder.empty() ? defaultFolder : folder, name.empty() ? defaultName : name);
+    return {named, LogFilePath(defaultFolder, defaultName)};
 }
 
 std::string ComExternalAddIn::LogText() {

@@ -4,6 +4,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tools/scenario/ExternalAddIn.h"
@@ -45,6 +46,8 @@ class ComExternalAddIn final : public scenario::ExternalAddIn {
 
   private:
     std::string LogFile();
+    // The log file the settings name (or the default for an unset part), and the default one.
+    std::pair<std::string, std::string> LogFiles();
 
     std::string progId_;
     std::shared_ptr<win::RegistrySettingsStore> store_ =
