@@ -1,6 +1,7 @@
 // The simulated host over IDispatch, read through the component's own adapters (win/dispatch):
 // identity and release, failures, events with their by-reference flags (and the record of which
-// objects have sinks), and the components created by ProgID. Usage: test_win_bridge <path of a
+// objects have sinks), and the messaging library created by ProgID. The options page through the
+// component is options-page.scenario's, compared both ways. Usage: test_win_bridge <path of a
 // mailbox file>
 #include <windows.h>
 
@@ -13,9 +14,6 @@
 #include "sim/SimHost.h"
 #include "sim/SimItemState.h"
 #include "sim/SimNameSpace.h"
-#include "sim/SimOptionsPage.h"
-#include "src/app/OptionsPageComponent.h"
-#include "src/component/ApplicationInfo.h"
 #include "src/host/AddressEntry.h"
 #include "src/host/Application.h"
 #include "src/host/ContactItem.h"
@@ -25,7 +23,6 @@
 #include "src/host/MailItem.h"
 #include "src/host/MapiSession.h"
 #include "src/host/NameSpace.h"
-#include "src/host/PropertyPages.h"
 #include "src/host/Recipient.h"
 #include "src/host/Recipients.h"
 #include "tests/win/support/Check.h"
@@ -34,7 +31,6 @@
 #include "win/dispatch/DispatchHost.h"
 #include "win/dispatch/EventIds.h"
 #include "win/dispatch/PlainObject.h"
-#include "win/published/DispatchOptionsPage.h"
 #include "winharness/bridge/ClassRegistration.h"
 #include "winharness/bridge/EventLinks.h"
 #include "winharness/bridge/HostDispatch.h"
@@ -275,53 +271,6 @@ TEST_CASE("the messaging library is created by its ProgID and reads the host's m
     }
     CLSID gone{};
     CHECK(FAILED(CLSIDFromProgID(L"MAPI.Session", &gone)));
-    CHECK(NothingHeld(*host));
-}
-
-// Adds the options page it was given whenever the host builds its options dialog.
-class PageAdder final : public host::ApplicationEvents {
-  public:
-    explicit PageAdder(std::shared_ptr<pwk::AutomationObject> page) : page_(std::move(page)) {}
-    void OptionsPagesAdd(const Ref<host::PropertyPages>& pages) override {
-        pages->Add(page_, "Parleywick");
-    }
-
-  private:
-    std::shared_ptr<pwk::AutomationObject> page_;
-};
-
-TEST_CASE("the options page is created by its ProgID, initialised and added to the dialog") {
-    const Apartment com;
-    auto host = MakeHost();
-    const auto page = std::make_shared<sim::SimOptionsPage>();
-    {
-        const ClassRegistration offered(pwk::OptionsPageProgID, [page] { return page; });
-        const ComPtr<IDispatch> object = CreateByProgID(L"WicklineProps.PWKProps");
-        const std::shared_ptr<pwk::OptionsPageComponent> component =
-            std::make_shared<pwk::win::DispatchOptionsPage>(object);
-        CHECK(static_cast<bool>(component));
-        const auto app = ClientView(*host);
-        if (component) {
-            std::shared_ptr<pwk::ErrorLibrary> errorObject;
-            pwk::ApplicationInfo info;
-            info.Title = "Parleywick";
-            info.Path = "C:\\Program Files\\Parleywick";
-            component->Initialize(app, nullptr, "Parleywick.hlp", errorObject, info);
-        }
-        const auto& given = page->InitializedWith();
-        CHECK(given.has_value());
-        if (given) {
-            CHECK(given->Application.lock() == host->Application().Shared());
-            CHECK_EQ(given->HelpFile, std::string("Parleywick.hlp"));
-            CHECK_EQ(given->Info.Path, std::string("C:\\Program Files\\Parleywick"));
-        }
-        PageAdder adder(component);
-        pwk::Connection connection = app->Advise(adder);
-        const auto pages = host->OpenOptionsDialog();
-        CHECK_EQ(pages.size(), std::size_t{1});
-        CHECK(!pages.empty() && pages.front().Page == page);
-    }
-    CHECK(host->TakeEscapedFailures().empty());
     CHECK(NothingHeld(*host));
 }
 
