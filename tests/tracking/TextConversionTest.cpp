@@ -32,11 +32,6 @@ TEST(TextConversionTest, AnythingElseIsNotABoolean) {
     }
 }
 
-TEST(TextConversionTest, BooleansAreWrittenAsWords) {
-    EXPECT_EQ(BooleanText(true), "True");
-    EXPECT_EQ(BooleanText(false), "False");
-}
-
 TEST(TextConversionTest, IntegersFillTheirWidthExactly) {
     EXPECT_EQ(TextToInteger<std::int16_t>("32767"), 32767);
     EXPECT_EQ(TextToInteger<std::int16_t>("-32768"), -32768);

@@ -125,24 +125,6 @@ TEST_F(TrackedFoldersetsStoreTest, HostileCountReadsOnlyTheStoredPositionsAndSay
                             StartsWith(Warning), StartsWith(Warning)));
 }
 
-TEST_F(TrackedFoldersetsStoreTest, FoldersetsStoredAfterCountAreKeptForRecovery) {
-    StoreTriples({1, 2});
-    store().SaveSetting(App, "Tracked Foldersets", "Count", "-5");
-    sets.ReadFromReg(App, nameSpace);
-    EXPECT_EQ(sets.Count(), 0);
-    EXPECT_EQ(Lookups(), 0);
-    ASSERT_EQ(errors->logLines.size(), 2u);
-    EXPECT_THAT(errors->logLines[1], HasSubstr("folderset 2 (contacts EntryID=C2 StoreID=S)"));
-    const auto record = store().Dump(Recovery);
-    EXPECT_EQ(std::count_if(record.begin(), record.end(),
-                            [](const std::string& line) {
-                                return line.find(
-                                           "|Reason=stored after the last position \"Count\" "
-                                           "names (-5)") != std::string::npos;
-                            }),
-              2);
-}
-
 TEST_F(TrackedFoldersetsStoreTest, SectionDeletedByHandLosesOnlyWhatItHeld) {
     StoreTriples({1, 2});
     store().DeleteSection(App, "Tracked Foldersets\\Emails");
