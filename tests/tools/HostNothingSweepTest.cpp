@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/scenario/ScenarioRun.h"
+#include "tests/tools/ScenarioOutcome.h"
 
 // A real host's automation getters may hand back nothing where an object was asked for. Every
 // getter the add-in calls through a day's use is made to do so, one at a time: the add-in must
@@ -17,11 +17,6 @@ namespace {
 // The day: a tracked folderset, then a second start with explorers, inspectors of a contact,
 // a mail and an appointment, a new mail sent, windows closed and the host quit.
 constexpr const char* kSetUp =
-    "mailbox demo\n"
-    "setting Tracking FirstRun False\n"
-    "setting Version Major 2\n"
-    "setting Version Minor 1\n"
-    "setting Version Revision 158\n"
     "start\n"
     "track \"Acme Public/Customers/Contacts\" \"Acme Public/Customers/Journal\" "
     "\"Acme Public/Customers/E-mails\"\n"
@@ -67,19 +62,8 @@ const std::set<std::string> kNothingIsAnAnswer = {
     "CommandBarControls.Item",
 };
 
-struct Outcome {
-    int Status = -1;
-    std::string Transcript;
-};
-
-Outcome RunDay(const std::string& text) {
-    std::ostringstream out;
-    std::istringstream in(text);
-    Outcome outcome;
-    outcome.Status = ScenarioRun(out, RunOptions{}).RunScenario(in, ".");
-    outcome.Transcript = out.str();
-    return outcome;
-}
+using test::Outcome;
+using test::RunText;
 
 // The members "show calls" marks as handing back an object.
 std::vector<std::string> GettersCalled(const std::string& transcript) {
@@ -98,15 +82,15 @@ std::vector<std::string> GettersCalled(const std::string& transcript) {
 }
 
 TEST(HostNothingSweep, EveryGetterThatHandsBackNothingIsReportedAs91AndNothingIsHeld) {
-    const Outcome clean = RunDay(std::string(kSetUp) + kDay + "show calls\n");
+    const Outcome clean = RunText(std::string(test::kSettled) + kSetUp + kDay + "show calls\n");
     ASSERT_EQ(clean.Status, ExitStatus::Held) << clean.Transcript;
     const std::vector<std::string> getters = GettersCalled(clean.Transcript);
     ASSERT_GE(getters.size(), 8U) << clean.Transcript;
 
     for (const std::string& getter : getters) {
         SCOPED_TRACE(getter);
-        const Outcome outcome =
-            RunDay(std::string(kSetUp) + "nothing " + getter + "\n" + kDay + "show log\n");
+        const Outcome outcome = RunText(std::string(test::kSettled) + kSetUp + "nothing " + getter +
+                                        "\n" + kDay + "show log\n");
         EXPECT_EQ(outcome.Status, ExitStatus::Held) << outcome.Transcript;
         const bool reported = outcome.Transcript.find("ERROR 91 in ") != std::string::npos;
         if (kNothingIsAnAnswer.contains(getter)) {

@@ -6,27 +6,15 @@
 
 #include "src/tracking/SettingsLayout.h"
 #include "tests/support/TempFolder.h"
+#include "tests/tools/ScenarioOutcome.h"
 #include "tools/scenario/ScenarioRun.h"
 
 namespace pwk::scenario {
 namespace {
 
-struct Outcome {
-    int Status = -1;
-    std::string Transcript;
-
-    bool Says(const std::string& text) const { return Transcript.find(text) != std::string::npos; }
-};
-
-Outcome RunText(const std::string& text, RunOptions options = {},
-                const std::filesystem::path& base = std::filesystem::current_path()) {
-    std::ostringstream out;
-    std::istringstream in(text);
-    Outcome outcome;
-    outcome.Status = ScenarioRun(out, std::move(options)).RunScenario(in, base);
-    outcome.Transcript = out.str();
-    return outcome;
-}
+using test::kSettled;
+using test::Outcome;
+using test::RunText;
 
 Outcome RunTyped(const std::string& text) {
     std::ostringstream out;
@@ -36,14 +24,6 @@ Outcome RunTyped(const std::string& text) {
     outcome.Transcript = out.str();
     return outcome;
 }
-
-// Settings that make a start neither a first run nor an upgrade, so it shows no box.
-constexpr const char* kSettled =
-    "mailbox demo\n"
-    "setting Tracking FirstRun False\n"
-    "setting Version Major 2\n"
-    "setting Version Minor 1\n"
-    "setting Version Revision 158\n";
 
 // A line that cannot run ends the run with its line number, and nothing after it runs.
 TEST(ScenarioErrors, ABadLineEndsTheRunWithItsNumberAndNothingAfterItRuns) {
@@ -82,7 +62,7 @@ TEST(ScenarioErrors, ABadLineEndsTheRunWithItsNumberAndNothingAfterItRuns) {
 }
 
 TEST(ScenarioErrors, ABadMailboxFileIsReportedWhereItIsNamed) {
-    test::TempFolder folder;
+    pwk::test::TempFolder folder;
     std::ofstream(folder / "broken.json") << R"({"stores": [{"name": "A", "folders": 3}]})";
     const Outcome outcome = RunText("# broken\nmailbox broken.json\nstart\n", {}, folder.Path());
     EXPECT_EQ(outcome.Status, ExitStatus::Error);
@@ -163,7 +143,7 @@ TEST(ScenarioChecks, ABoxTextMustHoldEveryGivenPart) {
 }
 
 TEST(ScenarioSessions, ASettingsFileCarriesTheSettingsToTheNextRun) {
-    test::TempFolder folder;
+    pwk::test::TempFolder folder;
     const std::string first = "settings settings.db\nmailbox demo\nstart\nexpect box Welcome\n";
     const Outcome one = RunText(first, {}, folder.Path());
     EXPECT_EQ(one.Status, ExitStatus::Held) << one.Transcript;
@@ -177,7 +157,7 @@ TEST(ScenarioSessions, ASettingsFileCarriesTheSettingsToTheNextRun) {
 }
 
 TEST(ScenarioSessions, ASettingsFileThatIsNoSettingsStoreIsRefusedAtItsLine) {
-    test::TempFolder folder;
+    pwk::test::TempFolder folder;
     std::ofstream(folder / "notes.db") << "shopping list";
     const Outcome outcome = RunText("mailbox demo\nsettings notes.db\nstart\n", {}, folder.Path());
     EXPECT_EQ(outcome.Status, ExitStatus::Error);
@@ -203,15 +183,6 @@ TEST(ScenarioSessions, AHostLeftRunningQuitsAtTheEndAndLetsEverythingGo) {
     EXPECT_EQ(outcome.Status, ExitStatus::Held);
     EXPECT_TRUE(outcome.Says("end of the scenario: the host quits")) << outcome.Transcript;
     EXPECT_TRUE(outcome.Says("add-in: let go by the host")) << outcome.Transcript;
-}
-
-TEST(ScenarioSessions, APlannedHostFailureShowsTheErrorLibrarysDialog) {
-    const Outcome outcome =
-        RunText(std::string(kSettled) + "fail NameSpace.GetDefaultFolder\nstart\nexpect no-box\n");
-    EXPECT_TRUE(outcome.Says("every call of NameSpace.GetDefaultFolder fails with -2147467259"))
-        << outcome.Transcript;
-    EXPECT_TRUE(outcome.Says("dialog \"Parleywick\"")) << outcome.Transcript;
-    EXPECT_TRUE(outcome.Says("Where: PWKAddinApp.RefreshHookedWindows")) << outcome.Transcript;
 }
 
 TEST(ScenarioSessions, IgnoringReportsAnswersOnlyTheUnscriptedErrorDialogsIgnore) {

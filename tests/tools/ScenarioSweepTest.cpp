@@ -3,7 +3,7 @@
 #include <sstream>
 #include <string>
 
-#include "tools/scenario/ScenarioRun.h"
+#include "tests/tools/ScenarioOutcome.h"
 #include "tools/scenario/Sweep.h"
 
 // The sweep counts host calls across every start of a run and fails the chosen one, wherever
@@ -11,12 +11,9 @@
 namespace pwk::scenario {
 namespace {
 
-constexpr const char* kSettled =
-    "mailbox demo\n"
-    "setting Tracking FirstRun False\n"
-    "setting Version Major 2\n"
-    "setting Version Minor 1\n"
-    "setting Version Revision 158\n";
+using test::kSettled;
+using test::Outcome;
+using test::RunText;
 
 // Two host processes; the second clears the scenario's planned failures and then opens an
 // explorer, which the add-in hooks.
@@ -25,23 +22,6 @@ const std::string kTwoStarts = std::string(kSettled) +
                                "start\nfail-clear\nexplorer \"Acme Public/Customers/Contacts\"\n"
                                "quit\nexpect released\n";
 const std::string kOneFailed = kTwoStarts + "expect failed-calls 1\n";
-
-struct Outcome {
-    int Status = -1;
-    RunFindings Findings;
-    std::string Transcript;
-};
-
-Outcome RunText(const std::string& text, RunOptions options = {}) {
-    std::ostringstream out;
-    std::istringstream in(text);
-    ScenarioRun run(out, std::move(options));
-    Outcome outcome;
-    outcome.Status = run.RunScenario(in, std::filesystem::current_path());
-    outcome.Findings = run.Findings();
-    outcome.Transcript = out.str();
-    return outcome;
-}
 
 TEST(ScenarioSweep, TheFailingCallIsCountedAcrossStartsAndOutlivesTheScenariosFailClear) {
     const Outcome firstOnly = RunText(std::string(kSettled) + "start\nquit\n");
