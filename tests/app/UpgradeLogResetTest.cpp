@@ -9,6 +9,7 @@
 #include "src/component/Component.h"
 #include "src/platform/MessageBoxStyle.h"
 #include "tests/support/FakeErrorLibrary.h"
+#include "tests/support/FileText.h"
 
 namespace pwk {
 namespace {
@@ -31,8 +32,7 @@ class UpgradeLogResetTest : public ::testing::Test {
     void WriteLog(const std::string& content) { WriteFile("C:\\Logs\\PWK", content); }
     bool LogExists() { return std::ifstream(platform.NativePath("C:\\Logs\\PWK")).good(); }
     std::string Backup() {
-        std::ifstream in(platform.NativePath("C:\\Parleywick Error Log backup.log"));
-        return std::string(std::istreambuf_iterator<char>(in), {});
+        return test::FileText(platform.NativePath("C:\\Parleywick Error Log backup.log"));
     }
     std::vector<std::string> Titles() {
         std::vector<std::string> titles;

@@ -43,7 +43,7 @@ TEST_F(ErrorFramework, ViewLogOpensTheLogAndTheDialogComesBack) {
     ASSERT_EQ(platform.ShellCalls().size(), 1u);
     EXPECT_EQ(platform.ShellCalls()[0].CommandLine, "Notepad.exe C:\\Logs\\PWK");
     // The log is complete when the viewer opens it.
-    const std::string log = KeelsonFixture::ReadFile(keelson->LogFileNativePath());
+    const std::string log = FileText(keelson->LogFileNativePath());
     EXPECT_NE(log.find("Application Version"), std::string::npos);
     EXPECT_NE(log.find("ERROR 3336 in HookedExplorer.MyExplorer_FolderSwitch"), std::string::npos);
     EXPECT_NE(platform.Dialogs()[0].Dialog.Text.find("Error 3336: Disk Full"), std::string::npos);

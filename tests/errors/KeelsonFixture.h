@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -12,20 +10,13 @@
 #include "sim/ScriptedPlatform.h"
 #include "src/component/Component.h"
 #include "tests/errors/RecordingErrorClient.h"
+#include "tests/support/FileText.h"
 
 namespace pwk::test {
 
 // A started error library with a recording client, installed in a component, logging to
 // "C:\Logs\PWK" on a scripted platform.
 class KeelsonFixture : public ::testing::Test {
-  public:
-    static std::string ReadFile(const std::string& path) {
-        std::ifstream file(path);
-        std::stringstream text;
-        text << file.rdbuf();
-        return text.str();
-    }
-
   protected:
     void SetUp() override {
         client->library = keelson.get();
@@ -39,7 +30,7 @@ class KeelsonFixture : public ::testing::Test {
 
     std::string LogContents() {
         keelson->Flush();
-        return ReadFile(platform.NativePath("C:\\Logs\\PWK"));
+        return FileText(platform.NativePath("C:\\Logs\\PWK"));
     }
 
     static int Occurrences(const std::string& text, const std::string& part) {

@@ -62,7 +62,7 @@ TEST(KeelsonStart, KeepsWhatAnEarlierRunLogged) {
         keelson.Start();
         keelson.LogText(text);
     }
-    const std::string log = KeelsonFixture::ReadFile(platform.NativePath("C:\\Logs\\PWK"));
+    const std::string log = FileText(platform.NativePath("C:\\Logs\\PWK"));
     EXPECT_LT(log.find("first run"), log.find("second run"));
 }
 
@@ -93,17 +93,17 @@ TEST_F(KeelsonLog, LinesCarryTheTimeAndClientLineBreaksBecomeLines) {
 TEST_F(KeelsonLog, ALoggedLineIsInTheFileAtOnceTraceLinesWaitForTheEndOfTheirEvent) {
     const std::string path = keelson->LogFileNativePath();
     keelson->LogText("Invalid version is: Outlook 11.0.5510");
-    EXPECT_NE(ReadFile(path).find("Invalid version is: Outlook 11.0.5510"), std::string::npos);
+    EXPECT_NE(FileText(path).find("Invalid version is: Outlook 11.0.5510"), std::string::npos);
     keelson->SetTrace(true);
     keelson->ProcEnter("Connect", "OnConnection");
     keelson->ProcEnter("PWKAddinApp", "Init");
     keelson->ProcExit("PWKAddinApp", "Init");
-    EXPECT_EQ(ReadFile(path).find("Connect.OnConnection"), std::string::npos);
+    EXPECT_EQ(FileText(path).find("Connect.OnConnection"), std::string::npos);
     keelson->LogText("next");
-    EXPECT_NE(ReadFile(path).find("] > Connect.OnConnection\n"), std::string::npos);
+    EXPECT_NE(FileText(path).find("] > Connect.OnConnection\n"), std::string::npos);
     // The outermost procedure's exit ends the host's event: its trace is in the file at once.
     keelson->ProcExit("Connect", "OnConnection");
-    EXPECT_NE(ReadFile(path).find("] < Connect.OnConnection\n"), std::string::npos);
+    EXPECT_NE(FileText(path).find("] < Connect.OnConnection\n"), std::string::npos);
 }
 
 TEST_F(KeelsonLog, TraceIndentsByCallDepth) {
@@ -144,7 +144,7 @@ TEST_F(KeelsonLog, EveryLineReachesTheFileOnNormalShutdown) {
     const std::string path = keelson->LogFileNativePath();
     component.SetErrorObject(nullptr);
     keelson.reset();
-    const std::string log = ReadFile(path);
+    const std::string log = FileText(path);
     EXPECT_EQ(Occurrences(log, "> M.P\n"), 20000);
     EXPECT_NE(log.find("last line\n"), std::string::npos);
 }
@@ -157,7 +157,7 @@ TEST_F(KeelsonLog, ReportedFailureIsInTheFileAtOnce) {
     keelson->ProcEnter("RegSettings", "ReadReg");
     keelson->HandleError(Failure(91, "Object variable not set", "PWKCommon", 12), "RegSettings",
                          "ReadReg", "", Boundary::Component, Severity::Normal, 1);
-    const std::string log = ReadFile(keelson->LogFileNativePath());
+    const std::string log = FileText(keelson->LogFileNativePath());
     EXPECT_NE(log.find("ERROR 91 in RegSettings.ReadReg, line 12"), std::string::npos) << log;
     EXPECT_NE(log.find("  Description: Object variable not set"), std::string::npos);
     EXPECT_NE(log.find("  Source: PWKCommon"), std::string::npos);
@@ -189,7 +189,7 @@ TEST_F(KeelsonLog, ExceptionFilterLogsSavesAndEndsTheApplication) {
     platform.SetUnhandledExceptionFilter(
         [this](const ExceptionRecord& record) { return keelson->ExceptionFilter(record); });
     EXPECT_EQ(platform.RaiseUnhandledException({0xC0000005u, 0x401000, "access violation"}), 1);
-    const std::string log = ReadFile(keelson->LogFileNativePath());
+    const std::string log = FileText(keelson->LogFileNativePath());
     EXPECT_NE(log.find("UNHANDLED EXCEPTION 0xC0000005 at 0x0000000000401000: access violation"),
               std::string::npos)
         << log;

@@ -4,22 +4,15 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 
+#include "tests/support/FileText.h"
 #include "tests/support/TempFolder.h"
 
 namespace pwk::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream file(path);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 void Line(keelson::LogWriter& log, const std::string& text) {
     log.Append(text);
@@ -56,14 +49,14 @@ class LogWriterTest : public ::testing::Test {
 TEST_F(LogWriterTest, DeletedOrReplacedWhileOpenEveryLaterLineIsInTheNewFile) {
     Line(log, "in the first file");
     log.Flush();
-    EXPECT_NE(ReadFile(path).find("in the first file\n"), std::string::npos);
+    EXPECT_NE(FileText(path).find("in the first file\n"), std::string::npos);
     EXPECT_FALSE(HeldOpen(path));
 
     Line(log, "buffered before the deletion");
     ASSERT_TRUE(fs::remove(path));
     Line(log, "after the deletion");
     log.Flush();
-    EXPECT_EQ(ReadFile(path), "buffered before the deletion\nafter the deletion\n");
+    EXPECT_EQ(FileText(path), "buffered before the deletion\nafter the deletion\n");
 
     std::ofstream(folder / "Logs/PWK.new") << "another program's file\n";
     fs::rename(folder / "Logs/PWK.new", path);
@@ -76,10 +69,10 @@ TEST_F(LogWriterTest, DeletedOrReplacedWhileOpenEveryLaterLineIsInTheNewFile) {
         Line(log, text);
         expected += text + "\n";
     }
-    EXPECT_NE(ReadFile(path).find("> Module.Procedure 1\n"), std::string::npos);
+    EXPECT_NE(FileText(path).find("> Module.Procedure 1\n"), std::string::npos);
     EXPECT_FALSE(HeldOpen(path));
     log.Close();
-    EXPECT_EQ(ReadFile(path), expected);
+    EXPECT_EQ(FileText(path), expected);
 }
 
 // A moment when the file cannot be written (here a folder stands at its path) loses nothing: the
@@ -92,7 +85,7 @@ TEST_F(LogWriterTest, LinesThatCannotBeWrittenWaitForTheNextFlush) {
     fs::remove(path);
     Line(log, "unblocked");
     log.Flush();
-    EXPECT_EQ(ReadFile(path), "while blocked\nunblocked\n");
+    EXPECT_EQ(FileText(path), "while blocked\nunblocked\n");
 }
 
 // A log that stays unwritable does not hold its lines without end: past a limit they are
@@ -107,7 +100,7 @@ TEST_F(LogWriterTest, AFileUnwritableForLongDropsWhatWaitsAndGoesOn) {
     fs::remove(path);
     Line(log, "unblocked");
     log.Flush();
-    const std::string written = ReadFile(path);
+    const std::string written = FileText(path);
     EXPECT_LT(written.size(), std::size_t{1100000});
     EXPECT_TRUE(written.ends_with("unblocked\n"));
 }

@@ -2,25 +2,17 @@
 #include <unistd.h>
 
 #include <csignal>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "posix/CrashHandlers.h"
 #include "src/errors/Procedure.h"
 #include "tests/startup/StartupFixture.h"
+#include "tests/support/FileText.h"
 
 namespace pwk::test {
 namespace {
 
 using CrashLog = StartupFixture;
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // The add-in started with tracing dies of a fatal signal inside a traced procedure, after more
 // lines than the log keeps in memory: the file holds every line up to the crash, in order, then
@@ -55,7 +47,7 @@ TEST_F(CrashLog, EveryLineUpToAFatalSignalIsInTheLog) {
     ASSERT_TRUE(WIFSIGNALED(status));
     EXPECT_EQ(WTERMSIG(status), SIGILL);
 
-    const std::string log = ReadFile(path);
+    const std::string log = FileText(path);
     const auto entered = log.find("> CrashLog.Deep\n");
     ASSERT_NE(entered, std::string::npos) << log.substr(0, 2000);
     std::size_t at = entered;

@@ -1,9 +1,7 @@
 #pragma once
 
 #include <array>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -22,6 +20,7 @@
 #include "src/startup/Connect.h"
 #include "src/util/Ref.h"
 #include "store/MemorySettingsStore.h"
+#include "tests/support/FileText.h"
 
 namespace pwk::test {
 
@@ -142,10 +141,7 @@ class AddinHarness {
         if (auto keelson = As<Keelson>(component.ErrorObject())) {
             keelson->Flush();
         }
-        std::ifstream in(platform.NativePath("C:\\Logs\\PWK"));
-        std::stringstream content;
-        content << in.rdbuf();
-        return content.str();
+        return FileText(platform.NativePath("C:\\Logs\\PWK"));
     }
 
     sim::ScriptedPlatform platform;
