@@ -22,6 +22,7 @@
 #include "src/host/Recipients.h"
 #include "src/host/Selection.h"
 #include "src/util/Failure.h"
+#include "tests/support/FailureOf.h"
 
 namespace pwk::sim::test {
 
@@ -65,15 +66,6 @@ inline std::shared_ptr<SimItemState> PutContact(SimHost& host, const std::string
                          {"Email2Address", email2}});
 }
 
-// The number a call fails with; 0 when it does not fail.
-template <class Call>
-std::int32_t FailureOf(Call&& call) {
-    try {
-        call();
-    } catch (const Failure& failure) {
-        return failure.Number;
-    }
-    return 0;
-}
+using pwk::test::FailureOf;
 
 }  // namespace pwk::sim::test

@@ -7,6 +7,7 @@
 
 #include "src/util/Failure.h"
 #include "tests/store/SettingsStoreContract.h"
+#include "tests/support/FailureOf.h"
 
 // The checks of the framework-neutral store cases: each failed one goes to the ContractChecks
 // named `checks` in scope, with the values it saw.
@@ -31,16 +32,7 @@ std::string Show(const T& value) {
     return std::to_string(value);
 }
 
-// The failure number `action` raises, or 0 when it raises none.
-template <typename Action>
-std::int32_t FailureOf(Action&& action) {
-    try {
-        action();
-    } catch (const Failure& failure) {
-        return failure.Number;
-    }
-    return 0;
-}
+using pwk::test::FailureOf;
 
 }  // namespace pwk::contract
 

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,23 +16,11 @@
 #include "src/host/Application.h"
 #include "src/host/NameSpace.h"
 #include "src/tracking/TrackedFolderset.h"
+#include "tests/support/FailureOf.h"
 #include "tests/support/FakeErrorLibrary.h"
 #include "tests/support/MemoryStorePlatform.h"
 
 namespace pwk::test {
-
-// The number of the failure `call` throws, 0 when it throws none; its source in `source`.
-inline std::int32_t FailureOf(const std::function<void()>& call, std::string* source = nullptr) {
-    try {
-        call();
-    } catch (const Failure& failure) {
-        if (source != nullptr) {
-            *source = failure.Source;
-        }
-        return failure.Number;
-    }
-    return 0;
-}
 
 // A component with a recording error library, the simulated host with folder triples numbered
 // from 1 (EntryIDs "C1"/"J1"/"E1" in the store "S", StoreID "S"), and the settings store.

@@ -1,21 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 
 #include "src/util/KeyedCollection.h"
+#include "tests/support/FailureOf.h"
 
 namespace pwk {
 namespace {
 
-std::int32_t FailureOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const Failure& failure) {
-        return failure.Number;
-    }
-    return 0;
-}
+using test::FailureOf;
 
 KeyedCollection<std::string> Letters(const std::string& keys) {
     KeyedCollection<std::string> collection;
