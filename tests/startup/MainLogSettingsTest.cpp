@@ -9,16 +9,6 @@ namespace fs = std::filesystem;
 
 using MainLogSettings = StartupFixture;
 
-TEST_F(MainLogSettings, WithoutStoredSettingsTheLogGoesToTheFileUtilityFolderAsPWK) {
-    MStartup::Main(component);
-    ASSERT_TRUE(component.ErrorFrameworkStarted);
-    EXPECT_EQ(Library()->LogPath(), "C:\\Documents and Settings\\pat\\Parleywick");
-    EXPECT_EQ(Library()->LogFilename(), "PWK");
-    EXPECT_EQ(Library()->DateFormat(), "");
-    EXPECT_TRUE(
-        fs::exists(platform.NativePath("C:\\Documents and Settings\\pat\\Parleywick\\PWK")));
-}
-
 TEST_F(MainLogSettings, StoredSettingsWin) {
     store.SaveSetting("Parleywick", "Logging", "LogPath", "D:\\Logs");
     store.SaveSetting("Parleywick", "Logging", "LogFilename", "Wick.log");
