@@ -68,16 +68,6 @@ TEST(KeelsonStart, KeepsWhatAnEarlierRunLogged) {
 
 using KeelsonLog = KeelsonFixture;
 
-TEST_F(KeelsonLog, ALogErasedWhileOpenStartsAgainAtTheSamePath) {
-    keelson->LogText("before the reset");
-    LogContents();
-    fs::remove(keelson->LogFileNativePath());
-    keelson->LogText("after the reset");
-    const std::string log = LogContents();
-    EXPECT_EQ(log.find("before the reset"), std::string::npos) << log;
-    EXPECT_NE(log.find("after the reset"), std::string::npos) << log;
-}
-
 TEST_F(KeelsonLog, LinesCarryTheTimeAndClientLineBreaksBecomeLines) {
     keelson->LogText("Operating System\r\n");
     platform.Advance(std::chrono::seconds(2));
