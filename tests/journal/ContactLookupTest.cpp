@@ -1,9 +1,9 @@
-// Finding tracked contacts by address, a contact's address for a new mail, and the sender of a
-// received mail, on the simulated host.
+// Finding tracked contacts by address and a contact's address for a new mail, on the simulated
+// host. The sender of a received mail, from the messaging library, is log-incoming.scenario's
+// and ContactActionsTest's (no sender, no library).
 #include <gtest/gtest.h>
 
 #include "sim/FaultInjector.h"
-#include "src/host/MailItem.h"
 #include "src/host/NameSpace.h"
 #include "src/journal/ContactLookup.h"
 #include "tests/support/JournalHarness.h"
@@ -85,29 +85,6 @@ TEST_F(ContactLookup, TheFirstNonEmptyAddressIsTakenAndBlanksCountAsFilledIn) {
     EXPECT_EQ(PWKGlobal::GetFirstEmailAddress(harness.component, third), "third@a.ex");
     EXPECT_EQ(PWKGlobal::GetFirstEmailAddress(harness.component, blank), " ");
     EXPECT_EQ(PWKGlobal::GetFirstEmailAddress(harness.component, none), "");
-}
-
-TEST_F(ContactLookup, TheSenderComesFromTheMessagingLibraryOrIsEmpty) {
-    auto received =
-        harness.host.DeliverMail({"Ann Archer", "ann@a.ex", "Order", "Please deliver."});
-    EXPECT_EQ(
-        PWKGlobal::GetSenderAddress(harness.component, As<host::MailItem>(received->AsItem())),
-        "ann@a.ex");
-
-    // A mail the library knows no sender of gives the empty text, and nothing fails.
-    auto anonymous = harness.host.DeliverMail({"", "", "No sender", ""});
-    EXPECT_EQ(
-        PWKGlobal::GetSenderAddress(harness.component, As<host::MailItem>(anonymous->AsItem())),
-        "");
-
-    // Without the library the failure goes to the caller.
-    harness.platform.Factories().Unregister(host::MapiSessionProgID);
-    try {
-        PWKGlobal::GetSenderAddress(harness.component, As<host::MailItem>(received->AsItem()));
-        FAIL() << "no failure";
-    } catch (const Failure& failure) {
-        EXPECT_EQ(failure.Number, FailureNumber::CannotCreateObject);
-    }
 }
 
 }  // namespace
