@@ -35,19 +35,6 @@ TEST(MemorySettingsStoreFaults, TheNthOperationFromNowFails) {
     EXPECT_THAT(store.Dump("App"), ElementsAre("S|k=2"));
 }
 
-TEST(MemorySettingsStoreFaults, AnInjectedFailureInsideABatchUndoesTheBatch) {
-    MemorySettingsStore store;
-    store.SaveSetting("App", "S", "k", "old");
-    store.FailOperation(3);
-    EXPECT_THROW(store.Batch([&] {
-        store.DeleteApplication("App");
-        store.SaveSetting("App", "S", "k", "new");
-        store.SaveSetting("App", "T", "k", "new");
-    }),
-                 Failure);
-    EXPECT_THAT(store.Dump(), ElementsAre("App|S|k=old"));
-}
-
 TEST(MemorySettingsStoreListing, DumpListsEveryApplicationInStoredSpelling) {
     MemorySettingsStore store;
     store.SaveSetting("Zeta", "S", "K", "1");
