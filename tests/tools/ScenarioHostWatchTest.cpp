@@ -124,15 +124,5 @@ TEST_F(ScenarioHostWatchTest, ItemsShownInANewInspectorAreToldWithTheWindow) {
               "    shown: MailItem \"Order 4471 delivered\" (to pat.jones@acme.example)\n");
 }
 
-TEST_F(ScenarioHostWatchTest, TheWatchHoldsNothingOfTheHost) {
-    {
-        const auto explorer = host.OpenExplorer("Acme Public/Customers/Contacts");
-        AddButton(explorer, "Phone Call");
-        host.OpenItem(host.Folder("Acme Public/Customers/Contacts")->Contents()[0].get()->AsItem());
-    }
-    Report();
-    EXPECT_TRUE(host.HeldObjects().empty());
-}
-
 }  // namespace
 }  // namespace pwk::scenario
