@@ -7,6 +7,9 @@
 #include "tools/scenario/ScenarioPlatform.h"
 #include "tools/scenario/Transcript.h"
 
+// An unanswered box taking its default button is first-start's and upgrade's (the backup
+// question answered No), and the boxes of an action waiting until the next one is
+// ScenarioRunTest's.
 namespace pwk::scenario {
 namespace {
 
@@ -22,14 +25,6 @@ class ScenarioPlatformTest : public ::testing::Test {
     Transcript transcript{out};
     ScenarioPlatform platform{transcript};
 };
-
-TEST_F(ScenarioPlatformTest, WithoutAnAnswerTheDefaultButtonIsTaken) {
-    EXPECT_EQ(Ask(YesNo | Question | DefaultButton2), MsgBoxResult::No);
-    EXPECT_NE(out.str().find("box \"Question\" (question; Yes [No]; help Parleywick.hlp #210)"),
-              std::string::npos)
-        << out.str();
-    EXPECT_NE(out.str().find("  -> No (default button)"), std::string::npos) << out.str();
-}
 
 TEST_F(ScenarioPlatformTest, HelpIsPressedThenTheBoxIsAnsweredAgain) {
     platform.QueueScenarioAnswer("Help", 2);
@@ -89,15 +84,6 @@ TEST_F(ScenarioPlatformTest, TheErrorDialogTakesItsAnswerInTurnAndWaitsForItsChe
     ASSERT_EQ(platform.UncheckedBoxes().size(), 3u);
     EXPECT_EQ(platform.UncheckedBoxes().back().Title, "Parleywick");
     EXPECT_EQ(platform.UncheckedBoxes().back().Style, Critical);
-}
-
-TEST_F(ScenarioPlatformTest, TheBoxesOfAnActionWaitForTheirChecksUntilTheNextAction) {
-    Ask(OkOnly, "One");
-    Ask(OkOnly, "Two");
-    ASSERT_EQ(platform.UncheckedBoxes().size(), 2u);
-    EXPECT_EQ(platform.UncheckedBoxes().front().Title, "One");
-    platform.BeginAction();
-    EXPECT_TRUE(platform.UncheckedBoxes().empty());
 }
 
 TEST_F(ScenarioPlatformTest, FileCopiesAndDeletionsAreToldAndFailuresPassOn) {
