@@ -115,23 +115,6 @@ TEST_F(RegSettingsTest, UpgradeIsANewerRunningVersionOnly) {
     }
 }
 
-TEST_F(RegSettingsTest, ReadThenSaveThenReadAgainIsNoLongerAFirstRunNorAnUpgrade) {
-    settings->ReadReg(application);
-    settings->SaveReg(application);
-    // Saving changes no property: this run stays a first run and an upgrade.
-    EXPECT_TRUE(settings->FirstRun());
-    EXPECT_TRUE(settings->JustUpgraded());
-    EXPECT_EQ(settings->PrevRunVersionMajor(), 0);
-
-    auto next = NewSettings();
-    next->ReadReg(application);
-    EXPECT_FALSE(next->FirstRun());
-    EXPECT_EQ(next->PrevRunVersionMajor(), 2);
-    EXPECT_EQ(next->PrevRunVersionMinor(), 1);
-    EXPECT_EQ(next->PrevRunVersionRevision(), 158);
-    EXPECT_FALSE(next->JustUpgraded());
-}
-
 // Saving.
 
 TEST_F(RegSettingsTest, SaveWritesTheLayoutExactlyAndRemovesEverythingElse) {
