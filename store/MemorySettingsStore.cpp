@@ -39,26 +39,35 @@ void MemorySettingsStore::SaveSetting(const std::string& appName, const std::str
     SectionPath::RequireName(key, "key");
     const std::vector<std::string> levels = SectionPath::Levels(section);
 
-    Application& application =
-        applications_.try_emplace(SectionPath::Fold(appName), Application{appName, {}})
-            .first->second;
+    std::string app = SectionPath::Fold(appName);
+    auto known = applications_.find(app);
+    if (known == applications_.end()) {
+        known = applications_.emplace(std::move(app), Application{appName, {}}).first;
+    }
+    Application& application = known->second;
     Section* current = nullptr;
     for (const std::string& level : levels) {
-        const std::string spelled =
-            SectionPath::Spelling(current == nullptr ? "" : current->Path, level);
-        current = &application.Sections.try_emplace(SectionPath::Fold(level), Section{spelled, {}})
-                       .first->second;
+        std::string folded = SectionPath::Fold(level);
+        auto found = application.Sections.find(folded);
+        if (found == application.Sections.end()) {
+            const std::string spelled =
+                SectionPath::Spelling(current == nullptr ? "" : current->Path, level);
+            found = application.Sections.emplace(std::move(folded), Section{spelled, {}}).first;
+        }
+        current = &found->second;
     }
-    auto [entry, added] = current->Values.try_emplace(SectionPath::Fold(key), Value{key, value});
-    if (!added) {
+    std::string folded = SectionPath::Fold(key);
+    if (const auto entry = current->Values.find(folded); entry != current->Values.end()) {
         entry->second.Text = value;
+    } else {
+        current->Values.emplace(std::move(folded), Value{key, value});
     }
 }
 
 void MemorySettingsStore::DeleteSection(const std::string& appName, const std::string& section) {
     CountOperation();
     SectionPath::RequireName(appName, "application");
-    const std::string folded = SectionPath::Fold(SectionPath::Levels(section).back());
+    const std::string folded = SectionPath::FoldedPath(section);
     const auto application = applications_.find(SectionPath::Fold(appName));
     if (application == applications_.end()) {
         SectionPath::RaiseMissing(appName, section);
@@ -143,7 +152,7 @@ void MemorySettingsStore::CountOperation() {
 const MemorySettingsStore::Section* MemorySettingsStore::FindSection(
     const std::string& appName, const std::string& section) const {
     SectionPath::RequireName(appName, "application");
-    const std::string folded = SectionPath::Fold(SectionPath::Levels(section).back());
+    const std::string folded = SectionPath::FoldedPath(section);
     const auto application = applications_.find(SectionPath::Fold(appName));
     if (application == applications_.end()) {
         return nullptr;
