@@ -45,22 +45,28 @@ void MemorySettingsStore::SaveSetting(const std::string& appName, const std::str
         known = applications_.emplace(std::move(app), Application{appName, {}}).first;
     }
     Application& application = known->second;
-    Section* current = nullptr;
+    std::shared_ptr<Section>* current = nullptr;
     for (const std::string& level : levels) {
         std::string folded = SectionPath::Fold(level);
         auto found = application.Sections.find(folded);
         if (found == application.Sections.end()) {
             const std::string spelled =
-                SectionPath::Spelling(current == nullptr ? "" : current->Path, level);
-            found = application.Sections.emplace(std::move(folded), Section{spelled, {}}).first;
+                SectionPath::Spelling(current == nullptr ? "" : (*current)->Path, level);
+            found = application.Sections
+                        .emplace(std::move(folded), std::make_shared<Section>(Section{spelled, {}}))
+                        .first;
         }
         current = &found->second;
     }
+    if (current->use_count() > 1) {
+        *current = std::make_shared<Section>(**current);  // written: no longer the snapshot's
+    }
+    Section* written = current->get();
     std::string folded = SectionPath::Fold(key);
-    if (const auto entry = current->Values.find(folded); entry != current->Values.end()) {
+    if (const auto entry = written->Values.find(folded); entry != written->Values.end()) {
         entry->second.Text = value;
     } else {
-        current->Values.emplace(std::move(folded), Value{key, value});
+        written->Values.emplace(std::move(folded), Value{key, value});
     }
 }
 
@@ -111,8 +117,8 @@ std::vector<std::string> MemorySettingsStore::Dump(const std::string& appName) c
         return lines;
     }
     for (const auto& [folded, section] : application->second.Sections) {
-        for (const auto& [foldedKey, value] : section.Values) {
-            lines.push_back(section.Path + "|" + value.Key + "=" + value.Text);
+        for (const auto& [foldedKey, value] : section->Values) {
+            lines.push_back(section->Path + "|" + value.Key + "=" + value.Text);
         }
     }
     std::sort(lines.begin(), lines.end());
@@ -158,7 +164,7 @@ const MemorySettingsStore::Section* MemorySettingsStore::FindSection(
         return nullptr;
     }
     const auto found = application->second.Sections.find(folded);
-    return found == application->second.Sections.end() ? nullptr : &found->second;
+    return found == application->second.Sections.end() ? nullptr : found->second.get();
 }
 
 }  // namespace pwk

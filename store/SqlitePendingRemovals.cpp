@@ -64,10 +64,25 @@ bool SqlitePendingRemovals::RemoveSection(SqliteConnection& connection, const st
 bool SqlitePendingRemovals::RemoveApplication(SqliteConnection& connection,
                                               const std::string& app) {
     Application* state = Load(connection, app);
-    if (state == nullptr || std::all_of(state->Sections.begin(), state->Sections.end(),
-                                        [](const auto& section) { return section.second.Removed; })) {
+    if (state == nullptr) {
         return false;
     }
+    // A section is never there without the levels above it: the tops that are there cover
+    // everything, and what was marked before is not read again.
+    std::vector<std::string> tops;
+    for (const auto& [folded, section] : state->Sections) {
+        if (!section.Removed && folded.find(SectionPath::Separator) == std::string::npos) {
+            tops.push_back(folded);
+        }
+    }
+    for (const std::string& top : tops) {
+        RemoveSection(connection, app, top);
+    }
+    const auto live = [](const auto& section) { return !section.second.Removed; };
+    if (std::none_of(state->Sections.begin(), state->Sections.end(), live)) {
+        return !tops.empty();
+    }
+    // A file whose levels were not all stored: everything of the application goes.
     for (auto& [folded, section] : state->Sections) {
         section.Removed = true;
     }
@@ -85,8 +100,18 @@ void SqlitePendingRemovals::MarkValues(SqliteConnection& connection, const std::
 }
 
 void SqlitePendingRemovals::MarkRows(SqliteStatement& rows, Application& state) {
+    // The rows come section by section: each section is looked up once.
+    std::string section;
+    std::unordered_map<std::string, Row>* values = nullptr;
     while (rows.Step()) {
-        state.Values[rows.Text(0)][rows.Text(1)] = Row{rows.Text(2), rows.Text(3), true};
+        if (values == nullptr || rows.View(0) != section) {
+            section = rows.View(0);
+            values = &state.Values[section];
+        }
+        Row& row = (*values)[rows.Text(1)];
+        row.Spelled = rows.View(2);
+        row.Text = rows.View(3);
+        row.Removed = true;
     }
 }
 

@@ -35,6 +35,14 @@ TEST_F(SqliteSnapshotTest, KeysAndSectionsAreFoundInAnyLetterCaseAndMissingOnesG
     });
 }
 
+TEST_F(SqliteSnapshotTest, ReadsAfterAListingOfTheSectionFindWhatItListed) {
+    store.Snapshot([&] {
+        EXPECT_EQ(store.GetAllSettings(App, "Tracked Foldersets\\Contacts\\EntryID").size(), 2u);
+        EXPECT_EQ(store.GetSetting(App, "Tracked Foldersets\\Contacts\\EntryID", "2", "-"), "C2");
+        EXPECT_EQ(store.GetSetting(App, "Tracked Foldersets\\Contacts\\EntryID", "4", "-"), "-");
+    });
+}
+
 TEST_F(SqliteSnapshotTest, AWriteInsideTheSnapshotIsSeenByTheReadsAfterIt) {
     store.Snapshot([&] {
         EXPECT_EQ(store.GetSetting(App, "Tracked Foldersets\\Contacts\\EntryID", "1"), "C1");
