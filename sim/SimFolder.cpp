@@ -133,7 +133,8 @@ void SimFolder::RemoveSubfolder(const SimFolder& folder) {
 
 void SimFolder::Unindex(const SimFolder& folder) {
     const auto [first, last] = byName_.equal_range(folder.FolderName());
-    const auto at = std::find_if(first, last, [&](const auto& entry) { return entry.second == &folder; });
+    const auto at =
+        std::find_if(first, last, [&](const auto& entry) { return entry.second == &folder; });
     if (at != last) {
         byName_.erase(at);
     }

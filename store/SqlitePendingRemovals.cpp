@@ -21,7 +21,7 @@ constexpr const char* ValuesWithin =
 }  // namespace
 
 SqlitePendingRemovals::Application* SqlitePendingRemovals::Load(SqliteConnection& connection,
-                                                                 const std::string& app) {
+                                                                const std::string& app) {
     if (const auto known = applications_.find(app); known != applications_.end()) {
         return &known->second;
     }
@@ -86,7 +86,8 @@ bool SqlitePendingRemovals::RemoveApplication(SqliteConnection& connection,
     for (auto& [folded, section] : state->Sections) {
         section.Removed = true;
     }
-    auto rows = connection.Prepare("SELECT section, folded, key, value FROM settings WHERE app = ?");
+    auto rows =
+        connection.Prepare("SELECT section, folded, key, value FROM settings WHERE app = ?");
     MarkRows(rows.Bind(app), *state);
     state->Removed = true;
     return true;
@@ -116,9 +117,8 @@ void SqlitePendingRemovals::MarkRows(SqliteStatement& rows, Application& state) 
 }
 
 void SqlitePendingRemovals::Save(SqliteConnection& connection, const std::string& app,
-                                 const std::string& appName,
-                                 const std::vector<std::string>& levels, const std::string& key,
-                                 const std::string& value,
+                                 const std::string& appName, const std::vector<std::string>& levels,
+                                 const std::string& key, const std::string& value,
                                  const std::function<void()>& storeValue) {
     Application& state = applications_.at(app);
     // First what the save changes in the file, then, once all of it has landed, what this
@@ -167,8 +167,9 @@ void SqlitePendingRemovals::Save(SqliteConnection& connection, const std::string
                     .Step();
             });
         }
-        marks.emplace_back(
-            [&state, folded, spelled] { state.Sections[folded] = Row{spelled, "", false}; });
+        marks.emplace_back([&state, folded, spelled] {
+            state.Sections[folded] = Row{spelled, "", false};
+        });
     }
     const std::string section = SectionPath::Fold(levels.back());
     const std::string folded = SectionPath::Fold(key);
@@ -231,7 +232,8 @@ void SqlitePendingRemovals::Apply(SqliteConnection& connection) {
             for (const auto& [folded, row] : values) {
                 if (row.Removed) {
                     connection
-                        .Prepare("DELETE FROM settings WHERE app = ? AND section = ? AND folded = ?")
+                        .Prepare(
+                            "DELETE FROM settings WHERE app = ? AND section = ? AND folded = ?")
                         .Bind(app)
                         .Bind(section)
                         .Bind(folded)

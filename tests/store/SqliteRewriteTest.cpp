@@ -62,10 +62,10 @@ TEST_F(SqliteRewriteTest, WhatComesBackChangedOrRespeltLandsAndWhatDoesNotIsGone
         store.SaveSetting(App, Ids, "1", "C1");
         store.SaveSetting(App, Ids, "2", "C9");
     });
-    EXPECT_EQ(store.Dump(), (std::vector<std::string>{
-                                "PARLEYWICK|tracked foldersets\\Contacts\\EntryID|1=C1",
-                                "PARLEYWICK|tracked foldersets\\Contacts\\EntryID|2=C9",
-                                "PARLEYWICK|tracked foldersets|COUNT=2"}));
+    EXPECT_EQ(store.Dump(),
+              (std::vector<std::string>{"PARLEYWICK|tracked foldersets\\Contacts\\EntryID|1=C1",
+                                        "PARLEYWICK|tracked foldersets\\Contacts\\EntryID|2=C9",
+                                        "PARLEYWICK|tracked foldersets|COUNT=2"}));
     EXPECT_FALSE(store.SectionExists(App, "Logging"));
 }
 
