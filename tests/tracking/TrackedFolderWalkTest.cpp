@@ -58,5 +58,13 @@ TEST_F(TrackedFolderWalkTest, AGoneContactsFolderAfterTheMatchDoesNotMatter) {
     EXPECT_EQ(HandledFailures(), 0);
 }
 
+TEST_F(TrackedFolderWalkTest, AFolderWhoseEntryIDCouldNotBeReadOnceIsFoundWhenTheLibrarySaysGoOn) {
+    const auto contacts = Folder("S/Contacts 2");
+    host.Faults().FailMember("MAPIFolder.EntryID", 5, 1);
+    errors->actions = {Continue};
+    EXPECT_TRUE(lookup.IsTrackedFolder(contacts));
+    EXPECT_EQ(HandledFailures(), 1);
+}
+
 }  // namespace
 }  // namespace pwk
