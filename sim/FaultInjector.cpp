@@ -44,11 +44,15 @@ std::vector<std::string> FaultInjector::TakeLog() {
 }
 
 bool FaultInjector::Before(std::string_view type, std::string_view member, bool objectGetter) {
-    std::string name;
-    name.reserve(type.size() + member.size() + 1);
-    name.append(type).append(".").append(member);
+    // One buffer for every call's name: the host's own bookkeeping allocates nothing per call.
+    std::string& name = name_;
+    name.assign(type).append(".").append(member);
     ++calls_;
-    ++perMember_[name];
+    if (auto counted = perMember_.find(name); counted != perMember_.end()) {
+        ++counted->second;
+    } else {
+        perMember_.emplace(name, 1);
+    }
     if (objectGetter) {
         getters_.insert(name);
     }

@@ -61,6 +61,7 @@ class FaultInjector {
     std::unordered_map<std::string, MemberFault> memberFaults_;
     bool logging_ = false;
     std::vector<std::string> log_;
+    std::string name_;  // the current call's "Type.Member"
 };
 
 }  // namespace pwk::sim

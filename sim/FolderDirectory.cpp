@@ -15,9 +15,15 @@ std::shared_ptr<SimFolder> FolderDirectory::Find(const std::vector<SimStore>& st
     if (found == byEntryId_.end()) {
         return nullptr;
     }
-    for (const auto& weak : found->second) {
+    const auto matching = [&](const std::weak_ptr<SimFolder>& weak) {
         auto folder = weak.lock();
-        if (folder && (storeId.empty() || folder->StoreId() == storeId)) {
+        return folder && (storeId.empty() || folder->StoreId() == storeId) ? folder : nullptr;
+    };
+    if (auto folder = matching(found->second.first)) {
+        return folder;
+    }
+    for (const auto& weak : found->second.more) {
+        if (auto folder = matching(weak)) {
             return folder;
         }
     }
@@ -32,7 +38,10 @@ void FolderDirectory::Rebuild(const std::vector<SimStore>& stores) {
 }
 
 void FolderDirectory::Enter(const std::shared_ptr<SimFolder>& folder) {
-    byEntryId_[folder->EntryId()].push_back(folder);
+    const auto [slot, added] = byEntryId_.try_emplace(folder->EntryId(), Slot{folder, {}});
+    if (!added) {
+        slot->second.more.push_back(folder);
+    }
     for (const auto& sub : folder->Subfolders()) {
         Enter(sub.get());
     }

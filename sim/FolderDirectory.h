@@ -27,8 +27,15 @@ class FolderDirectory {
     void Rebuild(const std::vector<SimStore>& stores);
     void Enter(const std::shared_ptr<SimFolder>& folder);
 
+    // The folders of one EntryID in walk order; nearly always one, held in place so that a
+    // look-up touches no more memory than it must.
+    struct Slot {
+        std::weak_ptr<SimFolder> first;
+        std::vector<std::weak_ptr<SimFolder>> more;
+    };
+
     std::uint64_t builtAt_ = std::numeric_limits<std::uint64_t>::max();
-    std::unordered_map<std::string, std::vector<std::weak_ptr<SimFolder>>> byEntryId_;
+    std::unordered_map<std::string, Slot> byEntryId_;
 };
 
 }  // namespace pwk::sim

@@ -95,11 +95,28 @@ std::shared_ptr<SimFolder> SimFolder::AddSubfolder(const std::string& name, host
     folder->SetParent(self, self);
     folder->SetEntryId(HostIds::FolderEntryID(storeName_, folder->Path()));
     subfolders_.emplace_back(folder);
+    byName_.emplace(name, folder.get());
     ++Core().FolderChanges;
     return folder;
 }
 
+void SimFolder::Rename(std::string name) {
+    if (auto parent = ParentFolder()) {
+        parent->Unindex(*this);
+        parent->byName_.emplace(name, this);
+    }
+    name_ = std::move(name);
+}
+
 std::shared_ptr<SimFolder> SimFolder::Subfolder(const std::string& name) const {
+    const auto [first, last] = byName_.equal_range(name);
+    if (first == last) {
+        return nullptr;
+    }
+    if (std::next(first) == last) {
+        return first->second->Self<SimFolder>();
+    }
+    // Two subfolders of one name (after a rename): the first in folder order, as a walk finds.
     for (const auto& folder : subfolders_) {
         if (folder->FolderName() == name) {
             return folder.get();
@@ -109,8 +126,18 @@ std::shared_ptr<SimFolder> SimFolder::Subfolder(const std::string& name) const {
 }
 
 void SimFolder::RemoveSubfolder(const SimFolder& folder) {
+    Unindex(folder);
     std::erase_if(subfolders_, [&](const Owned<SimFolder>& f) { return f.get().get() == &folder; });
     ++Core().FolderChanges;
+}
+
+void SimFolder::Unindex(const SimFolder& folder) {
+    const auto [first, last] = byName_.equal_range(folder.FolderName());
+    const auto at =
+        std::find_if(first, last, [&](const auto& entry) { return entry.second == &folder; });
+    if (at != last) {
+        byName_.erase(at);
+    }
 }
 
 void SimFolder::MarkDeleted() {

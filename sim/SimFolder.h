@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "sim/FolderIndex.h"
@@ -37,7 +38,7 @@ class SimFolder : public SimBase<host::MAPIFolder, ItemHolder> {
     std::string AuditName() const override { return Path(); }
 
     const std::string& FolderName() const { return name_; }
-    void Rename(std::string name) { name_ = std::move(name); }
+    void Rename(std::string name);
     std::string Path() const override;
     const std::string& StoreName() const override { return storeName_; }
     const std::string& StoreId() const override { return storeId_; }
@@ -65,6 +66,9 @@ class SimFolder : public SimBase<host::MAPIFolder, ItemHolder> {
     SimItems& ItemsObject();
 
   private:
+    // Drops a subfolder from the name index, under its present name.
+    void Unindex(const SimFolder& folder);
+
     std::string storeName_;
     std::string storeId_;
     std::string name_;
@@ -73,6 +77,9 @@ class SimFolder : public SimBase<host::MAPIFolder, ItemHolder> {
     std::weak_ptr<host::HostObject> parent_;
     std::weak_ptr<SimFolder> parentFolder_;
     std::vector<Owned<SimFolder>> subfolders_;
+    // The subfolders by name, so that a path is found without a walk of a folder with
+    // thousands of subfolders; `subfolders_` keeps their order.
+    std::unordered_multimap<std::string, SimFolder*> byName_;
     std::vector<Owned<SimItemState>> items_;
     std::uint64_t nextSequence_ = 1;
     FolderIndex index_;

@@ -39,26 +39,41 @@ void MemorySettingsStore::SaveSetting(const std::string& appName, const std::str
     SectionPath::RequireName(key, "key");
     const std::vector<std::string> levels = SectionPath::Levels(section);
 
-    Application& application =
-        applications_.try_emplace(SectionPath::Fold(appName), Application{appName, {}})
-            .first->second;
-    Section* current = nullptr;
-    for (const std::string& level : levels) {
-        const std::string spelled =
-            SectionPath::Spelling(current == nullptr ? "" : current->Path, level);
-        current = &application.Sections.try_emplace(SectionPath::Fold(level), Section{spelled, {}})
-                       .first->second;
+    std::string app = SectionPath::Fold(appName);
+    auto known = applications_.find(app);
+    if (known == applications_.end()) {
+        known = applications_.emplace(std::move(app), Application{appName, {}}).first;
     }
-    auto [entry, added] = current->Values.try_emplace(SectionPath::Fold(key), Value{key, value});
-    if (!added) {
+    Application& application = known->second;
+    std::shared_ptr<Section>* current = nullptr;
+    for (const std::string& level : levels) {
+        std::string folded = SectionPath::Fold(level);
+        auto found = application.Sections.find(folded);
+        if (found == application.Sections.end()) {
+            const std::string spelled =
+                SectionPath::Spelling(current == nullptr ? "" : (*current)->Path, level);
+            found = application.Sections
+                        .emplace(std::move(folded), std::make_shared<Section>(Section{spelled, {}}))
+                        .first;
+        }
+        current = &found->second;
+    }
+    if (current->use_count() > 1) {
+        *current = std::make_shared<Section>(**current);  // written: no longer the snapshot's
+    }
+    Section* written = current->get();
+    std::string folded = SectionPath::Fold(key);
+    if (const auto entry = written->Values.find(folded); entry != written->Values.end()) {
         entry->second.Text = value;
+    } else {
+        written->Values.emplace(std::move(folded), Value{key, value});
     }
 }
 
 void MemorySettingsStore::DeleteSection(const std::string& appName, const std::string& section) {
     CountOperation();
     SectionPath::RequireName(appName, "application");
-    const std::string folded = SectionPath::Fold(SectionPath::Levels(section).back());
+    const std::string folded = SectionPath::FoldedPath(section);
     const auto application = applications_.find(SectionPath::Fold(appName));
     if (application == applications_.end()) {
         SectionPath::RaiseMissing(appName, section);
@@ -102,8 +117,8 @@ std::vector<std::string> MemorySettingsStore::Dump(const std::string& appName) c
         return lines;
     }
     for (const auto& [folded, section] : application->second.Sections) {
-        for (const auto& [foldedKey, value] : section.Values) {
-            lines.push_back(section.Path + "|" + value.Key + "=" + value.Text);
+        for (const auto& [foldedKey, value] : section->Values) {
+            lines.push_back(section->Path + "|" + value.Key + "=" + value.Text);
         }
     }
     std::sort(lines.begin(), lines.end());
@@ -143,13 +158,13 @@ void MemorySettingsStore::CountOperation() {
 const MemorySettingsStore::Section* MemorySettingsStore::FindSection(
     const std::string& appName, const std::string& section) const {
     SectionPath::RequireName(appName, "application");
-    const std::string folded = SectionPath::Fold(SectionPath::Levels(section).back());
+    const std::string folded = SectionPath::FoldedPath(section);
     const auto application = applications_.find(SectionPath::Fold(appName));
     if (application == applications_.end()) {
         return nullptr;
     }
     const auto found = application->second.Sections.find(folded);
-    return found == application->second.Sections.end() ? nullptr : &found->second;
+    return found == application->second.Sections.end() ? nullptr : found->second.get();
 }
 
 }  // namespace pwk

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -51,7 +52,9 @@ class MemorySettingsStore : public SettingsStore {
     };
     struct Application {
         std::string Name;
-        std::map<std::string, Section> Sections;  // by folded full path
+        // By folded full path. A batch's snapshot shares them until one is written, so that
+        // it copies no values.
+        std::map<std::string, std::shared_ptr<Section>> Sections;
     };
 
     void CountOperation();

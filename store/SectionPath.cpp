@@ -15,11 +15,26 @@ std::string SectionPath::Fold(const std::string& name) {
 }
 
 std::vector<std::string> SectionPath::Levels(const std::string& section) {
+    RequireLevels(section);
+    std::vector<std::string> levels;
+    for (std::size_t end = section.find(Separator); end != std::string::npos;
+         end = section.find(Separator, end + 1)) {
+        levels.push_back(section.substr(0, end));
+    }
+    levels.push_back(section);
+    return levels;
+}
+
+std::string SectionPath::FoldedPath(const std::string& section) {
+    RequireLevels(section);
+    return Fold(section);
+}
+
+void SectionPath::RequireLevels(const std::string& section) {
     if (section.empty()) {
         throw Failure(FailureNumber::InvalidProcedureCall,
                       "Invalid procedure call or argument: the settings section name is empty");
     }
-    std::vector<std::string> levels;
     std::size_t start = 0;
     while (true) {
         const std::size_t end = section.find(Separator, start);
@@ -29,9 +44,8 @@ std::vector<std::string> SectionPath::Levels(const std::string& section) {
                           "Invalid procedure call or argument: the settings section \"" + section +
                               "\" has an empty level");
         }
-        levels.push_back(section.substr(0, stop));
         if (end == std::string::npos) {
-            return levels;
+            return;
         }
         start = end + 1;
     }

@@ -19,6 +19,9 @@ class SectionPath {
     // The cumulative paths of a section, outermost first, in the spelling given:
     // "A\B\C" gives "A", "A\B", "A\B\C". Fails (5) on an empty section or an empty level.
     static std::vector<std::string> Levels(const std::string& section);
+    // The folded full path of a section, which must pass the same test as for Levels: the
+    // address of its last level, without making the others.
+    static std::string FoldedPath(const std::string& section);
 
     // The half-open range [first, second) of folded paths strictly below `foldedPath`.
     static std::pair<std::string, std::string> DescendantRange(const std::string& foldedPath);
@@ -37,6 +40,10 @@ class SectionPath {
     [[noreturn]] static void RaiseMissing(const std::string& appName, const std::string& section);
 
     static constexpr char Separator = '\\';
+
+  private:
+    // Fails (5) on an empty section or an empty level.
+    static void RequireLevels(const std::string& section);
 };
 
 }  // namespace pwk

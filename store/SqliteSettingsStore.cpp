@@ -64,10 +64,16 @@ std::string SqliteSettingsStore::GetSetting(const std::string& appName, const st
                                             const std::string& defaultValue) {
     SectionPath::RequireName(appName, "application");
     SectionPath::RequireName(key, "key");
-    const std::string folded = SectionPath::Fold(SectionPath::Levels(section).back());
+    const std::string folded = SectionPath::FoldedPath(section);
     SqliteConnection* connection = Connection(false);
     if (connection == nullptr) {
         return defaultValue;
+    }
+    ApplyPending();
+    if (readOpen_) {
+        const auto& values = SnapshotSection(*connection, SectionPath::Fold(appName), folded);
+        const auto value = values.find(SectionPath::Fold(key));
+        return value == values.end() ? defaultValue : value->second;
     }
     auto statement = connection->Prepare(
         "SELECT value FROM settings WHERE app = ? AND section = ? AND folded = ?");
@@ -75,20 +81,56 @@ std::string SqliteSettingsStore::GetSetting(const std::string& appName, const st
     return statement.Step() ? statement.Text(0) : defaultValue;
 }
 
+const std::unordered_map<std::string, std::string>& SqliteSettingsStore::SnapshotSection(
+    SqliteConnection& connection, const std::string& app, const std::string& folded) {
+    const std::string name = app + '\n' + folded;
+    if (const auto known = snapshot_.find(name); known != snapshot_.end()) {
+        return known->second;
+    }
+    std::unordered_map<std::string, std::string> values;
+    auto statement =
+        connection.Prepare("SELECT folded, value FROM settings WHERE app = ? AND section = ?");
+    statement.Bind(app).Bind(folded);
+    while (statement.Step()) {
+        values.emplace(statement.Text(0), statement.Text(1));
+    }
+    return snapshot_.emplace(name, std::move(values)).first->second;
+}
+
 std::vector<std::pair<std::string, std::string>> SqliteSettingsStore::GetAllSettings(
     const std::string& appName, const std::string& section) {
     SectionPath::RequireName(appName, "application");
-    const std::string folded = SectionPath::Fold(SectionPath::Levels(section).back());
+    const std::string folded = SectionPath::FoldedPath(section);
     std::vector<std::pair<std::string, std::string>> values;
     SqliteConnection* connection = Connection(false);
     if (connection == nullptr) {
         return values;
     }
+    ApplyPending();
+    const std::string app = SectionPath::Fold(appName);
     auto statement = connection->Prepare(
-        "SELECT key, value FROM settings WHERE app = ? AND section = ? ORDER BY folded");
-    statement.Bind(SectionPath::Fold(appName)).Bind(folded);
-    while (statement.Step()) {
-        values.emplace_back(statement.Text(0), statement.Text(1));
+        "SELECT key, value, folded FROM settings WHERE app = ? AND section = ? ORDER BY folded");
+    statement.Bind(app).Bind(folded);
+    // Inside a snapshot the section's values are kept for the reads of single values that
+    // usually follow a listing.
+    const std::string name = app + '\n' + folded;
+    std::unordered_map<std::string, std::string>* kept = nullptr;
+    if (readOpen_) {
+        const auto [entry, added] = snapshot_.try_emplace(name);
+        kept = added ? &entry->second : nullptr;
+    }
+    try {
+        while (statement.Step()) {
+            values.emplace_back(statement.Text(0), statement.Text(1));
+            if (kept != nullptr) {
+                kept->emplace(statement.Text(2), values.back().second);
+            }
+        }
+    } catch (...) {
+        if (kept != nullptr) {
+            snapshot_.erase(name);  // half a section would hide the values not read yet
+        }
+        throw;
     }
     return values;
 }
@@ -100,6 +142,11 @@ void SqliteSettingsStore::SaveSetting(const std::string& appName, const std::str
     SectionPath::RequireName(key, "key");
     const std::vector<std::string> levels = SectionPath::Levels(section);
     const std::string app = SectionPath::Fold(appName);
+    if (depth_ > 0 && pending_.Holds(app) && connection_->InTransaction()) {
+        pending_.Save(*connection_, app, appName, levels, key, value,
+                      [&] { StoreValue(*connection_, app, levels.back(), key, value); });
+        return;
+    }
     // Inside a batch that has already stored the application and the section, the value is
     // one statement, which SQLite applies whole or not at all: it needs no savepoint.
     if (depth_ > 0 && connection_->InTransaction() && KnownInBatch(app, levels)) {
@@ -171,10 +218,18 @@ void SqliteSettingsStore::StoreValue(SqliteConnection& connection, const std::st
 void SqliteSettingsStore::DeleteSection(const std::string& appName, const std::string& section) {
     RequireWritable();
     SectionPath::RequireName(appName, "application");
-    const std::string folded = SectionPath::Fold(SectionPath::Levels(section).back());
+    const std::string folded = SectionPath::FoldedPath(section);
     const std::string app = SectionPath::Fold(appName);
     if (Connection(false) == nullptr) {
         SectionPath::RaiseMissing(appName, section);
+    }
+    if (depth_ > 0 && connection_->InTransaction()) {
+        // Held back to the commit, so that what the batch writes back unchanged stays.
+        ClearKnown();
+        if (!pending_.RemoveSection(*connection_, app, folded)) {
+            SectionPath::RaiseMissing(appName, section);
+        }
+        return;
     }
     Batch([&] {
         ClearKnown();
@@ -204,6 +259,13 @@ void SqliteSettingsStore::DeleteApplication(const std::string& appName) {
     const std::string app = SectionPath::Fold(appName);
     if (Connection(false) == nullptr) {
         SectionPath::RaiseMissing(appName, "");
+    }
+    if (depth_ > 0 && connection_->InTransaction()) {
+        ClearKnown();
+        if (!pending_.RemoveApplication(*connection_, app)) {
+            SectionPath::RaiseMissing(appName, "");
+        }
+        return;
     }
     Batch([&] {
         ClearKnown();
@@ -236,14 +298,20 @@ void SqliteSettingsStore::Batch(const std::function<void()>& changes) {
             // on would write the rest of the outer batch piecemeal.
             connection.FailContent("lost the open batch after an earlier error");
         }
+        // A failed nested batch forgets the removals it held back; earlier ones land first.
+        ApplyPending();
         connection.Run("SAVEPOINT " + savepoint);
     }
     ++depth_;
     try {
         changes();
+        if (outermost) {
+            ApplyPending();
+        }
         connection.Run(outermost ? std::string("COMMIT") : "RELEASE " + savepoint);
     } catch (...) {
         --depth_;
+        pending_.Discard();
         ClearKnown();
         Undo(connection, outermost, savepoint);
         throw;
@@ -278,6 +346,7 @@ void SqliteSettingsStore::EndRead() noexcept {
         return;
     }
     readOpen_ = false;
+    snapshot_.clear();
     if (connection_ != nullptr && connection_->InTransaction()) {
         try {
             // Nothing was written, so this only lets go of the read lock.
@@ -286,6 +355,19 @@ void SqliteSettingsStore::EndRead() noexcept {
             // A read transaction that cannot end cleanly has nothing to lose.
         }
     }
+}
+
+void SqliteSettingsStore::ApplyPending() {
+    if (pending_.Empty()) {
+        return;
+    }
+    ClearKnown();
+    if (!connection_->InTransaction()) {
+        // SQLite gave the batch up after an error: nothing it marked is there to remove.
+        pending_.Discard();
+        return;
+    }
+    pending_.Apply(*connection_);
 }
 
 void SqliteSettingsStore::ClearKnown() {
@@ -316,6 +398,7 @@ std::vector<std::string> SqliteSettingsStore::Dump(const std::string& appName) {
     if (connection == nullptr) {
         return lines;
     }
+    ApplyPending();
     auto statement = connection->Prepare(
         "SELECT sections.path, settings.key, settings.value FROM settings JOIN sections "
         "ON sections.app = settings.app AND sections.folded = settings.section "
@@ -331,6 +414,7 @@ std::vector<std::string> SqliteSettingsStore::Dump(const std::string& appName) {
 std::vector<std::string> SqliteSettingsStore::Dump() {
     std::vector<std::string> names;
     if (SqliteConnection* connection = Connection(false); connection != nullptr) {
+        ApplyPending();
         auto statement = connection->Prepare("SELECT name FROM applications");
         while (statement.Step()) {
             names.push_back(statement.Text(0));
@@ -348,8 +432,12 @@ std::vector<std::string> SqliteSettingsStore::Dump() {
 
 bool SqliteSettingsStore::SectionExists(const std::string& appName, const std::string& section) {
     SectionPath::RequireName(appName, "application");
-    const std::string folded = SectionPath::Fold(SectionPath::Levels(section).back());
-    return Connection(false) != nullptr && HasSection(SectionPath::Fold(appName), folded);
+    const std::string folded = SectionPath::FoldedPath(section);
+    if (Connection(false) == nullptr) {
+        return false;
+    }
+    ApplyPending();
+    return HasSection(SectionPath::Fold(appName), folded);
 }
 
 bool SqliteSettingsStore::HasSection(const std::string& app, const std::string& folded) {

@@ -5,9 +5,11 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "src/platform/SettingsStore.h"
+#include "store/SqlitePendingRemovals.h"
 
 namespace pwk {
 
@@ -58,8 +60,14 @@ class SqliteSettingsStore : public SettingsStore {
     void CreateSchema();
     void UseWriteAheadLog();
     void ClearKnown();
+    // Carries out the removals held back in the open batch, before anything reads or nests.
+    void ApplyPending();
     // Ends a snapshot's read transaction, if one is open.
     void EndRead() noexcept;
+    // The values of one folded section as folded key and value, read once per snapshot: a
+    // load that reads a section value by value queries the file once for it.
+    const std::unordered_map<std::string, std::string>& SnapshotSection(
+        SqliteConnection& connection, const std::string& app, const std::string& folded);
     // Whether the folded section exists in the folded application.
     bool HasSection(const std::string& app, const std::string& folded);
     // Whether the open batch already knows the application and every level of the section
@@ -78,11 +86,15 @@ class SqliteSettingsStore : public SettingsStore {
     std::unique_ptr<SqliteConnection> connection_;
     int depth_ = 0;          // open batches
     bool readOpen_ = false;  // a snapshot's read transaction is open
+    // While it is open: the sections SnapshotSection read ("app\nsection", folded).
+    std::unordered_map<std::string, std::unordered_map<std::string, std::string>> snapshot_;
     // Inside the outermost batch: the applications and the sections ("app\nsection", with
     // their stored spelling) known to exist, folded, so that a save of many values in one
     // section looks the section up once. Emptied by every removal and every rollback.
     std::map<std::string, std::string> sectionsInBatch_;
     std::set<std::string> applicationsInBatch_;
+    // Removals inside a batch, held back to its commit (see SqlitePendingRemovals).
+    SqlitePendingRemovals pending_;
 };
 
 }  // namespace pwk

@@ -36,9 +36,14 @@ bool SqliteStatement::Step() {
 }
 
 std::string SqliteStatement::Text(int column) const {
+    return std::string(View(column));
+}
+
+std::string_view SqliteStatement::View(int column) const {
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement_, column));
     const int size = sqlite3_column_bytes(statement_, column);
-    return text == nullptr ? std::string() : std::string(text, static_cast<std::size_t>(size));
+    return text == nullptr ? std::string_view()
+                           : std::string_view(text, static_cast<std::size_t>(size));
 }
 
 }  // namespace pwk

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 struct sqlite3_stmt;
 
@@ -21,6 +22,8 @@ class SqliteStatement {
     // Runs to the next row: true when there is one, false when the statement is done.
     bool Step();
     std::string Text(int column) const;
+    // The column's text without a copy, valid until the next Step.
+    std::string_view View(int column) const;
 
   private:
     const std::string& path_;

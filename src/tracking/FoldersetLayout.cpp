@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <limits>
 #include <optional>
-#include <set>
 
 #include "src/platform/SettingsStore.h"
 
@@ -30,18 +29,20 @@ std::optional<std::int32_t> PositionOf(const std::string& key) {
 std::vector<std::int32_t> FoldersetLayout::StoredPositions(SettingsStore& store,
                                                            const std::string& appName,
                                                            const std::string& section) {
-    std::set<std::int32_t> positions;
+    std::vector<std::int32_t> positions;
     for (const Folder& folder : Folders) {
         for (const std::string& subsection :
              {folder.EntryIDSection(section), folder.StoreIDSection(section)}) {
             for (const auto& [key, value] : store.GetAllSettings(appName, subsection)) {
                 if (const auto position = PositionOf(key)) {
-                    positions.insert(*position);
+                    positions.push_back(*position);
                 }
             }
         }
     }
-    return {positions.begin(), positions.end()};
+    std::sort(positions.begin(), positions.end());
+    positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
+    return positions;
 }
 
 }  // namespace pwk

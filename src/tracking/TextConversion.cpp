@@ -26,14 +26,6 @@ bool IsDigit(char c) {
     return std::isdigit(static_cast<unsigned char>(c)) != 0;
 }
 
-bool EqualsIgnoringCase(std::string_view text, std::string_view word) {
-    return text.size() == word.size() &&
-           std::equal(text.begin(), text.end(), word.begin(), [](char a, char b) {
-               return std::tolower(static_cast<unsigned char>(a)) ==
-                      std::tolower(static_cast<unsigned char>(b));
-           });
-}
-
 // Splits off an optional sign; true when it was a minus.
 bool TakeSign(std::string_view& text) {
     if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
@@ -45,6 +37,14 @@ bool TakeSign(std::string_view& text) {
 }
 
 }  // namespace
+
+bool EqualsIgnoringCase(std::string_view text, std::string_view word) {
+    // ASCII letters only, as the platform compares the words it stores; no locale asked.
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+    return text.size() == word.size() &&
+           std::equal(text.begin(), text.end(), word.begin(),
+                      [&](char a, char b) { return a == b || lower(a) == lower(b); });
+}
 
 bool TextToBoolean(const std::string& text) {
     std::string_view rest = Trimmed(text);

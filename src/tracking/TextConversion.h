@@ -4,12 +4,16 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <string_view>
 
 #include "src/util/Failure.h"
 
 namespace pwk {
 
 // The platform's conversions of stored text values.
+
+// Equal apart from the letter case of ASCII letters.
+bool EqualsIgnoringCase(std::string_view text, std::string_view word);
 
 // "True"/"False" in any letter case, or a number (0 false, any other true); anything else
 // fails with 13.

@@ -1,6 +1,8 @@
 #include "src/tracking/TrackedFolderLookup.h"
 
 #include <cstdint>
+#include <optional>
+#include <string>
 
 #include "src/component/Component.h"
 #include "src/errors/Procedure.h"
@@ -8,6 +10,7 @@
 #include "src/host/MAPIFolder.h"
 #include "src/host/NameSpace.h"
 #include "src/tracking/RegSettings.h"
+#include "src/tracking/TextConversion.h"
 #include "src/tracking/TrackedFolderset.h"
 #include "src/tracking/TrackedFoldersets.h"
 
@@ -32,13 +35,24 @@ bool TrackedFolderLookup::IsTrackedFolder(const Ref<host::MAPIFolder>& contactFo
         }
         std::int32_t count = 0;
         proc.Step([&] { count = foldersets->Count(); });
+        // The folder's EntryID, read once it is first needed, as the walk would read it.
+        std::optional<std::string> entryID;
         for (std::int32_t i = 1; i <= count && !tracked; ++i) {
             proc.Step([&] {
-                const auto found = foldersets->ItemView(i).ContactMAPIFolder(nameSpace_);
+                const TrackedFolderset& folderset = foldersets->ItemView(i);
+                const auto found = folderset.ContactMAPIFolder(nameSpace_);
                 host::MAPIFolder& folder = Deref(found);
                 host::MAPIFolder& candidate = Deref(contactFolder);
-                tracked = folder.Name() == candidate.Name() &&
-                          folder.EntryID() == candidate.EntryID() &&
+                if (!entryID) {
+                    entryID = candidate.EntryID();
+                }
+                // The host hands a folder back under the EntryID it was asked for, in any
+                // letter case: a folderset stored under another EntryID cannot be this folder,
+                // and its folder is not asked for its name and identifiers.
+                if (!EqualsIgnoringCase(folderset.getContactFoldEntryID(), *entryID)) {
+                    return;
+                }
+                tracked = folder.Name() == candidate.Name() && folder.EntryID() == *entryID &&
                           folder.StoreID() == candidate.StoreID();
             });
         }

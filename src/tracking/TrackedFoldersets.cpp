@@ -277,19 +277,20 @@ void TrackedFoldersets::ReadFromReg(const std::string& appName,
         if (whole && skipped > 0) {
             proc.Step([&] { LogSkipped(component_, count, skipped); });
         }
+        // The six sections in reading order, named once for the whole list.
+        std::array<std::string, 2 * FoldersetLayout::Folders.size()> sections;
+        for (std::size_t f = 0; f < FoldersetLayout::Folders.size(); ++f) {
+            sections[2 * f] = FoldersetLayout::Folders[f].EntryIDSection(folderstoreSection);
+            sections[2 * f + 1] = FoldersetLayout::Folders[f].StoreIDSection(folderstoreSection);
+        }
         for (auto position = positions.begin(); position != positions.end(); ++position) {
             const std::int32_t i = *position;
+            const std::string key = std::to_string(i);
             StoredIDs ids;
-            std::size_t next = 0;
             bool read = true;
-            for (const FoldersetLayout::Folder& folder : FoldersetLayout::Folders) {
-                for (const std::string& section : {folder.EntryIDSection(folderstoreSection),
-                                                   folder.StoreIDSection(folderstoreSection)}) {
-                    read &= proc.Step([&] {
-                        ids[next] = store.GetSetting(appName, section, std::to_string(i), "");
-                    });
-                    ++next;
-                }
+            for (std::size_t next = 0; next < sections.size(); ++next) {
+                read &= proc.Step(
+                    [&] { ids[next] = store.GetSetting(appName, sections[next], key, ""); });
             }
             if (!read) {
                 // Half its identifiers are no folderset to load or to record: it stays as

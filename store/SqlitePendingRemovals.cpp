@@ -1,0 +1,259 @@
+#include "store/SqlitePendingRemovals.h"
+
+#include <algorithm>
+#include <functional>
+#include <utility>
+
+#include "src/util/Failure.h"
+#include "store/SectionPath.h"
+#include "store/SqliteConnection.h"
+#include "store/SqliteStatement.h"
+
+namespace pwk {
+
+namespace {
+
+// Parameters: application, section, then the section's DescendantRange.
+constexpr const char* ValuesWithin =
+    "SELECT section, folded, key, value FROM settings "
+    "WHERE app = ? AND (section = ? OR (section >= ? AND section < ?))";
+
+}  // namespace
+
+SqlitePendingRemovals::Application* SqlitePendingRemovals::Load(SqliteConnection& connection,
+                                                                const std::string& app) {
+    if (const auto known = applications_.find(app); known != applications_.end()) {
+        return &known->second;
+    }
+    auto named = connection.Prepare("SELECT name FROM applications WHERE folded = ?");
+    if (!named.Bind(app).Step()) {
+        return nullptr;
+    }
+    Application state{named.Text(0), false, {}, {}};
+    auto sections = connection.Prepare("SELECT folded, path FROM sections WHERE app = ?");
+    sections.Bind(app);
+    while (sections.Step()) {
+        state.Sections.emplace(sections.Text(0), Row{sections.Text(1), "", false});
+    }
+    return &applications_.emplace(app, std::move(state)).first->second;
+}
+
+bool SqlitePendingRemovals::RemoveSection(SqliteConnection& connection, const std::string& app,
+                                          const std::string& folded) {
+    Application* state = Load(connection, app);
+    if (state == nullptr) {
+        return false;
+    }
+    const auto self = state->Sections.find(folded);
+    if (self == state->Sections.end() || self->second.Removed) {
+        return false;
+    }
+    self->second.Removed = true;
+    const auto [first, last] = SectionPath::DescendantRange(folded);
+    for (auto below = state->Sections.lower_bound(first);
+         below != state->Sections.lower_bound(last); ++below) {
+        below->second.Removed = true;
+    }
+    MarkValues(connection, app, *state, folded);
+    // With no section left the application goes too.
+    state->Removed = std::all_of(state->Sections.begin(), state->Sections.end(),
+                                 [](const auto& section) { return section.second.Removed; });
+    return true;
+}
+
+bool SqlitePendingRemovals::RemoveApplication(SqliteConnection& connection,
+                                              const std::string& app) {
+    Application* state = Load(connection, app);
+    if (state == nullptr) {
+        return false;
+    }
+    // A section is never there without the levels above it: the tops that are there cover
+    // everything, and what was marked before is not read again.
+    std::vector<std::string> tops;
+    for (const auto& [folded, section] : state->Sections) {
+        if (!section.Removed && folded.find(SectionPath::Separator) == std::string::npos) {
+            tops.push_back(folded);
+        }
+    }
+    for (const std::string& top : tops) {
+        RemoveSection(connection, app, top);
+    }
+    const auto live = [](const auto& section) { return !section.second.Removed; };
+    if (std::none_of(state->Sections.begin(), state->Sections.end(), live)) {
+        return !tops.empty();
+    }
+    // A file whose levels were not all stored: everything of the application goes.
+    for (auto& [folded, section] : state->Sections) {
+        section.Removed = true;
+    }
+    auto rows =
+        connection.Prepare("SELECT section, folded, key, value FROM settings WHERE app = ?");
+    MarkRows(rows.Bind(app), *state);
+    state->Removed = true;
+    return true;
+}
+
+void SqlitePendingRemovals::MarkValues(SqliteConnection& connection, const std::string& app,
+                                       Application& state, const std::string& folded) {
+    const auto [first, last] = SectionPath::DescendantRange(folded);
+    auto rows = connection.Prepare(ValuesWithin);
+    MarkRows(rows.Bind(app).Bind(folded).Bind(first).Bind(last), state);
+}
+
+void SqlitePendingRemovals::MarkRows(SqliteStatement& rows, Application& state) {
+    // The rows come section by section: each section is looked up once.
+    std::string section;
+    std::unordered_map<std::string, Row>* values = nullptr;
+    while (rows.Step()) {
+        if (values == nullptr || rows.View(0) != section) {
+            section = rows.View(0);
+            values = &state.Values[section];
+        }
+        Row& row = (*values)[rows.Text(1)];
+        row.Spelled = rows.View(2);
+        row.Text = rows.View(3);
+        row.Removed = true;
+    }
+}
+
+void SqlitePendingRemovals::Save(SqliteConnection& connection, const std::string& app,
+                                 const std::string& appName, const std::vector<std::string>& levels,
+                                 const std::string& key, const std::string& value,
+                                 const std::function<void()>& storeValue) {
+    Application& state = applications_.at(app);
+    // First what the save changes in the file, then, once all of it has landed, what this
+    // object marks: a refused write leaves both as they were.
+    std::vector<std::function<void()>> writes;
+    std::vector<std::function<void()>> marks;
+    if (state.Removed) {
+        // A removed application comes back under the name given now.
+        if (state.Name != appName) {
+            writes.emplace_back([&] {
+                connection.Prepare("UPDATE applications SET name = ? WHERE folded = ?")
+                    .Bind(appName)
+                    .Bind(app)
+                    .Step();
+            });
+        }
+        marks.emplace_back([&] {
+            state.Name = appName;
+            state.Removed = false;
+        });
+    }
+    std::string spelled;
+    for (const std::string& level : levels) {
+        std::string folded = SectionPath::Fold(level);
+        const auto known = state.Sections.find(folded);
+        if (known != state.Sections.end() && !known->second.Removed) {
+            spelled = known->second.Spelled;
+            continue;
+        }
+        // A new or removed level takes the spelling a new one would.
+        spelled = SectionPath::Spelling(spelled, level);
+        if (known == state.Sections.end()) {
+            writes.emplace_back([&connection, &app, folded, spelled] {
+                connection.Prepare("INSERT INTO sections(app, folded, path) VALUES (?, ?, ?)")
+                    .Bind(app)
+                    .Bind(folded)
+                    .Bind(spelled)
+                    .Step();
+            });
+        } else if (known->second.Spelled != spelled) {
+            writes.emplace_back([&connection, &app, folded, spelled] {
+                connection.Prepare("UPDATE sections SET path = ? WHERE app = ? AND folded = ?")
+                    .Bind(spelled)
+                    .Bind(app)
+                    .Bind(folded)
+                    .Step();
+            });
+        }
+        marks.emplace_back([&state, folded, spelled] {
+            state.Sections[folded] = Row{spelled, "", false};
+        });
+    }
+    const std::string section = SectionPath::Fold(levels.back());
+    const std::string folded = SectionPath::Fold(key);
+    Row* row = nullptr;
+    if (const auto values = state.Values.find(section); values != state.Values.end()) {
+        if (const auto found = values->second.find(folded); found != values->second.end()) {
+            row = &found->second;
+        }
+    }
+    if (row != nullptr && row->Removed) {
+        // A removed value comes back under the key's spelling given now.
+        if (row->Spelled != key || row->Text != value) {
+            writes.emplace_back([&] {
+                connection
+                    .Prepare(
+                        "UPDATE settings SET key = ?, value = ? "
+                        "WHERE app = ? AND section = ? AND folded = ?")
+                    .Bind(key)
+                    .Bind(value)
+                    .Bind(app)
+                    .Bind(section)
+                    .Bind(folded)
+                    .Step();
+            });
+        }
+        marks.emplace_back([&] { *row = Row{key, value, false}; });
+    } else {
+        writes.emplace_back(storeValue);
+        if (row != nullptr) {
+            marks.emplace_back([&] { row->Text = value; });
+        }
+    }
+    if (!writes.empty()) {
+        connection.Run("SAVEPOINT pwk_pending");
+        try {
+            for (const auto& write : writes) {
+                write();
+            }
+            connection.Run("RELEASE pwk_pending");
+        } catch (...) {
+            try {
+                if (connection.InTransaction()) {
+                    connection.Run("ROLLBACK TO pwk_pending");
+                    connection.Run("RELEASE pwk_pending");
+                }
+            } catch (const Failure&) {
+                // The failure that started the rollback is the one to report.
+            }
+            throw;
+        }
+    }
+    for (const auto& mark : marks) {
+        mark();
+    }
+}
+
+void SqlitePendingRemovals::Apply(SqliteConnection& connection) {
+    for (const auto& [app, state] : applications_) {
+        for (const auto& [section, values] : state.Values) {
+            for (const auto& [folded, row] : values) {
+                if (row.Removed) {
+                    connection
+                        .Prepare(
+                            "DELETE FROM settings WHERE app = ? AND section = ? AND folded = ?")
+                        .Bind(app)
+                        .Bind(section)
+                        .Bind(folded)
+                        .Step();
+                }
+            }
+        }
+        for (const auto& [folded, section] : state.Sections) {
+            if (section.Removed) {
+                connection.Prepare("DELETE FROM sections WHERE app = ? AND folded = ?")
+                    .Bind(app)
+                    .Bind(folded)
+                    .Step();
+            }
+        }
+        if (state.Removed) {
+            connection.Prepare("DELETE FROM applications WHERE folded = ?").Bind(app).Step();
+        }
+    }
+    applications_.clear();
+}
+
+}  // namespace pwk
