@@ -1,0 +1,47 @@
+#include "winharness/bench/BenchHost.h"
+
+#include <array>
+#include <string>
+
+#include "sim/SimItemState.h"
+#include "src/host/Item.h"
+#include "winharness/simrun/SeenHooks.h"
+
+namespace pwk::winbench {
+
+BenchHost::BenchHost(int foldersets, const std::shared_ptr<SettingsStore>& store, bool windows) {
+    harness.platform.SetSettings(store);
+    try {
+        store->DeleteApplication(ProductTitle);
+    } catch (const Failure&) {
+        // Nothing stored yet.
+    }
+    harness.StoreSavedSettings(ComponentVersion);
+    harness.AddTrackedFoldersets(foldersets);
+    if (!windows) {
+        harness.host.OpenExplorer("Mailbox/Inbox");
+        return;
+    }
+    const std::array<int, 3> spread{1, foldersets / 2 + 1, foldersets};
+    for (int i = 0; i < Windows / 2; ++i) {
+        const std::string contacts =
+            "Public/Set " + std::to_string(spread[i % spread.size()]) + "/Contacts";
+        harness.host.OpenExplorer(contacts);
+        auto contact = harness.host.PutItem(contacts, host::ItemType::Contact,
+                                            {{"FullName", "Contact " + std::to_string(i)}});
+        harness.host.OpenItem(contact->AsItem());
+    }
+}
+
+bool BenchHost::EveryWindowHooked() {
+    const auto hooks = simrun::SeenHooks(harness.host);
+    return hooks.Application && hooks.Explorers == Windows / 2 && hooks.Inspectors == Windows / 2;
+}
+
+void BenchHost::Quit() {
+    if (harness.host.Running()) {
+        harness.host.Quit();
+    }
+}
+
+}  // namespace pwk::winbench
