@@ -7,6 +7,7 @@
 #include "store/StoreFailure.h"
 #include "win/combase/WideText.h"
 #include "win/platform/RegistryKey.h"
+#include "win/platform/RegistrySync.h"
 
 namespace pwk::win {
 
@@ -293,12 +294,35 @@ void RegistrySettingsStore::Batch(const std::function<void()>& changes) {
         throw;
     }
     depth_ = 0;
-    if (touched_.empty()) {
+    // A batch that leaves every application as it was (a start saves every setting again) has
+    // nothing to make safe: nothing is marked, applied or flushed.
+    if (touched_.empty() || !PlanChanges()) {
         DiscardPending();
         return;
     }
     MarkComplete();
     ApplyPending();
+}
+
+bool RegistrySettingsStore::PlanChanges() {
+    bool changed = false;
+    for (const std::wstring& name : touched_) {
+        const std::wstring live = base_ + L"\\" + name;
+        const auto copy = RegistryKey::Open(root_, PendingCopy(name));
+        if (!copy || copy->IsEmpty()) {
+            changed = changed || RegistryKey::Exists(root_, live);
+            continue;
+        }
+        LONG status = ERROR_SUCCESS;
+        RegistrySync sync = RegistrySync::Plan(root_, PendingCopy(name), live, status);
+        if (status != ERROR_SUCCESS) {
+            DiscardPending();
+            Refused(status, StoreAction::Read, "the batch");
+        }
+        changed = changed || !sync.Empty();
+        planned_.insert_or_assign(name, std::move(sync));
+    }
+    return changed;
 }
 
 void RegistrySettingsStore::MarkComplete() {
@@ -323,13 +347,21 @@ void RegistrySettingsStore::MarkComplete() {
 void RegistrySettingsStore::ApplyPending() {
     // Replacing a live key by its copy can be repeated: after a crash half way it is simply
     // done again from the start.
+    // Only what differs is written (planned before the mark, or now when recovering).
     for (const std::wstring& name : touched_) {
         const std::wstring live = base_ + L"\\" + name;
         const auto copy = RegistryKey::Open(root_, PendingCopy(name));
-        const LONG status = copy && !copy->IsEmpty()
-                                ? RegistryKey::CopyTree(root_, PendingCopy(name), live)
-                                : RegistryKey::DeleteTree(root_, live);
+        LONG status = ERROR_SUCCESS;
+        if (!copy || copy->IsEmpty()) {
+            status = RegistryKey::DeleteTree(root_, live);
+        } else if (const auto planned = planned_.find(name); planned != planned_.end()) {
+            status = planned->second.Apply(root_);
+        } else {
+            const RegistrySync sync = RegistrySync::Plan(root_, PendingCopy(name), live, status);
+            status = status == ERROR_SUCCESS ? sync.Apply(root_) : status;
+        }
         if (status != ERROR_SUCCESS) {
+            planned_.clear();
             // The complete batch stays recorded, the only whole copy of these settings: the
             // next batch, or the next store, applies it again.
             touched_.clear();
@@ -340,6 +372,8 @@ void RegistrySettingsStore::ApplyPending() {
 }
 
 void RegistrySettingsStore::RecoverPending() {
+    // What was planned before a failure may no longer hold: a recovery plans afresh.
+    planned_.clear();
     const auto pending = RegistryKey::Open(root_, pending_);
     if (!pending) {
         return;
@@ -355,6 +389,7 @@ void RegistrySettingsStore::RecoverPending() {
 void RegistrySettingsStore::DiscardPending() {
     RegistryKey::DeleteTree(root_, pending_);
     touched_.clear();
+    planned_.clear();
 }
 
 }  // namespace pwk::win
