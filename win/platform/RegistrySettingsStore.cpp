@@ -191,9 +191,8 @@ void RegistrySettingsStore::SaveSetting(const std::string& appName, const std::s
                                         const std::string& key, const std::string& value) {
     SectionPath::RequireName(key, "key");
     LONG status = ERROR_SUCCESS;
-    const auto sectionKey =
-        RegistryKey::Create(root_, SectionPathOf(appName, section, true), status);
-    if (sectionKey) {
+    const RegistryKey* sectionKey = SectionKey(SectionPathOf(appName, section, true), status);
+    if (sectionKey != nullptr) {
         status = sectionKey->SetString(Widen(key), Widen(value));
     }
     if (status != ERROR_SUCCESS) {
@@ -201,7 +200,22 @@ void RegistrySettingsStore::SaveSetting(const std::string& appName, const std::s
     }
 }
 
+const RegistryKey* RegistrySettingsStore::SectionKey(const std::wstring& path, LONG& status) {
+    if (depth_ > 0 && written_ && writtenPath_ == path) {
+        return &*written_;
+    }
+    written_ = RegistryKey::Create(root_, path, status);
+    writtenPath_ = depth_ > 0 && written_ ? path : std::wstring();
+    return written_ ? &*written_ : nullptr;
+}
+
+void RegistrySettingsStore::ForgetSectionKey() {
+    written_.reset();
+    writtenPath_.clear();
+}
+
 void RegistrySettingsStore::DeleteSection(const std::string& appName, const std::string& section) {
+    ForgetSectionKey();
     // The removal itself says whether the section was there. Inside a batch, a copy of the
     // application made for a section that was missing goes again: the batch changed nothing.
     const std::wstring folded = Folded(appName);
@@ -220,6 +234,7 @@ void RegistrySettingsStore::DeleteSection(const std::string& appName, const std:
 }
 
 void RegistrySettingsStore::DeleteApplication(const std::string& appName) {
+    ForgetSectionKey();
     const auto application = RegistryKey::Open(root_, ApplicationPath(appName, false));
     if (!application || application->IsEmpty()) {
         SectionPath::RaiseMissing(appName, "");
@@ -257,6 +272,12 @@ std::string RegistrySettingsStore::Name() const {
 }
 
 void RegistrySettingsStore::Batch(const std::function<void()>& changes) {
+    // An inner batch that fails puts the copies back: no key opened before may be kept.
+    ForgetSectionKey();
+    const struct Forget {
+        RegistrySettingsStore& store;
+        ~Forget() { store.ForgetSectionKey(); }
+    } forget{*this};
     if (depth_ > 0) {
         // An inner batch undoes only its own changes: it keeps the copies as they stand.
         const std::wstring undo = pending_ + L"\\Undo" + std::to_wstring(depth_);
@@ -387,6 +408,7 @@ void RegistrySettingsStore::RecoverPending() {
 }
 
 void RegistrySettingsStore::DiscardPending() {
+    ForgetSectionKey();
     RegistryKey::DeleteTree(root_, pending_);
     touched_.clear();
     planned_.clear();

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -10,6 +11,7 @@
 
 #include "src/platform/SettingsStore.h"
 #include "win/platform/BatchLock.h"
+#include "win/platform/RegistryKey.h"
 #include "win/platform/RegistrySync.h"
 
 namespace pwk::win {
@@ -70,6 +72,11 @@ class RegistrySettingsStore : public SettingsStore {
     void DiscardPending();
     // Plans the writes that apply the batch to each live application; whether any is needed.
     bool PlanChanges();
+    // The key of a section to write to, created when missing. Inside a batch the last one
+    // stays open for the next write (a save writes a section's values one after the other);
+    // anything that removes or copies keys forgets it.
+    const RegistryKey* SectionKey(const std::wstring& path, LONG& status);
+    void ForgetSectionKey();
 
     HKEY root_;
     std::wstring base_;
@@ -78,6 +85,8 @@ class RegistrySettingsStore : public SettingsStore {
     int depth_ = 0;
     std::set<std::wstring> touched_;                // applications copied in the running batch
     std::map<std::wstring, RegistrySync> planned_;  // per application, what applying writes
+    std::optional<RegistryKey> written_;            // the section key last written
+    std::wstring writtenPath_;                      // its path, inside a batch only
 };
 
 }  // namespace pwk::win
