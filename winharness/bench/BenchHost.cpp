@@ -1,6 +1,5 @@
 #include "winharness/bench/BenchHost.h"
 
-#include <array>
 #include <string>
 
 #include "sim/SimItemState.h"
@@ -22,15 +21,7 @@ BenchHost::BenchHost(int foldersets, const std::shared_ptr<SettingsStore>& store
         harness.host.OpenExplorer("Mailbox/Inbox");
         return;
     }
-    const std::array<int, 3> spread{1, foldersets / 2 + 1, foldersets};
-    for (int i = 0; i < Windows / 2; ++i) {
-        const std::string contacts =
-            "Public/Set " + std::to_string(spread[i % spread.size()]) + "/Contacts";
-        harness.host.OpenExplorer(contacts);
-        auto contact = harness.host.PutItem(contacts, host::ItemType::Contact,
-                                            {{"FullName", "Contact " + std::to_string(i)}});
-        harness.host.OpenItem(contact->AsItem());
-    }
+    harness.OpenSpreadWindows(foldersets, Windows);
 }
 
 bool BenchHost::EveryWindowHooked() {
