@@ -6,7 +6,6 @@
 // exactly.
 #include <benchmark/benchmark.h>
 
-#include <array>
 #include <chrono>
 #include <memory>
 #include <string>
@@ -78,15 +77,7 @@ class StartUp {
     void Prepare(int foldersets) {
         harness_.StoreSavedSettings(ComponentVersion);
         harness_.AddTrackedFoldersets(foldersets);
-        const std::array<int, 3> spread{1, foldersets / 2 + 1, foldersets};
-        for (int i = 0; i < kWindows / 2; ++i) {
-            const std::string contacts =
-                "Public/Set " + std::to_string(spread[i % spread.size()]) + "/Contacts";
-            harness_.host.OpenExplorer(contacts);
-            auto contact = harness_.host.PutItem(contacts, host::ItemType::Contact,
-                                                 {{"FullName", "Contact " + std::to_string(i)}});
-            harness_.host.OpenItem(contact->AsItem());
-        }
+        harness_.OpenSpreadWindows(foldersets, kWindows);
         // A running host has its folders indexed long before an add-in loads: the simulated
         // host builds its index by identifiers here, outside the timing, not at the first look-up.
         harness_.host.Mailbox().FolderById("", "");

@@ -4,7 +4,8 @@ what it measured and the ratio of the two (above 1 is a missed goal). The exit s
 a goal was missed or a benchmark failed, so a script can trust it.
 
 With --plot, also draws start-up processor time against the number of tracked foldersets, one
-line per settings store, as a PNG (with gnuplot).
+line per settings store and, from the Windows program's rows, the component through COM, its
+floor and the core on the registry store, as a PNG (with gnuplot).
 
 Usage: tools/bench-summary.py [--markdown FILE] [--plot FILE.png] RESULT.json...
 """
@@ -16,10 +17,22 @@ import sys
 import tempfile
 
 
-def rows(path):
-    with open(path) as file:
-        results = json.load(file)
-    for bench in results.get("benchmarks", []):
+def load(paths):
+    """Every benchmark of every file, in order."""
+    benches = []
+    for path in paths:
+        with open(path) as file:
+            benches.extend(json.load(file).get("benchmarks", []))
+    return benches
+
+
+def rows(benches):
+    """The table's rows. A row whose bound is another row's measure ("goal_of", times
+    "goal_factor", as the Windows program writes to compare with a Linux row) is judged here."""
+    measured_of = {bench["name"]: bench["measured"] for bench in benches
+                   if "measured" in bench and bench.get("run_type") != "aggregate"
+                   and not bench.get("error_occurred")}
+    for bench in benches:
         if bench.get("error_occurred"):
             yield bench["name"], "-", bench.get("error_message", "failed"), "-", "FAILED"
             continue
@@ -28,9 +41,16 @@ def rows(path):
         label = bench.get("label", "")
         goal_text = label.removeprefix("goal: ").removesuffix(" (held)").removesuffix(" (MISSED)")
         goal, measured = bench["goal"], bench["measured"]
+        held = bench.get("goal_held")
+        if "goal_of" in bench:
+            reference = measured_of.get(bench["goal_of"])
+            if reference is None:
+                yield bench["name"], goal_text, f"no row {bench['goal_of']}", "-", "FAILED"
+                continue
+            goal = bench["goal_factor"] * reference
+            held = measured <= goal
         ratio = f"{measured / goal:.2f}" if goal else "-"
-        held = "held" if bench.get("goal_held") else "MISSED"
-        yield bench["name"], goal_text, f"{measured:.3g}", ratio, held
+        yield bench["name"], goal_text, f"{measured:.3g}", ratio, "held" if held else "MISSED"
 
 
 def markdown(table):
@@ -41,20 +61,34 @@ def markdown(table):
 
 
 STARTUP = re.compile(r"BM_StartUp/sqlite:(\d)/foldersets:(\d+)")
+# The Windows program's rows: the component through COM and its floor, and the core on the
+# registry store, under Wine.
+COM_STARTUP = re.compile(r"BM_ComStartUp/foldersets:(\d+)$")
+REGISTRY_STARTUP = re.compile(r"BM_RegistryStartUp/foldersets:(\d+)$")
 
 
 def startup_points(paths):
-    """{store name: [(foldersets, milliseconds of processor time)]} from the start-up rows."""
+    """{line name: [(foldersets, milliseconds of processor time)]} from the start-up rows."""
     series = {}
-    for path in paths:
-        with open(path) as file:
-            results = json.load(file)
-        for bench in results.get("benchmarks", []):
-            found = STARTUP.match(bench.get("name", ""))
-            if found and "measured" in bench and bench.get("run_type") != "aggregate":
-                store = "SQLite store" if found.group(1) == "1" else "memory store"
-                series.setdefault(store, []).append((int(found.group(2)), bench["measured"]))
-    return {store: sorted(points) for store, points in series.items()}
+    for bench in load(paths):
+        if "measured" not in bench or bench.get("run_type") == "aggregate" \
+                or bench.get("error_occurred"):
+            continue
+        name = bench.get("name", "")
+        found = STARTUP.match(name)
+        if found:
+            store = "SQLite store" if found.group(1) == "1" else "memory store"
+            series.setdefault(store, []).append((int(found.group(2)), bench["measured"]))
+        found = COM_STARTUP.match(name)
+        if found:
+            for line, counter in (("DLL through COM (Wine)", "component_ms"),
+                                  ("its floor through COM (Wine)", "floor_ms")):
+                series.setdefault(line, []).append((int(found.group(1)), bench[counter]))
+        found = REGISTRY_STARTUP.match(name)
+        if found:
+            series.setdefault("registry store (Wine)", []).append(
+                (int(found.group(1)), bench["measured"]))
+    return {line: sorted(points) for line, points in series.items()}
 
 
 def plot(series, png):
@@ -87,17 +121,20 @@ def main(argv):
     parser = argparse.ArgumentParser()
     parser.add_argument("--markdown", help="also write the table as Markdown to this file")
     parser.add_argument("--plot", help="also draw start-up time against foldersets (PNG)")
+    parser.add_argument("--note", action="append", default=[],
+                        help="a line printed under the table (and written under the Markdown)")
     parser.add_argument("results", nargs="+")
     args = parser.parse_args(argv)
     table = [("benchmark", "goal", "measured", "ratio", "")]
-    for path in args.results:
-        table.extend(rows(path))
+    table.extend(rows(load(args.results)))
     widths = [max(len(row[i]) for row in table) for i in range(len(table[0]))]
     for row in table:
         print("  ".join(cell.ljust(width) for cell, width in zip(row, widths)).rstrip())
+    for note in args.note:
+        print(note)
     if args.markdown:
         with open(args.markdown, "w") as file:
-            file.write(markdown(table))
+            file.write(markdown(table) + "".join("\n" + note + "\n" for note in args.note))
     if args.plot and not plot(startup_points(args.results), args.plot):
         print(f"no start-up rows: {args.plot} not drawn")
     return 0 if all(row[4] == "held" for row in table[1:]) else 1

@@ -52,9 +52,10 @@ python3 "$here/check-floors.py" "$root" /dev/stdin --windows "${windows[@]}" <<'
 22 winharness/simrun
 # Not product: what the tests, benchmarks and fuzz targets share (the simulated host's tests
 # lend their test mailbox to the hooks' tests, the store's its contract to the registry store's
-# Wine test), then each of them.
+# Wine test), then each of them; the benchmark of the component through COM borrows the
+# harness of both.
 23 tests/support tests/win/support fuzz
-24 tests/sim tests/store
+24 tests/sim tests/store winharness/bench
 25 tests/* tests/win/* bench fuzz/*
 TABLE
 

@@ -11,9 +11,11 @@
 #include "sim/ScriptedPlatform.h"
 #include "sim/SimFolder.h"
 #include "sim/SimHost.h"
+#include "sim/SimItemState.h"
 #include "sim/SimNameSpace.h"
 #include "src/app/PWKAddinApp.h"
 #include "src/component/Component.h"
+#include "src/host/Item.h"
 #include "src/host/MapiSession.h"
 #include "src/platform/FileUtility.h"
 #include "src/resources/Version.h"
@@ -126,6 +128,21 @@ class AddinHarness {
             triples.push_back({base + "Contacts", base + "Journals", base + "Emails"});
         }
         StoreFoldersets(triples);
+    }
+
+    // Opens `windows` windows, an explorer and a contact's inspector in turn, on the contacts
+    // folders of the first, the middle and the last of `foldersets` stored foldersets, so that
+    // the add-in's "is this folder tracked" walk goes all the way.
+    void OpenSpreadWindows(int foldersets, int windows) {
+        const std::array<int, 3> spread{1, foldersets / 2 + 1, foldersets};
+        for (int i = 0; i < windows / 2; ++i) {
+            const std::string contacts =
+                "Public/Set " + std::to_string(spread[i % spread.size()]) + "/Contacts";
+            host.OpenExplorer(contacts);
+            auto contact = host.PutItem(contacts, host::ItemType::Contact,
+                                        {{"FullName", "Contact " + std::to_string(i)}});
+            host.OpenItem(contact->AsItem());
+        }
     }
 
     std::shared_ptr<Connect> ConnectObject() const { return connect_.lock(); }

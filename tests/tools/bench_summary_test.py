@@ -57,6 +57,25 @@ class BenchSummary(unittest.TestCase):
         self.assertEqual(status, 1)
         self.assertIn("did not hook every explorer", screen)
 
+    def test_a_goal_taken_from_another_row_is_judged_against_that_row(self):
+        linux = result("BM_StartUp/sqlite:1/foldersets:1000/manual_time", 100, 100, True)
+        windows = dict(result("BM_RegistryStartUp/foldersets:1000", 210, 0, False),
+                       goal_of="BM_StartUp/sqlite:1/foldersets:1000/manual_time",
+                       goal_factor=2.0, label="goal: < 2x the SQLite store's (held)")
+        status, screen, markdown = self.summarise(linux, windows)
+        self.assertEqual(status, 1, screen)
+        self.assertIn("| BM_RegistryStartUp/foldersets:1000 | < 2x the SQLite store's | 210 | "
+                      "1.05 | MISSED |", markdown)
+        status, screen, _ = self.summarise(linux, dict(windows, measured=190))
+        self.assertEqual(status, 0, screen)
+
+    def test_a_goal_whose_row_is_missing_fails_and_names_it(self):
+        windows = dict(result("BM_RegistryStartUp/foldersets:10", 1, 0, True),
+                       goal_of="BM_StartUp/sqlite:1/foldersets:10/manual_time", goal_factor=2.0)
+        status, screen, _ = self.summarise(windows)
+        self.assertEqual(status, 1)
+        self.assertIn("no row BM_StartUp/sqlite:1/foldersets:10/manual_time", screen)
+
     def test_the_plot_takes_one_line_per_store_in_order_of_foldersets(self):
         spec = importlib.util.spec_from_file_location("bench_summary", SCRIPT)
         summary = importlib.util.module_from_spec(spec)
@@ -66,13 +85,20 @@ class BenchSummary(unittest.TestCase):
                 result("BM_StartUp/sqlite:0/foldersets:10/manual_time", 2, 10, True),
                 dict(result("BM_StartUp/sqlite:0/foldersets:10/manual_time_mean", 9, 10, True),
                      run_type="aggregate"),
-                result("BM_StartUpGrowth/iterations:3/manual_time", 1.2, 1.3, True)]
+                result("BM_StartUpGrowth/iterations:3/manual_time", 1.2, 1.3, True),
+                dict(result("BM_ComStartUp/foldersets:100", 1.1, 1.2, True),
+                     component_ms=50, floor_ms=45),
+                dict(result("BM_ComStartUp/foldersets:10", 0, 1.2, True), error_occurred=True),
+                result("BM_RegistryStartUp/foldersets:100", 30, 0, True)]
         with tempfile.TemporaryDirectory() as folder:
             path = os.path.join(folder, "bench.json")
             with open(path, "w") as file:
                 json.dump({"benchmarks": rows}, file)
             self.assertEqual(summary.startup_points([path]),
-                             {"SQLite store": [(10, 4), (1000, 90)], "memory store": [(10, 2)]})
+                             {"SQLite store": [(10, 4), (1000, 90)], "memory store": [(10, 2)],
+                              "DLL through COM (Wine)": [(100, 50)],
+                              "its floor through COM (Wine)": [(100, 45)],
+                              "registry store (Wine)": [(100, 30)]})
 
 
 if __name__ == "__main__":

@@ -90,24 +90,11 @@ LONG RegistryKey::CopyTree(HKEY root, const std::wstring& source, const std::wst
 }
 
 LONG RegistryKey::CopyInto(const RegistryKey& from, const RegistryKey& to) {
-    DWORD longestName = 0;
-    DWORD largestData = 0;
-    LONG status = RegQueryInfoKeyW(from.key_, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                                   nullptr, &longestName, &largestData, nullptr, nullptr);
-    std::vector<wchar_t> name(longestName + 1);
-    std::vector<BYTE> data(largestData + 1);
-    for (DWORD index = 0; status == ERROR_SUCCESS; ++index) {
-        auto nameLength = static_cast<DWORD>(name.size());
-        auto dataSize = static_cast<DWORD>(data.size());
-        DWORD type = 0;
-        status = RegEnumValueW(from.key_, index, name.data(), &nameLength, nullptr, &type,
-                               data.data(), &dataSize);
-        if (status == ERROR_NO_MORE_ITEMS) {
-            status = ERROR_SUCCESS;
-            break;
-        }
+    LONG status = ERROR_SUCCESS;
+    for (const RawValue& value : from.Values(status)) {
         if (status == ERROR_SUCCESS) {
-            status = RegSetValueExW(to.key_, name.data(), 0, type, data.data(), dataSize);
+            status = RegSetValueExW(to.key_, value.Name.c_str(), 0, value.Type, value.Data.data(),
+                                    static_cast<DWORD>(value.Data.size()));
         }
     }
     for (const std::wstring& subkey : from.SubkeyNames()) {
@@ -121,6 +108,32 @@ LONG RegistryKey::CopyInto(const RegistryKey& from, const RegistryKey& to) {
         }
     }
     return status;
+}
+
+std::vector<RegistryKey::RawValue> RegistryKey::Values(LONG& status) const {
+    DWORD longestName = 0;
+    DWORD largestData = 0;
+    status = RegQueryInfoKeyW(key_, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                              &longestName, &largestData, nullptr, nullptr);
+    std::vector<RawValue> values;
+    std::vector<wchar_t> name(longestName + 1);
+    std::vector<BYTE> data(largestData + 1);
+    for (DWORD index = 0; status == ERROR_SUCCESS; ++index) {
+        auto nameLength = static_cast<DWORD>(name.size());
+        auto dataSize = static_cast<DWORD>(data.size());
+        DWORD type = 0;
+        status = RegEnumValueW(key_, index, name.data(), &nameLength, nullptr, &type, data.data(),
+                               &dataSize);
+        if (status == ERROR_NO_MORE_ITEMS) {
+            status = ERROR_SUCCESS;
+            break;
+        }
+        if (status == ERROR_SUCCESS) {
+            values.push_back({std::wstring(name.data(), nameLength), type,
+                              std::vector<BYTE>(data.begin(), data.begin() + dataSize)});
+        }
+    }
+    return values;
 }
 
 std::optional<std::wstring> RegistryKey::GetString(const std::wstring& name) const {

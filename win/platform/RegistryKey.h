@@ -38,6 +38,16 @@ class RegistryKey {
 
     HKEY Handle() const { return key_; }
 
+    // One value as stored: its name, type and bytes.
+    struct RawValue {
+        std::wstring Name;
+        DWORD Type = 0;
+        std::vector<BYTE> Data;
+    };
+    // Every value of the key itself, in the registry's order; the status of a failed read in
+    // `status`.
+    std::vector<RawValue> Values(LONG& status) const;
+
     // A REG_SZ (or REG_EXPAND_SZ, unexpanded) value; nothing when missing or of another type.
     std::optional<std::wstring> GetString(const std::wstring& name) const;
     std::optional<DWORD> GetDword(const std::wstring& name) const;

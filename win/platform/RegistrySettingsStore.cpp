@@ -7,6 +7,7 @@
 #include "store/StoreFailure.h"
 #include "win/combase/WideText.h"
 #include "win/platform/RegistryKey.h"
+#include "win/platform/RegistrySync.h"
 
 namespace pwk::win {
 
@@ -190,9 +191,8 @@ void RegistrySettingsStore::SaveSetting(const std::string& appName, const std::s
                                         const std::string& key, const std::string& value) {
     SectionPath::RequireName(key, "key");
     LONG status = ERROR_SUCCESS;
-    const auto sectionKey =
-        RegistryKey::Create(root_, SectionPathOf(appName, section, true), status);
-    if (sectionKey) {
+    const RegistryKey* sectionKey = SectionKey(SectionPathOf(appName, section, true), status);
+    if (sectionKey != nullptr) {
         status = sectionKey->SetString(Widen(key), Widen(value));
     }
     if (status != ERROR_SUCCESS) {
@@ -200,7 +200,22 @@ void RegistrySettingsStore::SaveSetting(const std::string& appName, const std::s
     }
 }
 
+const RegistryKey* RegistrySettingsStore::SectionKey(const std::wstring& path, LONG& status) {
+    if (depth_ > 0 && written_ && writtenPath_ == path) {
+        return &*written_;
+    }
+    written_ = RegistryKey::Create(root_, path, status);
+    writtenPath_ = depth_ > 0 && written_ ? path : std::wstring();
+    return written_ ? &*written_ : nullptr;
+}
+
+void RegistrySettingsStore::ForgetSectionKey() {
+    written_.reset();
+    writtenPath_.clear();
+}
+
 void RegistrySettingsStore::DeleteSection(const std::string& appName, const std::string& section) {
+    ForgetSectionKey();
     // The removal itself says whether the section was there. Inside a batch, a copy of the
     // application made for a section that was missing goes again: the batch changed nothing.
     const std::wstring folded = Folded(appName);
@@ -219,6 +234,7 @@ void RegistrySettingsStore::DeleteSection(const std::string& appName, const std:
 }
 
 void RegistrySettingsStore::DeleteApplication(const std::string& appName) {
+    ForgetSectionKey();
     const auto application = RegistryKey::Open(root_, ApplicationPath(appName, false));
     if (!application || application->IsEmpty()) {
         SectionPath::RaiseMissing(appName, "");
@@ -256,6 +272,12 @@ std::string RegistrySettingsStore::Name() const {
 }
 
 void RegistrySettingsStore::Batch(const std::function<void()>& changes) {
+    // An inner batch that fails puts the copies back: no key opened before may be kept.
+    ForgetSectionKey();
+    const struct Forget {
+        RegistrySettingsStore& store;
+        ~Forget() { store.ForgetSectionKey(); }
+    } forget{*this};
     if (depth_ > 0) {
         // An inner batch undoes only its own changes: it keeps the copies as they stand.
         const std::wstring undo = pending_ + L"\\Undo" + std::to_wstring(depth_);
@@ -293,12 +315,35 @@ void RegistrySettingsStore::Batch(const std::function<void()>& changes) {
         throw;
     }
     depth_ = 0;
-    if (touched_.empty()) {
+    // A batch that leaves every application as it was (a start saves every setting again) has
+    // nothing to make safe: nothing is marked, applied or flushed.
+    if (touched_.empty() || !PlanChanges()) {
         DiscardPending();
         return;
     }
     MarkComplete();
     ApplyPending();
+}
+
+bool RegistrySettingsStore::PlanChanges() {
+    bool changed = false;
+    for (const std::wstring& name : touched_) {
+        const std::wstring live = base_ + L"\\" + name;
+        const auto copy = RegistryKey::Open(root_, PendingCopy(name));
+        if (!copy || copy->IsEmpty()) {
+            changed = changed || RegistryKey::Exists(root_, live);
+            continue;
+        }
+        LONG status = ERROR_SUCCESS;
+        RegistrySync sync = RegistrySync::Plan(root_, PendingCopy(name), live, status);
+        if (status != ERROR_SUCCESS) {
+            DiscardPending();
+            Refused(status, StoreAction::Read, "the batch");
+        }
+        changed = changed || !sync.Empty();
+        planned_.insert_or_assign(name, std::move(sync));
+    }
+    return changed;
 }
 
 void RegistrySettingsStore::MarkComplete() {
@@ -323,13 +368,21 @@ void RegistrySettingsStore::MarkComplete() {
 void RegistrySettingsStore::ApplyPending() {
     // Replacing a live key by its copy can be repeated: after a crash half way it is simply
     // done again from the start.
+    // Only what differs is written (planned before the mark, or now when recovering).
     for (const std::wstring& name : touched_) {
         const std::wstring live = base_ + L"\\" + name;
         const auto copy = RegistryKey::Open(root_, PendingCopy(name));
-        const LONG status = copy && !copy->IsEmpty()
-                                ? RegistryKey::CopyTree(root_, PendingCopy(name), live)
-                                : RegistryKey::DeleteTree(root_, live);
+        LONG status = ERROR_SUCCESS;
+        if (!copy || copy->IsEmpty()) {
+            status = RegistryKey::DeleteTree(root_, live);
+        } else if (const auto planned = planned_.find(name); planned != planned_.end()) {
+            status = planned->second.Apply(root_);
+        } else {
+            const RegistrySync sync = RegistrySync::Plan(root_, PendingCopy(name), live, status);
+            status = status == ERROR_SUCCESS ? sync.Apply(root_) : status;
+        }
         if (status != ERROR_SUCCESS) {
+            planned_.clear();
             // The complete batch stays recorded, the only whole copy of these settings: the
             // next batch, or the next store, applies it again.
             touched_.clear();
@@ -340,6 +393,8 @@ void RegistrySettingsStore::ApplyPending() {
 }
 
 void RegistrySettingsStore::RecoverPending() {
+    // What was planned before a failure may no longer hold: a recovery plans afresh.
+    planned_.clear();
     const auto pending = RegistryKey::Open(root_, pending_);
     if (!pending) {
         return;
@@ -353,8 +408,10 @@ void RegistrySettingsStore::RecoverPending() {
 }
 
 void RegistrySettingsStore::DiscardPending() {
+    ForgetSectionKey();
     RegistryKey::DeleteTree(root_, pending_);
     touched_.clear();
+    planned_.clear();
 }
 
 }  // namespace pwk::win

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -9,6 +11,8 @@
 
 #include "src/platform/SettingsStore.h"
 #include "win/platform/BatchLock.h"
+#include "win/platform/RegistryKey.h"
+#include "win/platform/RegistrySync.h"
 
 namespace pwk::win {
 
@@ -21,9 +25,10 @@ namespace pwk::win {
 // and at the end the pending key is marked complete before the copies replace the live keys.
 // A new store, and every batch before it begins, rolls a complete pending batch forward (a
 // crash or a refusal of the registry came while applying it) and throws an incomplete one away
-// (the crash came before it was recorded), so a crash never leaves half a batch. One program at
-// a time records or applies a batch (BatchLock): the add-in and the settings tool share the
-// pending key.
+// (the crash came before it was recorded), so a crash never leaves half a batch. Applying
+// writes only what differs from the live keys, and a batch that changes nothing is neither
+// marked nor applied. One program at a time records or applies a batch (BatchLock): the add-in
+// and the settings tool share the pending key.
 class RegistrySettingsStore : public SettingsStore {
   public:
     static constexpr const wchar_t* ProgramSettings = L"Software\\VB and VBA Program Settings";
@@ -65,13 +70,23 @@ class RegistrySettingsStore : public SettingsStore {
     std::wstring PendingCopy(const std::wstring& appName) const;
     void RecoverPending();
     void DiscardPending();
+    // Plans the writes that apply the batch to each live application; whether any is needed.
+    bool PlanChanges();
+    // The key of a section to write to, created when missing. Inside a batch the last one
+    // stays open for the next write (a save writes a section's values one after the other);
+    // anything that removes or copies keys forgets it.
+    const RegistryKey* SectionKey(const std::wstring& path, LONG& status);
+    void ForgetSectionKey();
 
     HKEY root_;
     std::wstring base_;
     std::wstring pending_;
     BatchLock lock_{pending_};
     int depth_ = 0;
-    std::set<std::wstring> touched_;  // applications copied in the running batch
+    std::set<std::wstring> touched_;                // applications copied in the running batch
+    std::map<std::wstring, RegistrySync> planned_;  // per application, what applying writes
+    std::optional<RegistryKey> written_;            // the section key last written
+    std::wstring writtenPath_;                      // its path, inside a batch only
 };
 
 }  // namespace pwk::win

@@ -7,6 +7,7 @@
 #include "win/combase/ComBoundary.h"
 #include "win/combase/WideText.h"
 #include "winharness/bridge/BridgeCache.h"
+#include "winharness/bridge/BridgeCalls.h"
 #include "winharness/bridge/BridgeKind.h"
 #include "winharness/bridge/EventLinks.h"
 
@@ -82,7 +83,9 @@ HRESULT HostDispatch::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, D
     return win::Guarded([&] {
         HRESULT result = S_OK;
         for (UINT i = 0; i < count; ++i) {
-            const auto id = kind_.Members.IdOf(win::Narrow(names[i], wcslen(names[i])));
+            const std::string name = win::Narrow(names[i], wcslen(names[i]));
+            BridgeCalls::Instance().Named(this, name);
+            const auto id = kind_.Members.IdOf(name);
             ids[i] = id.value_or(DISPID_UNKNOWN);
             if (!id) {
                 result = DISP_E_UNKNOWNNAME;
@@ -106,7 +109,7 @@ HRESULT HostDispatch::Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPARAMS
     }
     // The client holds this bridge through the call; the host object is held by it. A host
     // failure names its own source, if any.
-    return win::GuardedInvoke("", exception, [&] {
+    const HRESULT answer = win::GuardedInvoke("", exception, [&] {
         win::DispatchCall call(flags, *params, result);
         if (call.IsPut() && !found->Write) {
             return DISP_E_MEMBERNOTFOUND;
@@ -121,6 +124,8 @@ HRESULT HostDispatch::Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPARAMS
         }
         return S_OK;
     });
+    BridgeCalls::Instance().Invoked(this, member, flags, *params, result, answer);
+    return answer;
 }
 
 HRESULT HostDispatch::EnumConnectionPoints(IEnumConnectionPoints** points) {
@@ -131,6 +136,7 @@ HRESULT HostDispatch::EnumConnectionPoints(IEnumConnectionPoints** points) {
 }
 
 HRESULT HostDispatch::FindConnectionPoint(REFIID iid, IConnectionPoint** point) {
+    BridgeCalls::Instance().PointFound(this, iid);
     return win::FindPoint(points_, iid, point);
 }
 

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace pwk::winbench {
+
+struct SendSize {
+    int Recipients = 0;
+    int Foldersets = 0;
+};
+
+// The command line of bench_com.
+struct BenchOptions {
+    static constexpr const char* Usage =
+        "usage: bench_com PWKCommon.dll [--benchmark_out=FILE] [--foldersets=N,...] "
+        "[--sends=RxF,...] [--iterations=N]";
+
+    std::string Dll;
+    std::string Out;
+    std::vector<int> Foldersets{100, 1000};
+    std::vector<SendSize> Sends{{10, 5}, {50, 20}};
+    int Iterations = 3;
+
+    // Nothing for a command line it does not understand.
+    static std::optional<BenchOptions> Parse(int argc, char** argv);
+};
+
+}  // namespace pwk::winbench

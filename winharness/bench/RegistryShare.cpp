@@ -1,0 +1,54 @@
+#include "winharness/bench/RegistryShare.h"
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "win/combase/WideText.h"
+#include "win/platform/RegistryKey.h"
+#include "win/platform/RegistrySettingsStore.h"
+#include "winharness/bench/TimedStore.h"
+
+namespace pwk::winbench {
+
+namespace {
+
+// Out of the way of the settings.
+constexpr const wchar_t* kPlainBase = L"Software\\Parleywick\\Bench plain write";
+
+// Each value set with RegSetValueExW, each section's key opened once.
+void WritePlainly(const std::vector<TimedStore::Saved>& values) {
+    std::map<std::wstring, std::optional<win::RegistryKey>> keys;
+    for (const TimedStore::Saved& value : values) {
+        const std::wstring path = std::wstring(kPlainBase) + L"\\" + win::Widen(value.AppName) +
+                                  L"\\" + win::Widen(value.Section);
+        auto& key = keys[path];
+        if (!key) {
+            LONG status = ERROR_SUCCESS;
+            key = win::RegistryKey::Create(HKEY_CURRENT_USER, path, status);
+        }
+        if (key) {
+            key->SetString(win::Widen(value.Key), win::Widen(value.Value));
+        }
+    }
+}
+
+}  // namespace
+
+RegistryShare MeasureRegistryShare(int foldersets) {
+    auto store = std::make_shared<TimedStore>(std::make_shared<win::RegistrySettingsStore>());
+    RegistryShare share;
+    share.Start = CoreStart(foldersets, store);
+    share.Batch = store->BatchCost();
+    share.Values = store->SavedInBatches().size();
+    // Written once first: the keys and values are there, as the settings were before the save.
+    WritePlainly(store->SavedInBatches());
+    const CostClock clock;
+    WritePlainly(store->SavedInBatches());
+    share.Plain = clock.Elapsed();
+    win::RegistryKey::DeleteTree(HKEY_CURRENT_USER, kPlainBase);
+    return share;
+}
+
+}  // namespace pwk::winbench

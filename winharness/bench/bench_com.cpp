@@ -1,0 +1,167 @@
+// The cost of crossing COM, under Wine: the real PWKCommon.dll started through the bridge with
+// 100 and 1,000 tracked foldersets and 20 windows, and one send filed by it, each against a
+// floor that makes the very host calls the component made (recorded from its run) through the
+// same bridge, with no add-in logic around them; and the registry store's share of a start.
+// Processor time is this thread's plus the Wine server's (which does the registry's work for
+// the process); the wall time is a counter. The rows are written as Google Benchmark's JSON so
+// that tools/bench-summary.py reads them with the Linux programs' rows.
+// Usage: bench_com <path of PWKCommon.dll> [--benchmark_out=FILE] [--foldersets=100,1000]
+//                  [--sends=10x5,50x20] [--iterations=3]
+#include <windows.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "src/resources/Version.h"
+#include "store/MemorySettingsStore.h"
+#include "tests/win/support/ComponentCalls.h"
+#include "win/combase/WideText.h"
+#include "win/platform/RegistrySettingsStore.h"
+#include "winharness/bench/BenchOptions.h"
+#include "winharness/bench/BenchRows.h"
+#include "winharness/bench/ComparedRow.h"
+#include "winharness/bench/RegistryShare.h"
+#include "winharness/bench/SendRuns.h"
+#include "winharness/bench/StartUpRuns.h"
+
+namespace {
+
+using namespace pwk::winbench;
+
+// The component's start-up and its floor at one size, alternating.
+void StartUpRows(int foldersets, int iterations, BenchRows& rows) {
+    ComparedRow compared("BM_ComStartUp/foldersets:" + std::to_string(foldersets));
+    CallScript script;
+    const TimedRun recorded = ComponentStart(foldersets, &script);
+    if (!recorded.Error.empty()) {
+        compared.Fail(recorded.Error);
+    } else if (script.Held() != 0 || script.Unsupported() != 0) {
+        compared.Fail("the recorded start-up cannot be made again exactly");
+    } else {
+        compared.Fail(FloorStart(foldersets, script).Error);
+    }
+    Cost core;
+    for (int i = 0; i < iterations && compared.Ok(); ++i) {
+        compared.AddComponent(ComponentStart(foldersets, nullptr));
+        compared.AddFloor(FloorStart(foldersets, script));
+        core += CoreStart(foldersets, std::make_shared<pwk::MemorySettingsStore>()).Spent;
+    }
+    compared.Counter("core_memory_ms", core.Processor() * 1000 / iterations);
+    rows.Add(compared.Row("component <= 1.2x its floor through COM", 1.2));
+}
+
+// The registry store's share of a start at one size: its batch against plain writes, and the
+// whole start on the registry store against the Linux start on the SQLite store.
+void RegistryRows(int foldersets, int iterations, BenchRows& rows) {
+    Cost batch;
+    Cost plain;
+    Cost start;
+    std::size_t values = 0;
+    std::string error;
+    for (int i = 0; i < iterations && error.empty(); ++i) {
+        const RegistryShare share = MeasureRegistryShare(foldersets);
+        batch += share.Batch;
+        plain += share.Plain;
+        start += share.Start.Spent;
+        values = share.Values;
+        error = share.Start.Error;
+    }
+    const double n = iterations;
+    const std::string size = "foldersets:" + std::to_string(foldersets);
+    BenchRows::Row save;
+    save.Name = "BM_RegistrySave/" + size;
+    save.Goal = "crash-safe batch <= 2x plain writes of its values";
+    save.Iterations = iterations;
+    save.Milliseconds = batch.Processor() * 1000 / n;
+    save.Measured = plain.Processor() > 0 ? batch.Processor() / plain.Processor() : 0;
+    save.Bound = 2.0;
+    save.Error = error;
+    save.Counters = {
+        {"batch_ms", batch.Processor() * 1000 / n}, {"batch_thread_ms", batch.Thread * 1000 / n},
+        {"batch_wall_ms", batch.Wall * 1000 / n},   {"plain_ms", plain.Processor() * 1000 / n},
+        {"plain_wall_ms", plain.Wall * 1000 / n},   {"startup_ms", start.Processor() * 1000 / n},
+        {"values", static_cast<double>(values)}};
+    rows.Add(save);
+
+    BenchRows::Row startUp;
+    startUp.Name = "BM_RegistryStartUp/" + size;
+    startUp.Goal = "< 2x the SQLite store's start-up (BM_StartUp/sqlite:1, Linux)";
+    startUp.Iterations = iterations;
+    startUp.Milliseconds = start.Processor() * 1000 / n;
+    startUp.Measured = startUp.Milliseconds;
+    startUp.GoalOf = "BM_StartUp/sqlite:1/" + size + "/manual_time";
+    startUp.GoalFactor = 2.0;
+    startUp.Error = error;
+    startUp.Counters = {{"thread_ms", start.Thread * 1000 / n},
+                        {"server_ms", start.Server * 1000 / n},
+                        {"wall_ms", start.Wall * 1000 / n}};
+    rows.Add(startUp);
+}
+
+// One send through the component and its floor, alternating on fresh mails.
+void SendRows(const SendSize& size, int iterations, BenchRows& rows) {
+    ComparedRow compared("BM_ComSend/recipients:" + std::to_string(size.Recipients) +
+                         "/foldersets:" + std::to_string(size.Foldersets));
+    SendRuns runs(size.Recipients, size.Foldersets);
+    CallScript script;
+    compared.Fail(runs.Error());
+    if (compared.Ok()) {
+        compared.Fail(runs.Component(&script).Error);
+    }
+    if (compared.Ok() && script.Unsupported() != 0) {
+        compared.Fail("the recorded send cannot be made again exactly");
+    }
+    if (compared.Ok()) {
+        compared.Fail(runs.Floor(script).Error);
+    }
+    for (int i = 0; i < iterations && compared.Ok(); ++i) {
+        compared.AddComponent(runs.Component(nullptr));
+        compared.AddFloor(runs.Floor(script));
+    }
+    rows.Add(compared.Row("component <= 1.2x its floor through COM", 1.2));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const auto options = BenchOptions::Parse(argc, argv);
+    if (!options) {
+        std::fprintf(stderr, "%s\n", BenchOptions::Usage);
+        return 2;
+    }
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    pwk::win::UniqueModule component(LoadLibraryW(pwk::win::Widen(options->Dll).c_str()));
+    if (!component || pwk::wintest::CallExport(component.Get(), "DllRegisterServer") != S_OK) {
+        std::fprintf(stderr, "bench_com: %s cannot be loaded and registered\n",
+                     options->Dll.c_str());
+        return 1;
+    }
+    CostClock::TakeMainThread();
+    if (!CostClock::SeesServer()) {
+        std::printf("bench_com: the Wine server's processor time cannot be read: left out\n");
+    }
+    if (!CostClock::SeesThread()) {
+        std::printf("bench_com: this thread's processor time is read in ticks of 10 ms\n");
+    }
+    BenchRows rows;
+    for (const int foldersets : options->Foldersets) {
+        StartUpRows(foldersets, options->Iterations, rows);
+        RegistryRows(foldersets, options->Iterations, rows);
+    }
+    for (const SendSize& size : options->Sends) {
+        SendRows(size, options->Iterations * 10, rows);
+    }
+    try {
+        pwk::win::RegistrySettingsStore().DeleteApplication(pwk::ProductTitle);
+    } catch (const pwk::Failure&) {
+        // Nothing stored.
+    }
+    pwk::wintest::EndComponent(component);
+    std::fputs(rows.Text().c_str(), stdout);
+    if (!options->Out.empty()) {
+        std::ofstream(options->Out, std::ios::binary) << rows.Json();
+    }
+    return 0;
+}
