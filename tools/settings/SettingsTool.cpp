@@ -6,6 +6,7 @@
 #include "src/resources/StringTable.h"
 #include "src/resources/Version.h"
 #include "src/tracking/DroppedFoldersets.h"
+#include "src/tracking/SettingsChanges.h"
 #include "src/tracking/TextConversion.h"
 #include "src/util/Failure.h"
 #include "tools/settings/FoldersetTable.h"
@@ -148,6 +149,7 @@ void SettingsTool::Rewrite(const StoredFoldersets& stored,
                              std::to_string(stored.Count) + "); kept by the settings tool";
             DroppedFoldersets::Keep(store, dropped);
         }
+        SettingsChanges::Raise(store);
     });
     if (!stored.AfterCount.empty()) {
         out_ << stored.AfterCount.size()
@@ -242,7 +244,11 @@ void SettingsTool::Set(const std::string& name, const std::string& value) {
         throw ToolError("\"" + name + "\" cannot be set; the keys are " + names);
     }
     const std::string text = key->StoredText(value);
-    store_.Settings().SaveSetting(ProductTitle, key->Section, key->Key, text);
+    SettingsStore& store = store_.Settings();
+    store.Batch([&] {
+        store.SaveSetting(ProductTitle, key->Section, key->Key, text);
+        SettingsChanges::Raise(store);
+    });
     out_ << key->Section << "\\" << key->Key << " = " << text << "\n";
 }
 
