@@ -42,6 +42,11 @@ SettingsTool::SettingsTool(StoreAccess store, const MailboxFolders* mailbox, std
 
 void SettingsTool::Run(const SettingsCommand& command) {
     const std::vector<std::string>& args = command.Arguments;
+    // Told, not refused: the running add-in merges what the tool saves.
+    if (store_.Settings().MarkedOpen()) {
+        out_ << "The mail client's add-in has these settings open: it keeps a change made now and "
+                "takes it in at its next save, a send or when the options dialog opens.\n";
+    }
     if (command.Name == "show") {
         Show();
     } else if (command.Name == "list") {
