@@ -25,6 +25,9 @@ class MemorySettingsStore : public SettingsStore {
     void DeleteSection(const std::string& appName, const std::string& section) override;
     void DeleteApplication(const std::string& appName) override;
     void Batch(const std::function<void()>& changes) override;
+    // The mark lives as long as the store: one process's.
+    void MarkOpen(bool open) override { markedOpen_ = open; }
+    bool MarkedOpen() override { return markedOpen_; }
 
     // Every value of one application as sorted "section|key=value" lines, in stored spelling.
     std::vector<std::string> Dump(const std::string& appName) const;
@@ -42,6 +45,7 @@ class MemorySettingsStore : public SettingsStore {
     int OperationCount() const { return operations_; }
 
   private:
+    bool markedOpen_ = false;
     struct Value {
         std::string Key;  // as first spelled
         std::string Text;

@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "src/util/Failure.h"
+#include "store/OpenMarker.h"
 #include "store/SectionPath.h"
 #include "store/SettingsFileLocation.h"
 #include "store/SqliteConnection.h"
@@ -587,6 +588,17 @@ void SqliteSettingsStore::CreateSchema() {
     if (PragmaNumber(connection, "PRAGMA application_id") != ApplicationId) {
         connection.FailContent("is a database of another program, not a settings store");
     }
+}
+
+void SqliteSettingsStore::MarkOpen(bool open) {
+    if (!marker_) {
+        marker_ = std::make_unique<OpenMarker>(path_);
+    }
+    marker_->Hold(open);
+}
+
+bool SqliteSettingsStore::MarkedOpen() {
+    return OpenMarker(path_).Held();
 }
 
 }  // namespace pwk

@@ -13,6 +13,7 @@
 
 namespace pwk {
 
+class OpenMarker;
 class SqliteConnection;
 
 // The settings store kept in an SQLite file (see SettingsFileLocation for where). The file
@@ -43,6 +44,9 @@ class SqliteSettingsStore : public SettingsStore {
     void DeleteApplication(const std::string& appName) override;
     void Batch(const std::function<void()>& changes) override;
     void Snapshot(const std::function<void()>& reads) override;
+    // The mark is an advisory lock on the file's marker beside it (OpenMarker).
+    void MarkOpen(bool open) override;
+    bool MarkedOpen() override;
 
     const std::string& Path() const { return path_; }
     // Every value of one application as sorted "section|key=value" lines, in stored spelling.
@@ -84,6 +88,7 @@ class SqliteSettingsStore : public SettingsStore {
     Access access_;
     bool emptyToRead_ = false;  // read only, the file was found empty: it reads as no store
     std::unique_ptr<SqliteConnection> connection_;
+    std::unique_ptr<OpenMarker> marker_;
     int depth_ = 0;          // open batches
     bool readOpen_ = false;  // a snapshot's read transaction is open
     // While it is open: the sections SnapshotSection read ("app\nsection", folded).

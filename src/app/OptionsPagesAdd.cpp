@@ -27,6 +27,8 @@ void PWKAddinApp::OutlookApp_OptionsPagesAdd(const Ref<host::PropertyPages>& pag
         if (!component_.AddinIsRunning()) {
             return;
         }
+        // The page shows what is stored now, an administrator's change included.
+        proc.Step([&] { NoticeSettingsChange(); });
         proc.Step([&] {
             SetActivity("Addin failed to add the custom property page.");
             component_.Errors().SetSuggestion(std::string("Ensure the add-in is properly set up, "

@@ -6,6 +6,7 @@
 #include "src/host/NameSpace.h"
 #include "src/journal/UpgradeLogReset.h"
 #include "src/platform/MessageBoxStyle.h"
+#include "src/platform/SettingsStore.h"
 #include "src/util/Ref.h"
 
 namespace pwk {
@@ -23,7 +24,9 @@ PWKAddinApp::PWKAddinApp(Component& component)
       pInspectors_(static_cast<host::InspectorsEvents&>(*this)),
       regSettings_(static_cast<RegSettingsEvents&>(*this)) {}
 
-PWKAddinApp::~PWKAddinApp() = default;
+PWKAddinApp::~PWKAddinApp() {
+    MarkSettingsOpen(false);
+}
 
 void PWKAddinApp::Init(bool debugMode, bool /*outlookJustStarted*/,
                        const Ref<host::Application>& olApp, const std::string& progId) {
@@ -47,6 +50,8 @@ void PWKAddinApp::Init(bool debugMode, bool /*outlookJustStarted*/,
             component_.OutlookProductCode = outlookApp_->ProductCode();
         });
         proc.Step([&] { regSettings_ = std::make_shared<RegSettings>(component_); });
+        // The settings tool tells an administrator that a change now is merged by this add-in.
+        MarkSettingsOpen(true);
         // Reading raises Updated, which saves the settings and hooks every open window.
         proc.Step([&] { regSettings_->ReadReg(outlookApp_.Get()); });
         proc.Step([&] { component_.AddinInitialised = true; });
@@ -86,6 +91,7 @@ void PWKAddinApp::ShowWelcome() {
 }
 
 void PWKAddinApp::AskedToQuit() {
+    MarkSettingsOpen(false);
     ReleaseHookedWindows();
     hookedExplorers_ = {};
     hookedInspectors_ = {};
@@ -105,6 +111,21 @@ Ref<host::NameSpace> PWKAddinApp::dbgGetMapiNamespace() {
 
 TrackedFolderLookup PWKAddinApp::TrackedFolders() {
     return TrackedFolderLookup(component_, kAddinAppModule, regSettings_.Get(), olNamespace_);
+}
+
+void PWKAddinApp::NoticeSettingsChange() {
+    if (regSettings_) {
+        // Merging raises Updated: saved and hooked again as after any change.
+        regSettings_->NoticeOutsideChange(outlookApp_.Get());
+    }
+}
+
+void PWKAddinApp::MarkSettingsOpen(bool open) {
+    if (settingsMarked_ != open) {
+        // Only a courtesy to the settings tool: a store that cannot mark stays unmarked.
+        Procedure::Ignoring([&] { component_.platform().Settings().MarkOpen(open); });
+        settingsMarked_ = open;
+    }
 }
 
 void PWKAddinApp::RegSettings_Updated() {

@@ -126,6 +126,12 @@ class PWKAddinApp : public std::enable_shared_from_this<PWKAddinApp>,
 
     void SetHelpFile();
     void ShowWelcome();
+    // Takes in settings another program saved since the add-in last read or saved them (one
+    // read of the count of saves when there are none). Called where an event of the
+    // application object starts, never inside a hooked window's own event, which the
+    // rebuilt hooks would pull away from under it.
+    void NoticeSettingsChange();
+    void MarkSettingsOpen(bool open);
     bool InspectorQualifies(const Ref<host::Inspector>& inspector);
     struct JournalEntryAction;
     void NewContactJournalEntry(const JournalEntryAction& action,
@@ -135,6 +141,7 @@ class PWKAddinApp : public std::enable_shared_from_this<PWKAddinApp>,
 
     Component& component_;
     bool debugMode_ = false;
+    bool settingsMarked_ = false;
     std::string progId_;
     WithEvents<host::Application, host::ApplicationEvents> outlookApp_;
     WithEvents<host::Explorers, host::ExplorersEvents> pExplorers_;

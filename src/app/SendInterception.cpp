@@ -25,6 +25,7 @@ void PWKAddinApp::OutlookApp_ItemSend(const Ref<host::Item>& item, bool& cancel)
         if (!component_.AddinIsRunning()) {
             return;
         }
+        proc.Step([&] { NoticeSettingsChange(); });
         proc.Step([&] {
             const auto settings = regSettings_.Get();
             PWKGlobal::ItemSendHandler(component_, TrackedFolders(), olNamespace_, settings,

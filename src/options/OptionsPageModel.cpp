@@ -263,6 +263,8 @@ bool OptionsPageModel::Apply() {
 
 void OptionsPageModel::SaveLive() {
     SettingsStore& store = component_.platform().Settings();
+    // The store goes back to the live settings, over the page's save: nothing of it is merged.
+    live_->ForgetStoredState();
     store.Batch([&] {
         // The log location as it was loaded; an empty one goes with the save, which keeps only
         // stored values that say something.
@@ -277,8 +279,7 @@ void OptionsPageModel::SaveCopy() {
     SettingsStore& store = component_.platform().Settings();
     // The add-in's save keeps the log location as stored; the page's change of it goes into
     // the same batch, so that the store takes all of the page or nothing.
-    store.Batch([&] {
-        copy_->SaveReg(application_);
+    copy_->SaveReg(application_, [&] {
         if (logPath_ != loaded_->LogPath) {
             store.SaveSetting(ProductTitle, SettingsLayout::Logging, kLogPath, logPath_);
         }

@@ -39,6 +39,16 @@ class SettingsStore {
     // ends the snapshot first and is never held back by it. Stores without that cost just
     // run `reads`.
     virtual void Snapshot(const std::function<void()>& reads) { reads(); }
+
+    // Marks the store as open by a running add-in while `open` stays true, in a way that ends
+    // with the process (a crash leaves no mark), so that another program can tell. Stores
+    // that cannot mark do nothing.
+    virtual void MarkOpen(bool /*open*/) {}
+    // Whether a running add-in has the store open (this process's or another's).
+    virtual bool MarkedOpen() { return false; }
+    // False only when the store knows that nothing changed it since the last call that
+    // answered true (a store that is told of changes); true when it cannot tell.
+    virtual bool MayHaveChanged() { return true; }
 };
 
 }  // namespace pwk

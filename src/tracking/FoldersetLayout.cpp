@@ -45,4 +45,28 @@ std::vector<std::int32_t> FoldersetLayout::StoredPositions(SettingsStore& store,
     return positions;
 }
 
+FoldersetLayout::Ids FoldersetLayout::IdsOf(const TrackedFolderset& folderset) {
+    Ids ids;
+    for (std::size_t i = 0; i < Folders.size(); ++i) {
+        ids[2 * i] = (folderset.*Folders[i].EntryID)();
+        ids[2 * i + 1] = (folderset.*Folders[i].StoreID)();
+    }
+    return ids;
+}
+
+std::vector<FoldersetLayout::Ids> FoldersetLayout::ReadAll(SettingsStore& store,
+                                                           const std::string& appName,
+                                                           const std::string& section) {
+    std::vector<Ids> all;
+    for (const std::int32_t position : StoredPositions(store, appName, section)) {
+        const std::string key = std::to_string(position);
+        Ids& ids = all.emplace_back();
+        for (std::size_t i = 0; i < Folders.size(); ++i) {
+            ids[2 * i] = store.GetSetting(appName, Folders[i].EntryIDSection(section), key, "");
+            ids[2 * i + 1] = store.GetSetting(appName, Folders[i].StoreIDSection(section), key, "");
+        }
+    }
+    return all;
+}
+
 }  // namespace pwk

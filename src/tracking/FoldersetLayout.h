@@ -49,6 +49,15 @@ class FoldersetLayout {
         {"Emails",   "e-mails",  &TrackedFolderset::getEmailFoldEntryID,   &TrackedFolderset::getEmailFoldStoreID},
     }};
     // clang-format on
+
+    // A folderset's six identifiers in the order above: what makes two foldersets the same.
+    using Ids = std::array<std::string, 2 * Folders.size()>;
+    static Ids IdsOf(const TrackedFolderset& folderset);
+    // Every folderset stored in `section`, in position order, as stored (nothing is checked
+    // against a host; those stored after "Count" too, so that a reader that rewrites the list
+    // loses none).
+    static std::vector<Ids> ReadAll(SettingsStore& store, const std::string& appName,
+                                    const std::string& section);
 };
 
 }  // namespace pwk

@@ -12,6 +12,7 @@
 #include "src/platform/SettingsStore.h"
 #include "src/resources/Version.h"
 #include "src/tracking/DroppedFoldersets.h"
+#include "src/tracking/SettingsChanges.h"
 #include "src/tracking/SettingsLayout.h"
 #include "src/tracking/TextConversion.h"
 #include "src/util/Ref.h"
@@ -40,6 +41,7 @@ void RegSettings::ReadReg(const Ref<host::Application>& olApp) {
 void RegSettings::ReadEntries(Procedure& proc, const Ref<host::Application>& olApp) {
     const auto entries = SettingsLayout::Entries();
     unread_.assign(entries.size(), std::nullopt);
+    baseline_.reset();
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const SettingsLayout::Entry& entry = entries[i];
         if (entry.role == Role::Foldersets) {
@@ -72,9 +74,19 @@ void RegSettings::ReadEntries(Procedure& proc, const Ref<host::Application>& olA
             }
         });
     }
+    // Counted in the same snapshot as the values. Without the count nothing is merged.
+    std::int64_t changes = 0;
+    if (!Procedure::Ignoring([&] { changes = SettingsChanges::Read(Store()); })) {
+        baseline_ = Current(changes);
+        if (trackedFoldersets_ != nullptr) {
+            // Those dropped count as stored, so that the save after the load removes them.
+            baseline_->Foldersets = trackedFoldersets_->Stored();
+        }
+    }
 }
 
-void RegSettings::SaveReg(const Ref<host::Application>& olApp) {
+void RegSettings::SaveReg(const Ref<host::Application>& olApp,
+                          const std::function<void()>& alsoWrite) {
     Procedure proc(component_, kRegSettingsModule, "SaveReg", Boundary::Component);
     proc.Run([&] {
         if (Unread(FoldersetsEntry())) {
@@ -87,13 +99,47 @@ void RegSettings::SaveReg(const Ref<host::Application>& olApp) {
         // One batch, all or nothing, also when the user goes on past a failure inside: going on
         // continues after the whole save, so the settings saved last time stay whole.
         proc.Step([&] {
-            Store().Batch([&] { SaveAll(olApp); });
+            SettingsBaseline saved;
+            Store().Batch([&] {
+                saved = SaveAll(olApp);
+                if (alsoWrite) {
+                    alsoWrite();
+                }
+            });
             unkept_.clear();
+            baseline_ = std::move(saved);
         });
     });
 }
 
-void RegSettings::SaveAll(const Ref<host::Application>& olApp) {
+bool RegSettings::NoticeOutsideChange(const Ref<host::Application>& olApp) {
+    std::int64_t changes = 0;
+    if (!baseline_ ||
+        Procedure::Ignoring([&] { changes = SettingsChanges::Read(Store()); }).has_value() ||
+        changes == baseline_->Changes) {
+        return false;
+    }
+    bool merged = false;
+    Procedure proc(component_, kRegSettingsModule, "NoticeOutsideChange", Boundary::Component);
+    proc.Run([&] {
+        proc.Step([&] {
+            Store().Snapshot([&] { MergeStored(SettingsChanges::Read(Store()), olApp); });
+            merged = true;
+        });
+        if (merged) {
+            proc.Step([&] { RaiseUpdated(); });
+        }
+    });
+    return merged;
+}
+
+SettingsBaseline RegSettings::SaveAll(const Ref<host::Application>& olApp) {
+    if (baseline_) {
+        const std::int64_t changes = SettingsChanges::Read(Store());
+        if (changes != baseline_->Changes) {
+            MergeStored(changes, olApp);
+        }
+    }
     const auto entries = SettingsLayout::Entries();
     // What this save leaves as stored: values it does not know (a value kept for start-up
     // whose read fails now is one of them).
@@ -118,6 +164,29 @@ void RegSettings::SaveAll(const Ref<host::Application>& olApp) {
             SaveEntry(entries[i], kept[i]);
         }
     }
+    return Current(SettingsChanges::Raise(Store()));
+}
+
+SettingsBaseline RegSettings::Current(std::int64_t changes) const {
+    const auto entries = SettingsLayout::Entries();
+    SettingsBaseline current{changes, std::vector<std::optional<std::string>>(entries.size()),
+                             FoldersetIds()};
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (entries[i].role == Role::Option && !Unread(i)) {
+            SettingsLayout::WithMember(
+                entries[i], [&](auto member) { current.Options[i] = ToText(this->*member); });
+        }
+    }
+    return current;
+}
+
+std::vector<FoldersetLayout::Ids> RegSettings::FoldersetIds() const {
+    std::vector<FoldersetLayout::Ids> ids;
+    const std::int32_t count = trackedFoldersets_ != nullptr ? trackedFoldersets_->Count() : 0;
+    for (std::int32_t i = 1; i <= count; ++i) {
+        ids.push_back(FoldersetLayout::IdsOf(trackedFoldersets_->ItemView(i)));
+    }
+    return ids;
 }
 
 void RegSettings::SaveEntry(const SettingsLayout::Entry& entry, const std::string& kept) {
@@ -190,6 +259,7 @@ void RegSettings::CopySettings(const std::shared_ptr<RegSettings>& newSettings,
     }
     AddUnkept(from.unkept_);
     AddUnkept(foldersets->TakeUnkept());
+    baseline_ = from.baseline_;
 }
 
 void RegSettings::ClearStoredSettings(const Ref<host::Application>& /*olApp*/,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -8,6 +9,7 @@
 
 #include "src/tracking/DroppedFolderset.h"
 #include "src/tracking/RegSettingsEvents.h"
+#include "src/tracking/SettingsBaseline.h"
 #include "src/tracking/SettingsLayout.h"
 #include "src/tracking/TrackedFoldersets.h"
 #include "src/util/Connection.h"
@@ -63,8 +65,21 @@ class RegSettings {
     // of the store, all or nothing. Keeps the log location stored by hand and every value whose
     // read failed (unknown, not default) unless changed since; writes the recovery records of
     // foldersets dropped meanwhile; records the running version and that this was not the
-    // first run. Changes no property.
-    void SaveReg(const Ref<host::Application>& olApp);
+    // first run. When another program saved since these settings were last read or saved,
+    // what it saved is merged in first (its values and foldersets stay, this object's changes
+    // since go on top; a value both changed keeps this object's, and the log says so): the
+    // properties then hold the merged settings. Else changes no property. `alsoWrite` runs
+    // last in the same batch, for a caller that saves more with the settings.
+    void SaveReg(const Ref<host::Application>& olApp,
+                 const std::function<void()>& alsoWrite = nullptr);
+    // When another program saved the settings since these were last read or saved (one read
+    // of the count of saves), merges what it saved in as SaveReg would, raises Updated and
+    // answers true. Failures go to the error library and the answer is false.
+    bool NoticeOutsideChange(const Ref<host::Application>& olApp);
+    // Forgets what the store held at the last read or save: the next save writes these
+    // settings over whatever is stored, merging nothing (for putting back settings that a
+    // change the add-in did not take left in the store).
+    void ForgetStoredState() { baseline_.reset(); }
     // Takes over `newSettings` (its foldersets validated against the host; FirstRun kept),
     // then raises Updated. Failures pass to the caller, and Updated is then not raised.
     void UpdateFrom(const std::shared_ptr<RegSettings>& newSettings,
@@ -83,8 +98,17 @@ class RegSettings {
     void ReadEntries(Procedure& proc, const Ref<host::Application>& olApp);
     void CopySettings(const std::shared_ptr<RegSettings>& newSettings,
                       const Ref<host::Application>& olApp);
-    // SaveReg's batch: the recovery records owed, then every value this object knows.
-    void SaveAll(const Ref<host::Application>& olApp);
+    // SaveReg's batch: another program's save merged in, the recovery records owed, then every
+    // value this object knows, and the count of saves raised. Gives the baseline it saved.
+    SettingsBaseline SaveAll(const Ref<host::Application>& olApp);
+    // Reads the stored settings (the caller holds the store's batch or snapshot) and merges
+    // them in (RegSettingsMerge.cpp); the baseline becomes what was read, counted `changes`.
+    // Foldersets the other program added are checked against the host; one refused waits for
+    // the next save's recovery record.
+    void MergeStored(std::int64_t changes, const Ref<host::Application>& olApp);
+    // The baseline of these settings as a save writes them, counted `changes`.
+    SettingsBaseline Current(std::int64_t changes) const;
+    std::vector<FoldersetLayout::Ids> FoldersetIds() const;
     // Removes the stored sections, all but those holding a value the save leaves (`left`, by
     // layout entry).
     void ClearStoredSettings(const Ref<host::Application>& olApp, const std::vector<bool>& left);
@@ -119,6 +143,9 @@ class RegSettings {
     std::vector<std::optional<std::string>> unread_;
     // Dropped foldersets the recovery record does not hold yet: the next save writes them.
     std::vector<DroppedFolderset> unkept_;
+    // What the store held at the last read or save; none before either (a save then merges
+    // nothing).
+    std::optional<SettingsBaseline> baseline_;
     EventSource<RegSettingsEvents> updated_;
 };
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <map>
 #include <utility>
 #include <vector>
 
@@ -32,7 +33,7 @@ std::string KeyOf(std::int32_t regIndex) {
     Raise(FailureNumber::SubscriptOutOfRange, LoadResString(StringId::AppTitle));
 }
 
-using StoredIDs = std::array<std::string, 2 * FoldersetLayout::Folders.size()>;
+using StoredIDs = FoldersetLayout::Ids;
 
 void LogSkipped(Component& component, std::int32_t count, std::int64_t skipped) {
     component.Errors().LogText("WARNING: Tracked Foldersets \"Count\" is " + std::to_string(count) +
@@ -255,6 +256,7 @@ void TrackedFoldersets::ReadFromReg(const std::string& appName,
                                     const std::string& folderstoreSection) {
     Procedure proc(component_, kFoldersetsModule, "ReadFromReg", Boundary::Component);
     unread_ = true;
+    stored_.clear();
     proc.Run([&] {
         proc.Step([&] { Clear(); });
         SettingsStore& store = component_.platform().Settings();
@@ -298,6 +300,7 @@ void TrackedFoldersets::ReadFromReg(const std::string& appName,
                 whole = false;
                 continue;
             }
+            stored_.push_back(ids);
             const auto drop = [&](const std::string& reason, const char* warning) {
                 DroppedFolderset dropped;
                 if (proc.Step([&] { dropped = RecordOf(component_, ids, i, reason); })) {
@@ -323,6 +326,34 @@ void TrackedFoldersets::ReadFromReg(const std::string& appName,
             }
         }
         unread_ = !whole;
+    });
+}
+
+void TrackedFoldersets::Rebuild(const std::vector<FoldersetLayout::Ids>& list,
+                                const Ref<host::NameSpace>& nameSpace) {
+    Procedure proc(component_, kFoldersetsModule, "Rebuild", Boundary::Component);
+    proc.Run([&] {
+        std::map<FoldersetLayout::Ids, std::shared_ptr<TrackedFolderset>> held;
+        for (std::int32_t i = 1; entries_ && i <= entries_->Count(); ++i) {
+            held.emplace(FoldersetLayout::IdsOf(*entries_->Item(i)), entries_->Item(i));
+        }
+        proc.Step([&] { Clear(); });
+        std::int32_t position = 0;
+        for (const FoldersetLayout::Ids& ids : list) {
+            ++position;
+            auto folderset = std::make_shared<TrackedFolderset>(component_);
+            if (const auto found = held.find(ids); found != held.end()) {
+                folderset = found->second;
+            } else {
+                folderset->SetIDs(ids[0], ids[1], ids[2], ids[3], ids[4], ids[5], "",
+                                  nextRegIndex_);
+            }
+            bool added = false;
+            proc.Step([&] { added = Add(folderset, nameSpace); });
+            if (!added) {
+                proc.Step([&] { Unkept(*folderset, position); });
+            }
+        }
     });
 }
 

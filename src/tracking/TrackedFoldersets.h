@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "src/tracking/DroppedFolderset.h"
+#include "src/tracking/FoldersetLayout.h"
 #include "src/tracking/TrackedFolderset.h"
 #include "src/util/KeyedCollection.h"
 #include "src/util/Ref.h"
@@ -70,8 +71,17 @@ class TrackedFoldersets {
     // True when the last ReadFromReg went on past a failed read (or did not finish): the
     // collection may lack foldersets that are stored, so a save must not write it over them.
     bool Unread() const { return unread_; }
-    // The foldersets dropped (by ReadFromReg or CopyFrom) that are not in the recovery record
-    // yet; the caller's next save writes them, in the batch that writes the list without them.
+    // The identifiers of every folderset the last ReadFromReg found stored, loaded or dropped,
+    // in position order.
+    const std::vector<FoldersetLayout::Ids>& Stored() const { return stored_; }
+    // Becomes the foldersets `list` names, in its order: an entry held already is kept as it
+    // is (attachment folder and all), any other is added by its identifiers. Each is checked
+    // as Add checks it; one refused is dropped, for the next save's recovery record.
+    void Rebuild(const std::vector<FoldersetLayout::Ids>& list,
+                 const Ref<host::NameSpace>& nameSpace);
+    // The foldersets dropped (by ReadFromReg, CopyFrom or Rebuild) that are not in the recovery
+    // record yet; the caller's next save writes them, in the batch that writes the list without
+    // them.
     std::vector<DroppedFolderset> TakeUnkept();
     // Writes Count and the six identifiers of every entry, numbered 1 to Count, in one batch.
     void SaveToReg(const std::string& appName,
@@ -114,6 +124,7 @@ class TrackedFoldersets {
     std::string failReason_;
     std::int32_t nextRegIndex_ = 0;
     bool unread_ = false;
+    std::vector<FoldersetLayout::Ids> stored_;
     std::vector<DroppedFolderset> unkept_;
 };
 

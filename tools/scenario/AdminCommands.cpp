@@ -20,9 +20,6 @@ constexpr const char* kStoreName = "the scenario's store";
 }  // namespace
 
 void CommandRunner::Admin(const Command& command) {
-    if (session_.Running()) {
-        throw CommandError("the settings tool runs while the host is stopped (quit first)");
-    }
     const settingstool::StoreAccess store(
         session_.Store(), kStoreName,
         [this](const std::string& appName) { return session_.SettingsDump(appName); });

@@ -1,5 +1,6 @@
 #include "tools/scenario/FailingSettingsStore.h"
 
+#include "src/tracking/SettingsChanges.h"
 #include "store/StoreFailure.h"
 
 namespace pwk::scenario {
@@ -42,6 +43,16 @@ std::optional<std::int32_t> FailingSettingsStore::Take(Operation operation) {
 
 // The plan's number is what the add-in is told; the reason is the registry's for a key it may
 // not touch (access denied), the same refusal the component's registry calls get under --com.
+// The count of saves lies apart from the settings (on Windows in a key of its own): a plan
+// refuses the settings, as a protected key does, never the count, so that a scenario's planned
+// failures meet the values it names.
+void FailingSettingsStore::CheckSettings(const std::string& appName, Operation operation,
+                                         const std::string& what) {
+    if (appName != SettingsChanges::AppName) {
+        Check(operation, what);
+    }
+}
+
 void FailingSettingsStore::Check(Operation operation, const std::string& what) {
     if (const auto number = Take(operation)) {
         const StoreAction action = operation == Operation::Read   ? StoreAction::Read
@@ -54,29 +65,29 @@ void FailingSettingsStore::Check(Operation operation, const std::string& what) {
 std::string FailingSettingsStore::GetSetting(const std::string& appName, const std::string& section,
                                              const std::string& key,
                                              const std::string& defaultValue) {
-    Check(Operation::Read, section + "\\" + key);
+    CheckSettings(appName, Operation::Read, section + "\\" + key);
     return store_->GetSetting(appName, section, key, defaultValue);
 }
 
 std::vector<std::pair<std::string, std::string>> FailingSettingsStore::GetAllSettings(
     const std::string& appName, const std::string& section) {
-    Check(Operation::Read, section);
+    CheckSettings(appName, Operation::Read, section);
     return store_->GetAllSettings(appName, section);
 }
 
 void FailingSettingsStore::SaveSetting(const std::string& appName, const std::string& section,
                                        const std::string& key, const std::string& value) {
-    Check(Operation::Save, section + "\\" + key);
+    CheckSettings(appName, Operation::Save, section + "\\" + key);
     store_->SaveSetting(appName, section, key, value);
 }
 
 void FailingSettingsStore::DeleteSection(const std::string& appName, const std::string& section) {
-    Check(Operation::Remove, section);
+    CheckSettings(appName, Operation::Remove, section);
     store_->DeleteSection(appName, section);
 }
 
 void FailingSettingsStore::DeleteApplication(const std::string& appName) {
-    Check(Operation::Remove, appName);
+    CheckSettings(appName, Operation::Remove, appName);
     store_->DeleteApplication(appName);
 }
 

@@ -37,6 +37,9 @@ class FailingSettingsStore : public SettingsStore {
     void DeleteApplication(const std::string& appName) override;
     void Batch(const std::function<void()>& changes) override;
     void Snapshot(const std::function<void()>& reads) override;
+    void MarkOpen(bool open) override { store_->MarkOpen(open); }
+    bool MarkedOpen() override { return store_->MarkedOpen(); }
+    bool MayHaveChanged() override { return store_->MayHaveChanged(); }
 
   private:
     struct Plan {
@@ -45,6 +48,7 @@ class FailingSettingsStore : public SettingsStore {
     };
 
     void Check(Operation operation, const std::string& what);
+    void CheckSettings(const std::string& appName, Operation operation, const std::string& what);
 
     std::shared_ptr<SettingsStore> store_;
     std::optional<Plan>& PlanOf(Operation operation);

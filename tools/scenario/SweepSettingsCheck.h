@@ -11,7 +11,8 @@ namespace pwk::scenario {
 // against the clean run of the same scenario. After each command the add-in's settings are
 // the old ones, or the clean run's, or the old ones changed as the clean run changed them at
 // that command (the scenario's own edits), or else a complete save (every value a save writes,
-// and all six identifiers of each folderset it counts). Besides:
+// and all six identifiers of each folderset it counts; after the settings tool, which writes
+// only what its command names, no complete save is asked for). Besides:
 //  - a folderset is never lost: one there before the command is there after it, or in the
 //    recovery record of dropped foldersets, or gone in the clean run too;
 //  - a default is never written over a value: an option or kept value there before the command

@@ -6,6 +6,7 @@
 #include "src/resources/StringTable.h"
 #include "src/resources/Version.h"
 #include "src/tracking/DroppedFoldersets.h"
+#include "src/tracking/SettingsChanges.h"
 #include "src/tracking/TextConversion.h"
 #include "src/util/Failure.h"
 #include "tools/settings/FoldersetTable.h"
@@ -41,6 +42,11 @@ SettingsTool::SettingsTool(StoreAccess store, const MailboxFolders* mailbox, std
 
 void SettingsTool::Run(const SettingsCommand& command) {
     const std::vector<std::string>& args = command.Arguments;
+    // Told, not refused: the running add-in merges what the tool saves.
+    if (store_.Settings().MarkedOpen()) {
+        out_ << "The mail client's add-in has these settings open: it keeps a change made now and "
+                "takes it in at its next save, a send or when the options dialog opens.\n";
+    }
     if (command.Name == "show") {
         Show();
     } else if (command.Name == "list") {
@@ -148,6 +154,7 @@ void SettingsTool::Rewrite(const StoredFoldersets& stored,
                              std::to_string(stored.Count) + "); kept by the settings tool";
             DroppedFoldersets::Keep(store, dropped);
         }
+        SettingsChanges::Raise(store);
     });
     if (!stored.AfterCount.empty()) {
         out_ << stored.AfterCount.size()
@@ -242,7 +249,11 @@ void SettingsTool::Set(const std::string& name, const std::string& value) {
         throw ToolError("\"" + name + "\" cannot be set; the keys are " + names);
     }
     const std::string text = key->StoredText(value);
-    store_.Settings().SaveSetting(ProductTitle, key->Section, key->Key, text);
+    SettingsStore& store = store_.Settings();
+    store.Batch([&] {
+        store.SaveSetting(ProductTitle, key->Section, key->Key, text);
+        SettingsChanges::Raise(store);
+    });
     out_ << key->Section << "\\" << key->Key << " = " << text << "\n";
 }
 

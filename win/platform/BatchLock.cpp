@@ -12,18 +12,18 @@ namespace {
 // A batch takes milliseconds; a program that keeps the lock this long has hung.
 constexpr DWORD kPatienceMs = 10000;
 
-std::wstring MutexName(std::wstring pendingKey) {
-    // A mutex name may not hold a backslash after its namespace.
-    std::replace(pendingKey.begin(), pendingKey.end(), L'\\', L'/');
-    return L"Local\\" + pendingKey;
-}
-
 }  // namespace
 
 BatchLock::BatchLock(const std::wstring& pendingKey)
-    : mutex_(CreateMutexW(nullptr, FALSE, MutexName(pendingKey).c_str())) {}
+    : mutex_(CreateMutexW(nullptr, FALSE, KernelName(pendingKey).c_str())) {}
 
 BatchLock::~BatchLock() = default;
+
+std::wstring BatchLock::KernelName(std::wstring keyPath) {
+    // A kernel object's name may not hold a backslash after its namespace.
+    std::replace(keyPath.begin(), keyPath.end(), L'\\', L'/');
+    return L"Local\\" + keyPath;
+}
 
 void BatchLock::Enter() {
     if (!mutex_) {

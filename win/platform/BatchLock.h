@@ -25,6 +25,9 @@ class BatchLock {
     void Enter();
     void Leave() noexcept;
 
+    // The name of a kernel object of this user's session made from a registry key's path.
+    static std::wstring KernelName(std::wstring keyPath);
+
   private:
     UniqueHandle mutex_;
 };

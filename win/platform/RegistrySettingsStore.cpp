@@ -414,4 +414,26 @@ void RegistrySettingsStore::DiscardPending() {
     planned_.clear();
 }
 
+void RegistrySettingsStore::MarkOpen(bool open) {
+    if (!open) {
+        openMark_ = UniqueHandle();
+    } else if (!openMark_) {
+        openMark_ = UniqueHandle(CreateMutexW(nullptr, FALSE, OpenMarkName().c_str()));
+        if (!openMark_) {
+            RaiseStoreFailure(FailureNumber::InvalidProcedureCall, StoreAction::Write,
+                              "the open mark",
+                              WindowsErrorReason(static_cast<long>(GetLastError())));
+        }
+    }
+}
+
+bool RegistrySettingsStore::MarkedOpen() {
+    const UniqueHandle mark(OpenMutexW(SYNCHRONIZE, FALSE, OpenMarkName().c_str()));
+    return static_cast<bool>(mark);
+}
+
+std::wstring RegistrySettingsStore::OpenMarkName() const {
+    return BatchLock::KernelName(base_ + L"\\Open");
+}
+
 }  // namespace pwk::win

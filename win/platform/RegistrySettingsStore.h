@@ -49,6 +49,10 @@ class RegistrySettingsStore : public SettingsStore {
     void DeleteSection(const std::string& appName, const std::string& section) override;
     void DeleteApplication(const std::string& appName) override;
     void Batch(const std::function<void()>& changes) override;
+    // The mark is a named mutex, named after the settings' key, that the running add-in holds
+    // open: the system closes it with the process, however it ends.
+    void MarkOpen(bool open) override;
+    bool MarkedOpen() override;
 
     // Every value of one application as sorted "section|key=value" lines, in stored spelling.
     std::vector<std::string> Dump(const std::string& appName);
@@ -69,6 +73,7 @@ class RegistrySettingsStore : public SettingsStore {
     static std::wstring Folded(const std::string& appName);
     std::wstring PendingCopy(const std::wstring& appName) const;
     void RecoverPending();
+    std::wstring OpenMarkName() const;
     void DiscardPending();
     // Plans the writes that apply the batch to each live application; whether any is needed.
     bool PlanChanges();
@@ -82,6 +87,7 @@ class RegistrySettingsStore : public SettingsStore {
     std::wstring base_;
     std::wstring pending_;
     BatchLock lock_{pending_};
+    UniqueHandle openMark_;
     int depth_ = 0;
     std::set<std::wstring> touched_;                // applications copied in the running batch
     std::map<std::wstring, RegistrySync> planned_;  // per application, what applying writes

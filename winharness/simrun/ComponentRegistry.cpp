@@ -6,6 +6,7 @@
 #include <set>
 #include <string>
 
+#include "src/tracking/SettingsChanges.h"
 #include "win/platform/RegistrySettingsStore.h"
 
 namespace pwk::simrun {
@@ -57,6 +58,13 @@ bool IsSection(const std::optional<std::wstring>& path) {
               L"\\"}) {
         if (path->compare(0, applications.size(), applications) == 0) {
             const std::size_t level = path->find(L'\\', applications.size());
+            // The count of saves is no section of the settings: as in the core, a scenario's
+            // planned failures never meet it.
+            const std::string counted = SettingsChanges::AppName;
+            if (path->compare(applications.size(), level - applications.size(),
+                              Lower(std::wstring(counted.begin(), counted.end()))) == 0) {
+                return false;
+            }
             return level != std::wstring::npos && level + 1 < path->size();
         }
     }
