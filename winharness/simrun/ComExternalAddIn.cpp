@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 #include "sim/SimHost.h"
@@ -141,6 +142,22 @@ scenario::ExternalAddIn::Hooks ComExternalAddIn::SeenHooks(sim::SimHost& host) {
     return simrun::SeenHooks(host);
 }
 
+namespace {
+
+// When a file was last written, to the system's 100 ns; nothing when it is absent. The C
+// library's time of a file counts whole seconds here, and a restart writes its first line within
+// the second the last process wrote its last one.
+std::optional<ULONGLONG> LastWritten(const std::string& file) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(win::Widen(file).c_str(), GetFileExInfoStandard, &data)) {
+        return std::nullopt;
+    }
+    return (ULONGLONG{data.ftLastWriteTime.dwHighDateTime} << 32) |
+           data.ftLastWriteTime.dwLowDateTime;
+}
+
+}  // namespace
+
 // Where the component writes its log: the folder and name of the "Logging" settings, else its
 // default name in the machine's documents folder, else in its own folder. A value the component
 // could not read when it started (the scenario's store refusing it) it took as unset, though the
@@ -148,13 +165,9 @@ scenario::ExternalAddIn::Hooks ComExternalAddIn::SeenHooks(sim::SimHost& host) {
 // the one the component writes.
 std::string ComExternalAddIn::LogFile() {
     const auto [named, unnamed] = LogFiles();
-    std::error_code namedError;
-    std::error_code unnamedError;
-    const auto namedTime =
-        std::filesystem::last_write_time(std::filesystem::path(win::Widen(named)), namedError);
-    const auto unnamedTime =
-        std::filesystem::last_write_time(std::filesystem::path(win::Widen(unnamed)), unnamedError);
-    const bool unnamedIsNewer = !unnamedError && (namedError || unnamedTime > namedTime);
+    const auto namedTime = LastWritten(named);
+    const auto unnamedTime = LastWritten(unnamed);
+    const bool unnamedIsNewer = unnamedTime && (!namedTime || *unnamedTime > *namedTime);
     return unnamedIsNewer ? unnamed : named;
 }
 
