@@ -45,6 +45,9 @@ class CommandRunner {
     // Whether each command is repeated into the transcript before it runs (on by default;
     // off for commands typed at the prompt).
     void EchoCommands(bool on) { echo_ = on; }
+    // Whether the host's changes are written after each command (on by default). Off, the
+    // windows are still numbered as they open, so that the add-in's lines name them alike.
+    void WatchHost(bool on) { watch_.LabelsOnly(!on); }
     // Whether every command of the table has a handler (the runner's own consistency).
     static bool CoversTable();
 

@@ -50,7 +50,21 @@ void HostWatch::Baseline(sim::SimHost& host) {
     labels_.clear();
     explorers_ = 0;
     inspectors_ = 0;
+    if (labelsOnly_) {
+        LabelWindows(host);
+        return;
+    }
     last_ = Take(host);
+}
+
+void HostWatch::LabelWindows(sim::SimHost& host) {
+    const auto app = Lookup::App(host);
+    for (const auto& explorer : app->ExplorerList().All()) {
+        Label(*explorer.get());
+    }
+    for (const auto& inspector : app->InspectorList().All()) {
+        Label(*inspector.get());
+    }
 }
 
 void HostWatch::TakeFolder(const std::shared_ptr<sim::SimFolder>& folder, Picture& picture) {
@@ -211,6 +225,10 @@ void HostWatch::ReportHostRecords(sim::SimHost& host, const std::vector<const vo
 }
 
 void HostWatch::Report(sim::SimHost& host, Transcript& transcript) {
+    if (labelsOnly_) {
+        LabelWindows(host);
+        return;
+    }
     Picture now = Take(host);
     const std::vector<const void*> newlyShown = ReportWindows(now, transcript);
     ReportHostRecords(host, newlyShown, transcript);

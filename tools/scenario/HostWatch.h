@@ -32,6 +32,8 @@ class HostWatch {
     void Report(sim::SimHost& host, Transcript& transcript);
     // "explorer #2": windows are numbered by the watch in the order it first saw them.
     std::string Label(const sim::SimObject& window);
+    // Only numbers the windows at each picture, in the same order, and reports nothing.
+    void LabelsOnly(bool on) { labelsOnly_ = on; }
 
   private:
     struct ItemView {
@@ -64,6 +66,7 @@ class HostWatch {
     };
 
     Picture Take(sim::SimHost& host);
+    void LabelWindows(sim::SimHost& host);
     void TakeFolder(const std::shared_ptr<sim::SimFolder>& folder, Picture& picture);
     void TakeWindow(const std::shared_ptr<sim::SimWindowState>& window, const std::string& shows,
                     const void* item, Picture& picture);
@@ -84,6 +87,7 @@ class HostWatch {
     std::map<const void*, std::string> labels_;
     int explorers_ = 0;
     int inspectors_ = 0;
+    bool labelsOnly_ = false;
 };
 
 }  // namespace pwk::scenario

@@ -88,6 +88,7 @@ int ScenarioRun::RunScenario(std::istream& in, const std::filesystem::path& base
         try {
             ApplyOptions(session, options_);
             CommandRunner runner(session, transcript);
+            runner.WatchHost(options_.WatchHost);
             auto& stored = findings_.SettingsAfterCommands;
             if (options_.RecordSettings) {
                 stored.push_back(Stored(session, Command{}));

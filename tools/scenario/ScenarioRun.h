@@ -30,6 +30,10 @@ struct RunOptions {
     // An error report the scenario does not answer is answered Ignore, as users answer it,
     // instead of with its default button (a sweep's second pass).
     bool IgnoreReports = false;
+    // Write what each command did to the host (windows, items, controls). A sweep's failing
+    // runs turn it off: their findings judge them and their transcripts go unread, and taking
+    // the host's picture after every command was half of each run's time.
+    bool WatchHost = true;
 };
 
 // The exit statuses of a run.

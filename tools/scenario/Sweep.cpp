@@ -100,6 +100,7 @@ int Sweep::Run(const std::string& scenarioText, const std::filesystem::path& bas
     RunOptions failing = options;
     failing.KeepGoing = true;
     failing.IgnoreReports = options_.Answering == Answers::Ignore;
+    failing.WatchHost = false;
     const std::int64_t calls = clean.Findings.HostCalls;
     const std::int64_t every =
         options_.Runs > 0 ? std::max<std::int64_t>(1, (calls + options_.Runs - 1) / options_.Runs)
