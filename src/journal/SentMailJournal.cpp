@@ -146,29 +146,41 @@ class SentMailFiling {
     }
 
     // A copy of the mail moved into the folderset's e-mails folder, then its journal entry.
+    // A failure the user chose to go on past (Ignore) ends the group there: what it made is
+    // deleted again, as when the handler is left, and the next group is filed.
     void FileCopy(const std::shared_ptr<TrackedFolderset>& folderset, const Contacts& contacts) {
         copy_.reset();
         entry_.reset();
-        proc_.Step([&] { copy_ = mail_->Copy(); });
-        proc_.Step([&] { copy_->Move(Deref(folderset).EmailMAPIFolder(nameSpace_)); });
+        groupWhole_ = true;
+        GroupStep([&] { copy_ = mail_->Copy(); });
+        GroupStep([&] { copy_->Move(Deref(folderset).EmailMAPIFolder(nameSpace_)); });
         WriteJournalEntry(folderset, contacts);
+        if (!groupWhole_) {
+            CleanUp();
+        }
         // Finished: a later failure leaves this group's work in place.
         copy_.reset();
         entry_.reset();
+    }
+
+    // One statement of the group under way; none runs once one of them has failed.
+    template <class Statement>
+    void GroupStep(Statement&& statement) {
+        groupWhole_ = groupWhole_ && proc_.Step(statement);
     }
 
     // The journal subroutine; the step label names the step under way.
     void WriteJournalEntry(const std::shared_ptr<TrackedFolderset>& folderset,
                            const Contacts& contacts) {
         bool journalEmails = false;
-        proc_.Step([&] { journalEmails = settings_->JournalEmails(); });
+        GroupStep([&] { journalEmails = settings_->JournalEmails(); });
         if (!journalEmails) {
             return;
         }
-        proc_.Step([&] {
+        GroupStep([&] {
             SetStep("adding new journal item to ", folderset->JournalFolderName(nameSpace_));
         });
-        proc_.Step([&] {
+        GroupStep([&] {
             const Ref<host::MAPIFolder> journal = folderset->JournMAPIFolder(nameSpace_);
             entry_ = ItemAs<host::JournalItem>(Ref<host::Item>(journal->GetItems()->Add()));
         });
@@ -178,8 +190,8 @@ class SentMailFiling {
         Labelled("first save of journal item", [&] { entry_->Save(); });
         SetStep("looping through contacts to link");
         for (const auto& contact : contacts) {
-            proc_.Step([&] { SetStep("linking contact ", contact->FullName()); });
-            proc_.Step([&] { entry_->GetLinks()->Add(contact); });
+            GroupStep([&] { SetStep("linking contact ", contact->FullName()); });
+            GroupStep([&] { entry_->GetLinks()->Add(contact); });
         }
         Labelled("second save of journal item", [&] { entry_->Save(); });
         bool byReference = false;
@@ -204,12 +216,16 @@ class SentMailFiling {
     template <class Statement>
     void Labelled(std::string_view label, Statement&& statement) {
         SetStep(label);
-        proc_.Step(statement);
+        GroupStep(statement);
     }
 
     // The step under way: a fixed label, for two steps followed by the name of what the step
-    // works on. The two are put together only when the log asks for them.
+    // works on. The two are put together only when the log asks for them. Once a step of the
+    // group has failed, the label stays at it.
     void SetStep(std::string_view label, std::string subject = {}) {
+        if (!groupWhole_) {
+            return;
+        }
         stepLabel_ = label;
         stepSubject_ = std::move(subject);
     }
@@ -223,6 +239,7 @@ class SentMailFiling {
     Ref<host::MailItem> mail_;
     Ref<host::MailItem> copy_;
     Ref<host::JournalItem> entry_;
+    bool groupWhole_ = true;
     std::string_view stepLabel_;
     std::string stepSubject_;
 };
