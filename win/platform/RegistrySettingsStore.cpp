@@ -128,7 +128,7 @@ std::wstring RegistrySettingsStore::ApplicationPath(const std::string& appName, 
     const std::wstring name = Widen(appName);
     const std::wstring live = base_ + L"\\" + name;
     if (depth_ == 0) {
-        return forChange ? live : ReadPath(Folded(appName), live);
+        return forChange ? live : ReadPath(appName, live);
     }
     const std::wstring folded = Folded(appName);
     if (touched_.count(folded) != 0) {
@@ -427,14 +427,14 @@ std::optional<std::set<std::wstring>> RegistrySettingsStore::RecordedBatch() con
     return SplitLines(pending->GetString(kListValue).value_or(L""));
 }
 
-std::wstring RegistrySettingsStore::ReadPath(const std::wstring& folded,
+std::wstring RegistrySettingsStore::ReadPath(const std::string& appName,
                                              const std::wstring& live) const {
-    if (access_ == Access::ReadingOnly) {
-        if (const auto recorded = RecordedBatch(); recorded && recorded->count(folded) != 0) {
-            return PendingCopy(folded);
-        }
+    if (access_ != Access::ReadingOnly) {
+        return live;
     }
-    return live;
+    const std::wstring folded = Folded(appName);
+    const auto recorded = RecordedBatch();
+    return recorded && recorded->count(folded) != 0 ? PendingCopy(folded) : live;
 }
 
 void RegistrySettingsStore::Snapshot(const std::function<void()>& reads) {

@@ -93,7 +93,7 @@ class RegistrySettingsStore : public SettingsStore {
     std::wstring PendingCopy(const std::wstring& appName) const;
     // Reading only: the copy of a complete batch left behind that holds the application, or
     // `live`.
-    std::wstring ReadPath(const std::wstring& folded, const std::wstring& live) const;
+    std::wstring ReadPath(const std::string& appName, const std::wstring& live) const;
     void RequireWritable() const;
     void RecoverPending();
     // The applications of a complete batch recorded under the pending key (not applied yet);
