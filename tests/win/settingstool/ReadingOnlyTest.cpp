@@ -5,6 +5,7 @@
 
 #include "src/util/Failure.h"
 #include "tests/win/support/Check.h"
+#include "tests/win/support/RegistryBranch.h"
 #include "tools/settings/SettingsProgram.h"
 #include "win/platform/RegistryKey.h"
 #include "win/platform/RegistrySettingsStore.h"
@@ -13,12 +14,11 @@ using pwk::settingstool::SettingsProgram;
 using pwk::settingstool::StoreAccess;
 using pwk::win::RegistryKey;
 using pwk::win::RegistrySettingsStore;
+using Access = RegistrySettingsStore::Access;
 
 namespace {
 
-constexpr const wchar_t* kRoot = L"Software\\Parleywick Tests";
-constexpr const wchar_t* kBase = L"Software\\Parleywick Tests\\Settings";
-constexpr const wchar_t* kPending = L"Software\\Parleywick Tests\\Pending";
+const pwk::wintest::RegistryBranch kBranch(L"Software\\Parleywick Reading Tests");
 
 // A store that records a complete batch (or, told so, an incomplete one) and "crashes" before
 // applying it: what it leaves is what the next store finds.
@@ -92,53 +92,51 @@ int RunTool(const std::vector<std::string>& args, std::string& out) {
 }  // namespace
 
 TEST_CASE("a store opened for reading sees a batch left behind as applied, and changes no byte") {
-    RegistryKey::DeleteTree(HKEY_CURRENT_USER, kRoot);
-    RegistrySettingsStore writer(HKEY_CURRENT_USER, kBase, kPending);
+    kBranch.Wipe();
+    auto writer = kBranch.Store();
     writer.SaveSetting("Parleywick", "Tracking", "FirstRun", "True");
     writer.SaveSetting("Parleywick", "Logging", "LogLevel", "1");
     writer.SaveSetting("Other", "S", "K", "V");
 
     // An incomplete batch is not the settings: the reader sees those before it.
     {
-        CrashingStore crashing(kBase, kPending, false);
+        CrashingStore crashing(kBranch.Settings, kBranch.Pending, false);
         crashing.Batch([&] {
             crashing.SaveSetting("Parleywick", "Tracking", "FirstRun", "Half");
             crashing.DeleteApplication("Other");
         });
     }
-    auto before = Tree({kRoot});
-    CHECK(before.count(std::wstring(kPending)) == 1);
+    auto before = Tree({kBranch.Top});
+    CHECK(before.count(kBranch.Pending) == 1);
     {
-        RegistrySettingsStore reader(HKEY_CURRENT_USER, kBase, kPending,
-                                     RegistrySettingsStore::Access::ReadingOnly);
+        auto reader = kBranch.Store(Access::ReadingOnly);
         CheckReads(reader, "True");
         CHECK_EQ(reader.GetSetting("Other", "S", "K", "gone"), "V");
     }
-    CHECK(Tree({kRoot}) == before);
+    CHECK(Tree({kBranch.Top}) == before);
 
     // A complete one is: the reader sees what the next writer makes of it.
     {
-        CrashingStore crashing(kBase, kPending, true);
+        CrashingStore crashing(kBranch.Settings, kBranch.Pending, true);
         crashing.Batch([&] {
             crashing.SaveSetting("PARLEYWICK", "Tracking", "FirstRun", "False");
             crashing.DeleteApplication("Other");
         });
     }
-    before = Tree({kRoot});
+    before = Tree({kBranch.Top});
     {
-        RegistrySettingsStore reader(HKEY_CURRENT_USER, kBase, kPending,
-                                     RegistrySettingsStore::Access::ReadingOnly);
+        auto reader = kBranch.Store(Access::ReadingOnly);
         reader.Snapshot([&] { CheckReads(reader, "False"); });
         CHECK_EQ(reader.GetSetting("Other", "S", "K", "gone"), "gone");
         CHECK(reader.Dump("Other").empty());
     }
-    CHECK(Tree({kRoot}) == before);
+    CHECK(Tree({kBranch.Top}) == before);
 
-    RegistrySettingsStore recovering(HKEY_CURRENT_USER, kBase, kPending);
+    auto recovering = kBranch.Store();
     CHECK_EQ(recovering.GetSetting("Parleywick", "Tracking", "FirstRun"), "False");
     CHECK_EQ(recovering.GetSetting("Other", "S", "K", "gone"), "gone");
-    CHECK(!RegistryKey::Exists(HKEY_CURRENT_USER, kPending));
-    RegistryKey::DeleteTree(HKEY_CURRENT_USER, kRoot);
+    CHECK(!RegistryKey::Exists(HKEY_CURRENT_USER, kBranch.Pending));
+    kBranch.Wipe();
 }
 
 // The program itself, on the current user's settings (the Wine tests run one at a time).

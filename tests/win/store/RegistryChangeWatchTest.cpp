@@ -2,26 +2,14 @@
 #include <vector>
 
 #include "tests/win/support/Check.h"
-#include "win/platform/RegistryKey.h"
-#include "win/platform/RegistrySettingsStore.h"
+#include "tests/win/support/RegistryBranch.h"
+#include "win/platform/RegistryChangeWatch.h"
 
 using pwk::win::RegistryChangeWatch;
-using pwk::win::RegistryKey;
-using pwk::win::RegistrySettingsStore;
 
 namespace {
 
-constexpr const wchar_t* kRoot = L"Software\\Parleywick Tests";
-constexpr const wchar_t* kBase = L"Software\\Parleywick Tests\\Watched";
-constexpr const wchar_t* kPending = L"Software\\Parleywick Tests\\Pending";
-
-void Wipe() {
-    RegistryKey::DeleteTree(HKEY_CURRENT_USER, kRoot);
-}
-
-RegistrySettingsStore Store() {
-    return RegistrySettingsStore(HKEY_CURRENT_USER, kBase, kPending);
-}
+const pwk::wintest::RegistryBranch kBranch(L"Software\\Parleywick Watch Tests");
 
 DWORD OpenHandles() {
     DWORD count = 0;
@@ -32,10 +20,10 @@ DWORD OpenHandles() {
 }  // namespace
 
 TEST_CASE("the running add-in's store answers 'no change' without reading until one is made") {
-    Wipe();
-    auto other = Store();  // another program's store, with handles of its own
+    kBranch.Wipe();
+    auto other = kBranch.Store();  // another program's store, with handles of its own
     other.SaveSetting("Parleywick Changes", "Saves", "Count", "1");
-    auto addIn = Store();
+    auto addIn = kBranch.Store();
     // Unmarked (the settings tool), the store cannot tell.
     CHECK(addIn.MayHaveChanged());
     CHECK(addIn.MayHaveChanged());
@@ -76,40 +64,41 @@ TEST_CASE("the running add-in's store answers 'no change' without reading until 
     CHECK(addIn.MayHaveChanged());
     CHECK(!addIn.MayHaveChanged());
     addIn.MarkOpen(false);
-    Wipe();
+    kBranch.Wipe();
 }
 
 TEST_CASE("a watch waits for the key to exist, and follows it when it is removed and made again") {
-    Wipe();
-    RegistryChangeWatch watch(HKEY_CURRENT_USER, kBase);
+    kBranch.Wipe();
+    RegistryChangeWatch watch(HKEY_CURRENT_USER, kBranch.Settings);
     std::vector<std::string> lines;
     watch.OnFailure([&](const std::string& line) { lines.push_back(line); });
     // Nothing saved yet: no key to watch, so every answer is "may have changed".
     CHECK(watch.MayHaveChanged());
     CHECK(watch.MayHaveChanged());
     CHECK(!watch.Watching());
-    Store().SaveSetting("Parleywick", "Logging", "LogLevel", "3");
+    kBranch.Store().SaveSetting("Parleywick", "Logging", "LogLevel", "3");
     CHECK(watch.MayHaveChanged());
     CHECK(watch.Watching());
     CHECK(!watch.MayHaveChanged());
     // The whole tree goes: signalled; the next answers open the new key once it is back.
-    Wipe();
+    kBranch.Wipe();
     CHECK(watch.MayHaveChanged());
     CHECK(watch.MayHaveChanged());
-    Store().SaveSetting("Parleywick", "Logging", "LogLevel", "4");
+    kBranch.Store().SaveSetting("Parleywick", "Logging", "LogLevel", "4");
     CHECK(watch.MayHaveChanged());
     CHECK(!watch.MayHaveChanged());
-    Store().SaveSetting("Parleywick", "Logging", "LogLevel", "5");
+    kBranch.Store().SaveSetting("Parleywick", "Logging", "LogLevel", "5");
     CHECK(watch.MayHaveChanged());
     CHECK(lines.empty());
     watch.Stop();
     CHECK(!watch.Watching());
-    Wipe();
+    kBranch.Wipe();
 }
 
 TEST_CASE("a key the registry refuses to watch is told once, and every answer is then 'yes'") {
     // A root the registry does not know refuses every call (invalid handle, Windows error 6).
-    RegistryChangeWatch watch(reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(0x7ff0)), kBase);
+    RegistryChangeWatch watch(reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(0x7ff0)),
+                              kBranch.Settings);
     std::vector<std::string> lines;
     watch.OnFailure([&](const std::string& line) { lines.push_back(line); });
     for (int i = 0; i < 3; ++i) {
@@ -119,6 +108,6 @@ TEST_CASE("a key the registry refuses to watch is told once, and every answer is
     CHECK_EQ(lines.size(), 1u);
     CHECK_EQ(lines.at(0),
              "The settings cannot be watched for changes by other programs: could not open "
-             "Software\\Parleywick Tests\\Watched (Windows error 6); every check reads the "
+             "Software\\Parleywick Watch Tests\\Settings (Windows error 6); every check reads the "
              "count of saves");
 }
