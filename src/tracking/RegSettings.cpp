@@ -114,7 +114,8 @@ void RegSettings::SaveReg(const Ref<host::Application>& olApp,
 
 bool RegSettings::NoticeOutsideChange(const Ref<host::Application>& olApp) {
     std::int64_t changes = 0;
-    if (!baseline_ ||
+    // A store that is told of changes answers without reading anything when there was none.
+    if (!baseline_ || !Store().MayHaveChanged() ||
         Procedure::Ignoring([&] { changes = SettingsChanges::Read(Store()); }).has_value() ||
         changes == baseline_->Changes) {
         return false;

@@ -5,6 +5,7 @@
 #include "src/app/OptionsPageComponent.h"
 #include "src/component/Component.h"
 #include "src/errorlib/ErrorLibrary.h"
+#include "src/errors/Procedure.h"
 #include "win/platform/RegistrySettingsStore.h"
 #include "win/platform/WinPlatform.h"
 #include "win/published/DispatchOptionsPage.h"
@@ -22,6 +23,10 @@ struct Process {
     Component component{platform};
 
     Process() {
+        // The one line that says the settings are read at every check instead of when watched.
+        settings.OnWatchFailure([this](const std::string& text) {
+            Procedure::Ignoring([&] { component.Errors().LogText(text); });
+        });
         // The error library is created through COM by its ProgID, as start-up creates a
         // library of its own; the class is ours, so the object stands for one of our libraries
         // (any other object registered under that ProgID is a type mismatch).

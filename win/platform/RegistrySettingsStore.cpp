@@ -100,8 +100,12 @@ class Entered {
 
 }  // namespace
 
-RegistrySettingsStore::RegistrySettingsStore(HKEY root, std::wstring base, std::wstring pending)
-    : root_(root), base_(std::move(base)), pending_(std::move(pending)) {
+RegistrySettingsStore::RegistrySettingsStore(HKEY root, std::wstring base, std::wstring pending,
+                                             Access access)
+    : root_(root), base_(std::move(base)), pending_(std::move(pending)), access_(access) {
+    if (access_ == Access::ReadingOnly) {
+        return;
+    }
     try {
         const Entered entered(lock_);
         RecoverPending();
@@ -124,7 +128,7 @@ std::wstring RegistrySettingsStore::ApplicationPath(const std::string& appName, 
     const std::wstring name = Widen(appName);
     const std::wstring live = base_ + L"\\" + name;
     if (depth_ == 0) {
-        return live;
+        return forChange ? live : ReadPath(appName, live);
     }
     const std::wstring folded = Folded(appName);
     if (touched_.count(folded) != 0) {
@@ -171,24 +175,31 @@ std::string RegistrySettingsStore::GetSetting(const std::string& appName,
                                               const std::string& section, const std::string& key,
                                               const std::string& defaultValue) {
     SectionPath::RequireName(key, "key");
-    const auto sectionKey =
-        OpenToRead(root_, SectionPathOf(appName, section, false), section + "\\" + key);
-    if (!sectionKey) {
-        return defaultValue;
-    }
-    const auto value = sectionKey->GetString(Widen(key));
-    return value ? Narrow(*value) : defaultValue;
+    std::string found = defaultValue;
+    Snapshot([&] {
+        const auto sectionKey =
+            OpenToRead(root_, SectionPathOf(appName, section, false), section + "\\" + key);
+        if (const auto value = sectionKey ? sectionKey->GetString(Widen(key)) : std::nullopt) {
+            found = Narrow(*value);
+        }
+    });
+    return found;
 }
 
 std::vector<std::pair<std::string, std::string>> RegistrySettingsStore::GetAllSettings(
     const std::string& appName, const std::string& section) {
-    const auto sectionKey = OpenToRead(root_, SectionPathOf(appName, section, false), section);
-    return sectionKey ? TextValues(*sectionKey)
-                      : std::vector<std::pair<std::string, std::string>>{};
+    std::vector<std::pair<std::string, std::string>> values;
+    Snapshot([&] {
+        if (const auto key = OpenToRead(root_, SectionPathOf(appName, section, false), section)) {
+            values = TextValues(*key);
+        }
+    });
+    return values;
 }
 
 void RegistrySettingsStore::SaveSetting(const std::string& appName, const std::string& section,
                                         const std::string& key, const std::string& value) {
+    RequireWritable();
     SectionPath::RequireName(key, "key");
     LONG status = ERROR_SUCCESS;
     const RegistryKey* sectionKey = SectionKey(SectionPathOf(appName, section, true), status);
@@ -215,6 +226,7 @@ void RegistrySettingsStore::ForgetSectionKey() {
 }
 
 void RegistrySettingsStore::DeleteSection(const std::string& appName, const std::string& section) {
+    RequireWritable();
     ForgetSectionKey();
     // The removal itself says whether the section was there. Inside a batch, a copy of the
     // application made for a section that was missing goes again: the batch changed nothing.
@@ -234,6 +246,7 @@ void RegistrySettingsStore::DeleteSection(const std::string& appName, const std:
 }
 
 void RegistrySettingsStore::DeleteApplication(const std::string& appName) {
+    RequireWritable();
     ForgetSectionKey();
     const auto application = RegistryKey::Open(root_, ApplicationPath(appName, false));
     if (!application || application->IsEmpty()) {
@@ -259,9 +272,11 @@ void RegistrySettingsStore::DeleteApplication(const std::string& appName) {
 
 std::vector<std::string> RegistrySettingsStore::Dump(const std::string& appName) {
     std::vector<std::string> lines;
-    if (const auto application = RegistryKey::Open(root_, ApplicationPath(appName, false))) {
-        DumpKey(*application, "", lines);
-    }
+    Snapshot([&] {
+        if (const auto application = RegistryKey::Open(root_, ApplicationPath(appName, false))) {
+            DumpKey(*application, "", lines);
+        }
+    });
     std::sort(lines.begin(), lines.end());
     return lines;
 }
@@ -272,6 +287,7 @@ std::string RegistrySettingsStore::Name() const {
 }
 
 void RegistrySettingsStore::Batch(const std::function<void()>& changes) {
+    RequireWritable();
     // An inner batch that fails puts the copies back: no key opened before may be kept.
     ForgetSectionKey();
     const struct Forget {
@@ -395,15 +411,40 @@ void RegistrySettingsStore::ApplyPending() {
 void RegistrySettingsStore::RecoverPending() {
     // What was planned before a failure may no longer hold: a recovery plans afresh.
     planned_.clear();
-    const auto pending = RegistryKey::Open(root_, pending_);
-    if (!pending) {
-        return;
-    }
-    if (pending->GetDword(kCompleteValue).value_or(0) == 1) {
-        touched_ = SplitLines(pending->GetString(kListValue).value_or(L""));
+    if (auto recorded = RecordedBatch()) {
+        touched_ = std::move(*recorded);
         ApplyPending();
-    } else {
+    } else if (RegistryKey::Exists(root_, pending_)) {
         DiscardPending();
+    }
+}
+
+std::optional<std::set<std::wstring>> RegistrySettingsStore::RecordedBatch() const {
+    const auto pending = RegistryKey::Open(root_, pending_);
+    if (!pending || pending->GetDword(kCompleteValue).value_or(0) != 1) {
+        return std::nullopt;
+    }
+    return SplitLines(pending->GetString(kListValue).value_or(L""));
+}
+
+std::wstring RegistrySettingsStore::ReadPath(const std::string& appName,
+                                             const std::wstring& live) const {
+    if (access_ != Access::ReadingOnly) {
+        return live;
+    }
+    const std::wstring folded = Folded(appName);
+    const auto recorded = RecordedBatch();
+    return recorded && recorded->count(folded) != 0 ? PendingCopy(folded) : live;
+}
+
+void RegistrySettingsStore::Snapshot(const std::function<void()>& reads) {
+    if (access_ == Access::ReadingOnly) {
+        // A writer applies or throws away a batch holding the lock: a read under it never
+        // meets a copy that goes half way.
+        const Entered entered(lock_);
+        reads();
+    } else {
+        reads();
     }
 }
 
@@ -412,28 +453,6 @@ void RegistrySettingsStore::DiscardPending() {
     RegistryKey::DeleteTree(root_, pending_);
     touched_.clear();
     planned_.clear();
-}
-
-void RegistrySettingsStore::MarkOpen(bool open) {
-    if (!open) {
-        openMark_ = UniqueHandle();
-    } else if (!openMark_) {
-        openMark_ = UniqueHandle(CreateMutexW(nullptr, FALSE, OpenMarkName().c_str()));
-        if (!openMark_) {
-            RaiseStoreFailure(FailureNumber::InvalidProcedureCall, StoreAction::Write,
-                              "the open mark",
-                              WindowsErrorReason(static_cast<long>(GetLastError())));
-        }
-    }
-}
-
-bool RegistrySettingsStore::MarkedOpen() {
-    const UniqueHandle mark(OpenMutexW(SYNCHRONIZE, FALSE, OpenMarkName().c_str()));
-    return static_cast<bool>(mark);
-}
-
-std::wstring RegistrySettingsStore::OpenMarkName() const {
-    return BatchLock::KernelName(base_ + L"\\Open");
 }
 
 }  // namespace pwk::win

@@ -14,7 +14,11 @@ void SettingsProgram::RunOnOwnStore(const SettingsCommand& command, const Mailbo
         throw ToolError("--store is not used on Windows: the settings are in the registry",
                         ToolError::Usage);
     }
-    win::RegistrySettingsStore store;
+    // A command that only reads changes nothing, not even a batch another program left behind:
+    // it sees the settings as that batch leaves them, and the next writer applies it.
+    using Store = win::RegistrySettingsStore;
+    Store store(HKEY_CURRENT_USER, Store::ProgramSettings, Store::PendingBatch,
+                command.ReadsOnly() ? Store::Access::ReadingOnly : Store::Access::ReadWrite);
     SettingsTool tool(StoreAccess::Of(store, store.Name()), mailbox, out);
     tool.Run(command);
 }
