@@ -268,11 +268,15 @@ void OptionsPageModel::SaveLive() {
     // page's save.
     live_->PutBackOver(*copy_, application_);
     store.Batch([&] {
-        // The log location as it was loaded; an empty one goes with the save, which keeps only
-        // stored values that say something.
-        store.SaveSetting(ProductTitle, SettingsLayout::Logging, kLogPath, loaded_->LogPath);
-        store.SaveSetting(ProductTitle, SettingsLayout::Logging, kLogFilename,
-                          loaded_->LogFilename);
+        // The log location as it was loaded, where the page's save changed it; an empty one
+        // goes with the save, which keeps only stored values that say something.
+        if (logPath_ != loaded_->LogPath) {
+            store.SaveSetting(ProductTitle, SettingsLayout::Logging, kLogPath, loaded_->LogPath);
+        }
+        if (logFilename_ != loaded_->LogFilename) {
+            store.SaveSetting(ProductTitle, SettingsLayout::Logging, kLogFilename,
+                              loaded_->LogFilename);
+        }
         live_->SaveReg(application_);
     });
 }

@@ -189,9 +189,15 @@ SettingsBaseline RegSettings::SaveAll(const Ref<host::Application>& olApp) {
 
 void RegSettings::PutBackOver(const RegSettings& edited, const Ref<host::Application>& olApp) {
     const auto& over = edited.savedOver_;
-    if (over && baseline_ && baseline_->Changes == over->From &&
-        over->Stored.Changes != over->From) {
-        MergeIn(over->Stored, olApp);
+    if (over && baseline_ && baseline_->Changes == over->From) {
+        if (over->Stored.Changes != over->From) {
+            MergeIn(over->Stored, olApp);
+        }
+        if (partlyRead_ && !edited.partlyRead_) {
+            // The other object's save read the whole stored list to put its change into it:
+            // this object's list becomes the one it read, so that the change goes again.
+            MergeFoldersets(partlyRead_->Found, over->Stored.Foldersets, olApp);
+        }
     }
     baseline_.reset();
 }
