@@ -250,8 +250,9 @@ bool OptionsPageModel::Apply() {
     } catch (const Failure& failure) {
         // The running add-in did not take the settings (it keeps them as they were): the store
         // goes back to them too, so that the page's "not saved" is true and no later save of
-        // the add-in writes its values over the page's. If that fails as well, the store keeps
-        // the page's settings whole, for the add-in's next start.
+        // the add-in writes its values over the page's; what other programs saved, and the
+        // page's save merged, stays. If that fails as well, the store keeps the page's
+        // settings whole, for the add-in's next start.
         try {
             SaveLive();
         } catch (const Failure&) {
@@ -263,14 +264,19 @@ bool OptionsPageModel::Apply() {
 
 void OptionsPageModel::SaveLive() {
     SettingsStore& store = component_.platform().Settings();
-    // The store goes back to the live settings, over the page's save: nothing of it is merged.
-    live_->ForgetStoredState();
+    // The store goes back to the live settings with what other programs had saved, over the
+    // page's save.
+    live_->PutBackOver(*copy_, application_);
     store.Batch([&] {
-        // The log location as it was loaded; an empty one goes with the save, which keeps only
-        // stored values that say something.
-        store.SaveSetting(ProductTitle, SettingsLayout::Logging, kLogPath, loaded_->LogPath);
-        store.SaveSetting(ProductTitle, SettingsLayout::Logging, kLogFilename,
-                          loaded_->LogFilename);
+        // The log location as it was loaded, where the page's save changed it; an empty one
+        // goes with the save, which keeps only stored values that say something.
+        if (logPath_ != loaded_->LogPath) {
+            store.SaveSetting(ProductTitle, SettingsLayout::Logging, kLogPath, loaded_->LogPath);
+        }
+        if (logFilename_ != loaded_->LogFilename) {
+            store.SaveSetting(ProductTitle, SettingsLayout::Logging, kLogFilename,
+                              loaded_->LogFilename);
+        }
         live_->SaveReg(application_);
     });
 }

@@ -90,7 +90,8 @@ class OptionsPageModel {
     // The row and identifiers of the copy's folderset at `position`, added to the page's list.
     void Show(std::int32_t position);
     void SaveCopy();
-    // The live settings and the log location as loaded, back into the store.
+    // The live settings and the log location as loaded, back into the store over the page's
+    // save: what other programs had saved before it stays.
     void SaveLive();
     Snapshot Take() const;
 

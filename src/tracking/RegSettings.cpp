@@ -41,6 +41,7 @@ void RegSettings::ReadReg(const Ref<host::Application>& olApp) {
 void RegSettings::ReadEntries(Procedure& proc, const Ref<host::Application>& olApp) {
     const auto entries = SettingsLayout::Entries();
     unread_.assign(entries.size(), std::nullopt);
+    partlyRead_.reset();
     baseline_.reset();
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const SettingsLayout::Entry& entry = entries[i];
@@ -53,7 +54,10 @@ void RegSettings::ReadEntries(Procedure& proc, const Ref<host::Application>& olA
                 Deref(trackedFoldersets_).ReadFromReg(ProductTitle, nameSpace, entry.Section);
             });
             if (!read || trackedFoldersets_ == nullptr || trackedFoldersets_->Unread()) {
-                unread_[i] = "";
+                partlyRead_ =
+                    PartlyRead{trackedFoldersets_ != nullptr ? trackedFoldersets_->Stored()
+                                                             : std::vector<FoldersetLayout::Ids>{},
+                               FoldersetIds()};
             }
             if (trackedFoldersets_ != nullptr) {
                 AddUnkept(trackedFoldersets_->TakeUnkept());
@@ -135,11 +139,27 @@ bool RegSettings::NoticeOutsideChange(const Ref<host::Application>& olApp) {
 }
 
 SettingsBaseline RegSettings::SaveAll(const Ref<host::Application>& olApp) {
+    savedOver_.reset();
+    const std::optional<std::int64_t> from =
+        baseline_ ? std::optional(baseline_->Changes) : std::nullopt;
     if (baseline_) {
         const std::int64_t changes = SettingsChanges::Read(Store());
         if (changes != baseline_->Changes) {
             MergeStored(changes, olApp);
         }
+    }
+    if (partlyRead_ && !Unread(FoldersetsEntry())) {
+        // The user changed a list the load could not read whole: the change goes into the
+        // stored list, which this save reads (failing the whole save when it cannot).
+        auto stored =
+            FoldersetLayout::ReadAll(Store(), ProductTitle, pwk::TrackedFoldersets::DefaultSection);
+        MergeFoldersets(partlyRead_->Found, stored, olApp);
+        if (baseline_) {
+            baseline_->Foldersets = std::move(stored);
+        }
+    }
+    if (from) {
+        savedOver_ = SavedOver{*from, *baseline_};
     }
     const auto entries = SettingsLayout::Entries();
     // What this save leaves as stored: values it does not know (a value kept for start-up
@@ -166,6 +186,21 @@ SettingsBaseline RegSettings::SaveAll(const Ref<host::Application>& olApp) {
         }
     }
     return Current(SettingsChanges::Raise(Store()));
+}
+
+void RegSettings::PutBackOver(const RegSettings& edited, const Ref<host::Application>& olApp) {
+    const auto& over = edited.savedOver_;
+    if (over && baseline_ && baseline_->Changes == over->From) {
+        if (over->Stored.Changes != over->From) {
+            MergeIn(over->Stored, olApp);
+        }
+        if (partlyRead_ && !edited.partlyRead_) {
+            // The other object's save read the whole stored list to put its change into it:
+            // this object's list becomes the one it read, so that the change goes again.
+            MergeFoldersets(partlyRead_->Found, over->Stored.Foldersets, olApp);
+        }
+    }
+    baseline_.reset();
 }
 
 SettingsBaseline RegSettings::Current(std::int64_t changes) const {
@@ -250,7 +285,7 @@ void RegSettings::CopySettings(const std::shared_ptr<RegSettings>& newSettings,
         const auto fromUnread = i < from.unread_.size() ? from.unread_[i] : std::nullopt;
         if (entry.role == Role::Foldersets) {
             trackedFoldersets_ = foldersets;
-            unread_[i] = fromUnread;
+            partlyRead_ = from.partlyRead_;
         } else if (entry.role == Role::Option || entry.role == Role::Version) {
             // FirstRun stays: it describes this process's start, not the edited settings.
             // What the other object did not know, this one does not either.
@@ -305,6 +340,10 @@ bool RegSettings::Unread(std::size_t entry) const {
     if (entries[entry].role == Role::Version) {
         // The version's parts go together: one unread leaves all three as stored.
         return VersionUnread();
+    }
+    if (entries[entry].role == Role::Foldersets) {
+        // A list changed since (on the options page) is merged into the stored one.
+        return partlyRead_ && FoldersetIds() == partlyRead_->Loaded;
     }
     if (entry >= unread_.size() || !unread_[entry]) {
         return false;

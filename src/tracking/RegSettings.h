@@ -63,23 +63,27 @@ class RegSettings {
     void ReadReg(const Ref<host::Application>& olApp);
     // Replaces everything stored under the product title by the current settings, in one batch
     // of the store, all or nothing. Keeps the log location stored by hand and every value whose
-    // read failed (unknown, not default) unless changed since; writes the recovery records of
-    // foldersets dropped meanwhile; records the running version and that this was not the
-    // first run. When another program saved since these settings were last read or saved,
-    // what it saved is merged in first (its values and foldersets stay, this object's changes
-    // since go on top; a value both changed keeps this object's, and the log says so): the
-    // properties then hold the merged settings. Else changes no property. `alsoWrite` runs
-    // last in the same batch, for a caller that saves more with the settings.
+    // read failed (unknown, not default) unless changed since: tracked foldersets that could
+    // not all be read and were changed since go into the stored list, which the save reads, so
+    // that those never loaded stay. Writes the recovery records of foldersets dropped
+    // meanwhile; records the running version and that this was not the first run. When
+    // another program saved since these settings were last read or saved, what it saved is
+    // merged in first (its values and foldersets stay, this object's changes since go on top;
+    // a value both changed keeps this object's, and the log says so): the properties then hold
+    // the merged settings. Else changes no property. `alsoWrite` runs last in the same batch,
+    // for a caller that saves more with the settings.
     void SaveReg(const Ref<host::Application>& olApp,
                  const std::function<void()>& alsoWrite = nullptr);
     // When another program saved the settings since these were last read or saved (one read
     // of the count of saves), merges what it saved in as SaveReg would, raises Updated and
     // answers true. Failures go to the error library and the answer is false.
     bool NoticeOutsideChange(const Ref<host::Application>& olApp);
-    // Forgets what the store held at the last read or save: the next save writes these
-    // settings over whatever is stored, merging nothing (for putting back settings that a
-    // change the add-in did not take left in the store).
-    void ForgetStoredState() { baseline_.reset(); }
+    // `edited`, made from these settings, saved them changed, and this object did not take
+    // them: merges in what other programs had saved before that save (as far as it knew) as a
+    // save would, unless this object has read or saved since it made `edited`; the next save
+    // then writes these settings over the store, merging nothing more. Failures pass to the
+    // caller.
+    void PutBackOver(const RegSettings& edited, const Ref<host::Application>& olApp);
     // Takes over `newSettings` (its foldersets validated against the host; FirstRun kept),
     // then raises Updated. Failures pass to the caller, and Updated is then not raised.
     void UpdateFrom(const std::shared_ptr<RegSettings>& newSettings,
@@ -106,6 +110,17 @@ class RegSettings {
     // Foldersets the other program added are checked against the host; one refused waits for
     // the next save's recovery record.
     void MergeStored(std::int64_t changes, const Ref<host::Application>& olApp);
+    // MergeStored's read: each option's text as stored (none when unreadable) and the stored
+    // foldersets, but for values this object leaves as stored; counted `changes`.
+    SettingsBaseline ReadStored(std::int64_t changes) const;
+    // MergeStored's merge of `stored` into these settings, held against the baseline; the
+    // baseline becomes `stored`.
+    void MergeIn(SettingsBaseline stored, const Ref<host::Application>& olApp);
+    // The foldersets become `stored` without what this object removed since `base`, with what
+    // it added since; the list is known whole then.
+    void MergeFoldersets(const std::vector<FoldersetLayout::Ids>& base,
+                         const std::vector<FoldersetLayout::Ids>& stored,
+                         const Ref<host::Application>& olApp);
     // The baseline of these settings as a save writes them, counted `changes`.
     SettingsBaseline Current(std::int64_t changes) const;
     std::vector<FoldersetLayout::Ids> FoldersetIds() const;
@@ -138,14 +153,29 @@ class RegSettings {
     std::int16_t prevRunVersionRevision_ = 0;
     bool trackAppointments_ = false;
     bool useSentMailFolder_ = false;
-    // By layout entry: the value's text when its read failed (unknown, not default); for the
-    // foldersets, empty text when the list was not read whole.
+    // By layout entry: the value's text when its read failed (unknown, not default).
     std::vector<std::optional<std::string>> unread_;
+    // The tracked foldersets when the load could not read them all: what it found stored
+    // (those it dropped too) and what it loaded. A save leaves the stored list as it is while
+    // the loaded one is unchanged; a changed one is merged into the stored list.
+    struct PartlyRead {
+        std::vector<FoldersetLayout::Ids> Found;
+        std::vector<FoldersetLayout::Ids> Loaded;
+    };
+    std::optional<PartlyRead> partlyRead_;
     // Dropped foldersets the recovery record does not hold yet: the next save writes them.
     std::vector<DroppedFolderset> unkept_;
     // What the store held at the last read or save; none before either (a save then merges
     // nothing).
     std::optional<SettingsBaseline> baseline_;
+    // The last save: the count of saves of the baseline it started from, and what the store
+    // held before it, as far as it knew (another program's save it merged in, else that
+    // baseline). None when the count was not known.
+    struct SavedOver {
+        std::int64_t From = 0;
+        SettingsBaseline Stored;
+    };
+    std::optional<SavedOver> savedOver_;
     EventSource<RegSettingsEvents> updated_;
 };
 

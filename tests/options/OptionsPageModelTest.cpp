@@ -5,6 +5,7 @@
 
 #include "src/options/OptionsPageModel.h"
 #include "src/tracking/RegSettings.h"
+#include "src/tracking/SettingsChanges.h"
 #include "src/tracking/TrackedFoldersets.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TrackingTestBase.h"
@@ -183,6 +184,32 @@ TEST_F(OptionsPageModelTest, AHostFailureInTheHandOverLeavesTheAddInAndTheStoreA
     EXPECT_FALSE(live->JournalEmails());
     EXPECT_EQ(live->TrackedFoldersets()->Count(), 2) << "the live foldersets, not half replaced";
     EXPECT_EQ(store().Dump(App), before) << "the store back to what the add-in runs with";
+    EXPECT_EQ(sink.updates, 0);
+}
+
+TEST_F(OptionsPageModelTest, AFailedHandOverPutsTheAddInsValuesBackAndKeepsAnotherProgramsSave) {
+    live->SaveReg(application);
+    ASSERT_TRUE(page.Load()) << page.Message();
+    ASSERT_TRUE(AddTriple3());
+    ASSERT_TRUE(page.SetSwitch("JournalEmails", true));
+    ASSERT_TRUE(page.SetLogLevel("4"));
+    // The settings tool saves while the page is open: the page's save merges it in.
+    store().Batch([&] {
+        store().SaveSetting(App, "Tracking", "SaveLinksByRef", "True");
+        store().SaveSetting(App, "Logging", "LogLevel", "2");
+        SettingsChanges::Raise(store());
+    });
+    host.Faults().FailMember("Application.GetNamespace", 5, 1);
+
+    EXPECT_FALSE(page.Apply());
+    EXPECT_EQ(page.Message().rfind("The settings were not saved: ", 0), 0u) << page.Message();
+    EXPECT_EQ(store().GetSetting(App, "Tracking", "JournalEmails"), "False");
+    EXPECT_EQ(store().GetSetting(App, "Tracked Foldersets", "Count"), "2");
+    EXPECT_EQ(store().GetSetting(App, "Logging", "LogLevel"), "2")
+        << "the page's change goes, the tool's that it was saved over comes back";
+    EXPECT_EQ(store().GetSetting(App, "Tracking", "SaveLinksByRef"), "True")
+        << "what the tool saved stays";
+    EXPECT_TRUE(live->SaveLinksByRef()) << "and the add-in runs with it";
     EXPECT_EQ(sink.updates, 0);
 }
 

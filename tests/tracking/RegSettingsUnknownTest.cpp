@@ -1,5 +1,6 @@
 // A value whose read failed is unknown, not default: what a save may do with it. Foldersets
-// left unread stay as stored (with their log line) in ignore-refused-reads.scenario.
+// left unread stay as stored (with their log line) in ignore-refused-reads.scenario, and take
+// a folderset added on the options page in track-after-partial-read.scenario.
 #include <gtest/gtest.h>
 
 #include "src/tracking/DroppedFoldersets.h"
@@ -77,6 +78,41 @@ TEST_F(RegSettingsUnknownTest, UnknownTravelsThroughTheOptionsPagesCopyBothWays)
     settings->UpdateFrom(copy, application);
     settings->SaveReg(application);
     EXPECT_EQ(Stored("Tracking", "JournalEmails"), "True");
+}
+
+TEST_F(RegSettingsUnknownTest, AChangeToFoldersetsNotReadWholeKeepsTheUnreadOnesAndGoesBackWhole) {
+    for (int n = 1; n <= 3; ++n) {
+        AddTriple(n);
+    }
+    StoreTriples({1, 2});
+    // LogLevel, Count, six listings, the first folderset's six identifiers, then the second's
+    // first: the second folderset is not loaded.
+    ReadRefusingThenSave(1 + 1 + 6 + 6 + 1);
+    ASSERT_EQ(settings->TrackedFoldersets()->Count(), 1);
+    EXPECT_EQ(Stored("Tracked Foldersets", "Count"), "2") << "unchanged: left as stored";
+    const auto contacts = [&] {
+        std::string stored;
+        const int count = std::stoi(Stored("Tracked Foldersets", "Count"));
+        for (int i = 1; i <= count; ++i) {
+            stored += store().GetSetting(App, "Tracked Foldersets\\Contacts\\EntryID",
+                                         std::to_string(i), "?");
+        }
+        return stored;
+    };
+
+    // The options page's copy adds one: the save puts it beside both stored ones.
+    auto copy = std::make_shared<RegSettings>(component);
+    copy->UpdateFrom(settings, application);
+    const auto added = copy->TrackedFoldersets();
+    ASSERT_TRUE(added->Add(Triple(3, added->nextRegIndex()), nameSpace));
+    copy->SaveReg(application);
+    EXPECT_EQ(contacts(), "C1C2C3");
+
+    // The add-in does not take the copy: its own list goes back, whole.
+    settings->PutBackOver(*copy, application);
+    settings->SaveReg(application);
+    EXPECT_EQ(contacts(), "C1C2");
+    EXPECT_EQ(settings->TrackedFoldersets()->Count(), 2);
 }
 
 TEST_F(RegSettingsUnknownTest, UnreadVersionIsNoUpgradeAndIsNotWrittenOver) {

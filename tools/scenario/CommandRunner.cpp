@@ -60,6 +60,7 @@ const std::map<std::string, CommandRunner::Handler>& CommandRunner::Handlers() {
         {"track", &CommandRunner::Track},
         {"option", &CommandRunner::Option},
         {"untrack", &CommandRunner::Untrack},
+        {"log-level", &CommandRunner::LogLevel},
         {"answer", &CommandRunner::Answer},
         {"choose-file", &CommandRunner::ChooseFile},
         {"absent", &CommandRunner::Absent},
@@ -176,6 +177,7 @@ bool CommandRunner::Finish() {
     Command finish;
     finish.Text = "(end of the scenario)";
     try {
+        CloseOptionsDialog();
         session_.Quit();
         return AfterCommand(finish);
     } catch (const std::exception& error) {

@@ -124,7 +124,10 @@ class CommandRunner {
     void Track(const Command& command);
     void Option(const Command& command);
     void Untrack(const Command& command);
+    void LogLevel(const Command& command);
     void EditOnPage(const std::function<bool(PageDriver&)>& edit);
+    // The user closes the options dialog left open (`options keep-open`), if there is one.
+    void CloseOptionsDialog();
 
     // Looking (ShowCommands.cpp).
     void ShowFolder(const Command& command);
@@ -181,6 +184,8 @@ class CommandRunner {
     std::optional<bool> lastSendWent_;
     std::optional<std::size_t> lastPages_;
     std::string lastPageMessage_;  // what the options page said at the last change on it
+    // The add-in's page of the options dialog the user left open, for the next change on it.
+    std::unique_ptr<PageDriver> openPage_;
     bool echo_ = true;
     std::string lastAddInState_;
     std::optional<std::string> lastAdminOutput_;

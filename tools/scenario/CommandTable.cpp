@@ -141,7 +141,9 @@ std::vector<CommandSpec> StandardSpecs() {
              "switch the add-in off in the host's add-in list (windows stay open)"),
         Spec("add-in on", {}, 0, {"mode"}, "add-in on [mode=N]",
              "switch the add-in on again in the host's add-in list"),
-        Spec("options", {}, 0, {}, "options", "open the options dialog"),
+        Spec("options", {Choice({"keep-open"})}, 0, {}, "options [keep-open]",
+             "open the options dialog (keep-open: it stays open, and the next change on the "
+             "add-in's page is made in it)"),
         Spec("track", {Text("CONTACTS"), Text("JOURNAL"), Text("EMAILS")}, 3, {"attach"},
              "track CONTACTS|- JOURNAL|- EMAILS|- [attach=FOLDER]",
              "on the options page, add a tracked folderset of three folders picked in the "
@@ -150,6 +152,8 @@ std::vector<CommandSpec> StandardSpecs() {
              "on the options page, remove the n-th tracked folderset, then OK"),
         Spec("option", {Text("NAME"), Choice({"on", "off"})}, 2, {}, "option NAME on|off",
              "switch an option as the options page hands settings back"),
+        Spec("log-level", {Text("TEXT")}, 1, {}, "log-level TEXT",
+             "on the options page, type the log level, then OK"),
         Repeating(Spec("answer", {Choice(answers)}, 1, {},
                        "answer Yes|No|OK|Cancel|Help|Abort|Retry|Ignore|End|\"View Log\" ...",
                        "answers for the next message boxes and error dialogs")),

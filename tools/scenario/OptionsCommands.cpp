@@ -47,9 +47,23 @@ std::string Plural(std::size_t count, const std::string& what) {
 
 }  // namespace
 
-void CommandRunner::Options(const Command& /*command*/) {
+void CommandRunner::Options(const Command& command) {
     Act();
-    OpenOptionsDialog();
+    if (openPage_) {
+        throw CommandError("the options dialog is open already");
+    }
+    auto page = OpenOptionsDialog();
+    if (!command.Args.empty() && page) {
+        transcript_.Event("the options dialog stays open");
+        openPage_ = std::move(page);
+    }
+}
+
+void CommandRunner::CloseOptionsDialog() {
+    if (openPage_) {
+        openPage_.reset();
+        transcript_.Event("the user cancels the options dialog left open");
+    }
 }
 
 // Opens the options dialog and lists the pages add-ins put in, and what the add-in's own page
@@ -124,7 +138,8 @@ void CommandRunner::EditOnPage(const std::function<bool(PageDriver&)>& edit) {
         }
     }
     lastPageMessage_.clear();
-    const auto page = OpenOptionsDialog();
+    // The dialog left open, else one opened now; either closes with this change.
+    const auto page = openPage_ ? std::move(openPage_) : OpenOptionsDialog();
     if (!page) {
         transcript_.Event("the options dialog has no Parleywick page: nothing changes");
         return;
@@ -203,6 +218,14 @@ void CommandRunner::Option(const Command& command) {
         transcript_.Event("the user switches " + name + " " + command.Args[1] +
                           " on the options page");
         return page.SetSwitch(name, command.Args[1] == "on");
+    });
+}
+
+void CommandRunner::LogLevel(const Command& command) {
+    Act();
+    EditOnPage([&](PageDriver& page) {
+        transcript_.Event("the user types log level " + command.Args[0] + " on the options page");
+        return page.SetLogLevel(command.Args[0]);
     });
 }
 

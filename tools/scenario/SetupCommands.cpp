@@ -165,6 +165,7 @@ void CommandRunner::Start(const Command& command) {
 
 void CommandRunner::Quit(const Command& /*command*/) {
     Act();
+    CloseOptionsDialog();
     session_.Quit();
     watch_.Report(session_.Host(), transcript_);
     transcript_.Event("the host has shut down");
