@@ -34,6 +34,12 @@ class SqlitePendingRemovals {
     void Save(SqliteConnection& connection, const std::string& app, const std::string& appName,
               const std::vector<std::string>& levels, const std::string& key,
               const std::string& value, const std::function<void()>& storeValue);
+    // Takes back the removal of a value written back exactly as it was stored (key spelled
+    // alike) into a section that is stored again, which changes nothing in the file: the
+    // common write of a save that removes its sections and writes them again. False, having
+    // done nothing, for any other write, which then goes through Save.
+    bool Restore(const std::string& app, const std::string& foldedSection, const std::string& key,
+                 const std::string& value);
     // Deletes what is still marked, then forgets everything.
     void Apply(SqliteConnection& connection);
     // Forgets everything, after a rollback.
@@ -44,6 +50,9 @@ class SqlitePendingRemovals {
         std::string Spelled;  // a value's key, or a section's path, as stored
         std::string Text;     // a value's text
         bool Removed = false;
+        // A section's: Restore found every level above it stored and not removed (a removal
+        // clears it).
+        bool LevelsLive = false;
     };
     struct Application {
         std::string Name;  // as stored
@@ -59,6 +68,8 @@ class SqlitePendingRemovals {
                     const std::string& folded);
     // Marks the rows of a (section, folded key, key, value) query removed.
     static void MarkRows(SqliteStatement& rows, Application& state);
+    // Whether the section and every level above it are stored and not removed.
+    static bool LevelsLive(Application& state, const std::string& foldedSection);
 
     std::map<std::string, Application> applications_;
 };

@@ -108,30 +108,11 @@ std::vector<std::pair<std::string, std::string>> SqliteSettingsStore::GetAllSett
         return values;
     }
     ApplyPending();
-    const std::string app = SectionPath::Fold(appName);
     auto statement = connection->Prepare(
-        "SELECT key, value, folded FROM settings WHERE app = ? AND section = ? ORDER BY folded");
-    statement.Bind(app).Bind(folded);
-    // Inside a snapshot the section's values are kept for the reads of single values that
-    // usually follow a listing.
-    const std::string name = app + '\n' + folded;
-    std::unordered_map<std::string, std::string>* kept = nullptr;
-    if (readOpen_) {
-        const auto [entry, added] = snapshot_.try_emplace(name);
-        kept = added ? &entry->second : nullptr;
-    }
-    try {
-        while (statement.Step()) {
-            values.emplace_back(statement.Text(0), statement.Text(1));
-            if (kept != nullptr) {
-                kept->emplace(statement.Text(2), values.back().second);
-            }
-        }
-    } catch (...) {
-        if (kept != nullptr) {
-            snapshot_.erase(name);  // half a section would hide the values not read yet
-        }
-        throw;
+        "SELECT key, value FROM settings WHERE app = ? AND section = ? ORDER BY folded");
+    statement.Bind(SectionPath::Fold(appName)).Bind(folded);
+    while (statement.Step()) {
+        values.emplace_back(statement.Text(0), statement.Text(1));
     }
     return values;
 }
@@ -141,8 +122,12 @@ void SqliteSettingsStore::SaveSetting(const std::string& appName, const std::str
     RequireWritable();
     SectionPath::RequireName(appName, "application");
     SectionPath::RequireName(key, "key");
-    const std::vector<std::string> levels = SectionPath::Levels(section);
     const std::string app = SectionPath::Fold(appName);
+    if (depth_ > 0 && pending_.Holds(app) && connection_->InTransaction() &&
+        pending_.Restore(app, SectionPath::FoldedPath(section), key, value)) {
+        return;  // written back as it was stored: nothing changes in the file
+    }
+    const std::vector<std::string> levels = SectionPath::Levels(section);
     if (depth_ > 0 && pending_.Holds(app) && connection_->InTransaction()) {
         pending_.Save(*connection_, app, appName, levels, key, value,
                       [&] { StoreValue(*connection_, app, levels.back(), key, value); });

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 #include <optional>
+#include <unordered_map>
 
 #include "src/platform/SettingsStore.h"
 
@@ -26,23 +27,48 @@ std::optional<std::int32_t> PositionOf(const std::string& key) {
 
 }  // namespace
 
-std::vector<std::int32_t> FoldersetLayout::StoredPositions(SettingsStore& store,
-                                                           const std::string& appName,
-                                                           const std::string& section) {
-    std::vector<std::int32_t> positions;
-    for (const Folder& folder : Folders) {
-        for (const std::string& subsection :
-             {folder.EntryIDSection(section), folder.StoreIDSection(section)}) {
-            for (const auto& [key, value] : store.GetAllSettings(appName, subsection)) {
-                if (const auto position = PositionOf(key)) {
-                    positions.push_back(*position);
-                }
+std::vector<FoldersetLayout::Stored> FoldersetLayout::ReadPositions(SettingsStore& store,
+                                                                    const std::string& appName,
+                                                                    const std::string& section) {
+    std::vector<Stored> found;
+    std::unordered_map<std::int32_t, std::size_t> at;  // where each position is in `found`
+    const auto sections = SectionsOf(section);
+    for (std::size_t i = 0; i < sections.size(); ++i) {
+        for (auto& [key, value] : store.GetAllSettings(appName, sections[i])) {
+            const auto position = PositionOf(key);
+            if (!position) {
+                continue;
             }
+            const auto [where, added] = at.try_emplace(*position, found.size());
+            if (added) {
+                found.push_back({*position, {}});
+            }
+            found[where->second].Identifiers[i] = std::move(value);
         }
     }
-    std::sort(positions.begin(), positions.end());
-    positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
-    return positions;
+    // Ordered by position through an index, each folderset then moved once.
+    std::vector<std::pair<std::int32_t, std::size_t>> order;
+    order.reserve(found.size());
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        order.emplace_back(found[i].Position, i);
+    }
+    std::sort(order.begin(), order.end());
+    std::vector<Stored> stored;
+    stored.reserve(found.size());
+    for (const auto& [position, index] : order) {
+        stored.push_back(std::move(found[index]));
+    }
+    return stored;
+}
+
+std::array<std::string, 2 * FoldersetLayout::Folders.size()> FoldersetLayout::SectionsOf(
+    const std::string& section) {
+    std::array<std::string, 2 * Folders.size()> sections;
+    for (std::size_t i = 0; i < Folders.size(); ++i) {
+        sections[2 * i] = Folders[i].EntryIDSection(section);
+        sections[2 * i + 1] = Folders[i].StoreIDSection(section);
+    }
+    return sections;
 }
 
 FoldersetLayout::Ids FoldersetLayout::IdsOf(const TrackedFolderset& folderset) {
@@ -58,13 +84,8 @@ std::vector<FoldersetLayout::Ids> FoldersetLayout::ReadAll(SettingsStore& store,
                                                            const std::string& appName,
                                                            const std::string& section) {
     std::vector<Ids> all;
-    for (const std::int32_t position : StoredPositions(store, appName, section)) {
-        const std::string key = std::to_string(position);
-        Ids& ids = all.emplace_back();
-        for (std::size_t i = 0; i < Folders.size(); ++i) {
-            ids[2 * i] = store.GetSetting(appName, Folders[i].EntryIDSection(section), key, "");
-            ids[2 * i + 1] = store.GetSetting(appName, Folders[i].StoreIDSection(section), key, "");
-        }
+    for (Stored& stored : ReadPositions(store, appName, section)) {
+        all.push_back(std::move(stored.Identifiers));
     }
     return all;
 }

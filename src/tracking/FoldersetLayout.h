@@ -35,13 +35,6 @@ class FoldersetLayout {
 
     static constexpr const char* CountKey = "Count";
 
-    // The positions that hold any of the six identifiers in `section`, in ascending order, so
-    // that a reader walks what is stored rather than every number up to "Count": a position
-    // that holds nothing reads as six empty identifiers.
-    static std::vector<std::int32_t> StoredPositions(SettingsStore& store,
-                                                     const std::string& appName,
-                                                     const std::string& section);
-
     // clang-format off
     static constexpr std::array<Folder, 3> Folders = {{
         {"Contacts", "contacts", &TrackedFolderset::getContactFoldEntryID, &TrackedFolderset::getContactFoldStoreID},
@@ -53,6 +46,19 @@ class FoldersetLayout {
     // A folderset's six identifiers in the order above: what makes two foldersets the same.
     using Ids = std::array<std::string, 2 * Folders.size()>;
     static Ids IdsOf(const TrackedFolderset& folderset);
+    // The sections of `section` that hold the six identifiers, in the same order.
+    static std::array<std::string, 2 * Folders.size()> SectionsOf(const std::string& section);
+    // A stored position and the six identifiers it holds (one not stored reads as empty).
+    struct Stored {
+        std::int32_t Position = 0;
+        Ids Identifiers;
+    };
+    // Every position that holds any of the six identifiers in `section`, in ascending order,
+    // so that a reader walks what is stored rather than every number up to "Count". The six
+    // sections are listed once each: one read per section, however long the list.
+    static std::vector<Stored> ReadPositions(SettingsStore& store, const std::string& appName,
+                                             const std::string& section);
+
     // Every folderset stored in `section`, in position order, as stored (nothing is checked
     // against a host; those stored after "Count" too, so that a reader that rewrites the list
     // loses none).

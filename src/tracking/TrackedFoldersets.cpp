@@ -268,38 +268,25 @@ void TrackedFoldersets::ReadFromReg(const std::string& appName,
                 store.GetSetting(appName, folderstoreSection, FoldersetLayout::CountKey, "0"));
         });
         // A position that holds nothing reads as six empty identifiers, which no host
-        // resolves: only the stored positions are walked, however high "Count" is.
-        std::vector<std::int32_t> positions;
+        // resolves: only the stored positions are walked, however high "Count" is. The list is
+        // read whole, one listing per section, before any folderset is added.
+        std::vector<FoldersetLayout::Stored> positions;
         whole &= proc.Step([&] {
-            positions = FoldersetLayout::StoredPositions(store, appName, folderstoreSection);
+            positions = FoldersetLayout::ReadPositions(store, appName, folderstoreSection);
         });
-        const auto afterCount = std::upper_bound(positions.begin(), positions.end(), count);
+        const auto afterCount =
+            std::upper_bound(positions.begin(), positions.end(), count,
+                             [](std::int32_t bound, const FoldersetLayout::Stored& at) {
+                                 return bound < at.Position;
+                             });
         const std::int64_t skipped =
             std::max<std::int64_t>(count, 0) - (afterCount - positions.begin());
         if (whole && skipped > 0) {
             proc.Step([&] { LogSkipped(component_, count, skipped); });
         }
-        // The six sections in reading order, named once for the whole list.
-        std::array<std::string, 2 * FoldersetLayout::Folders.size()> sections;
-        for (std::size_t f = 0; f < FoldersetLayout::Folders.size(); ++f) {
-            sections[2 * f] = FoldersetLayout::Folders[f].EntryIDSection(folderstoreSection);
-            sections[2 * f + 1] = FoldersetLayout::Folders[f].StoreIDSection(folderstoreSection);
-        }
         for (auto position = positions.begin(); position != positions.end(); ++position) {
-            const std::int32_t i = *position;
-            const std::string key = std::to_string(i);
-            StoredIDs ids;
-            bool read = true;
-            for (std::size_t next = 0; next < sections.size(); ++next) {
-                read &= proc.Step(
-                    [&] { ids[next] = store.GetSetting(appName, sections[next], key, ""); });
-            }
-            if (!read) {
-                // Half its identifiers are no folderset to load or to record: it stays as
-                // stored, and so does the list (see Unread).
-                whole = false;
-                continue;
-            }
+            const std::int32_t i = position->Position;
+            const StoredIDs& ids = position->Identifiers;
             stored_.push_back(ids);
             const auto drop = [&](const std::string& reason, const char* warning) {
                 DroppedFolderset dropped;
@@ -401,13 +388,15 @@ void TrackedFoldersets::Write(SettingsStore& store, const std::string& appName,
     const std::int32_t count = entries_ ? entries_->Count() : 0;
     store.SaveSetting(appName, folderstoreSection, FoldersetLayout::CountKey,
                       std::to_string(count));
+    // Named once for the whole list.
+    const auto sections = FoldersetLayout::SectionsOf(folderstoreSection);
     for (std::int32_t i = 1; i <= count; ++i) {
+        const std::string key = std::to_string(i);
         const TrackedFolderset& folderset = *entries_->Item(i);
-        for (const FoldersetLayout::Folder& folder : FoldersetLayout::Folders) {
-            store.SaveSetting(appName, folder.EntryIDSection(folderstoreSection), std::to_string(i),
-                              (folderset.*folder.EntryID)());
-            store.SaveSetting(appName, folder.StoreIDSection(folderstoreSection), std::to_string(i),
-                              (folderset.*folder.StoreID)());
+        for (std::size_t f = 0; f < FoldersetLayout::Folders.size(); ++f) {
+            const FoldersetLayout::Folder& folder = FoldersetLayout::Folders[f];
+            store.SaveSetting(appName, sections[2 * f], key, (folderset.*folder.EntryID)());
+            store.SaveSetting(appName, sections[2 * f + 1], key, (folderset.*folder.StoreID)());
         }
     }
 }

@@ -149,10 +149,10 @@ TEST_F(SettingsToolFoldersets, AFailingWriteLeavesTheOldListWhole) {
         ++failures;
         EXPECT_EQ(store.Dump(App), before) << "operation " << n;
     }
-    // Reading three foldersets (Count, six listings and 18 identifiers), then removing the
-    // section and writing Count and 12 identifiers, then reading and raising the count of
-    // saves: each of these was the failing one once.
-    EXPECT_EQ(failures, 25 + 14 + 2);
+    // Reading three foldersets (Count and six listings), then removing the section and writing
+    // Count and 12 identifiers, then reading and raising the count of saves: each of these was
+    // the failing one once.
+    EXPECT_EQ(failures, 7 + 14 + 2);
 }
 
 TEST_F(SettingsToolFoldersets, AStoredCountThatIsNotANumberIsReportedNotRewritten) {

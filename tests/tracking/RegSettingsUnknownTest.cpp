@@ -131,9 +131,8 @@ TEST_F(RegSettingsUnknownTest, RecoveryRecordOwedGoesInTheSameBatchAsTheListWith
     AddTriple(2);
     StoreTriples({1, 2});
     DeleteFolder("J1");
-    // The load's operations up to the record's first write: LogLevel, Count, six listings,
-    // twelve identifiers.
-    store().FailOperation(1 + 1 + 6 + 12 + 1);
+    // The load's operations up to the record's first write: LogLevel, Count, six listings.
+    store().FailOperation(1 + 1 + 6 + 1);
     errors->actions = {Continue};
     settings->ReadReg(application);
     EXPECT_TRUE(store().Dump(DroppedFoldersets::AppName).empty());

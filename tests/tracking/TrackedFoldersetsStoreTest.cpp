@@ -118,7 +118,7 @@ TEST_F(TrackedFoldersetsStoreTest, HostileCountReadsOnlyTheStoredPositionsAndSay
     sets.ReadFromReg(App, nameSpace);
     EXPECT_EQ(Contacts(), (std::vector<std::string>{}));  // no journal folders: both dropped
     EXPECT_EQ(Lookups(), 6);
-    // Count, six listings, six reads per stored position, the two records: no walk to Count.
+    // Count, six listings, the two records: no walk to Count.
     EXPECT_LT(store().OperationCount() - operations, 40);
     EXPECT_THAT(errors->logLines,
                 ElementsAre(HasSubstr("\"Count\" is 2147483647: 2147483645 positions hold nothing"),
@@ -166,15 +166,14 @@ TEST_F(TrackedFoldersetsStoreTest, CountBeyondThirtyTwoBitsOverflowsAndContinuin
     EXPECT_EQ(store().GetSetting(App, "Tracked Foldersets", "Count"), "99999999999");
 }
 
-TEST_F(TrackedFoldersetsStoreTest, FailingReadOfOneValueLeavesThatFoldersetAsStored) {
+TEST_F(TrackedFoldersetsStoreTest, FailingListingLeavesTheListAsStored) {
     StoreTriples({1, 2});
-    // Operations: Count, six listings, then six reads per folderset; fail the second
-    // folderset's journal ID.
-    store().FailOperation(1 + 6 + 6 + 3);
+    // Operations: Count, then the six listings; fail the journals' EntryIDs.
+    store().FailOperation(1 + 3);
     errors->actions = {Continue};
     sets.ReadFromReg(App, nameSpace);
-    EXPECT_EQ(Contacts(), (std::vector<std::string>{"C1"}));
-    // Half its identifiers are no record: nothing is dropped, and the list is not whole.
+    // Part of a list is no list to load or to record: nothing is dropped, and it is not whole.
+    EXPECT_EQ(sets.Count(), 0);
     EXPECT_TRUE(errors->logLines.empty());
     EXPECT_TRUE(store().Dump(Recovery).empty());
     EXPECT_TRUE(sets.Unread());
@@ -182,13 +181,14 @@ TEST_F(TrackedFoldersetsStoreTest, FailingReadOfOneValueLeavesThatFoldersetAsSto
 
     sets.ReadFromReg(App, nameSpace);
     EXPECT_FALSE(sets.Unread());
+    EXPECT_EQ(Contacts(), (std::vector<std::string>{"C1", "C2"}));
 }
 
 TEST_F(TrackedFoldersetsStoreTest, RefusedRecoveryRecordContinuedIsOwedToTheNextSave) {
     StoreTriples({1, 2});
     DeleteFolder("J1");
-    // Count, six listings, twelve reads, then the record's first write.
-    store().FailOperation(1 + 6 + 12 + 1);
+    // Count, six listings, then the record's first write.
+    store().FailOperation(1 + 6 + 1);
     errors->actions = {Continue};
     sets.ReadFromReg(App, nameSpace);
     EXPECT_EQ(Contacts(), (std::vector<std::string>{"C2"}));

@@ -16,15 +16,11 @@ namespace {
 
 constexpr const char* kSection = TrackedFoldersets::DefaultSection;
 
-FoldersetRecord ReadOne(SettingsStore& store, std::int32_t position) {
-    const std::string key = std::to_string(position);
+FoldersetRecord RecordOf(const FoldersetLayout::Ids& ids) {
     FoldersetRecord record;
     for (std::size_t i = 0; i < record.Folders.size(); ++i) {
-        const FoldersetLayout::Folder& layout = FoldersetLayout::Folders[i];
-        record.Folders[i].EntryID =
-            store.GetSetting(ProductTitle, layout.EntryIDSection(kSection), key, "");
-        record.Folders[i].StoreID =
-            store.GetSetting(ProductTitle, layout.StoreIDSection(kSection), key, "");
+        record.Folders[i].EntryID = ids[2 * i];
+        record.Folders[i].StoreID = ids[2 * i + 1];
     }
     return record;
 }
@@ -43,12 +39,12 @@ StoredFoldersets FoldersetTable::Read(SettingsStore& store) {
     }
     // Positions that hold nothing are not walked: the add-in drops them, and "Count" may be
     // far above what is stored.
-    for (const std::int32_t position :
-         FoldersetLayout::StoredPositions(store, ProductTitle, kSection)) {
+    for (const auto& [position, ids] :
+         FoldersetLayout::ReadPositions(store, ProductTitle, kSection)) {
         if (position <= stored.Count) {
-            stored.Records.push_back(ReadOne(store, position));
+            stored.Records.push_back(RecordOf(ids));
         } else {
-            stored.AfterCount.emplace_back(position, ReadOne(store, position));
+            stored.AfterCount.emplace_back(position, RecordOf(ids));
         }
     }
     stored.Skipped =
