@@ -85,10 +85,9 @@ TEST_F(RegSettingsUnknownTest, AChangeToFoldersetsNotReadWholeKeepsTheUnreadOnes
         AddTriple(n);
     }
     StoreTriples({1, 2});
-    // LogLevel, Count, six listings, the first folderset's six identifiers, then the second's
-    // first: the second folderset is not loaded.
-    ReadRefusingThenSave(1 + 1 + 6 + 6 + 1);
-    ASSERT_EQ(settings->TrackedFoldersets()->Count(), 1);
+    // LogLevel, Count, then the third of the six listings: no folderset is loaded.
+    ReadRefusingThenSave(1 + 1 + 3);
+    ASSERT_EQ(settings->TrackedFoldersets()->Count(), 0);
     EXPECT_EQ(Stored("Tracked Foldersets", "Count"), "2") << "unchanged: left as stored";
     const auto contacts = [&] {
         std::string stored;
