@@ -7,7 +7,6 @@
 #include "src/host/CommandBarButton.h"
 #include "src/host/CommandBarPopup.h"
 #include "src/host/Inspector.h"
-#include "src/host/Inspectors.h"
 #include "src/host/Items.h"
 #include "src/util/Ref.h"
 #include "tests/sim/SimTestMailbox.h"
@@ -214,24 +213,6 @@ TEST_F(SimCommandBarsTest, HiddenOrDisabledControlsCannotBeClickedNorDisabledOne
     button->SetEnabled(true);
     button->SetVisible(false);
     EXPECT_THROW(host.Click(button), UserActionError);
-}
-
-TEST_F(SimCommandBarsTest, TheNewMessageCommandWritesToTheSelectedContact) {
-    auto contact = test::PutContact(host, "Ann Lee", "", "ann@initech.example");
-    host.Select(explorer, {contact->AsItem()});
-    host::FindControlQuery query;
-    query.Id = CommandBarLayout::NewMessageToContact;
-    query.Recursive = true;
-
-    bar->FindControl(query)->Execute();
-
-    auto inspectors = host.Application()->GetInspectors();
-    ASSERT_EQ(inspectors->Count(), 1);
-    auto mail = As<host::MailItem>(inspectors->Item(1)->CurrentItem());
-    ASSERT_NE(mail, nullptr);
-    EXPECT_EQ(mail->GetRecipients()->Item(1)->Address(), "ann@initech.example");
-    ASSERT_EQ(host.CommandsRun().size(), 1u);
-    EXPECT_EQ(host.CommandsRun()[0].Id, CommandBarLayout::NewMessageToContact);
 }
 
 TEST_F(SimCommandBarsTest, InspectorsKnowTheirEditor) {

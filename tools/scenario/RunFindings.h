@@ -24,7 +24,8 @@ struct RunFindings {
     std::int64_t HostCalls = 0;
     // Failures one of the add-in's handlers let reach the host ("Event: description").
     std::vector<std::string> Escaped;
-    // What was still held of a host process when it ended (or that it did not shut down).
+    // What was still held of a host process when it ended (or that it did not shut down), and
+    // any control of an add-in its bars kept for the next window.
     std::vector<std::string> HeldAfterQuit;
     // An external add-in that stayed loaded when a host process ended.
     std::vector<std::string> StillLoaded;

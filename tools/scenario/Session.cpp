@@ -34,6 +34,18 @@ namespace {
 constexpr const char* kDefaultLogFolder = "C:\\Documents and Settings\\Pat Jones\\Parleywick";
 constexpr const char* kAddInDescription = "Parleywick ";
 constexpr const char* kJournalEmailsKey = "JournalEmails";
+
+// The controls that run an add-in (their OnAction names one) that a window kind's bars keep for
+// the next window: an add-in's buttons must go with their windows.
+void AddInControlsKept(const std::string& bar, const std::vector<sim::ControlSpec>& controls,
+                       std::vector<std::string>& found) {
+    for (const auto& control : controls) {
+        if (!control.OnAction.empty()) {
+            found.push_back("the control \"" + control.Caption + "\" kept on the " + bar + " bar");
+        }
+        AddInControlsKept(bar, control.Controls, found);
+    }
+}
 }  // namespace
 
 Session::Session(Transcript& transcript, std::filesystem::path baseFolder, RunFindings& findings)
@@ -125,6 +137,11 @@ void Session::EndProcess() {
     for (const auto& object : host_->HeldObjects()) {
         findings_.HeldAfterQuit.push_back(object.Type + " \"" + object.Name + "\" x" +
                                           std::to_string(object.Holders));
+    }
+    for (const auto* layout : {&host_->ExplorerLayout(), &host_->InspectorLayout()}) {
+        for (const auto& bar : layout->Bars) {
+            AddInControlsKept(bar.Name, bar.Controls, findings_.HeldAfterQuit);
+        }
     }
 }
 
