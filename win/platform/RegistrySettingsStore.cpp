@@ -14,6 +14,9 @@ namespace pwk::win {
 namespace {
 
 constexpr const wchar_t* kCompleteValue = L"Complete";
+// Below the pending key: the recorded writes (RegistrySync::Keep).
+constexpr const wchar_t* kStepsKey = L"\\Steps";
+// A batch recorded by an earlier version lists the applications it copied whole.
 constexpr const wchar_t* kListValue = L"Applications";
 
 // The settings statements raise 5 for whatever the registry refuses.
@@ -34,46 +37,33 @@ std::optional<RegistryKey> OpenToRead(HKEY root, const std::wstring& path,
     return key;
 }
 
-// The text values of `key` itself, as name and value in stored spelling.
-std::vector<std::pair<std::string, std::string>> TextValues(const RegistryKey& key) {
-    std::vector<std::pair<std::string, std::string>> values;
-    wchar_t name[16384];
-    for (DWORD index = 0;; ++index) {
-        DWORD length = static_cast<DWORD>(std::size(name));
-        DWORD type = 0;
-        if (RegEnumValueW(key.Handle(), index, name, &length, nullptr, &type, nullptr, nullptr) !=
-            ERROR_SUCCESS) {
-            break;
-        }
-        const std::wstring valueName(name, length);
-        if (const auto text = key.GetString(valueName)) {
-            values.emplace_back(Narrow(valueName), Narrow(*text));
+// The text values among `values`, as name and value in stored spelling.
+template <class Values, class Each>
+std::vector<std::pair<std::string, std::string>> TextsOf(const Values& values, Each each) {
+    std::vector<std::pair<std::string, std::string>> texts;
+    for (const auto& entry : values) {
+        const RegistryKey::RawValue& value = each(entry);
+        if (const auto text = RegistryKey::TextOf(value)) {
+            texts.emplace_back(Narrow(value.Name), Narrow(*text));
         }
     }
-    return values;
+    return texts;
 }
 
-// Adds the values of `key` and of every key below it, `section` being the key's path.
-void DumpKey(const RegistryKey& key, const std::string& section, std::vector<std::string>& lines) {
+// Adds the values of `tree` and of every key below it, `section` being the key's path.
+void DumpTree(const RegistryTree& tree, const std::string& section,
+              std::vector<std::string>& lines) {
     if (!section.empty()) {
-        for (const auto& [name, value] : TextValues(key)) {
-            lines.push_back(section + "|" + name + "=" + value);
+        for (const auto& [name, value] : tree.Values()) {
+            if (const auto text = RegistryKey::TextOf(value)) {
+                lines.push_back(section + "|" + Narrow(value.Name) + "=" + Narrow(*text));
+            }
         }
     }
-    for (const std::wstring& child : key.SubkeyNames()) {
-        if (const auto sub = RegistryKey::Open(key.Handle(), child)) {
-            DumpKey(*sub, section.empty() ? Narrow(child) : section + "\\" + Narrow(child), lines);
-        }
+    for (const auto& [name, key] : tree.Keys()) {
+        DumpTree(key, section.empty() ? Narrow(key.Name()) : section + "\\" + Narrow(key.Name()),
+                 lines);
     }
-}
-
-// The batch's applications, as one text that lists each name on its own line.
-std::wstring JoinLines(const std::set<std::wstring>& names) {
-    std::wstring joined;
-    for (const std::wstring& name : names) {
-        joined += name + L"\n";
-    }
-    return joined;
 }
 
 std::set<std::wstring> SplitLines(const std::wstring& joined) {
@@ -110,69 +100,132 @@ RegistrySettingsStore::RegistrySettingsStore(HKEY root, std::wstring base, std::
     }
 }
 
-std::wstring RegistrySettingsStore::Folded(const std::string& appName) {
-    // Names are compared as the registry compares them.
-    return Widen(SectionPath::Fold(appName));
-}
-
-std::wstring RegistrySettingsStore::PendingCopy(const std::wstring& appName) const {
-    return pending_ + PendingCopies + L"\\" + appName;
-}
-
-std::wstring RegistrySettingsStore::ApplicationPath(const std::string& appName, bool forChange) {
+std::wstring RegistrySettingsStore::LivePath(const std::string& appName) const {
     SectionPath::RequireName(appName, "application");
-    const std::wstring name = Widen(appName);
-    const std::wstring live = base_ + L"\\" + name;
-    if (depth_ == 0) {
-        return live;
-    }
-    const std::wstring folded = Folded(appName);
-    if (touched_.count(folded) != 0) {
-        return PendingCopy(folded);
-    }
-    if (!forChange) {
-        return live;
-    }
-    LONG status = ERROR_SUCCESS;
-    const auto list = RegistryKey::Create(root_, pending_, status);
-    if (!list) {
-        Refused(status, StoreAction::Write, "the batch");
-    }
-    // An application the registry will not show is not taken for a missing one: its empty copy
-    // would replace it.
-    LONG found = ERROR_SUCCESS;
-    const bool exists = RegistryKey::Open(root_, live, KEY_READ, found).has_value();
-    if (!exists && found != ERROR_FILE_NOT_FOUND) {
-        Refused(found, StoreAction::Read, appName);
-    }
-    if (exists) {
-        status = RegistryKey::CopyTree(root_, live, PendingCopy(folded));
-    } else {
-        status = RegistryKey::DeleteTree(root_, PendingCopy(folded));
-        if (status == ERROR_SUCCESS) {
-            RegistryKey::Create(root_, PendingCopy(folded), status);
-        }
-    }
-    if (status != ERROR_SUCCESS) {
-        Refused(status, StoreAction::Write, "the batch");
-    }
-    touched_.insert(folded);
-    return PendingCopy(folded);
+    return base_ + L"\\" + Widen(appName);
 }
 
 std::wstring RegistrySettingsStore::SectionPathOf(const std::string& appName,
-                                                  const std::string& section, bool forChange) {
+                                                  const std::string& section) const {
     // Levels() refuses an empty section or an empty level; the registry nests the rest itself.
     SectionPath::Levels(section);
-    return ApplicationPath(appName, forChange) + L"\\" + Widen(section);
+    return LivePath(appName) + L"\\" + Widen(section);
+}
+
+std::wstring RegistrySettingsStore::PendingCopy(const std::string& appName,
+                                                const std::string& section) const {
+    return pending_ + PendingCopies + L"\\" + Widen(SectionPath::Fold(appName)) +
+           (section.empty() ? L"" : L"\\" + Widen(section));
+}
+
+RegistrySettingsStore::Image* RegistrySettingsStore::ImageOf(const std::string& appName) {
+    const auto found = images_.find(RegistryTree::Folded(Widen(appName)));
+    return found == images_.end() ? nullptr : &found->second;
+}
+
+RegistrySettingsStore::Image& RegistrySettingsStore::ImageForChange(const std::string& appName) {
+    if (Image* image = ImageOf(appName)) {
+        return *image;
+    }
+    // An application the registry will not show is not taken for a missing one: its empty
+    // image would replace it.
+    LONG status = ERROR_SUCCESS;
+    const std::wstring path = LivePath(appName);
+    auto live = RegistryTree::Load(root_, path, status);
+    if (!live && status != ERROR_FILE_NOT_FOUND) {
+        Refused(status, StoreAction::Read, appName);
+    }
+    RegistryTree changed = live ? *live : RegistryTree();
+    Image image{path, std::move(live), std::move(changed)};
+    return images_.emplace(RegistryTree::Folded(Widen(appName)), std::move(image)).first->second;
+}
+
+void RegistrySettingsStore::MakePendingSection(const std::string& appName,
+                                               const std::string& section,
+                                               const std::string& what) {
+    const std::wstring path = PendingCopy(appName, section);
+    if (!madeSections_.insert(RegistryTree::Folded(path)).second) {
+        return;
+    }
+    LONG status = ERROR_SUCCESS;
+    if (!RegistryKey::Create(root_, path, status)) {
+        madeSections_.erase(RegistryTree::Folded(path));
+        Refused(status, StoreAction::Write, what);
+    }
+}
+
+void RegistrySettingsStore::OpenPendingSection(const std::string& appName,
+                                               const std::string& section,
+                                               const std::string& what) {
+    OpenToRead(root_, PendingCopy(appName, section), what);
+}
+
+void RegistrySettingsStore::RemovePendingSection(const std::string& appName,
+                                                 const std::string& section,
+                                                 const std::string& what) {
+    const LONG status = RegistryKey::Remove(root_, PendingCopy(appName, section));
+    if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND) {
+        Refused(status, StoreAction::Remove, what);
+    }
+    madeSections_.clear();  // those below it went with it
+}
+
+std::optional<RegistrySettingsStore::Listing> RegistrySettingsStore::ListSection(
+    const std::wstring& path, const std::string& what) const {
+    const auto key = OpenToRead(root_, path, what);
+    if (!key) {
+        return std::nullopt;
+    }
+    LONG status = ERROR_SUCCESS;
+    const auto values = key->Values(status);
+    if (status != ERROR_SUCCESS) {
+        Refused(status, StoreAction::Read, what);
+    }
+    Listing listing;
+    listing.Texts = TextsOf(
+        values, [](const RegistryKey::RawValue& value) -> const auto& { return value; });
+    for (std::size_t i = 0; i < listing.Texts.size(); ++i) {
+        listing.ByName.emplace(RegistryTree::Folded(Widen(listing.Texts[i].first)), i);
+    }
+    return listing;
+}
+
+const std::optional<RegistrySettingsStore::Listing>& RegistrySettingsStore::ListingOf(
+    const std::wstring& path, const std::string& what) {
+    const std::wstring folded = RegistryTree::Folded(path);
+    if (const auto found = listings_.find(folded); found != listings_.end()) {
+        return found->second;
+    }
+    auto listing = ListSection(path, what);
+    return listings_.emplace(folded, std::move(listing)).first->second;
 }
 
 std::string RegistrySettingsStore::GetSetting(const std::string& appName,
                                               const std::string& section, const std::string& key,
                                               const std::string& defaultValue) {
     SectionPath::RequireName(key, "key");
-    const auto sectionKey =
-        OpenToRead(root_, SectionPathOf(appName, section, false), section + "\\" + key);
+    const std::wstring path = SectionPathOf(appName, section);
+    const std::string what = section + "\\" + key;
+    if (const Image* image = ImageOf(appName)) {
+        OpenPendingSection(appName, section, what);
+        const RegistryTree* found = image->Changed.Find(Widen(section));
+        if (found == nullptr) {
+            return defaultValue;
+        }
+        const auto value = found->Values().find(RegistryTree::Folded(Widen(key)));
+        const auto text =
+            value == found->Values().end() ? std::nullopt : RegistryKey::TextOf(value->second);
+        return text ? Narrow(*text) : defaultValue;
+    }
+    if (reading_) {
+        const auto& listing = ListingOf(path, what);
+        if (!listing) {
+            return defaultValue;
+        }
+        const auto at = listing->ByName.find(RegistryTree::Folded(Widen(key)));
+        return at == listing->ByName.end() ? defaultValue : listing->Texts[at->second].second;
+    }
+    const auto sectionKey = OpenToRead(root_, path, what);
     if (!sectionKey) {
         return defaultValue;
     }
@@ -182,50 +235,65 @@ std::string RegistrySettingsStore::GetSetting(const std::string& appName,
 
 std::vector<std::pair<std::string, std::string>> RegistrySettingsStore::GetAllSettings(
     const std::string& appName, const std::string& section) {
-    const auto sectionKey = OpenToRead(root_, SectionPathOf(appName, section, false), section);
-    return sectionKey ? TextValues(*sectionKey)
-                      : std::vector<std::pair<std::string, std::string>>{};
+    const std::wstring path = SectionPathOf(appName, section);
+    if (const Image* image = ImageOf(appName)) {
+        OpenPendingSection(appName, section, section);
+        const RegistryTree* found = image->Changed.Find(Widen(section));
+        if (found == nullptr) {
+            return {};
+        }
+        return TextsOf(
+            found->Values(), [](const auto& entry) -> const auto& { return entry.second; });
+    }
+    if (reading_) {
+        const auto& listing = ListingOf(path, section);
+        return listing ? listing->Texts : std::vector<std::pair<std::string, std::string>>{};
+    }
+    const auto listing = ListSection(path, section);
+    return listing ? listing->Texts : std::vector<std::pair<std::string, std::string>>{};
 }
 
 void RegistrySettingsStore::SaveSetting(const std::string& appName, const std::string& section,
                                         const std::string& key, const std::string& value) {
     SectionPath::RequireName(key, "key");
+    listings_.clear();
+    const std::wstring path = SectionPathOf(appName, section);
+    const std::string what = section + "\\" + key;
+    if (depth_ > 0) {
+        MakePendingSection(appName, section, what);
+        ImageForChange(appName)
+            .Changed.Make(Widen(section))
+            .Set(RegistryKey::TextValue(Widen(key), Widen(value)));
+        return;
+    }
     LONG status = ERROR_SUCCESS;
-    const RegistryKey* sectionKey = SectionKey(SectionPathOf(appName, section, true), status);
-    if (sectionKey != nullptr) {
+    const auto sectionKey = RegistryKey::Create(root_, path, status);
+    if (sectionKey) {
         status = sectionKey->SetString(Widen(key), Widen(value));
     }
     if (status != ERROR_SUCCESS) {
-        Refused(status, StoreAction::Write, section + "\\" + key);
+        Refused(status, StoreAction::Write, what);
     }
-}
-
-const RegistryKey* RegistrySettingsStore::SectionKey(const std::wstring& path, LONG& status) {
-    if (depth_ > 0 && written_ && writtenPath_ == path) {
-        return &*written_;
-    }
-    written_ = RegistryKey::Create(root_, path, status);
-    writtenPath_ = depth_ > 0 && written_ ? path : std::wstring();
-    return written_ ? &*written_ : nullptr;
-}
-
-void RegistrySettingsStore::ForgetSectionKey() {
-    written_.reset();
-    writtenPath_.clear();
 }
 
 void RegistrySettingsStore::DeleteSection(const std::string& appName, const std::string& section) {
-    ForgetSectionKey();
-    // The removal itself says whether the section was there. Inside a batch, a copy of the
-    // application made for a section that was missing goes again: the batch changed nothing.
-    const std::wstring folded = Folded(appName);
-    const bool copied = depth_ > 0 && touched_.count(folded) == 0;
-    const LONG status = RegistryKey::Remove(root_, SectionPathOf(appName, section, true));
-    if (status == ERROR_FILE_NOT_FOUND) {
-        if (copied) {
-            RegistryKey::DeleteTree(root_, PendingCopy(folded));
-            touched_.erase(folded);
+    listings_.clear();
+    const std::wstring path = SectionPathOf(appName, section);
+    if (depth_ > 0) {
+        RemovePendingSection(appName, section, section);
+        // An image read for a section that was missing goes again: the batch changed nothing.
+        const bool first = ImageOf(appName) == nullptr;
+        if (!ImageForChange(appName).Changed.Remove(Widen(section))) {
+            if (first) {
+                images_.erase(RegistryTree::Folded(Widen(appName)));
+            }
+            SectionPath::RaiseMissing(appName, section);
         }
+        return;
+    }
+    // The removal itself says whether the section was there.
+    const LONG status = RegistryKey::Remove(root_, path);
+    if (status == ERROR_FILE_NOT_FOUND) {
         SectionPath::RaiseMissing(appName, section);
     }
     if (status != ERROR_SUCCESS) {
@@ -234,21 +302,36 @@ void RegistrySettingsStore::DeleteSection(const std::string& appName, const std:
 }
 
 void RegistrySettingsStore::DeleteApplication(const std::string& appName) {
-    ForgetSectionKey();
-    const auto application = RegistryKey::Open(root_, ApplicationPath(appName, false));
+    listings_.clear();
+    const std::wstring path = LivePath(appName);
+    if (depth_ > 0) {
+        const bool first = ImageOf(appName) == nullptr;
+        Image& image = ImageForChange(appName);
+        if (image.Changed.IsEmpty()) {
+            if (first) {
+                images_.erase(RegistryTree::Folded(Widen(appName)));
+            }
+            SectionPath::RaiseMissing(appName, "");
+        }
+        for (const auto& [folded, section] : image.Changed.Keys()) {
+            RemovePendingSection(appName, Narrow(section.Name()), appName);
+        }
+        // The image stays, empty, so that applying the batch removes the live key.
+        image.Changed.Clear();
+        return;
+    }
+    const auto application = RegistryKey::Open(root_, path);
     if (!application || application->IsEmpty()) {
         SectionPath::RaiseMissing(appName, "");
     }
-    const std::wstring path = ApplicationPath(appName, true);
-    // Inside a batch the copy stays, empty, so that applying the batch removes the live key.
     LONG status = ERROR_SUCCESS;
-    if (const auto copy = RegistryKey::Open(root_, path, KEY_READ | KEY_WRITE)) {
-        for (const std::wstring& name : copy->SubkeyNames()) {
+    if (const auto live = RegistryKey::Open(root_, path, KEY_READ | KEY_WRITE)) {
+        for (const std::wstring& name : live->SubkeyNames()) {
             if (status == ERROR_SUCCESS) {
-                status = RegistryKey::DeleteTree(copy->Handle(), name);
+                status = RegistryKey::DeleteTree(live->Handle(), name);
             }
         }
-        if (depth_ == 0 && status == ERROR_SUCCESS) {
+        if (status == ERROR_SUCCESS) {
             status = RegistryKey::DeleteTree(root_, path);
         }
     }
@@ -259,8 +342,13 @@ void RegistrySettingsStore::DeleteApplication(const std::string& appName) {
 
 std::vector<std::string> RegistrySettingsStore::Dump(const std::string& appName) {
     std::vector<std::string> lines;
-    if (const auto application = RegistryKey::Open(root_, ApplicationPath(appName, false))) {
-        DumpKey(*application, "", lines);
+    if (const Image* image = ImageOf(appName)) {
+        DumpTree(image->Changed, "", lines);
+    } else {
+        LONG status = ERROR_SUCCESS;
+        if (const auto live = RegistryTree::Load(root_, LivePath(appName), status)) {
+            DumpTree(*live, "", lines);
+        }
     }
     std::sort(lines.begin(), lines.end());
     return lines;
@@ -271,36 +359,36 @@ std::string RegistrySettingsStore::Name() const {
     return root + Narrow(base_);
 }
 
-void RegistrySettingsStore::Batch(const std::function<void()>& changes) {
-    // An inner batch that fails puts the copies back: no key opened before may be kept.
-    ForgetSectionKey();
-    const struct Forget {
+void RegistrySettingsStore::Snapshot(const std::function<void()>& reads) {
+    if (reading_ || depth_ > 0) {
+        reads();  // inside a batch the images are one state already
+        return;
+    }
+    const struct Reading {
         RegistrySettingsStore& store;
-        ~Forget() { store.ForgetSectionKey(); }
-    } forget{*this};
-    if (depth_ > 0) {
-        // An inner batch undoes only its own changes: it keeps the copies as they stand.
-        const std::wstring undo = pending_ + L"\\Undo" + std::to_wstring(depth_);
-        const std::set<std::wstring> touchedBefore = touched_;
-        const bool hadCopies = RegistryKey::Exists(root_, pending_ + PendingCopies);
-        if (hadCopies) {
-            RegistryKey::CopyTree(root_, pending_ + PendingCopies, undo);
+        explicit Reading(RegistrySettingsStore& s) : store(s) { store.reading_ = true; }
+        ~Reading() {
+            store.reading_ = false;
+            store.listings_.clear();
         }
+    } reading{*this};
+    reads();
+}
+
+void RegistrySettingsStore::Batch(const std::function<void()>& changes) {
+    listings_.clear();
+    if (depth_ > 0) {
+        // An inner batch undoes only its own changes: it keeps the images as they stand.
+        const auto imagesBefore = images_;
         ++depth_;
         try {
             changes();
         } catch (...) {
             --depth_;
-            RegistryKey::DeleteTree(root_, pending_ + PendingCopies);
-            if (hadCopies) {
-                RegistryKey::CopyTree(root_, undo, pending_ + PendingCopies);
-            }
-            RegistryKey::DeleteTree(root_, undo);
-            touched_ = touchedBefore;
+            images_ = imagesBefore;
             throw;
         }
         --depth_;
-        RegistryKey::DeleteTree(root_, undo);
         return;
     }
     const Entered entered(lock_);
@@ -311,51 +399,57 @@ void RegistrySettingsStore::Batch(const std::function<void()>& changes) {
         changes();
     } catch (...) {
         depth_ = 0;
+        images_.clear();
         DiscardPending();
         throw;
     }
     depth_ = 0;
     // A batch that leaves every application as it was (a start saves every setting again) has
-    // nothing to make safe: nothing is marked, applied or flushed.
-    if (touched_.empty() || !PlanChanges()) {
+    // nothing to make safe: nothing is recorded, marked, applied or flushed.
+    const bool changed = PlanChanges();
+    images_.clear();
+    if (!changed) {
         DiscardPending();
         return;
     }
+    RecordPending();
     MarkComplete();
     ApplyPending();
 }
 
 bool RegistrySettingsStore::PlanChanges() {
-    bool changed = false;
-    for (const std::wstring& name : touched_) {
-        const std::wstring live = base_ + L"\\" + name;
-        const auto copy = RegistryKey::Open(root_, PendingCopy(name));
-        if (!copy || copy->IsEmpty()) {
-            changed = changed || RegistryKey::Exists(root_, live);
+    planned_ = RegistrySync();
+    for (const auto& [name, image] : images_) {
+        if (image.Changed.IsEmpty()) {
+            if (image.Live) {
+                planned_.Append(RegistrySync::Removal(image.Path));
+            }
             continue;
         }
-        LONG status = ERROR_SUCCESS;
-        RegistrySync sync = RegistrySync::Plan(root_, PendingCopy(name), live, status);
-        if (status != ERROR_SUCCESS) {
-            DiscardPending();
-            Refused(status, StoreAction::Read, "the batch");
-        }
-        changed = changed || !sync.Empty();
-        planned_.insert_or_assign(name, std::move(sync));
+        planned_.Append(
+            RegistrySync::Plan(image.Changed, image.Live ? &*image.Live : nullptr, image.Path));
     }
-    return changed;
+    return !planned_.Empty();
+}
+
+void RegistrySettingsStore::RecordPending() {
+    LONG status = ERROR_SUCCESS;
+    const auto steps = RegistryKey::Create(root_, pending_ + kStepsKey, status);
+    if (steps) {
+        status = planned_.Keep(*steps);
+    }
+    if (status != ERROR_SUCCESS) {
+        DiscardPending();
+        Refused(status, StoreAction::Write, "the batch");
+    }
 }
 
 void RegistrySettingsStore::MarkComplete() {
     LONG status = ERROR_SUCCESS;
     const auto pending = RegistryKey::Create(root_, pending_, status);
-    if (!pending) {
-        DiscardPending();
-        Refused(status, StoreAction::Write, "the batch");
-    }
-    // The list first, the mark last: a pending key without the mark was never complete.
-    status = pending->SetString(kListValue, JoinLines(touched_));
-    if (status == ERROR_SUCCESS) {
+    if (pending) {
+        // The writes were recorded first, the mark last: a pending key without the mark was
+        // never complete.
         status = pending->SetDword(kCompleteValue, 1);
     }
     if (status != ERROR_SUCCESS) {
@@ -366,52 +460,56 @@ void RegistrySettingsStore::MarkComplete() {
 }
 
 void RegistrySettingsStore::ApplyPending() {
-    // Replacing a live key by its copy can be repeated: after a crash half way it is simply
-    // done again from the start.
-    // Only what differs is written (planned before the mark, or now when recovering).
-    for (const std::wstring& name : touched_) {
-        const std::wstring live = base_ + L"\\" + name;
-        const auto copy = RegistryKey::Open(root_, PendingCopy(name));
-        LONG status = ERROR_SUCCESS;
-        if (!copy || copy->IsEmpty()) {
-            status = RegistryKey::DeleteTree(root_, live);
-        } else if (const auto planned = planned_.find(name); planned != planned_.end()) {
-            status = planned->second.Apply(root_);
-        } else {
-            const RegistrySync sync = RegistrySync::Plan(root_, PendingCopy(name), live, status);
-            status = status == ERROR_SUCCESS ? sync.Apply(root_) : status;
-        }
-        if (status != ERROR_SUCCESS) {
-            planned_.clear();
-            // The complete batch stays recorded, the only whole copy of these settings: the
-            // next batch, or the next store, applies it again.
-            touched_.clear();
-            Refused(status, StoreAction::Write, "the batch");
-        }
+    // The recorded writes can be repeated: after a crash half way they are simply done again
+    // from the start.
+    const LONG status = planned_.Apply(root_);
+    if (status != ERROR_SUCCESS) {
+        // The complete batch stays recorded, the only whole copy of these settings: the next
+        // batch, or the next store, applies it again.
+        planned_ = RegistrySync();
+        Refused(status, StoreAction::Write, "the batch");
     }
     DiscardPending();
 }
 
 void RegistrySettingsStore::RecoverPending() {
-    // What was planned before a failure may no longer hold: a recovery plans afresh.
-    planned_.clear();
+    planned_ = RegistrySync();
     const auto pending = RegistryKey::Open(root_, pending_);
     if (!pending) {
         return;
     }
-    if (pending->GetDword(kCompleteValue).value_or(0) == 1) {
-        touched_ = SplitLines(pending->GetString(kListValue).value_or(L""));
-        ApplyPending();
-    } else {
+    if (pending->GetDword(kCompleteValue).value_or(0) != 1) {
         DiscardPending();
+        return;
     }
+    LONG status = ERROR_SUCCESS;
+    if (const auto steps = RegistryKey::Open(root_, pending_ + kStepsKey)) {
+        planned_ = RegistrySync::Kept(*steps, status);
+    } else {
+        // Recorded by an earlier version: a whole copy of each application the batch changed.
+        for (const std::wstring& name : SplitLines(pending->GetString(kListValue).value_or(L""))) {
+            const std::wstring copy = pending_ + PendingCopies + L"\\" + name;
+            const std::wstring live = base_ + L"\\" + name;
+            const auto held = RegistryKey::Open(root_, copy);
+            planned_.Append(!held || held->IsEmpty()
+                                ? RegistrySync::Removal(live)
+                                : RegistrySync::Plan(root_, copy, live, status));
+            if (status != ERROR_SUCCESS) {
+                break;
+            }
+        }
+    }
+    if (status != ERROR_SUCCESS) {
+        planned_ = RegistrySync();
+        Refused(status, StoreAction::Read, "the batch");
+    }
+    ApplyPending();
 }
 
 void RegistrySettingsStore::DiscardPending() {
-    ForgetSectionKey();
     RegistryKey::DeleteTree(root_, pending_);
-    touched_.clear();
-    planned_.clear();
+    madeSections_.clear();
+    planned_ = RegistrySync();
 }
 
 void RegistrySettingsStore::MarkOpen(bool open) {

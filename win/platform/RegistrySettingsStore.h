@@ -13,6 +13,7 @@
 #include "win/platform/BatchLock.h"
 #include "win/platform/RegistryKey.h"
 #include "win/platform/RegistrySync.h"
+#include "win/platform/RegistryTree.h"
 
 namespace pwk::win {
 
@@ -20,20 +21,27 @@ namespace pwk::win {
 // <root>\<base>\<application>\<section level>...\<section level>, one REG_SZ value per key.
 // Names compare case-insensitively, as the registry does.
 //
-// A batch works on copies: the first change to an application inside a batch copies that
-// application's key under the pending key, every read and change of the batch goes to the copy,
-// and at the end the pending key is marked complete before the copies replace the live keys.
-// A new store, and every batch before it begins, rolls a complete pending batch forward (a
+// A batch works on images: the first change to an application inside a batch reads that
+// application's key whole into memory, and every read and change of the batch goes to the image.
+// At the end the batch compares each image with what it was read from and records only the writes
+// that differ under the pending key, marks the record complete, and then applies it to the live
+// keys. A new store, and every batch before it begins, rolls a complete pending batch forward (a
 // crash or a refusal of the registry came while applying it) and throws an incomplete one away
-// (the crash came before it was recorded), so a crash never leaves half a batch. Applying
-// writes only what differs from the live keys, and a batch that changes nothing is neither
-// marked nor applied. One program at a time records or applies a batch (BatchLock): the add-in
-// and the settings tool share the pending key.
+// (the crash came before it was recorded), so a crash never leaves half a batch. A batch that
+// changes nothing is neither recorded nor applied. One program at a time records or applies a
+// batch (BatchLock): the add-in and the settings tool share the pending key.
+//
+// Each section a batch writes, reads or removes is also made, opened or removed under the pending
+// key, where the batch's record goes: a registry that refuses those refuses the statement that
+// asked, inside the batch, before anything is recorded.
+//
+// Inside a snapshot every section is read once, its key opened once and its values listed with
+// their data.
 class RegistrySettingsStore : public SettingsStore {
   public:
     static constexpr const wchar_t* ProgramSettings = L"Software\\VB and VBA Program Settings";
     static constexpr const wchar_t* PendingBatch = L"Software\\Parleywick\\Pending settings batch";
-    // Below the pending key: the batch's copy of each application it changes.
+    // Below the pending key: the sections of each application the batch works on.
     static constexpr const wchar_t* PendingCopies = L"\\Applications";
 
     explicit RegistrySettingsStore(HKEY root = HKEY_CURRENT_USER,
@@ -49,6 +57,7 @@ class RegistrySettingsStore : public SettingsStore {
     void DeleteSection(const std::string& appName, const std::string& section) override;
     void DeleteApplication(const std::string& appName) override;
     void Batch(const std::function<void()>& changes) override;
+    void Snapshot(const std::function<void()>& reads) override;
     // The mark is a named mutex, named after the settings' key, that the running add-in holds
     // open: the system closes it with the process, however it ends.
     void MarkOpen(bool open) override;
@@ -65,23 +74,45 @@ class RegistrySettingsStore : public SettingsStore {
     virtual void ApplyPending();
 
   private:
-    // Where an application's keys are read and written: its live key, or inside a batch its
-    // copy under the pending key.
-    std::wstring ApplicationPath(const std::string& appName, bool forChange);
-    std::wstring SectionPathOf(const std::string& appName, const std::string& section,
-                               bool forChange);
-    static std::wstring Folded(const std::string& appName);
-    std::wstring PendingCopy(const std::wstring& appName) const;
+    // An application the running batch changes: what its live key held (nothing when it did
+    // not exist) and what the batch makes of it.
+    struct Image {
+        std::wstring Path;
+        std::optional<RegistryTree> Live;
+        RegistryTree Changed;
+    };
+    // A section as a snapshot read it: its text values in stored spelling and registry order,
+    // and where each is by folded name; nothing when the section does not exist.
+    struct Listing {
+        std::vector<std::pair<std::string, std::string>> Texts;
+        std::map<std::wstring, std::size_t> ByName;
+    };
+
+    std::wstring LivePath(const std::string& appName) const;
+    std::wstring SectionPathOf(const std::string& appName, const std::string& section) const;
+    std::wstring PendingCopy(const std::string& appName, const std::string& section) const;
+    // The running batch's image of the application, when it has changed it.
+    Image* ImageOf(const std::string& appName);
+    // The image, read from the live key at the batch's first change to the application.
+    Image& ImageForChange(const std::string& appName);
+    // The section's text values, its key opened once; nothing when it does not exist.
+    std::optional<Listing> ListSection(const std::wstring& path, const std::string& what) const;
+    // The same in a snapshot, listed at the section's first read.
+    const std::optional<Listing>& ListingOf(const std::wstring& path, const std::string& what);
+    // What the pending key's section answers for a statement inside a batch (see above).
+    void MakePendingSection(const std::string& appName, const std::string& section,
+                            const std::string& what);
+    void OpenPendingSection(const std::string& appName, const std::string& section,
+                            const std::string& what);
+    void RemovePendingSection(const std::string& appName, const std::string& section,
+                              const std::string& what);
     void RecoverPending();
+    // Plans the writes that make the live keys hold the images; whether any is needed.
+    bool PlanChanges();
+    // Writes the planned steps under the pending key, not yet marked complete.
+    void RecordPending();
     std::wstring OpenMarkName() const;
     void DiscardPending();
-    // Plans the writes that apply the batch to each live application; whether any is needed.
-    bool PlanChanges();
-    // The key of a section to write to, created when missing. Inside a batch the last one
-    // stays open for the next write (a save writes a section's values one after the other);
-    // anything that removes or copies keys forgets it.
-    const RegistryKey* SectionKey(const std::wstring& path, LONG& status);
-    void ForgetSectionKey();
 
     HKEY root_;
     std::wstring base_;
@@ -89,10 +120,11 @@ class RegistrySettingsStore : public SettingsStore {
     BatchLock lock_{pending_};
     UniqueHandle openMark_;
     int depth_ = 0;
-    std::set<std::wstring> touched_;                // applications copied in the running batch
-    std::map<std::wstring, RegistrySync> planned_;  // per application, what applying writes
-    std::optional<RegistryKey> written_;            // the section key last written
-    std::wstring writtenPath_;                      // its path, inside a batch only
+    std::map<std::wstring, Image> images_;  // by folded application name, in the running batch
+    std::set<std::wstring> madeSections_;   // made under the pending key in the running batch
+    RegistrySync planned_;                  // what applying the recorded batch writes
+    bool reading_ = false;                  // a snapshot is open
+    std::map<std::wstring, std::optional<Listing>> listings_;  // the snapshot's, by folded path
 };
 
 }  // namespace pwk::win
