@@ -201,11 +201,17 @@ LONG RegistrySync::Keep(const RegistryKey& key) const {
 
 RegistrySync RegistrySync::Kept(const RegistryKey& key, LONG& status) {
     RegistrySync sync;
-    std::vector<std::pair<unsigned long, std::vector<BYTE>>> chunks;
+    std::vector<std::pair<std::size_t, std::vector<BYTE>>> chunks;
     for (RegistryKey::RawValue& value : key.Values(status)) {
-        if (value.Type == REG_BINARY && !value.Name.empty() &&
-            std::all_of(value.Name.begin(), value.Name.end(), iswdigit)) {
-            chunks.emplace_back(std::stoul(value.Name), std::move(value.Data));
+        // The chunks are numbered in decimal; other values are not the plan's.
+        std::size_t number = 0;
+        bool numbered = value.Type == REG_BINARY && !value.Name.empty() && value.Name.size() < 9;
+        for (const wchar_t c : value.Name) {
+            numbered = numbered && c >= L'0' && c <= L'9';
+            number = number * 10 + static_cast<std::size_t>(c - L'0');
+        }
+        if (numbered) {
+            chunks.emplace_back(number, std::move(value.Data));
         }
     }
     std::sort(chunks.begin(), chunks.end());

@@ -5,8 +5,7 @@
 
 namespace pwk::win {
 
-std::optional<RegistryTree> RegistryTree::Load(HKEY root, const std::wstring& path,
-                                               LONG& status) {
+std::optional<RegistryTree> RegistryTree::Load(HKEY root, const std::wstring& path, LONG& status) {
     const auto key = RegistryKey::Open(root, path, KEY_READ, status);
     if (!key) {
         return std::nullopt;
