@@ -7,35 +7,11 @@
 #include "store/StoreFailure.h"
 #include "win/combase/WideText.h"
 #include "win/platform/RegistryKey.h"
-#include "win/platform/RegistrySync.h"
+#include "win/platform/RegistryRefusal.h"
 
 namespace pwk::win {
 
 namespace {
-
-constexpr const wchar_t* kCompleteValue = L"Complete";
-// Below the pending key: the recorded writes (RegistrySync::Keep).
-constexpr const wchar_t* kStepsKey = L"\\Steps";
-// A batch recorded by an earlier version lists the applications it copied whole.
-constexpr const wchar_t* kListValue = L"Applications";
-
-// The settings statements raise 5 for whatever the registry refuses.
-[[noreturn]] void Refused(LONG status, StoreAction action, const std::string& what) {
-    RaiseStoreFailure(FailureNumber::InvalidProcedureCall, action, what,
-                      WindowsErrorReason(status));
-}
-
-// A section key opened for reading: nothing when it does not exist; any other refusal is a
-// failure the user is told of, never an empty section whose defaults go on silently.
-std::optional<RegistryKey> OpenToRead(HKEY root, const std::wstring& path,
-                                      const std::string& what) {
-    LONG status = ERROR_SUCCESS;
-    auto key = RegistryKey::Open(root, path, KEY_READ, status);
-    if (!key && status != ERROR_FILE_NOT_FOUND) {
-        Refused(status, StoreAction::Read, what);
-    }
-    return key;
-}
 
 // The text values among `values`, as name and value in stored spelling.
 template <class Values, class Each>
@@ -66,39 +42,7 @@ void DumpTree(const RegistryTree& tree, const std::string& section,
     }
 }
 
-std::set<std::wstring> SplitLines(const std::wstring& joined) {
-    std::set<std::wstring> names;
-    std::size_t start = 0;
-    for (std::size_t end; (end = joined.find(L'\n', start)) != std::wstring::npos;
-         start = end + 1) {
-        names.insert(joined.substr(start, end - start));
-    }
-    return names;
-}
-
-// Holds the lock while a batch is recorded or applied.
-class Entered {
-  public:
-    explicit Entered(BatchLock& lock) : lock_(lock) { lock_.Enter(); }
-    ~Entered() { lock_.Leave(); }
-    Entered(const Entered&) = delete;
-    Entered& operator=(const Entered&) = delete;
-
-  private:
-    BatchLock& lock_;
-};
-
 }  // namespace
-
-RegistrySettingsStore::RegistrySettingsStore(HKEY root, std::wstring base, std::wstring pending)
-    : root_(root), base_(std::move(base)), pending_(std::move(pending)) {
-    try {
-        const Entered entered(lock_);
-        RecoverPending();
-    } catch (const Failure&) {
-        // A batch that cannot be applied now stays recorded; the next batch applies it first.
-    }
-}
 
 std::wstring RegistrySettingsStore::LivePath(const std::string& appName) const {
     SectionPath::RequireName(appName, "application");
@@ -110,64 +54,6 @@ std::wstring RegistrySettingsStore::SectionPathOf(const std::string& appName,
     // Levels() refuses an empty section or an empty level; the registry nests the rest itself.
     SectionPath::Levels(section);
     return LivePath(appName) + L"\\" + Widen(section);
-}
-
-std::wstring RegistrySettingsStore::PendingCopy(const std::string& appName,
-                                                const std::string& section) const {
-    return pending_ + PendingCopies + L"\\" + Widen(SectionPath::Fold(appName)) +
-           (section.empty() ? L"" : L"\\" + Widen(section));
-}
-
-RegistrySettingsStore::Image* RegistrySettingsStore::ImageOf(const std::string& appName) {
-    const auto found = images_.find(RegistryTree::Folded(Widen(appName)));
-    return found == images_.end() ? nullptr : &found->second;
-}
-
-RegistrySettingsStore::Image& RegistrySettingsStore::ImageForChange(const std::string& appName) {
-    if (Image* image = ImageOf(appName)) {
-        return *image;
-    }
-    // An application the registry will not show is not taken for a missing one: its empty
-    // image would replace it.
-    LONG status = ERROR_SUCCESS;
-    const std::wstring path = LivePath(appName);
-    auto live = RegistryTree::Load(root_, path, status);
-    if (!live && status != ERROR_FILE_NOT_FOUND) {
-        Refused(status, StoreAction::Read, appName);
-    }
-    RegistryTree changed = live ? *live : RegistryTree();
-    Image image{path, std::move(live), std::move(changed)};
-    return images_.emplace(RegistryTree::Folded(Widen(appName)), std::move(image)).first->second;
-}
-
-void RegistrySettingsStore::MakePendingSection(const std::string& appName,
-                                               const std::string& section,
-                                               const std::string& what) {
-    const std::wstring path = PendingCopy(appName, section);
-    if (!madeSections_.insert(RegistryTree::Folded(path)).second) {
-        return;
-    }
-    LONG status = ERROR_SUCCESS;
-    if (!RegistryKey::Create(root_, path, status)) {
-        madeSections_.erase(RegistryTree::Folded(path));
-        Refused(status, StoreAction::Write, what);
-    }
-}
-
-void RegistrySettingsStore::OpenPendingSection(const std::string& appName,
-                                               const std::string& section,
-                                               const std::string& what) {
-    OpenToRead(root_, PendingCopy(appName, section), what);
-}
-
-void RegistrySettingsStore::RemovePendingSection(const std::string& appName,
-                                                 const std::string& section,
-                                                 const std::string& what) {
-    const LONG status = RegistryKey::Remove(root_, PendingCopy(appName, section));
-    if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND) {
-        Refused(status, StoreAction::Remove, what);
-    }
-    madeSections_.clear();  // those below it went with it
 }
 
 std::optional<RegistrySettingsStore::Listing> RegistrySettingsStore::ListSection(
@@ -257,22 +143,26 @@ void RegistrySettingsStore::SaveSetting(const std::string& appName, const std::s
                                         const std::string& key, const std::string& value) {
     SectionPath::RequireName(key, "key");
     listings_.clear();
-    const std::wstring path = SectionPathOf(appName, section);
-    const std::string what = section + "\\" + key;
     if (depth_ > 0) {
-        MakePendingSection(appName, section, what);
-        ImageForChange(appName)
-            .Changed.Make(Widen(section))
-            .Set(RegistryKey::TextValue(Widen(key), Widen(value)));
+        // A save writes many values to a few sections: each is looked up once per batch.
+        const std::string name = appName + '\n' + section;
+        auto written = writtenSections_.find(name);
+        if (written == writtenSections_.end()) {
+            SectionPathOf(appName, section);
+            MakePendingSection(appName, section, section + "\\" + key);
+            RegistryTree& image = ImageForChange(appName).Changed.Make(Widen(section));
+            written = writtenSections_.emplace(name, &image).first;
+        }
+        written->second->Set(RegistryKey::TextValue(Widen(key), Widen(value)));
         return;
     }
     LONG status = ERROR_SUCCESS;
-    const auto sectionKey = RegistryKey::Create(root_, path, status);
+    const auto sectionKey = RegistryKey::Create(root_, SectionPathOf(appName, section), status);
     if (sectionKey) {
         status = sectionKey->SetString(Widen(key), Widen(value));
     }
     if (status != ERROR_SUCCESS) {
-        Refused(status, StoreAction::Write, what);
+        Refused(status, StoreAction::Write, section + "\\" + key);
     }
 }
 
@@ -317,6 +207,7 @@ void RegistrySettingsStore::DeleteApplication(const std::string& appName) {
             RemovePendingSection(appName, Narrow(section.Name()), appName);
         }
         // The image stays, empty, so that applying the batch removes the live key.
+        writtenSections_.clear();
         image.Changed.Clear();
         return;
     }
@@ -373,143 +264,6 @@ void RegistrySettingsStore::Snapshot(const std::function<void()>& reads) {
         }
     } reading{*this};
     reads();
-}
-
-void RegistrySettingsStore::Batch(const std::function<void()>& changes) {
-    listings_.clear();
-    if (depth_ > 0) {
-        // An inner batch undoes only its own changes: it keeps the images as they stand.
-        const auto imagesBefore = images_;
-        ++depth_;
-        try {
-            changes();
-        } catch (...) {
-            --depth_;
-            images_ = imagesBefore;
-            throw;
-        }
-        --depth_;
-        return;
-    }
-    const Entered entered(lock_);
-    // A complete batch that could not be applied last time goes first.
-    RecoverPending();
-    ++depth_;
-    try {
-        changes();
-    } catch (...) {
-        depth_ = 0;
-        images_.clear();
-        DiscardPending();
-        throw;
-    }
-    depth_ = 0;
-    // A batch that leaves every application as it was (a start saves every setting again) has
-    // nothing to make safe: nothing is recorded, marked, applied or flushed.
-    const bool changed = PlanChanges();
-    images_.clear();
-    if (!changed) {
-        DiscardPending();
-        return;
-    }
-    RecordPending();
-    MarkComplete();
-    ApplyPending();
-}
-
-bool RegistrySettingsStore::PlanChanges() {
-    planned_ = RegistrySync();
-    for (const auto& [name, image] : images_) {
-        if (image.Changed.IsEmpty()) {
-            if (image.Live) {
-                planned_.Append(RegistrySync::Removal(image.Path));
-            }
-            continue;
-        }
-        planned_.Append(
-            RegistrySync::Plan(image.Changed, image.Live ? &*image.Live : nullptr, image.Path));
-    }
-    return !planned_.Empty();
-}
-
-void RegistrySettingsStore::RecordPending() {
-    LONG status = ERROR_SUCCESS;
-    const auto steps = RegistryKey::Create(root_, pending_ + kStepsKey, status);
-    if (steps) {
-        status = planned_.Keep(*steps);
-    }
-    if (status != ERROR_SUCCESS) {
-        DiscardPending();
-        Refused(status, StoreAction::Write, "the batch");
-    }
-}
-
-void RegistrySettingsStore::MarkComplete() {
-    LONG status = ERROR_SUCCESS;
-    const auto pending = RegistryKey::Create(root_, pending_, status);
-    if (pending) {
-        // The writes were recorded first, the mark last: a pending key without the mark was
-        // never complete.
-        status = pending->SetDword(kCompleteValue, 1);
-    }
-    if (status != ERROR_SUCCESS) {
-        DiscardPending();
-        Refused(status, StoreAction::Write, "the batch");
-    }
-    RegFlushKey(pending->Handle());
-}
-
-void RegistrySettingsStore::ApplyPending() {
-    // The recorded writes can be repeated: after a crash half way they are simply done again
-    // from the start.
-    const LONG status = planned_.Apply(root_);
-    if (status != ERROR_SUCCESS) {
-        // The complete batch stays recorded, the only whole copy of these settings: the next
-        // batch, or the next store, applies it again.
-        planned_ = RegistrySync();
-        Refused(status, StoreAction::Write, "the batch");
-    }
-    DiscardPending();
-}
-
-void RegistrySettingsStore::RecoverPending() {
-    planned_ = RegistrySync();
-    const auto pending = RegistryKey::Open(root_, pending_);
-    if (!pending) {
-        return;
-    }
-    if (pending->GetDword(kCompleteValue).value_or(0) != 1) {
-        DiscardPending();
-        return;
-    }
-    LONG status = ERROR_SUCCESS;
-    if (const auto steps = RegistryKey::Open(root_, pending_ + kStepsKey)) {
-        planned_ = RegistrySync::Kept(*steps, status);
-    } else {
-        // Recorded by an earlier version: a whole copy of each application the batch changed.
-        for (const std::wstring& name : SplitLines(pending->GetString(kListValue).value_or(L""))) {
-            const std::wstring copy = pending_ + PendingCopies + L"\\" + name;
-            const std::wstring live = base_ + L"\\" + name;
-            const auto held = RegistryKey::Open(root_, copy);
-            planned_.Append(!held || held->IsEmpty()
-                                ? RegistrySync::Removal(live)
-                                : RegistrySync::Plan(root_, copy, live, status));
-            if (status != ERROR_SUCCESS) {
-                break;
-            }
-        }
-    }
-    if (status != ERROR_SUCCESS) {
-        planned_ = RegistrySync();
-        Refused(status, StoreAction::Read, "the batch");
-    }
-    ApplyPending();
-}
-
-void RegistrySettingsStore::DiscardPending() {
-    RegistryKey::DeleteTree(root_, pending_);
-    madeSections_.clear();
-    planned_ = RegistrySync();
 }
 
 void RegistrySettingsStore::MarkOpen(bool open) {

@@ -4,7 +4,6 @@
 
 #include <map>
 #include <optional>
-#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -121,9 +120,11 @@ class RegistrySettingsStore : public SettingsStore {
     UniqueHandle openMark_;
     int depth_ = 0;
     std::map<std::wstring, Image> images_;  // by folded application name, in the running batch
-    std::set<std::wstring> madeSections_;   // made under the pending key in the running batch
-    RegistrySync planned_;                  // what applying the recorded batch writes
-    bool reading_ = false;                  // a snapshot is open
+    // The sections the running batch wrote (made under the pending key), by application and
+    // section as named, with their key in the image; forgotten by anything that removes keys.
+    std::map<std::string, RegistryTree*> writtenSections_;
+    RegistrySync planned_;  // what applying the recorded batch writes
+    bool reading_ = false;  // a snapshot is open
     std::map<std::wstring, std::optional<Listing>> listings_;  // the snapshot's, by folded path
 };
 

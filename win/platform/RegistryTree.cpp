@@ -42,7 +42,16 @@ LONG RegistryTree::Read(const RegistryKey& key) {
 }
 
 std::wstring RegistryTree::Folded(std::wstring name) {
-    if (!name.empty()) {
+    // The names this program stores are mostly plain ASCII, upper-cased here without a call
+    // into the system; any other letter is upper-cased as the registry does it.
+    bool ascii = true;
+    for (wchar_t& c : name) {
+        if (c >= L'a' && c <= L'z') {
+            c = static_cast<wchar_t>(c - L'a' + L'A');
+        }
+        ascii = ascii && c < 0x80;
+    }
+    if (!ascii) {
         CharUpperBuffW(name.data(), static_cast<DWORD>(name.size()));
     }
     return name;
