@@ -20,7 +20,7 @@ namespace pwk::win {
 // A section key opened for reading: nothing when it does not exist; any other refusal is a
 // failure the user is told of, never an empty section whose defaults go on silently.
 inline std::optional<RegistryKey> OpenToRead(HKEY root, const std::wstring& path,
-                                      const std::string& what) {
+                                             const std::string& what) {
     LONG status = ERROR_SUCCESS;
     auto key = RegistryKey::Open(root, path, KEY_READ, status);
     if (!key && status != ERROR_FILE_NOT_FOUND) {
