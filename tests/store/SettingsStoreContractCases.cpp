@@ -135,7 +135,7 @@ void EmptyNamesAreRejected(ContractStore& s, ContractChecks& checks) {
 }
 
 // A store that reads a section once per snapshot still answers every read as stored, missing
-// names with their defaults, and a write inside the snapshot with the value written.
+// names with their defaults, and a write or a batch inside the snapshot with what it wrote.
 void ASnapshotReadsWhatIsStoredAndWhatItWrites(ContractStore& s, ContractChecks& checks) {
     SettingsStore& store = s.Store();
     store.SaveSetting(App, "Tracking", "JournalEmails", "True");
@@ -150,8 +150,15 @@ void ASnapshotReadsWhatIsStoredAndWhatItWrites(ContractStore& s, ContractChecks&
         CONTRACT_CHECK_EQ(store.GetSetting(App, "Tracking", "JournalEmails"), "False");
         CONTRACT_CHECK_EQ(store.GetSetting(App, "Nowhere", "k", "none"), "now");
         CONTRACT_CHECK_EQ(store.GetAllSettings(App, "Nowhere").size(), 1u);
+        store.Batch([&] {
+            CONTRACT_CHECK_EQ(store.GetSetting(App, "Tracking", "JournalEmails"), "False");
+            store.SaveSetting("Other", "Tracking", "JournalEmails", "True");
+        });
+        store.Batch([&] { store.SaveSetting(App, "Tracking", "JournalEmails", "True"); });
+        CONTRACT_CHECK_EQ(store.GetSetting(App, "Tracking", "JournalEmails"), "True");
     });
-    CONTRACT_CHECK_EQ(store.GetSetting(App, "Tracking", "JournalEmails"), "False");
+    CONTRACT_CHECK_EQ(store.GetSetting(App, "Tracking", "JournalEmails"), "True");
+    CONTRACT_CHECK_EQ(store.GetSetting("Other", "Tracking", "JournalEmails"), "True");
 }
 
 void AFailingBatchLeavesEverythingAsItWas(ContractStore& s, ContractChecks& checks) {

@@ -126,6 +126,11 @@ void RegistrySettingsStore::Batch(const std::function<void()>& changes) {
         return;
     }
     const Entered entered(lock_);
+    // A snapshot around the batch lists again what the batch (or a recovery) changed.
+    const struct Forget {
+        RegistrySettingsStore& store;
+        ~Forget() { store.listings_.clear(); }
+    } forget{*this};
     // A complete batch that could not be applied last time goes first.
     RecoverPending();
     ++depth_;
