@@ -80,6 +80,15 @@ void CheckReads(RegistrySettingsStore& reader, const std::string& firstRun) {
     CHECK_FAILS(reader.Batch([] {}), 70);
 }
 
+// The settings each case starts from, in a branch of their own.
+void SaveStart() {
+    kBranch.Wipe();
+    auto writer = kBranch.Store();
+    writer.SaveSetting("Parleywick", "Tracking", "FirstRun", "True");
+    writer.SaveSetting("Parleywick", "Logging", "LogLevel", "1");
+    writer.SaveSetting("Other", "S", "K", "V");
+}
+
 int RunTool(const std::vector<std::string>& args, std::string& out) {
     std::ostringstream output;
     std::ostringstream errors;
@@ -92,11 +101,7 @@ int RunTool(const std::vector<std::string>& args, std::string& out) {
 }  // namespace
 
 TEST_CASE("a store opened for reading sees a batch left behind as applied, and changes no byte") {
-    kBranch.Wipe();
-    auto writer = kBranch.Store();
-    writer.SaveSetting("Parleywick", "Tracking", "FirstRun", "True");
-    writer.SaveSetting("Parleywick", "Logging", "LogLevel", "1");
-    writer.SaveSetting("Other", "S", "K", "V");
+    SaveStart();
 
     // An incomplete batch is not the settings: the reader sees those before it.
     {
@@ -146,11 +151,8 @@ TEST_CASE("a store opened for reading sees a batch left behind as applied, and c
 TEST_CASE("a store opened for reading sees a batch recorded as whole copies as applied") {
     // The record an earlier version leaves: the applications listed, a copy of each (an empty
     // one removes the application), and the mark.
-    kBranch.Wipe();
-    auto writer = kBranch.Store();
-    writer.SaveSetting("Parleywick", "Tracking", "FirstRun", "True");
-    writer.SaveSetting("Parleywick", "Tracking", "Dropped", "1");
-    writer.SaveSetting("Other", "S", "K", "V");
+    SaveStart();
+    kBranch.Store().SaveSetting("Parleywick", "Tracking", "Dropped", "1");
     const std::wstring copies = kBranch.Pending + L"\\Applications";
     LONG status = ERROR_SUCCESS;
     RegistryKey::Create(HKEY_CURRENT_USER, copies + L"\\parleywick\\Tracking", status)
