@@ -176,6 +176,23 @@ TEST_CASE("a store opened for reading sees a batch recorded as whole copies as a
     kBranch.Wipe();
 }
 
+TEST_CASE("a store opened for reading refuses a complete batch it cannot read, and keeps it") {
+    SaveStart();
+    LONG status = ERROR_SUCCESS;
+    const auto steps = RegistryKey::Create(HKEY_CURRENT_USER, kBranch.Pending + L"\\Steps", status);
+    const BYTE cut[] = {1, 0};  // half of a step's kind
+    CHECK_EQ(RegSetValueExW(steps->Handle(), L"0", 0, REG_BINARY, cut, sizeof(cut)), ERROR_SUCCESS);
+    RegistryKey::Create(HKEY_CURRENT_USER, kBranch.Pending, status)->SetDword(L"Complete", 1);
+
+    const auto before = Tree({kBranch.Top});
+    {
+        auto reader = kBranch.Store(Access::ReadingOnly);
+        CHECK_FAILS(reader.GetSetting("Parleywick", "Tracking", "FirstRun"), 5);
+    }
+    CHECK(Tree({kBranch.Top}) == before);
+    kBranch.Wipe();
+}
+
 // The program itself, on the current user's settings (the Wine tests run one at a time).
 TEST_CASE("the tool's reading commands leave a batch another program left behind to the writer") {
     std::string out;
