@@ -134,6 +134,33 @@ void EmptyNamesAreRejected(ContractStore& s, ContractChecks& checks) {
     CONTRACT_CHECK(!s.SectionExists(App, "A"));
 }
 
+// A store that reads a section once per snapshot still answers every read as stored, missing
+// names with their defaults, and a write or a batch inside the snapshot with what it wrote.
+void ASnapshotReadsWhatIsStoredAndWhatItWrites(ContractStore& s, ContractChecks& checks) {
+    SettingsStore& store = s.Store();
+    store.SaveSetting(App, "Tracking", "JournalEmails", "True");
+    store.SaveSetting(App, "Tracking", "SaveLinksByRef", "False");
+    store.Snapshot([&] {
+        CONTRACT_CHECK_EQ(store.GetSetting(App, "TRACKING", "journalemails"), "True");
+        CONTRACT_CHECK_EQ(store.GetAllSettings(App, "Tracking").size(), 2u);
+        CONTRACT_CHECK_EQ(store.GetSetting(App, "Tracking", "Missing", "none"), "none");
+        CONTRACT_CHECK_EQ(store.GetSetting(App, "Nowhere", "k", "none"), "none");
+        store.SaveSetting(App, "Tracking", "JournalEmails", "False");
+        store.SaveSetting(App, "Nowhere", "k", "now");
+        CONTRACT_CHECK_EQ(store.GetSetting(App, "Tracking", "JournalEmails"), "False");
+        CONTRACT_CHECK_EQ(store.GetSetting(App, "Nowhere", "k", "none"), "now");
+        CONTRACT_CHECK_EQ(store.GetAllSettings(App, "Nowhere").size(), 1u);
+        store.Batch([&] {
+            CONTRACT_CHECK_EQ(store.GetSetting(App, "Tracking", "JournalEmails"), "False");
+            store.SaveSetting("Other", "Tracking", "JournalEmails", "True");
+        });
+        store.Batch([&] { store.SaveSetting(App, "Tracking", "JournalEmails", "True"); });
+        CONTRACT_CHECK_EQ(store.GetSetting(App, "Tracking", "JournalEmails"), "True");
+    });
+    CONTRACT_CHECK_EQ(store.GetSetting(App, "Tracking", "JournalEmails"), "True");
+    CONTRACT_CHECK_EQ(store.GetSetting("Other", "Tracking", "JournalEmails"), "True");
+}
+
 void AFailingBatchLeavesEverythingAsItWas(ContractStore& s, ContractChecks& checks) {
     SettingsStore& store = s.Store();
     store.SaveSetting(App, "Logging", "LogLevel", "1");
@@ -252,6 +279,7 @@ const std::vector<ContractCase>& ContractCases() {
         {"AnApplicationWhoseLastSectionWasDeletedHasNothingToDelete",
          AnApplicationWhoseLastSectionWasDeletedHasNothingToDelete},
         {"EmptyNamesAreRejected", EmptyNamesAreRejected},
+        {"ASnapshotReadsWhatIsStoredAndWhatItWrites", ASnapshotReadsWhatIsStoredAndWhatItWrites},
         {"AFailingBatchLeavesEverythingAsItWas", AFailingBatchLeavesEverythingAsItWas},
         {"ABatchThatSucceedsKeepsEveryChange", ABatchThatSucceedsKeepsEveryChange},
         {"AFailureThrownThroughNestedBatchesUndoesThemAll",

@@ -1,5 +1,7 @@
 #include "win/platform/RegistryKey.h"
 
+#include <cstring>
+
 namespace pwk::win {
 
 RegistryKey& RegistryKey::operator=(RegistryKey&& other) noexcept {
@@ -47,8 +49,8 @@ bool RegistryKey::Exists(HKEY root, const std::wstring& path) {
     return Open(root, path).has_value();
 }
 
-// The system's tree calls (RegDeleteTreeW, RegCopyTreeW) came with Windows Vista; these walks
-// do the same with calls that Windows 2000 has.
+// The system's tree call (RegDeleteTreeW) came with Windows Vista; this walk does the same with
+// calls that Windows 2000 has.
 LONG RegistryKey::Remove(HKEY root, const std::wstring& path) {
     // Opened with the right to delete it: a key that may not go is refused before anything
     // below it goes.
@@ -71,43 +73,6 @@ LONG RegistryKey::Remove(HKEY root, const std::wstring& path) {
 LONG RegistryKey::DeleteTree(HKEY root, const std::wstring& path) {
     const LONG status = Remove(root, path);
     return status == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : status;
-}
-
-LONG RegistryKey::CopyTree(HKEY root, const std::wstring& source, const std::wstring& target) {
-    const auto from = Open(root, source);
-    if (!from) {
-        return ERROR_FILE_NOT_FOUND;
-    }
-    if (const LONG status = DeleteTree(root, target); status != ERROR_SUCCESS) {
-        return status;
-    }
-    LONG status = ERROR_SUCCESS;
-    const auto to = Create(root, target, status);
-    if (!to) {
-        return status;
-    }
-    return CopyInto(*from, *to);
-}
-
-LONG RegistryKey::CopyInto(const RegistryKey& from, const RegistryKey& to) {
-    LONG status = ERROR_SUCCESS;
-    for (const RawValue& value : from.Values(status)) {
-        if (status == ERROR_SUCCESS) {
-            status = RegSetValueExW(to.key_, value.Name.c_str(), 0, value.Type, value.Data.data(),
-                                    static_cast<DWORD>(value.Data.size()));
-        }
-    }
-    for (const std::wstring& subkey : from.SubkeyNames()) {
-        if (status != ERROR_SUCCESS) {
-            break;
-        }
-        const auto child = Open(from.key_, subkey, KEY_READ, status);
-        const auto copy = child ? Create(to.key_, subkey, status) : std::nullopt;
-        if (copy) {
-            status = CopyInto(*child, *copy);
-        }
-    }
-    return status;
 }
 
 std::vector<RegistryKey::RawValue> RegistryKey::Values(LONG& status) const {
@@ -167,9 +132,25 @@ std::optional<DWORD> RegistryKey::GetDword(const std::wstring& name) const {
 }
 
 LONG RegistryKey::SetString(const std::wstring& name, const std::wstring& value) const {
-    const auto bytes = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
-    return RegSetValueExW(key_, name.c_str(), 0, REG_SZ,
-                          reinterpret_cast<const BYTE*>(value.c_str()), bytes);
+    const RawValue text = TextValue(name, value);
+    return RegSetValueExW(key_, name.c_str(), 0, text.Type, text.Data.data(),
+                          static_cast<DWORD>(text.Data.size()));
+}
+
+std::optional<std::wstring> RegistryKey::TextOf(const RawValue& value) {
+    if (value.Type != REG_SZ && value.Type != REG_EXPAND_SZ) {
+        return std::nullopt;
+    }
+    std::wstring text(value.Data.size() / sizeof(wchar_t), L'\0');
+    std::memcpy(text.data(), value.Data.data(), text.size() * sizeof(wchar_t));
+    // The stored data may or may not end in a NUL; the text ends at the first one.
+    text.resize(wcsnlen(text.c_str(), text.size()));
+    return text;
+}
+
+RegistryKey::RawValue RegistryKey::TextValue(const std::wstring& name, const std::wstring& text) {
+    const auto* bytes = reinterpret_cast<const BYTE*>(text.c_str());
+    return {name, REG_SZ, std::vector<BYTE>(bytes, bytes + (text.size() + 1) * sizeof(wchar_t))};
 }
 
 LONG RegistryKey::SetDword(const std::wstring& name, DWORD value) const {

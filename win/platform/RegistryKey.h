@@ -33,8 +33,6 @@ class RegistryKey {
     static LONG Remove(HKEY root, const std::wstring& path);
     // The same, ERROR_SUCCESS also when there was nothing.
     static LONG DeleteTree(HKEY root, const std::wstring& path);
-    // Replaces `target` with a copy of `source` (which must exist).
-    static LONG CopyTree(HKEY root, const std::wstring& source, const std::wstring& target);
 
     HKEY Handle() const { return key_; }
 
@@ -47,6 +45,12 @@ class RegistryKey {
     // Every value of the key itself, in the registry's order; the status of a failed read in
     // `status`.
     std::vector<RawValue> Values(LONG& status) const;
+
+    // The text of a REG_SZ (or REG_EXPAND_SZ, unexpanded) value, up to its first NUL; nothing
+    // for a value of another type.
+    static std::optional<std::wstring> TextOf(const RawValue& value);
+    // The REG_SZ value that SetString stores.
+    static RawValue TextValue(const std::wstring& name, const std::wstring& text);
 
     // A REG_SZ (or REG_EXPAND_SZ, unexpanded) value; nothing when missing or of another type.
     std::optional<std::wstring> GetString(const std::wstring& name) const;
@@ -61,8 +65,6 @@ class RegistryKey {
   private:
     explicit RegistryKey(HKEY key) : key_(key) {}
     void Close() noexcept;
-    // Copies the values and the subkeys of `from` into `to`, which is taken as empty.
-    static LONG CopyInto(const RegistryKey& from, const RegistryKey& to);
 
     HKEY key_ = nullptr;
 };

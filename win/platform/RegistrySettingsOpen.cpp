@@ -1,7 +1,10 @@
 // Who has the registry store open, and how: the running add-in's open mark and its watch for
-// other programs' changes, and the refusal of changes to a store opened for reading only.
+// other programs' changes, and a store opened for reading only: its refusal of changes and its
+// view of a batch left behind.
 #include "src/util/Failure.h"
 #include "store/StoreFailure.h"
+#include "win/combase/WideText.h"
+#include "win/platform/RegistryRefusal.h"
 #include "win/platform/RegistrySettingsStore.h"
 
 namespace pwk::win {
@@ -13,6 +16,31 @@ void RegistrySettingsStore::RequireWritable() const {
                           Name() + " are open for reading only",
                       "SettingsStore");
     }
+}
+
+const RegistryTree* RegistrySettingsStore::RecordedView(const std::string& appName) {
+    if (!recorded_) {
+        return nullptr;
+    }
+    const std::wstring folded = RegistryTree::Folded(Widen(appName));
+    auto found = views_.find(folded);
+    if (found == views_.end()) {
+        std::optional<RegistryTree> view;
+        const std::wstring path = LivePath(appName);
+        if (recorded_->Touches(path)) {
+            LONG status = ERROR_SUCCESS;
+            view = RegistryTree::Load(root_, path, status);
+            if (!view && status != ERROR_FILE_NOT_FOUND) {
+                Refused(status, StoreAction::Read, appName);
+            }
+            if (!view) {
+                view.emplace();
+            }
+            recorded_->Overlay(*view, path);
+        }
+        found = views_.emplace(folded, std::move(view)).first;
+    }
+    return found->second ? &*found->second : nullptr;
 }
 
 void RegistrySettingsStore::MarkOpen(bool open) {

@@ -6,204 +6,188 @@
 #include "store/SectionPath.h"
 #include "store/StoreFailure.h"
 #include "win/combase/WideText.h"
+#include "win/platform/BatchLockHold.h"
 #include "win/platform/RegistryKey.h"
-#include "win/platform/RegistrySync.h"
+#include "win/platform/RegistryRefusal.h"
 
 namespace pwk::win {
 
 namespace {
 
-constexpr const wchar_t* kCompleteValue = L"Complete";
-constexpr const wchar_t* kListValue = L"Applications";
-
-// The settings statements raise 5 for whatever the registry refuses.
-[[noreturn]] void Refused(LONG status, StoreAction action, const std::string& what) {
-    RaiseStoreFailure(FailureNumber::InvalidProcedureCall, action, what,
-                      WindowsErrorReason(status));
-}
-
-// A section key opened for reading: nothing when it does not exist; any other refusal is a
-// failure the user is told of, never an empty section whose defaults go on silently.
-std::optional<RegistryKey> OpenToRead(HKEY root, const std::wstring& path,
-                                      const std::string& what) {
-    LONG status = ERROR_SUCCESS;
-    auto key = RegistryKey::Open(root, path, KEY_READ, status);
-    if (!key && status != ERROR_FILE_NOT_FOUND) {
-        Refused(status, StoreAction::Read, what);
-    }
-    return key;
-}
-
-// The text values of `key` itself, as name and value in stored spelling.
-std::vector<std::pair<std::string, std::string>> TextValues(const RegistryKey& key) {
-    std::vector<std::pair<std::string, std::string>> values;
-    wchar_t name[16384];
-    for (DWORD index = 0;; ++index) {
-        DWORD length = static_cast<DWORD>(std::size(name));
-        DWORD type = 0;
-        if (RegEnumValueW(key.Handle(), index, name, &length, nullptr, &type, nullptr, nullptr) !=
-            ERROR_SUCCESS) {
-            break;
-        }
-        const std::wstring valueName(name, length);
-        if (const auto text = key.GetString(valueName)) {
-            values.emplace_back(Narrow(valueName), Narrow(*text));
+// The text values among `values`, as name and value in stored spelling.
+template <class Values, class Each>
+std::vector<std::pair<std::string, std::string>> TextsOf(const Values& values, Each each) {
+    std::vector<std::pair<std::string, std::string>> texts;
+    for (const auto& entry : values) {
+        const RegistryKey::RawValue& value = each(entry);
+        if (const auto text = RegistryKey::TextOf(value)) {
+            texts.emplace_back(Narrow(value.Name), Narrow(*text));
         }
     }
-    return values;
+    return texts;
 }
 
-// Adds the values of `key` and of every key below it, `section` being the key's path.
-void DumpKey(const RegistryKey& key, const std::string& section, std::vector<std::string>& lines) {
+// Adds the values of `tree` and of every key below it, `section` being the key's path.
+void DumpTree(const RegistryTree& tree, const std::string& section,
+              std::vector<std::string>& lines) {
     if (!section.empty()) {
-        for (const auto& [name, value] : TextValues(key)) {
-            lines.push_back(section + "|" + name + "=" + value);
+        for (const auto& [name, value] : tree.Values()) {
+            if (const auto text = RegistryKey::TextOf(value)) {
+                lines.push_back(section + "|" + Narrow(value.Name) + "=" + Narrow(*text));
+            }
         }
     }
-    for (const std::wstring& child : key.SubkeyNames()) {
-        if (const auto sub = RegistryKey::Open(key.Handle(), child)) {
-            DumpKey(*sub, section.empty() ? Narrow(child) : section + "\\" + Narrow(child), lines);
-        }
+    for (const auto& [name, key] : tree.Keys()) {
+        DumpTree(key, section.empty() ? Narrow(key.Name()) : section + "\\" + Narrow(key.Name()),
+                 lines);
     }
 }
 
-// The batch's applications, as one text that lists each name on its own line.
-std::wstring JoinLines(const std::set<std::wstring>& names) {
-    std::wstring joined;
-    for (const std::wstring& name : names) {
-        joined += name + L"\n";
+// The text value `key` of `section` in an application held in memory, if there is one.
+std::optional<std::string> TextIn(const RegistryTree& application, const std::string& section,
+                                  const std::string& key) {
+    const RegistryTree* found = application.Find(Widen(section));
+    if (found == nullptr) {
+        return std::nullopt;
     }
-    return joined;
+    const auto value = found->Values().find(RegistryTree::Folded(Widen(key)));
+    const auto text =
+        value == found->Values().end() ? std::nullopt : RegistryKey::TextOf(value->second);
+    return text ? std::optional<std::string>(Narrow(*text)) : std::nullopt;
 }
 
-std::set<std::wstring> SplitLines(const std::wstring& joined) {
-    std::set<std::wstring> names;
-    std::size_t start = 0;
-    for (std::size_t end; (end = joined.find(L'\n', start)) != std::wstring::npos;
-         start = end + 1) {
-        names.insert(joined.substr(start, end - start));
+// Every text value of `section` in an application held in memory.
+std::vector<std::pair<std::string, std::string>> TextsIn(const RegistryTree& application,
+                                                         const std::string& section) {
+    const RegistryTree* found = application.Find(Widen(section));
+    if (found == nullptr) {
+        return {};
     }
-    return names;
+    return TextsOf(
+        found->Values(), [](const auto& entry) -> const auto& { return entry.second; });
 }
-
-// Holds the lock while a batch is recorded or applied.
-class Entered {
-  public:
-    explicit Entered(BatchLock& lock) : lock_(lock) { lock_.Enter(); }
-    ~Entered() { lock_.Leave(); }
-    Entered(const Entered&) = delete;
-    Entered& operator=(const Entered&) = delete;
-
-  private:
-    BatchLock& lock_;
-};
 
 }  // namespace
 
-RegistrySettingsStore::RegistrySettingsStore(HKEY root, std::wstring base, std::wstring pending,
-                                             Access access)
-    : root_(root), base_(std::move(base)), pending_(std::move(pending)), access_(access) {
-    if (access_ == Access::ReadingOnly) {
-        return;
-    }
-    try {
-        const Entered entered(lock_);
-        RecoverPending();
-    } catch (const Failure&) {
-        // A batch that cannot be applied now stays recorded; the next batch applies it first.
-    }
-}
-
-std::wstring RegistrySettingsStore::Folded(const std::string& appName) {
-    // Names are compared as the registry compares them.
-    return Widen(SectionPath::Fold(appName));
-}
-
-std::wstring RegistrySettingsStore::PendingCopy(const std::wstring& appName) const {
-    return pending_ + PendingCopies + L"\\" + appName;
-}
-
-std::wstring RegistrySettingsStore::ApplicationPath(const std::string& appName, bool forChange) {
+std::wstring RegistrySettingsStore::LivePath(const std::string& appName) const {
     SectionPath::RequireName(appName, "application");
-    const std::wstring name = Widen(appName);
-    const std::wstring live = base_ + L"\\" + name;
-    if (depth_ == 0) {
-        return forChange ? live : ReadPath(appName, live);
-    }
-    const std::wstring folded = Folded(appName);
-    if (touched_.count(folded) != 0) {
-        return PendingCopy(folded);
-    }
-    if (!forChange) {
-        return live;
-    }
-    LONG status = ERROR_SUCCESS;
-    const auto list = RegistryKey::Create(root_, pending_, status);
-    if (!list) {
-        Refused(status, StoreAction::Write, "the batch");
-    }
-    // An application the registry will not show is not taken for a missing one: its empty copy
-    // would replace it.
-    LONG found = ERROR_SUCCESS;
-    const bool exists = RegistryKey::Open(root_, live, KEY_READ, found).has_value();
-    if (!exists && found != ERROR_FILE_NOT_FOUND) {
-        Refused(found, StoreAction::Read, appName);
-    }
-    if (exists) {
-        status = RegistryKey::CopyTree(root_, live, PendingCopy(folded));
-    } else {
-        status = RegistryKey::DeleteTree(root_, PendingCopy(folded));
-        if (status == ERROR_SUCCESS) {
-            RegistryKey::Create(root_, PendingCopy(folded), status);
-        }
-    }
-    if (status != ERROR_SUCCESS) {
-        Refused(status, StoreAction::Write, "the batch");
-    }
-    touched_.insert(folded);
-    return PendingCopy(folded);
+    return base_ + L"\\" + Widen(appName);
 }
 
 std::wstring RegistrySettingsStore::SectionPathOf(const std::string& appName,
-                                                  const std::string& section, bool forChange) {
+                                                  const std::string& section) const {
     // Levels() refuses an empty section or an empty level; the registry nests the rest itself.
     SectionPath::Levels(section);
-    return ApplicationPath(appName, forChange) + L"\\" + Widen(section);
+    return LivePath(appName) + L"\\" + Widen(section);
+}
+
+std::optional<RegistrySettingsStore::Listing> RegistrySettingsStore::ListSection(
+    const std::wstring& path, const std::string& what) const {
+    const auto key = OpenToRead(root_, path, what);
+    if (!key) {
+        return std::nullopt;
+    }
+    LONG status = ERROR_SUCCESS;
+    const auto values = key->Values(status);
+    if (status != ERROR_SUCCESS) {
+        Refused(status, StoreAction::Read, what);
+    }
+    Listing listing;
+    listing.Texts = TextsOf(
+        values, [](const RegistryKey::RawValue& value) -> const auto& { return value; });
+    for (std::size_t i = 0; i < listing.Texts.size(); ++i) {
+        listing.ByName.emplace(RegistryTree::Folded(Widen(listing.Texts[i].first)), i);
+    }
+    return listing;
+}
+
+const std::optional<RegistrySettingsStore::Listing>& RegistrySettingsStore::ListingOf(
+    const std::wstring& path, const std::string& what) {
+    const std::wstring folded = RegistryTree::Folded(path);
+    if (const auto found = listings_.find(folded); found != listings_.end()) {
+        return found->second;
+    }
+    auto listing = ListSection(path, what);
+    return listings_.emplace(folded, std::move(listing)).first->second;
 }
 
 std::string RegistrySettingsStore::GetSetting(const std::string& appName,
                                               const std::string& section, const std::string& key,
                                               const std::string& defaultValue) {
     SectionPath::RequireName(key, "key");
-    std::string found = defaultValue;
-    Snapshot([&] {
-        const auto sectionKey =
-            OpenToRead(root_, SectionPathOf(appName, section, false), section + "\\" + key);
-        if (const auto value = sectionKey ? sectionKey->GetString(Widen(key)) : std::nullopt) {
-            found = Narrow(*value);
+    if (const Image* image = ImageOf(appName)) {
+        SectionPathOf(appName, section);  // a bad name is refused as it is outside a batch
+        OpenPendingSection(appName, section, section + "\\" + key);
+        return TextIn(image->Changed, section, key).value_or(defaultValue);
+    }
+    return Held([&] { return ReadSetting(appName, section, key, defaultValue); });
+}
+
+std::string RegistrySettingsStore::ReadSetting(const std::string& appName,
+                                               const std::string& section, const std::string& key,
+                                               const std::string& defaultValue) {
+    const std::wstring path = SectionPathOf(appName, section);
+    const std::string what = section + "\\" + key;
+    if (const RegistryTree* view = RecordedView(appName)) {
+        return TextIn(*view, section, key).value_or(defaultValue);
+    }
+    if (reading_) {
+        const auto& listing = ListingOf(path, what);
+        if (!listing) {
+            return defaultValue;
         }
-    });
-    return found;
+        const auto at = listing->ByName.find(RegistryTree::Folded(Widen(key)));
+        return at == listing->ByName.end() ? defaultValue : listing->Texts[at->second].second;
+    }
+    const auto sectionKey = OpenToRead(root_, path, what);
+    if (!sectionKey) {
+        return defaultValue;
+    }
+    const auto value = sectionKey->GetString(Widen(key));
+    return value ? Narrow(*value) : defaultValue;
 }
 
 std::vector<std::pair<std::string, std::string>> RegistrySettingsStore::GetAllSettings(
     const std::string& appName, const std::string& section) {
-    std::vector<std::pair<std::string, std::string>> values;
-    Snapshot([&] {
-        if (const auto key = OpenToRead(root_, SectionPathOf(appName, section, false), section)) {
-            values = TextValues(*key);
+    const std::wstring path = SectionPathOf(appName, section);
+    if (const Image* image = ImageOf(appName)) {
+        OpenPendingSection(appName, section, section);
+        return TextsIn(image->Changed, section);
+    }
+    return Held([&] {
+        if (const RegistryTree* view = RecordedView(appName)) {
+            return TextsIn(*view, section);
         }
+        if (reading_) {
+            const auto& listing = ListingOf(path, section);
+            return listing ? listing->Texts : std::vector<std::pair<std::string, std::string>>{};
+        }
+        const auto listing = ListSection(path, section);
+        return listing ? listing->Texts : std::vector<std::pair<std::string, std::string>>{};
     });
-    return values;
 }
 
 void RegistrySettingsStore::SaveSetting(const std::string& appName, const std::string& section,
                                         const std::string& key, const std::string& value) {
     RequireWritable();
     SectionPath::RequireName(key, "key");
+    listings_.clear();
+    if (depth_ > 0) {
+        // A save writes many values to a few sections: each is looked up once per batch.
+        const std::string name = appName + '\n' + section;
+        auto written = writtenSections_.find(name);
+        if (written == writtenSections_.end()) {
+            SectionPathOf(appName, section);
+            MakePendingSection(appName, section, section + "\\" + key);
+            RegistryTree& image = ImageForChange(appName).Changed.Make(Widen(section));
+            written = writtenSections_.emplace(name, &image).first;
+        }
+        written->second->Set(RegistryKey::TextValue(Widen(key), Widen(value)));
+        return;
+    }
     LONG status = ERROR_SUCCESS;
-    const RegistryKey* sectionKey = SectionKey(SectionPathOf(appName, section, true), status);
-    if (sectionKey != nullptr) {
+    const auto sectionKey = RegistryKey::Create(root_, SectionPathOf(appName, section), status);
+    if (sectionKey) {
         status = sectionKey->SetString(Widen(key), Widen(value));
     }
     if (status != ERROR_SUCCESS) {
@@ -211,33 +195,25 @@ void RegistrySettingsStore::SaveSetting(const std::string& appName, const std::s
     }
 }
 
-const RegistryKey* RegistrySettingsStore::SectionKey(const std::wstring& path, LONG& status) {
-    if (depth_ > 0 && written_ && writtenPath_ == path) {
-        return &*written_;
-    }
-    written_ = RegistryKey::Create(root_, path, status);
-    writtenPath_ = depth_ > 0 && written_ ? path : std::wstring();
-    return written_ ? &*written_ : nullptr;
-}
-
-void RegistrySettingsStore::ForgetSectionKey() {
-    written_.reset();
-    writtenPath_.clear();
-}
-
 void RegistrySettingsStore::DeleteSection(const std::string& appName, const std::string& section) {
     RequireWritable();
-    ForgetSectionKey();
-    // The removal itself says whether the section was there. Inside a batch, a copy of the
-    // application made for a section that was missing goes again: the batch changed nothing.
-    const std::wstring folded = Folded(appName);
-    const bool copied = depth_ > 0 && touched_.count(folded) == 0;
-    const LONG status = RegistryKey::Remove(root_, SectionPathOf(appName, section, true));
-    if (status == ERROR_FILE_NOT_FOUND) {
-        if (copied) {
-            RegistryKey::DeleteTree(root_, PendingCopy(folded));
-            touched_.erase(folded);
+    listings_.clear();
+    const std::wstring path = SectionPathOf(appName, section);
+    if (depth_ > 0) {
+        RemovePendingSection(appName, section, section);
+        // An image read for a section that was missing goes again: the batch changed nothing.
+        const bool first = ImageOf(appName) == nullptr;
+        if (!ImageForChange(appName).Changed.Remove(Widen(section))) {
+            if (first) {
+                images_.erase(RegistryTree::Folded(Widen(appName)));
+            }
+            SectionPath::RaiseMissing(appName, section);
         }
+        return;
+    }
+    // The removal itself says whether the section was there.
+    const LONG status = RegistryKey::Remove(root_, path);
+    if (status == ERROR_FILE_NOT_FOUND) {
         SectionPath::RaiseMissing(appName, section);
     }
     if (status != ERROR_SUCCESS) {
@@ -247,21 +223,37 @@ void RegistrySettingsStore::DeleteSection(const std::string& appName, const std:
 
 void RegistrySettingsStore::DeleteApplication(const std::string& appName) {
     RequireWritable();
-    ForgetSectionKey();
-    const auto application = RegistryKey::Open(root_, ApplicationPath(appName, false));
+    listings_.clear();
+    const std::wstring path = LivePath(appName);
+    if (depth_ > 0) {
+        const bool first = ImageOf(appName) == nullptr;
+        Image& image = ImageForChange(appName);
+        if (image.Changed.IsEmpty()) {
+            if (first) {
+                images_.erase(RegistryTree::Folded(Widen(appName)));
+            }
+            SectionPath::RaiseMissing(appName, "");
+        }
+        for (const auto& [folded, section] : image.Changed.Keys()) {
+            RemovePendingSection(appName, Narrow(section.Name()), appName);
+        }
+        // The image stays, empty, so that applying the batch removes the live key.
+        writtenSections_.clear();
+        image.Changed.Clear();
+        return;
+    }
+    const auto application = RegistryKey::Open(root_, path);
     if (!application || application->IsEmpty()) {
         SectionPath::RaiseMissing(appName, "");
     }
-    const std::wstring path = ApplicationPath(appName, true);
-    // Inside a batch the copy stays, empty, so that applying the batch removes the live key.
     LONG status = ERROR_SUCCESS;
-    if (const auto copy = RegistryKey::Open(root_, path, KEY_READ | KEY_WRITE)) {
-        for (const std::wstring& name : copy->SubkeyNames()) {
+    if (const auto live = RegistryKey::Open(root_, path, KEY_READ | KEY_WRITE)) {
+        for (const std::wstring& name : live->SubkeyNames()) {
             if (status == ERROR_SUCCESS) {
-                status = RegistryKey::DeleteTree(copy->Handle(), name);
+                status = RegistryKey::DeleteTree(live->Handle(), name);
             }
         }
-        if (depth_ == 0 && status == ERROR_SUCCESS) {
+        if (status == ERROR_SUCCESS) {
             status = RegistryKey::DeleteTree(root_, path);
         }
     }
@@ -271,11 +263,19 @@ void RegistrySettingsStore::DeleteApplication(const std::string& appName) {
 }
 
 std::vector<std::string> RegistrySettingsStore::Dump(const std::string& appName) {
-    std::vector<std::string> lines;
-    Snapshot([&] {
-        if (const auto application = RegistryKey::Open(root_, ApplicationPath(appName, false))) {
-            DumpKey(*application, "", lines);
+    auto lines = Held([&] {
+        std::vector<std::string> found;
+        if (const Image* image = ImageOf(appName)) {
+            DumpTree(image->Changed, "", found);
+        } else if (const RegistryTree* view = RecordedView(appName)) {
+            DumpTree(*view, "", found);
+        } else {
+            LONG status = ERROR_SUCCESS;
+            if (const auto live = RegistryTree::Load(root_, LivePath(appName), status)) {
+                DumpTree(*live, "", found);
+            }
         }
+        return found;
     });
     std::sort(lines.begin(), lines.end());
     return lines;
@@ -286,173 +286,29 @@ std::string RegistrySettingsStore::Name() const {
     return root + Narrow(base_);
 }
 
-void RegistrySettingsStore::Batch(const std::function<void()>& changes) {
-    RequireWritable();
-    // An inner batch that fails puts the copies back: no key opened before may be kept.
-    ForgetSectionKey();
-    const struct Forget {
-        RegistrySettingsStore& store;
-        ~Forget() { store.ForgetSectionKey(); }
-    } forget{*this};
-    if (depth_ > 0) {
-        // An inner batch undoes only its own changes: it keeps the copies as they stand.
-        const std::wstring undo = pending_ + L"\\Undo" + std::to_wstring(depth_);
-        const std::set<std::wstring> touchedBefore = touched_;
-        const bool hadCopies = RegistryKey::Exists(root_, pending_ + PendingCopies);
-        if (hadCopies) {
-            RegistryKey::CopyTree(root_, pending_ + PendingCopies, undo);
-        }
-        ++depth_;
-        try {
-            changes();
-        } catch (...) {
-            --depth_;
-            RegistryKey::DeleteTree(root_, pending_ + PendingCopies);
-            if (hadCopies) {
-                RegistryKey::CopyTree(root_, undo, pending_ + PendingCopies);
-            }
-            RegistryKey::DeleteTree(root_, undo);
-            touched_ = touchedBefore;
-            throw;
-        }
-        --depth_;
-        RegistryKey::DeleteTree(root_, undo);
-        return;
-    }
-    const Entered entered(lock_);
-    // A complete batch that could not be applied last time goes first.
-    RecoverPending();
-    ++depth_;
-    try {
-        changes();
-    } catch (...) {
-        depth_ = 0;
-        DiscardPending();
-        throw;
-    }
-    depth_ = 0;
-    // A batch that leaves every application as it was (a start saves every setting again) has
-    // nothing to make safe: nothing is marked, applied or flushed.
-    if (touched_.empty() || !PlanChanges()) {
-        DiscardPending();
-        return;
-    }
-    MarkComplete();
-    ApplyPending();
-}
-
-bool RegistrySettingsStore::PlanChanges() {
-    bool changed = false;
-    for (const std::wstring& name : touched_) {
-        const std::wstring live = base_ + L"\\" + name;
-        const auto copy = RegistryKey::Open(root_, PendingCopy(name));
-        if (!copy || copy->IsEmpty()) {
-            changed = changed || RegistryKey::Exists(root_, live);
-            continue;
-        }
-        LONG status = ERROR_SUCCESS;
-        RegistrySync sync = RegistrySync::Plan(root_, PendingCopy(name), live, status);
-        if (status != ERROR_SUCCESS) {
-            DiscardPending();
-            Refused(status, StoreAction::Read, "the batch");
-        }
-        changed = changed || !sync.Empty();
-        planned_.insert_or_assign(name, std::move(sync));
-    }
-    return changed;
-}
-
-void RegistrySettingsStore::MarkComplete() {
-    LONG status = ERROR_SUCCESS;
-    const auto pending = RegistryKey::Create(root_, pending_, status);
-    if (!pending) {
-        DiscardPending();
-        Refused(status, StoreAction::Write, "the batch");
-    }
-    // The list first, the mark last: a pending key without the mark was never complete.
-    status = pending->SetString(kListValue, JoinLines(touched_));
-    if (status == ERROR_SUCCESS) {
-        status = pending->SetDword(kCompleteValue, 1);
-    }
-    if (status != ERROR_SUCCESS) {
-        DiscardPending();
-        Refused(status, StoreAction::Write, "the batch");
-    }
-    RegFlushKey(pending->Handle());
-}
-
-void RegistrySettingsStore::ApplyPending() {
-    // Replacing a live key by its copy can be repeated: after a crash half way it is simply
-    // done again from the start.
-    // Only what differs is written (planned before the mark, or now when recovering).
-    for (const std::wstring& name : touched_) {
-        const std::wstring live = base_ + L"\\" + name;
-        const auto copy = RegistryKey::Open(root_, PendingCopy(name));
-        LONG status = ERROR_SUCCESS;
-        if (!copy || copy->IsEmpty()) {
-            status = RegistryKey::DeleteTree(root_, live);
-        } else if (const auto planned = planned_.find(name); planned != planned_.end()) {
-            status = planned->second.Apply(root_);
-        } else {
-            const RegistrySync sync = RegistrySync::Plan(root_, PendingCopy(name), live, status);
-            status = status == ERROR_SUCCESS ? sync.Apply(root_) : status;
-        }
-        if (status != ERROR_SUCCESS) {
-            planned_.clear();
-            // The complete batch stays recorded, the only whole copy of these settings: the
-            // next batch, or the next store, applies it again.
-            touched_.clear();
-            Refused(status, StoreAction::Write, "the batch");
-        }
-    }
-    DiscardPending();
-}
-
-void RegistrySettingsStore::RecoverPending() {
-    // What was planned before a failure may no longer hold: a recovery plans afresh.
-    planned_.clear();
-    if (auto recorded = RecordedBatch()) {
-        touched_ = std::move(*recorded);
-        ApplyPending();
-    } else if (RegistryKey::Exists(root_, pending_)) {
-        DiscardPending();
-    }
-}
-
-std::optional<std::set<std::wstring>> RegistrySettingsStore::RecordedBatch() const {
-    const auto pending = RegistryKey::Open(root_, pending_);
-    if (!pending || pending->GetDword(kCompleteValue).value_or(0) != 1) {
-        return std::nullopt;
-    }
-    return SplitLines(pending->GetString(kListValue).value_or(L""));
-}
-
-std::wstring RegistrySettingsStore::ReadPath(const std::string& appName,
-                                             const std::wstring& live) const {
-    if (access_ != Access::ReadingOnly) {
-        return live;
-    }
-    const std::wstring folded = Folded(appName);
-    const auto recorded = RecordedBatch();
-    return recorded && recorded->count(folded) != 0 ? PendingCopy(folded) : live;
-}
-
 void RegistrySettingsStore::Snapshot(const std::function<void()>& reads) {
-    if (access_ == Access::ReadingOnly) {
-        // A writer applies or throws away a batch holding the lock: a read under it never
-        // meets a copy that goes half way.
-        const Entered entered(lock_);
-        reads();
-    } else {
-        reads();
+    if (reading_ || depth_ > 0) {
+        reads();  // inside a batch the images are one state already
+        return;
     }
-}
-
-void RegistrySettingsStore::DiscardPending() {
-    ForgetSectionKey();
-    RegistryKey::DeleteTree(root_, pending_);
-    touched_.clear();
-    planned_.clear();
+    // Reading only: a writer records, applies or throws away a batch holding the lock, so a
+    // read under it never meets one half way; the complete batch left behind is read once.
+    std::optional<BatchLockHold> held;
+    if (access_ == Access::ReadingOnly) {
+        held.emplace(lock_);
+        recorded_ = ReadRecord().Plan;
+    }
+    const struct Reading {
+        RegistrySettingsStore& store;
+        explicit Reading(RegistrySettingsStore& s) : store(s) { store.reading_ = true; }
+        ~Reading() {
+            store.reading_ = false;
+            store.listings_.clear();
+            store.recorded_.reset();
+            store.views_.clear();
+        }
+    } reading{*this};
+    reads();
 }
 
 }  // namespace pwk::win

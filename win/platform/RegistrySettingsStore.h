@@ -4,7 +4,6 @@
 
 #include <map>
 #include <optional>
-#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,6 +13,7 @@
 #include "win/platform/RegistryChangeWatch.h"
 #include "win/platform/RegistryKey.h"
 #include "win/platform/RegistrySync.h"
+#include "win/platform/RegistryTree.h"
 
 namespace pwk::win {
 
@@ -21,19 +21,28 @@ namespace pwk::win {
 // <root>\<base>\<application>\<section level>...\<section level>, one REG_SZ value per key.
 // Names compare case-insensitively, as the registry does.
 //
-// A batch works on copies: the first change to an application inside a batch copies that
-// application's key under the pending key, every read and change of the batch goes to the copy,
-// and at the end the pending key is marked complete before the copies replace the live keys.
-// A new store, and every batch before it begins, rolls a complete pending batch forward (a
+// A batch works on images: the first change to an application inside a batch reads that
+// application's key whole into memory, and every read and change of the batch goes to the image.
+// At the end the batch compares each image with what it was read from and records only the writes
+// that differ under the pending key, marks the record complete, and then applies it to the live
+// keys. A new store, and every batch before it begins, rolls a complete pending batch forward (a
 // crash or a refusal of the registry came while applying it) and throws an incomplete one away
-// (the crash came before it was recorded), so a crash never leaves half a batch. Applying
-// writes only what differs from the live keys, and a batch that changes nothing is neither
-// marked nor applied. One program at a time records or applies a batch (BatchLock): the add-in
-// and the settings tool share the pending key.
+// (the crash came before it was recorded), so a crash never leaves half a batch. A batch that
+// changes nothing is neither recorded nor applied. One program at a time records or applies a
+// batch (BatchLock): the add-in and the settings tool share the pending key.
+//
+// Each section a batch writes, reads or removes is also made, opened or removed under the pending
+// key, where the batch's record goes: a registry that refuses those refuses the statement that
+// asked, inside the batch, before anything is recorded.
+//
+// Inside a snapshot every section is read once, its key opened once and its values listed with
+// their data.
 //
 // A store opened for reading only changes nothing in the registry: it neither applies nor
 // throws away a batch another program left behind, but reads an application that a complete
-// batch changes from that batch's copy, as the settings will be once the next writer applies it.
+// batch changes as the next writer will leave it: the application read into memory with the
+// batch's recorded writes made to it there. Its reads hold the batch lock, so that they never
+// meet a batch recorded or applied half way.
 //
 // While a running add-in has the store marked open, the store watches its key tree
 // (RegistryChangeWatch) to tell cheaply that no other program changed it.
@@ -41,7 +50,7 @@ class RegistrySettingsStore : public SettingsStore {
   public:
     static constexpr const wchar_t* ProgramSettings = L"Software\\VB and VBA Program Settings";
     static constexpr const wchar_t* PendingBatch = L"Software\\Parleywick\\Pending settings batch";
-    // Below the pending key: the batch's copy of each application it changes.
+    // Below the pending key: the sections of each application the batch works on.
     static constexpr const wchar_t* PendingCopies = L"\\Applications";
 
     // Reading only: every change is refused, and nothing is recovered.
@@ -84,30 +93,71 @@ class RegistrySettingsStore : public SettingsStore {
     virtual void ApplyPending();
 
   private:
-    // Where an application's keys are read and written: its live key, or inside a batch its
-    // copy under the pending key.
-    std::wstring ApplicationPath(const std::string& appName, bool forChange);
-    std::wstring SectionPathOf(const std::string& appName, const std::string& section,
-                               bool forChange);
-    static std::wstring Folded(const std::string& appName);
-    std::wstring PendingCopy(const std::wstring& appName) const;
-    // Reading only: the copy of a complete batch left behind that holds the application, or
-    // `live`.
-    std::wstring ReadPath(const std::string& appName, const std::wstring& live) const;
+    // An application the running batch changes: what its live key held (nothing when it did
+    // not exist) and what the batch makes of it.
+    struct Image {
+        std::wstring Path;
+        std::optional<RegistryTree> Live;
+        RegistryTree Changed;
+    };
+    // A section as a snapshot read it: its text values in stored spelling and registry order,
+    // and where each is by folded name; nothing when the section does not exist.
+    struct Listing {
+        std::vector<std::pair<std::string, std::string>> Texts;
+        std::map<std::wstring, std::size_t> ByName;
+    };
+    // What the pending key holds: whether there is a batch, and the writes that apply it when
+    // it is complete.
+    struct Record {
+        bool Exists = false;
+        std::optional<RegistrySync> Plan;
+    };
+
+    // Reading only, outside a snapshot: `read` runs in one, holding the batch lock.
+    template <class Read>
+    auto Held(const Read& read) {
+        if (access_ != Access::ReadingOnly || reading_) {
+            return read();
+        }
+        decltype(read()) result{};
+        Snapshot([&] { result = read(); });
+        return result;
+    }
+
+    std::wstring LivePath(const std::string& appName) const;
+    // GetSetting outside a batch's image.
+    std::string ReadSetting(const std::string& appName, const std::string& section,
+                            const std::string& key, const std::string& defaultValue);
+    std::wstring SectionPathOf(const std::string& appName, const std::string& section) const;
+    std::wstring PendingCopy(const std::string& appName, const std::string& section) const;
+    // The running batch's image of the application, when it has changed it.
+    Image* ImageOf(const std::string& appName);
+    // The image, read from the live key at the batch's first change to the application.
+    Image& ImageForChange(const std::string& appName);
+    // The section's text values, its key opened once; nothing when it does not exist.
+    std::optional<Listing> ListSection(const std::wstring& path, const std::string& what) const;
+    // The same in a snapshot, listed at the section's first read.
+    const std::optional<Listing>& ListingOf(const std::wstring& path, const std::string& what);
+    // What the pending key's section answers for a statement inside a batch (see above).
+    void MakePendingSection(const std::string& appName, const std::string& section,
+                            const std::string& what);
+    void OpenPendingSection(const std::string& appName, const std::string& section,
+                            const std::string& what);
+    void RemovePendingSection(const std::string& appName, const std::string& section,
+                              const std::string& what);
     void RequireWritable() const;
+    // Reading only, in a snapshot: the application as the complete batch left behind makes it,
+    // or null when there is no such batch or it does not change the application.
+    const RegistryTree* RecordedView(const std::string& appName);
+    // Reads the pending key; a complete record that cannot be read is refused.
+    Record ReadRecord() const;
     void RecoverPending();
-    // The applications of a complete batch recorded under the pending key (not applied yet);
-    // nothing when none is, or the one there is incomplete.
-    std::optional<std::set<std::wstring>> RecordedBatch() const;
+    // Plans the writes that make the live keys hold the images; whether any is needed.
+    bool PlanChanges();
+    // Writes the planned steps under the pending key, not yet marked complete.
+    void RecordPending();
     std::wstring OpenMarkName() const;
     void DiscardPending();
-    // Plans the writes that apply the batch to each live application; whether any is needed.
-    bool PlanChanges();
-    // The key of a section to write to, created when missing. Inside a batch the last one
-    // stays open for the next write (a save writes a section's values one after the other);
-    // anything that removes or copies keys forgets it.
-    const RegistryKey* SectionKey(const std::wstring& path, LONG& status);
-    void ForgetSectionKey();
 
     HKEY root_;
     std::wstring base_;
@@ -117,10 +167,17 @@ class RegistrySettingsStore : public SettingsStore {
     UniqueHandle openMark_;
     RegistryChangeWatch watch_{root_, base_};
     int depth_ = 0;
-    std::set<std::wstring> touched_;                // applications copied in the running batch
-    std::map<std::wstring, RegistrySync> planned_;  // per application, what applying writes
-    std::optional<RegistryKey> written_;            // the section key last written
-    std::wstring writtenPath_;                      // its path, inside a batch only
+    std::map<std::wstring, Image> images_;  // by folded application name, in the running batch
+    // The sections the running batch wrote (made under the pending key), by application and
+    // section as named, with their key in the image; forgotten by anything that removes keys.
+    std::map<std::string, RegistryTree*> writtenSections_;
+    RegistrySync planned_;  // what applying the recorded batch writes
+    bool reading_ = false;  // a snapshot is open
+    std::map<std::wstring, std::optional<Listing>> listings_;  // the snapshot's, by folded path
+    // Reading only, in a snapshot: the complete batch left behind, and the applications it
+    // changes as it leaves them, by folded name (nothing for those it does not change).
+    std::optional<RegistrySync> recorded_;
+    std::map<std::wstring, std::optional<RegistryTree>> views_;
 };
 
 }  // namespace pwk::win

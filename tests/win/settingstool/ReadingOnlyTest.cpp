@@ -80,6 +80,15 @@ void CheckReads(RegistrySettingsStore& reader, const std::string& firstRun) {
     CHECK_FAILS(reader.Batch([] {}), 70);
 }
 
+// The settings each case starts from, in a branch of their own.
+void SaveStart() {
+    kBranch.Wipe();
+    auto writer = kBranch.Store();
+    writer.SaveSetting("Parleywick", "Tracking", "FirstRun", "True");
+    writer.SaveSetting("Parleywick", "Logging", "LogLevel", "1");
+    writer.SaveSetting("Other", "S", "K", "V");
+}
+
 int RunTool(const std::vector<std::string>& args, std::string& out) {
     std::ostringstream output;
     std::ostringstream errors;
@@ -92,11 +101,7 @@ int RunTool(const std::vector<std::string>& args, std::string& out) {
 }  // namespace
 
 TEST_CASE("a store opened for reading sees a batch left behind as applied, and changes no byte") {
-    kBranch.Wipe();
-    auto writer = kBranch.Store();
-    writer.SaveSetting("Parleywick", "Tracking", "FirstRun", "True");
-    writer.SaveSetting("Parleywick", "Logging", "LogLevel", "1");
-    writer.SaveSetting("Other", "S", "K", "V");
+    SaveStart();
 
     // An incomplete batch is not the settings: the reader sees those before it.
     {
@@ -107,7 +112,7 @@ TEST_CASE("a store opened for reading sees a batch left behind as applied, and c
         });
     }
     auto before = Tree({kBranch.Top});
-    CHECK(before.count(kBranch.Pending) == 1);
+    CHECK(before.count(kBranch.Pending + L"\\Steps") == 1);
     {
         auto reader = kBranch.Store(Access::ReadingOnly);
         CheckReads(reader, "True");
@@ -124,9 +129,13 @@ TEST_CASE("a store opened for reading sees a batch left behind as applied, and c
         });
     }
     before = Tree({kBranch.Top});
+    // Recorded as the writes that differ: the reader makes them to its own image.
+    CHECK(before.count(kBranch.Pending + L"\\Steps") == 1);
+    CHECK(before.count(kBranch.Pending + L"|Complete") == 1);
     {
         auto reader = kBranch.Store(Access::ReadingOnly);
         reader.Snapshot([&] { CheckReads(reader, "False"); });
+        CheckReads(reader, "False");
         CHECK_EQ(reader.GetSetting("Other", "S", "K", "gone"), "gone");
         CHECK(reader.Dump("Other").empty());
     }
@@ -136,6 +145,51 @@ TEST_CASE("a store opened for reading sees a batch left behind as applied, and c
     CHECK_EQ(recovering.GetSetting("Parleywick", "Tracking", "FirstRun"), "False");
     CHECK_EQ(recovering.GetSetting("Other", "S", "K", "gone"), "gone");
     CHECK(!RegistryKey::Exists(HKEY_CURRENT_USER, kBranch.Pending));
+    kBranch.Wipe();
+}
+
+TEST_CASE("a store opened for reading sees a batch recorded as whole copies as applied") {
+    // The record an earlier version leaves: the applications listed, a copy of each (an empty
+    // one removes the application), and the mark.
+    SaveStart();
+    kBranch.Store().SaveSetting("Parleywick", "Tracking", "Dropped", "1");
+    const std::wstring copies = kBranch.Pending + L"\\Applications";
+    LONG status = ERROR_SUCCESS;
+    RegistryKey::Create(HKEY_CURRENT_USER, copies + L"\\parleywick\\Tracking", status)
+        ->SetString(L"FirstRun", L"False");
+    RegistryKey::Create(HKEY_CURRENT_USER, copies + L"\\parleywick\\Logging", status)
+        ->SetString(L"LogLevel", L"1");
+    RegistryKey::Create(HKEY_CURRENT_USER, copies + L"\\other", status);
+    const auto pending = RegistryKey::Create(HKEY_CURRENT_USER, kBranch.Pending, status);
+    pending->SetString(L"Applications", L"parleywick\nother\n");
+    pending->SetDword(L"Complete", 1);
+
+    const auto before = Tree({kBranch.Top});
+    {
+        auto reader = kBranch.Store(Access::ReadingOnly);
+        CheckReads(reader, "False");
+        CHECK_EQ(reader.GetSetting("Other", "S", "K", "gone"), "gone");
+    }
+    CHECK(Tree({kBranch.Top}) == before);
+    CHECK_EQ(kBranch.Store().Dump("Parleywick"),
+             (std::vector<std::string>{"Logging|LogLevel=1", "Tracking|FirstRun=False"}));
+    kBranch.Wipe();
+}
+
+TEST_CASE("a store opened for reading refuses a complete batch it cannot read, and keeps it") {
+    SaveStart();
+    LONG status = ERROR_SUCCESS;
+    const auto steps = RegistryKey::Create(HKEY_CURRENT_USER, kBranch.Pending + L"\\Steps", status);
+    const BYTE cut[] = {1, 0};  // half of a step's kind
+    CHECK_EQ(RegSetValueExW(steps->Handle(), L"0", 0, REG_BINARY, cut, sizeof(cut)), ERROR_SUCCESS);
+    RegistryKey::Create(HKEY_CURRENT_USER, kBranch.Pending, status)->SetDword(L"Complete", 1);
+
+    const auto before = Tree({kBranch.Top});
+    {
+        auto reader = kBranch.Store(Access::ReadingOnly);
+        CHECK_FAILS(reader.GetSetting("Parleywick", "Tracking", "FirstRun"), 5);
+    }
+    CHECK(Tree({kBranch.Top}) == before);
     kBranch.Wipe();
 }
 

@@ -229,3 +229,26 @@ TEST_CASE("a store made while another program records a batch waits, and takes n
     CHECK(!RegistryKey::Exists(HKEY_CURRENT_USER, kPending));
     Wipe();
 }
+
+TEST_CASE("a complete batch recorded as whole copies of its applications is rolled forward") {
+    // The record an earlier version leaves: the list of the applications, a copy of each (an
+    // empty one removes the application), and the mark.
+    Wipe();
+    Fresh().SaveSetting("Parleywick", "Tracking", "FirstRun", "True");
+    Fresh().SaveSetting("Gone", "S", "k", "v");
+    const std::wstring copies = std::wstring(kPending) + L"\\Applications";
+    LONG status = ERROR_SUCCESS;
+    RegistryKey::Create(HKEY_CURRENT_USER, copies + L"\\parleywick\\Tracking", status)
+        ->SetString(L"FirstRun", L"False");
+    RegistryKey::Create(HKEY_CURRENT_USER, copies + L"\\gone", status);
+    const auto pending = RegistryKey::Create(HKEY_CURRENT_USER, kPending, status);
+    pending->SetString(L"Applications", L"parleywick\ngone\n");
+    pending->SetDword(L"Complete", 1);
+
+    auto store = Fresh();
+    CHECK_EQ(store.GetSetting("Parleywick", "Tracking", "FirstRun"), "False");
+    CHECK_EQ(store.GetSetting("Gone", "S", "k", "none"), "none");
+    CHECK(!RegistryKey::Exists(HKEY_CURRENT_USER, std::wstring(kBase) + L"\\Gone"));
+    CHECK(!RegistryKey::Exists(HKEY_CURRENT_USER, kPending));
+    Wipe();
+}

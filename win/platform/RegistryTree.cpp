@@ -1,0 +1,117 @@
+#include "win/platform/RegistryTree.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace pwk::win {
+
+std::optional<RegistryTree> RegistryTree::Load(HKEY root, const std::wstring& path, LONG& status) {
+    const auto key = RegistryKey::Open(root, path, KEY_READ, status);
+    if (!key) {
+        return std::nullopt;
+    }
+    RegistryTree tree;
+    status = tree.Read(*key);
+    if (status != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    return tree;
+}
+
+LONG RegistryTree::Read(const RegistryKey& key) {
+    LONG status = ERROR_SUCCESS;
+    for (Value& value : key.Values(status)) {
+        std::wstring folded = Folded(value.Name);
+        values_.emplace(std::move(folded), std::move(value));
+    }
+    if (status != ERROR_SUCCESS) {
+        return status;
+    }
+    for (const std::wstring& name : key.SubkeyNames()) {
+        const auto child = RegistryKey::Open(key.Handle(), name, KEY_READ, status);
+        if (!child) {
+            return status;
+        }
+        RegistryTree& sub = keys_[Folded(name)];
+        sub.name_ = name;
+        if (status = sub.Read(*child); status != ERROR_SUCCESS) {
+            return status;
+        }
+    }
+    return ERROR_SUCCESS;
+}
+
+std::wstring RegistryTree::Folded(std::wstring name) {
+    // The names this program stores are mostly plain ASCII, upper-cased here without a call
+    // into the system; any other letter is upper-cased as the registry does it.
+    bool ascii = true;
+    for (wchar_t& c : name) {
+        if (c >= L'a' && c <= L'z') {
+            c = static_cast<wchar_t>(c - L'a' + L'A');
+        }
+        ascii = ascii && c < 0x80;
+    }
+    if (!ascii) {
+        CharUpperBuffW(name.data(), static_cast<DWORD>(name.size()));
+    }
+    return name;
+}
+
+const RegistryTree* RegistryTree::Find(const std::wstring& path) const {
+    const RegistryTree* tree = this;
+    std::size_t start = 0;
+    while (tree != nullptr && start < path.size()) {
+        const std::size_t end = std::min(path.find(L'\\', start), path.size());
+        const auto found = tree->keys_.find(Folded(path.substr(start, end - start)));
+        tree = found == tree->keys_.end() ? nullptr : &found->second;
+        start = end + 1;
+    }
+    return tree;
+}
+
+RegistryTree& RegistryTree::Make(const std::wstring& path) {
+    RegistryTree* tree = this;
+    std::size_t start = 0;
+    while (start < path.size()) {
+        const std::size_t end = std::min(path.find(L'\\', start), path.size());
+        std::wstring name = path.substr(start, end - start);
+        RegistryTree& sub = tree->keys_[Folded(name)];
+        if (sub.name_.empty()) {
+            sub.name_ = std::move(name);
+        }
+        tree = &sub;
+        start = end + 1;
+    }
+    return *tree;
+}
+
+bool RegistryTree::Remove(const std::wstring& path) {
+    RegistryTree* parent = this;
+    std::size_t start = 0;
+    for (std::size_t end; (end = path.find(L'\\', start)) != std::wstring::npos; start = end + 1) {
+        const auto found = parent->keys_.find(Folded(path.substr(start, end - start)));
+        if (found == parent->keys_.end()) {
+            return false;
+        }
+        parent = &found->second;
+    }
+    return parent->keys_.erase(Folded(path.substr(start))) != 0;
+}
+
+void RegistryTree::Clear() {
+    values_.clear();
+    keys_.clear();
+}
+
+void RegistryTree::Set(Value value) {
+    std::wstring folded = Folded(value.Name);
+    const auto held = values_.find(folded);
+    if (held != values_.end()) {
+        held->second.Type = value.Type;
+        held->second.Data = std::move(value.Data);
+        return;
+    }
+    values_.emplace(std::move(folded), std::move(value));
+}
+
+}  // namespace pwk::win
