@@ -115,8 +115,8 @@ class AddinHarness {
     }
 
     // Makes `count` folder triples "Public/Set N/{Contacts,Journals,Emails}" and stores them
-    // as tracked foldersets.
-    void AddTrackedFoldersets(int count) {
+    // as tracked foldersets (unless `saved` is false: the settings hold them already).
+    void AddTrackedFoldersets(int count, bool saved = true) {
         std::vector<std::array<std::string, 3>> triples;
         for (int i = 1; i <= count; ++i) {
             const std::string set = "Set " + std::to_string(i);
@@ -127,7 +127,9 @@ class AddinHarness {
             const std::string base = "Public/" + set + "/";
             triples.push_back({base + "Contacts", base + "Journals", base + "Emails"});
         }
-        StoreFoldersets(triples);
+        if (saved) {
+            StoreFoldersets(triples);
+        }
     }
 
     // Opens `windows` windows, an explorer and a contact's inspector in turn, on the contacts

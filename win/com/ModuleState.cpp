@@ -18,7 +18,12 @@ namespace {
 
 // Made together, gone together (at the DLL's unloading), in this order of dependence.
 struct Process {
-    RegistrySettingsStore settings;
+    // What the add-in read of its settings is kept in the user's local application data, so
+    // that a start with thousands of tracked foldersets lists only the keys changed since.
+    RegistrySettingsStore settings{HKEY_CURRENT_USER, RegistrySettingsStore::ProgramSettings,
+                                   RegistrySettingsStore::PendingBatch,
+                                   RegistrySettingsStore::Access::ReadWrite,
+                                   RegistryReadCache::InLocalAppData(L"Settings read cache")};
     WinPlatform platform{settings, ModuleState::Module()};
     Component component{platform};
 

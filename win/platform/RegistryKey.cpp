@@ -76,14 +76,26 @@ LONG RegistryKey::DeleteTree(HKEY root, const std::wstring& path) {
 }
 
 std::vector<RegistryKey::RawValue> RegistryKey::Values(LONG& status) const {
-    DWORD longestName = 0;
-    DWORD largestData = 0;
-    status = RegQueryInfoKeyW(key_, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                              &longestName, &largestData, nullptr, nullptr);
+    const State state = StateOf(status);
+    return status == ERROR_SUCCESS ? Values(state, status) : std::vector<RawValue>{};
+}
+
+RegistryKey::State RegistryKey::StateOf(LONG& status) const {
+    State state;
+    FILETIME written{};
+    status =
+        RegQueryInfoKeyW(key_, nullptr, nullptr, nullptr, &state.Subkeys, nullptr, nullptr,
+                         &state.Values, &state.LongestName, &state.LargestData, nullptr, &written);
+    state.Written = (static_cast<ULONGLONG>(written.dwHighDateTime) << 32) | written.dwLowDateTime;
+    return state;
+}
+
+std::vector<RegistryKey::RawValue> RegistryKey::Values(const State& state, LONG& status) const {
+    status = ERROR_SUCCESS;
     std::vector<RawValue> values;
-    std::vector<wchar_t> name(longestName + 1);
-    std::vector<BYTE> data(largestData + 1);
-    for (DWORD index = 0; status == ERROR_SUCCESS; ++index) {
+    std::vector<wchar_t> name(state.LongestName + 1);
+    std::vector<BYTE> data(state.LargestData + 1);
+    for (DWORD index = 0;; ++index) {
         auto nameLength = static_cast<DWORD>(name.size());
         auto dataSize = static_cast<DWORD>(data.size());
         DWORD type = 0;
@@ -93,10 +105,11 @@ std::vector<RegistryKey::RawValue> RegistryKey::Values(LONG& status) const {
             status = ERROR_SUCCESS;
             break;
         }
-        if (status == ERROR_SUCCESS) {
-            values.push_back({std::wstring(name.data(), nameLength), type,
-                              std::vector<BYTE>(data.begin(), data.begin() + dataSize)});
+        if (status != ERROR_SUCCESS) {
+            break;
         }
+        values.push_back({std::wstring(name.data(), nameLength), type,
+                          std::vector<BYTE>(data.begin(), data.begin() + dataSize)});
     }
     return values;
 }
@@ -161,6 +174,22 @@ LONG RegistryKey::SetDword(const std::wstring& name, DWORD value) const {
 bool RegistryKey::HasValue(const std::wstring& name) const {
     return RegQueryValueExW(key_, name.c_str(), nullptr, nullptr, nullptr, nullptr) ==
            ERROR_SUCCESS;
+}
+
+std::wstring RegistryKey::Folded(std::wstring name) {
+    // The names this program stores are mostly plain ASCII, upper-cased here without a call
+    // into the system; any other letter is upper-cased as the registry does it.
+    bool ascii = true;
+    for (wchar_t& c : name) {
+        if (c >= L'a' && c <= L'z') {
+            c = static_cast<wchar_t>(c - L'a' + L'A');
+        }
+        ascii = ascii && c < 0x80;
+    }
+    if (!ascii) {
+        CharUpperBuffW(name.data(), static_cast<DWORD>(name.size()));
+    }
+    return name;
 }
 
 std::vector<std::wstring> RegistryKey::SubkeyNames() const {

@@ -46,6 +46,25 @@ class RegistryKey {
     // `status`.
     std::vector<RawValue> Values(LONG& status) const;
 
+    // What the registry says of the key itself, in one call: when it was last written (a
+    // value set or removed, a subkey made or removed), how many values and subkeys it has, and
+    // the sizes a listing needs.
+    struct State {
+        ULONGLONG Written = 0;  // FILETIME, in 100 ns units
+        DWORD Subkeys = 0;
+        DWORD Values = 0;
+        DWORD LongestName = 0;
+        DWORD LargestData = 0;
+
+        // The same key as far as a reader can tell (the sizes follow from the rest).
+        bool SameAs(const State& other) const {
+            return Written == other.Written && Subkeys == other.Subkeys && Values == other.Values;
+        }
+    };
+    State StateOf(LONG& status) const;
+    // The values, listed with the sizes of a state just taken.
+    std::vector<RawValue> Values(const State& state, LONG& status) const;
+
     // The text of a REG_SZ (or REG_EXPAND_SZ, unexpanded) value, up to its first NUL; nothing
     // for a value of another type.
     static std::optional<std::wstring> TextOf(const RawValue& value);
@@ -58,6 +77,9 @@ class RegistryKey {
     LONG SetString(const std::wstring& name, const std::wstring& value) const;
     LONG SetDword(const std::wstring& name, DWORD value) const;
     bool HasValue(const std::wstring& name) const;
+    // A name as the registry compares it.
+    static std::wstring Folded(std::wstring name);
+
     // The names of the subkeys directly below.
     std::vector<std::wstring> SubkeyNames() const;
     bool IsEmpty() const;

@@ -35,8 +35,12 @@ std::set<std::wstring> SplitLines(const std::wstring& joined) {
 }  // namespace
 
 RegistrySettingsStore::RegistrySettingsStore(HKEY root, std::wstring base, std::wstring pending,
-                                             Access access)
-    : root_(root), base_(std::move(base)), pending_(std::move(pending)), access_(access) {
+                                             Access access, std::wstring cacheFile)
+    : root_(root),
+      base_(std::move(base)),
+      pending_(std::move(pending)),
+      access_(access),
+      cache_(std::move(cacheFile)) {
     if (access_ == Access::ReadingOnly) {
         return;
     }
@@ -67,7 +71,7 @@ RegistrySettingsStore::Image& RegistrySettingsStore::ImageForChange(const std::s
     // image would replace it.
     LONG status = ERROR_SUCCESS;
     const std::wstring path = LivePath(appName);
-    auto live = RegistryTree::Load(root_, path, status);
+    auto live = RegistryTree::Load(root_, path, status, &cache_);
     if (!live && status != ERROR_FILE_NOT_FOUND) {
         Refused(status, StoreAction::Read, appName);
     }
@@ -120,10 +124,14 @@ void RegistrySettingsStore::Batch(const std::function<void()>& changes) {
         return;
     }
     const BatchLockHold held(lock_);
-    // A snapshot around the batch lists again what the batch (or a recovery) changed.
+    // A snapshot around the batch lists again what the batch (or a recovery) changed; what the
+    // batch listed is kept for the next start, whatever became of the batch.
     const struct Forget {
         RegistrySettingsStore& store;
-        ~Forget() { store.listings_.clear(); }
+        ~Forget() {
+            store.listings_.clear();
+            store.cache_.Save();
+        }
     } forget{*this};
     // A complete batch that could not be applied last time goes first.
     RecoverPending();

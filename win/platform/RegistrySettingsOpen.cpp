@@ -45,9 +45,12 @@ const RegistryTree* RegistrySettingsStore::RecordedView(const std::string& appNa
 
 void RegistrySettingsStore::MarkOpen(bool open) {
     if (!open) {
-        // The add-in lets go of the settings: nothing of its watch stays open either.
+        // The add-in lets go of the settings: nothing of its watch stays open either, and what
+        // it read is read again from the cache's file by the next start.
         watch_.Stop();
         openMark_ = UniqueHandle();
+        cache_.Save();
+        cache_.Forget();
     } else if (!openMark_) {
         openMark_ = UniqueHandle(CreateMutexW(nullptr, FALSE, OpenMarkName().c_str()));
         if (!openMark_) {

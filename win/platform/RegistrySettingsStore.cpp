@@ -82,13 +82,13 @@ std::wstring RegistrySettingsStore::SectionPathOf(const std::string& appName,
 }
 
 std::optional<RegistrySettingsStore::Listing> RegistrySettingsStore::ListSection(
-    const std::wstring& path, const std::string& what) const {
+    const std::wstring& path, const std::string& what) {
     const auto key = OpenToRead(root_, path, what);
     if (!key) {
         return std::nullopt;
     }
     LONG status = ERROR_SUCCESS;
-    const auto values = key->Values(status);
+    const auto& values = cache_.Read(*key, path, status).Values;
     if (status != ERROR_SUCCESS) {
         Refused(status, StoreAction::Read, what);
     }
@@ -306,6 +306,7 @@ void RegistrySettingsStore::Snapshot(const std::function<void()>& reads) {
             store.listings_.clear();
             store.recorded_.reset();
             store.views_.clear();
+            store.cache_.Save();
         }
     } reading{*this};
     reads();

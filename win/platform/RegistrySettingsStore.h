@@ -12,6 +12,7 @@
 #include "win/platform/BatchLock.h"
 #include "win/platform/RegistryChangeWatch.h"
 #include "win/platform/RegistryKey.h"
+#include "win/platform/RegistryReadCache.h"
 #include "win/platform/RegistrySync.h"
 #include "win/platform/RegistryTree.h"
 
@@ -46,6 +47,11 @@ namespace pwk::win {
 //
 // While a running add-in has the store marked open, the store watches its key tree
 // (RegistryChangeWatch) to tell cheaply that no other program changed it.
+//
+// Given a cache file, the store keeps what it listed of the settings' keys there between runs
+// (RegistryReadCache): a start, and the image of a batch, list again only the keys changed since.
+// The file is written at the end of a snapshot or batch that listed a key, and let go of when
+// the add-in lets go of the settings (MarkOpen(false)).
 class RegistrySettingsStore : public SettingsStore {
   public:
     static constexpr const wchar_t* ProgramSettings = L"Software\\VB and VBA Program Settings";
@@ -59,7 +65,7 @@ class RegistrySettingsStore : public SettingsStore {
     explicit RegistrySettingsStore(HKEY root = HKEY_CURRENT_USER,
                                    std::wstring base = ProgramSettings,
                                    std::wstring pending = PendingBatch,
-                                   Access access = Access::ReadWrite);
+                                   Access access = Access::ReadWrite, std::wstring cacheFile = L"");
 
     std::string GetSetting(const std::string& appName, const std::string& section,
                            const std::string& key, const std::string& defaultValue = "") override;
@@ -86,6 +92,8 @@ class RegistrySettingsStore : public SettingsStore {
     std::vector<std::string> Dump(const std::string& appName);
     // Where the store lives, for messages: "HKEY_CURRENT_USER\<base>".
     std::string Name() const;
+    // How many key reads the cache answered and how many listed the key.
+    const RegistryReadCache::Counts& CacheCounts() const { return cache_.Counted(); }
 
   protected:
     // Marks the recorded batch complete and applies it; a test stops between the two.
@@ -135,7 +143,7 @@ class RegistrySettingsStore : public SettingsStore {
     // The image, read from the live key at the batch's first change to the application.
     Image& ImageForChange(const std::string& appName);
     // The section's text values, its key opened once; nothing when it does not exist.
-    std::optional<Listing> ListSection(const std::wstring& path, const std::string& what) const;
+    std::optional<Listing> ListSection(const std::wstring& path, const std::string& what);
     // The same in a snapshot, listed at the section's first read.
     const std::optional<Listing>& ListingOf(const std::wstring& path, const std::string& what);
     // What the pending key's section answers for a statement inside a batch (see above).
@@ -166,6 +174,7 @@ class RegistrySettingsStore : public SettingsStore {
     BatchLock lock_{pending_};
     UniqueHandle openMark_;
     RegistryChangeWatch watch_{root_, base_};
+    RegistryReadCache cache_;
     int depth_ = 0;
     std::map<std::wstring, Image> images_;  // by folded application name, in the running batch
     // The sections the running batch wrote (made under the pending key), by application and

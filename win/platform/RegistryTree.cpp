@@ -3,58 +3,49 @@
 #include <algorithm>
 #include <utility>
 
+#include "win/platform/RegistryReadCache.h"
+
 namespace pwk::win {
 
-std::optional<RegistryTree> RegistryTree::Load(HKEY root, const std::wstring& path, LONG& status) {
+std::optional<RegistryTree> RegistryTree::Load(HKEY root, const std::wstring& path, LONG& status,
+                                               RegistryReadCache* cache) {
     const auto key = RegistryKey::Open(root, path, KEY_READ, status);
     if (!key) {
         return std::nullopt;
     }
+    RegistryReadCache listing;  // keeps nothing: every key is listed
     RegistryTree tree;
-    status = tree.Read(*key);
+    status = tree.Read(*key, path, cache != nullptr ? *cache : listing);
     if (status != ERROR_SUCCESS) {
         return std::nullopt;
     }
     return tree;
 }
 
-LONG RegistryTree::Read(const RegistryKey& key) {
+LONG RegistryTree::Read(const RegistryKey& key, const std::wstring& path,
+                        RegistryReadCache& cache) {
     LONG status = ERROR_SUCCESS;
-    for (Value& value : key.Values(status)) {
-        std::wstring folded = Folded(value.Name);
-        values_.emplace(std::move(folded), std::move(value));
-    }
+    // Copied out: the next read may answer in the same place.
+    const RegistryReadCache::Contents& contents = cache.Read(key, path, status);
     if (status != ERROR_SUCCESS) {
         return status;
     }
-    for (const std::wstring& name : key.SubkeyNames()) {
+    for (const Value& value : contents.Values) {
+        values_.emplace(Folded(value.Name), value);
+    }
+    const std::vector<std::wstring> subkeys = contents.Subkeys;
+    for (const std::wstring& name : subkeys) {
         const auto child = RegistryKey::Open(key.Handle(), name, KEY_READ, status);
         if (!child) {
             return status;
         }
         RegistryTree& sub = keys_[Folded(name)];
         sub.name_ = name;
-        if (status = sub.Read(*child); status != ERROR_SUCCESS) {
+        if (status = sub.Read(*child, path + L"\\" + name, cache); status != ERROR_SUCCESS) {
             return status;
         }
     }
     return ERROR_SUCCESS;
-}
-
-std::wstring RegistryTree::Folded(std::wstring name) {
-    // The names this program stores are mostly plain ASCII, upper-cased here without a call
-    // into the system; any other letter is upper-cased as the registry does it.
-    bool ascii = true;
-    for (wchar_t& c : name) {
-        if (c >= L'a' && c <= L'z') {
-            c = static_cast<wchar_t>(c - L'a' + L'A');
-        }
-        ascii = ascii && c < 0x80;
-    }
-    if (!ascii) {
-        CharUpperBuffW(name.data(), static_cast<DWORD>(name.size()));
-    }
-    return name;
 }
 
 const RegistryTree* RegistryTree::Find(const std::wstring& path) const {

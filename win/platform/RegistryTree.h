@@ -5,11 +5,14 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "win/platform/RegistryKey.h"
 
 namespace pwk::win {
+
+class RegistryReadCache;
 
 // A registry key and everything below it, held in memory: read from the registry in one walk
 // (each key opened once, its values listed with their data), changed here, and compared with
@@ -20,11 +23,13 @@ class RegistryTree {
     using Value = RegistryKey::RawValue;
 
     // The key at `path` below `root`, read whole; nothing when it does not exist (`status` then
-    // ERROR_FILE_NOT_FOUND) or when a read fails (its status).
-    static std::optional<RegistryTree> Load(HKEY root, const std::wstring& path, LONG& status);
+    // ERROR_FILE_NOT_FOUND) or when a read fails (its status). With a cache, each key whose
+    // state is the one kept is taken from it instead of being listed.
+    static std::optional<RegistryTree> Load(HKEY root, const std::wstring& path, LONG& status,
+                                            RegistryReadCache* cache = nullptr);
 
     // A name as the registry compares it.
-    static std::wstring Folded(std::wstring name);
+    static std::wstring Folded(std::wstring name) { return RegistryKey::Folded(std::move(name)); }
 
     // The key at a relative path ("A\B"), or null; the empty path is this key.
     const RegistryTree* Find(const std::wstring& path) const;
@@ -48,7 +53,7 @@ class RegistryTree {
     const std::map<std::wstring, RegistryTree>& Keys() const { return keys_; }
 
   private:
-    LONG Read(const RegistryKey& key);
+    LONG Read(const RegistryKey& key, const std::wstring& path, RegistryReadCache& cache);
 
     std::wstring name_;
     std::map<std::wstring, Value> values_;

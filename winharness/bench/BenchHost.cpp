@@ -8,15 +8,19 @@
 
 namespace pwk::winbench {
 
-BenchHost::BenchHost(int foldersets, const std::shared_ptr<SettingsStore>& store, bool windows) {
+BenchHost::BenchHost(int foldersets, const std::shared_ptr<SettingsStore>& store, bool windows,
+                     Settings settings) {
     harness.platform.SetSettings(store);
-    try {
-        store->DeleteApplication(ProductTitle);
-    } catch (const Failure&) {
-        // Nothing stored yet.
+    const bool write = settings == Settings::Written;
+    if (write) {
+        try {
+            store->DeleteApplication(ProductTitle);
+        } catch (const Failure&) {
+            // Nothing stored yet.
+        }
+        harness.StoreSavedSettings(ComponentVersion);
     }
-    harness.StoreSavedSettings(ComponentVersion);
-    harness.AddTrackedFoldersets(foldersets);
+    harness.AddTrackedFoldersets(foldersets, write);
     if (!windows) {
         harness.host.OpenExplorer("Mailbox/Inbox");
         return;

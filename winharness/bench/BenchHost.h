@@ -16,7 +16,13 @@ class BenchHost {
   public:
     static constexpr int Windows = 20;
 
-    BenchHost(int foldersets, const std::shared_ptr<SettingsStore>& store, bool windows = true);
+    // Written: the settings are written before the start, as on the first start after an
+    // administrator changed them. Kept: `store` holds them from an earlier start on a host of the
+    // same size and they are left as that start saved them, as on every other day.
+    enum class Settings { Written, Kept };
+
+    BenchHost(int foldersets, const std::shared_ptr<SettingsStore>& store, bool windows = true,
+              Settings settings = Settings::Written);
 
     // Whether the add-in connected to every window, as the bridge shows it.
     bool EveryWindowHooked();

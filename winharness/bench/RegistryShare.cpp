@@ -36,10 +36,15 @@ void WritePlainly(const std::vector<TimedStore::Saved>& values) {
 
 }  // namespace
 
-RegistryShare MeasureRegistryShare(int foldersets) {
-    auto store = std::make_shared<TimedStore>(std::make_shared<win::RegistrySettingsStore>());
+RegistryShare MeasureRegistryShare(int foldersets, BenchHost::Settings settings) {
+    using Store = win::RegistrySettingsStore;
+    auto registry = std::make_shared<Store>(
+        HKEY_CURRENT_USER, Store::ProgramSettings, Store::PendingBatch, Store::Access::ReadWrite,
+        win::RegistryReadCache::InLocalAppData(L"Bench settings read cache"));
+    auto store = std::make_shared<TimedStore>(registry);
     RegistryShare share;
-    share.Start = CoreStart(foldersets, store);
+    share.Start = CoreStart(foldersets, store, settings);
+    share.Keys = registry->CacheCounts();
     share.Batch = store->BatchCost();
     share.Values = store->SavedInBatches().size();
     // Written once first: the keys and values are there, as the settings were before the save.

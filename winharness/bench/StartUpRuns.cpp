@@ -36,8 +36,8 @@ bridge::BridgeCalls::Counts CallsSince(const bridge::BridgeCalls::Counts& before
     return {now.Names - before.Names, now.Invokes - before.Invokes, now.Points - before.Points};
 }
 
-TimedRun ComponentStart(int foldersets, CallScript* script) {
-    BenchHost bench(foldersets, std::make_shared<win::RegistrySettingsStore>());
+TimedRun ComponentStart(int foldersets, CallScript* script, BenchHost::Settings settings) {
+    BenchHost bench(foldersets, std::make_shared<win::RegistrySettingsStore>(), true, settings);
     sim::SimHost& host = bench.harness.host;
     // What the machine offers the component by ProgID: the host's messaging library and the
     // add-in's options page.
@@ -112,8 +112,9 @@ TimedRun FloorStart(int foldersets, CallScript& script) {
     return run;
 }
 
-TimedRun CoreStart(int foldersets, const std::shared_ptr<SettingsStore>& store) {
-    BenchHost bench(foldersets, store);
+TimedRun CoreStart(int foldersets, const std::shared_ptr<SettingsStore>& store,
+                   BenchHost::Settings settings) {
+    BenchHost bench(foldersets, store, true, settings);
     TimedRun run;
     const CostClock clock;
     bench.harness.Start();

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "src/platform/SettingsStore.h"
+#include "winharness/bench/BenchHost.h"
 #include "winharness/bench/CallScript.h"
 #include "winharness/bench/CostClock.h"
 #include "winharness/bridge/BridgeCalls.h"
@@ -24,11 +25,13 @@ struct TimedRun {
 
 // One start-up on a fresh host of `foldersets` (BenchHost) each.
 // The real component, created by its ProgID and connected through the bridge, settings in the
-// registry; with `script`, its host calls are recorded there.
-TimedRun ComponentStart(int foldersets, CallScript* script);
+// registry (written before the start, or kept from the last); with `script`, its host calls are
+// recorded there.
+TimedRun ComponentStart(int foldersets, CallScript* script, BenchHost::Settings settings);
 // The recorded calls made again through the bridge on the same host, and nothing else.
 TimedRun FloorStart(int foldersets, CallScript& script);
 // The core in this process on the simulated host directly, settings in `store`.
-TimedRun CoreStart(int foldersets, const std::shared_ptr<SettingsStore>& store);
+TimedRun CoreStart(int foldersets, const std::shared_ptr<SettingsStore>& store,
+                   BenchHost::Settings settings = BenchHost::Settings::Written);
 
 }  // namespace pwk::winbench

@@ -1,0 +1,187 @@
+// The registry store's read cache: what a run lists is kept in a file, a later run takes from it
+// every key the registry shows unchanged, and lists every other key again.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "tests/win/support/Check.h"
+#include "tests/win/support/RegistryBranch.h"
+#include "win/platform/RegistryCacheCodec.h"
+#include "win/platform/RegistryReadCache.h"
+
+using pwk::win::RegistryReadCache;
+using pwk::win::RegistrySettingsStore;
+
+namespace {
+
+const pwk::wintest::RegistryBranch kBranch(L"Software\\Parleywick Read Cache Tests");
+constexpr const char* kApp = "Parleywick";
+constexpr const char* kIDs = "Tracked Foldersets\\Contacts\\EntryID";
+
+std::wstring CacheFile() {
+    wchar_t folder[MAX_PATH] = L"";
+    GetTempPathW(MAX_PATH, folder);
+    return std::wstring(folder) + L"pwk-read-cache-test.bin";
+}
+
+// A run of the add-in: a store of its own on the branch, with the cache file.
+RegistrySettingsStore Run(const std::wstring& file = CacheFile()) {
+    return RegistrySettingsStore(HKEY_CURRENT_USER, kBranch.Settings, kBranch.Pending,
+                                 RegistrySettingsStore::Access::ReadWrite, file);
+}
+
+// What a start reads: the two sections, in one snapshot.
+std::vector<std::pair<std::string, std::string>> StartRead(RegistrySettingsStore& store) {
+    std::vector<std::pair<std::string, std::string>> read;
+    store.Snapshot([&] {
+        read = store.GetAllSettings(kApp, "Tracking");
+        const auto ids = store.GetAllSettings(kApp, kIDs);
+        read.insert(read.end(), ids.begin(), ids.end());
+    });
+    return read;
+}
+
+// Long enough for every write so far to count as settled.
+void Settle() {
+    Sleep(static_cast<DWORD>(RegistryReadCache::kSettled / 10'000) + 20);
+}
+
+void Fresh() {
+    kBranch.Wipe();
+    DeleteFileW(CacheFile().c_str());
+    auto other = kBranch.Store();
+    other.SaveSetting(kApp, "Tracking", "JournalEmails", "True");
+    other.SaveSetting(kApp, "Tracking", "FirstRun", "False");
+    for (const char* position : {"1", "2", "3"}) {
+        other.SaveSetting(kApp, kIDs, position, std::string("00AB") + position);
+    }
+}
+
+void WriteFile(const std::string& bytes) {
+    if (FILE* file = _wfopen(CacheFile().c_str(), L"wb")) {
+        std::fwrite(bytes.data(), 1, bytes.size(), file);
+        std::fclose(file);
+    }
+}
+
+std::string ReadFile() {
+    std::string bytes;
+    if (FILE* file = _wfopen(CacheFile().c_str(), L"rb")) {
+        char chunk[4096];
+        for (std::size_t got; (got = std::fread(chunk, 1, sizeof(chunk), file)) > 0;) {
+            bytes.append(chunk, got);
+        }
+        std::fclose(file);
+    }
+    return bytes;
+}
+
+}  // namespace
+
+TEST_CASE("a run takes from the cache every key unchanged since the last run listed it") {
+    Fresh();
+    Settle();
+    auto first = Run();
+    const auto expected = StartRead(first);
+    CHECK_EQ(expected.size(), 5u);
+    CHECK_EQ(first.CacheCounts().Listed, 2u);
+
+    auto second = Run();
+    CHECK(StartRead(second) == expected);
+    CHECK_EQ(second.CacheCounts().Kept, 2u);
+    CHECK_EQ(second.CacheCounts().Listed, 0u);
+
+    // Another program changes one value of one section (the number of values stays): that key
+    // alone is listed again, and the change is seen.
+    kBranch.Store().SaveSetting(kApp, kIDs, "2", "00FF");
+    Settle();
+    auto third = Run();
+    const auto read = StartRead(third);
+    CHECK_EQ(third.CacheCounts().Listed, 1u);
+    CHECK_EQ(third.CacheCounts().Kept, 1u);
+    CHECK(read.size() == 5u && read[3].second == "00FF");
+    // A removed value and a removed section are seen too.
+    kBranch.Store().DeleteSection(kApp, "Tracking");
+    auto fourth = Run();
+    CHECK_EQ(StartRead(fourth).size(), 3u);
+}
+
+TEST_CASE("a batch's image of the settings is the registry's, not what the cache kept") {
+    Fresh();
+    Settle();
+    auto first = Run();
+    first.Batch([&] { first.SaveSetting(kApp, "Tracking", "FirstRun", "False"); });
+    // Another program changes a kept value and adds a section below a kept key.
+    auto other = kBranch.Store();
+    other.SaveSetting(kApp, "Tracking", "JournalEmails", "False");
+    other.SaveSetting(kApp, "Tracked Foldersets\\Contacts\\StoreID", "1", "0001");
+    // The next run saves the value the cache still holds: only an image that lists the changed
+    // key again sees that the registry differs and writes it.
+    auto second = Run();
+    second.Batch([&] {
+        second.SaveSetting(kApp, "Tracking", "JournalEmails", "True");
+        second.SaveSetting(kApp, "Version", "Major", "4");
+    });
+    CHECK(second.CacheCounts().Kept > 0);
+    const std::vector<std::string> expected = {
+        "Tracked Foldersets\\Contacts\\EntryID|1=00AB1",
+        "Tracked Foldersets\\Contacts\\EntryID|2=00AB2",
+        "Tracked Foldersets\\Contacts\\EntryID|3=00AB3",
+        "Tracked Foldersets\\Contacts\\StoreID|1=0001",
+        "Tracking|FirstRun=False",
+        "Tracking|JournalEmails=True",
+        "Version|Major=4"};
+    CHECK(kBranch.Store().Dump(kApp) == expected);
+}
+
+TEST_CASE("a key read just after it was written is listed again until it has settled") {
+    Fresh();
+    auto first = Run();  // at once: the last writes are younger than a step of the clock
+    const auto expected = StartRead(first);
+    auto second = Run();
+    CHECK(StartRead(second) == expected);
+    CHECK_EQ(second.CacheCounts().Listed, 2u);
+    Settle();
+    auto third = Run();  // listed once more, now long after the writes
+    StartRead(third);
+    CHECK_EQ(third.CacheCounts().Listed, 2u);
+    auto fourth = Run();
+    CHECK(StartRead(fourth) == expected);
+    CHECK_EQ(fourth.CacheCounts().Kept, 2u);
+}
+
+TEST_CASE("a damaged or missing cache file costs only a listing") {
+    Fresh();
+    Settle();
+    auto first = Run();
+    const auto expected = StartRead(first);
+    const std::string good = ReadFile();
+    CHECK(pwk::win::DecodeRegistryCache(good).has_value());
+    // Cut short anywhere, one byte changed, a byte more, another layout: ignored whole.
+    std::vector<std::string> damaged = {"", good.substr(0, 20), good.substr(0, good.size() / 2),
+                                        good.substr(0, good.size() - 1), good + "x",
+                                        "Parleywick registry read cache 9\n" + good.substr(33)};
+    std::string flipped = good;
+    flipped[flipped.size() / 2] = static_cast<char>(flipped[flipped.size() / 2] ^ 0x10);
+    damaged.push_back(flipped);
+    for (const std::string& bytes : damaged) {
+        CHECK(!pwk::win::DecodeRegistryCache(bytes).has_value());
+        WriteFile(bytes);
+        auto run = Run();
+        CHECK(StartRead(run) == expected);
+        CHECK_EQ(run.CacheCounts().Listed, 2u);
+    }
+    // The run after a damaged file wrote a good one again.
+    auto healed = Run();
+    CHECK(StartRead(healed) == expected);
+    CHECK_EQ(healed.CacheCounts().Kept, 2u);
+    // A file that cannot be written (its folder is missing): the store works without it.
+    auto unwritable = Run(L"C:\\no such folder\\cache.bin");
+    CHECK(StartRead(unwritable) == expected);
+    unwritable.Batch([&] { unwritable.SaveSetting(kApp, "Tracking", "FirstRun", "True"); });
+    CHECK_EQ(kBranch.Store().GetSetting(kApp, "Tracking", "FirstRun"), "True");
+    kBranch.Wipe();
+    DeleteFileW(CacheFile().c_str());
+}
