@@ -142,8 +142,7 @@ std::string EncodeRegistryCache(const RegistryKeyContents::ByPath& entries) {
 
 std::optional<RegistryKeyContents::ByPath> DecodeRegistryCache(const std::string& bytes) {
     constexpr std::size_t kChecksumSize = sizeof(std::uint64_t);
-    if (bytes.size() < kHeaderSize + kChecksumSize ||
-        bytes.compare(0, kHeaderSize, kHeader) != 0) {
+    if (bytes.size() < kHeaderSize + kChecksumSize || bytes.compare(0, kHeaderSize, kHeader) != 0) {
         return std::nullopt;
     }
     const std::size_t body = bytes.size() - kChecksumSize;

@@ -84,7 +84,7 @@ std::wstring RegistryReadCache::InLocalAppData(const std::wstring& name) {
 }
 
 const RegistryReadCache::Contents& RegistryReadCache::Read(const RegistryKey& key,
-                                                          const std::wstring& path, LONG& status) {
+                                                           const std::wstring& path, LONG& status) {
     const RegistryKey::State state = key.StateOf(status);
     if (status != ERROR_SUCCESS) {
         return scratch_ = Contents{};
@@ -112,13 +112,13 @@ const RegistryReadCache::Contents& RegistryReadCache::Read(const RegistryKey& ke
     if (file_.empty() || status != ERROR_SUCCESS) {
         return scratch_ = std::move(contents);
     }
-    listed_ = true;
+    listed_ += contents.Values.size() + 1;
     read_.insert(folded);
     return entries_.insert_or_assign(folded, std::move(contents)).first->second;
 }
 
 void RegistryReadCache::Save() {
-    if (file_.empty() || !listed_) {
+    if (file_.empty() || listed_ < kWorthWriting) {
         return;
     }
     Entries kept;
@@ -129,12 +129,12 @@ void RegistryReadCache::Save() {
     }
     // A file that cannot be written is left: the next start lists the keys again.
     WriteWhole(file_, EncodeRegistryCache(kept));
-    listed_ = false;
+    listed_ = 0;
 }
 
 void RegistryReadCache::Forget() {
     loaded_ = false;
-    listed_ = false;
+    listed_ = 0;
     entries_.clear();
     read_.clear();
 }

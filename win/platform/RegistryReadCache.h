@@ -35,6 +35,10 @@ class RegistryReadCache {
     };
 
     static constexpr ULONGLONG kSettled = 50 * 10'000;  // 50 ms
+    // The file is written again only when the keys listed since it was read hold this many
+    // values or more: a few small keys that change at every run (the count of saves) cost less
+    // to list again than the whole file costs to write.
+    static constexpr std::size_t kWorthWriting = 64;
 
     // Without a file nothing is kept: every read lists the key.
     explicit RegistryReadCache(std::wstring file = L"");
@@ -46,8 +50,9 @@ class RegistryReadCache {
     // The contents of the open key at `path`: the kept ones when the key's state is the one
     // kept, otherwise listed now (and kept). The status of a failed read in `status`.
     const Contents& Read(const RegistryKey& key, const std::wstring& path, LONG& status);
-    // Writes the file again when a key was listed since it was read. Only the keys read since
-    // the file was read are written: a key no longer read is no longer kept.
+    // Writes the file again when the keys listed since it was read are worth it (kWorthWriting).
+    // Only the keys read since the file was read are written: a key no longer read is no
+    // longer kept.
     void Save();
     // Lets go of what is held in memory; the next read reads the file again.
     void Forget();
@@ -60,7 +65,7 @@ class RegistryReadCache {
 
     std::wstring file_;
     bool loaded_ = false;
-    bool listed_ = false;  // a key was listed since the file was read
+    std::size_t listed_ = 0;  // the values of the keys listed since the file was read
     Entries entries_;
     std::set<std::wstring> read_;  // the keys read since the file was read
     Contents scratch_;             // without a file
