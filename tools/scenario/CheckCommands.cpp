@@ -312,15 +312,16 @@ void CommandRunner::ExpectHooks(const Command& command) {
 }
 
 void CommandRunner::ExpectHookKeys(const Command& command) {
-    RequireOwnAddIn("the keys of the add-in's hooks");
-    const auto connect = session_.AddIn();
-    const auto app = connect ? connect->AddinApp() : nullptr;
     const bool explorers = command.Args[0] == "explorer";
-    const std::vector<std::string> keys = !app        ? std::vector<std::string>{}
-                                          : explorers ? app->HookedExplorerKeys()
-                                                      : app->HookedInspectorKeys();
+    std::optional<std::vector<std::string>> keys;
+    if (ExternalAddIn* external = session_.External()) {
+        keys = external->HookKeys(explorers);
+    } else if (const auto connect = session_.AddIn(); connect && connect->AddinApp()) {
+        const auto& app = connect->AddinApp();
+        keys = explorers ? app->HookedExplorerKeys() : app->HookedInspectorKeys();
+    }
     const std::vector<std::string> expected(command.Args.begin() + 1, command.Args.end());
-    if (keys != expected) {
+    if (keys.value_or(std::vector<std::string>{}) != expected) {
         const auto join = [](const std::vector<std::string>& list) {
             std::string text;
             for (const std::string& key : list) {
@@ -329,7 +330,7 @@ void CommandRunner::ExpectHookKeys(const Command& command) {
             return text.empty() ? std::string("none") : text;
         };
         throw ExpectationFailed(command.Args[0] + " hooks under the keys " + join(expected),
-                                join(keys) + (app ? "" : " (there is no application object)"));
+                                keys ? join(*keys) : "none (there is no application object)");
     }
 }
 

@@ -206,13 +206,6 @@ bool CommandRunner::AfterCommand(const Command& command) {
     return held;
 }
 
-void CommandRunner::RequireOwnAddIn(const std::string& what) const {
-    if (session_.External()) {
-        throw CommandError(what + " is inside the component: not available with an external " +
-                           "add-in");
-    }
-}
-
 std::shared_ptr<sim::SimFolder> CommandRunner::Folder(const std::string& path) {
     return session_.Host().Folder(path);
 }

@@ -69,8 +69,6 @@ class CommandRunner {
     // The window the add-in watches (null for none), and the transcript's words for it.
     const sim::SimObject* WatchedWindow();
     std::string Watching(const sim::SimObject* window);
-    // Refuses what needs the add-in's insides when it is external (CommandError).
-    void RequireOwnAddIn(const std::string& what) const;
 
     // Set-up (SetupCommands.cpp).
     void Mailbox(const Command& command);

@@ -79,6 +79,10 @@ class ExternalAddIn {
     // From now on every box the add-in shows is handed to `answer`, one at a time.
     virtual void AnswerBoxes(BoxAnswer answer) = 0;
     virtual Hooks SeenHooks(sim::SimHost& host) = 0;
+    // The keys the add-in files its hooks of explorers (else inspectors) under, in the order of
+    // hooking; nothing when it has no application object or the host holds no add-in. The host
+    // never sees them: the component answers them to a test machine only.
+    virtual std::optional<std::vector<std::string>> HookKeys(bool explorers) = 0;
     // The add-in's log as written so far ("" when there is none).
     virtual std::string LogText() = 0;
     // The add-in's own options page `page`, as the host's options dialog holds it, driven the

@@ -1,5 +1,6 @@
 #include "win/com/ConnectObject.h"
 
+#include "win/com/HookKeysMember.h"
 #include "win/com/ModuleState.h"
 #include "win/combase/ComBoundary.h"
 #include "win/combase/Variant.h"
@@ -13,6 +14,9 @@ ConnectObject::~ConnectObject() = default;
 
 HRESULT ConnectObject::GetIDsOfNames(REFIID /*iid*/, LPOLESTR* names, UINT count, LCID /*locale*/,
                                      DISPID* ids) {
+    if (count == 1 && names != nullptr && ids != nullptr && HookKeysMember::Find(names[0], ids)) {
+        return S_OK;
+    }
     if (!typeInfo_) {
         ComPtr<ITypeLib> library;
         if (FAILED(LoadTypeLibEx(ModuleState::Path().c_str(), REGKIND_NONE, library.Out())) ||
@@ -26,9 +30,13 @@ HRESULT ConnectObject::GetIDsOfNames(REFIID /*iid*/, LPOLESTR* names, UINT count
 // The members by the numbers the host publishes: OnConnection(Application, ConnectMode,
 // AddInInst, custom) 1, OnDisconnection(RemoveMode, custom) 2, OnAddInsUpdate 3,
 // OnStartupComplete 4, OnBeginShutdown 5, each with the custom array last, which is not used.
+// A test machine adds one member of its own (HookKeysMember.h).
 HRESULT ConnectObject::Invoke(DISPID member, REFIID /*iid*/, LCID /*locale*/, WORD flags,
-                              DISPPARAMS* params, VARIANT* /*result*/, EXCEPINFO* /*exception*/,
+                              DISPPARAMS* params, VARIANT* result, EXCEPINFO* /*exception*/,
                               UINT* argError) {
+    if (HookKeysMember::Is(member)) {
+        return HookKeysMember::Invoke(*core_, flags, params, result, argError);
+    }
     constexpr UINT kArgs[] = {4, 2, 1, 1, 1};
     if (member < 1 || member > 5 || (flags & DISPATCH_METHOD) == 0) {
         return DISP_E_MEMBERNOTFOUND;

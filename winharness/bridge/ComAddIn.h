@@ -25,6 +25,9 @@ class ComAddIn final : public host::AddIn {
                       const Ref<host::AddInInstance>& addInInst) override;
     void OnDisconnection(int removeMode) override;
 
+    // The component's object, for calls by name beyond the host's connection interface.
+    IDispatch* Dispatch() const { return addIn_.Get(); }
+
   private:
     win::ComPtr<win::IDTExtensibility2> addIn_;
 };

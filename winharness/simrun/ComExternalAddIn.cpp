@@ -15,8 +15,9 @@
 #include "src/resources/Version.h"
 #include "src/tracking/DroppedFoldersets.h"
 #include "src/util/Failure.h"
+#include "win/com/HookKeysMember.h"
 #include "win/combase/WideText.h"
-#include "winharness/bridge/ComAddIn.h"
+#include "win/dispatch/PlainObject.h"
 #include "winharness/bridge/ForeignObject.h"
 #include "winharness/simrun/ComPageDriver.h"
 #include "winharness/simrun/SeenHooks.h"
@@ -67,7 +68,9 @@ ComExternalAddIn::~ComExternalAddIn() {
 }
 
 std::shared_ptr<AutomationObject> ComExternalAddIn::Create() {
-    return bridge::ComAddIn::Create(progId_);
+    auto made = bridge::ComAddIn::Create(progId_);
+    created_ = made;
+    return made;
 }
 
 std::vector<std::string> ComExternalAddIn::SettingsDump(const std::string& appName) {
@@ -140,6 +143,25 @@ void ComExternalAddIn::AnswerBoxes(BoxAnswer answer) {
 
 scenario::ExternalAddIn::Hooks ComExternalAddIn::SeenHooks(sim::SimHost& host) {
     return simrun::SeenHooks(host);
+}
+
+std::optional<std::vector<std::string>> ComExternalAddIn::HookKeys(bool explorers) {
+    const auto addIn = created_.lock();
+    if (!addIn) {
+        return std::nullopt;
+    }
+    const win::PlainObject<struct ConnectKind> connect{win::Variant(addIn->Dispatch())};
+    const win::Variant keys =
+        connect.Call(win::Narrow(win::HookKeysMember::Name), explorers ? "explorer" : "inspector");
+    if (keys.Get()->vt == VT_NULL) {
+        return std::nullopt;
+    }
+    std::vector<std::string> split;
+    std::istringstream words(keys.ToString());
+    for (std::string key; words >> key;) {
+        split.push_back(key);
+    }
+    return split;
 }
 
 namespace {

@@ -10,6 +10,7 @@
 #include "tools/scenario/ExternalAddIn.h"
 #include "win/platform/RegistrySettingsStore.h"
 #include "winharness/bridge/ClassRegistration.h"
+#include "winharness/bridge/ComAddIn.h"
 #include "winharness/simrun/ComponentSystem.h"
 #include "winharness/testhost/BoxAnswerer.h"
 
@@ -39,6 +40,9 @@ class ComExternalAddIn final : public scenario::ExternalAddIn {
     std::optional<std::string> EndProcess() override;
     void AnswerBoxes(BoxAnswer answer) override;
     Hooks SeenHooks(sim::SimHost& host) override;
+    // Asked of the add-in object the host holds, through the component's member for tests,
+    // which the machine under the component turns on (ComponentSystem).
+    std::optional<std::vector<std::string>> HookKeys(bool explorers) override;
     std::string LogText() override;
     // The component's own page, driven through its members; null for any other page.
     std::unique_ptr<scenario::PageDriver> PageOf(
@@ -50,6 +54,8 @@ class ComExternalAddIn final : public scenario::ExternalAddIn {
     std::pair<std::string, std::string> LogFiles();
 
     std::string progId_;
+    // The add-in object last created, while the host holds it.
+    std::weak_ptr<bridge::ComAddIn> created_;
     std::shared_ptr<win::RegistrySettingsStore> store_ =
         std::make_shared<win::RegistrySettingsStore>();
     std::vector<std::unique_ptr<bridge::ClassRegistration>> offered_;

@@ -185,14 +185,17 @@ BOOL WINAPI OpenHelp(HWND, LPCWSTR file, UINT command, ULONG_PTR data) {
     return TRUE;
 }
 
-// The test switches of the component's error library are the machine's; any other variable
-// is the process's.
+// The test switches of the component's error library are the machine's, and the add-in
+// object's member that tells its hooks' keys is always on, since `expect hook-keys` reads them
+// through it; any other variable is the process's.
 DWORD WINAPI Environment(LPCWSTR name, LPWSTR buffer, DWORD size) {
     std::optional<bool> on;
     if (name != nullptr && wcscmp(name, win::kDebugModeVariable) == 0) {
         on = machine->DebugMode();
     } else if (name != nullptr && wcscmp(name, win::kUnattendedVariable) == 0) {
         on = machine->Unattended();
+    } else if (name != nullptr && wcscmp(name, win::kHookKeysVariable) == 0) {
+        on = true;
     }
     if (!on) {
         return GetEnvironmentVariableW(name, buffer, size);

@@ -30,6 +30,8 @@ class ConnectedAddIn {
 
     // Made, and every call of its connection answered S_OK.
     bool Connected() const { return connected_; }
+    // The add-in object, for calls by name (null when it could not be made).
+    IDispatch* Object() const { return addIn_.Get(); }
 
     // Disconnected as at the host's shutdown, the add-in still held (the destructor does it
     // otherwise); true when every call answered S_OK.

@@ -1,12 +1,13 @@
 // The real component in the test host: registered, created by ProgID, connected to a host that
-// passes the version test, its welcome box answered, the open explorer hooked and followed, every
-// reference it took given back, and its log erased after an upgrade while it writes it. Usage:
-// test_win_testhost <path of PWKCommon.dll>. The cases run in order and share the loaded
-// component.
+// passes the version test, its welcome box answered, the open explorer hooked (its key told only
+// to a test machine) and followed, every reference it took given back, and its log erased after
+// an upgrade while it writes it. Usage: test_win_testhost <path of PWKCommon.dll>. The cases run
+// in order and share the loaded component.
 #include <windows.h>
 
 #include <shlobj.h>
 
+#include <cstdio>
 #include <cwchar>
 #include <filesystem>
 #include <fstream>
@@ -21,10 +22,13 @@
 #include "tests/win/support/ComponentCalls.h"
 #include "tests/win/support/ConnectedAddIn.h"
 #include "tests/win/support/HostChecks.h"
+#include "win/com/HookKeysMember.h"
 #include "win/combase/Unique.h"
+#include "win/combase/Variant.h"
 #include "win/combase/WideText.h"
 #include "win/dispatch/EventIds.h"
 #include "win/platform/RegistryKey.h"
+#include "win/platform/TestSwitches.h"
 #include "winharness/testhost/BoxAnswerer.h"
 #include "winharness/testhost/TestHostModel.h"
 
@@ -32,6 +36,8 @@ using pwk::testhost::BoxAnswerer;
 using pwk::testhost::TestHostModel;
 using pwk::win::ComPtr;
 using pwk::win::DispatchObject;
+using pwk::win::HookKeysMember;
+using pwk::win::kHookKeysVariable;
 using pwk::wintest::AllGivenBack;
 using pwk::wintest::CallExport;
 using pwk::wintest::Captions;
@@ -49,6 +55,32 @@ bool IsEnabled(const std::vector<ComPtr<DispatchObject>>& controls, const std::s
         }
     }
     return false;
+}
+
+// What a failed call answered, as the text a check compares.
+std::string FailedWith(HRESULT status) {
+    char text[16];
+    std::snprintf(text, sizeof(text), "0x%08lX", static_cast<unsigned long>(status));
+    return text;
+}
+
+// The number a client finds for `name` on `object`, or what it answered.
+std::string NumberOf(IDispatch& object, const wchar_t* name) {
+    std::wstring wide(name);
+    LPOLESTR names[] = {wide.data()};
+    DISPID id = DISPID_UNKNOWN;
+    const HRESULT status = object.GetIDsOfNames(IID_NULL, names, 1, 0, &id);
+    return status == S_OK ? std::to_string(id) : FailedWith(status);
+}
+
+// The add-in object's keys of its hooks of `kind` by the member's number, or what it answered.
+std::string HookKeys(IDispatch& object, const std::string& kind) {
+    pwk::win::Variant argument(kind);
+    DISPPARAMS params{argument.Get(), nullptr, 1, 0};
+    pwk::win::Variant result;
+    const HRESULT status = object.Invoke(HookKeysMember::Id, IID_NULL, 0, DISPATCH_METHOD, &params,
+                                         result.Get(), nullptr, nullptr);
+    return status == S_OK ? result.ToString() : FailedWith(status);
 }
 
 // Where the add-in writes its log without settings: "PWK" in the user's documents folder.
@@ -131,6 +163,25 @@ TEST_CASE("the open explorer is hooked, follows what the user does and is left a
     {
         ConnectedAddIn addIn(host);
         CHECK(addIn.Connected());
+
+        // Hooked under key 1, which the add-in object tells only while its test switch is on,
+        // read at each call: off, the member's name is unknown and its number no member, as
+        // for any name outside the type library.
+        IDispatch& object = *addIn.Object();
+        const std::string unknownName = FailedWith(DISP_E_UNKNOWNNAME);
+        const std::string noMember = FailedWith(DISP_E_MEMBERNOTFOUND);
+        for (const wchar_t* off : {static_cast<const wchar_t*>(nullptr), L"0", L"true"}) {
+            SetEnvironmentVariableW(kHookKeysVariable, off);
+            CHECK_EQ(NumberOf(object, HookKeysMember::Name), unknownName);
+            CHECK_EQ(HookKeys(object, "explorer"), noMember);
+        }
+        SetEnvironmentVariableW(kHookKeysVariable, L"1");
+        CHECK_EQ(NumberOf(object, L"testhookkeys"), std::to_string(HookKeysMember::Id));
+        CHECK_EQ(HookKeys(object, "explorer"), std::string("1"));
+        CHECK_EQ(HookKeys(object, "inspector"), std::string(""));
+        CHECK_EQ(HookKeys(object, "window"), FailedWith(DISP_E_TYPEMISMATCH));
+        SetEnvironmentVariableW(kHookKeysVariable, nullptr);
+        CHECK_EQ(HookKeys(object, "explorer"), noMember);
 
         // Two sinks on the explorer's events: the add-in watches the first window it finds for
         // its closing (the last window closing lets go of the host), and hooks every explorer.
