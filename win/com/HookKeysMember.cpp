@@ -23,8 +23,8 @@ bool HookKeysMember::Is(DISPID member) {
     return member == Id && TestSwitchOn(kHookKeysVariable);
 }
 
-HRESULT HookKeysMember::Invoke(const Connect& core, WORD flags, DISPPARAMS* params,
-                               VARIANT* result, UINT* argError) {
+HRESULT HookKeysMember::Invoke(const Connect& core, WORD flags, DISPPARAMS* params, VARIANT* result,
+                               UINT* argError) {
     if ((flags & DISPATCH_METHOD) == 0) {
         return DISP_E_MEMBERNOTFOUND;
     }

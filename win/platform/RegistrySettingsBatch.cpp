@@ -107,7 +107,7 @@ void RegistrySettingsStore::RemovePendingSection(const std::string& appName,
 
 void RegistrySettingsStore::Batch(const std::function<void()>& changes) {
     RequireWritable();
-    listings_.clear();
+    ForgetListings();
     if (depth_ > 0) {
         // An inner batch undoes only its own changes: it keeps the images as they stand.
         const auto imagesBefore = images_;
@@ -129,7 +129,7 @@ void RegistrySettingsStore::Batch(const std::function<void()>& changes) {
     const struct Forget {
         RegistrySettingsStore& store;
         ~Forget() {
-            store.listings_.clear();
+            store.ForgetListings();
             store.cache_.Save();
         }
     } forget{*this};

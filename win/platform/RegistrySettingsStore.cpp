@@ -126,6 +126,22 @@ std::string RegistrySettingsStore::GetSetting(const std::string& appName,
 std::string RegistrySettingsStore::ReadSetting(const std::string& appName,
                                                const std::string& section, const std::string& key,
                                                const std::string& defaultValue) {
+    if (reading_ && access_ == Access::ReadWrite) {
+        // A load reads thousands of values from a few sections: each section is named and
+        // looked up once per snapshot.
+        const std::string name = appName + '\n' + section;
+        auto known = sectionListings_.find(name);
+        if (known == sectionListings_.end()) {
+            const auto& listing = ListingOf(SectionPathOf(appName, section), section + "\\" + key);
+            known = sectionListings_.emplace(name, &listing).first;
+        }
+        const std::optional<Listing>& listing = *known->second;
+        if (!listing) {
+            return defaultValue;
+        }
+        const auto at = listing->ByName.find(RegistryTree::Folded(Widen(key)));
+        return at == listing->ByName.end() ? defaultValue : listing->Texts[at->second].second;
+    }
     const std::wstring path = SectionPathOf(appName, section);
     const std::string what = section + "\\" + key;
     if (const RegistryTree* view = RecordedView(appName)) {
@@ -171,7 +187,7 @@ void RegistrySettingsStore::SaveSetting(const std::string& appName, const std::s
                                         const std::string& key, const std::string& value) {
     RequireWritable();
     SectionPath::RequireName(key, "key");
-    listings_.clear();
+    ForgetListings();
     if (depth_ > 0) {
         // A save writes many values to a few sections: each is looked up once per batch.
         const std::string name = appName + '\n' + section;
@@ -197,7 +213,7 @@ void RegistrySettingsStore::SaveSetting(const std::string& appName, const std::s
 
 void RegistrySettingsStore::DeleteSection(const std::string& appName, const std::string& section) {
     RequireWritable();
-    listings_.clear();
+    ForgetListings();
     const std::wstring path = SectionPathOf(appName, section);
     if (depth_ > 0) {
         RemovePendingSection(appName, section, section);
@@ -223,7 +239,7 @@ void RegistrySettingsStore::DeleteSection(const std::string& appName, const std:
 
 void RegistrySettingsStore::DeleteApplication(const std::string& appName) {
     RequireWritable();
-    listings_.clear();
+    ForgetListings();
     const std::wstring path = LivePath(appName);
     if (depth_ > 0) {
         const bool first = ImageOf(appName) == nullptr;
@@ -303,7 +319,7 @@ void RegistrySettingsStore::Snapshot(const std::function<void()>& reads) {
         explicit Reading(RegistrySettingsStore& s) : store(s) { store.reading_ = true; }
         ~Reading() {
             store.reading_ = false;
-            store.listings_.clear();
+            store.ForgetListings();
             store.recorded_.reset();
             store.views_.clear();
             store.cache_.Save();

@@ -5,6 +5,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -146,6 +147,10 @@ class RegistrySettingsStore : public SettingsStore {
     std::optional<Listing> ListSection(const std::wstring& path, const std::string& what);
     // The same in a snapshot, listed at the section's first read.
     const std::optional<Listing>& ListingOf(const std::wstring& path, const std::string& what);
+    void ForgetListings() {
+        sectionListings_.clear();
+        listings_.clear();
+    }
     // What the pending key's section answers for a statement inside a batch (see above).
     void MakePendingSection(const std::string& appName, const std::string& section,
                             const std::string& what);
@@ -183,6 +188,8 @@ class RegistrySettingsStore : public SettingsStore {
     RegistrySync planned_;  // what applying the recorded batch writes
     bool reading_ = false;  // a snapshot is open
     std::map<std::wstring, std::optional<Listing>> listings_;  // the snapshot's, by folded path
+    // The same, by application and section as a reader named them.
+    std::unordered_map<std::string, const std::optional<Listing>*> sectionListings_;
     // Reading only, in a snapshot: the complete batch left behind, and the applications it
     // changes as it leaves them, by folded name (nothing for those it does not change).
     std::optional<RegistrySync> recorded_;
