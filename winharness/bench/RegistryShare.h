@@ -13,6 +13,8 @@ namespace pwk::winbench {
 // timed, and the values those batches saved written again with plain RegSetValueExW calls over
 // themselves, as a store without crash safety that wrote every value would.
 //
+// The start is timed on the bare store, and the batches on another start right after it (on
+// the first start after the settings were written, on that start).
 // The store keeps its read cache in a file of the bench's own, as the component does in its
 // own: with the settings kept from the last start, the start lists only the keys changed since.
 struct RegistryShare {
