@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "src/host/HostTypes.h"
 
@@ -21,6 +22,7 @@ class Variant {
     Variant() { VariantInit(&value_); }
     Variant(Missing);                  // NOLINT: arguments convert implicitly
     Variant(const std::string& text);  // NOLINT
+    Variant(std::string_view text);    // NOLINT
     Variant(const char* text);         // NOLINT
     Variant(std::int32_t number);      // NOLINT
     Variant(bool flag);                // NOLINT
@@ -46,6 +48,8 @@ class Variant {
     const VARIANT* Get() const { return &value_; }
 
   private:
+    // The value itself, through a reference to a VARIANT.
+    const VARIANT* Value() const;
     Variant Converted(VARTYPE type) const;
 
     VARIANT value_;

@@ -33,6 +33,7 @@
 #include "win/dispatch/DispatchRecipients.h"
 #include "win/dispatch/DispatchSelection.h"
 #include "win/dispatch/DispatchTaskItem.h"
+#include "win/dispatch/EventHold.h"
 #include "win/dispatch/ObjectCache.h"
 #include "win/dispatch/PlainObject.h"
 #include "win/dispatch/WrapObject.h"
@@ -43,8 +44,14 @@ namespace {
 // The live adapter of `object` if it is already a T, else a new adapter of class `Adapter`.
 template <class T>
 std::shared_ptr<T> Known(IDispatch* object) {
-    const auto identity = ComPtr<IDispatch>(object).As<IUnknown>();
-    return std::dynamic_pointer_cast<T>(ObjectCache::Instance().Find(identity.Get()));
+    IUnknown* identity = nullptr;
+    object->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&identity));
+    if (identity == nullptr) {
+        return nullptr;
+    }
+    // Only compared: the caller's reference keeps the object, and so its identity, alive.
+    identity->Release();
+    return std::dynamic_pointer_cast<T>(ObjectCache::Instance().Find(identity));
 }
 
 template <class T, class Adapter>
@@ -54,6 +61,7 @@ std::shared_ptr<T> Adopt(IDispatch* object) {
     }
     auto made = std::make_shared<Adapter>(ComPtr<IDispatch>(object));
     ObjectCache::Instance().Remember(made->Identity(), made, made.get());
+    EventHold::Instance().Keep(made);
     return made;
 }
 

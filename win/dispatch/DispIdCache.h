@@ -2,25 +2,46 @@
 
 #include <oaidl.h>
 
-#include <map>
+#include <cstddef>
 #include <string>
-#include <typeindex>
-#include <utility>
+#include <string_view>
+#include <typeinfo>
+#include <unordered_map>
 
 namespace pwk::win {
 
 // The member numbers of the host's objects, asked for once per name and object type: the host
 // answers the same for every object of a type, and asking costs a round trip per call.
-// Names are matched without regard to case, as the host matches them.
+// Names are matched without regard to case, as the host matches them. A type is known by its
+// type_info object, one per type within the module; a name is looked up without being copied.
 class DispIdCache {
   public:
     static DispIdCache& Instance();
 
     // The number of `name` on objects of `type`, asking `object` the first time.
-    DISPID Lookup(IDispatch* object, std::type_index type, const std::string& name);
+    DISPID Lookup(IDispatch* object, const std::type_info& type, std::string_view name);
 
   private:
-    std::map<std::pair<std::type_index, std::string>, DISPID> ids_;
+    struct Key {
+        const std::type_info* type;
+        std::string_view name;
+    };
+    struct StoredKey {
+        const std::type_info* type;
+        std::string name;
+        operator Key() const { return {type, name}; }  // NOLINT: lookups compare as keys
+    };
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(const Key& key) const;
+        std::size_t operator()(const StoredKey& key) const { return (*this)(Key(key)); }
+    };
+    struct Equal {
+        using is_transparent = void;
+        bool operator()(const Key& a, const Key& b) const;
+    };
+
+    std::unordered_map<StoredKey, DISPID, Hash, Equal> ids_;
 };
 
 }  // namespace pwk::win

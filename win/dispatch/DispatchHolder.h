@@ -2,9 +2,12 @@
 
 #include <oaidl.h>
 
+#include <array>
+#include <cstddef>
+#include <span>
 #include <string>
+#include <string_view>
 #include <utility>
-#include <vector>
 
 #include "src/util/Failure.h"
 #include "win/combase/ComPtr.h"
@@ -13,9 +16,13 @@
 namespace pwk::win {
 
 // The host object behind an adapter, and the late-bound calls on it: names resolved through
-// the shared cache, arguments passed in order, a failure raised as the add-in's Failure.
+// the shared cache, arguments passed in order, a failure raised as the add-in's Failure. A call
+// keeps its arguments on the stack: nothing is copied or allocated for them.
 class DispatchHolder {
   public:
+    // The most arguments one call passes (a control's Add passes five).
+    static constexpr std::size_t MaxArguments = 8;
+
     explicit DispatchHolder(ComPtr<IDispatch> object);
     DispatchHolder(const DispatchHolder&) = delete;
     DispatchHolder& operator=(const DispatchHolder&) = delete;
@@ -26,23 +33,26 @@ class DispatchHolder {
     IUnknown* Identity() const { return identity_; }
 
     template <class... Args>
-    Variant Get(const std::string& name, Args&&... args) const {
-        return Invoke(DISPATCH_PROPERTYGET | DISPATCH_METHOD, name,
-                      {Variant(std::forward<Args>(args))...});
+    Variant Get(std::string_view name, Args&&... args) const {
+        static_assert(sizeof...(Args) <= MaxArguments);
+        std::array<Variant, sizeof...(Args)> list{Variant(std::forward<Args>(args))...};
+        return Invoke(DISPATCH_PROPERTYGET | DISPATCH_METHOD, name, list);
     }
     template <class... Args>
-    Variant Call(const std::string& name, Args&&... args) const {
-        return Invoke(DISPATCH_METHOD, name, {Variant(std::forward<Args>(args))...});
+    Variant Call(std::string_view name, Args&&... args) const {
+        static_assert(sizeof...(Args) <= MaxArguments);
+        std::array<Variant, sizeof...(Args)> list{Variant(std::forward<Args>(args))...};
+        return Invoke(DISPATCH_METHOD, name, list);
     }
-    void Put(const std::string& name, Variant value) const;
+    void Put(std::string_view name, Variant value) const;
     // The object's default value (DISPID_VALUE, read as a property): its text where a client
     // takes the object as a text.
     Variant DefaultValue() const;
 
   private:
-    Variant Invoke(WORD flags, const std::string& name, std::vector<Variant> args,
+    Variant Invoke(WORD flags, std::string_view name, std::span<const Variant> args,
                    bool put = false) const;
-    Variant InvokeId(DISPID id, WORD flags, const std::string& name, std::vector<Variant> args,
+    Variant InvokeId(DISPID id, WORD flags, std::string_view name, std::span<const Variant> args,
                      bool put) const;
 
     ComPtr<IDispatch> object_;
