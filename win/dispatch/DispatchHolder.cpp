@@ -18,30 +18,30 @@ DispatchHolder::~DispatchHolder() {
 }
 
 void DispatchHolder::Put(std::string_view name, Variant value) const {
-    Invoke(DISPATCH_PROPERTYPUT, name, std::span<const Variant>(&value, 1), true);
+    const CallArgument argument(std::move(value));
+    Invoke(DISPATCH_PROPERTYPUT, name, std::span<const CallArgument>(&argument, 1), true);
 }
 
 Variant DispatchHolder::DefaultValue() const {
     return InvokeId(DISPID_VALUE, DISPATCH_PROPERTYGET, "Value", {}, false);
 }
 
-Variant DispatchHolder::Invoke(WORD flags, std::string_view name, std::span<const Variant> args,
-                               bool put) const {
+Variant DispatchHolder::Invoke(WORD flags, std::string_view name,
+                               std::span<const CallArgument> args, bool put) const {
     return InvokeId(DispIdCache::Instance().Lookup(object_.Get(), typeid(*this), name), flags, name,
                     args, put);
 }
 
 Variant DispatchHolder::InvokeId(DISPID id, WORD flags, std::string_view name,
-                                 std::span<const Variant> args, bool put) const {
-    // Arguments go last to first; trailing left-out ones are not passed at all. The VARIANTs
-    // passed are the arguments' own, borrowed for the call.
+                                 std::span<const CallArgument> args, bool put) const {
+    // Arguments go last to first; trailing left-out ones are not passed at all.
     std::size_t count = args.size();
     while (count > 0 && args[count - 1].IsMissing()) {
         --count;
     }
     std::array<VARIANT, MaxArguments> reversed;
     for (std::size_t i = 0; i < count; ++i) {
-        reversed[i] = *args[count - 1 - i].Get();
+        reversed[i] = args[count - 1 - i].Value();
     }
     DISPID putId = DISPID_PROPERTYPUT;
     DISPPARAMS params{count > 0 ? reversed.data() : nullptr, put ? &putId : nullptr,

@@ -12,12 +12,13 @@
 #include "src/util/Failure.h"
 #include "win/combase/ComPtr.h"
 #include "win/combase/Variant.h"
+#include "win/dispatch/CallArgument.h"
 
 namespace pwk::win {
 
 // The host object behind an adapter, and the late-bound calls on it: names resolved through
 // the shared cache, arguments passed in order, a failure raised as the add-in's Failure. A call
-// keeps its arguments on the stack: nothing is copied or allocated for them.
+// keeps its arguments on the stack and passes them borrowed: nothing is copied for them.
 class DispatchHolder {
   public:
     // The most arguments one call passes (a control's Add passes five).
@@ -35,13 +36,13 @@ class DispatchHolder {
     template <class... Args>
     Variant Get(std::string_view name, Args&&... args) const {
         static_assert(sizeof...(Args) <= MaxArguments);
-        std::array<Variant, sizeof...(Args)> list{Variant(std::forward<Args>(args))...};
+        std::array<CallArgument, sizeof...(Args)> list{CallArgument(std::forward<Args>(args))...};
         return Invoke(DISPATCH_PROPERTYGET | DISPATCH_METHOD, name, list);
     }
     template <class... Args>
     Variant Call(std::string_view name, Args&&... args) const {
         static_assert(sizeof...(Args) <= MaxArguments);
-        std::array<Variant, sizeof...(Args)> list{Variant(std::forward<Args>(args))...};
+        std::array<CallArgument, sizeof...(Args)> list{CallArgument(std::forward<Args>(args))...};
         return Invoke(DISPATCH_METHOD, name, list);
     }
     void Put(std::string_view name, Variant value) const;
@@ -50,10 +51,10 @@ class DispatchHolder {
     Variant DefaultValue() const;
 
   private:
-    Variant Invoke(WORD flags, std::string_view name, std::span<const Variant> args,
+    Variant Invoke(WORD flags, std::string_view name, std::span<const CallArgument> args,
                    bool put = false) const;
-    Variant InvokeId(DISPID id, WORD flags, std::string_view name, std::span<const Variant> args,
-                     bool put) const;
+    Variant InvokeId(DISPID id, WORD flags, std::string_view name,
+                     std::span<const CallArgument> args, bool put) const;
 
     ComPtr<IDispatch> object_;
     IUnknown* identity_ = nullptr;

@@ -1,9 +1,18 @@
 #pragma once
 
+#include <oaidl.h>
+
+#include <array>
+#include <cstddef>
+#include <functional>
 #include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "src/platform/AutomationObject.h"
+#include "win/combase/Variant.h"
 
 namespace pwk::win {
 
@@ -11,8 +20,9 @@ namespace pwk::win {
 // returns to the host. A handler asks for the same folder, its items or an item again and again
 // (a send looks each recipient up in every tracked folderset); held, each is one adapter and one
 // host object for the whole event instead of one made and let go per call, and the identity
-// cache hands the same adapter back. Outside an event nothing is held: what the add-in lets go
-// between events, at start-up or at shutdown, goes at once.
+// cache hands the same adapter back. The texts the handlers pass (folder identifiers, search
+// filters) are likewise converted to a BSTR once per event. Outside an event nothing is held:
+// what the add-in lets go between events, at start-up or at shutdown, goes at once.
 class EventHold {
   public:
     static EventHold& Instance();
@@ -29,13 +39,35 @@ class EventHold {
 
     // Holds a newly made adapter until the event ends; nothing outside an event.
     void Keep(const std::shared_ptr<AutomationObject>& adapter);
-    std::size_t Held() const { return held_.size(); }
+    // The BSTR of `text` held until the event ends, to be passed borrowed; null outside an
+    // event.
+    const VARIANT* Text(std::string_view text);
+    std::size_t Held() const { return held_.size() + texts_.size(); }
 
   private:
+    struct TextHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const {
+            return std::hash<std::string_view>()(text);
+        }
+    };
+
+    // A text passed before, found by where its characters are: a handler passes the same
+    // strings it holds (a folderset's identifiers, one recipient's filters) call after call.
+    // Its content is compared all the same, so a string made anew in the same place is only
+    // looked up afresh.
+    struct Recent {
+        const char* data = nullptr;
+        const std::string* text = nullptr;
+        const VARIANT* bstr = nullptr;
+    };
+
     void Release();
 
     int depth_ = 0;
+    std::array<Recent, 256> recent_{};
     std::vector<std::shared_ptr<AutomationObject>> held_;
+    std::unordered_map<std::string, Variant, TextHash, std::equal_to<>> texts_;
 };
 
 }  // namespace pwk::win

@@ -11,6 +11,7 @@
 #include "src/host/Events.h"
 #include "src/host/Explorer.h"
 #include "src/host/Explorers.h"
+#include "src/host/Items.h"
 #include "src/host/MAPIFolder.h"
 #include "src/host/MailItem.h"
 #include "src/host/Selection.h"
@@ -271,6 +272,40 @@ TEST_CASE("what a handler looks up stays one object until the outermost event re
     // Outside an event an object goes as soon as the add-in lets go of it.
     explorer->CurrentFolder();
     CHECK(host.folder->References() == folderBefore);
+}
+
+TEST_CASE("a text an event passes reaches the host as it is, however often and from wherever") {
+    Host host;
+    ComPtr<DispatchObject> items = DispatchObject::Make();
+    std::vector<std::string> found;
+    items->Member("Find", [&](DispatchCall& call) {
+        found.push_back(call.Arg(0).ToString());
+        call.Return(Variant());
+    });
+    host.folder->Object("Items", items);
+    auto folder = WrapApplication(host.app.Get())->GetExplorers()->Item(1)->CurrentFolder();
+    LookingSink sink;
+    sink.onSend = [&] {
+        std::string filter = "[Email1Address] = \"pat@example.com\"";
+        folder->GetItems()->Find(filter);
+        folder->GetItems()->Find(filter);
+        // Another text where the first one was.
+        filter.replace(1, 6, "Email2");
+        folder->GetItems()->Find(filter);
+        folder->GetItems()->Find("caf\xc3\xa9");
+        CHECK(pwk::win::EventHold::Instance().Held() > 0);
+    };
+    pwk::Connection sends = WrapApplication(host.app.Get())->Advise(sink);
+    VARIANT_BOOL cancel = VARIANT_FALSE;
+    host.app->Fire(EventIds::Application, EventIds::ItemSend,
+                   {ObjectArg(host.mail.Get()), ByRefFlag(&cancel)});
+    CHECK(pwk::win::EventHold::Instance().Held() == 0);
+    folder->GetItems()->Find("outside");
+    CHECK(found ==
+          (std::vector<std::string>{
+              "[Email1Address] = \"pat@example.com\"", "[Email1Address] = \"pat@example.com\"",
+              "[Email2Address] = \"pat@example.com\"", "caf\xc3\xa9", "outside"}));
+    items->Clear();
 }
 
 TEST_CASE("nothing of the host is kept") {
