@@ -2,18 +2,22 @@
 
 #include <oaidl.h>
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
 #include <typeinfo>
-#include <unordered_map>
+#include <vector>
 
 namespace pwk::win {
 
 // The member numbers of the host's objects, asked for once per name and object type: the host
 // answers the same for every object of a type, and asking costs a round trip per call.
 // Names are matched without regard to case, as the host matches them. A type is known by its
-// type_info object, one per type within the module; a name is looked up without being copied.
+// type_info object, one per type within the module. Every late-bound call looks its member up
+// here: the adapters name members by literals, so a name is first looked for where its
+// characters are (and compared), and only then hashed into a flat table probed in place. A
+// lookup neither copies the name nor allocates.
 class DispIdCache {
   public:
     static DispIdCache& Instance();
@@ -22,26 +26,25 @@ class DispIdCache {
     DISPID Lookup(IDispatch* object, const std::type_info& type, std::string_view name);
 
   private:
-    struct Key {
-        const std::type_info* type;
-        std::string_view name;
+    struct Recent {
+        const std::type_info* type = nullptr;
+        const char* data = nullptr;
+        std::size_t slot = 0;
     };
-    struct StoredKey {
-        const std::type_info* type;
+    struct Slot {
+        const std::type_info* type = nullptr;  // null: a free slot
+        std::size_t hash = 0;
         std::string name;
-        operator Key() const { return {type, name}; }  // NOLINT: lookups compare as keys
-    };
-    struct Hash {
-        using is_transparent = void;
-        std::size_t operator()(const Key& key) const;
-        std::size_t operator()(const StoredKey& key) const { return (*this)(Key(key)); }
-    };
-    struct Equal {
-        using is_transparent = void;
-        bool operator()(const Key& a, const Key& b) const;
+        DISPID id = DISPID_UNKNOWN;
     };
 
-    std::unordered_map<StoredKey, DISPID, Hash, Equal> ids_;
+    // The slot of (type, name), or the free slot where it goes.
+    std::size_t Find(const std::type_info* type, std::string_view name, std::size_t hash) const;
+    void Grow();
+
+    std::vector<Slot> slots_ = std::vector<Slot>(64);
+    std::size_t used_ = 0;
+    std::array<Recent, 128> recent_{};
 };
 
 }  // namespace pwk::win
