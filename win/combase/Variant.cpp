@@ -64,12 +64,38 @@ Variant::Variant(const Variant& other) : Variant() {
 }
 
 Variant::Variant(Variant&& other) noexcept : value_(other.value_) {
-    VariantInit(&other.value_);
+    other.value_.vt = VT_EMPTY;
 }
 
 Variant& Variant::operator=(Variant other) noexcept {
     std::swap(value_, other.value_);
     return *this;
+}
+
+bool Variant::HoldsResource() const {
+    switch (value_.vt) {
+        case VT_EMPTY:
+        case VT_NULL:
+        case VT_I1:
+        case VT_I2:
+        case VT_I4:
+        case VT_I8:
+        case VT_UI1:
+        case VT_UI2:
+        case VT_UI4:
+        case VT_UI8:
+        case VT_INT:
+        case VT_UINT:
+        case VT_R4:
+        case VT_R8:
+        case VT_CY:
+        case VT_DATE:
+        case VT_BOOL:
+        case VT_ERROR:
+            return false;
+        default:
+            return true;
+    }
 }
 
 const VARIANT* Variant::Value() const {

@@ -49,6 +49,17 @@ namespace {
 // live one's) is taken without a cast through the class hierarchy.
 template <class T, class Exact = void>
 std::shared_ptr<T> Known(IDispatch* object) {
+    if constexpr (!std::is_void_v<Exact>) {
+        // Most objects hand out their IDispatch as their identity: a live adapter under that
+        // pointer that holds this very pointer is of this object, which need not be asked.
+        auto found = ObjectCache::Instance().Find(object);
+        if (found && typeid(*found) == typeid(Exact)) {
+            auto exact = std::static_pointer_cast<Exact>(std::move(found));
+            if (exact->Dispatch() == object) {
+                return exact;
+            }
+        }
+    }
     IUnknown* identity = nullptr;
     object->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&identity));
     if (identity == nullptr) {

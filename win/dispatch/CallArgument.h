@@ -18,8 +18,7 @@ class CallArgument {
   public:
     CallArgument(std::string_view text);  // NOLINT: arguments convert implicitly
     template <class T>
-    requires(!std::is_convertible_v<const T&, std::string_view>)
-        CallArgument(T&& value)  // NOLINT
+    requires(!std::is_convertible_v<const T&, std::string_view>) CallArgument(T&& value)  // NOLINT
         : own_(std::forward<T>(value)) {}
     CallArgument(const CallArgument&) = delete;
     CallArgument& operator=(const CallArgument&) = delete;
