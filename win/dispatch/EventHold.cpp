@@ -33,7 +33,7 @@ const VARIANT* EventHold::Text(std::string_view text) {
     }
     Recent& recent = recent_[(reinterpret_cast<std::uintptr_t>(text.data()) >> 4 ^ text.size()) %
                              recent_.size()];
-    if (recent.data == text.data() && *recent.text == text) {
+    if (recent.text != nullptr && recent.data == text.data() && *recent.text == text) {
         return recent.bstr;
     }
     auto found = texts_.find(text);
