@@ -4,9 +4,13 @@
 
 namespace pwk::win {
 
-Bstr::Bstr(const std::string& text) {
-    const std::wstring wide = Widen(text);
-    text_ = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
+Bstr::Bstr(std::string_view text) {
+    // Converted straight into the BSTR's own buffer.
+    const std::size_t length = WidenedLength(text);
+    text_ = SysAllocStringLen(nullptr, static_cast<UINT>(length));
+    if (text_ != nullptr) {
+        WidenInto(text, text_, length);
+    }
 }
 
 std::string Bstr::ToString() const {

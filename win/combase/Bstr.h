@@ -5,6 +5,7 @@
 #include <oleauto.h>
 
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace pwk::win {
@@ -13,7 +14,7 @@ namespace pwk::win {
 class Bstr {
   public:
     Bstr() = default;
-    explicit Bstr(const std::string& text);
+    explicit Bstr(std::string_view text);
     Bstr(Bstr&& other) noexcept : text_(std::exchange(other.text_, nullptr)) {}
     Bstr& operator=(Bstr other) noexcept {
         std::swap(text_, other.text_);

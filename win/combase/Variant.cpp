@@ -30,12 +30,14 @@ Variant::Variant(Missing) : Variant() {
     value_.scode = DISP_E_PARAMNOTFOUND;
 }
 
-Variant::Variant(const std::string& text) : Variant() {
+Variant::Variant(const std::string& text) : Variant(std::string_view(text)) {}
+
+Variant::Variant(std::string_view text) : Variant() {
     value_.vt = VT_BSTR;
     value_.bstrVal = Bstr(text).Detach();
 }
 
-Variant::Variant(const char* text) : Variant(std::string(text)) {}
+Variant::Variant(const char* text) : Variant(std::string_view(text)) {}
 
 Variant::Variant(std::int32_t number) : Variant() {
     value_.vt = VT_I4;
@@ -62,7 +64,7 @@ Variant::Variant(const Variant& other) : Variant() {
 }
 
 Variant::Variant(Variant&& other) noexcept : value_(other.value_) {
-    VariantInit(&other.value_);
+    other.value_.vt = VT_EMPTY;
 }
 
 Variant& Variant::operator=(Variant other) noexcept {
@@ -70,29 +72,68 @@ Variant& Variant::operator=(Variant other) noexcept {
     return *this;
 }
 
+bool Variant::HoldsResource() const {
+    switch (value_.vt) {
+        case VT_EMPTY:
+        case VT_NULL:
+        case VT_I1:
+        case VT_I2:
+        case VT_I4:
+        case VT_I8:
+        case VT_UI1:
+        case VT_UI2:
+        case VT_UI4:
+        case VT_UI8:
+        case VT_INT:
+        case VT_UINT:
+        case VT_R4:
+        case VT_R8:
+        case VT_CY:
+        case VT_DATE:
+        case VT_BOOL:
+        case VT_ERROR:
+            return false;
+        default:
+            return true;
+    }
+}
+
+const VARIANT* Variant::Value() const {
+    if (V_VT(&value_) == (VT_BYREF | VT_VARIANT)) {
+        return V_VARIANTREF(&value_);
+    }
+    return &value_;
+}
+
 Variant Variant::Converted(VARTYPE type) const {
     Variant result;
-    const VARIANT* source = &value_;
-    if (V_VT(source) == (VT_BYREF | VT_VARIANT)) {
-        source = V_VARIANTREF(source);
-    }
-    if (FAILED(VariantChangeType(&result.value_, const_cast<VARIANT*>(source),
+    if (FAILED(VariantChangeType(&result.value_, const_cast<VARIANT*>(Value()),
                                  VARIANT_NOUSEROVERRIDE, type))) {
         Raise(FailureNumber::TypeMismatch);
     }
     return result;
 }
 
+// A value already of the type asked for is read as it is, without the copy a conversion makes.
 std::string Variant::ToString() const {
+    if (const VARIANT* value = Value(); V_VT(value) == VT_BSTR) {
+        return Narrow(V_BSTR(value), SysStringLen(V_BSTR(value)));
+    }
     const Variant text = Converted(VT_BSTR);
     return Narrow(text.value_.bstrVal, SysStringLen(text.value_.bstrVal));
 }
 
 std::int32_t Variant::ToInt32() const {
+    if (const VARIANT* value = Value(); V_VT(value) == VT_I4) {
+        return V_I4(value);
+    }
     return Converted(VT_I4).value_.lVal;
 }
 
 bool Variant::ToBool() const {
+    if (const VARIANT* value = Value(); V_VT(value) == VT_BOOL) {
+        return V_BOOL(value) != VARIANT_FALSE;
+    }
     return Converted(VT_BOOL).value_.boolVal != VARIANT_FALSE;
 }
 
@@ -101,10 +142,7 @@ host::Date Variant::ToDate() const {
 }
 
 IDispatch* Variant::ToDispatch() const {
-    const VARIANT* source = &value_;
-    if (V_VT(source) == (VT_BYREF | VT_VARIANT)) {
-        source = V_VARIANTREF(source);
-    }
+    const VARIANT* source = Value();
     switch (V_VT(source)) {
         case VT_EMPTY:
         case VT_NULL:

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "src/host/HostTypes.h"
 
@@ -18,9 +19,12 @@ class Variant {
     // An argument left out: the member's default applies.
     struct Missing {};
 
-    Variant() { VariantInit(&value_); }
+    // What VariantInit does, without the call into the system: every call a late-bound client
+    // makes builds and clears several.
+    Variant() { value_.vt = VT_EMPTY; }
     Variant(Missing);                  // NOLINT: arguments convert implicitly
     Variant(const std::string& text);  // NOLINT
+    Variant(std::string_view text);    // NOLINT
     Variant(const char* text);         // NOLINT
     Variant(std::int32_t number);      // NOLINT
     Variant(bool flag);                // NOLINT
@@ -32,7 +36,11 @@ class Variant {
     Variant(const Variant& other);
     Variant(Variant&& other) noexcept;
     Variant& operator=(Variant other) noexcept;
-    ~Variant() { VariantClear(&value_); }
+    ~Variant() {
+        if (HoldsResource()) {
+            VariantClear(&value_);
+        }
+    }
 
     std::string ToString() const;
     std::int32_t ToInt32() const;
@@ -46,6 +54,11 @@ class Variant {
     const VARIANT* Get() const { return &value_; }
 
   private:
+    // False for the plain values (numbers, dates, flags, Empty, Null, errors), which clearing
+    // would only mark Empty.
+    bool HoldsResource() const;
+    // The value itself, through a reference to a VARIANT.
+    const VARIANT* Value() const;
     Variant Converted(VARTYPE type) const;
 
     VARIANT value_;

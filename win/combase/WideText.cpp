@@ -2,22 +2,54 @@
 
 #include <windows.h>
 
-namespace pwk::win {
+#include <algorithm>
 
-std::wstring Widen(const std::string& text) {
-    if (text.empty()) {
-        return {};
+namespace pwk::win {
+namespace {
+
+bool IsAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+bool IsAscii(const wchar_t* text, std::size_t length) {
+    return std::all_of(text, text + length, [](wchar_t c) { return c < 0x80; });
+}
+
+}  // namespace
+
+std::size_t WidenedLength(std::string_view text) {
+    if (IsAscii(text)) {
+        return text.size();
     }
-    const int size = static_cast<int>(text.size());
-    const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), length);
+    return static_cast<std::size_t>(
+        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0));
+}
+
+void WidenInto(std::string_view text, wchar_t* out, std::size_t length) {
+    if (IsAscii(text)) {
+        std::copy(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(length), out);
+        return;
+    }
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out,
+                        static_cast<int>(length));
+}
+
+std::wstring Widen(std::string_view text) {
+    std::wstring wide(WidenedLength(text), L'\0');
+    WidenInto(text, wide.data(), wide.size());
     return wide;
 }
 
 std::string Narrow(const wchar_t* text, std::size_t length) {
     if (text == nullptr || length == 0) {
         return {};
+    }
+    if (IsAscii(text, length)) {
+        std::string narrow(length, '\0');
+        std::transform(text, text + length, narrow.begin(),
+                       [](wchar_t c) { return static_cast<char>(c); });
+        return narrow;
     }
     const int size = static_cast<int>(length);
     const int bytes = WideCharToMultiByte(CP_UTF8, 0, text, size, nullptr, 0, nullptr, nullptr);

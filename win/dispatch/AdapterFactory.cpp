@@ -1,5 +1,8 @@
 // WrapObject for every interface of the host: the one place that knows every adapter class,
 // so it stands above them all; the adapters reach it through WrapObject.h alone.
+#include <type_traits>
+#include <typeinfo>
+
 #include "win/dispatch/DispatchAddInInstance.h"
 #include "win/dispatch/DispatchAddressEntry.h"
 #include "win/dispatch/DispatchApplication.h"
@@ -33,6 +36,7 @@
 #include "win/dispatch/DispatchRecipients.h"
 #include "win/dispatch/DispatchSelection.h"
 #include "win/dispatch/DispatchTaskItem.h"
+#include "win/dispatch/EventHold.h"
 #include "win/dispatch/ObjectCache.h"
 #include "win/dispatch/PlainObject.h"
 #include "win/dispatch/WrapObject.h"
@@ -40,20 +44,47 @@
 namespace pwk::win {
 namespace {
 
-// The live adapter of `object` if it is already a T, else a new adapter of class `Adapter`.
-template <class T>
+// The live adapter of `object` if it is a T; null when there is none or it is not a T. An
+// adapter of the class `Exact` (the one a new adapter would be made of, and nearly always the
+// live one's) is taken without a cast through the class hierarchy.
+template <class T, class Exact = void>
 std::shared_ptr<T> Known(IDispatch* object) {
-    const auto identity = ComPtr<IDispatch>(object).As<IUnknown>();
-    return std::dynamic_pointer_cast<T>(ObjectCache::Instance().Find(identity.Get()));
+    if constexpr (!std::is_void_v<Exact>) {
+        // Most objects hand out their IDispatch as their identity: a live adapter under that
+        // pointer that holds this very pointer is of this object, which need not be asked.
+        auto found = ObjectCache::Instance().Find(object);
+        if (found && typeid(*found) == typeid(Exact)) {
+            auto exact = std::static_pointer_cast<Exact>(std::move(found));
+            if (exact->Dispatch() == object) {
+                return exact;
+            }
+        }
+    }
+    IUnknown* identity = nullptr;
+    object->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&identity));
+    if (identity == nullptr) {
+        return nullptr;
+    }
+    // Only compared: the caller's reference keeps the object, and so its identity, alive.
+    identity->Release();
+    std::shared_ptr<AutomationObject> found = ObjectCache::Instance().Find(identity);
+    if constexpr (!std::is_void_v<Exact>) {
+        if (found && typeid(*found) == typeid(Exact)) {
+            return std::static_pointer_cast<Exact>(std::move(found));
+        }
+    }
+    return std::dynamic_pointer_cast<T>(std::move(found));
 }
 
+// The live adapter of `object` if it is already a T, else a new adapter of class `Adapter`.
 template <class T, class Adapter>
 std::shared_ptr<T> Adopt(IDispatch* object) {
-    if (auto known = Known<T>(object)) {
+    if (auto known = Known<T, Adapter>(object)) {
         return known;
     }
     auto made = std::make_shared<Adapter>(ComPtr<IDispatch>(object));
     ObjectCache::Instance().Remember(made->Identity(), made, made.get());
+    EventHold::Instance().Keep(made);
     return made;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <type_traits>
 #include <utility>
 
@@ -36,18 +37,18 @@ class DispatchAdapter : public HostInterface<Interface> {
 
   protected:
     template <class... Args>
-    std::string Str(const std::string& name, Args&&... args) const {
+    std::string Str(std::string_view name, Args&&... args) const {
         return this->Get(name, std::forward<Args>(args)...).ToString();
     }
-    std::int32_t Int(const std::string& name) const { return this->Get(name).ToInt32(); }
-    bool Bool(const std::string& name) const { return this->Get(name).ToBool(); }
-    host::Date When(const std::string& name) const { return this->Get(name).ToDate(); }
+    std::int32_t Int(std::string_view name) const { return this->Get(name).ToInt32(); }
+    bool Bool(std::string_view name) const { return this->Get(name).ToBool(); }
+    host::Date When(std::string_view name) const { return this->Get(name).ToDate(); }
     template <class T, class... Args>
-    Ref<T> Object(const std::string& name, Args&&... args) const {
+    Ref<T> Object(std::string_view name, Args&&... args) const {
         return WrapObject<T>(this->Get(name, std::forward<Args>(args)...));
     }
     template <class T, class... Args>
-    Ref<T> CallObject(const std::string& name, Args&&... args) const {
+    Ref<T> CallObject(std::string_view name, Args&&... args) const {
         return WrapObject<T>(this->Call(name, std::forward<Args>(args)...));
     }
 };

@@ -17,43 +17,42 @@ DispatchHolder::~DispatchHolder() {
     ObjectCache::Instance().Forget(identity_, this);
 }
 
-void DispatchHolder::Put(const std::string& name, Variant value) const {
-    std::vector<Variant> args;
-    args.push_back(std::move(value));
-    Invoke(DISPATCH_PROPERTYPUT, name, std::move(args), true);
+void DispatchHolder::Put(std::string_view name, Variant value) const {
+    const CallArgument argument(std::move(value));
+    Invoke(DISPATCH_PROPERTYPUT, name, std::span<const CallArgument>(&argument, 1), true);
 }
 
 Variant DispatchHolder::DefaultValue() const {
     return InvokeId(DISPID_VALUE, DISPATCH_PROPERTYGET, "Value", {}, false);
 }
 
-Variant DispatchHolder::Invoke(WORD flags, const std::string& name, std::vector<Variant> args,
-                               bool put) const {
+Variant DispatchHolder::Invoke(WORD flags, std::string_view name,
+                               std::span<const CallArgument> args, bool put) const {
     return InvokeId(DispIdCache::Instance().Lookup(object_.Get(), typeid(*this), name), flags, name,
-                    std::move(args), put);
+                    args, put);
 }
 
-Variant DispatchHolder::InvokeId(DISPID id, WORD flags, const std::string& name,
-                                 std::vector<Variant> args, bool put) const {
+Variant DispatchHolder::InvokeId(DISPID id, WORD flags, std::string_view name,
+                                 std::span<const CallArgument> args, bool put) const {
     // Arguments go last to first; trailing left-out ones are not passed at all.
-    while (!args.empty() && args.back().IsMissing()) {
-        args.pop_back();
+    std::size_t count = args.size();
+    while (count > 0 && args[count - 1].IsMissing()) {
+        --count;
     }
-    std::vector<VARIANT> reversed;
-    reversed.reserve(args.size());
-    for (auto it = args.rbegin(); it != args.rend(); ++it) {
-        reversed.push_back(*it->Get());
+    std::array<VARIANT, MaxArguments> reversed;
+    for (std::size_t i = 0; i < count; ++i) {
+        reversed[i] = args[count - 1 - i].Value();
     }
     DISPID putId = DISPID_PROPERTYPUT;
-    DISPPARAMS params{reversed.data(), put ? &putId : nullptr, static_cast<UINT>(reversed.size()),
-                      put ? 1u : 0u};
+    DISPPARAMS params{count > 0 ? reversed.data() : nullptr, put ? &putId : nullptr,
+                      static_cast<UINT>(count), put ? 1u : 0u};
     Variant result;
     EXCEPINFO exception{};
     UINT argError = 0;
     const HRESULT hr = object_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params,
                                        put ? nullptr : result.Get(), &exception, &argError);
     if (FAILED(hr)) {
-        throw FailureOf(hr, &exception, name);
+        throw FailureOf(hr, &exception, std::string(name));
     }
     return result;
 }

@@ -2,20 +2,28 @@
 
 #include <oaidl.h>
 
+#include <array>
+#include <cstddef>
+#include <span>
 #include <string>
+#include <string_view>
 #include <utility>
-#include <vector>
 
 #include "src/util/Failure.h"
 #include "win/combase/ComPtr.h"
 #include "win/combase/Variant.h"
+#include "win/dispatch/CallArgument.h"
 
 namespace pwk::win {
 
 // The host object behind an adapter, and the late-bound calls on it: names resolved through
-// the shared cache, arguments passed in order, a failure raised as the add-in's Failure.
+// the shared cache, arguments passed in order, a failure raised as the add-in's Failure. A call
+// keeps its arguments on the stack and passes them borrowed: nothing is copied for them.
 class DispatchHolder {
   public:
+    // The most arguments one call passes (a control's Add passes five).
+    static constexpr std::size_t MaxArguments = 8;
+
     explicit DispatchHolder(ComPtr<IDispatch> object);
     DispatchHolder(const DispatchHolder&) = delete;
     DispatchHolder& operator=(const DispatchHolder&) = delete;
@@ -26,24 +34,27 @@ class DispatchHolder {
     IUnknown* Identity() const { return identity_; }
 
     template <class... Args>
-    Variant Get(const std::string& name, Args&&... args) const {
-        return Invoke(DISPATCH_PROPERTYGET | DISPATCH_METHOD, name,
-                      {Variant(std::forward<Args>(args))...});
+    Variant Get(std::string_view name, Args&&... args) const {
+        static_assert(sizeof...(Args) <= MaxArguments);
+        std::array<CallArgument, sizeof...(Args)> list{CallArgument(std::forward<Args>(args))...};
+        return Invoke(DISPATCH_PROPERTYGET | DISPATCH_METHOD, name, list);
     }
     template <class... Args>
-    Variant Call(const std::string& name, Args&&... args) const {
-        return Invoke(DISPATCH_METHOD, name, {Variant(std::forward<Args>(args))...});
+    Variant Call(std::string_view name, Args&&... args) const {
+        static_assert(sizeof...(Args) <= MaxArguments);
+        std::array<CallArgument, sizeof...(Args)> list{CallArgument(std::forward<Args>(args))...};
+        return Invoke(DISPATCH_METHOD, name, list);
     }
-    void Put(const std::string& name, Variant value) const;
+    void Put(std::string_view name, Variant value) const;
     // The object's default value (DISPID_VALUE, read as a property): its text where a client
     // takes the object as a text.
     Variant DefaultValue() const;
 
   private:
-    Variant Invoke(WORD flags, const std::string& name, std::vector<Variant> args,
+    Variant Invoke(WORD flags, std::string_view name, std::span<const CallArgument> args,
                    bool put = false) const;
-    Variant InvokeId(DISPID id, WORD flags, const std::string& name, std::vector<Variant> args,
-                     bool put) const;
+    Variant InvokeId(DISPID id, WORD flags, std::string_view name,
+                     std::span<const CallArgument> args, bool put) const;
 
     ComPtr<IDispatch> object_;
     IUnknown* identity_ = nullptr;

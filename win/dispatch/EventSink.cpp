@@ -5,6 +5,7 @@
 #include "win/combase/ComBoundary.h"
 #include "win/combase/ComFailure.h"
 #include "win/combase/ComPtr.h"
+#include "win/dispatch/EventHold.h"
 
 namespace pwk::win {
 
@@ -41,6 +42,8 @@ HRESULT EventSink::Invoke(DISPID member, REFIID, LCID, WORD, DISPPARAMS* params,
     }
     // Keep the sink alive through a handler that ends its own connection.
     const ComPtr<IDispatch> self(this);
+    // What the handlers look up stays until the event returns to the host.
+    const EventHold::Scope hold;
     // The handlers report their own failures; the host is answered S_OK whatever one raised.
     Guarded([&] {
         EventArgs args(*params);

@@ -21,9 +21,10 @@ std::optional<int> Positive(const std::string& text) {
     return value;
 }
 
-// "a,b,c", each item read by `item`; nothing when one cannot be read or there are none.
+// "a,b,c", each item read by `item`; nothing when one cannot be read, or when there are none
+// and none are not allowed.
 template <class T, class Item>
-std::optional<std::vector<T>> List(const std::string& text, Item item) {
+std::optional<std::vector<T>> List(const std::string& text, Item item, bool noneAllowed = false) {
     std::vector<T> items;
     std::stringstream in(text);
     for (std::string part; std::getline(in, part, ',');) {
@@ -33,7 +34,7 @@ std::optional<std::vector<T>> List(const std::string& text, Item item) {
         }
         items.push_back(*read);
     }
-    if (items.empty()) {
+    if (items.empty() && !noneAllowed) {
         return std::nullopt;
     }
     return items;
@@ -69,7 +70,7 @@ std::optional<BenchOptions> BenchOptions::Parse(int argc, char** argv) {
             options.Out = value;
             read = !value.empty();
         } else if (name == "--foldersets") {
-            const auto sizes = List<int>(value, Positive);
+            const auto sizes = List<int>(value, Positive, true);
             read = sizes.has_value();
             options.Foldersets = sizes.value_or(options.Foldersets);
         } else if (name == "--sends") {

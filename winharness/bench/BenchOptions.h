@@ -14,7 +14,8 @@ struct SendSize {
 // The command line of bench_com.
 struct BenchOptions {
     static constexpr const char* Usage =
-        "usage: bench_com PWKCommon.dll [--benchmark_out=FILE] [--foldersets=N,...] "
+        "usage: bench_com PWKCommon.dll [--benchmark_out=FILE] [--foldersets=N,... (none: no "
+        "start-up rows)] "
         "[--sends=RxF,...] [--iterations=N]";
 
     std::string Dll;

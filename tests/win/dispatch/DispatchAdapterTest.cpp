@@ -2,6 +2,7 @@
 // call becomes, how often names are asked for, and that nothing of the host is kept.
 #include <objbase.h>
 
+#include <functional>
 #include <vector>
 
 #include "src/host/Application.h"
@@ -10,6 +11,7 @@
 #include "src/host/Events.h"
 #include "src/host/Explorer.h"
 #include "src/host/Explorers.h"
+#include "src/host/Items.h"
 #include "src/host/MAPIFolder.h"
 #include "src/host/MailItem.h"
 #include "src/host/Selection.h"
@@ -17,6 +19,7 @@
 #include "win/automation/DispatchObject.h"
 #include "win/combase/ComFailure.h"
 #include "win/dispatch/DispatchHost.h"
+#include "win/dispatch/EventHold.h"
 #include "win/dispatch/EventIds.h"
 #include "win/dispatch/ObjectCache.h"
 
@@ -228,6 +231,81 @@ TEST_CASE("events reach the sink and by-ref flags come back") {
     }
     CHECK(host.app->Connected(EventIds::Application) == 0);
     CHECK(host.explorer->Connected(EventIds::Explorer) == 0);
+}
+
+// Runs `onSend` in the host's ItemSend and `onClose` in an explorer's Close.
+struct LookingSink : host::ApplicationEvents, host::ExplorerEvents {
+    std::function<void()> onSend;
+    std::function<void()> onClose;
+    void ItemSend(const pwk::Ref<host::Item>&, bool&) override { onSend(); }
+    void Close() override { onClose(); }
+};
+
+TEST_CASE("what a handler looks up stays one object until the outermost event returns") {
+    Host host;
+    auto app = WrapApplication(host.app.Get());
+    auto explorer = app->GetExplorers()->Item(1);
+    const ULONG folderBefore = host.folder->References();
+    const ULONG mapiBefore = host.mapi->References();
+    LookingSink sink;
+    const void* first = nullptr;
+    sink.onSend = [&] {
+        first = explorer->CurrentFolder().get();
+        // The add-in let go of it, yet the host object is still held and the same adapter
+        // comes back for it.
+        CHECK(host.folder->References() > folderBefore);
+        CHECK(explorer->CurrentFolder().get() == first);
+        // An event inside the event: what it looks up stays past its own end.
+        host.explorer->Fire(EventIds::Explorer, EventIds::Close, {});
+        CHECK(host.mapi->References() > mapiBefore);
+    };
+    sink.onClose = [&] { CHECK(explorer->CurrentFolder()->Parent() != nullptr); };
+    pwk::Connection sends = app->Advise(sink);
+    pwk::Connection closes = explorer->Advise(sink);
+    VARIANT_BOOL cancel = VARIANT_FALSE;
+    host.app->Fire(EventIds::Application, EventIds::ItemSend,
+                   {ObjectArg(host.mail.Get()), ByRefFlag(&cancel)});
+    CHECK(first != nullptr);
+    CHECK(pwk::win::EventHold::Instance().Held() == 0);
+    CHECK(host.folder->References() == folderBefore);
+    CHECK(host.mapi->References() == mapiBefore);
+    // Outside an event an object goes as soon as the add-in lets go of it.
+    explorer->CurrentFolder();
+    CHECK(host.folder->References() == folderBefore);
+}
+
+TEST_CASE("a text an event passes reaches the host as it is, however often and from wherever") {
+    Host host;
+    ComPtr<DispatchObject> items = DispatchObject::Make();
+    std::vector<std::string> found;
+    items->Member("Find", [&](DispatchCall& call) {
+        found.push_back(call.Arg(0).ToString());
+        call.Return(Variant());
+    });
+    host.folder->Object("Items", items);
+    auto folder = WrapApplication(host.app.Get())->GetExplorers()->Item(1)->CurrentFolder();
+    LookingSink sink;
+    sink.onSend = [&] {
+        std::string filter = "[Email1Address] = \"pat@example.com\"";
+        folder->GetItems()->Find(filter);
+        folder->GetItems()->Find(filter);
+        // Another text where the first one was.
+        filter.replace(1, 6, "Email2");
+        folder->GetItems()->Find(filter);
+        folder->GetItems()->Find("caf\xc3\xa9");
+        CHECK(pwk::win::EventHold::Instance().Held() > 0);
+    };
+    pwk::Connection sends = WrapApplication(host.app.Get())->Advise(sink);
+    VARIANT_BOOL cancel = VARIANT_FALSE;
+    host.app->Fire(EventIds::Application, EventIds::ItemSend,
+                   {ObjectArg(host.mail.Get()), ByRefFlag(&cancel)});
+    CHECK(pwk::win::EventHold::Instance().Held() == 0);
+    folder->GetItems()->Find("outside");
+    CHECK(found ==
+          (std::vector<std::string>{
+              "[Email1Address] = \"pat@example.com\"", "[Email1Address] = \"pat@example.com\"",
+              "[Email2Address] = \"pat@example.com\"", "caf\xc3\xa9", "outside"}));
+    items->Clear();
 }
 
 TEST_CASE("nothing of the host is kept") {
