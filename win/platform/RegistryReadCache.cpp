@@ -76,7 +76,9 @@ std::wstring RegistryReadCache::InLocalAppData(const std::wstring& name) {
         folder[0] == L'\0') {
         return L"";
     }
-    const std::wstring own = std::wstring(folder) + L"\\Parleywick";
+    // Not the folder the per-user package installs to: removing the program empties and removes
+    // that one, and the cache, like the settings it copies, stays with the user.
+    const std::wstring own = std::wstring(folder) + L"\\Parleywick Cache";
     if (!CreateDirectoryW(own.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) {
         return L"";
     }

@@ -43,8 +43,8 @@ class RegistryReadCache {
     // Without a file nothing is kept: every read lists the key.
     explicit RegistryReadCache(std::wstring file = L"");
 
-    // The file of that name in the user's local (not roaming) application data, in a folder of
-    // the product's, made if missing; empty when the system names no such folder.
+    // The file of that name in the user's local (not roaming) application data, in the folder
+    // "Parleywick Cache", made if missing; empty when the system names no such folder.
     static std::wstring InLocalAppData(const std::wstring& name);
 
     // The contents of the open key at `path`: the kept ones when the key's state is the one
