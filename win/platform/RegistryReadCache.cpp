@@ -109,7 +109,8 @@ const RegistryReadCache::Contents& RegistryReadCache::Read(const RegistryKey& ke
     if (status == ERROR_SUCCESS) {
         contents.Subkeys = key.SubkeyNames();
     }
-    // Taken after the listing: a write during it leaves the key's time past the one kept.
+    // The state was asked before the listing, so a write during it leaves the key's time past
+    // the one kept; the moment the listing was done is for the settle rule.
     contents.ReadAt = Now();
     if (file_.empty() || status != ERROR_SUCCESS) {
         return scratch_ = std::move(contents);
