@@ -3,17 +3,14 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "src/util/Fnv1a.h"
+
 namespace pwk::sim {
 namespace {
 
-// FNV-1a, 64 bits, with a seed so that one text gives several independent digits groups.
+// Seeded, so that one text gives several independent digits groups.
 std::uint64_t Hash(const std::string& text, std::uint64_t seed) {
-    std::uint64_t hash = 14695981039346656037ULL ^ seed;
-    for (unsigned char c : text) {
-        hash ^= c;
-        hash *= 1099511628211ULL;
-    }
-    return hash;
+    return Fnv1a(seed).Add(text).Value();
 }
 
 std::string Hex(std::uint64_t value) {

@@ -4,6 +4,7 @@
 
 #include "src/platform/SettingsStore.h"
 #include "src/tracking/TrackedFolderset.h"
+#include "src/util/Fnv1a.h"
 
 namespace pwk {
 
@@ -13,13 +14,12 @@ std::string DroppedFoldersets::IDKey(std::size_t i) {
 }
 
 std::string DroppedFoldersets::RecordSection(const DroppedFolderset& dropped) {
-    // FNV-1a over the identifiers, each closed by a byte no identifier holds.
-    std::uint64_t hash = 14695981039346656037ULL;
+    // The identifiers, each closed by a byte no identifier holds.
+    Fnv1a fnv;
     for (const std::string& id : dropped.IDs) {
-        for (const char c : id + '\n') {
-            hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
-        }
+        fnv.Add(id).Add('\n');
     }
+    const std::uint64_t hash = fnv.Value();
     char digits[17];
     std::snprintf(digits, sizeof digits, "%016llX", static_cast<unsigned long long>(hash));
     return std::string(Section) + "\\" + digits;

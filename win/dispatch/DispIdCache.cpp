@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <utility>
 
+#include "src/util/Fnv1a.h"
 #include "win/combase/ComFailure.h"
 #include "win/combase/WideText.h"
 
@@ -17,10 +18,11 @@ char Folded(char c) {
 
 // FNV-1a over the folded name, started from the type's address.
 std::size_t HashOf(const std::type_info* type, std::string_view name) {
-    std::uint64_t hash = 14695981039346656037ull ^ reinterpret_cast<std::uintptr_t>(type);
+    Fnv1a fnv(reinterpret_cast<std::uintptr_t>(type));
     for (const char c : name) {
-        hash = (hash ^ static_cast<unsigned char>(Folded(c))) * 1099511628211ull;
+        fnv.Add(static_cast<unsigned char>(Folded(c)));
     }
+    const std::uint64_t hash = fnv.Value();
     return static_cast<std::size_t>(hash ^ (hash >> 29));
 }
 

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "src/util/Fnv1a.h"
+
 namespace pwk::win {
 
 namespace {
@@ -11,11 +13,7 @@ constexpr char kHeader[] = "Parleywick registry read cache 1\n";
 constexpr std::size_t kHeaderSize = sizeof(kHeader) - 1;
 
 std::uint64_t Checksum(const char* data, std::size_t size) {
-    std::uint64_t hash = 14695981039346656037ULL;  // FNV-1a
-    for (std::size_t i = 0; i < size; ++i) {
-        hash = (hash ^ static_cast<unsigned char>(data[i])) * 1099511628211ULL;
-    }
-    return hash;
+    return Fnv1a().Add(std::string_view(data, size)).Value();
 }
 
 class Writer {

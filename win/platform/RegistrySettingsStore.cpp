@@ -126,16 +126,14 @@ std::string RegistrySettingsStore::GetSetting(const std::string& appName,
 std::string RegistrySettingsStore::ReadSetting(const std::string& appName,
                                                const std::string& section, const std::string& key,
                                                const std::string& defaultValue) {
-    if (reading_ && access_ == Access::ReadWrite) {
-        // A load reads thousands of values from a few sections: each section is named and
-        // looked up once per snapshot.
-        const std::string name = appName + '\n' + section;
-        auto known = sectionListings_.find(name);
-        if (known == sectionListings_.end()) {
-            const auto& listing = ListingOf(SectionPathOf(appName, section), section + "\\" + key);
-            known = sectionListings_.emplace(name, &listing).first;
+    if (recorded_) {
+        SectionPathOf(appName, section);  // a bad name is refused before anything is read
+        if (const RegistryTree* view = RecordedView(appName)) {
+            return TextIn(*view, section, key).value_or(defaultValue);
         }
-        const std::optional<Listing>& listing = *known->second;
+    }
+    if (reading_) {
+        const std::optional<Listing>& listing = SectionListing(appName, section, key);
         if (!listing) {
             return defaultValue;
         }
@@ -144,23 +142,25 @@ std::string RegistrySettingsStore::ReadSetting(const std::string& appName,
     }
     const std::wstring path = SectionPathOf(appName, section);
     const std::string what = section + "\\" + key;
-    if (const RegistryTree* view = RecordedView(appName)) {
-        return TextIn(*view, section, key).value_or(defaultValue);
-    }
-    if (reading_) {
-        const auto& listing = ListingOf(path, what);
-        if (!listing) {
-            return defaultValue;
-        }
-        const auto at = listing->ByName.find(RegistryTree::Folded(Widen(key)));
-        return at == listing->ByName.end() ? defaultValue : listing->Texts[at->second].second;
-    }
     const auto sectionKey = OpenToRead(root_, path, what);
     if (!sectionKey) {
         return defaultValue;
     }
     const auto value = sectionKey->GetString(Widen(key));
     return value ? Narrow(*value) : defaultValue;
+}
+
+const std::optional<RegistrySettingsStore::Listing>& RegistrySettingsStore::SectionListing(
+    const std::string& appName, const std::string& section, const std::string& key) {
+    // A load reads thousands of values from a few sections: each section is named, checked and
+    // looked up once per snapshot.
+    const std::string name = appName + '\n' + section;
+    auto known = sectionListings_.find(name);
+    if (known == sectionListings_.end()) {
+        const auto& listing = ListingOf(SectionPathOf(appName, section), section + "\\" + key);
+        known = sectionListings_.emplace(name, &listing).first;
+    }
+    return *known->second;
 }
 
 std::vector<std::pair<std::string, std::string>> RegistrySettingsStore::GetAllSettings(

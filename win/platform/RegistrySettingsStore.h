@@ -147,6 +147,11 @@ class RegistrySettingsStore : public SettingsStore {
     std::optional<Listing> ListSection(const std::wstring& path, const std::string& what);
     // The same in a snapshot, listed at the section's first read.
     const std::optional<Listing>& ListingOf(const std::wstring& path, const std::string& what);
+    // The listing of a section read in a snapshot, by the names a reader gave (`key`, the first
+    // value read, names what a refusal refused).
+    const std::optional<Listing>& SectionListing(const std::string& appName,
+                                                 const std::string& section,
+                                                 const std::string& key);
     void ForgetListings() {
         sectionListings_.clear();
         listings_.clear();
