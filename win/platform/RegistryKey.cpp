@@ -60,10 +60,15 @@ LONG RegistryKey::Remove(HKEY root, const std::wstring& path) {
         if (!key) {
             return status;
         }
-        // Deleting shifts the numbering: the first subkey is taken until there is none.
+        // Deleting shifts the numbering: the names are listed first and removed by name, and
+        // listed again until none is left (another program may add one meanwhile). One that
+        // went meanwhile is gone as wanted.
         for (auto names = key->SubkeyNames(); !names.empty(); names = key->SubkeyNames()) {
-            if (status = Remove(key->Handle(), names.front()); status != ERROR_SUCCESS) {
-                return status;
+            for (const std::wstring& name : names) {
+                status = Remove(key->Handle(), name);
+                if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND) {
+                    return status;
+                }
             }
         }
     }

@@ -98,8 +98,11 @@ void RegistrySettingsStore::OpenPendingSection(const std::string& appName,
 void RegistrySettingsStore::RemovePendingSection(const std::string& appName,
                                                  const std::string& section,
                                                  const std::string& what) {
-    const LONG status = RegistryKey::Remove(root_, PendingCopy(appName, section));
-    if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND) {
+    // Opened with the right to delete it, as a removal opens it, and left: the key holds
+    // nothing, and the next save of the section would make it again.
+    LONG status = ERROR_SUCCESS;
+    if (!RegistryKey::Open(root_, PendingCopy(appName, section), KEY_READ | DELETE, status) &&
+        status != ERROR_FILE_NOT_FOUND) {
         Refused(status, StoreAction::Remove, what);
     }
     writtenSections_.clear();  // the image's keys may go with it
@@ -109,8 +112,10 @@ void RegistrySettingsStore::Batch(const std::function<void()>& changes) {
     RequireWritable();
     ForgetListings();
     if (depth_ > 0) {
-        // An inner batch undoes only its own changes: it keeps the images as they stand.
+        // An inner batch undoes only its own changes: it keeps the images as they stand. The
+        // copy shares their keys, so a section written before is looked up (and copied) again.
         const auto imagesBefore = images_;
+        writtenSections_.clear();
         ++depth_;
         try {
             changes();
@@ -220,10 +225,13 @@ RegistrySettingsStore::Record RegistrySettingsStore::ReadRecord() const {
     if (!pending) {
         return record;
     }
-    record.Exists = true;
     if (pending->GetDword(kCompleteValue).value_or(0) != 1) {
+        // The sections' keys alone are no record: steps without the mark are one cut short.
+        record.Exists = pending->HasValue(kCompleteValue) || pending->HasValue(kListValue) ||
+                        RegistryKey::Exists(root_, pending_ + kStepsKey);
         return record;
     }
+    record.Exists = true;
     LONG status = ERROR_SUCCESS;
     RegistrySync plan;
     if (const auto steps = RegistryKey::Open(root_, pending_ + kStepsKey)) {
@@ -260,9 +268,21 @@ void RegistrySettingsStore::RecoverPending() {
 }
 
 void RegistrySettingsStore::DiscardPending() {
-    RegistryKey::DeleteTree(root_, pending_);
     writtenSections_.clear();
     planned_ = RegistrySync();
+    // The mark goes first: cut short after it, what is left is a record never complete. The
+    // sections' keys stay for the next batch (making them again costs a call per level).
+    const auto pending = RegistryKey::Open(root_, pending_, KEY_READ | KEY_WRITE);
+    if (!pending) {
+        return;
+    }
+    RegDeleteValueW(pending->Handle(), kCompleteValue);
+    if (pending->HasValue(kListValue)) {
+        // Recorded by an earlier version: its copies below the sections' keys go with it.
+        RegistryKey::DeleteTree(root_, pending_);
+        return;
+    }
+    RegistryKey::DeleteTree(root_, pending_ + kStepsKey);
 }
 
 }  // namespace pwk::win

@@ -38,7 +38,7 @@ void DumpTree(const RegistryTree& tree, const std::string& section,
         }
     }
     for (const auto& [name, key] : tree.Keys()) {
-        DumpTree(key, section.empty() ? Narrow(key.Name()) : section + "\\" + Narrow(key.Name()),
+        DumpTree(*key, section.empty() ? Narrow(key->Name()) : section + "\\" + Narrow(key->Name()),
                  lines);
     }
 }
@@ -251,7 +251,7 @@ void RegistrySettingsStore::DeleteApplication(const std::string& appName) {
             SectionPath::RaiseMissing(appName, "");
         }
         for (const auto& [folded, section] : image.Changed.Keys()) {
-            RemovePendingSection(appName, Narrow(section.Name()), appName);
+            RemovePendingSection(appName, Narrow(section->Name()), appName);
         }
         // The image stays, empty, so that applying the batch removes the live key.
         writtenSections_.clear();

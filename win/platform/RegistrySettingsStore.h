@@ -33,9 +33,11 @@ namespace pwk::win {
 // changes nothing is neither recorded nor applied. One program at a time records or applies a
 // batch (BatchLock): the add-in and the settings tool share the pending key.
 //
-// Each section a batch writes, reads or removes is also made, opened or removed under the pending
-// key, where the batch's record goes: a registry that refuses those refuses the statement that
-// asked, inside the batch, before anything is recorded.
+// Each section a batch writes, reads or removes also has its key made, opened, or opened with the
+// right to delete it under the pending key, where the batch's record goes: a registry that
+// refuses those refuses the statement that asked, inside the batch, before anything is recorded.
+// Those keys hold nothing and stay between batches (made once, not at every save); the record
+// itself is the steps and the mark, which go once the batch is applied or thrown away.
 //
 // Inside a snapshot every section is read once, its key opened once and its values listed with
 // their data.
@@ -115,8 +117,8 @@ class RegistrySettingsStore : public SettingsStore {
         std::vector<std::pair<std::string, std::string>> Texts;
         std::map<std::wstring, std::size_t> ByName;
     };
-    // What the pending key holds: whether there is a batch, and the writes that apply it when
-    // it is complete.
+    // What the pending key holds: whether there is a record (complete or not), and the writes
+    // that apply it when it is complete.
     struct Record {
         bool Exists = false;
         std::optional<RegistrySync> Plan;

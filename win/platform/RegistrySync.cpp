@@ -137,20 +137,23 @@ void RegistrySync::PlanKey(const RegistryTree& from, const RegistryTree* to,
         const RegistryTree* heldChild = nullptr;
         if (to != nullptr) {
             if (const auto match = to->Keys().find(folded); match != to->Keys().end()) {
-                if (match->second.Name() == child.Name()) {
-                    heldChild = &match->second;
+                if (match->second == child) {
+                    continue;  // one key shared by both trees: the same throughout
+                }
+                if (match->second->Name() == child->Name()) {
+                    heldChild = match->second.get();
                 } else {
                     steps_.push_back(
-                        {Step::Kind::RemoveTree, target + L"\\" + match->second.Name(), {}});
+                        {Step::Kind::RemoveTree, target + L"\\" + match->second->Name(), {}});
                 }
             }
         }
-        PlanKey(child, heldChild, target + L"\\" + child.Name());
+        PlanKey(*child, heldChild, target + L"\\" + child->Name());
     }
     if (to != nullptr) {
         for (const auto& [folded, child] : to->Keys()) {
             if (from.Keys().count(folded) == 0) {
-                steps_.push_back({Step::Kind::RemoveTree, target + L"\\" + child.Name(), {}});
+                steps_.push_back({Step::Kind::RemoveTree, target + L"\\" + child->Name(), {}});
             }
         }
     }

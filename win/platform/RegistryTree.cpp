@@ -39,8 +39,7 @@ LONG RegistryTree::Read(const RegistryKey& key, const std::wstring& path,
         if (!child) {
             return status;
         }
-        RegistryTree& sub = keys_[Folded(name)];
-        sub.name_ = name;
+        RegistryTree& sub = Own(Folded(name), name);
         if (status = sub.Read(*child, path + L"\\" + name, cache); status != ERROR_SUCCESS) {
             return status;
         }
@@ -54,7 +53,7 @@ const RegistryTree* RegistryTree::Find(const std::wstring& path) const {
     while (tree != nullptr && start < path.size()) {
         const std::size_t end = std::min(path.find(L'\\', start), path.size());
         const auto found = tree->keys_.find(Folded(path.substr(start, end - start)));
-        tree = found == tree->keys_.end() ? nullptr : &found->second;
+        tree = found == tree->keys_.end() ? nullptr : found->second.get();
         start = end + 1;
     }
     return tree;
@@ -65,26 +64,37 @@ RegistryTree& RegistryTree::Make(const std::wstring& path) {
     std::size_t start = 0;
     while (start < path.size()) {
         const std::size_t end = std::min(path.find(L'\\', start), path.size());
-        std::wstring name = path.substr(start, end - start);
-        RegistryTree& sub = tree->keys_[Folded(name)];
-        if (sub.name_.empty()) {
-            sub.name_ = std::move(name);
-        }
-        tree = &sub;
+        const std::wstring name = path.substr(start, end - start);
+        tree = &tree->Own(Folded(name), name);
         start = end + 1;
     }
     return *tree;
 }
 
+RegistryTree& RegistryTree::Own(const std::wstring& folded, const std::wstring& name) {
+    std::shared_ptr<RegistryTree>& sub = keys_[folded];
+    if (!sub) {
+        sub = std::make_shared<RegistryTree>();
+        sub->name_ = name;
+    } else if (sub.use_count() > 1) {
+        sub = std::make_shared<RegistryTree>(*sub);
+    }
+    return *sub;
+}
+
 bool RegistryTree::Remove(const std::wstring& path) {
+    if (path.empty() || Find(path) == nullptr) {
+        return false;  // nothing copied for a key that is not there
+    }
     RegistryTree* parent = this;
     std::size_t start = 0;
     for (std::size_t end; (end = path.find(L'\\', start)) != std::wstring::npos; start = end + 1) {
-        const auto found = parent->keys_.find(Folded(path.substr(start, end - start)));
+        const std::wstring folded = Folded(path.substr(start, end - start));
+        const auto found = parent->keys_.find(folded);
         if (found == parent->keys_.end()) {
             return false;
         }
-        parent = &found->second;
+        parent = &parent->Own(folded, found->second->name_);
     }
     return parent->keys_.erase(Folded(path.substr(start))) != 0;
 }

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -18,9 +19,16 @@ class RegistryReadCache;
 // (each key opened once, its values listed with their data), changed here, and compared with
 // another such tree to write only what differs. Names compare as the registry compares them;
 // a name keeps the spelling it was first stored with.
+//
+// A copy shares the keys below its top with the original until one of them changes a key: the
+// change copies that key and those above it first. A batch's image starts as a copy of the
+// settings read (thousands of values), most of which the save removes and writes again; and a
+// key still shared by two trees holds the same in both, which a comparison need not look into.
 class RegistryTree {
   public:
     using Value = RegistryKey::RawValue;
+    // The keys directly below, by folded name; a key may be shared with copies of the tree.
+    using Subkeys = std::map<std::wstring, std::shared_ptr<RegistryTree>>;
 
     // The key at `path` below `root`, read whole; nothing when it does not exist (`status` then
     // ERROR_FILE_NOT_FOUND) or when a read fails (its status). With a cache, each key whose
@@ -33,7 +41,8 @@ class RegistryTree {
 
     // The key at a relative path ("A\B"), or null; the empty path is this key.
     const RegistryTree* Find(const std::wstring& path) const;
-    // The key at a relative path, made with the spelling given where missing.
+    // The key at a relative path, made with the spelling given where missing, and this tree's
+    // own (no longer shared) until the tree is copied again.
     RegistryTree& Make(const std::wstring& path);
     // Removes the key at a relative path with everything below it; false when there is none.
     bool Remove(const std::wstring& path);
@@ -50,14 +59,16 @@ class RegistryTree {
     const std::wstring& Name() const { return name_; }
     // By folded name.
     const std::map<std::wstring, Value>& Values() const { return values_; }
-    const std::map<std::wstring, RegistryTree>& Keys() const { return keys_; }
+    const Subkeys& Keys() const { return keys_; }
 
   private:
     LONG Read(const RegistryKey& key, const std::wstring& path, RegistryReadCache& cache);
+    // The key below of that folded name, made (named `name`) when missing, copied when shared.
+    RegistryTree& Own(const std::wstring& folded, const std::wstring& name);
 
     std::wstring name_;
     std::map<std::wstring, Value> values_;
-    std::map<std::wstring, RegistryTree> keys_;
+    Subkeys keys_;
 };
 
 }  // namespace pwk::win

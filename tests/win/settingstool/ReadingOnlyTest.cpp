@@ -14,6 +14,7 @@ using pwk::settingstool::SettingsProgram;
 using pwk::settingstool::StoreAccess;
 using pwk::win::RegistryKey;
 using pwk::win::RegistrySettingsStore;
+using pwk::wintest::PendingRecordLeft;
 using Access = RegistrySettingsStore::Access;
 
 namespace {
@@ -144,7 +145,7 @@ TEST_CASE("a store opened for reading sees a batch left behind as applied, and c
     auto recovering = kBranch.Store();
     CHECK_EQ(recovering.GetSetting("Parleywick", "Tracking", "FirstRun"), "False");
     CHECK_EQ(recovering.GetSetting("Other", "S", "K", "gone"), "gone");
-    CHECK(!RegistryKey::Exists(HKEY_CURRENT_USER, kBranch.Pending));
+    CHECK(!PendingRecordLeft(kBranch.Pending));
     kBranch.Wipe();
 }
 
@@ -219,7 +220,7 @@ TEST_CASE("the tool's reading commands leave a batch another program left behind
 
     // The next writer applies the batch.
     CHECK_EQ(RunTool({"set", "JournalEmails", "True"}, out), 0);
-    CHECK(!RegistryKey::Exists(HKEY_CURRENT_USER, RegistrySettingsStore::PendingBatch));
+    CHECK(!PendingRecordLeft(RegistrySettingsStore::PendingBatch));
     CHECK_EQ(RunTool({"show"}, out), 0);
     CHECK(out.find("  JournalEmails = True") != std::string::npos);
 }

@@ -3,6 +3,7 @@
 
 #include "src/util/Failure.h"
 #include "tests/win/support/Check.h"
+#include "tests/win/support/RegistryBranch.h"
 #include "win/combase/Unique.h"
 #include "win/platform/RegistryKey.h"
 #include "win/platform/RegistrySettingsStore.h"
@@ -11,6 +12,7 @@
 using pwk::win::RegistryKey;
 using pwk::win::RegistrySettingsStore;
 using pwk::win::UniqueHandle;
+using pwk::wintest::PendingRecordLeft;
 
 namespace {
 
@@ -112,7 +114,7 @@ TEST_CASE("a batch that lands or fails leaves no pending record") {
     Wipe();
     auto store = Fresh();
     store.Batch([&] { store.SaveSetting("Parleywick", "Tracking", "FirstRun", "False"); });
-    CHECK(!RegistryKey::Exists(HKEY_CURRENT_USER, kPending));
+    CHECK(!PendingRecordLeft(kPending));
     try {
         store.Batch([&] {
             store.DeleteSection("Parleywick", "Tracking");
@@ -123,7 +125,9 @@ TEST_CASE("a batch that lands or fails leaves no pending record") {
     }
     CHECK_EQ(store.GetSetting("Parleywick", "Tracking", "FirstRun"), "False");
     CHECK_EQ(store.GetSetting("Other", "S", "K", "none"), "none");
-    CHECK(!RegistryKey::Exists(HKEY_CURRENT_USER, kPending));
+    CHECK(!PendingRecordLeft(kPending));
+    // What stays under the pending key between batches holds nothing.
+    CHECK_EQ(pwk::wintest::ValuesBelow(kPending), 0U);
 }
 
 TEST_CASE("a crash after the batch is recorded is rolled forward by the next store") {
@@ -142,7 +146,7 @@ TEST_CASE("a crash after the batch is recorded is rolled forward by the next sto
     CHECK_EQ(reopened.GetSetting("Parleywick", "Tracked Foldersets\\Set1", "Index", "gone"),
              "gone");
     CHECK_EQ(reopened.GetSetting("Parleywick", "Tracked Foldersets\\Set2", "Index"), "2");
-    CHECK(!RegistryKey::Exists(HKEY_CURRENT_USER, kPending));
+    CHECK(!PendingRecordLeft(kPending));
 }
 
 TEST_CASE("a crash before the batch is complete leaves the old settings whole") {
@@ -159,7 +163,7 @@ TEST_CASE("a crash before the batch is complete leaves the old settings whole") 
     auto reopened = Fresh();
     CHECK_EQ(reopened.GetSetting("Parleywick", "Tracked Foldersets\\Set1", "Index"), "1");
     CHECK_EQ(reopened.GetSetting("Parleywick", "Tracking", "FirstRun", "none"), "none");
-    CHECK(!RegistryKey::Exists(HKEY_CURRENT_USER, kPending));
+    CHECK(!PendingRecordLeft(kPending));
     Wipe();
 }
 
@@ -171,7 +175,7 @@ TEST_CASE("a batch whose only change was the removal of a missing section record
         CHECK_FAILS(crashing.DeleteSection("Parleywick", "Nowhere"), 5);
         CHECK_FAILS(crashing.DeleteSection("Elsewhere", "Nowhere"), 5);
     });
-    CHECK(!RegistryKey::Exists(HKEY_CURRENT_USER, kPending));
+    CHECK(!PendingRecordLeft(kPending));
     CHECK_EQ(crashing.GetSetting("Parleywick", "Tracking", "FirstRun"), "False");
     Wipe();
 }
@@ -183,12 +187,12 @@ TEST_CASE("a batch the registry refuses to apply stays recorded and goes first n
     CHECK_FAILS(
         store.Batch([&] { store.SaveSetting("Parleywick", "Tracking", "FirstRun", "False"); }), 5);
     CHECK_EQ(store.GetSetting("Parleywick", "Tracking", "FirstRun"), "True");
-    CHECK(RegistryKey::Exists(HKEY_CURRENT_USER, kPending));
+    CHECK(PendingRecordLeft(kPending));
     // The next batch applies the recorded one before its own changes.
     store.Batch([&] { store.SaveSetting("Parleywick", "Version", "Major", "2"); });
     CHECK_EQ(store.GetSetting("Parleywick", "Tracking", "FirstRun"), "False");
     CHECK_EQ(store.GetSetting("Parleywick", "Version", "Major"), "2");
-    CHECK(!RegistryKey::Exists(HKEY_CURRENT_USER, kPending));
+    CHECK(!PendingRecordLeft(kPending));
     Wipe();
 }
 
@@ -226,7 +230,7 @@ TEST_CASE("a store made while another program records a batch waits, and takes n
     CHECK_EQ(store.GetSetting("Parleywick", "Version", "Major", "lost"), "2");
     CHECK_EQ(store.GetSetting("Parleywick", "Tracking", "FirstRun", "lost"), "False");
     CHECK_EQ(store.GetSetting("Parleywick", "Logging", "LogLevel", "lost"), "3");
-    CHECK(!RegistryKey::Exists(HKEY_CURRENT_USER, kPending));
+    CHECK(!PendingRecordLeft(kPending));
     Wipe();
 }
 

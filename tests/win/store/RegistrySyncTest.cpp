@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "tests/win/support/Check.h"
+#include "tests/win/support/RegistryBranch.h"
 #include "win/platform/RegistryKey.h"
 #include "win/platform/RegistrySettingsStore.h"
 #include "win/platform/RegistrySync.h"
@@ -12,6 +13,7 @@
 using pwk::win::RegistryKey;
 using pwk::win::RegistrySettingsStore;
 using pwk::win::RegistrySync;
+using pwk::wintest::PendingRecordLeft;
 
 namespace {
 
@@ -56,7 +58,7 @@ TEST_CASE("a batch that saves every value again unchanged is neither marked nor 
     SaveAgain(store, "2");
     CHECK(store.marked == 0);
     CHECK(store.Dump("App") == before);
-    CHECK(!RegistryKey::Exists(HKEY_CURRENT_USER, kPending));
+    CHECK(!PendingRecordLeft(kPending));
 
     SaveAgain(store, "3");
     CHECK(store.marked == 1);
