@@ -3,17 +3,37 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 namespace pwk::win {
 namespace {
 
+// Eight bytes at a time: the texts that cross are mostly long identifiers.
 bool IsAscii(std::string_view text) {
-    return std::all_of(text.begin(), text.end(),
+    std::size_t at = 0;
+    for (; at + sizeof(std::uint64_t) <= text.size(); at += sizeof(std::uint64_t)) {
+        std::uint64_t block = 0;
+        std::memcpy(&block, text.data() + at, sizeof block);
+        if ((block & 0x8080808080808080ULL) != 0) {
+            return false;
+        }
+    }
+    return std::all_of(text.begin() + static_cast<std::ptrdiff_t>(at), text.end(),
                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 bool IsAscii(const wchar_t* text, std::size_t length) {
-    return std::all_of(text, text + length, [](wchar_t c) { return c < 0x80; });
+    static_assert(sizeof(wchar_t) == 2, "UTF-16 units");
+    std::size_t at = 0;
+    for (; at + 4 <= length; at += 4) {
+        std::uint64_t block = 0;
+        std::memcpy(&block, text + at, sizeof block);
+        if ((block & 0xFF80FF80FF80FF80ULL) != 0) {
+            return false;
+        }
+    }
+    return std::all_of(text + at, text + length, [](wchar_t c) { return c < 0x80; });
 }
 
 }  // namespace

@@ -14,17 +14,13 @@ namespace pwk::win {
 
 namespace {
 
-// The text values among `values`, as name and value in stored spelling.
-template <class Values, class Each>
-std::vector<std::pair<std::string, std::string>> TextsOf(const Values& values, Each each) {
-    std::vector<std::pair<std::string, std::string>> texts;
-    for (const auto& entry : values) {
-        const RegistryKey::RawValue& value = each(entry);
-        if (const auto text = RegistryKey::TextOf(value)) {
-            texts.emplace_back(Narrow(value.Name), Narrow(*text));
-        }
-    }
-    return texts;
+// The REG_SZ value `name` = `text`, converted straight into its data (a save writes thousands).
+RegistryKey::RawValue TextValueOf(const std::string& name, std::string_view text) {
+    RegistryKey::RawValue value{Widen(name), REG_SZ, {}};
+    const std::size_t length = WidenedLength(text);
+    value.Data.resize((length + 1) * sizeof(wchar_t));  // the NUL stays
+    WidenInto(text, reinterpret_cast<wchar_t*>(value.Data.data()), length);
+    return value;
 }
 
 // Adds the values of `tree` and of every key below it, `section` being the key's path.
@@ -63,8 +59,13 @@ std::vector<std::pair<std::string, std::string>> TextsIn(const RegistryTree& app
     if (found == nullptr) {
         return {};
     }
-    return TextsOf(
-        found->Values(), [](const auto& entry) -> const auto& { return entry.second; });
+    std::vector<std::pair<std::string, std::string>> texts;
+    for (const auto& [folded, value] : found->Values()) {
+        if (const auto text = RegistryKey::TextOf(value)) {
+            texts.emplace_back(Narrow(value.Name), Narrow(*text));
+        }
+    }
+    return texts;
 }
 
 }  // namespace
@@ -93,10 +94,12 @@ std::optional<RegistrySettingsStore::Listing> RegistrySettingsStore::ListSection
         Refused(status, StoreAction::Read, what);
     }
     Listing listing;
-    listing.Texts = TextsOf(
-        values, [](const RegistryKey::RawValue& value) -> const auto& { return value; });
-    for (std::size_t i = 0; i < listing.Texts.size(); ++i) {
-        listing.ByName.emplace(RegistryTree::Folded(Widen(listing.Texts[i].first)), i);
+    listing.Texts.reserve(values.size());
+    for (const RegistryKey::RawValue& value : values) {
+        if (const auto text = RegistryKey::TextOf(value)) {
+            listing.ByName.emplace(RegistryTree::Folded(value.Name), listing.Texts.size());
+            listing.Texts.emplace_back(Narrow(value.Name), Narrow(*text));
+        }
     }
     return listing;
 }
@@ -189,16 +192,17 @@ void RegistrySettingsStore::SaveSetting(const std::string& appName, const std::s
     SectionPath::RequireName(key, "key");
     ForgetListings();
     if (depth_ > 0) {
-        // A save writes many values to a few sections: each is looked up once per batch.
-        const std::string name = appName + '\n' + section;
-        auto written = writtenSections_.find(name);
+        // A save writes many values to a few sections: each is looked up once per batch (by
+        // a name made in a buffer kept for it).
+        sectionName_.assign(appName).append(1, '\n').append(section);
+        auto written = writtenSections_.find(sectionName_);
         if (written == writtenSections_.end()) {
             SectionPathOf(appName, section);
             MakePendingSection(appName, section, section + "\\" + key);
             RegistryTree& image = ImageForChange(appName).Changed.Make(Widen(section));
-            written = writtenSections_.emplace(name, &image).first;
+            written = writtenSections_.emplace(sectionName_, &image).first;
         }
-        written->second->Set(RegistryKey::TextValue(Widen(key), Widen(value)));
+        written->second->Set(TextValueOf(key, value));
         return;
     }
     LONG status = ERROR_SUCCESS;

@@ -192,8 +192,9 @@ class RegistrySettingsStore : public SettingsStore {
     // The sections the running batch wrote (made under the pending key), by application and
     // section as named, with their key in the image; forgotten by anything that removes keys.
     std::map<std::string, RegistryTree*> writtenSections_;
-    RegistrySync planned_;  // what applying the recorded batch writes
-    bool reading_ = false;  // a snapshot is open
+    std::string sectionName_;  // the name a save looks up there
+    RegistrySync planned_;     // what applying the recorded batch writes
+    bool reading_ = false;     // a snapshot is open
     std::map<std::wstring, std::optional<Listing>> listings_;  // the snapshot's, by folded path
     // The same, by application and section as a reader named them.
     std::unordered_map<std::string, const std::optional<Listing>*> sectionListings_;

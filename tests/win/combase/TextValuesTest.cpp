@@ -33,6 +33,16 @@ TEST_CASE("texts convert both ways, ASCII or not, and into a BSTR of the right l
     CHECK(Widen("abc") == L"abc");
     CHECK(Narrow(L"\u00e9t\u00e9") == "\xc3\xa9t\xc3\xa9");
     CHECK(Narrow(nullptr, 0).empty());
+    // Texts are checked for ASCII a block at a time: a character outside it is found wherever
+    // it stands, within a block or after the last whole one.
+    for (std::size_t at = 0; at <= 20; ++at) {
+        std::string text(20, 'a');
+        std::wstring wide(20, L'a');
+        text.insert(at, "\xc3\xa9");
+        wide.insert(at, L"\u00e9");
+        CHECK(Widen(text) == wide);
+        CHECK(Narrow(wide) == text);
+    }
 }
 
 TEST_CASE("a value of the type asked for reads as the converted one would") {
