@@ -25,6 +25,7 @@ class MemorySettingsStore : public SettingsStore {
     void DeleteSection(const std::string& appName, const std::string& section) override;
     void DeleteApplication(const std::string& appName) override;
     void Batch(const std::function<void()>& changes) override;
+    bool BatchChanges() override;
     // The mark lives as long as the store: one process's.
     void MarkOpen(bool open) override { markedOpen_ = open; }
     bool MarkedOpen() override { return markedOpen_; }
@@ -65,6 +66,8 @@ class MemorySettingsStore : public SettingsStore {
     const Section* FindSection(const std::string& appName, const std::string& section) const;
 
     std::map<std::string, Application> applications_;  // by folded name
+    // What the outermost running batch found; null outside a batch.
+    const std::map<std::string, Application>* batchFound_ = nullptr;
     int operations_ = 0;
     std::optional<int> failAt_;
     std::int32_t failNumber_ = 5;

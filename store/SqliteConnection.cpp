@@ -78,6 +78,10 @@ sqlite3_stmt* SqliteConnection::Cached(const char* sql) {
     return found->second;
 }
 
+long long SqliteConnection::TotalChanges() const {
+    return sqlite3_total_changes64(db_);
+}
+
 bool SqliteConnection::InTransaction() const {
     return sqlite3_get_autocommit(db_) == 0;
 }

@@ -36,6 +36,8 @@ class SqliteConnection {
     SqliteStatement Prepare(const std::string& sql) { return Prepare(sql.c_str()); }
     // True while a transaction is open.
     bool InTransaction() const;
+    // How many rows the connection's statements inserted, changed or deleted since it opened.
+    long long TotalChanges() const;
     bool ReadOnly() const;
     const std::string& Path() const { return path_; }
 

@@ -272,6 +272,18 @@ void SqlitePendingRemovals::Save(SqliteConnection& connection, const std::string
     }
 }
 
+bool SqlitePendingRemovals::RemovesAnything() const {
+    const auto removed = [](const auto& entry) { return entry.second.Removed; };
+    return std::any_of(applications_.begin(), applications_.end(), [&](const auto& entry) {
+        const Application& state = entry.second;
+        return state.Removed ||
+               std::any_of(state.Sections.begin(), state.Sections.end(), removed) ||
+               std::any_of(state.Values.begin(), state.Values.end(), [&](const auto& section) {
+                   return std::any_of(section.second.begin(), section.second.end(), removed);
+               });
+    });
+}
+
 void SqlitePendingRemovals::Apply(SqliteConnection& connection) {
     for (const auto& [app, state] : applications_) {
         for (const auto& [section, values] : state.Values) {

@@ -22,6 +22,8 @@ class SqlitePendingRemovals {
     bool Empty() const { return applications_.empty(); }
     // Whether the application has removals pending: its saves go through Save.
     bool Holds(const std::string& app) const { return applications_.count(app) != 0; }
+    // Whether Apply would delete anything: a removal that nothing wrote back.
+    bool RemovesAnything() const;
 
     // Marks the section and everything below it removed; false when it does not exist.
     bool RemoveSection(SqliteConnection& connection, const std::string& app,

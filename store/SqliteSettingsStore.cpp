@@ -267,6 +267,11 @@ void SqliteSettingsStore::DeleteApplication(const std::string& appName) {
     });
 }
 
+bool SqliteSettingsStore::BatchChanges() {
+    return depth_ > 0 && connection_ &&
+           (connection_->TotalChanges() != changesAtBatch_ || pending_.RemovesAnything());
+}
+
 void SqliteSettingsStore::Batch(const std::function<void()>& changes) {
     RequireWritable();
     SqliteConnection& connection = *Connection(true);
@@ -278,6 +283,7 @@ void SqliteSettingsStore::Batch(const std::function<void()>& changes) {
         EndRead();
         ClearKnown();
         connection.Run("BEGIN IMMEDIATE");
+        changesAtBatch_ = connection.TotalChanges();
     } else {
         if (!connection.InTransaction()) {
             // SQLite gave the transaction up after an earlier error (disk full, I/O): going

@@ -43,6 +43,8 @@ class SqliteSettingsStore : public SettingsStore {
     void DeleteSection(const std::string& appName, const std::string& section) override;
     void DeleteApplication(const std::string& appName) override;
     void Batch(const std::function<void()>& changes) override;
+    // A row written or deleted since the batch began, or a removal nothing wrote back.
+    bool BatchChanges() override;
     void Snapshot(const std::function<void()>& reads) override;
     // The mark is an advisory lock on the file's marker beside it (OpenMarker).
     void MarkOpen(bool open) override;
@@ -89,8 +91,9 @@ class SqliteSettingsStore : public SettingsStore {
     bool emptyToRead_ = false;  // read only, the file was found empty: it reads as no store
     std::unique_ptr<SqliteConnection> connection_;
     std::unique_ptr<OpenMarker> marker_;
-    int depth_ = 0;          // open batches
-    bool readOpen_ = false;  // a snapshot's read transaction is open
+    int depth_ = 0;                 // open batches
+    long long changesAtBatch_ = 0;  // the connection's changes when the outermost batch began
+    bool readOpen_ = false;         // a snapshot's read transaction is open
     // While it is open: the sections SnapshotSection read ("app\nsection", folded).
     std::unordered_map<std::string, std::unordered_map<std::string, std::string>> snapshot_;
     // Inside the outermost batch: the applications and the sections ("app\nsection", with

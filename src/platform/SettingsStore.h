@@ -33,6 +33,10 @@ class SettingsStore {
     // Runs `changes` as one unit: either all of its writes and removals land, or none do
     // (a failure inside rolls back and is thrown on). Batches may nest; the outermost counts.
     virtual void Batch(const std::function<void()>& changes) = 0;
+    // Inside a batch: whether its writes and removals so far leave the store otherwise than the
+    // outermost batch found it (a value or section added, changed, spelled otherwise or
+    // removed). Outside one: false. A store that cannot tell answers true.
+    virtual bool BatchChanges() { return true; }
 
     // Runs `reads` against one consistent state of the store, so that a load sees the
     // values of one save and a store that pays per access (a file) pays once. A write inside

@@ -105,10 +105,11 @@ void RegSettings::SaveReg(const Ref<host::Application>& olApp,
         proc.Step([&] {
             SettingsBaseline saved;
             Store().Batch([&] {
-                saved = SaveAll(olApp);
+                SaveAll(olApp);
                 if (alsoWrite) {
                     alsoWrite();
                 }
+                saved = Current(CountSave());
             });
             unkept_.clear();
             baseline_ = std::move(saved);
@@ -138,7 +139,7 @@ bool RegSettings::NoticeOutsideChange(const Ref<host::Application>& olApp) {
     return merged;
 }
 
-SettingsBaseline RegSettings::SaveAll(const Ref<host::Application>& olApp) {
+void RegSettings::SaveAll(const Ref<host::Application>& olApp) {
     savedOver_.reset();
     const std::optional<std::int64_t> from =
         baseline_ ? std::optional(baseline_->Changes) : std::nullopt;
@@ -185,7 +186,15 @@ SettingsBaseline RegSettings::SaveAll(const Ref<host::Application>& olApp) {
             SaveEntry(entries[i], kept[i]);
         }
     }
-    return Current(SettingsChanges::Raise(Store()));
+}
+
+std::int64_t RegSettings::CountSave() {
+    // A save that leaves the store as it found it (every start saves what it read) is no change
+    // for another program to notice: the count stays, and the store has nothing to write.
+    if (baseline_ && !Store().BatchChanges()) {
+        return SettingsChanges::Read(Store());
+    }
+    return SettingsChanges::Raise(Store());
 }
 
 void RegSettings::PutBackOver(const RegSettings& edited, const Ref<host::Application>& olApp) {

@@ -103,8 +103,10 @@ class RegSettings {
     void CopySettings(const std::shared_ptr<RegSettings>& newSettings,
                       const Ref<host::Application>& olApp);
     // SaveReg's batch: another program's save merged in, the recovery records owed, then every
-    // value this object knows, and the count of saves raised. Gives the baseline it saved.
-    SettingsBaseline SaveAll(const Ref<host::Application>& olApp);
+    // value this object knows.
+    void SaveAll(const Ref<host::Application>& olApp);
+    // The count of saves at the end of SaveReg's batch: raised when the batch changed the store.
+    std::int64_t CountSave();
     // Reads the stored settings (the caller holds the store's batch or snapshot) and merges
     // them in (RegSettingsMerge.cpp); the baseline becomes what was read, counted `changes`.
     // Foldersets the other program added are checked against the host; one refused waits for

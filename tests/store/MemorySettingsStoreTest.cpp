@@ -35,6 +35,23 @@ TEST(MemorySettingsStoreFaults, TheNthOperationFromNowFails) {
     EXPECT_THAT(store.Dump("App"), ElementsAre("S|k=2"));
 }
 
+TEST(MemorySettingsStoreBatch, WritingBackWhatWasStoredIsNoChange) {
+    MemorySettingsStore store;
+    EXPECT_FALSE(store.BatchChanges());  // no batch
+    store.SaveSetting("App", "S\\T", "k", "v");
+    store.Batch([&] {
+        store.DeleteApplication("App");
+        EXPECT_TRUE(store.BatchChanges());
+        store.SaveSetting("App", "S\\T", "k", "v");
+        EXPECT_FALSE(store.BatchChanges());
+        store.Batch([&] { store.SaveSetting("App", "S\\T", "k", "w"); });
+        EXPECT_TRUE(store.BatchChanges());  // the outermost batch's view
+        store.SaveSetting("App", "S\\T", "k", "v");
+        EXPECT_FALSE(store.BatchChanges());
+    });
+    EXPECT_FALSE(store.BatchChanges());
+}
+
 TEST(MemorySettingsStoreListing, DumpListsEveryApplicationInStoredSpelling) {
     MemorySettingsStore store;
     store.SaveSetting("Zeta", "S", "K", "1");

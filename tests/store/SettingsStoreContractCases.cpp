@@ -1,4 +1,8 @@
+#include <functional>
 #include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "src/platform/SettingsStore.h"
 #include "tests/store/ContractCheck.h"
@@ -260,6 +264,55 @@ void ANonFailureExceptionAlsoRollsBack(ContractStore& s, ContractChecks& checks)
     CONTRACT_CHECK(!s.SectionExists(App, "S"));
 }
 
+// A store may answer "changed" when it cannot tell, never "unchanged" after a change; what it
+// calls unchanged is what it held before.
+void ABatchNeverCallsAChangeNoChange(ContractStore& s, ContractChecks& checks) {
+    SettingsStore& store = s.Store();
+    const auto seed = [&] {
+        store.Batch([&] {
+            if (s.SectionExists(App, "Logging") || s.SectionExists(App, "Tracking")) {
+                store.DeleteApplication(App);
+            }
+            store.SaveSetting(App, "Logging", "LogLevel", "1");
+            store.SaveSetting(App, "Tracking", "JournalEmails", "True");
+        });
+    };
+    const std::vector<std::pair<const char*, std::function<void()>>> changes = {
+        {"a new value", [&] { store.SaveSetting(App, "Logging", "LogPath", "C:\\Logs"); }},
+        {"a changed value", [&] { store.SaveSetting(App, "Logging", "LogLevel", "2"); }},
+        {"a new section", [&] { store.SaveSetting(App, "Version", "Major", "4"); }},
+        {"a removed section", [&] { store.DeleteSection(App, "Tracking"); }},
+        {"a removed application", [&] { store.DeleteApplication(App); }},
+        {"a name spelled otherwise",
+         [&] {
+             store.DeleteSection(App, "Logging");
+             store.SaveSetting(App, "Logging", "LOGLEVEL", "1");
+         }},
+        {"an inner batch's change",
+         [&] { store.Batch([&] { store.SaveSetting(App, "Logging", "LogLevel", "3"); }); }},
+    };
+    for (const auto& [what, change] : changes) {
+        seed();
+        bool told = false;
+        store.Batch([&] {
+            change();
+            told = store.BatchChanges();
+        });
+        CONTRACT_CHECK_EQ(std::string(what) + (told ? ": told" : ": not told"),
+                          std::string(what) + ": told");
+    }
+    seed();
+    const Lines before = s.Dump(App);
+    bool told = true;
+    store.Batch([&] {
+        store.DeleteApplication(App);
+        store.SaveSetting(App, "Logging", "LogLevel", "1");
+        store.SaveSetting(App, "Tracking", "JournalEmails", "True");
+        told = store.BatchChanges();
+    });
+    CONTRACT_CHECK(told || s.Dump(App) == before);
+}
+
 }  // namespace
 
 const std::vector<ContractCase>& ContractCases() {
@@ -289,6 +342,7 @@ const std::vector<ContractCase>& ContractCases() {
         {"ASectionAFailedInnerBatchMadeIsMadeAgainByTheOuterBatch",
          ASectionAFailedInnerBatchMadeIsMadeAgainByTheOuterBatch},
         {"ANonFailureExceptionAlsoRollsBack", ANonFailureExceptionAlsoRollsBack},
+        {"ABatchNeverCallsAChangeNoChange", ABatchNeverCallsAChangeNoChange},
     };
     return cases;
 }

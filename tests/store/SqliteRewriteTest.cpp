@@ -50,9 +50,28 @@ TEST_F(SqliteRewriteTest, WritingEverythingBackUnchangedWritesNothing) {
             store.SaveSetting(App, Ids, key, std::string("C") + key);
         }
         store.SaveSetting(App, "Logging", "LogLevel", "0");
+        EXPECT_FALSE(store.BatchChanges());  // what the save counts as no change
     });
     EXPECT_EQ(store.Dump(), before);
     EXPECT_EQ(Written(), written);
+    EXPECT_FALSE(store.BatchChanges());  // no batch
+}
+
+TEST_F(SqliteRewriteTest, AValueNotWrittenBackOrWrittenOtherwiseIsAChange) {
+    for (const char* back : {"C2", "c2", "", "C2"}) {
+        store.SaveSetting(App, Ids, "2", "C2");  // as the fixture stored it
+        store.Batch([&] {
+            store.DeleteSection(App, "Tracked Foldersets");
+            store.SaveSetting(App, "Tracked Foldersets", "Count", "3");
+            for (const char* key : {"1", "3"}) {
+                store.SaveSetting(App, Ids, key, std::string("C") + key);
+            }
+            if (*back != '\0') {
+                store.SaveSetting(App, Ids, "2", back);
+            }
+            EXPECT_EQ(store.BatchChanges(), std::string(back) != "C2") << back;
+        });
+    }
 }
 
 TEST_F(SqliteRewriteTest, WhatComesBackChangedOrRespeltLandsAndWhatDoesNotIsGone) {

@@ -14,6 +14,16 @@ TEST_F(SettingsToolSet, KeyAndValueAreTakenInAnyLetterCase) {
     EXPECT_EQ(store.Dump(App), std::vector<std::string>{"Tracking|TrackAppointments=False"});
 }
 
+TEST_F(SettingsToolSet, SettingTheValueAKeyHasIsNoChangeForTheAddInToNotice) {
+    Run({"set", "JournalEmails", "True"});
+    const std::string counted = store.GetSetting("Parleywick Changes", "Saves", "Count");
+    Run({"set", "JournalEmails", "True"});
+    EXPECT_EQ(store.GetSetting("Parleywick Changes", "Saves", "Count"), counted);
+    Run({"set", "JournalEmails", "False"});
+    EXPECT_EQ(store.GetSetting("Parleywick Changes", "Saves", "Count"),
+              std::to_string(std::stoi(counted) + 1));
+}
+
 TEST_F(SettingsToolSet, ASwitchRefusesAnythingButTrueOrFalse) {
     for (const char* value : {"yes", "1", "0", "", "Truee"}) {
         std::string message;

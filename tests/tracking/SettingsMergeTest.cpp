@@ -105,7 +105,23 @@ TEST_F(SettingsMergeTest, AnUnchangedValueTakesTheOtherProgramsWithoutAConflict)
     EXPECT_EQ(Conflicts(), 0);
 }
 
-TEST_F(SettingsMergeTest, EverySaveRaisesTheCountInItsBatchAndARefusedSaveLeavesIt) {
+TEST_F(SettingsMergeTest, ASaveThatChangesNothingLeavesTheCountAndWritesNothing) {
+    settings->ReadReg(application);
+    settings->SaveReg(application);
+    const auto stored = store().Dump();
+    const std::int64_t count = SettingsChanges::Read(store());
+    // The next start reads and saves the same settings: nothing for another program to notice.
+    settings = std::make_shared<RegSettings>(component);
+    settings->ReadReg(application);
+    settings->SaveReg(application);
+    EXPECT_EQ(SettingsChanges::Read(store()), count);
+    EXPECT_EQ(store().Dump(), stored);
+    // A change is counted, also one another caller writes in the save's batch.
+    settings->SaveReg(application, [&] { store().SaveSetting(App, "Logging", "LogPath", "C:"); });
+    EXPECT_EQ(SettingsChanges::Read(store()), count + 1);
+}
+
+TEST_F(SettingsMergeTest, EveryChangingSaveRaisesTheCountInItsBatchAndARefusedSaveLeavesIt) {
     EXPECT_EQ(SettingsChanges::Read(store()), 0);  // none stored yet
     settings->ReadReg(application);
     settings->SaveReg(application);

@@ -36,6 +36,7 @@ class FailingSettingsStore : public SettingsStore {
     void DeleteSection(const std::string& appName, const std::string& section) override;
     void DeleteApplication(const std::string& appName) override;
     void Batch(const std::function<void()>& changes) override;
+    bool BatchChanges() override { return store_->BatchChanges(); }
     void Snapshot(const std::function<void()>& reads) override;
     void MarkOpen(bool open) override { store_->MarkOpen(open); }
     bool MarkedOpen() override { return store_->MarkedOpen(); }

@@ -154,7 +154,9 @@ void SettingsTool::Rewrite(const StoredFoldersets& stored,
                              std::to_string(stored.Count) + "); kept by the settings tool";
             DroppedFoldersets::Keep(store, dropped);
         }
-        SettingsChanges::Raise(store);
+        if (store.BatchChanges()) {
+            SettingsChanges::Raise(store);
+        }
     });
     if (!stored.AfterCount.empty()) {
         out_ << stored.AfterCount.size()
@@ -252,7 +254,10 @@ void SettingsTool::Set(const std::string& name, const std::string& value) {
     SettingsStore& store = store_.Settings();
     store.Batch([&] {
         store.SaveSetting(ProductTitle, key->Section, key->Key, text);
-        SettingsChanges::Raise(store);
+        // Setting the value it has changes nothing another program must notice.
+        if (store.BatchChanges()) {
+            SettingsChanges::Raise(store);
+        }
     });
     out_ << key->Section << "\\" << key->Key << " = " << text << "\n";
 }

@@ -110,7 +110,7 @@ void RegistrySettingsStore::RemovePendingSection(const std::string& appName,
 
 void RegistrySettingsStore::Batch(const std::function<void()>& changes) {
     RequireWritable();
-    ForgetListings();
+    WillChange();
     if (depth_ > 0) {
         // An inner batch undoes only its own changes: it keeps the images as they stand. The
         // copy shares their keys, so a section written before is looked up (and copied) again.
@@ -123,6 +123,7 @@ void RegistrySettingsStore::Batch(const std::function<void()>& changes) {
             --depth_;
             writtenSections_.clear();
             images_ = imagesBefore;
+            plannedNothing_ = false;
             throw;
         }
         --depth_;
@@ -146,13 +147,15 @@ void RegistrySettingsStore::Batch(const std::function<void()>& changes) {
     } catch (...) {
         depth_ = 0;
         images_.clear();
+        plannedNothing_ = false;
         DiscardPending();
         throw;
     }
     depth_ = 0;
     // A batch that leaves every application as it was (a start saves every setting again) has
     // nothing to make safe: nothing is recorded, marked, applied or flushed.
-    const bool changed = PlanChanges();
+    const bool changed = !plannedNothing_ && PlanChanges();
+    plannedNothing_ = false;
     writtenSections_.clear();
     images_.clear();
     if (!changed) {
@@ -162,6 +165,16 @@ void RegistrySettingsStore::Batch(const std::function<void()>& changes) {
     RecordPending();
     MarkComplete();
     ApplyPending();
+}
+
+bool RegistrySettingsStore::BatchChanges() {
+    if (depth_ == 0) {
+        return false;
+    }
+    if (!plannedNothing_) {
+        plannedNothing_ = !PlanChanges();
+    }
+    return !plannedNothing_;
 }
 
 bool RegistrySettingsStore::PlanChanges() {

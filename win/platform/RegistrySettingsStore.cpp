@@ -190,7 +190,7 @@ void RegistrySettingsStore::SaveSetting(const std::string& appName, const std::s
                                         const std::string& key, const std::string& value) {
     RequireWritable();
     SectionPath::RequireName(key, "key");
-    ForgetListings();
+    WillChange();
     if (depth_ > 0) {
         // A save writes many values to a few sections: each is looked up once per batch (by
         // a name made in a buffer kept for it).
@@ -217,7 +217,7 @@ void RegistrySettingsStore::SaveSetting(const std::string& appName, const std::s
 
 void RegistrySettingsStore::DeleteSection(const std::string& appName, const std::string& section) {
     RequireWritable();
-    ForgetListings();
+    WillChange();
     const std::wstring path = SectionPathOf(appName, section);
     if (depth_ > 0) {
         RemovePendingSection(appName, section, section);
@@ -243,7 +243,7 @@ void RegistrySettingsStore::DeleteSection(const std::string& appName, const std:
 
 void RegistrySettingsStore::DeleteApplication(const std::string& appName) {
     RequireWritable();
-    ForgetListings();
+    WillChange();
     const std::wstring path = LivePath(appName);
     if (depth_ > 0) {
         const bool first = ImageOf(appName) == nullptr;

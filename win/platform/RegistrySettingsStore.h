@@ -79,6 +79,9 @@ class RegistrySettingsStore : public SettingsStore {
     void DeleteSection(const std::string& appName, const std::string& section) override;
     void DeleteApplication(const std::string& appName) override;
     void Batch(const std::function<void()>& changes) override;
+    // Plans the batch's writes; a plan that finds nothing stands until the next change, so
+    // that the end of the batch does not plan again.
+    bool BatchChanges() override;
     // Reading only: the reads see no batch begin or end half way (they hold the batch lock).
     void Snapshot(const std::function<void()>& reads) override;
     // The mark is a named mutex, named after the settings' key, that the running add-in holds
@@ -158,6 +161,11 @@ class RegistrySettingsStore : public SettingsStore {
         sectionListings_.clear();
         listings_.clear();
     }
+    // Before a change: what was read or planned no longer stands.
+    void WillChange() {
+        ForgetListings();
+        plannedNothing_ = false;
+    }
     // What the pending key's section answers for a statement inside a batch (see above).
     void MakePendingSection(const std::string& appName, const std::string& section,
                             const std::string& what);
@@ -192,9 +200,10 @@ class RegistrySettingsStore : public SettingsStore {
     // The sections the running batch wrote (made under the pending key), by application and
     // section as named, with their key in the image; forgotten by anything that removes keys.
     std::map<std::string, RegistryTree*> writtenSections_;
-    std::string sectionName_;  // the name a save looks up there
-    RegistrySync planned_;     // what applying the recorded batch writes
-    bool reading_ = false;     // a snapshot is open
+    std::string sectionName_;      // the name a save looks up there
+    RegistrySync planned_;         // what applying the recorded batch writes
+    bool plannedNothing_ = false;  // the last plan found nothing, and nothing changed since
+    bool reading_ = false;         // a snapshot is open
     std::map<std::wstring, std::optional<Listing>> listings_;  // the snapshot's, by folded path
     // The same, by application and section as a reader named them.
     std::unordered_map<std::string, const std::optional<Listing>*> sectionListings_;

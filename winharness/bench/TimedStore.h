@@ -42,6 +42,7 @@ class TimedStore final : public SettingsStore {
         store_->DeleteApplication(appName);
     }
     void Batch(const std::function<void()>& changes) override;
+    bool BatchChanges() override { return store_->BatchChanges(); }
     void Snapshot(const std::function<void()>& reads) override { store_->Snapshot(reads); }
 
     const Cost& BatchCost() const { return cost_; }

@@ -130,6 +130,25 @@ TEST_CASE("a batch that lands or fails leaves no pending record") {
     CHECK_EQ(pwk::wintest::ValuesBelow(kPending), 0U);
 }
 
+TEST_CASE("a batch that writes back what was stored is no change, one that differs is") {
+    Wipe();
+    auto store = Fresh();
+    CHECK(!store.BatchChanges());  // no batch
+    store.SaveSetting("Parleywick", "Tracked Foldersets\\Contacts", "Count", "2");
+    store.Batch([&] {
+        store.DeleteApplication("Parleywick");
+        CHECK(store.BatchChanges());
+        store.SaveSetting("Parleywick", "Tracked Foldersets\\Contacts", "Count", "2");
+        CHECK(!store.BatchChanges());
+        store.Batch([&] { store.SaveSetting("Parleywick", "Tracking", "FirstRun", "False"); });
+        CHECK(store.BatchChanges());  // the outermost batch's view
+        store.DeleteSection("Parleywick", "Tracking");
+        CHECK(!store.BatchChanges());
+    });
+    CHECK(!PendingRecordLeft(kPending));
+    Wipe();
+}
+
 TEST_CASE("a crash after the batch is recorded is rolled forward by the next store") {
     Wipe();
     Fresh().SaveSetting("Parleywick", "Tracked Foldersets\\Set1", "Index", "1");
