@@ -102,21 +102,23 @@ void MemorySettingsStore::DeleteApplication(const std::string& appName) {
 void MemorySettingsStore::Batch(const std::function<void()>& changes) {
     // Each level keeps its own snapshot, so a failure undoes exactly what its batch did.
     const auto snapshot = applications_;
-    const bool outermost = batchFound_ == nullptr;
-    if (outermost) {
+    const struct Outermost {
+        const std::map<std::string, Application>*& found;
+        const bool is = found == nullptr;
+        ~Outermost() {
+            if (is) {
+                found = nullptr;
+            }
+        }
+    } outermost{batchFound_};
+    if (outermost.is) {
         batchFound_ = &snapshot;
     }
     try {
         changes();
     } catch (...) {
         applications_ = snapshot;
-        if (outermost) {
-            batchFound_ = nullptr;
-        }
         throw;
-    }
-    if (outermost) {
-        batchFound_ = nullptr;
     }
 }
 
@@ -127,23 +129,15 @@ bool MemorySettingsStore::BatchChanges() {
     // A section the batch did not write is still the one found (shared with the snapshot).
     const auto sameSection = [](const auto& one, const auto& other) {
         return one.first == other.first &&
-               (one.second == other.second ||
-                (one.second->Path == other.second->Path &&
-                 std::equal(one.second->Values.begin(), one.second->Values.end(),
-                            other.second->Values.begin(), other.second->Values.end(),
-                            [](const auto& a, const auto& b) {
-                                return a.first == b.first && a.second.Key == b.second.Key &&
-                                       a.second.Text == b.second.Text;
-                            })));
+               (one.second == other.second || *one.second == *other.second);
+    };
+    const auto sameApplication = [&](const auto& one, const auto& other) {
+        return one.first == other.first && one.second.Name == other.second.Name &&
+               std::equal(one.second.Sections.begin(), one.second.Sections.end(),
+                          other.second.Sections.begin(), other.second.Sections.end(), sameSection);
     };
     return !std::equal(applications_.begin(), applications_.end(), batchFound_->begin(),
-                       batchFound_->end(), [&](const auto& one, const auto& other) {
-                           return one.first == other.first &&
-                                  one.second.Name == other.second.Name &&
-                                  std::equal(one.second.Sections.begin(), one.second.Sections.end(),
-                                             other.second.Sections.begin(),
-                                             other.second.Sections.end(), sameSection);
-                       });
+                       batchFound_->end(), sameApplication);
 }
 
 std::vector<std::string> MemorySettingsStore::Dump(const std::string& appName) const {

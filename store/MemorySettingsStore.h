@@ -50,10 +50,12 @@ class MemorySettingsStore : public SettingsStore {
     struct Value {
         std::string Key;  // as first spelled
         std::string Text;
+        bool operator==(const Value&) const = default;
     };
     struct Section {
         std::string Path;                     // as first spelled, level by level
         std::map<std::string, Value> Values;  // by folded key
+        bool operator==(const Section&) const = default;
     };
     struct Application {
         std::string Name;

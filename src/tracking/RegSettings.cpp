@@ -189,12 +189,8 @@ void RegSettings::SaveAll(const Ref<host::Application>& olApp) {
 }
 
 std::int64_t RegSettings::CountSave() {
-    // A save that leaves the store as it found it (every start saves what it read) is no change
-    // for another program to notice: the count stays, and the store has nothing to write.
-    if (baseline_ && !Store().BatchChanges()) {
-        return SettingsChanges::Read(Store());
-    }
-    return SettingsChanges::Raise(Store());
+    // Without a count read at the load, nothing says what another program last saw.
+    return baseline_ ? SettingsChanges::RaiseIfChanged(Store()) : SettingsChanges::Raise(Store());
 }
 
 void RegSettings::PutBackOver(const RegSettings& edited, const Ref<host::Application>& olApp) {

@@ -26,4 +26,8 @@ std::int64_t SettingsChanges::Raise(SettingsStore& store) {
     return next;
 }
 
+std::int64_t SettingsChanges::RaiseIfChanged(SettingsStore& store) {
+    return store.BatchChanges() ? Raise(store) : Read(store);
+}
+
 }  // namespace pwk

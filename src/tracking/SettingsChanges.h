@@ -21,6 +21,9 @@ class SettingsChanges {
     // Raises the count by one and gives the new count. Called inside the batch of the save it
     // counts, so that the two land together or not at all.
     static std::int64_t Raise(SettingsStore& store);
+    // The same when the running batch changed the store; else the count as it stands. A save
+    // that writes back what was stored (every start's) is nothing another program must notice.
+    static std::int64_t RaiseIfChanged(SettingsStore& store);
 };
 
 }  // namespace pwk

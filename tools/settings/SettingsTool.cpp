@@ -154,9 +154,7 @@ void SettingsTool::Rewrite(const StoredFoldersets& stored,
                              std::to_string(stored.Count) + "); kept by the settings tool";
             DroppedFoldersets::Keep(store, dropped);
         }
-        if (store.BatchChanges()) {
-            SettingsChanges::Raise(store);
-        }
+        SettingsChanges::RaiseIfChanged(store);
     });
     if (!stored.AfterCount.empty()) {
         out_ << stored.AfterCount.size()
@@ -254,10 +252,7 @@ void SettingsTool::Set(const std::string& name, const std::string& value) {
     SettingsStore& store = store_.Settings();
     store.Batch([&] {
         store.SaveSetting(ProductTitle, key->Section, key->Key, text);
-        // Setting the value it has changes nothing another program must notice.
-        if (store.BatchChanges()) {
-            SettingsChanges::Raise(store);
-        }
+        SettingsChanges::RaiseIfChanged(store);
     });
     out_ << key->Section << "\\" << key->Key << " = " << text << "\n";
 }

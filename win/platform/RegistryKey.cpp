@@ -1,5 +1,7 @@
 #include "win/platform/RegistryKey.h"
 
+#include "win/combase/WideText.h"
+
 #include <cstring>
 
 namespace pwk::win {
@@ -169,6 +171,14 @@ std::optional<std::wstring> RegistryKey::TextOf(const RawValue& value) {
 RegistryKey::RawValue RegistryKey::TextValue(const std::wstring& name, const std::wstring& text) {
     const auto* bytes = reinterpret_cast<const BYTE*>(text.c_str());
     return {name, REG_SZ, std::vector<BYTE>(bytes, bytes + (text.size() + 1) * sizeof(wchar_t))};
+}
+
+RegistryKey::RawValue RegistryKey::TextValue(const std::wstring& name, std::string_view text) {
+    RawValue value{name, REG_SZ, {}};
+    const std::size_t length = WidenedLength(text);
+    value.Data.resize((length + 1) * sizeof(wchar_t));  // the NUL stays
+    WidenInto(text, reinterpret_cast<wchar_t*>(value.Data.data()), length);
+    return value;
 }
 
 LONG RegistryKey::SetDword(const std::wstring& name, DWORD value) const {

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace pwk::win {
@@ -68,8 +69,10 @@ class RegistryKey {
     // The text of a REG_SZ (or REG_EXPAND_SZ, unexpanded) value, up to its first NUL; nothing
     // for a value of another type.
     static std::optional<std::wstring> TextOf(const RawValue& value);
-    // The REG_SZ value that SetString stores.
+    // The REG_SZ value that SetString stores; the same from a UTF-8 text, converted straight
+    // into the data (a save writes thousands).
     static RawValue TextValue(const std::wstring& name, const std::wstring& text);
+    static RawValue TextValue(const std::wstring& name, std::string_view text);
 
     // A REG_SZ (or REG_EXPAND_SZ, unexpanded) value; nothing when missing or of another type.
     std::optional<std::wstring> GetString(const std::wstring& name) const;

@@ -145,10 +145,11 @@ void RegistrySettingsStore::Batch(const std::function<void()>& changes) {
     try {
         changes();
     } catch (...) {
+        // Nothing is recorded before the changes are done: the images are all there is to drop.
         depth_ = 0;
         images_.clear();
+        writtenSections_.clear();
         plannedNothing_ = false;
-        DiscardPending();
         throw;
     }
     depth_ = 0;
@@ -159,7 +160,6 @@ void RegistrySettingsStore::Batch(const std::function<void()>& changes) {
     writtenSections_.clear();
     images_.clear();
     if (!changed) {
-        DiscardPending();
         return;
     }
     RecordPending();

@@ -14,15 +14,6 @@ namespace pwk::win {
 
 namespace {
 
-// The REG_SZ value `name` = `text`, converted straight into its data (a save writes thousands).
-RegistryKey::RawValue TextValueOf(const std::string& name, std::string_view text) {
-    RegistryKey::RawValue value{Widen(name), REG_SZ, {}};
-    const std::size_t length = WidenedLength(text);
-    value.Data.resize((length + 1) * sizeof(wchar_t));  // the NUL stays
-    WidenInto(text, reinterpret_cast<wchar_t*>(value.Data.data()), length);
-    return value;
-}
-
 // Adds the values of `tree` and of every key below it, `section` being the key's path.
 void DumpTree(const RegistryTree& tree, const std::string& section,
               std::vector<std::string>& lines) {
@@ -202,7 +193,7 @@ void RegistrySettingsStore::SaveSetting(const std::string& appName, const std::s
             RegistryTree& image = ImageForChange(appName).Changed.Make(Widen(section));
             written = writtenSections_.emplace(sectionName_, &image).first;
         }
-        written->second->Set(TextValueOf(key, value));
+        written->second->Set(RegistryKey::TextValue(Widen(key), value));
         return;
     }
     LONG status = ERROR_SUCCESS;
