@@ -122,16 +122,22 @@ std::vector<RegistryKey::RawValue> RegistryKey::Values(const State& state, LONG&
 }
 
 std::optional<std::wstring> RegistryKey::GetString(const std::wstring& name) const {
+    // Most texts fit a small buffer, read in one call; a longer one is read again whole.
+    wchar_t small[128];
     DWORD type = 0;
-    DWORD bytes = 0;
-    if (RegQueryValueExW(key_, name.c_str(), nullptr, &type, nullptr, &bytes) != ERROR_SUCCESS ||
-        (type != REG_SZ && type != REG_EXPAND_SZ)) {
-        return std::nullopt;
+    DWORD bytes = sizeof(small);
+    LONG status = RegQueryValueExW(key_, name.c_str(), nullptr, &type,
+                                   reinterpret_cast<BYTE*>(small), &bytes);
+    std::wstring text;
+    if (status == ERROR_SUCCESS) {
+        text.assign(small, bytes / sizeof(wchar_t));
+    } else if (status == ERROR_MORE_DATA) {
+        text.assign(bytes / sizeof(wchar_t) + 1, L'\0');
+        bytes = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+        status = RegQueryValueExW(key_, name.c_str(), nullptr, &type,
+                                  reinterpret_cast<BYTE*>(text.data()), &bytes);
     }
-    std::wstring text(bytes / sizeof(wchar_t) + 1, L'\0');
-    bytes = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-    if (RegQueryValueExW(key_, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(text.data()),
-                         &bytes) != ERROR_SUCCESS) {
+    if (status != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) {
         return std::nullopt;
     }
     // The stored data may or may not end in a NUL; the text ends at the first one.

@@ -85,8 +85,28 @@ std::wstring RegistryReadCache::InLocalAppData(const std::wstring& name) {
     return own + L"\\" + name;
 }
 
+const RegistryReadCache::Contents* RegistryReadCache::Trusted(const std::wstring& path) {
+    if (file_.empty() || current_.empty()) {
+        return nullptr;
+    }
+    const std::wstring folded = RegistryKey::Folded(path);
+    if (current_.count(folded) == 0) {
+        return nullptr;
+    }
+    const auto kept = entries_.find(folded);
+    if (kept == entries_.end()) {
+        return nullptr;
+    }
+    ++counts_.Trusted;
+    return &kept->second;
+}
+
 const RegistryReadCache::Contents& RegistryReadCache::Read(const RegistryKey& key,
                                                            const std::wstring& path, LONG& status) {
+    if (const Contents* trusted = Trusted(path)) {
+        status = ERROR_SUCCESS;
+        return *trusted;
+    }
     const RegistryKey::State state = key.StateOf(status);
     if (status != ERROR_SUCCESS) {
         return scratch_ = Contents{};
@@ -99,6 +119,7 @@ const RegistryReadCache::Contents& RegistryReadCache::Read(const RegistryKey& ke
             kept->second.State.Written + kSettled < kept->second.ReadAt) {
             ++counts_.Kept;
             read_.insert(folded);
+            current_.insert(folded);
             return kept->second;
         }
     }
@@ -115,13 +136,14 @@ const RegistryReadCache::Contents& RegistryReadCache::Read(const RegistryKey& ke
     if (file_.empty() || status != ERROR_SUCCESS) {
         return scratch_ = std::move(contents);
     }
-    listed_ += contents.Values.size() + 1;
+    settledListing_ = settledListing_ || contents.State.Written + kSettled < contents.ReadAt;
     read_.insert(folded);
+    current_.insert(folded);
     return entries_.insert_or_assign(folded, std::move(contents)).first->second;
 }
 
 void RegistryReadCache::Save() {
-    if (file_.empty() || listed_ < kWorthWriting) {
+    if (file_.empty() || !settledListing_) {
         return;
     }
     Entries kept;
@@ -132,14 +154,15 @@ void RegistryReadCache::Save() {
     }
     // A file that cannot be written is left: the next start lists the keys again.
     WriteWhole(file_, EncodeRegistryCache(kept));
-    listed_ = 0;
+    settledListing_ = false;
 }
 
 void RegistryReadCache::Forget() {
     loaded_ = false;
-    listed_ = 0;
+    settledListing_ = false;
     entries_.clear();
     read_.clear();
+    current_.clear();
 }
 
 void RegistryReadCache::LoadOnce() {

@@ -24,21 +24,23 @@ namespace pwk::win {
 // the same clock step would leave its time unchanged. A file that is missing, cut short, of
 // another layout or damaged is ignored whole; one that cannot be written is left as it was.
 // The program works the same without the file, only slower.
+//
+// Within a run the store may also vouch for what was read: while a change watch armed before
+// the reads saw no change (Trust), a key read since is taken as it was read, without asking the
+// registry anything; any change the watch reports ends that (Distrust).
 class RegistryReadCache {
   public:
     using Contents = RegistryKeyContents;
     using Entries = RegistryKeyContents::ByPath;
-    // How many key reads were answered from the file and from the registry.
+    // How many key reads were answered from the file, from the registry, and as read before
+    // while nothing changed (no call at all).
     struct Counts {
         std::size_t Kept = 0;
         std::size_t Listed = 0;
+        std::size_t Trusted = 0;
     };
 
     static constexpr ULONGLONG kSettled = 50 * 10'000;  // 50 ms
-    // The file is written again only when the keys listed since it was read hold this many
-    // values or more: a few small keys that change at every run (the count of saves) cost less
-    // to list again than the whole file costs to write.
-    static constexpr std::size_t kWorthWriting = 64;
 
     // Without a file nothing is kept: every read lists the key.
     explicit RegistryReadCache(std::wstring file = L"");
@@ -50,7 +52,14 @@ class RegistryReadCache {
     // The contents of the open key at `path`: the kept ones when the key's state is the one
     // kept, otherwise listed now (and kept). The status of a failed read in `status`.
     const Contents& Read(const RegistryKey& key, const std::wstring& path, LONG& status);
-    // Writes the file again when the keys listed since it was read are worth it (kWorthWriting).
+    // The contents of the key at `path` as read since the last Distrust, or null: a walk need
+    // not even open such a key. Only with a file (without one nothing is kept).
+    const Contents* Trusted(const std::wstring& path);
+    // What was read so far may no longer be what the registry holds.
+    void Distrust() { current_.clear(); }
+    // Writes the file again when a key listed since it was read had settled: the next run takes
+    // it from the file instead of listing it again (one listed unsettled would be listed anyway).
+    // A run after a change to the settings writes the file once, the runs after it none.
     // Only the keys read since the file was read are written: a key no longer read is no
     // longer kept.
     void Save();
@@ -65,10 +74,11 @@ class RegistryReadCache {
 
     std::wstring file_;
     bool loaded_ = false;
-    std::size_t listed_ = 0;  // the values of the keys listed since the file was read
+    bool settledListing_ = false;  // a key listed since the file was read had settled
     Entries entries_;
-    std::set<std::wstring> read_;  // the keys read since the file was read
-    Contents scratch_;             // without a file
+    std::set<std::wstring> read_;     // the keys read since the file was read
+    std::set<std::wstring> current_;  // the keys read since the last Distrust
+    Contents scratch_;                // without a file
     Counts counts_;
 };
 

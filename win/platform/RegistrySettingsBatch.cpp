@@ -71,6 +71,7 @@ RegistrySettingsStore::Image& RegistrySettingsStore::ImageForChange(const std::s
     // image would replace it.
     LONG status = ERROR_SUCCESS;
     const std::wstring path = LivePath(appName);
+    CheckTrust();
     auto live = RegistryTree::Load(root_, path, status, &cache_);
     if (!live && status != ERROR_FILE_NOT_FOUND) {
         Refused(status, StoreAction::Read, appName);

@@ -48,6 +48,7 @@ void RegistrySettingsStore::MarkOpen(bool open) {
         // The add-in lets go of the settings: nothing of its watch stays open either, and what
         // it read is read again from the cache's file by the next start.
         watch_.Stop();
+        trust_.Stop();
         openMark_ = UniqueHandle();
         cache_.Save();
         cache_.Forget();
@@ -69,6 +70,12 @@ bool RegistrySettingsStore::MarkedOpen() {
 bool RegistrySettingsStore::MayHaveChanged() {
     // Only the running add-in asks often enough for a watch to pay, and only it stops one.
     return !openMark_ || watch_.MayHaveChanged();
+}
+
+void RegistrySettingsStore::CheckTrust() {
+    if (!cache_.File().empty() && trust_.MayHaveChanged()) {
+        cache_.Distrust();
+    }
 }
 
 void RegistrySettingsStore::OnWatchFailure(RegistryChangeWatch::FailureSink sink) {

@@ -172,6 +172,7 @@ std::vector<std::pair<std::string, std::string>> RegistrySettingsStore::GetAllSe
             const auto& listing = ListingOf(path, section);
             return listing ? listing->Texts : std::vector<std::pair<std::string, std::string>>{};
         }
+        CheckTrust();
         const auto listing = ListSection(path, section);
         return listing ? listing->Texts : std::vector<std::pair<std::string, std::string>>{};
     });
@@ -320,6 +321,7 @@ void RegistrySettingsStore::Snapshot(const std::function<void()>& reads) {
             store.cache_.Save();
         }
     } reading{*this};
+    CheckTrust();
     reads();
 }
 

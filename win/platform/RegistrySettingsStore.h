@@ -54,7 +54,10 @@ namespace pwk::win {
 // Given a cache file, the store keeps what it listed of the settings' keys there between runs
 // (RegistryReadCache): a start, and the image of a batch, list again only the keys changed since.
 // The file is written at the end of a snapshot or batch that listed a key, and let go of when
-// the add-in lets go of the settings (MarkOpen(false)).
+// the add-in lets go of the settings (MarkOpen(false)). Within a run a second watch of the
+// key tree, asked before each snapshot, lone read and image, lets the cache vouch for every key
+// read since it last saw a change: a save right after the load that read the same keys asks the
+// registry nothing about them.
 class RegistrySettingsStore : public SettingsStore {
   public:
     static constexpr const wchar_t* ProgramSettings = L"Software\\VB and VBA Program Settings";
@@ -174,6 +177,9 @@ class RegistrySettingsStore : public SettingsStore {
     void RemovePendingSection(const std::string& appName, const std::string& section,
                               const std::string& what);
     void RequireWritable() const;
+    // Before the cache is read: what it read is no longer vouched for if the tree may have
+    // changed since.
+    void CheckTrust();
     // Reading only, in a snapshot: the application as the complete batch left behind makes it,
     // or null when there is no such batch or it does not change the application.
     const RegistryTree* RecordedView(const std::string& appName);
@@ -194,6 +200,7 @@ class RegistrySettingsStore : public SettingsStore {
     BatchLock lock_{pending_};
     UniqueHandle openMark_;
     RegistryChangeWatch watch_{root_, base_};
+    RegistryChangeWatch trust_{root_, base_};  // for the cache, apart from the add-in's questions
     RegistryReadCache cache_;
     int depth_ = 0;
     std::map<std::wstring, Image> images_;  // by folded application name, in the running batch

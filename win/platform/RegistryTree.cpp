@@ -7,40 +7,67 @@
 
 namespace pwk::win {
 
+// A key of a walk, opened at the first need: below the key above it, or from the root for the
+// walk's top.
+class RegistryTree::WalkKey {
+  public:
+    WalkKey(HKEY root, const std::wstring& path) : root_(root), name_(path) {}
+    WalkKey(WalkKey& above, const std::wstring& name) : above_(&above), name_(name) {}
+
+    // The open key, or null with the status of the failed open.
+    const RegistryKey* Open(LONG& status) {
+        if (key_) {
+            return &*key_;
+        }
+        if (above_ == nullptr) {
+            key_ = RegistryKey::Open(root_, name_, KEY_READ, status);
+        } else if (const RegistryKey* above = above_->Open(status)) {
+            key_ = RegistryKey::Open(above->Handle(), name_, KEY_READ, status);
+        }
+        return key_ ? &*key_ : nullptr;
+    }
+
+  private:
+    HKEY root_ = nullptr;
+    WalkKey* above_ = nullptr;
+    const std::wstring& name_;
+    std::optional<RegistryKey> key_;
+};
+
 std::optional<RegistryTree> RegistryTree::Load(HKEY root, const std::wstring& path, LONG& status,
                                                RegistryReadCache* cache) {
-    const auto key = RegistryKey::Open(root, path, KEY_READ, status);
-    if (!key) {
-        return std::nullopt;
-    }
     RegistryReadCache listing;  // keeps nothing: every key is listed
+    WalkKey top(root, path);
     RegistryTree tree;
-    status = tree.Read(*key, path, cache != nullptr ? *cache : listing);
+    status = tree.Read(top, path, cache != nullptr ? *cache : listing);
     if (status != ERROR_SUCCESS) {
         return std::nullopt;
     }
     return tree;
 }
 
-LONG RegistryTree::Read(const RegistryKey& key, const std::wstring& path,
-                        RegistryReadCache& cache) {
+LONG RegistryTree::Read(WalkKey& key, const std::wstring& path, RegistryReadCache& cache) {
     LONG status = ERROR_SUCCESS;
-    // Copied out: the next read may answer in the same place.
-    const RegistryReadCache::Contents& contents = cache.Read(key, path, status);
-    if (status != ERROR_SUCCESS) {
-        return status;
-    }
-    for (const Value& value : contents.Values) {
-        values_.emplace(Folded(value.Name), value);
-    }
-    const std::vector<std::wstring> subkeys = contents.Subkeys;
-    for (const std::wstring& name : subkeys) {
-        const auto child = RegistryKey::Open(key.Handle(), name, KEY_READ, status);
-        if (!child) {
+    const RegistryReadCache::Contents* contents = cache.Trusted(path);
+    if (contents == nullptr) {
+        const RegistryKey* open = key.Open(status);
+        if (open == nullptr) {
             return status;
         }
+        contents = &cache.Read(*open, path, status);
+        if (status != ERROR_SUCCESS) {
+            return status;
+        }
+    }
+    for (const Value& value : contents->Values) {
+        values_.emplace(Folded(value.Name), value);
+    }
+    // Copied out: the next read may answer in the same place.
+    const std::vector<std::wstring> subkeys = contents->Subkeys;
+    for (const std::wstring& name : subkeys) {
+        WalkKey below(key, name);
         RegistryTree& sub = Own(Folded(name), name);
-        if (status = sub.Read(*child, path + L"\\" + name, cache); status != ERROR_SUCCESS) {
+        if (status = sub.Read(below, path + L"\\" + name, cache); status != ERROR_SUCCESS) {
             return status;
         }
     }

@@ -32,7 +32,9 @@ class RegistryTree {
 
     // The key at `path` below `root`, read whole; nothing when it does not exist (`status` then
     // ERROR_FILE_NOT_FOUND) or when a read fails (its status). With a cache, each key whose
-    // state is the one kept is taken from it instead of being listed.
+    // state is the one kept is taken from it instead of being listed, and a key the cache
+    // vouches for (RegistryReadCache::Trusted) is not even opened, unless a key below it must be
+    // read: the walk opens each key below the one above it, as it always does.
     static std::optional<RegistryTree> Load(HKEY root, const std::wstring& path, LONG& status,
                                             RegistryReadCache* cache = nullptr);
 
@@ -62,7 +64,9 @@ class RegistryTree {
     const Subkeys& Keys() const { return keys_; }
 
   private:
-    LONG Read(const RegistryKey& key, const std::wstring& path, RegistryReadCache& cache);
+    class WalkKey;
+
+    LONG Read(WalkKey& key, const std::wstring& path, RegistryReadCache& cache);
     // The key below of that folded name, made (named `name`) when missing, copied when shared.
     RegistryTree& Own(const std::wstring& folded, const std::wstring& name);
 

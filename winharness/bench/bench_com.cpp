@@ -118,6 +118,7 @@ void RegistryRows(int foldersets, int iterations, BenchRows& rows) {
                         {"wall_ms", start.Wall * 1000 / n},
                         {"keys_kept", static_cast<double>(keys.Kept)},
                         {"keys_listed", static_cast<double>(keys.Listed)},
+                        {"keys_trusted", static_cast<double>(keys.Trusted)},
                         {"first_start_ms", first.Start.Spent.Processor() * 1000},
                         {"first_keys_listed", static_cast<double>(first.Keys.Listed)}};
     rows.Add(startUp);

@@ -49,8 +49,8 @@ void Settle() {
     Sleep(static_cast<DWORD>(RegistryReadCache::kSettled / 10'000) + 20);
 }
 
-// Enough values for a listing of them to be worth writing the file for.
-constexpr int kPositions = static_cast<int>(RegistryReadCache::kWorthWriting);
+// The values of the big section: a list of tracked folders' identifiers.
+constexpr int kPositions = 64;
 
 void Fresh() {
     kBranch.Wipe();
@@ -119,17 +119,19 @@ TEST_CASE("a run takes from the cache every key unchanged since the last run lis
     CHECK_EQ(third.CacheCounts().Kept, 1u);
     CHECK_EQ(read.size(), expected.size());
     CHECK_EQ(ValueOf(read, "2"), "00FF");
-    // A small key that changed (as the count of saves does at every run) is listed again at
-    // every run rather than the whole file written again for it.
+    // The run after a change lists the changed key and writes the file again with it, so that
+    // the runs after it take the key from the file.
     const std::string before = ReadFile();
     kBranch.Store().SaveSetting(kApp, "Tracking", "FirstRun", "True");
     Settle();
-    for (int run = 0; run < 2; ++run) {
-        auto small = Run();
-        CHECK_EQ(ValueOf(StartRead(small), "FirstRun"), "True");
-        CHECK_EQ(small.CacheCounts().Listed, 1u);
-        CHECK(ReadFile() == before);
-    }
+    auto changed = Run();
+    CHECK_EQ(ValueOf(StartRead(changed), "FirstRun"), "True");
+    CHECK_EQ(changed.CacheCounts().Listed, 1u);
+    CHECK(ReadFile() != before);
+    auto after = Run();
+    CHECK_EQ(ValueOf(StartRead(after), "FirstRun"), "True");
+    CHECK_EQ(after.CacheCounts().Listed, 0u);
+    CHECK_EQ(after.CacheCounts().Kept, 2u);
     // A removed section is seen too.
     kBranch.Store().DeleteSection(kApp, "Tracking");
     auto fourth = Run();
@@ -178,6 +180,49 @@ TEST_CASE("a key read just after it was written is listed again until it has set
     auto fourth = Run();
     CHECK(StartRead(fourth) == expected);
     CHECK_EQ(fourth.CacheCounts().Kept, 2u);
+}
+
+TEST_CASE("within a run, the save after a load takes the keys it read as they were read") {
+    Fresh();
+    Settle();
+    auto run = Run();
+    const auto read = StartRead(run);
+    CHECK_EQ(run.CacheCounts().Trusted, 0u);
+    // The save's image walks the whole tree: the two sections just read are vouched for (no
+    // call), the keys above them are asked as before.
+    run.Batch([&] { run.SaveSetting(kApp, "Tracking", "FirstRun", "True"); });
+    CHECK_EQ(run.CacheCounts().Trusted, 2u);
+    // The run's own change ends that: the next load lists the changed section again.
+    const std::size_t listed = run.CacheCounts().Listed;
+    CHECK_EQ(ValueOf(StartRead(run), "FirstRun"), "True");
+    CHECK(run.CacheCounts().Listed > listed);
+    CHECK_EQ(run.CacheCounts().Trusted, 2u);
+    CHECK_EQ(read.size(), 2u + kPositions);
+}
+
+TEST_CASE("a save after another program's change since the load writes against the change") {
+    Fresh();
+    Settle();
+    auto run = Run();
+    StartRead(run);
+    // Changed in between: a value of a section the load read, and a new section below a key
+    // the load did not read.
+    auto other = kBranch.Store();
+    other.SaveSetting(kApp, "Tracking", "JournalEmails", "False");
+    other.SaveSetting(kApp, "Tracked Foldersets\\Contacts\\StoreID", "1", "0001");
+    // The save puts back the value the load read: an image of what the load read would see no
+    // change to write, and leave the other program's value in place of the save's.
+    run.Batch([&] {
+        run.SaveSetting(kApp, "Tracking", "JournalEmails", "True");
+        run.SaveSetting(kApp, "Version", "Major", "4");
+    });
+    CHECK_EQ(run.CacheCounts().Trusted, 0u);
+    const auto dump = kBranch.Store().Dump(kApp);
+    CHECK(std::count(dump.begin(), dump.end(), "Tracking|JournalEmails=True") == 1);
+    CHECK(std::count(dump.begin(), dump.end(), "Tracked Foldersets\\Contacts\\StoreID|1=0001") ==
+          1);
+    CHECK(std::count(dump.begin(), dump.end(), "Version|Major=4") == 1);
+    CHECK_EQ(dump.size(), 4u + kPositions);
 }
 
 TEST_CASE("a damaged or missing cache file costs only a listing") {

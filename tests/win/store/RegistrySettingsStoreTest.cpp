@@ -79,6 +79,12 @@ TEST_CASE("values land as REG_SZ in one key per section level; the application i
                       L"EntryID"),
              "00AB");
     CHECK_EQ(store.GetSetting("Parleywick", "Logging", "LogPath"), "C:\\Logs\\Zoë");
+    // Read in one call up to a size, in two beyond it: every length reads back whole.
+    for (const std::size_t length : {0u, 126u, 127u, 128u, 129u, 4000u}) {
+        const std::string text(length, 'x');
+        store.SaveSetting("Parleywick", "Logging", "LogFilename", text);
+        CHECK_EQ(store.GetSetting("Parleywick", "Logging", "LogFilename", "none"), text);
+    }
     store.DeleteApplication("Parleywick");
     CHECK(!RegistryKey::Exists(HKEY_CURRENT_USER, std::wstring(kBase) + L"\\Parleywick"));
 }
