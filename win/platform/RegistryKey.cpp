@@ -164,14 +164,19 @@ LONG RegistryKey::SetString(const std::wstring& name, const std::wstring& value)
 }
 
 std::optional<std::wstring> RegistryKey::TextOf(const RawValue& value) {
+    std::wstring text;
+    return TextInto(value, text) ? std::optional(std::move(text)) : std::nullopt;
+}
+
+bool RegistryKey::TextInto(const RawValue& value, std::wstring& text) {
     if (value.Type != REG_SZ && value.Type != REG_EXPAND_SZ) {
-        return std::nullopt;
+        return false;
     }
-    std::wstring text(value.Data.size() / sizeof(wchar_t), L'\0');
+    text.resize(value.Data.size() / sizeof(wchar_t));
     std::memcpy(text.data(), value.Data.data(), text.size() * sizeof(wchar_t));
     // The stored data may or may not end in a NUL; the text ends at the first one.
     text.resize(wcsnlen(text.c_str(), text.size()));
-    return text;
+    return true;
 }
 
 RegistryKey::RawValue RegistryKey::TextValue(const std::wstring& name, const std::wstring& text) {

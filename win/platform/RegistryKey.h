@@ -69,6 +69,9 @@ class RegistryKey {
     // The text of a REG_SZ (or REG_EXPAND_SZ, unexpanded) value, up to its first NUL; nothing
     // for a value of another type.
     static std::optional<std::wstring> TextOf(const RawValue& value);
+    // The same into `text`, whose buffer a caller reading many values reuses; false (and `text`
+    // left as it was) for a value of another type.
+    static bool TextInto(const RawValue& value, std::wstring& text);
     // The REG_SZ value that SetString stores; the same from a UTF-8 text, converted straight
     // into the data (a save writes thousands).
     static RawValue TextValue(const std::wstring& name, const std::wstring& text);

@@ -86,13 +86,24 @@ std::optional<RegistrySettingsStore::Listing> RegistrySettingsStore::ListSection
     }
     Listing listing;
     listing.Texts.reserve(values.size());
+    std::wstring text;
     for (const RegistryKey::RawValue& value : values) {
-        if (const auto text = RegistryKey::TextOf(value)) {
-            listing.ByName.emplace(RegistryTree::Folded(value.Name), listing.Texts.size());
-            listing.Texts.emplace_back(Narrow(value.Name), Narrow(*text));
+        if (RegistryKey::TextInto(value, text)) {
+            listing.Texts.emplace_back(Narrow(value.Name), Narrow(text));
         }
     }
     return listing;
+}
+
+const std::string* RegistrySettingsStore::Listing::Find(const std::string& key) const {
+    if (!byName_) {
+        byName_.emplace();
+        for (std::size_t i = 0; i < Texts.size(); ++i) {
+            byName_->emplace(RegistryTree::Folded(Widen(Texts[i].first)), i);
+        }
+    }
+    const auto at = byName_->find(RegistryTree::Folded(Widen(key)));
+    return at == byName_->end() ? nullptr : &Texts[at->second].second;
 }
 
 const std::optional<RegistrySettingsStore::Listing>& RegistrySettingsStore::ListingOf(
@@ -131,8 +142,8 @@ std::string RegistrySettingsStore::ReadSetting(const std::string& appName,
         if (!listing) {
             return defaultValue;
         }
-        const auto at = listing->ByName.find(RegistryTree::Folded(Widen(key)));
-        return at == listing->ByName.end() ? defaultValue : listing->Texts[at->second].second;
+        const std::string* text = listing->Find(key);
+        return text != nullptr ? *text : defaultValue;
     }
     const std::wstring path = SectionPathOf(appName, section);
     const std::string what = section + "\\" + key;

@@ -117,11 +117,16 @@ class RegistrySettingsStore : public SettingsStore {
         std::optional<RegistryTree> Live;
         RegistryTree Changed;
     };
-    // A section as a snapshot read it: its text values in stored spelling and registry order,
-    // and where each is by folded name; nothing when the section does not exist.
+    // A section as a snapshot read it: its text values in stored spelling and registry order;
+    // nothing when the section does not exist.
     struct Listing {
         std::vector<std::pair<std::string, std::string>> Texts;
-        std::map<std::wstring, std::size_t> ByName;
+        // The text of the value of that name, or null. The values are indexed by folded name at
+        // the first look-up: a section only ever read whole (a list) is never indexed.
+        const std::string* Find(const std::string& key) const;
+
+      private:
+        mutable std::optional<std::map<std::wstring, std::size_t>> byName_;
     };
     // What the pending key holds: whether there is a record (complete or not), and the writes
     // that apply it when it is complete.
