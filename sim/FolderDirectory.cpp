@@ -1,8 +1,21 @@
 #include "sim/FolderDirectory.h"
 
+#include <functional>
+
 #include "sim/SimFolder.h"
 
 namespace pwk::sim {
+
+namespace {
+
+void Walk(const std::shared_ptr<SimFolder>& folder, std::vector<std::shared_ptr<SimFolder>>& all) {
+    all.push_back(folder);
+    for (const auto& sub : folder->Subfolders()) {
+        Walk(sub.get(), all);
+    }
+}
+
+}  // namespace
 
 std::shared_ptr<SimFolder> FolderDirectory::Find(const std::vector<SimStore>& stores,
                                                  std::uint64_t changes, const std::string& entryId,
@@ -11,19 +24,10 @@ std::shared_ptr<SimFolder> FolderDirectory::Find(const std::vector<SimStore>& st
         Rebuild(stores);
         builtAt_ = changes;
     }
-    const auto found = byEntryId_.find(entryId);
-    if (found == byEntryId_.end()) {
-        return nullptr;
-    }
-    const auto matching = [&](const std::weak_ptr<SimFolder>& weak) {
-        auto folder = weak.lock();
-        return folder && (storeId.empty() || folder->StoreId() == storeId) ? folder : nullptr;
-    };
-    if (auto folder = matching(found->second.first)) {
-        return folder;
-    }
-    for (const auto& weak : found->second.more) {
-        if (auto folder = matching(weak)) {
+    const Cell& cell = CellOf(entryId, std::hash<std::string_view>()(entryId));
+    for (std::uint32_t at = cell.first; at != kNone; at = folders_[at].next) {
+        auto folder = folders_[at].folder.lock();
+        if (folder && (storeId.empty() || folder->StoreId() == storeId)) {
             return folder;
         }
     }
@@ -31,19 +35,46 @@ std::shared_ptr<SimFolder> FolderDirectory::Find(const std::vector<SimStore>& st
 }
 
 void FolderDirectory::Rebuild(const std::vector<SimStore>& stores) {
-    byEntryId_.clear();
+    std::vector<std::shared_ptr<SimFolder>> all;
     for (const SimStore& store : stores) {
-        Enter(store.Top.get());
+        Walk(store.Top.get(), all);
+    }
+    std::size_t size = 16;
+    while (size < 2 * all.size()) {
+        size *= 2;
+    }
+    cells_.assign(size, Cell{});
+    folders_.clear();
+    folders_.reserve(all.size());
+    ids_.clear();
+    for (const auto& folder : all) {
+        const std::string& id = folder->EntryId();
+        const std::size_t hash = std::hash<std::string_view>()(id);
+        Cell& cell = CellOf(id, hash);
+        const auto at = static_cast<std::uint32_t>(folders_.size());
+        folders_.push_back(Entry{folder});
+        if (cell.first == kNone) {
+            cell.hash = hash;
+            cell.idAt = static_cast<std::uint32_t>(ids_.size());
+            cell.idLength = static_cast<std::uint32_t>(id.size());
+            ids_ += id;
+            cell.first = at;
+        } else {
+            folders_[cell.last].next = at;
+        }
+        cell.last = at;
     }
 }
 
-void FolderDirectory::Enter(const std::shared_ptr<SimFolder>& folder) {
-    const auto [slot, added] = byEntryId_.try_emplace(folder->EntryId(), Slot{folder, {}});
-    if (!added) {
-        slot->second.more.push_back(folder);
-    }
-    for (const auto& sub : folder->Subfolders()) {
-        Enter(sub.get());
+FolderDirectory::Cell& FolderDirectory::CellOf(std::string_view entryId, std::size_t hash) {
+    const std::size_t mask = cells_.size() - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+        Cell& cell = cells_[i];
+        if (cell.first == kNone ||
+            (cell.hash == hash &&
+             std::string_view(ids_).substr(cell.idAt, cell.idLength) == entryId)) {
+            return cell;
+        }
     }
 }
 

@@ -4,7 +4,7 @@
 #include <limits>
 #include <memory>
 #include <string>
-#include <unordered_map>
+#include <string_view>
 #include <vector>
 
 #include "sim/SimStore.h"
@@ -18,24 +18,40 @@ class SimFolder;
 // folder tree changed since (SimCore::FolderChanges), and answers exactly what that walk would:
 // the first folder in store order, then folder order, with the EntryID (and the StoreID, unless
 // that is empty).
+//
+// Laid out for look-ups in a mailbox far larger than the processor's caches: one flat table of
+// small cells (open addressing), the EntryIDs one after another in one string, the folders in
+// one array; a look-up touches a cell, its EntryID and the folder, not a chain of nodes.
 class FolderDirectory {
   public:
     std::shared_ptr<SimFolder> Find(const std::vector<SimStore>& stores, std::uint64_t changes,
                                     const std::string& entryId, const std::string& storeId);
 
   private:
-    void Rebuild(const std::vector<SimStore>& stores);
-    void Enter(const std::shared_ptr<SimFolder>& folder);
+    static constexpr std::uint32_t kNone = std::numeric_limits<std::uint32_t>::max();
 
-    // The folders of one EntryID in walk order; nearly always one, held in place so that a
-    // look-up touches no more memory than it must.
-    struct Slot {
-        std::weak_ptr<SimFolder> first;
-        std::vector<std::weak_ptr<SimFolder>> more;
+    // One EntryID: where it is in ids_, and its folders in walk order (a list through
+    // Entry::next); an empty cell has no first folder.
+    struct Cell {
+        std::size_t hash = 0;
+        std::uint32_t idAt = 0;
+        std::uint32_t idLength = 0;
+        std::uint32_t first = kNone;
+        std::uint32_t last = kNone;
+    };
+    struct Entry {
+        std::weak_ptr<SimFolder> folder;
+        std::uint32_t next = kNone;
     };
 
+    void Rebuild(const std::vector<SimStore>& stores);
+    // The cell of that EntryID, or the empty cell where it would go.
+    Cell& CellOf(std::string_view entryId, std::size_t hash);
+
     std::uint64_t builtAt_ = std::numeric_limits<std::uint64_t>::max();
-    std::unordered_map<std::string, Slot> byEntryId_;
+    std::vector<Cell> cells_;  // a power of two in size, at most half full
+    std::vector<Entry> folders_;
+    std::string ids_;
 };
 
 }  // namespace pwk::sim

@@ -174,6 +174,31 @@ TEST_F(SimMailboxTest, GetFolderFromIDComparesBothIdentifiersExactly) {
     EXPECT_EQ(FailureOf([&] { ns->GetFolderFromID("", ""); }), HostError::NotFound);
 }
 
+TEST_F(SimMailboxTest, GetFolderFromIDAnswersTheFirstFolderOfAnEntryIDInWalkOrder) {
+    // Two folders of two stores given one EntryID (a mailbox file may do so): without a StoreID
+    // the first in store order answers, with one the folder of that store; after a change of
+    // the tree the look-up sees the folders as they are now.
+    auto first = host.AddFolder(test::Personal, "Twin", host::ItemType::Contact);
+    auto second = host.Folder(test::PublicContacts);
+    auto ns = host.Application()->GetNamespace("MAPI");
+    const std::string id = first->EntryID();
+    second->SetEntryId(id);
+    EXPECT_EQ(ns->GetFolderFromID(id, ""), first);
+    EXPECT_EQ(ns->GetFolderFromID(id, second->StoreID()), second);
+    first->SetEntryId("00000000AB");
+    EXPECT_EQ(ns->GetFolderFromID(id, ""), second);
+    EXPECT_EQ(ns->GetFolderFromID("00000000AB", ""), first);
+    // Many folders: each is found by its own EntryID.
+    std::vector<std::shared_ptr<SimFolder>> many;
+    for (int i = 0; i < 300; ++i) {
+        many.push_back(
+            host.AddFolder(test::Personal, "Many " + std::to_string(i), host::ItemType::Contact));
+    }
+    for (const auto& folder : many) {
+        EXPECT_EQ(ns->GetFolderFromID(folder->EntryID(), folder->StoreID()), folder);
+    }
+}
+
 TEST_F(SimMailboxTest, TheTopFolderOfAStoreHasTheNamespaceAsParentWhoseTextIsMAPI) {
     auto top = host.Folder("Acme Public");
     auto customers = host.Folder("Acme Public/Customers");
