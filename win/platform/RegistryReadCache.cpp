@@ -103,10 +103,6 @@ const RegistryReadCache::Contents* RegistryReadCache::Trusted(const std::wstring
 
 const RegistryReadCache::Contents& RegistryReadCache::Read(const RegistryKey& key,
                                                            const std::wstring& path, LONG& status) {
-    if (const Contents* trusted = Trusted(path)) {
-        status = ERROR_SUCCESS;
-        return *trusted;
-    }
     const RegistryKey::State state = key.StateOf(status);
     if (status != ERROR_SUCCESS) {
         return scratch_ = Contents{};

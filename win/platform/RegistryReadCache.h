@@ -52,8 +52,9 @@ class RegistryReadCache {
     // The contents of the open key at `path`: the kept ones when the key's state is the one
     // kept, otherwise listed now (and kept). The status of a failed read in `status`.
     const Contents& Read(const RegistryKey& key, const std::wstring& path, LONG& status);
-    // The contents of the key at `path` as read since the last Distrust, or null: a walk need
-    // not even open such a key. Only with a file (without one nothing is kept).
+    // The contents of the key at `path` as read since the last Distrust, or null, asking the
+    // registry nothing: asked before Read (a walk need not even open such a key). Only with a
+    // file (without one nothing is kept).
     const Contents* Trusted(const std::wstring& path);
     // What was read so far may no longer be what the registry holds.
     void Distrust() { current_.clear(); }

@@ -79,8 +79,10 @@ std::optional<RegistrySettingsStore::Listing> RegistrySettingsStore::ListSection
     if (!key) {
         return std::nullopt;
     }
+    // The key is opened all the same: that is where a refusing registry refuses the read.
     LONG status = ERROR_SUCCESS;
-    const auto& values = cache_.Read(*key, path, status).Values;
+    const RegistryReadCache::Contents* trusted = cache_.Trusted(path);
+    const auto& values = (trusted != nullptr ? *trusted : cache_.Read(*key, path, status)).Values;
     if (status != ERROR_SUCCESS) {
         Refused(status, StoreAction::Read, what);
     }
