@@ -81,11 +81,11 @@ void RegSettings::ReadEntries(Procedure& proc, const Ref<host::Application>& olA
     // Counted in the same snapshot as the values. Without the count nothing is merged.
     std::int64_t changes = 0;
     if (!Procedure::Ignoring([&] { changes = SettingsChanges::Read(Store()); })) {
-        baseline_ = Current(changes);
-        if (trackedFoldersets_ != nullptr) {
-            // Those dropped count as stored, so that the save after the load removes them.
-            baseline_->Foldersets = trackedFoldersets_->Stored();
-        }
+        // With the foldersets as stored: those dropped count as stored, so that the save
+        // after the load removes them.
+        baseline_ = trackedFoldersets_ != nullptr
+                        ? Current(changes, trackedFoldersets_->TakeStored())
+                        : Current(changes);
     }
 }
 
@@ -156,7 +156,7 @@ void RegSettings::SaveAll(const Ref<host::Application>& olApp) {
             FoldersetLayout::ReadAll(Store(), ProductTitle, pwk::TrackedFoldersets::DefaultSection);
         MergeFoldersets(partlyRead_->Found, stored, olApp);
         if (baseline_) {
-            baseline_->Foldersets = std::move(stored);
+            baseline_->Foldersets = SettingsBaseline::Share(std::move(stored));
         }
     }
     if (from) {
@@ -202,16 +202,21 @@ void RegSettings::PutBackOver(const RegSettings& edited, const Ref<host::Applica
         if (partlyRead_ && !edited.partlyRead_) {
             // The other object's save read the whole stored list to put its change into it:
             // this object's list becomes the one it read, so that the change goes again.
-            MergeFoldersets(partlyRead_->Found, over->Stored.Foldersets, olApp);
+            MergeFoldersets(partlyRead_->Found, over->Stored.StoredFoldersets(), olApp);
         }
     }
     baseline_.reset();
 }
 
 SettingsBaseline RegSettings::Current(std::int64_t changes) const {
+    return Current(changes, FoldersetIds());
+}
+
+SettingsBaseline RegSettings::Current(std::int64_t changes,
+                                      std::vector<FoldersetLayout::Ids> foldersets) const {
     const auto entries = SettingsLayout::Entries();
     SettingsBaseline current{changes, std::vector<std::optional<std::string>>(entries.size()),
-                             FoldersetIds()};
+                             SettingsBaseline::Share(std::move(foldersets))};
     for (std::size_t i = 0; i < entries.size(); ++i) {
         if (entries[i].role == Role::Option && !Unread(i)) {
             SettingsLayout::WithMember(

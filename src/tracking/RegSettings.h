@@ -124,7 +124,11 @@ class RegSettings {
                          const std::vector<FoldersetLayout::Ids>& stored,
                          const Ref<host::Application>& olApp);
     // The baseline of these settings as a save writes them, counted `changes`.
+    // What this object holds now, as a baseline with the count of saves `changes`: the
+    // tracked foldersets as loaded, or the list given.
     SettingsBaseline Current(std::int64_t changes) const;
+    SettingsBaseline Current(std::int64_t changes,
+                             std::vector<FoldersetLayout::Ids> foldersets) const;
     std::vector<FoldersetLayout::Ids> FoldersetIds() const;
     // Removes the stored sections, all but those holding a value the save leaves (`left`, by
     // layout entry).

@@ -46,7 +46,8 @@ SettingsBaseline RegSettings::ReadStored(std::int64_t changes) const {
             continue;
         }
         if (entry.role == Role::Foldersets) {
-            stored.Foldersets = FoldersetLayout::ReadAll(store, ProductTitle, entry.Section);
+            stored.Foldersets = SettingsBaseline::Share(
+                FoldersetLayout::ReadAll(store, ProductTitle, entry.Section));
             continue;
         }
         if (entry.role != Role::Option) {
@@ -81,8 +82,8 @@ void RegSettings::MergeIn(SettingsBaseline stored, const Ref<host::Application>&
         }
         if (entry.role == Role::Foldersets) {
             // A list not read whole is held against what its load found stored.
-            MergeFoldersets(partlyRead_ ? partlyRead_->Found : base.Foldersets, stored.Foldersets,
-                            olApp);
+            MergeFoldersets(partlyRead_ ? partlyRead_->Found : base.StoredFoldersets(),
+                            stored.StoredFoldersets(), olApp);
             continue;
         }
         if (entry.role != Role::Option) {

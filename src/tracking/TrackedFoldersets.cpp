@@ -286,8 +286,9 @@ void TrackedFoldersets::ReadFromReg(const std::string& appName,
         }
         for (auto position = positions.begin(); position != positions.end(); ++position) {
             const std::int32_t i = position->Position;
-            const StoredIDs& ids = position->Identifiers;
-            stored_.push_back(ids);
+            // Read once and kept once: the list as stored holds the identifiers read.
+            stored_.push_back(std::move(position->Identifiers));
+            const StoredIDs& ids = stored_.back();
             const auto drop = [&](const std::string& reason, const char* warning) {
                 DroppedFolderset dropped;
                 if (proc.Step([&] { dropped = RecordOf(component_, ids, i, reason); })) {

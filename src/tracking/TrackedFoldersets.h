@@ -74,6 +74,8 @@ class TrackedFoldersets {
     // The identifiers of every folderset the last ReadFromReg found stored, loaded or dropped,
     // in position order.
     const std::vector<FoldersetLayout::Ids>& Stored() const { return stored_; }
+    // The same list, moved out: Stored is empty after it.
+    std::vector<FoldersetLayout::Ids> TakeStored() { return std::move(stored_); }
     // Becomes the foldersets `list` names, in its order: an entry held already is kept as it
     // is (attachment folder and all), any other is added by its identifiers. Each is checked
     // as Add checks it; one refused is dropped, for the next save's recovery record.
