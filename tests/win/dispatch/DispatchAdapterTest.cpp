@@ -2,7 +2,9 @@
 // call becomes, how often names are asked for, and that nothing of the host is kept.
 #include <objbase.h>
 
+#include <algorithm>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "src/host/Application.h"
@@ -331,6 +333,53 @@ TEST_CASE("nothing of the host is kept") {
     for (std::size_t i = 0; i < objects.size(); ++i) {
         CHECK(objects[i]->References() == before[i]);
     }
+}
+
+// The cache's table under many entries side by side in memory, forgotten in a scrambled order:
+// every entry left is still found after each removal (a removal moves its neighbours back
+// correctly), and an entry another adapter took over is not forgotten by the old one.
+TEST_CASE("the object cache finds every live entry through removals") {
+    struct Fake : pwk::AutomationObject {};
+    auto& cache = pwk::win::ObjectCache::Instance();
+    const std::size_t before = cache.Size();
+    constexpr std::size_t kCount = 600;
+    std::vector<std::byte> memory(16 * kCount);
+    std::vector<IUnknown*> identities;
+    std::vector<std::shared_ptr<pwk::AutomationObject>> adapters;
+    const auto holder = [](std::size_t i) {
+        return reinterpret_cast<const pwk::win::DispatchHolder*>(i + 1);
+    };
+    for (std::size_t i = 0; i < kCount; ++i) {
+        identities.push_back(reinterpret_cast<IUnknown*>(&memory[16 * i]));
+        adapters.push_back(std::make_shared<Fake>());
+        cache.Remember(identities[i], adapters[i], holder(i));
+    }
+    CHECK(cache.Size() == before + kCount);
+    // Taken over by another adapter: the first one's going leaves the entry.
+    const auto successor = std::make_shared<Fake>();
+    cache.Remember(identities[0], successor, holder(kCount));
+    cache.Forget(identities[0], holder(0));
+    CHECK(cache.Find(identities[0]) == successor);
+    adapters[0] = successor;
+
+    std::vector<std::size_t> order(kCount);
+    for (std::size_t i = 0; i < kCount; ++i) {
+        order[i] = (i * 389) % kCount;  // 389 is prime to 600: every entry once
+    }
+    std::vector<bool> gone(kCount);
+    std::size_t wrong = 0;
+    for (std::size_t n = 0; n < kCount; ++n) {
+        const std::size_t i = order[n];
+        cache.Forget(identities[i], holder(i == 0 ? kCount : i));
+        gone[i] = true;
+        if (n % 50 == 0 || n + 1 == kCount) {
+            for (std::size_t k = 0; k < kCount; ++k) {
+                wrong += cache.Find(identities[k]) == (gone[k] ? nullptr : adapters[k]) ? 0 : 1;
+            }
+        }
+    }
+    CHECK(wrong == 0);
+    CHECK(cache.Size() == before);
 }
 
 }  // namespace
