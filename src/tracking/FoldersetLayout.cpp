@@ -80,6 +80,16 @@ FoldersetLayout::Ids FoldersetLayout::IdsOf(const TrackedFolderset& folderset) {
     return ids;
 }
 
+bool FoldersetLayout::HasIds(const TrackedFolderset& folderset, const Ids& ids) {
+    for (std::size_t i = 0; i < Folders.size(); ++i) {
+        if ((folderset.*Folders[i].EntryID)() != ids[2 * i] ||
+            (folderset.*Folders[i].StoreID)() != ids[2 * i + 1]) {
+            return false;
+        }
+    }
+    return true;
+}
+
 std::vector<FoldersetLayout::Ids> FoldersetLayout::ReadAll(SettingsStore& store,
                                                            const std::string& appName,
                                                            const std::string& section) {

@@ -46,6 +46,8 @@ class FoldersetLayout {
     // A folderset's six identifiers in the order above: what makes two foldersets the same.
     using Ids = std::array<std::string, 2 * Folders.size()>;
     static Ids IdsOf(const TrackedFolderset& folderset);
+    // Whether the folderset has exactly these identifiers (nothing is copied to tell).
+    static bool HasIds(const TrackedFolderset& folderset, const Ids& ids);
     // The sections of `section` that hold the six identifiers, in the same order.
     static std::array<std::string, 2 * Folders.size()> SectionsOf(const std::string& section);
     // A stored position and the six identifiers it holds (one not stored reads as empty).

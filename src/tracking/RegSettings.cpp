@@ -209,14 +209,23 @@ void RegSettings::PutBackOver(const RegSettings& edited, const Ref<host::Applica
 }
 
 SettingsBaseline RegSettings::Current(std::int64_t changes) const {
-    return Current(changes, FoldersetIds());
+    // A save of the foldersets as the baseline holds them (at every start, the save of what
+    // the load read) shares the baseline's list instead of copying every identifier again.
+    const auto& held = baseline_ ? baseline_->Foldersets : nullptr;
+    auto ids = FoldersetIdsUnlike(held.get());
+    return Current(changes, ids ? SettingsBaseline::Share(std::move(*ids)) : held);
 }
 
 SettingsBaseline RegSettings::Current(std::int64_t changes,
                                       std::vector<FoldersetLayout::Ids> foldersets) const {
+    return Current(changes, SettingsBaseline::Share(std::move(foldersets)));
+}
+
+SettingsBaseline RegSettings::Current(
+    std::int64_t changes, std::shared_ptr<const SettingsBaseline::FoldersetList> foldersets) const {
     const auto entries = SettingsLayout::Entries();
     SettingsBaseline current{changes, std::vector<std::optional<std::string>>(entries.size()),
-                             SettingsBaseline::Share(std::move(foldersets))};
+                             std::move(foldersets)};
     for (std::size_t i = 0; i < entries.size(); ++i) {
         if (entries[i].role == Role::Option && !Unread(i)) {
             SettingsLayout::WithMember(
@@ -226,13 +235,31 @@ SettingsBaseline RegSettings::Current(std::int64_t changes,
     return current;
 }
 
-std::vector<FoldersetLayout::Ids> RegSettings::FoldersetIds() const {
-    std::vector<FoldersetLayout::Ids> ids;
+std::optional<std::vector<FoldersetLayout::Ids>> RegSettings::FoldersetIdsUnlike(
+    const SettingsBaseline::FoldersetList* same) const {
     const std::int32_t count = trackedFoldersets_ != nullptr ? trackedFoldersets_->Count() : 0;
+    bool alike = same != nullptr && same->size() == static_cast<std::size_t>(count);
+    std::vector<FoldersetLayout::Ids> ids;
     for (std::int32_t i = 1; i <= count; ++i) {
-        ids.push_back(FoldersetLayout::IdsOf(trackedFoldersets_->ItemView(i)));
+        const TrackedFolderset& folderset = trackedFoldersets_->ItemView(i);
+        if (alike && FoldersetLayout::HasIds(folderset, (*same)[i - 1])) {
+            continue;
+        }
+        if (alike) {
+            // The first that differs: those before it are the list's.
+            alike = false;
+            ids.assign(same->begin(), same->begin() + (i - 1));
+        }
+        ids.push_back(FoldersetLayout::IdsOf(folderset));
+    }
+    if (alike) {
+        return std::nullopt;
     }
     return ids;
+}
+
+std::vector<FoldersetLayout::Ids> RegSettings::FoldersetIds() const {
+    return std::move(*FoldersetIdsUnlike(nullptr));
 }
 
 void RegSettings::SaveEntry(const SettingsLayout::Entry& entry, const std::string& kept) {

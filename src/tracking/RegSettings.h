@@ -129,6 +129,13 @@ class RegSettings {
     SettingsBaseline Current(std::int64_t changes) const;
     SettingsBaseline Current(std::int64_t changes,
                              std::vector<FoldersetLayout::Ids> foldersets) const;
+    SettingsBaseline Current(
+        std::int64_t changes,
+        std::shared_ptr<const SettingsBaseline::FoldersetList> foldersets) const;
+    // The tracked foldersets' identifiers; nothing when they are exactly the list `same`, in
+    // its order (nothing is copied then). Each folderset is asked once.
+    std::optional<std::vector<FoldersetLayout::Ids>> FoldersetIdsUnlike(
+        const SettingsBaseline::FoldersetList* same) const;
     std::vector<FoldersetLayout::Ids> FoldersetIds() const;
     // Removes the stored sections, all but those holding a value the save leaves (`left`, by
     // layout entry).

@@ -76,6 +76,21 @@ TEST_F(SettingsMergeTest, RemovalsOnEitherSideStayRemovedAndAdditionsOnBothSides
     EXPECT_EQ(StoredContacts(), (std::vector<std::string>{"C3"}));
 }
 
+// The save's own list is what the next save holds another program's against: one folderset
+// replaced in the middle of the list, and the one it replaced put back by the tool, stays.
+TEST_F(SettingsMergeTest, AFoldersetTheToolPutsBackAfterTheAddinReplacedItStays) {
+    AddTriple(4);
+    StoreTriples({1, 2, 3});
+    settings->ReadReg(application);
+    settings->TrackedFoldersets()->Remove(Triple(2));
+    ASSERT_TRUE(settings->TrackedFoldersets()->Add(Triple(4, 9), nameSpace));
+    settings->SaveReg(application);
+    ASSERT_EQ(StoredContacts(), (std::vector<std::string>{"C1", "C3", "C4"}));
+    OtherProgram([&] { StoreTriples({1, 3, 4, 2}); });
+    settings->SaveReg(application);
+    EXPECT_EQ(StoredContacts(), (std::vector<std::string>{"C1", "C3", "C4", "C2"}));
+}
+
 TEST_F(SettingsMergeTest, AValueBothChangedKeepsTheAddinsAndTheLogNamesIt) {
     settings->ReadReg(application);
     OtherProgram([&] {
