@@ -146,12 +146,19 @@ std::optional<std::wstring> RegistryKey::GetString(const std::wstring& name) con
 }
 
 std::optional<DWORD> RegistryKey::GetDword(const std::wstring& name) const {
+    bool present = false;
+    return GetDword(name, present);
+}
+
+std::optional<DWORD> RegistryKey::GetDword(const std::wstring& name, bool& present) const {
     DWORD type = 0;
     DWORD value = 0;
     DWORD bytes = sizeof(value);
-    if (RegQueryValueExW(key_, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&value),
-                         &bytes) != ERROR_SUCCESS ||
-        type != REG_DWORD) {
+    const LONG status = RegQueryValueExW(key_, name.c_str(), nullptr, &type,
+                                         reinterpret_cast<BYTE*>(&value), &bytes);
+    // A value too long for a number is there all the same.
+    present = status == ERROR_SUCCESS || status == ERROR_MORE_DATA;
+    if (status != ERROR_SUCCESS || type != REG_DWORD) {
         return std::nullopt;
     }
     return value;

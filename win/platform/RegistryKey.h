@@ -80,6 +80,9 @@ class RegistryKey {
     // A REG_SZ (or REG_EXPAND_SZ, unexpanded) value; nothing when missing or of another type.
     std::optional<std::wstring> GetString(const std::wstring& name) const;
     std::optional<DWORD> GetDword(const std::wstring& name) const;
+    // The same, and in `present` whether a value of that name is there at all (of any type),
+    // in the one call.
+    std::optional<DWORD> GetDword(const std::wstring& name, bool& present) const;
     LONG SetString(const std::wstring& name, const std::wstring& value) const;
     LONG SetDword(const std::wstring& name, DWORD value) const;
     bool HasValue(const std::wstring& name) const;

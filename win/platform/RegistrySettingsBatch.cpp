@@ -239,9 +239,10 @@ RegistrySettingsStore::Record RegistrySettingsStore::ReadRecord() const {
     if (!pending) {
         return record;
     }
-    if (pending->GetDword(kCompleteValue).value_or(0) != 1) {
+    bool marked = false;
+    if (pending->GetDword(kCompleteValue, marked).value_or(0) != 1) {
         // The sections' keys alone are no record: steps without the mark are one cut short.
-        record.Exists = pending->HasValue(kCompleteValue) || pending->HasValue(kListValue) ||
+        record.Exists = marked || pending->HasValue(kListValue) ||
                         RegistryKey::Exists(root_, pending_ + kStepsKey);
         return record;
     }

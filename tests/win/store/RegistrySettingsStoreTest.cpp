@@ -189,6 +189,16 @@ TEST_CASE("a crash before the batch is complete leaves the old settings whole") 
     CHECK_EQ(reopened.GetSetting("Parleywick", "Tracked Foldersets\\Set1", "Index"), "1");
     CHECK_EQ(reopened.GetSetting("Parleywick", "Tracking", "FirstRun", "none"), "none");
     CHECK(!PendingRecordLeft(kPending));
+    // A mark that is not the number 1 (a text, a longer value) is a record cut short too.
+    for (const DWORD type : {DWORD{REG_SZ}, DWORD{REG_BINARY}}) {
+        LONG status = ERROR_SUCCESS;
+        const BYTE mark[16] = {'1'};
+        RegSetValueExW(RegistryKey::Create(HKEY_CURRENT_USER, kPending, status)->Handle(),
+                       L"Complete", 0, type, mark, sizeof(mark));
+        CHECK(PendingRecordLeft(kPending));
+        Fresh();
+        CHECK(!PendingRecordLeft(kPending));
+    }
     Wipe();
 }
 
