@@ -153,19 +153,6 @@ std::string RegistrySettingsStore::ReadSetting(const std::string& appName,
     if (!sectionKey) {
         return defaultValue;
     }
-    // The key is opened all the same (a refusing registry refuses the read there); what was
-    // read of it since nothing changed answers without asking for the value.
-    CheckTrust();
-    if (const RegistryReadCache::Contents* trusted = cache_.Trusted(path)) {
-        const std::wstring folded = RegistryTree::Folded(Widen(key));
-        for (const RegistryKey::RawValue& value : trusted->Values) {
-            if (RegistryTree::Folded(value.Name) == folded) {
-                const auto text = RegistryKey::TextOf(value);
-                return text ? Narrow(*text) : defaultValue;
-            }
-        }
-        return defaultValue;
-    }
     const auto value = sectionKey->GetString(Widen(key));
     return value ? Narrow(*value) : defaultValue;
 }
