@@ -123,9 +123,8 @@ class RegSettings {
     void MergeFoldersets(const std::vector<FoldersetLayout::Ids>& base,
                          const std::vector<FoldersetLayout::Ids>& stored,
                          const Ref<host::Application>& olApp);
-    // The baseline of these settings as a save writes them, counted `changes`.
-    // What this object holds now, as a baseline with the count of saves `changes`: the
-    // tracked foldersets as loaded, or the list given.
+    // The baseline of these settings as a save writes them, counted `changes`: the tracked
+    // foldersets as loaded, or the list given.
     SettingsBaseline Current(std::int64_t changes) const;
     SettingsBaseline Current(std::int64_t changes,
                              std::vector<FoldersetLayout::Ids> foldersets) const;

@@ -2,7 +2,7 @@
 // call becomes, how often names are asked for, and that nothing of the host is kept.
 #include <objbase.h>
 
-#include <algorithm>
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <vector>
