@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "sim/SimFolder.h"
+#include "src/util/LinearProbe.h"
 
 namespace pwk::sim {
 
@@ -67,15 +68,12 @@ void FolderDirectory::Rebuild(const std::vector<SimStore>& stores) {
 }
 
 FolderDirectory::Cell& FolderDirectory::CellOf(std::string_view entryId, std::size_t hash) {
-    const std::size_t mask = cells_.size() - 1;
-    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
-        Cell& cell = cells_[i];
-        if (cell.first == kNone ||
-            (cell.hash == hash &&
-             std::string_view(ids_).substr(cell.idAt, cell.idLength) == entryId)) {
-            return cell;
-        }
-    }
+    return cells_[LinearProbe(hash, cells_.size(), [&](std::size_t i) {
+        const Cell& cell = cells_[i];
+        return cell.first == kNone ||
+               (cell.hash == hash &&
+                std::string_view(ids_).substr(cell.idAt, cell.idLength) == entryId);
+    })];
 }
 
 }  // namespace pwk::sim

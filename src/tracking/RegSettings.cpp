@@ -83,9 +83,10 @@ void RegSettings::ReadEntries(Procedure& proc, const Ref<host::Application>& olA
     if (!Procedure::Ignoring([&] { changes = SettingsChanges::Read(Store()); })) {
         // With the foldersets as stored: those dropped count as stored, so that the save
         // after the load removes them.
-        baseline_ = trackedFoldersets_ != nullptr
-                        ? Current(changes, trackedFoldersets_->TakeStored())
-                        : Current(changes);
+        baseline_ =
+            trackedFoldersets_ != nullptr
+                ? Current(changes, SettingsBaseline::Share(trackedFoldersets_->TakeStored()))
+                : Current(changes);
     }
 }
 
@@ -214,11 +215,6 @@ SettingsBaseline RegSettings::Current(std::int64_t changes) const {
     const auto& held = baseline_ ? baseline_->Foldersets : nullptr;
     auto ids = FoldersetIdsUnlike(held.get());
     return Current(changes, ids ? SettingsBaseline::Share(std::move(*ids)) : held);
-}
-
-SettingsBaseline RegSettings::Current(std::int64_t changes,
-                                      std::vector<FoldersetLayout::Ids> foldersets) const {
-    return Current(changes, SettingsBaseline::Share(std::move(foldersets)));
 }
 
 SettingsBaseline RegSettings::Current(

@@ -126,8 +126,6 @@ class RegSettings {
     // The baseline of these settings as a save writes them, counted `changes`: the tracked
     // foldersets as loaded, or the list given.
     SettingsBaseline Current(std::int64_t changes) const;
-    SettingsBaseline Current(std::int64_t changes,
-                             std::vector<FoldersetLayout::Ids> foldersets) const;
     SettingsBaseline Current(
         std::int64_t changes,
         std::shared_ptr<const SettingsBaseline::FoldersetList> foldersets) const;

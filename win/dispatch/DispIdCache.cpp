@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "src/util/Fnv1a.h"
+#include "src/util/LinearProbe.h"
 #include "win/combase/ComFailure.h"
 #include "win/combase/WideText.h"
 
@@ -39,14 +40,11 @@ DispIdCache& DispIdCache::Instance() {
 
 std::size_t DispIdCache::Find(const std::type_info* type, std::string_view name,
                               std::size_t hash) const {
-    const std::size_t mask = slots_.size() - 1;
-    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+    return LinearProbe(hash, slots_.size(), [&](std::size_t i) {
         const Slot& slot = slots_[i];
-        if (slot.type == nullptr ||
-            (slot.hash == hash && slot.type == type && SameName(slot.name, name))) {
-            return i;
-        }
-    }
+        return slot.type == nullptr ||
+               (slot.hash == hash && slot.type == type && SameName(slot.name, name));
+    });
 }
 
 void DispIdCache::Grow() {

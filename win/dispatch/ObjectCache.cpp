@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <utility>
 
+#include "src/util/LinearProbe.h"
+
 namespace pwk::win {
 
 namespace {
@@ -23,12 +25,9 @@ ObjectCache& ObjectCache::Instance() {
 }
 
 std::size_t ObjectCache::SlotOf(IUnknown* identity) const {
-    const std::size_t mask = slots_.size() - 1;
-    std::size_t i = HashOf(identity) & mask;
-    while (slots_[i].identity != nullptr && slots_[i].identity != identity) {
-        i = (i + 1) & mask;
-    }
-    return i;
+    return LinearProbe(HashOf(identity), slots_.size(), [&](std::size_t i) {
+        return slots_[i].identity == nullptr || slots_[i].identity == identity;
+    });
 }
 
 std::shared_ptr<AutomationObject> ObjectCache::Find(IUnknown* identity) const {
