@@ -43,18 +43,27 @@ std::optional<std::string> TextIn(const RegistryTree& application, const std::st
     return text ? std::optional<std::string>(Narrow(*text)) : std::nullopt;
 }
 
+using Texts = std::vector<std::pair<std::string, std::string>>;
+
+// Adds the value's name and text when it is a text; `text` is the buffer it is read through,
+// kept by the caller for the next value (a section holds thousands).
+void AddText(const RegistryKey::RawValue& value, std::wstring& text, Texts& texts) {
+    if (RegistryKey::TextInto(value, text)) {
+        texts.emplace_back(Narrow(value.Name), Narrow(text));
+    }
+}
+
 // Every text value of `section` in an application held in memory.
-std::vector<std::pair<std::string, std::string>> TextsIn(const RegistryTree& application,
-                                                         const std::string& section) {
+Texts TextsIn(const RegistryTree& application, const std::string& section) {
     const RegistryTree* found = application.Find(Widen(section));
     if (found == nullptr) {
         return {};
     }
-    std::vector<std::pair<std::string, std::string>> texts;
+    Texts texts;
+    texts.reserve(found->Values().size());
+    std::wstring text;
     for (const auto& [folded, value] : found->Values()) {
-        if (const auto text = RegistryKey::TextOf(value)) {
-            texts.emplace_back(Narrow(value.Name), Narrow(*text));
-        }
+        AddText(value, text, texts);
     }
     return texts;
 }
@@ -90,9 +99,7 @@ std::optional<RegistrySettingsStore::Listing> RegistrySettingsStore::ListSection
     listing.Texts.reserve(values.size());
     std::wstring text;
     for (const RegistryKey::RawValue& value : values) {
-        if (RegistryKey::TextInto(value, text)) {
-            listing.Texts.emplace_back(Narrow(value.Name), Narrow(text));
-        }
+        AddText(value, text, listing.Texts);
     }
     return listing;
 }
