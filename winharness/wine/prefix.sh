@@ -16,6 +16,10 @@ case "$action" in
 setup)
     exec >"$log" 2>&1 </dev/null
     mkdir -p "$WINEPREFIX"
+    # A server an interrupted run left behind would make the one started here fail: it goes
+    # first, and with it whatever it was running for that run.
+    wineserver -k || true
+    wineserver -w
     wineserver -p
     if [ ! -f "$WINEPREFIX/.pwk-ready" ]; then
         wineboot --init
