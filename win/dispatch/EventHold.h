@@ -4,11 +4,11 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "src/platform/AutomationObject.h"
@@ -42,16 +42,9 @@ class EventHold {
     // The BSTR of `text` held until the event ends, to be passed borrowed; null outside an
     // event.
     const VARIANT* Text(std::string_view text);
-    std::size_t Held() const { return held_.size() + texts_.size(); }
+    std::size_t Held() const { return held_.size() + texts_; }
 
   private:
-    struct TextHash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view text) const {
-            return std::hash<std::string_view>()(text);
-        }
-    };
-
     // A text passed before, found by where its characters are: a handler passes the same
     // strings it holds (a folderset's identifiers, one recipient's filters) call after call.
     // Its content is compared all the same, so a string made anew in the same place is only
@@ -61,13 +54,29 @@ class EventHold {
         const std::string* text = nullptr;
         const VARIANT* bstr = nullptr;
     };
+    // A text converted during the event, and its BSTR.
+    struct HeldText {
+        std::string text;
+        Variant bstr;
+    };
+    static constexpr std::size_t kBlock = 64;  // texts per block
 
+    HeldText& At(std::size_t index) { return blocks_[index / kBlock][index % kBlock]; }
+    // The slot of `slots_` that holds `text`, or the free one where it would go.
+    std::size_t SlotOf(std::string_view text, std::size_t hash);
+    void Grow();
     void Release();
 
     int depth_ = 0;
     std::array<Recent, 256> recent_{};
     std::vector<std::shared_ptr<AutomationObject>> held_;
-    std::unordered_map<std::string, Variant, TextHash, std::equal_to<>> texts_;
+    // The event's texts, in blocks that never move (a BSTR handed out stays where it is until
+    // the event ends), found by content through an open-addressed table of their numbers plus
+    // one (0: free). Blocks, strings and table are kept for the next event: once they have
+    // grown, an event's texts cost no allocation of their own, only their BSTRs.
+    std::vector<std::unique_ptr<HeldText[]>> blocks_;
+    std::size_t texts_ = 0;
+    std::vector<std::uint32_t> slots_;
 };
 
 }  // namespace pwk::win

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "src/host/Application.h"
@@ -16,6 +17,7 @@
 #include "src/host/Items.h"
 #include "src/host/MAPIFolder.h"
 #include "src/host/MailItem.h"
+#include "src/host/NameSpace.h"
 #include "src/host/Selection.h"
 #include "tests/win/support/Check.h"
 #include "win/automation/DispatchObject.h"
@@ -308,6 +310,45 @@ TEST_CASE("a text an event passes reaches the host as it is, however often and f
               "[Email1Address] = \"pat@example.com\"", "[Email1Address] = \"pat@example.com\"",
               "[Email2Address] = \"pat@example.com\"", "caf\xc3\xa9", "outside"}));
     items->Clear();
+}
+
+TEST_CASE(
+    "an event's many texts, two to a call, each reach the host as passed, event after event") {
+    Host host;
+    std::vector<std::string> passed;
+    host.app->Member("GetNamespace", [&](DispatchCall& call) {
+        call.Return(Variant(static_cast<IDispatch*>(host.mapi.Get())));
+    });
+    host.mapi->Member("GetFolderFromID", [&](DispatchCall& call) {
+        passed.push_back(call.Arg(0).ToString() + "|" + call.Arg(1).ToString());
+        call.Return(Variant(static_cast<IDispatch*>(host.folder.Get())));
+    });
+    auto app = WrapApplication(host.app.Get());
+    auto nameSpace = app->GetNamespace("MAPI");
+    std::vector<std::string> expected;
+    LookingSink sink;
+    int event = 0;
+    sink.onSend = [&] {
+        // More texts than the first blocks and table hold, each made anew where the last one
+        // was, and the first ones asked for again after the table has grown.
+        for (int i = 0; i < 300; ++i) {
+            const std::string entry = "entry identifier " + std::to_string(event * 1000 + i);
+            const std::string store = "store " + std::to_string(i % 7);
+            nameSpace->GetFolderFromID(entry, store);
+            expected.push_back(entry + "|" + store);
+        }
+        nameSpace->GetFolderFromID("entry identifier 0", "store 0");
+        expected.push_back("entry identifier 0|store 0");
+    };
+    pwk::Connection sends = app->Advise(sink);
+    for (event = 0; event < 2; ++event) {
+        VARIANT_BOOL cancel = VARIANT_FALSE;
+        host.app->Fire(EventIds::Application, EventIds::ItemSend,
+                       {ObjectArg(host.mail.Get()), ByRefFlag(&cancel)});
+        CHECK(pwk::win::EventHold::Instance().Held() == 0);
+    }
+    CHECK(passed == expected);
+    host.mapi->Clear();
 }
 
 TEST_CASE("nothing of the host is kept") {
