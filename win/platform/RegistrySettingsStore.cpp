@@ -188,13 +188,16 @@ std::vector<std::pair<std::string, std::string>> RegistrySettingsStore::GetAllSe
         if (const RegistryTree* view = RecordedView(appName)) {
             return TextsIn(*view, section);
         }
-        if (reading_) {
-            const auto& listing = ListingOf(path, section);
-            return listing ? listing->Texts : std::vector<std::pair<std::string, std::string>>{};
+        if (!reading_) {
+            CheckTrust();
+        } else if (const auto listed = listings_.find(RegistryTree::Folded(path));
+                   listed != listings_.end()) {
+            return listed->second ? listed->second->Texts : Texts{};
         }
-        CheckTrust();
-        const auto listing = ListSection(path, section);
-        return listing ? listing->Texts : std::vector<std::pair<std::string, std::string>>{};
+        // A section read whole is listed for this read alone (a start reads thousands of
+        // values that way, each section once): its texts are handed over, not copied.
+        auto listing = ListSection(path, section);
+        return listing ? std::move(listing->Texts) : Texts{};
     });
 }
 

@@ -1,5 +1,7 @@
 #include <stdexcept>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "src/util/Failure.h"
 #include "tests/win/support/Check.h"
@@ -87,6 +89,31 @@ TEST_CASE("values land as REG_SZ in one key per section level; the application i
     }
     store.DeleteApplication("Parleywick");
     CHECK(!RegistryKey::Exists(HKEY_CURRENT_USER, std::wstring(kBase) + L"\\Parleywick"));
+}
+
+TEST_CASE("in one snapshot a section reads the same whole and by key, in either order and again") {
+    Wipe();
+    auto writer = Fresh();
+    writer.Batch([&] {
+        for (const char* section : {"Tracking", "Version"}) {
+            writer.SaveSetting("Parleywick", section, "1", std::string(40, 'a'));
+            writer.SaveSetting("Parleywick", section, "2", std::string(40, 'b'));
+        }
+    });
+    const std::vector<std::pair<std::string, std::string>> both{{"1", std::string(40, 'a')},
+                                                                {"2", std::string(40, 'b')}};
+    auto store = Fresh();
+    store.Snapshot([&] {
+        // Whole first: handed over, then looked up and read whole once more.
+        CHECK(store.GetAllSettings("Parleywick", "Tracking") == both);
+        CHECK_EQ(store.GetSetting("Parleywick", "Tracking", "2"), std::string(40, 'b'));
+        CHECK(store.GetAllSettings("Parleywick", "Tracking") == both);
+        // By key first: the whole section then comes from the same listing, twice.
+        CHECK_EQ(store.GetSetting("Parleywick", "Version", "1"), std::string(40, 'a'));
+        CHECK(store.GetAllSettings("Parleywick", "Version") == both);
+        CHECK(store.GetAllSettings("Parleywick", "Version") == both);
+        CHECK(store.GetAllSettings("Parleywick", "Missing").empty());
+    });
 }
 
 TEST_CASE("a registry that refuses the store is a failure naming the value, never an empty store") {
