@@ -55,13 +55,15 @@ class Reader {
         text.resize(length);
         return Bytes(text.data(), length * sizeof(wchar_t));
     }
-    bool Data(std::vector<BYTE>& data) {
+    bool Data(RegistryBytes& data) {
         std::size_t size = 0;
         if (!Count(size)) {
             return false;
         }
-        data.resize(size);
-        return Bytes(data.data(), size);
+        data = RegistryBytes(data_, size);  // Count checked that they are there
+        data_ += size;
+        left_ -= size;
+        return true;
     }
     bool Bytes(void* out, std::size_t size) {
         if (size > left_) {

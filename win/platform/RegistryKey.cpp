@@ -115,8 +115,8 @@ std::vector<RegistryKey::RawValue> RegistryKey::Values(const State& state, LONG&
         if (status != ERROR_SUCCESS) {
             break;
         }
-        values.push_back({std::wstring(name.data(), nameLength), type,
-                          std::vector<BYTE>(data.begin(), data.begin() + dataSize)});
+        values.push_back(
+            {std::wstring(name.data(), nameLength), type, RegistryBytes(data.data(), dataSize)});
     }
     return values;
 }
@@ -188,14 +188,14 @@ bool RegistryKey::TextInto(const RawValue& value, std::wstring& text) {
 
 RegistryKey::RawValue RegistryKey::TextValue(const std::wstring& name, const std::wstring& text) {
     const auto* bytes = reinterpret_cast<const BYTE*>(text.c_str());
-    return {name, REG_SZ, std::vector<BYTE>(bytes, bytes + (text.size() + 1) * sizeof(wchar_t))};
+    return {name, REG_SZ, RegistryBytes(bytes, (text.size() + 1) * sizeof(wchar_t))};
 }
 
 RegistryKey::RawValue RegistryKey::TextValue(const std::wstring& name, std::string_view text) {
-    RawValue value{name, REG_SZ, {}};
     const std::size_t length = WidenedLength(text);
-    value.Data.resize((length + 1) * sizeof(wchar_t));  // the NUL stays
-    WidenInto(text, reinterpret_cast<wchar_t*>(value.Data.data()), length);
+    BYTE* fill = nullptr;
+    RawValue value{name, REG_SZ, RegistryBytes::ToFill((length + 1) * sizeof(wchar_t), fill)};
+    WidenInto(text, reinterpret_cast<wchar_t*>(fill), length);  // the NUL stays
     return value;
 }
 

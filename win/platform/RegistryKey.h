@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "win/platform/RegistryBytes.h"
+
 namespace pwk::win {
 
 // An open registry key, closed when the holder goes. Paths and names are UTF-16, as the
@@ -41,7 +43,7 @@ class RegistryKey {
     struct RawValue {
         std::wstring Name;
         DWORD Type = 0;
-        std::vector<BYTE> Data;
+        RegistryBytes Data;
     };
     // Every value of the key itself, in the registry's order; the status of a failed read in
     // `status`.

@@ -28,7 +28,7 @@ void PutBytes(std::vector<BYTE>& out, const void* data, std::size_t size) {
 // Reads what PutNumber and PutBytes wrote; false once the data runs short.
 class Reader {
   public:
-    explicit Reader(const std::vector<BYTE>& data) : data_(data) {}
+    explicit Reader(const RegistryBytes& data) : data_(data) {}
     bool Done() const { return at_ == data_.size(); }
     bool Number(DWORD& number) {
         if (data_.size() - at_ < sizeof(number)) {
@@ -38,18 +38,17 @@ class Reader {
         at_ += sizeof(number);
         return true;
     }
-    bool Bytes(std::vector<BYTE>& bytes) {
+    bool Bytes(RegistryBytes& bytes) {
         DWORD size = 0;
         if (!Number(size) || data_.size() - at_ < size) {
             return false;
         }
-        bytes.assign(data_.begin() + static_cast<std::ptrdiff_t>(at_),
-                     data_.begin() + static_cast<std::ptrdiff_t>(at_ + size));
+        bytes = RegistryBytes(data_.data() + at_, size);
         at_ += size;
         return true;
     }
     bool Text(std::wstring& text) {
-        std::vector<BYTE> bytes;
+        RegistryBytes bytes;
         if (!Bytes(bytes) || bytes.size() % sizeof(wchar_t) != 0) {
             return false;
         }
@@ -58,7 +57,7 @@ class Reader {
     }
 
   private:
-    const std::vector<BYTE>& data_;
+    const RegistryBytes& data_;
     std::size_t at_ = 0;
 };
 
@@ -254,7 +253,7 @@ LONG RegistrySync::Keep(const RegistryKey& key) const {
 
 RegistrySync RegistrySync::Kept(const RegistryKey& key, LONG& status) {
     RegistrySync sync;
-    std::vector<std::pair<std::size_t, std::vector<BYTE>>> chunks;
+    std::vector<std::pair<std::size_t, RegistryBytes>> chunks;
     for (RegistryKey::RawValue& value : key.Values(status)) {
         // The chunks are numbered in decimal; other values are not the plan's.
         std::size_t number = 0;
@@ -267,7 +266,8 @@ RegistrySync RegistrySync::Kept(const RegistryKey& key, LONG& status) {
             chunks.emplace_back(number, std::move(value.Data));
         }
     }
-    std::sort(chunks.begin(), chunks.end());
+    std::sort(chunks.begin(), chunks.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 0; i < chunks.size() && status == ERROR_SUCCESS; ++i) {
         // A chunk missing or cut short is a plan that cannot be trusted.
         if (chunks[i].first != i) {
