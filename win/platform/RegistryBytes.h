@@ -19,9 +19,7 @@ class RegistryBytes {
     static RegistryBytes ToFill(std::size_t size, BYTE*& fill);
 
     RegistryBytes(const RegistryBytes& other) noexcept;
-    RegistryBytes(RegistryBytes&& other) noexcept : block_(other.block_) {
-        other.block_ = nullptr;
-    }
+    RegistryBytes(RegistryBytes&& other) noexcept : block_(other.block_) { other.block_ = nullptr; }
     RegistryBytes& operator=(RegistryBytes other) noexcept;
     ~RegistryBytes();
 
