@@ -42,7 +42,7 @@ const VARIANT* EventHold::Text(std::string_view text) {
     if (2 * (texts_ + 1) > slots_.size()) {
         Grow();
     }
-    const std::size_t slot = SlotOf(text, std::hash<std::string_view>()(text));
+    const std::size_t slot = SlotOf(text);
     if (slots_[slot] == 0) {
         if (texts_ == blocks_.size() * kBlock) {
             blocks_.push_back(std::make_unique<HeldText[]>(kBlock));
@@ -57,8 +57,8 @@ const VARIANT* EventHold::Text(std::string_view text) {
     return recent.bstr;
 }
 
-std::size_t EventHold::SlotOf(std::string_view text, std::size_t hash) {
-    return LinearProbe(hash, slots_.size(), [&](std::size_t i) {
+std::size_t EventHold::SlotOf(std::string_view text) {
+    return LinearProbe(std::hash<std::string_view>()(text), slots_.size(), [&](std::size_t i) {
         return slots_[i] == 0 || At(slots_[i] - 1).text == text;
     });
 }
@@ -66,9 +66,7 @@ std::size_t EventHold::SlotOf(std::string_view text, std::size_t hash) {
 void EventHold::Grow() {
     slots_.assign(slots_.empty() ? 64 : 2 * slots_.size(), 0);
     for (std::size_t i = 0; i < texts_; ++i) {
-        const std::string& text = At(i).text;
-        slots_[SlotOf(text, std::hash<std::string_view>()(text))] =
-            static_cast<std::uint32_t>(i + 1);
+        slots_[SlotOf(At(i).text)] = static_cast<std::uint32_t>(i + 1);
     }
 }
 

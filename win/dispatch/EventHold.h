@@ -63,7 +63,7 @@ class EventHold {
 
     HeldText& At(std::size_t index) { return blocks_[index / kBlock][index % kBlock]; }
     // The slot of `slots_` that holds `text`, or the free one where it would go.
-    std::size_t SlotOf(std::string_view text, std::size_t hash);
+    std::size_t SlotOf(std::string_view text);
     void Grow();
     void Release();
 

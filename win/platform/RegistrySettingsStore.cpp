@@ -115,14 +115,19 @@ const std::string* RegistrySettingsStore::Listing::Find(const std::string& key) 
     return at == byName_->end() ? nullptr : &Texts[at->second].second;
 }
 
+const std::optional<RegistrySettingsStore::Listing>* RegistrySettingsStore::ListedBefore(
+    const std::wstring& path) const {
+    const auto found = listings_.find(RegistryTree::Folded(path));
+    return found == listings_.end() ? nullptr : &found->second;
+}
+
 const std::optional<RegistrySettingsStore::Listing>& RegistrySettingsStore::ListingOf(
     const std::wstring& path, const std::string& what) {
-    const std::wstring folded = RegistryTree::Folded(path);
-    if (const auto found = listings_.find(folded); found != listings_.end()) {
-        return found->second;
+    if (const auto* listed = ListedBefore(path)) {
+        return *listed;
     }
     auto listing = ListSection(path, what);
-    return listings_.emplace(folded, std::move(listing)).first->second;
+    return listings_.emplace(RegistryTree::Folded(path), std::move(listing)).first->second;
 }
 
 std::string RegistrySettingsStore::GetSetting(const std::string& appName,
@@ -190,9 +195,8 @@ std::vector<std::pair<std::string, std::string>> RegistrySettingsStore::GetAllSe
         }
         if (!reading_) {
             CheckTrust();
-        } else if (const auto listed = listings_.find(RegistryTree::Folded(path));
-                   listed != listings_.end()) {
-            return listed->second ? listed->second->Texts : Texts{};
+        } else if (const auto* listed = ListedBefore(path)) {
+            return *listed ? (*listed)->Texts : Texts{};
         }
         // A section read whole is listed for this read alone (a start reads thousands of
         // values that way, each section once): its texts are handed over, not copied.

@@ -160,6 +160,9 @@ class RegistrySettingsStore : public SettingsStore {
     std::optional<Listing> ListSection(const std::wstring& path, const std::string& what);
     // The same in a snapshot, listed at the section's first read.
     const std::optional<Listing>& ListingOf(const std::wstring& path, const std::string& what);
+    // The snapshot's listing of `path` (none: the section is missing), or null when the
+    // snapshot has not listed it.
+    const std::optional<Listing>* ListedBefore(const std::wstring& path) const;
     // The listing of a section read in a snapshot, by the names a reader gave (`key`, the first
     // value read, names what a refusal refused).
     const std::optional<Listing>& SectionListing(const std::string& appName,
