@@ -52,14 +52,15 @@ bool SqlitePendingRemovals::RemoveSection(SqliteConnection& connection, const st
     if (self == state->Sections.end() || self->second.Removed) {
         return false;
     }
-    self->second.Removed = true;
+    ForgetSection();
+    Mark(self->second);
     for (auto& [name, section] : state->Sections) {
         section.LevelsLive = false;
     }
     const auto [first, last] = SectionPath::DescendantRange(folded);
     for (auto below = state->Sections.lower_bound(first);
          below != state->Sections.lower_bound(last); ++below) {
-        below->second.Removed = true;
+        Mark(below->second);
     }
     MarkValues(connection, app, *state, folded);
     // With no section left the application goes too.
@@ -74,6 +75,7 @@ bool SqlitePendingRemovals::RemoveApplication(SqliteConnection& connection,
     if (state == nullptr) {
         return false;
     }
+    ForgetSection();
     // A section is never there without the levels above it: the tops that are there cover
     // everything, and what was marked before is not read again.
     std::vector<std::string> tops;
@@ -91,7 +93,7 @@ bool SqlitePendingRemovals::RemoveApplication(SqliteConnection& connection,
     }
     // A file whose levels were not all stored: everything of the application goes.
     for (auto& [folded, section] : state->Sections) {
-        section.Removed = true;
+        Mark(section);
         section.LevelsLive = false;
     }
     auto rows =
@@ -120,27 +122,36 @@ void SqlitePendingRemovals::MarkRows(SqliteStatement& rows, Application& state) 
         Row& row = (*values)[rows.Text(1)];
         row.Spelled = rows.View(2);
         row.Text = rows.View(3);
-        row.Removed = true;
+        Mark(row);
     }
 }
 
 bool SqlitePendingRemovals::Restore(const std::string& app, const std::string& foldedSection,
                                     const std::string& key, const std::string& value) {
     const auto state = applications_.find(app);
-    if (state == applications_.end() || state->second.Removed ||
-        !LevelsLive(state->second, foldedSection)) {
+    if (state == applications_.end() || state->second.Removed) {
         return false;
     }
-    const auto values = state->second.Values.find(foldedSection);
-    if (values == state->second.Values.end()) {
-        return false;
+    std::unordered_map<std::string, Row>* values = lastValues_;
+    if (values == nullptr || lastApplication_ != &state->second || lastSection_ != foldedSection) {
+        if (!LevelsLive(state->second, foldedSection)) {
+            return false;
+        }
+        const auto found = state->second.Values.find(foldedSection);
+        if (found == state->second.Values.end()) {
+            return false;
+        }
+        values = &found->second;
+        lastApplication_ = &state->second;
+        lastSection_ = foldedSection;
+        lastValues_ = values;
     }
-    const auto row = values->second.find(SectionPath::Fold(key));
-    if (row == values->second.end() || !row->second.Removed || row->second.Spelled != key ||
+    const auto row = values->find(SectionPath::Fold(key));
+    if (row == values->end() || !row->second.Removed || row->second.Spelled != key ||
         row->second.Text != value) {
         return false;
     }
-    row->second.Removed = false;
+    Unmark(row->second);
     return true;
 }
 
@@ -213,8 +224,10 @@ void SqlitePendingRemovals::Save(SqliteConnection& connection, const std::string
                     .Step();
             });
         }
-        marks.emplace_back([&state, folded, spelled] {
-            state.Sections[folded] = Row{spelled, "", false};
+        marks.emplace_back([this, &state, folded, spelled] {
+            Row& stored = state.Sections[folded];
+            Unmark(stored);
+            stored = Row{spelled, "", false};
         });
     }
     const std::string section = SectionPath::Fold(levels.back());
@@ -241,7 +254,10 @@ void SqlitePendingRemovals::Save(SqliteConnection& connection, const std::string
                     .Step();
             });
         }
-        marks.emplace_back([&] { *row = Row{key, value, false}; });
+        marks.emplace_back([&] {
+            Unmark(*row);
+            *row = Row{key, value, false};
+        });
     } else {
         writes.emplace_back(storeValue);
         if (row != nullptr) {
@@ -273,19 +289,35 @@ void SqlitePendingRemovals::Save(SqliteConnection& connection, const std::string
 }
 
 bool SqlitePendingRemovals::RemovesAnything() const {
-    const auto removed = [](const auto& entry) { return entry.second.Removed; };
-    return std::any_of(applications_.begin(), applications_.end(), [&](const auto& entry) {
-        const Application& state = entry.second;
-        return state.Removed ||
-               std::any_of(state.Sections.begin(), state.Sections.end(), removed) ||
-               std::any_of(state.Values.begin(), state.Values.end(), [&](const auto& section) {
-                   return std::any_of(section.second.begin(), section.second.end(), removed);
-               });
-    });
+    return marked_ != 0 || std::any_of(applications_.begin(), applications_.end(),
+                                       [](const auto& entry) { return entry.second.Removed; });
+}
+
+void SqlitePendingRemovals::Mark(Row& row) {
+    if (!row.Removed) {
+        row.Removed = true;
+        ++marked_;
+    }
+}
+
+void SqlitePendingRemovals::Unmark(Row& row) {
+    if (row.Removed) {
+        row.Removed = false;
+        --marked_;
+    }
+}
+
+void SqlitePendingRemovals::Discard() {
+    applications_.clear();
+    marked_ = 0;
+    ForgetSection();
 }
 
 void SqlitePendingRemovals::Apply(SqliteConnection& connection) {
     for (const auto& [app, state] : applications_) {
+        if (marked_ == 0 && !state.Removed) {
+            continue;  // everything the removals covered was written back
+        }
         for (const auto& [section, values] : state.Values) {
             for (const auto& [folded, row] : values) {
                 if (row.Removed) {
@@ -311,7 +343,7 @@ void SqlitePendingRemovals::Apply(SqliteConnection& connection) {
             connection.Prepare("DELETE FROM applications WHERE folded = ?").Bind(app).Step();
         }
     }
-    applications_.clear();
+    Discard();
 }
 
 }  // namespace pwk

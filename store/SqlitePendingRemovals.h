@@ -45,7 +45,7 @@ class SqlitePendingRemovals {
     // Deletes what is still marked, then forgets everything.
     void Apply(SqliteConnection& connection);
     // Forgets everything, after a rollback.
-    void Discard() { applications_.clear(); }
+    void Discard();
 
   private:
     struct Row {
@@ -69,11 +69,25 @@ class SqlitePendingRemovals {
     void MarkValues(SqliteConnection& connection, const std::string& app, Application& state,
                     const std::string& folded);
     // Marks the rows of a (section, folded key, key, value) query removed.
-    static void MarkRows(SqliteStatement& rows, Application& state);
+    void MarkRows(SqliteStatement& rows, Application& state);
     // Whether the section and every level above it are stored and not removed.
     static bool LevelsLive(Application& state, const std::string& foldedSection);
+    // A row marked removed, or no longer: every change of the mark goes through these, so
+    // that marked_ counts the rows (sections and values) a removal still covers.
+    void Mark(Row& row);
+    void Unmark(Row& row);
+    // After a change that may take a section away from under the section Restore last found.
+    void ForgetSection() { lastValues_ = nullptr; }
 
     std::map<std::string, Application> applications_;
+    // Rows marked and not written back: with none, whether the batch removes anything and
+    // what Apply deletes are answered without going through thousands of rows.
+    std::size_t marked_ = 0;
+    // The values of the section Restore last found live: a save writes a section's values
+    // one after another.
+    const Application* lastApplication_ = nullptr;
+    std::string lastSection_;
+    std::unordered_map<std::string, Row>* lastValues_ = nullptr;
 };
 
 }  // namespace pwk

@@ -113,6 +113,23 @@ TEST_F(SqliteRewriteTest, ASectionRemovedTwiceIsMissingTheSecondTimeUntilWritten
     EXPECT_TRUE(store.Dump().empty());
 }
 
+TEST_F(SqliteRewriteTest, ASectionRemovedAgainAfterItsValuesCameBackTakesTheNextOnesAnew) {
+    store.Batch([&] {
+        store.DeleteSection(App, "Tracked Foldersets");
+        store.SaveSetting(App, "Tracked Foldersets", "Count", "3");
+        store.SaveSetting(App, Ids, "1", "C1");
+        store.SaveSetting(App, Ids, "2", "C2");
+        store.DeleteSection(App, "Tracked Foldersets\\Contacts");
+        store.SaveSetting(App, Ids, "3", "C3");
+        EXPECT_TRUE(store.BatchChanges());
+    });
+    EXPECT_EQ(store.Dump(),
+              (std::vector<std::string>{"Parleywick|Logging|LogLevel=0",
+                                        "Parleywick|Tracked Foldersets\\Contacts\\EntryID|3=C3",
+                                        "Parleywick|Tracked Foldersets|Count=3"}));
+    EXPECT_TRUE(store.SectionExists(App, "Tracked Foldersets\\Contacts"));
+}
+
 TEST_F(SqliteRewriteTest, AFailedBatchLeavesEverythingAndTheNextBatchStartsClean) {
     const auto before = store.Dump();
     EXPECT_THROW(store.Batch([&] {
