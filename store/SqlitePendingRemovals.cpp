@@ -52,7 +52,6 @@ bool SqlitePendingRemovals::RemoveSection(SqliteConnection& connection, const st
     if (self == state->Sections.end() || self->second.Removed) {
         return false;
     }
-    ForgetSection();
     Mark(self->second);
     for (auto& [name, section] : state->Sections) {
         section.LevelsLive = false;
@@ -75,7 +74,6 @@ bool SqlitePendingRemovals::RemoveApplication(SqliteConnection& connection,
     if (state == nullptr) {
         return false;
     }
-    ForgetSection();
     // A section is never there without the levels above it: the tops that are there cover
     // everything, and what was marked before is not read again.
     std::vector<std::string> tops;
@@ -129,25 +127,16 @@ void SqlitePendingRemovals::MarkRows(SqliteStatement& rows, Application& state) 
 bool SqlitePendingRemovals::Restore(const std::string& app, const std::string& foldedSection,
                                     const std::string& key, const std::string& value) {
     const auto state = applications_.find(app);
-    if (state == applications_.end() || state->second.Removed) {
+    if (state == applications_.end() || state->second.Removed ||
+        !LevelsLive(state->second, foldedSection)) {
         return false;
     }
-    std::unordered_map<std::string, Row>* values = lastValues_;
-    if (values == nullptr || lastApplication_ != &state->second || lastSection_ != foldedSection) {
-        if (!LevelsLive(state->second, foldedSection)) {
-            return false;
-        }
-        const auto found = state->second.Values.find(foldedSection);
-        if (found == state->second.Values.end()) {
-            return false;
-        }
-        values = &found->second;
-        lastApplication_ = &state->second;
-        lastSection_ = foldedSection;
-        lastValues_ = values;
+    const auto values = state->second.Values.find(foldedSection);
+    if (values == state->second.Values.end()) {
+        return false;
     }
-    const auto row = values->find(SectionPath::Fold(key));
-    if (row == values->end() || !row->second.Removed || row->second.Spelled != key ||
+    const auto row = values->second.find(SectionPath::Fold(key));
+    if (row == values->second.end() || !row->second.Removed || row->second.Spelled != key ||
         row->second.Text != value) {
         return false;
     }
@@ -310,7 +299,6 @@ void SqlitePendingRemovals::Unmark(Row& row) {
 void SqlitePendingRemovals::Discard() {
     applications_.clear();
     marked_ = 0;
-    ForgetSection();
 }
 
 void SqlitePendingRemovals::Apply(SqliteConnection& connection) {

@@ -76,18 +76,11 @@ class SqlitePendingRemovals {
     // that marked_ counts the rows (sections and values) a removal still covers.
     void Mark(Row& row);
     void Unmark(Row& row);
-    // After a change that may take a section away from under the section Restore last found.
-    void ForgetSection() { lastValues_ = nullptr; }
 
     std::map<std::string, Application> applications_;
     // Rows marked and not written back: with none, whether the batch removes anything and
     // what Apply deletes are answered without going through thousands of rows.
     std::size_t marked_ = 0;
-    // The values of the section Restore last found live: a save writes a section's values
-    // one after another.
-    const Application* lastApplication_ = nullptr;
-    std::string lastSection_;
-    std::unordered_map<std::string, Row>* lastValues_ = nullptr;
 };
 
 }  // namespace pwk
