@@ -7,7 +7,13 @@ With --plot, also draws start-up processor time against the number of tracked fo
 line per settings store and, from the Windows program's rows, the component through COM, its
 floor and the core on the registry store, as a PNG (with gnuplot).
 
-Usage: tools/bench-summary.py [--markdown FILE] [--plot FILE.png] RESULT.json...
+With --reference, a row whose bound is another row's measure is judged against that row as
+the reference files measured it (the mean of their runs), not as the results did: the Windows
+rows' Linux row is measured again right before and right after them, so that the machine's
+speed, which drifts over the minutes of a run, is the same on both sides.
+
+Usage: tools/bench-summary.py [--markdown FILE] [--plot FILE.png] [--reference REF.json]...
+                              RESULT.json...
 """
 import argparse
 import json
@@ -26,12 +32,23 @@ def load(paths):
     return benches
 
 
-def rows(benches):
+def measures(benches):
+    """{name: [what each run of that row measured]}, failed and aggregate rows left out."""
+    found = {}
+    for bench in benches:
+        if "measured" in bench and bench.get("run_type") != "aggregate" \
+                and not bench.get("error_occurred"):
+            found.setdefault(bench["name"], []).append(bench["measured"])
+    return found
+
+
+def rows(benches, references=()):
     """The table's rows. A row whose bound is another row's measure ("goal_of", times
-    "goal_factor", as the Windows program writes to compare with a Linux row) is judged here."""
-    measured_of = {bench["name"]: bench["measured"] for bench in benches
-                   if "measured" in bench and bench.get("run_type") != "aggregate"
-                   and not bench.get("error_occurred")}
+    "goal_factor", as the Windows program writes to compare with a Linux row) is judged here,
+    against the mean of that row in `references` where they have it."""
+    measured_of = {name: runs[-1] for name, runs in measures(benches).items()}
+    for name, runs in measures(references).items():
+        measured_of[name] = sum(runs) / len(runs)
     for bench in benches:
         if bench.get("error_occurred"):
             yield bench["name"], "-", bench.get("error_message", "failed"), "-", "FAILED"
@@ -123,10 +140,12 @@ def main(argv):
     parser.add_argument("--plot", help="also draw start-up time against foldersets (PNG)")
     parser.add_argument("--note", action="append", default=[],
                         help="a line printed under the table (and written under the Markdown)")
+    parser.add_argument("--reference", action="append", default=[],
+                        help="results whose rows are the bounds of the rows taken from another")
     parser.add_argument("results", nargs="+")
     args = parser.parse_args(argv)
     table = [("benchmark", "goal", "measured", "ratio", "")]
-    table.extend(rows(load(args.results)))
+    table.extend(rows(load(args.results), load(args.reference)))
     widths = [max(len(row[i]) for row in table) for i in range(len(table[0]))]
     for row in table:
         print("  ".join(cell.ljust(width) for cell, width in zip(row, widths)).rstrip())

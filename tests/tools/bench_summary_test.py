@@ -21,13 +21,18 @@ def result(name, measured, goal, held):
 
 
 class BenchSummary(unittest.TestCase):
-    def summarise(self, *benchmarks):
+    def summarise(self, *benchmarks, references=()):
         with tempfile.TemporaryDirectory() as folder:
             path = os.path.join(folder, "bench.json")
             table = os.path.join(folder, "goals.md")
             with open(path, "w") as file:
                 json.dump({"benchmarks": list(benchmarks)}, file)
-            run = subprocess.run([sys.executable, SCRIPT, "--markdown", table, path],
+            options = []
+            for n, reference in enumerate(references):
+                options += ["--reference", os.path.join(folder, f"reference{n}.json")]
+                with open(options[-1], "w") as file:
+                    json.dump({"benchmarks": reference}, file)
+            run = subprocess.run([sys.executable, SCRIPT, "--markdown", table, *options, path],
                                  capture_output=True, text=True)
             with open(table) as file:
                 return run.returncode, run.stdout, file.read()
@@ -67,6 +72,26 @@ class BenchSummary(unittest.TestCase):
         self.assertIn("| BM_RegistryStartUp/foldersets:1000 | < 2x the SQLite store's | 210 | "
                       "1.05 | MISSED |", markdown)
         status, screen, _ = self.summarise(linux, dict(windows, measured=190))
+        self.assertEqual(status, 0, screen)
+
+    def test_a_reference_measured_around_the_row_takes_the_place_of_the_results_row(self):
+        name = "BM_StartUp/sqlite:1/foldersets:1000/manual_time"
+        linux = result(name, 200, 300, True)  # measured minutes before, on a slower machine
+        windows = dict(result("BM_RegistryStartUp/foldersets:1000", 210, 0, False),
+                       goal_of=name, goal_factor=2.0, label="goal: < 2x the SQLite store's")
+        # Before and after the Windows rows: a mean of 100, so a bound of 200.
+        around = [[result(name, 90, 300, True)], [result(name, 110, 300, True)]]
+        status, screen, markdown = self.summarise(linux, windows, references=around)
+        self.assertEqual(status, 1, screen)
+        self.assertIn("| BM_RegistryStartUp/foldersets:1000 | < 2x the SQLite store's | 210 | "
+                      "1.05 | MISSED |", markdown)
+        # The row of the results keeps its own verdict and its own measure.
+        self.assertIn(f"| {name} | < 300 ms | 200 | 0.67 | held |", markdown)
+        status, screen, _ = self.summarise(linux, windows)
+        self.assertEqual(status, 0, screen)  # against the results' 200: a bound of 400
+        # A reference without the row leaves the results' row as the bound.
+        other = [[result("BM_Other", 1, 2, True)]]
+        status, screen, _ = self.summarise(linux, windows, references=other)
         self.assertEqual(status, 0, screen)
 
     def test_a_goal_whose_row_is_missing_fails_and_names_it(self):
