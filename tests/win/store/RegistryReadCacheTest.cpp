@@ -242,9 +242,15 @@ TEST_CASE("a damaged or missing cache file costs only a listing") {
                                         good.substr(0, good.size() - 1),
                                         good + "x",
                                         "Parleywick registry read cache 9\n" + good.substr(33)};
-    std::string flipped = good;
-    flipped[flipped.size() / 2] = static_cast<char>(flipped[flipped.size() / 2] ^ 0x10);
-    damaged.push_back(flipped);
+    // One bit changed at several places of an eight-byte word, and in the last byte checked.
+    for (const std::size_t at : {good.size() / 2, good.size() / 2 + 1, good.size() / 2 + 7,
+                                 good.size() / 3 + 3, good.size() - 9}) {
+        for (const int bit : {0x01, 0x80}) {
+            std::string flipped = good;
+            flipped[at] = static_cast<char>(flipped[at] ^ bit);
+            damaged.push_back(flipped);
+        }
+    }
     for (const std::string& bytes : damaged) {
         CHECK(!pwk::win::DecodeRegistryCache(bytes).has_value());
         WriteFile(bytes);
