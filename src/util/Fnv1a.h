@@ -10,6 +10,9 @@ namespace pwk {
 // the same bytes.
 class Fnv1a {
   public:
+    static constexpr std::uint64_t kOffset = 14695981039346656037ULL;
+    static constexpr std::uint64_t kPrime = 1099511628211ULL;
+
     explicit constexpr Fnv1a(std::uint64_t seed = 0) : hash_(kOffset ^ seed) {}
 
     constexpr Fnv1a& Add(unsigned char byte) {
@@ -25,9 +28,6 @@ class Fnv1a {
     constexpr std::uint64_t Value() const { return hash_; }
 
   private:
-    static constexpr std::uint64_t kOffset = 14695981039346656037ULL;
-    static constexpr std::uint64_t kPrime = 1099511628211ULL;
-
     std::uint64_t hash_;
 };
 

@@ -17,10 +17,9 @@ constexpr std::size_t kHeaderSize = sizeof(kHeader) - 1;
 // and a multiply per byte took a millisecond. Every step can be undone, so a file with any one
 // eight-byte word changed never matches.
 std::uint64_t Checksum(const char* data, std::size_t size) {
-    constexpr std::uint64_t kPrime = 1099511628211ULL;
-    std::uint64_t hash = Fnv1a().Value();
+    std::uint64_t hash = Fnv1a::kOffset;
     const auto step = [&](std::uint64_t word) {
-        hash = (hash ^ word) * kPrime;
+        hash = (hash ^ word) * Fnv1a::kPrime;
         hash ^= hash >> 29;
     };
     std::size_t at = 0;
