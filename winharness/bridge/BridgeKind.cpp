@@ -1,6 +1,8 @@
 #include "winharness/bridge/BridgeKind.h"
 
 #include <type_traits>
+#include <typeinfo>
+#include <unordered_map>
 
 #include "src/app/OptionsPageComponent.h"
 #include "src/host/AddIn.h"
@@ -112,12 +114,22 @@ std::vector<Candidate> MakeCandidates() {
 const BridgeKind& BridgeKind::Of(const AutomationObject& object) {
     static const std::vector<Candidate> kinds = MakeCandidates();
     static const BridgeKind unknown{"Object", MemberTable{}, {}};
-    for (const Candidate& candidate : kinds) {
-        if (candidate.Is(object)) {
-            return candidate.Kind;
+    // Every object of one class is of one kind. A bridge is made for each object a client
+    // gets, and a client that lets go of a folder and looks it up again gets a new one: the
+    // kind is found by trying each candidate's cast once per class, not once per bridge. (This
+    // program's classes each have one type_info object: its address names the class.)
+    static std::unordered_map<const std::type_info*, const BridgeKind*> ofClass;
+    const BridgeKind*& known = ofClass[&typeid(object)];
+    if (known == nullptr) {
+        known = &unknown;
+        for (const Candidate& candidate : kinds) {
+            if (candidate.Is(object)) {
+                known = &candidate.Kind;
+                break;
+            }
         }
     }
-    return unknown;
+    return *known;
 }
 
 }  // namespace pwk::bridge
