@@ -53,12 +53,15 @@ int CallScript::IndexOf(IDispatch* object, bool made) {
         return found->second;
     }
     Slot slot;
+    slot.Made = made;
     if (!made) {
         slot.Held = win::ComPtr<IDispatch>(object);
     }
     const int index = static_cast<int>(slots_.size());
     indexOf_.emplace(identity.Get(), index);
-    slot.Recording = std::move(identity);
+    if (!bridge::HostDispatch::ObjectOf(object)) {
+        slot.Recording = std::move(identity);
+    }
     slots_.push_back(std::move(slot));
     return index;
 }
@@ -124,6 +127,22 @@ void CallScript::PointFound(IDispatch* target, REFIID iid) {
     steps_.push_back(std::move(step));
 }
 
+void CallScript::Gone(IUnknown* identity) {
+    const auto found = indexOf_.find(identity);
+    if (found == indexOf_.end()) {
+        return;
+    }
+    const int index = found->second;
+    // A new object may come to live at the same address: it is another object.
+    indexOf_.erase(found);
+    if (slots_[static_cast<std::size_t>(index)].Made) {
+        Step step;
+        step.What = Kind::Release;
+        step.Target = index;
+        steps_.push_back(std::move(step));
+    }
+}
+
 std::size_t CallScript::Replay(const std::vector<IDispatch*>& given) {
     std::vector<IDispatch*> live(slots_.size());
     for (std::size_t i = 0; i < slots_.size(); ++i) {
@@ -131,9 +150,16 @@ std::size_t CallScript::Replay(const std::vector<IDispatch*>& given) {
         live[i] =
             slot.GivenAt >= 0 ? given.at(static_cast<std::size_t>(slot.GivenAt)) : slot.Held.Get();
     }
+    kept_.clear();
+    kept_.resize(slots_.size());
     std::size_t differing = 0;
     std::vector<VARIANT> args;
     for (Step& step : steps_) {
+        if (step.What == Kind::Release) {
+            live[static_cast<std::size_t>(step.Target)] = nullptr;
+            kept_[static_cast<std::size_t>(step.Target)].Reset();
+            continue;
+        }
         IDispatch* target = live[static_cast<std::size_t>(step.Target)];
         if (target == nullptr) {
             ++differing;
@@ -182,7 +208,7 @@ std::size_t CallScript::Replay(const std::vector<IDispatch*>& given) {
         if (step.Made >= 0) {
             IDispatch* made = result.ToDispatch();
             live[static_cast<std::size_t>(step.Made)] = made;
-            kept_.emplace_back(made);
+            kept_[static_cast<std::size_t>(step.Made)] = win::ComPtr<IDispatch>(made);
         }
     }
     return differing;

@@ -21,7 +21,9 @@ namespace pwk::winbench {
 // answer of the same call) or held (an object the client already had; the replay uses the very
 // same object, so it must still be alive then). Each name is looked up once per kind of object,
 // as a client that keeps the numbers it got does; connection points found are advised with a
-// sink that does nothing.
+// sink that does nothing. A made object is let go of where the recorded client let go of it
+// (its bridge went), so the host makes it again where the client asked for it again, as it
+// did for the client; one the client still held at the end is kept until Release.
 class CallScript final : public bridge::BridgeCalls::Observer {
   public:
     CallScript() = default;
@@ -53,9 +55,10 @@ class CallScript final : public bridge::BridgeCalls::Observer {
     void Invoked(IDispatch* target, DISPID member, WORD flags, const DISPPARAMS& params,
                  const VARIANT* result, HRESULT answer) override;
     void PointFound(IDispatch* target, REFIID iid) override;
+    void Gone(IUnknown* identity) override;
 
   private:
-    enum class Kind { Name, Invoke, Advise };
+    enum class Kind { Name, Invoke, Advise, Release };
     struct Arg {
         int Object = -1;  // an object of the table, or else the value
         win::Variant Value;
@@ -74,9 +77,12 @@ class CallScript final : public bridge::BridgeCalls::Observer {
         IID Interface{};
     };
     struct Slot {
-        int GivenAt = -1;                 // the replay's given object of this position
-        win::ComPtr<IDispatch> Held;      // the same object at every replay
-        win::ComPtr<IUnknown> Recording;  // keeps the identity unique while recording
+        int GivenAt = -1;             // the replay's given object of this position
+        bool Made = false;            // the answer of a recorded call
+        win::ComPtr<IDispatch> Held;  // the same object at every replay
+        // An object that is no bridge is kept while recording, so that its identity stays
+        // unique; a bridge's identity is forgotten when it goes (Gone).
+        win::ComPtr<IUnknown> Recording;
     };
 
     int IndexOf(IDispatch* object, bool made);
@@ -90,7 +96,7 @@ class CallScript final : public bridge::BridgeCalls::Observer {
     std::size_t unsupported_ = 0;
     int givenCount_ = 0;
 
-    std::vector<win::ComPtr<IDispatch>> kept_;
+    std::vector<win::ComPtr<IDispatch>> kept_;  // by slot: the made objects the replay holds
     std::vector<std::pair<win::ComPtr<IConnectionPoint>, DWORD>> advised_;
 };
 

@@ -14,6 +14,7 @@ void ComparedRow::Add(const TimedRun& run, Side& side) {
     side.Calls.Names += run.Calls.Names;
     side.Calls.Invokes += run.Calls.Invokes;
     side.Calls.Points += run.Calls.Points;
+    side.Calls.Gone += run.Calls.Gone;
     ++side.Runs;
 }
 
@@ -34,6 +35,7 @@ BenchRows::Row ComparedRow::Row(const std::string& goal, double bound) const {
         row.Counters[prefix + "_invokes"] = static_cast<double>(side.Calls.Invokes) / runs;
         row.Counters[prefix + "_names"] = static_cast<double>(side.Calls.Names) / runs;
         row.Counters[prefix + "_points"] = static_cast<double>(side.Calls.Points) / runs;
+        row.Counters[prefix + "_gone"] = static_cast<double>(side.Calls.Gone) / runs;
     };
     add("component", component_);
     add("floor", floor_);

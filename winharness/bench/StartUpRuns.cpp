@@ -33,7 +33,8 @@ struct Connection {
 
 bridge::BridgeCalls::Counts CallsSince(const bridge::BridgeCalls::Counts& before) {
     const auto& now = bridge::BridgeCalls::Instance().Counted();
-    return {now.Names - before.Names, now.Invokes - before.Invokes, now.Points - before.Points};
+    return {now.Names - before.Names, now.Invokes - before.Invokes, now.Points - before.Points,
+            now.Gone - before.Gone};
 }
 
 TimedRun ComponentStart(int foldersets, CallScript* script, BenchHost::Settings settings) {

@@ -29,4 +29,11 @@ void BridgeCalls::PointFound(IDispatch* target, REFIID iid) {
     }
 }
 
+void BridgeCalls::Gone(IUnknown* identity) {
+    ++counts_.Gone;
+    if (observer_ != nullptr) {
+        observer_->Gone(identity);
+    }
+}
+
 }  // namespace pwk::bridge

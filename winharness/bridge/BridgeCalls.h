@@ -8,13 +8,15 @@
 namespace pwk::bridge {
 
 // What clients ask of the bridges in this process, for a benchmark that sets one client's
-// calls beside another's: counts of every kind of call, and an observer told of each one.
+// calls beside another's: counts of every kind of call and of the bridges let go of, and an
+// observer told of each.
 class BridgeCalls {
   public:
     struct Counts {
         std::uint64_t Names = 0;    // names looked up (GetIDsOfNames, one per name)
         std::uint64_t Invokes = 0;  // member calls
         std::uint64_t Points = 0;   // connection points found
+        std::uint64_t Gone = 0;     // bridges whose last reference went
     };
 
     // Told of each call after the bridge answered it.
@@ -25,6 +27,9 @@ class BridgeCalls {
         virtual void Invoked(IDispatch* target, DISPID member, WORD flags, const DISPPARAMS& params,
                              const VARIANT* result, HRESULT answer) = 0;
         virtual void PointFound(IDispatch* target, REFIID iid) = 0;
+        // A bridge went: the last reference to it was let go of. `identity` is the object's
+        // IUnknown, as QueryInterface answered it while it lived.
+        virtual void Gone(IUnknown* identity) = 0;
     };
 
     static BridgeCalls& Instance();
@@ -37,6 +42,7 @@ class BridgeCalls {
     void Invoked(IDispatch* target, DISPID member, WORD flags, const DISPPARAMS& params,
                  const VARIANT* result, HRESULT answer);
     void PointFound(IDispatch* target, REFIID iid);
+    void Gone(IUnknown* identity);
 
   private:
     Counts counts_;

@@ -67,6 +67,7 @@ HostDispatch::HostDispatch(std::shared_ptr<AutomationObject> object, const Bridg
 
 HostDispatch::~HostDispatch() {
     BridgeCache::Instance().Forget(BridgeCache::KeyOf(*object_), this);
+    BridgeCalls::Instance().Gone(Identity());
 }
 
 void* HostDispatch::InterfaceOf(REFIID iid) {

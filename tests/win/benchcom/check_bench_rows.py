@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Runs bench_com once at a tiny size under Wine and checks the rows it writes, so that a
 broken benchmark shows in the tests: every row there, none failed, each with its goal and a
-measure, the floor making as many member calls as the component did, and the registry rows
+measure, the floor making as many member calls as the component did and letting go of as many
+host objects where it did, and the registry rows
 naming the Linux row they compare with. No time is judged here.
 
 usage: check_bench_rows.py WINE BENCH_COM PWKCOMMON.DLL OUT.json"""
@@ -30,6 +31,9 @@ def problems(results):
                     bench["component_invokes"] != bench["floor_invokes"]:
                 yield (f"{name}: the component made {bench['component_invokes']} calls, "
                        f"the floor {bench['floor_invokes']}")
+            if bench["component_gone"] != bench["floor_gone"]:
+                yield (f"{name}: the component let go of {bench['component_gone']} host "
+                       f"objects, the floor of {bench['floor_gone']}")
     startup = benches.get("BM_RegistryStartUp/foldersets:10", {})
     if startup.get("goal_of") != "BM_StartUp/sqlite:1/foldersets:10/manual_time":
         yield f"the registry start-up compares with {startup.get('goal_of')}"
