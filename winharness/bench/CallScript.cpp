@@ -53,7 +53,6 @@ int CallScript::IndexOf(IDispatch* object, bool made) {
         return found->second;
     }
     Slot slot;
-    slot.Made = made;
     if (!made) {
         slot.Held = win::ComPtr<IDispatch>(object);
     }
@@ -135,7 +134,7 @@ void CallScript::Gone(IUnknown* identity) {
     const int index = found->second;
     // A new object may come to live at the same address: it is another object.
     indexOf_.erase(found);
-    if (slots_[static_cast<std::size_t>(index)].Made) {
+    if (slots_[static_cast<std::size_t>(index)].Made()) {
         Step step;
         step.What = Kind::Release;
         step.Target = index;

@@ -78,8 +78,9 @@ class CallScript final : public bridge::BridgeCalls::Observer {
     };
     struct Slot {
         int GivenAt = -1;             // the replay's given object of this position
-        bool Made = false;            // the answer of a recorded call
         win::ComPtr<IDispatch> Held;  // the same object at every replay
+        // Neither given nor held: the answer of a recorded call.
+        bool Made() const { return GivenAt < 0 && !Held; }
         // An object that is no bridge is kept while recording, so that its identity stays
         // unique; a bridge's identity is forgotten when it goes (Gone).
         win::ComPtr<IUnknown> Recording;

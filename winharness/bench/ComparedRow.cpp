@@ -11,10 +11,7 @@ void ComparedRow::Fail(const std::string& error) {
 void ComparedRow::Add(const TimedRun& run, Side& side) {
     Fail(run.Error);
     side.Spent += run.Spent;
-    side.Calls.Names += run.Calls.Names;
-    side.Calls.Invokes += run.Calls.Invokes;
-    side.Calls.Points += run.Calls.Points;
-    side.Calls.Gone += run.Calls.Gone;
+    side.Calls += run.Calls;
     ++side.Runs;
 }
 

@@ -32,9 +32,7 @@ struct Connection {
 }  // namespace
 
 bridge::BridgeCalls::Counts CallsSince(const bridge::BridgeCalls::Counts& before) {
-    const auto& now = bridge::BridgeCalls::Instance().Counted();
-    return {now.Names - before.Names, now.Invokes - before.Invokes, now.Points - before.Points,
-            now.Gone - before.Gone};
+    return bridge::BridgeCalls::Instance().Counted() - before;
 }
 
 TimedRun ComponentStart(int foldersets, CallScript* script, BenchHost::Settings settings) {

@@ -17,6 +17,18 @@ class BridgeCalls {
         std::uint64_t Invokes = 0;  // member calls
         std::uint64_t Points = 0;   // connection points found
         std::uint64_t Gone = 0;     // bridges whose last reference went
+
+        Counts& operator+=(const Counts& other) {
+            Names += other.Names;
+            Invokes += other.Invokes;
+            Points += other.Points;
+            Gone += other.Gone;
+            return *this;
+        }
+        Counts operator-(const Counts& before) const {
+            return {Names - before.Names, Invokes - before.Invokes, Points - before.Points,
+                    Gone - before.Gone};
+        }
     };
 
     // Told of each call after the bridge answered it.
