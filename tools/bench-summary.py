@@ -32,6 +32,16 @@ def load(paths):
     return benches
 
 
+def context_notes(paths):
+    """The notes a results file carries in its context: what its program could not measure
+    as it should, which the table must not pass over in silence."""
+    notes = []
+    for path in paths:
+        with open(path) as file:
+            notes.extend(json.load(file).get("context", {}).get("notes", []))
+    return notes
+
+
 def measures(benches):
     """{name: [what each run of that row measured]}, failed and aggregate rows left out."""
     found = {}
@@ -146,14 +156,15 @@ def main(argv):
     args = parser.parse_args(argv)
     table = [("benchmark", "goal", "measured", "ratio", "")]
     table.extend(rows(load(args.results), load(args.reference)))
+    notes = context_notes(args.results) + args.note
     widths = [max(len(row[i]) for row in table) for i in range(len(table[0]))]
     for row in table:
         print("  ".join(cell.ljust(width) for cell, width in zip(row, widths)).rstrip())
-    for note in args.note:
+    for note in notes:
         print(note)
     if args.markdown:
         with open(args.markdown, "w") as file:
-            file.write(markdown(table) + "".join("\n" + note + "\n" for note in args.note))
+            file.write(markdown(table) + "".join("\n" + note + "\n" for note in notes))
     if args.plot and not plot(startup_points(args.results), args.plot):
         print(f"no start-up rows: {args.plot} not drawn")
     return 0 if all(row[4] == "held" for row in table[1:]) else 1

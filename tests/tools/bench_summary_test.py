@@ -21,12 +21,12 @@ def result(name, measured, goal, held):
 
 
 class BenchSummary(unittest.TestCase):
-    def summarise(self, *benchmarks, references=()):
+    def summarise(self, *benchmarks, references=(), context=None):
         with tempfile.TemporaryDirectory() as folder:
             path = os.path.join(folder, "bench.json")
             table = os.path.join(folder, "goals.md")
             with open(path, "w") as file:
-                json.dump({"benchmarks": list(benchmarks)}, file)
+                json.dump({"benchmarks": list(benchmarks), "context": context or {}}, file)
             options = []
             for n, reference in enumerate(references):
                 options += ["--reference", os.path.join(folder, f"reference{n}.json")]
@@ -46,6 +46,15 @@ class BenchSummary(unittest.TestCase):
         self.assertNotIn("BM_NoGoal", screen)
         self.assertEqual(len(markdown.splitlines()), 4)
         self.assertIn("| BM_B | < 2 ms | 1 | 0.50 | held |", markdown)
+
+    def test_what_a_program_could_not_measure_is_said_under_the_table(self):
+        status, screen, markdown = self.summarise(
+            result("BM_A", 5, 10, True),
+            context={"notes": ["the server's processor time could not be read: left out"]})
+        self.assertEqual(status, 0, screen)
+        self.assertIn("the server's processor time could not be read: left out", screen)
+        self.assertTrue(markdown.rstrip().endswith(
+            "the server's processor time could not be read: left out"), markdown)
 
     def test_a_missed_goal_fails_the_summary(self):
         status, screen, markdown = self.summarise(result("BM_A", 5, 10, True),

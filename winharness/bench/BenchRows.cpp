@@ -35,13 +35,17 @@ std::string BenchRows::Json() const {
         benchmarks.push_back(std::move(bench));
     }
     const nlohmann::json results = {
-        {"context", {{"executable", "bench_com"}, {"library_build_type", "release"}}},
+        {"context",
+         {{"executable", "bench_com"}, {"library_build_type", "release"}, {"notes", notes_}}},
         {"benchmarks", std::move(benchmarks)}};
     return results.dump(2) + "\n";
 }
 
 std::string BenchRows::Text() const {
     std::string text;
+    for (const std::string& note : notes_) {
+        text += note + "\n";
+    }
     for (const Row& row : rows_) {
         char line[512];
         std::snprintf(line, sizeof(line), "%-48s %10.3f  %s%s\n", row.Name.c_str(), row.Measured,

@@ -2,6 +2,7 @@
 
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace pwk::winbench {
@@ -27,6 +28,9 @@ class BenchRows {
     };
 
     void Add(Row row) { rows_.push_back(std::move(row)); }
+    // A line the summary prints under the table: something this run could not measure as it
+    // should, which every row it touches is read with.
+    void Note(std::string note) { notes_.push_back(std::move(note)); }
     // The JSON text of every row.
     std::string Json() const;
     // One line a row, for the terminal.
@@ -34,6 +38,7 @@ class BenchRows {
 
   private:
     std::vector<Row> rows_;
+    std::vector<std::string> notes_;
 };
 
 }  // namespace pwk::winbench

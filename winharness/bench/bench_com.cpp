@@ -163,13 +163,15 @@ int main(int argc, char** argv) {
         return 1;
     }
     CostClock::TakeMainThread();
+    BenchRows rows;
     if (!CostClock::SeesServer()) {
-        std::printf("bench_com: the Wine server's processor time cannot be read: left out\n");
+        rows.Note(
+            "bench_com: the Wine server's processor time could not be read (no one server of "
+            "this prefix was found): the Windows rows leave it out.");
     }
     if (!CostClock::SeesThread()) {
-        std::printf("bench_com: this thread's processor time is read in ticks of 10 ms\n");
+        rows.Note("bench_com: the thread's processor time was read in Wine's ticks of 10 ms.");
     }
-    BenchRows rows;
     for (const int foldersets : options->Foldersets) {
         StartUpRows(foldersets, options->Iterations, rows);
         RegistryRows(foldersets, options->Iterations, rows);
