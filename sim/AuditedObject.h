@@ -1,5 +1,8 @@
 #pragma once
 
+#include <atomic>
+#include <cstddef>
+#include <memory>
 #include <string>
 
 namespace pwk::sim {
@@ -15,7 +18,11 @@ class AuditedObject {
     AuditedObject() = default;
     AuditedObject(const AuditedObject&) = delete;
     AuditedObject& operator=(const AuditedObject&) = delete;
-    virtual ~AuditedObject() = default;
+    virtual ~AuditedObject() {
+        if (goneCount_) {
+            goneCount_->fetch_add(1, std::memory_order_relaxed);
+        }
+    }
 
     virtual std::string AuditType() const = 0;
     virtual std::string AuditName() const { return {}; }
@@ -24,8 +31,12 @@ class AuditedObject {
   private:
     template <class T>
     friend class Owned;
+    friend class ObjectAudit;
 
     mutable int hostRefs_ = 0;
+    // The audit's count of its objects gone, which this one adds to when it goes: the audit
+    // may have gone first.
+    std::shared_ptr<std::atomic<std::size_t>> goneCount_;
 };
 
 }  // namespace pwk::sim
