@@ -20,7 +20,7 @@ void ObjectAudit::Register(const std::shared_ptr<AuditedObject>& object) {
         // The walk costs every entry: it is made when at least a quarter of them are gone, and
         // the bound doubles either way, so the entries stay within a constant of the objects
         // alive and each object registered pays a constant share of the walks.
-        if (4 * (gone_->load(std::memory_order_relaxed) - goneAtPrune_) >= objects_.size()) {
+        if (4 * gone_->load(std::memory_order_relaxed) >= objects_.size()) {
             Prune();
         }
         pruneAt_ = 2 * objects_.size() + 1024;
@@ -72,7 +72,7 @@ void ObjectAudit::Look() {
 
 // Forgets the objects that are gone, but not before the next look has seen them go.
 void ObjectAudit::Prune() {
-    goneAtPrune_ = gone_->load(std::memory_order_relaxed);
+    gone_->store(0, std::memory_order_relaxed);
     std::erase_if(objects_,
                   [](const Entry& entry) { return entry.Object.expired() && entry.Outside == 0; });
 }

@@ -65,11 +65,9 @@ class ObjectAudit {
     // moved, and no single object made pays for moving all those before it.
     std::deque<Entry> objects_;
     std::size_t pruneAt_ = 1024;
-    // Objects gone since they were registered, counted as they go, and how many had gone at the
-    // last prune: a walk in search of the gone is made only when there are enough of them to
-    // pay for it.
+    // Objects gone since the last prune, counted as they go: a walk in search of the gone is
+    // made only when there are enough of them to pay for it.
     std::shared_ptr<std::atomic<std::size_t>> gone_ = std::make_shared<std::atomic<std::size_t>>(0);
-    std::size_t goneAtPrune_ = 0;
     std::vector<Release> releases_;
 };
 
