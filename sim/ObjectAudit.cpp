@@ -46,11 +46,15 @@ std::vector<HeldObject> ObjectAudit::Held() {
 }
 
 void ObjectAudit::EventsReleased(std::string type, std::string name) {
+    if (!recording_) {
+        return;
+    }
     Look();
     releases_.push_back(Release{Release::Kind::Events, std::move(type), std::move(name)});
 }
 
 std::vector<Release> ObjectAudit::TakeReleases() {
+    recording_ = true;
     Look();
     return std::exchange(releases_, {});
 }

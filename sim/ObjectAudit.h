@@ -34,20 +34,25 @@ struct Release {
 // Keeps a weak reference to every object the host made, so that it can tell which of them are
 // still referenced from outside: an object's reference count minus the host's own references.
 //
-// It also keeps the order in which the outside lets go. The end of an events connection is
-// seen as it happens; dropped references are seen at the next look, which the audit takes
-// whenever an events connection ends and before it hands out the releases. So a reference
-// dropped before a connection ends is listed before it, and one dropped after it, after.
+// It also keeps the order in which the outside lets go, from the first time someone asks for
+// it on: the end of an events connection is seen as it happens; dropped references are seen at
+// the next look, which the audit takes whenever an events connection ends and before it hands
+// out the releases. So a reference dropped before a connection ends is listed before it, and
+// one dropped after it, after. A look walks every object the host made, so a host nobody asks
+// (a scenario run, a benchmark) neither looks nor keeps the log.
 class ObjectAudit {
   public:
     void Register(const std::shared_ptr<AuditedObject>& object);
     // Every live object held from outside, in the order the objects were made.
     std::vector<HeldObject> Held();
 
+    // Whether releases are being recorded: the first TakeReleases starts it.
+    bool RecordsReleases() const { return recording_; }
     // A sink's connection to the events of the object `type` `name` ended.
     void EventsReleased(std::string type, std::string name);
     // The releases since the last call, in order (dropped references in the order the objects
-    // were made where one look finds several).
+    // were made where one look finds several); nothing at the first call, which starts the
+    // record.
     std::vector<Release> TakeReleases();
 
   private:
@@ -69,6 +74,7 @@ class ObjectAudit {
     // made only when there are enough of them to pay for it.
     std::shared_ptr<std::atomic<std::size_t>> gone_ = std::make_shared<std::atomic<std::size_t>>(0);
     std::vector<Release> releases_;
+    bool recording_ = false;
 };
 
 }  // namespace pwk::sim

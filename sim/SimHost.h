@@ -138,7 +138,8 @@ class SimHost : public SimWorld {
     const std::shared_ptr<SimCore>& CorePtr() const { return core_; }
     FaultInjector& Faults() const;
     std::vector<HeldObject> HeldObjects() const;
-    // What the outside let go of since the last call, in order (see ObjectAudit).
+    // What the outside let go of since the last call, in order; the first call starts the
+    // record and hands back nothing (see ObjectAudit).
     std::vector<Release> TakeReleases();
     const std::vector<DisplayRecord>& Displayed() const { return displayed_; }
     // Empties the record of shown items, so that a long run does not grow it.

@@ -48,7 +48,7 @@ class SimObject : public std::enable_shared_from_this<SimObject>, public Audited
                 connection->Disconnect();
                 auto liveCore = core.lock();
                 auto object = self.lock();
-                if (!liveCore || !object) {
+                if (!liveCore || !object || !liveCore->Audit.RecordsReleases()) {
                     return;
                 }
                 std::string type = object->AuditType();

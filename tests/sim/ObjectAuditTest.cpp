@@ -61,5 +61,22 @@ TEST(ObjectAuditTest, HeldObjectsOutlastTheMakingAndGoingOfThousandsAroundThem) 
     EXPECT_EQ(HeldNames(audit), (std::vector<std::string>{"kept 1 x1", "kept 2 x1", "kept 4 x1"}));
 }
 
+// A host nobody asks keeps no log: what went before the first take is not told, and from then
+// on connections and references are told in the order they ended.
+TEST(ObjectAuditTest, ReleasesAreRecordedFromTheFirstTakeOn) {
+    ObjectAudit audit;
+    auto early = Made(audit, "early");
+    audit.EventsReleased("Explorer", "before anyone asked");
+    early.reset();
+    EXPECT_TRUE(audit.TakeReleases().empty());
+    EXPECT_TRUE(audit.RecordsReleases());
+    auto late = Made(audit, "late");
+    audit.EventsReleased("Explorer", "Inbox");
+    late.reset();
+    EXPECT_EQ(audit.TakeReleases(),
+              (std::vector<Release>{{Release::Kind::Events, "Explorer", "Inbox"},
+                                    {Release::Kind::References, "MAPIFolder", "late"}}));
+}
+
 }  // namespace
 }  // namespace pwk::sim
