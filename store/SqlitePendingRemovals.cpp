@@ -52,14 +52,14 @@ bool SqlitePendingRemovals::RemoveSection(SqliteConnection& connection, const st
     if (self == state->Sections.end() || self->second.Removed) {
         return false;
     }
-    Mark(self->second);
+    Mark(self->second.Removed);
     for (auto& [name, section] : state->Sections) {
         section.LevelsLive = false;
     }
     const auto [first, last] = SectionPath::DescendantRange(folded);
     for (auto below = state->Sections.lower_bound(first);
          below != state->Sections.lower_bound(last); ++below) {
-        Mark(below->second);
+        Mark(below->second.Removed);
     }
     MarkValues(connection, app, *state, folded);
     // With no section left the application goes too.
@@ -91,7 +91,7 @@ bool SqlitePendingRemovals::RemoveApplication(SqliteConnection& connection,
     }
     // A file whose levels were not all stored: everything of the application goes.
     for (auto& [folded, section] : state->Sections) {
-        Mark(section);
+        Mark(section.Removed);
         section.LevelsLive = false;
     }
     auto rows =
@@ -109,18 +109,10 @@ void SqlitePendingRemovals::MarkValues(SqliteConnection& connection, const std::
 }
 
 void SqlitePendingRemovals::MarkRows(SqliteStatement& rows, Application& state) {
-    // The rows come section by section: each section is looked up once.
-    std::string section;
-    std::unordered_map<std::string, Row>* values = nullptr;
     while (rows.Step()) {
-        if (values == nullptr || rows.View(0) != section) {
-            section = rows.View(0);
-            values = &state.Values[section];
-        }
-        Row& row = (*values)[rows.Text(1)];
-        row.Spelled = rows.View(2);
-        row.Text = rows.View(3);
-        Mark(row);
+        PendingValues::Row& row = state.Values.Put(rows.View(0), rows.View(1));
+        state.Values.Set(row, rows.View(2), rows.View(3));
+        Mark(row.Removed);
     }
 }
 
@@ -131,16 +123,13 @@ bool SqlitePendingRemovals::Restore(const std::string& app, const std::string& f
         !LevelsLive(state->second, foldedSection)) {
         return false;
     }
-    const auto values = state->second.Values.find(foldedSection);
-    if (values == state->second.Values.end()) {
+    PendingValues& values = state->second.Values;
+    PendingValues::Row* row = values.Find(foldedSection, key);
+    if (row == nullptr || !row->Removed || values.Spelled(*row) != key ||
+        values.Text(*row) != value) {
         return false;
     }
-    const auto row = values->second.find(SectionPath::Fold(key));
-    if (row == values->second.end() || !row->second.Removed || row->second.Spelled != key ||
-        row->second.Text != value) {
-        return false;
-    }
-    Unmark(row->second);
+    Unmark(row->Removed);
     return true;
 }
 
@@ -215,21 +204,17 @@ void SqlitePendingRemovals::Save(SqliteConnection& connection, const std::string
         }
         marks.emplace_back([this, &state, folded, spelled] {
             Row& stored = state.Sections[folded];
-            Unmark(stored);
+            Unmark(stored.Removed);
             stored = Row{spelled, "", false};
         });
     }
     const std::string section = SectionPath::Fold(levels.back());
     const std::string folded = SectionPath::Fold(key);
-    Row* row = nullptr;
-    if (const auto values = state.Values.find(section); values != state.Values.end()) {
-        if (const auto found = values->second.find(folded); found != values->second.end()) {
-            row = &found->second;
-        }
-    }
+    PendingValues& values = state.Values;
+    PendingValues::Row* row = values.Find(section, key);
     if (row != nullptr && row->Removed) {
         // A removed value comes back under the key's spelling given now.
-        if (row->Spelled != key || row->Text != value) {
+        if (values.Spelled(*row) != key || values.Text(*row) != value) {
             writes.emplace_back([&] {
                 connection
                     .Prepare(
@@ -244,13 +229,13 @@ void SqlitePendingRemovals::Save(SqliteConnection& connection, const std::string
             });
         }
         marks.emplace_back([&] {
-            Unmark(*row);
-            *row = Row{key, value, false};
+            Unmark(row->Removed);
+            values.Set(*row, key, value);
         });
     } else {
         writes.emplace_back(storeValue);
         if (row != nullptr) {
-            marks.emplace_back([&] { row->Text = value; });
+            marks.emplace_back([&] { values.SetText(*row, value); });
         }
     }
     if (!writes.empty()) {
@@ -282,16 +267,16 @@ bool SqlitePendingRemovals::RemovesAnything() const {
                                        [](const auto& entry) { return entry.second.Removed; });
 }
 
-void SqlitePendingRemovals::Mark(Row& row) {
-    if (!row.Removed) {
-        row.Removed = true;
+void SqlitePendingRemovals::Mark(bool& removed) {
+    if (!removed) {
+        removed = true;
         ++marked_;
     }
 }
 
-void SqlitePendingRemovals::Unmark(Row& row) {
-    if (row.Removed) {
-        row.Removed = false;
+void SqlitePendingRemovals::Unmark(bool& removed) {
+    if (removed) {
+        removed = false;
         --marked_;
     }
 }
@@ -306,17 +291,14 @@ void SqlitePendingRemovals::Apply(SqliteConnection& connection) {
         if (marked_ == 0 && !state.Removed) {
             continue;  // everything the removals covered was written back
         }
-        for (const auto& [section, values] : state.Values) {
-            for (const auto& [folded, row] : values) {
-                if (row.Removed) {
-                    connection
-                        .Prepare(
-                            "DELETE FROM settings WHERE app = ? AND section = ? AND folded = ?")
-                        .Bind(app)
-                        .Bind(section)
-                        .Bind(folded)
-                        .Step();
-                }
+        for (const PendingValues::Row& row : state.Values.Rows()) {
+            if (row.Removed) {
+                connection
+                    .Prepare("DELETE FROM settings WHERE app = ? AND section = ? AND folded = ?")
+                    .Bind(app)
+                    .Bind(std::string(state.Values.Section(row)))
+                    .Bind(std::string(state.Values.Folded(row)))
+                    .Step();
             }
         }
         for (const auto& [folded, section] : state.Sections) {

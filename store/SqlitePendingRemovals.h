@@ -3,8 +3,9 @@
 #include <functional>
 #include <map>
 #include <string>
-#include <unordered_map>
 #include <vector>
+
+#include "store/PendingValues.h"
 
 namespace pwk {
 
@@ -60,8 +61,7 @@ class SqlitePendingRemovals {
         std::string Name;  // as stored
         bool Removed = false;
         std::map<std::string, Row> Sections;  // every section, by folded path
-        // The values of the sections ever marked, by folded section then folded key.
-        std::unordered_map<std::string, std::unordered_map<std::string, Row>> Values;
+        PendingValues Values;                 // the values of the sections ever marked
     };
 
     // The application's state, read from the file the first time; null when it is not stored.
@@ -72,10 +72,10 @@ class SqlitePendingRemovals {
     void MarkRows(SqliteStatement& rows, Application& state);
     // Whether the section and every level above it are stored and not removed.
     static bool LevelsLive(Application& state, const std::string& foldedSection);
-    // A row marked removed, or no longer: every change of the mark goes through these, so
-    // that marked_ counts the rows (sections and values) a removal still covers.
-    void Mark(Row& row);
-    void Unmark(Row& row);
+    // A row (a section's or a value's) marked removed, or no longer: every change of the mark
+    // goes through these, so that marked_ counts the rows a removal still covers.
+    void Mark(bool& removed);
+    void Unmark(bool& removed);
 
     std::map<std::string, Application> applications_;
     // Rows marked and not written back: with none, whether the batch removes anything and
