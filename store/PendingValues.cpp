@@ -41,8 +41,7 @@ PendingValues::Row* PendingValues::Find(std::string_view foldedSection, std::str
     return at == 0 ? nullptr : &rows_[at - 1];
 }
 
-PendingValues::Row& PendingValues::Put(std::string_view foldedSection,
-                                       std::string_view foldedKey) {
+PendingValues::Row& PendingValues::Put(std::string_view foldedSection, std::string_view foldedKey) {
     if (2 * (rows_.size() + 1) > slots_.size()) {
         Grow();
     }
@@ -102,8 +101,7 @@ std::size_t PendingValues::SlotOf(std::uint64_t hash, std::string_view foldedSec
             return true;
         }
         const Row& row = rows_[slots_[i] - 1];
-        return row.hash == hash && Section(row) == foldedSection &&
-               SameFolded(Folded(row), key);
+        return row.hash == hash && Section(row) == foldedSection && SameFolded(Folded(row), key);
     });
 }
 
@@ -111,9 +109,9 @@ void PendingValues::Grow() {
     slots_.assign(std::max<std::size_t>(64, 2 * slots_.size()), 0);
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         const Row& row = rows_[i];
-        slots_[LinearProbe(static_cast<std::size_t>(row.hash), slots_.size(),
-                           [&](std::size_t s) { return slots_[s] == 0; })] =
-            static_cast<std::uint32_t>(i + 1);
+        slots_[LinearProbe(static_cast<std::size_t>(row.hash), slots_.size(), [&](std::size_t s) {
+            return slots_[s] == 0;
+        })] = static_cast<std::uint32_t>(i + 1);
     }
 }
 
