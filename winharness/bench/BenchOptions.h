@@ -22,7 +22,9 @@ struct BenchOptions {
     std::string Out;
     std::vector<int> Foldersets{100, 1000};
     std::vector<SendSize> Sends{{10, 5}, {50, 20}};
-    int Iterations = 3;
+    // Starts per side, and ten times as many sends. With ten a run takes about 20 s, and the
+    // send rows' ratios moved by about 0.02 across five runs, against 0.06 with three.
+    int Iterations = 10;
 
     // Nothing for a command line it does not understand.
     static std::optional<BenchOptions> Parse(int argc, char** argv);
