@@ -94,6 +94,31 @@ COM_STARTUP = re.compile(r"BM_ComStartUp/foldersets:(\d+)$")
 REGISTRY_STARTUP = re.compile(r"BM_RegistryStartUp/foldersets:(\d+)$")
 
 
+def com_breakdown(benches):
+    """A line per size with both a start through COM and the core's start on the registry
+    store: the component's time beside its floor's and the core's own, and what is left of it
+    beyond the two (the COM layer's cost over the floor's calls, less what the core's direct
+    host calls cost). It says where a start's time goes, which the ratio to the floor alone
+    does not."""
+    core = {}
+    for bench in benches:
+        found = REGISTRY_STARTUP.match(bench.get("name", ""))
+        if found and "measured" in bench and not bench.get("error_occurred"):
+            core[found.group(1)] = bench["measured"]
+    lines = []
+    for bench in benches:
+        found = COM_STARTUP.match(bench.get("name", ""))
+        if not found or found.group(1) not in core or bench.get("error_occurred") \
+                or "component_ms" not in bench or "floor_ms" not in bench:
+            continue
+        component, floor, own = bench["component_ms"], bench["floor_ms"], core[found.group(1)]
+        lines.append(f"{bench['name']}: the component took {component:.3g} ms, its floor "
+                     f"{floor:.3g} ms and the core's own start on the same store "
+                     f"(BM_RegistryStartUp, host calls made directly) {own:.3g} ms; "
+                     f"beyond the two: {component - floor - own:+.3g} ms.")
+    return lines
+
+
 def startup_points(paths):
     """{line name: [(foldersets, milliseconds of processor time)]} from the start-up rows."""
     series = {}
@@ -156,7 +181,7 @@ def main(argv):
     args = parser.parse_args(argv)
     table = [("benchmark", "goal", "measured", "ratio", "")]
     table.extend(rows(load(args.results), load(args.reference)))
-    notes = context_notes(args.results) + args.note
+    notes = context_notes(args.results) + com_breakdown(load(args.results)) + args.note
     widths = [max(len(row[i]) for row in table) for i in range(len(table[0]))]
     for row in table:
         print("  ".join(cell.ljust(width) for cell, width in zip(row, widths)).rstrip())

@@ -56,6 +56,23 @@ class BenchSummary(unittest.TestCase):
         self.assertTrue(markdown.rstrip().endswith(
             "the server's processor time could not be read: left out"), markdown)
 
+    def test_a_start_through_com_is_told_beside_its_floor_and_the_cores_own_start(self):
+        com = result("BM_ComStartUp/foldersets:100", 2.5, 1.2, False)
+        com.update(component_ms=9.5, floor_ms=3.7)
+        alone = dict(result("BM_ComStartUp/foldersets:1000", 2.5, 1.2, False),
+                     component_ms=40.0, floor_ms=16.0)  # no registry row of its size
+        core = dict(result("BM_RegistryStartUp/foldersets:100", 6.7, 0, False),
+                    goal_of="BM_Linux", goal_factor=2.0)
+        status, screen, markdown = self.summarise(com, alone, core,
+                                                  result("BM_Linux", 3, 10, True))
+        self.assertEqual(status, 1, screen)
+        line = ("BM_ComStartUp/foldersets:100: the component took 9.5 ms, its floor 3.7 ms and "
+                "the core's own start on the same store (BM_RegistryStartUp, host calls made "
+                "directly) 6.7 ms; beyond the two: -0.9 ms.")
+        self.assertIn(line, screen)
+        self.assertIn(line, markdown)
+        self.assertNotIn("BM_ComStartUp/foldersets:1000:", screen)
+
     def test_a_missed_goal_fails_the_summary(self):
         status, screen, markdown = self.summarise(result("BM_A", 5, 10, True),
                                                   result("BM_Slow", 30, 10, False))
