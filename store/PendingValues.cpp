@@ -6,21 +6,18 @@
 #include "src/util/Failure.h"
 #include "src/util/Fnv1a.h"
 #include "src/util/LinearProbe.h"
+#include "store/SectionPath.h"
 
 namespace pwk {
 
 namespace {
-
-char FoldChar(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 // The key is folded as it is hashed, so that a look-up by a key as spelled makes no copy.
 std::uint64_t HashOf(std::string_view foldedSection, std::string_view key) {
     Fnv1a hash;
     hash.Add(foldedSection).Add(0);
     for (const char c : key) {
-        hash.Add(static_cast<unsigned char>(FoldChar(c)));
+        hash.Add(static_cast<unsigned char>(SectionPath::FoldChar(c)));
     }
     return hash.Value();
 }
@@ -28,7 +25,7 @@ std::uint64_t HashOf(std::string_view foldedSection, std::string_view key) {
 bool SameFolded(std::string_view folded, std::string_view key) {
     return folded.size() == key.size() &&
            std::equal(folded.begin(), folded.end(), key.begin(),
-                      [](char f, char k) { return f == FoldChar(k); });
+                      [](char f, char k) { return f == SectionPath::FoldChar(k); });
 }
 
 }  // namespace

@@ -7,9 +7,7 @@ namespace pwk {
 std::string SectionPath::Fold(const std::string& name) {
     std::string folded = name;
     for (char& c : folded) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
+        c = FoldChar(c);
     }
     return folded;
 }

@@ -15,6 +15,10 @@ class SectionPath {
     // The lower-case form names are compared by (ASCII letters only, like the registry's
     // ordinal comparison for the names this program uses).
     static std::string Fold(const std::string& name);
+    // The same for one character.
+    static constexpr char FoldChar(char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    }
 
     // The cumulative paths of a section, outermost first, in the spelling given:
     // "A\B\C" gives "A", "A\B", "A\B\C". Fails (5) on an empty section or an empty level.

@@ -42,13 +42,17 @@ def context_notes(paths):
     return notes
 
 
+def usable(bench):
+    """Whether a row measured something: failed and aggregate rows did not."""
+    return "measured" in bench and bench.get("run_type") != "aggregate" \
+        and not bench.get("error_occurred")
+
+
 def measures(benches):
     """{name: [what each run of that row measured]}, failed and aggregate rows left out."""
     found = {}
-    for bench in benches:
-        if "measured" in bench and bench.get("run_type") != "aggregate" \
-                and not bench.get("error_occurred"):
-            found.setdefault(bench["name"], []).append(bench["measured"])
+    for bench in filter(usable, benches):
+        found.setdefault(bench["name"], []).append(bench["measured"])
     return found
 
 
@@ -100,15 +104,16 @@ def com_breakdown(benches):
     beyond the two (the COM layer's cost over the floor's calls, less what the core's direct
     host calls cost). It says where a start's time goes, which the ratio to the floor alone
     does not."""
+    measured = list(filter(usable, benches))
     core = {}
-    for bench in benches:
-        found = REGISTRY_STARTUP.match(bench.get("name", ""))
-        if found and "measured" in bench and not bench.get("error_occurred"):
+    for bench in measured:
+        found = REGISTRY_STARTUP.match(bench["name"])
+        if found:
             core[found.group(1)] = bench["measured"]
     lines = []
-    for bench in benches:
-        found = COM_STARTUP.match(bench.get("name", ""))
-        if not found or found.group(1) not in core or bench.get("error_occurred") \
+    for bench in measured:
+        found = COM_STARTUP.match(bench["name"])
+        if not found or found.group(1) not in core \
                 or "component_ms" not in bench or "floor_ms" not in bench:
             continue
         component, floor, own = bench["component_ms"], bench["floor_ms"], core[found.group(1)]
@@ -122,10 +127,7 @@ def com_breakdown(benches):
 def startup_points(paths):
     """{line name: [(foldersets, milliseconds of processor time)]} from the start-up rows."""
     series = {}
-    for bench in load(paths):
-        if "measured" not in bench or bench.get("run_type") == "aggregate" \
-                or bench.get("error_occurred"):
-            continue
+    for bench in filter(usable, load(paths)):
         name = bench.get("name", "")
         found = STARTUP.match(name)
         if found:
