@@ -25,11 +25,17 @@ std::shared_ptr<SimFolder> FolderDirectory::Find(const std::vector<SimStore>& st
         Rebuild(stores);
         builtAt_ = changes;
     }
+    const std::uint32_t store = storeId.empty() ? kNone : StoreOf(storeId);
+    if (!storeId.empty() && store == kNone) {
+        return nullptr;
+    }
     const Cell& cell = CellOf(entryId, std::hash<std::string_view>()(entryId));
     for (std::uint32_t at = cell.first; at != kNone; at = folders_[at].next) {
-        auto folder = folders_[at].folder.lock();
-        if (folder && (storeId.empty() || folder->StoreId() == storeId)) {
-            return folder;
+        const Entry& entry = folders_[at];
+        if (store == kNone || entry.store == store) {
+            if (auto folder = entry.folder.lock()) {
+                return folder;
+            }
         }
     }
     return nullptr;
@@ -48,12 +54,18 @@ void FolderDirectory::Rebuild(const std::vector<SimStore>& stores) {
     folders_.clear();
     folders_.reserve(all.size());
     ids_.clear();
+    storeIds_.clear();
     for (const auto& folder : all) {
+        std::uint32_t store = StoreOf(folder->StoreId());
+        if (store == kNone) {
+            store = static_cast<std::uint32_t>(storeIds_.size());
+            storeIds_.push_back(folder->StoreId());
+        }
         const std::string& id = folder->EntryId();
         const std::size_t hash = std::hash<std::string_view>()(id);
         Cell& cell = CellOf(id, hash);
         const auto at = static_cast<std::uint32_t>(folders_.size());
-        folders_.push_back(Entry{folder});
+        folders_.push_back(Entry{folder, kNone, store});
         if (cell.first == kNone) {
             cell.hash = hash;
             cell.idAt = static_cast<std::uint32_t>(ids_.size());
@@ -65,6 +77,15 @@ void FolderDirectory::Rebuild(const std::vector<SimStore>& stores) {
         }
         cell.last = at;
     }
+}
+
+std::uint32_t FolderDirectory::StoreOf(std::string_view storeId) const {
+    for (std::size_t i = 0; i < storeIds_.size(); ++i) {
+        if (storeIds_[i] == storeId) {
+            return static_cast<std::uint32_t>(i);
+        }
+    }
+    return kNone;
 }
 
 FolderDirectory::Cell& FolderDirectory::CellOf(std::string_view entryId, std::size_t hash) {

@@ -21,7 +21,8 @@ class SimFolder;
 //
 // Laid out for look-ups in a mailbox far larger than the processor's caches: one flat table of
 // small cells (open addressing), the EntryIDs one after another in one string, the folders in
-// one array; a look-up touches a cell, its EntryID and the folder, not a chain of nodes.
+// one array with their stores by number; a look-up touches a cell, its EntryID and the folder's
+// entry, not a chain of nodes.
 class FolderDirectory {
   public:
     std::shared_ptr<SimFolder> Find(const std::vector<SimStore>& stores, std::uint64_t changes,
@@ -42,16 +43,22 @@ class FolderDirectory {
     struct Entry {
         std::weak_ptr<SimFolder> folder;
         std::uint32_t next = kNone;
+        std::uint32_t store = 0;  // the folder's StoreId, by its place in storeIds_
     };
 
     void Rebuild(const std::vector<SimStore>& stores);
     // The cell of that EntryID, or the empty cell where it would go.
     Cell& CellOf(std::string_view entryId, std::size_t hash);
+    // The place of that StoreID in storeIds_; kNone when no folder has it.
+    std::uint32_t StoreOf(std::string_view storeId) const;
 
     std::uint64_t builtAt_ = std::numeric_limits<std::uint64_t>::max();
     std::vector<Cell> cells_;  // a power of two in size, at most half full
     std::vector<Entry> folders_;
     std::string ids_;
+    // Every StoreID the folders have, once each: a look-up compares the StoreID asked for with
+    // these few instead of with each candidate folder's own copy, far away in memory.
+    std::vector<std::string> storeIds_;
 };
 
 }  // namespace pwk::sim

@@ -169,6 +169,8 @@ TEST_F(SimMailboxTest, GetFolderFromIDComparesBothIdentifiersExactly) {
     EXPECT_EQ(ns->GetFolderFromID(folder->EntryID(), ""), folder);
     EXPECT_EQ(FailureOf([&] { ns->GetFolderFromID(folder->EntryID(), otherStore); }),
               HostError::NotFound);
+    EXPECT_EQ(FailureOf([&] { ns->GetFolderFromID(folder->EntryID(), "0000ABCD"); }),
+              HostError::NotFound);
     EXPECT_EQ(FailureOf([&] { ns->GetFolderFromID(lower, folder->StoreID()); }),
               HostError::NotFound);
     EXPECT_EQ(FailureOf([&] { ns->GetFolderFromID("", ""); }), HostError::NotFound);
