@@ -25,9 +25,13 @@ std::shared_ptr<SimFolder> FolderDirectory::Find(const std::vector<SimStore>& st
         Rebuild(stores);
         builtAt_ = changes;
     }
-    const std::uint32_t store = storeId.empty() ? kNone : StoreOf(storeId);
-    if (!storeId.empty() && store == kNone) {
-        return nullptr;
+    // No StoreID takes a folder of any store; one that no folder has finds nothing.
+    std::uint32_t store = kNone;
+    if (!storeId.empty()) {
+        store = StoreOf(storeId);
+        if (store == kNone) {
+            return nullptr;
+        }
     }
     const Cell& cell = CellOf(entryId, std::hash<std::string_view>()(entryId));
     for (std::uint32_t at = cell.first; at != kNone; at = folders_[at].next) {
